@@ -1,0 +1,6 @@
+#include <iostream>
+
+int main() {
+    std::cerr << "usage: velmar-cli COMMAND ...\n";
+    return 2;
+}

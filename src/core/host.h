@@ -1,0 +1,131 @@
+// The host: the one way the computing core talks to a person. The workbench window
+// implements it with real dialogs; the command-line tool and the tests with a scripted
+// host that answers from a list and records what it was told.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "real48.h"
+
+namespace velmar {
+
+// One row of the common value dialog ("Input Parameters:"): a label, the value as
+// text, and the "Mark" check box (shown disabled when markEnabled is false). `key` is
+// the row's full label before it was cut for showing; scripts answer rows by it.
+struct ValueRow {
+    std::string label;
+    std::string text;
+    bool marked = false;
+    bool markEnabled = true;
+    bool editable = true;  // a read-only note row edits nothing
+    std::string key;
+    const std::string& name() const { return key.empty() ? label : key; }
+};
+
+// Checks the rows a person confirmed; returns the message to show when they cannot be
+// accepted (the dialog then stays open), or an empty text.
+using RowCheck = std::function<std::string(const std::vector<ValueRow>&)>;
+
+enum class Box { Error, Information, Warning, Plain };  // "Ошибка", "Сообщение", ...
+enum class Reply { Yes, No, Cancel };
+
+// One curve handed to the graph viewer: points 0..count-1 of x and y. The arrays stay
+// the caller's.
+struct Diagram {
+    const Real48* x = nullptr;
+    const Real48* y = nullptr;
+    int count = 0;
+    std::string name;
+    bool present() const { return x != nullptr && y != nullptr; }
+};
+using Diagrams = std::array<Diagram, 5>;
+
+// Key codes of the closing keys of the graph viewer (the key code times 256).
+inline constexpr int kGraphEsc = 6912;
+
+// The lists of the method chooser ("Methods"); chooseMethod shows one and returns the
+// code of the item picked, or 27 to leave.
+enum class MethodList {
+    Characteristics,
+    Stability,
+    Quality,
+    Roots,
+    Other,
+    Regulators,
+    Synthesis,
+    RootsDisplay,
+    FunctionalMinimisation,
+    Harmonic,
+};
+
+// Progress of a run: the strip filled up to `filled` of `width` pixels; the count and
+// time panels get their texts when `texts` is set (at most 101 times per run).
+struct ProgressInfo {
+    int filled = 0;
+    int width = 0;
+    bool texts = false;
+    std::string countText;
+    std::string timeText;
+};
+
+// A recorder's thumbnail: polylines in the 62 x 32 picture of its square, in pixels
+// relative to the square's top-left corner.
+struct Thumbnail {
+    int col = 0;
+    int row = 0;
+    struct Line {
+        int x1, y1, x2, y2;
+    };
+    std::vector<Line> axes;
+    std::vector<std::vector<std::pair<int, int>>> curves;
+};
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    // The common value dialog. Returns false when cancelled; otherwise rows hold the
+    // confirmed texts and marks. `check` runs on confirmation; a non-empty answer is
+    // shown and the dialog stays open.
+    virtual bool askValues(std::string_view caption, std::vector<ValueRow>& rows,
+                           const RowCheck& check) = 0;
+    virtual void message(Box box, std::string_view text) = 0;
+    virtual Reply ask(std::string_view caption, std::string_view text, bool withCancel) = 0;
+
+    // The graph viewer; returns the closing key code (kGraphEsc when closed).
+    virtual int showGraph(const Diagrams& slots, int kind) {
+        (void)slots;
+        (void)kind;
+        return kGraphEsc;
+    }
+    // The key queue fed by the window: waiting lets pending events run first.
+    virtual bool keyWaiting() { return false; }
+    virtual int readKey() { return 27; }
+    virtual int chooseMethod(MethodList list) {
+        (void)list;
+        return 27;
+    }
+    // The method chooser's formula area and coefficient memos.
+    virtual void showTransferFunction(const std::vector<std::string>& numeratorLines,
+                                      const std::vector<std::string>& denominatorLines) {
+        (void)numeratorLines;
+        (void)denominatorLines;
+    }
+    virtual void statusMessage(std::string_view text) { (void)text; }
+    virtual void progress(const ProgressInfo& info) { (void)info; }
+    virtual void showThumbnail(const Thumbnail& thumbnail) { (void)thumbnail; }
+    virtual void clearCanvas() {}
+    virtual void canvasText(int x, int y, std::string_view text) {
+        (void)x;
+        (void)y;
+        (void)text;
+    }
+    virtual void clearReport() {}
+    virtual void report(std::string_view line) { (void)line; }
+};
+
+}  // namespace velmar

@@ -1,0 +1,140 @@
+#include "element.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "../numtext.h"
+#include "../workbench.h"
+#include "bytes.h"
+#include "compiled.h"
+#include "value_dialog.h"
+
+namespace velmar {
+
+Element::Element(std::uint8_t code) : Code(code) {}
+Element::~Element() = default;
+
+void Element::ReleaseResults() {}
+void Element::ShowResults(Workbench&) {}
+
+void Element::BindInputs(int n, const CompiledScheme& compiled) {
+    Inputs.fill(nullptr);
+    std::vector<int> ones, twos, all;
+    for (int i = 1; i <= compiled.N; ++i) {
+        const std::uint8_t v = compiled.link(i, n);
+        if (v == 0) continue;
+        all.push_back(i);
+        (v == 2 ? twos : ones).push_back(i);
+    }
+    auto fill = [&](std::size_t first, const std::vector<int>& feeders, std::size_t slots) {
+        for (std::size_t k = 0; k < feeders.size() && first + k < slots; ++k)
+            Inputs[first + k] = compiled.Elements[static_cast<size_t>(feeders[k])];
+    };
+    switch (info().inputs) {
+        case InputKind::None:
+            break;
+        case InputKind::Single:
+            if (!all.empty()) Inputs[0] = compiled.Elements[static_cast<size_t>(all.back())];
+            break;
+        case InputKind::Three:
+            fill(0, all, 3);
+            break;
+        case InputKind::Seven:
+            fill(0, all, 7);
+            break;
+        case InputKind::SubtractMinusFirst:  // 18, 19: the subtracted input first
+            if (!twos.empty()) Inputs[0] = compiled.Elements[static_cast<size_t>(twos.back())];
+            fill(1, ones, 3);
+            break;
+        case InputKind::SubtractPlusFirst:  // 20: the added input first
+            if (!ones.empty()) Inputs[0] = compiled.Elements[static_cast<size_t>(ones.back())];
+            fill(1, twos, 3);
+            break;
+    }
+}
+
+bool Element::editCatalogueParameters(Workbench& wb) {
+    const BlockInfo& row = info();
+    std::vector<int> visible;
+    for (std::size_t i = 0; i < row.params.size() && i < Params.size(); ++i)
+        if (!row.params[i].hidden) visible.push_back(static_cast<int>(i));
+    if (visible.empty()) return false;
+    const int count = static_cast<int>(visible.size());
+
+    // A value typed into the parameter grid is applied without showing the dialog.
+    GridEdit& pending = wb.gridEdit;
+    if (pending.index != 0) {
+        const int k = pending.index;
+        pending.index = 0;
+        if (k < 1 || k > count) return false;
+        Params[static_cast<size_t>(visible[k - 1])].Value = pending.value;
+        return true;
+    }
+    pending.value = Params[static_cast<size_t>(visible[0])].Value;
+
+    std::vector<DialogValue> rows;
+    for (int i : visible) {
+        const ParamInfo& p = row.params[static_cast<size_t>(i)];
+        const ParamRec& rec = Params[static_cast<size_t>(i)];
+        rows.push_back({cutLabel(p.label), rec.Value, rec.Varied, p.markEnabled, true, p.label});
+    }
+    if (!row.noteRow.empty())
+        rows.push_back({cutLabel(row.noteRow), 0, false, false, false, row.noteRow});
+    if (!AskValues(wb.ui(), rows)) return false;
+    for (int k = 0; k < count; ++k) {
+        ParamRec& rec = Params[static_cast<size_t>(visible[static_cast<size_t>(k)])];
+        rec.Value = rows[static_cast<size_t>(k)].value;
+        rec.Varied = rows[static_cast<size_t>(k)].marked;
+    }
+    return true;
+}
+
+void Element::EditParameters(Workbench& wb) { editCatalogueParameters(wb); }
+
+void Element::SetDefaults() {
+    Params.clear();
+    for (const ParamInfo& p : info().params) Params.push_back({Real48(p.defaultValue), false, p.storedName});
+}
+
+void Element::Advance(Workbench&) {}
+void Element::LoadState(int, const StateVector&, Workbench&) {}
+void Element::Derivatives(int, const StateVector&, StateVector&, Workbench&) {}
+Polynomial Element::Numerator() const { return Polynomial{1}; }
+Polynomial Element::Denominator() const { return Polynomial{1}; }
+void Element::InitRun(Workbench&) { Output = 0; }
+
+void Element::RegisterParameters(TunedParameters& tuned) {
+    for (ParamRec& p : Params) {
+        if (!p.Varied || !tuned.add(p, *this)) continue;
+        std::string name;
+        for (char ch : p.Name)
+            if (!std::isdigit(static_cast<unsigned char>(ch))) name += ch;
+        name += std::to_string(Number);
+        if (name.size() > 254) name.resize(254);
+        p.Name = name;
+    }
+}
+
+void Element::FinishRun(Workbench&) {}
+void Element::AllocateResults(Workbench&) {}
+
+void Element::WriteParameters(ByteWriter& out) const {
+    for (int i : info().fileOrder) out.real(Params[static_cast<size_t>(i)].Value);
+}
+
+void Element::ListParameters(std::vector<ParameterRow>& rows) const {
+    const BlockInfo& row = info();
+    for (std::size_t i = 0; i < Params.size(); ++i)
+        if (i >= row.params.size() || !row.params[i].hidden)
+            rows.push_back({Params[i].Name, generalText(Params[i].Value, 9, 4)});
+}
+
+void Element::ReadParameters(ByteReader& in) {
+    for (int i : info().fileOrder) Params[static_cast<size_t>(i)].Value = in.real();
+}
+
+Extended Element::DescribingGain(Extended) const { return 0; }
+Extended Element::OscillationAmplitude(Extended, Extended, Host&) const { return 0; }
+std::uint8_t Element::TypeCode() const { return Code; }
+
+}  // namespace velmar

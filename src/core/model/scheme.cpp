@@ -1,0 +1,147 @@
+#include "scheme.h"
+
+#include <algorithm>
+
+namespace velmar {
+
+Scheme::Scheme() = default;
+Scheme::~Scheme() = default;
+
+void Scheme::changed(int col, int row, int cols, int rows) const {
+    if (onCellsChanged) onCellsChanged(col, row, cols, rows);
+}
+
+bool Scheme::IsBlockCorner(int col, int row) const {
+    const std::uint8_t code = cell(col, row);
+    if (code < 22) return false;
+    return cell(col + 1, row + 1) == code && cell(col + 2, row + 2) == code &&
+           cell(col - 1, row - 1) != code && cell(col + 3, row + 3) != code;
+}
+
+Cell Scheme::ElementCorner(int col, int row) const {
+    const std::uint8_t code = cell(col, row);
+    if (code > 21) {
+        while (row > 0 && cell(col, row - 1) == code) --row;
+        while (col > 0 && cell(col - 1, row) == code) --col;
+    }
+    return {col, row};
+}
+
+Element* Scheme::ElementAt(int col, int row) const {
+    if (cell(col, row) <= 16) return nullptr;
+    const Cell corner = ElementCorner(col, row);
+    for (const auto& e : elements_)
+        if (e->Col == corner.col && e->Row == corner.row) return e.get();
+    return nullptr;
+}
+
+int Scheme::FindElementAt(int col, int row) const {
+    const Element* e = ElementAt(col, row);
+    return e ? e->Number : 0;
+}
+
+int Scheme::elementsIn(int c1, int r1, int c2, int r2) const {
+    int count = 0;
+    for (const auto& e : elements_) {
+        const int size = e->Code >= 22 ? 3 : 1;
+        if (e->Col + size - 1 >= c1 && e->Col <= c2 && e->Row + size - 1 >= r1 && e->Row <= r2)
+            ++count;
+    }
+    return count;
+}
+
+void Scheme::eraseElementsIn(int c1, int r1, int c2, int r2) {
+    c1 = std::max(c1, 0);
+    r1 = std::max(r1, 0);
+    c2 = std::min(c2, kGridSize - 1);
+    r2 = std::min(r2, kGridSize - 1);
+    for (int c = c1; c <= c2; ++c)
+        for (int r = r1; r <= r2; ++r)
+            if (grid_[c][r] >= 17) EraseCell(c, r);
+}
+
+bool Scheme::PutCell(int col, int row, std::uint8_t code) {
+    if (!inGrid(col, row) || code > 144) return false;
+    if (code <= 16) {
+        if (grid_[col][row] >= 17) EraseCell(col, row);
+        grid_[col][row] = code;
+        changed(col, row, 1, 1);
+        return true;
+    }
+    const bool block = code >= 22;
+    const int reach = block ? 3 : 1;  // the ring around the element
+    if (block && (col + 2 >= kGridSize || row + 2 >= kGridSize)) return false;
+    const bool needsElement = blockInfo(code).hasElement();
+    const int c1 = col - 1, r1 = row - 1, c2 = col + reach, r2 = row + reach;
+    if (needsElement && ElementCount() - elementsIn(c1, r1, c2, r2) >= kMaxElements) return false;
+    eraseElementsIn(c1, r1, c2, r2);
+    const int size = block ? 3 : 1;
+    for (int c = col; c < col + size; ++c)
+        for (int r = row; r < row + size; ++r) grid_[c][r] = code;
+    changed(col, row, size, size);
+    if (needsElement) InsertElement(col, row, code);
+    return true;
+}
+
+void Scheme::clearElementCells(int col, int row, std::uint8_t code) {
+    const int size = code >= 22 ? 3 : 1;
+    for (int c = col; c < col + size && c < kGridSize; ++c)
+        for (int r = row; r < row + size && r < kGridSize; ++r)
+            if (grid_[c][r] == code) grid_[c][r] = 0;
+    changed(col, row, size, size);
+}
+
+void Scheme::EraseCell(int col, int row) {
+    if (!inGrid(col, row)) return;
+    const std::uint8_t code = grid_[col][row];
+    if (code == 0) return;
+    if (code <= 16) {
+        grid_[col][row] = 0;
+        changed(col, row, 1, 1);
+        return;
+    }
+    const Cell corner = ElementCorner(col, row);
+    RemoveElement(corner.col, corner.row);
+    clearElementCells(corner.col, corner.row, code);
+}
+
+Element* Scheme::InsertElement(int col, int row, std::uint8_t code) {
+    if (ElementCount() >= kMaxElements) return nullptr;
+    std::unique_ptr<Element> e = CreateElement(code);
+    if (!e) return nullptr;
+    e->Col = static_cast<std::uint8_t>(col);
+    e->Row = static_cast<std::uint8_t>(row);
+    const auto at = std::find_if(elements_.begin(), elements_.end(), [&](const auto& x) {
+        return x->Col > col || (x->Col == col && x->Row >= row);
+    });
+    Element* raw = e.get();
+    elements_.insert(at, std::move(e));
+    Renumber();
+    return raw;
+}
+
+void Scheme::RemoveElement(int col, int row) {
+    const auto at = std::find_if(elements_.begin(), elements_.end(),
+                                 [&](const auto& x) { return x->Col == col && x->Row == row; });
+    if (at == elements_.end()) return;
+    (*at)->ReleaseResults();
+    elements_.erase(at);
+    Renumber();
+}
+
+void Scheme::Renumber() {
+    for (size_t i = 0; i < elements_.size(); ++i) elements_[i]->Number = static_cast<std::uint8_t>(i + 1);
+}
+
+void Scheme::NewScheme() {
+    for (auto& column : grid_) column.fill(0);
+    elements_.clear();
+    ConnectErrors.clear();
+    changed(0, 0, kGridSize, kGridSize);
+}
+
+void Scheme::ClearLabels() {
+    for (auto& label : Labels) label.clear();
+}
+
+}  // namespace velmar

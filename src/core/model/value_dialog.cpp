@@ -1,0 +1,57 @@
+#include "value_dialog.h"
+
+#include "../numtext.h"
+
+namespace velmar {
+
+std::string cutLabel(std::string_view label, std::size_t n) {
+    std::size_t chars = 0, i = 0;
+    while (i < label.size() && chars < n) {
+        const auto byte = static_cast<unsigned char>(label[i]);
+        std::size_t len = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : byte < 0xF0 ? 3 : 4;
+        i += len;
+        ++chars;
+    }
+    return std::string(label.substr(0, std::min(i, label.size())));
+}
+
+std::string degreeProblem(Extended value) {
+    if (value < -0.5L || value >= 255.5L) return "The degree must be a whole number from 0 to 255";
+    return {};
+}
+
+bool AskValues(Host& host, std::vector<DialogValue>& rows, std::string_view caption,
+               const ValueCheck& extra) {
+    std::vector<ValueRow> shown;
+    shown.reserve(rows.size());
+    for (const DialogValue& r : rows)
+        shown.push_back({r.label, r.editable ? valueText(Real48(r.value)) : std::string(),
+                         r.marked, r.markEnabled, r.editable, r.key});
+    const RowCheck check = [&extra](const std::vector<ValueRow>& confirmed) -> std::string {
+        std::vector<Extended> values;
+        for (const ValueRow& r : confirmed) {
+            if (!r.editable) {
+                values.push_back(0);
+                continue;
+            }
+            const auto v = parseValueText(r.text);
+            if (!v) return notANumberMessage(r.name(), r.text);
+            values.push_back(*v);
+        }
+        return extra ? extra(values) : std::string();
+    };
+    if (!host.askValues(caption, shown, check)) return false;
+    // A host that does not run the check still never gets a non-number stored.
+    if (const std::string problem = check(shown); !problem.empty()) {
+        host.message(Box::Error, problem);
+        return false;
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (!rows[i].editable) continue;
+        rows[i].value = *parseValueText(shown[i].text);
+        if (rows[i].markEnabled) rows[i].marked = shown[i].marked;
+    }
+    return true;
+}
+
+}  // namespace velmar

@@ -1,0 +1,42 @@
+// The common value dialog as the core uses it: numbers in, numbers out. Texts are
+// shown with valueText and read back with parseValueText (the "pi" suffix); a text
+// that is not a number is refused and the dialog stays open.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "../host.h"
+#include "../real48.h"
+
+namespace velmar {
+
+inline constexpr int kMaxDialogRows = 7;
+
+struct DialogValue {
+    std::string label;
+    Extended value = 0;
+    bool marked = false;
+    bool markEnabled = true;
+    bool editable = true;
+    std::string key;  // full label when `label` was cut for showing
+};
+
+// Checks the converted values of a confirmed dialog; a non-empty answer is shown and
+// the dialog stays open.
+using ValueCheck = std::function<std::string(const std::vector<Extended>&)>;
+
+// Shows the rows (at most seven); returns false when cancelled, leaving the values as
+// they were. An empty caption is the dialog's own, "Input Parameters:".
+bool AskValues(Host& host, std::vector<DialogValue>& rows, std::string_view caption = {},
+               const ValueCheck& check = {});
+
+// The message for a degree that is not a whole number from 0 to 255.
+std::string degreeProblem(Extended value);
+
+// Cuts a label to its first `n` characters (UTF-8 aware).
+std::string cutLabel(std::string_view label, std::size_t n = 10);
+
+}  // namespace velmar

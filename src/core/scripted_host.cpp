@@ -1,0 +1,138 @@
+#include "scripted_host.h"
+
+#include <cctype>
+
+namespace velmar {
+
+namespace {
+
+std::string trimmed(std::string_view s) {
+    size_t b = 0, e = s.size();
+    while (b < e && std::isspace(static_cast<unsigned char>(s[b]))) ++b;
+    while (e > b && std::isspace(static_cast<unsigned char>(s[e - 1]))) --e;
+    return std::string(s.substr(b, e - b));
+}
+
+bool sameRows(const std::vector<ValueRow>& a, const std::vector<ValueRow>& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i].name() != b[i].name() || a[i].text != b[i].text) return false;
+    return true;
+}
+
+}  // namespace
+
+std::string_view boxCaption(Box box) {
+    switch (box) {
+        case Box::Error: return "Ошибка";
+        case Box::Information: return "Сообщение";
+        case Box::Warning: return "Предупреждение";
+        case Box::Plain: return "";
+    }
+    return "";
+}
+
+bool ScriptedHost::addAnswer(std::string_view answer) {
+    const size_t eq = answer.find('=');
+    if (eq == std::string_view::npos) return false;
+    answers_[trimmed(answer.substr(0, eq))] = std::string(answer.substr(eq + 1));
+    return true;
+}
+
+void ScriptedHost::say(std::string line) {
+    if (echo) echo(line);
+    lines.push_back(std::move(line));
+}
+
+bool ScriptedHost::askValues(std::string_view caption, std::vector<ValueRow>& rows,
+                             const RowCheck& check) {
+    Dialog d{std::string(caption), rows, false};
+    for (ValueRow& row : d.rows) {
+        const auto it = answers_.find(trimmed(row.name()));
+        if (it != answers_.end() && row.editable) row.text = it->second;
+    }
+    // The same dialog with the same answers again would loop forever: cancel it.
+    const bool repeated = lastDialogSet_ && lastDialog_.caption == d.caption && sameRows(lastDialog_.rows, d.rows);
+    lastDialog_ = d;
+    lastDialogSet_ = true;
+    if (repeated) {
+        dialogs.push_back(d);
+        return false;
+    }
+    if (check) {
+        const std::string problem = check(d.rows);
+        if (!problem.empty()) {
+            message(Box::Error, problem);
+            dialogs.push_back(d);
+            return false;
+        }
+    }
+    d.confirmed = true;
+    rows = d.rows;
+    dialogs.push_back(std::move(d));
+    return true;
+}
+
+void ScriptedHost::message(Box box, std::string_view text) {
+    messages.emplace_back(box, std::string(text));
+    const std::string_view caption = boxCaption(box);
+    say((caption.empty() ? std::string("message") : std::string(caption)) + ": " + std::string(text));
+}
+
+Reply ScriptedHost::ask(std::string_view caption, std::string_view text, bool withCancel) {
+    (void)withCancel;
+    say(std::string(caption) + ": " + std::string(text));
+    return reply;
+}
+
+int ScriptedHost::showGraph(const Diagrams& slots, int kind) {
+    Graph g;
+    g.kind = kind;
+    for (int s = 0; s < 5; ++s) {
+        const Diagram& d = slots[static_cast<size_t>(s)];
+        if (!d.present()) continue;
+        Graph::Curve c{s + 1, d.name, {}, {}};
+        for (int i = 0; i < d.count; ++i) {
+            c.x.push_back(d.x[i]);
+            c.y.push_back(d.y[i]);
+        }
+        g.curves.push_back(std::move(c));
+    }
+    graphs.push_back(std::move(g));
+    return kGraphEsc;
+}
+
+int ScriptedHost::readKey() {
+    if (keys.empty()) return 27;
+    const int k = keys.front();
+    keys.erase(keys.begin());
+    return k;
+}
+
+int ScriptedHost::chooseMethod(MethodList) {
+    if (methodCodes.empty()) return 27;
+    const int code = methodCodes.front();
+    methodCodes.erase(methodCodes.begin());
+    return code;
+}
+
+void ScriptedHost::showTransferFunction(const std::vector<std::string>& numeratorLines,
+                                        const std::vector<std::string>& denominatorLines) {
+    for (const auto& l : numeratorLines) say("tf: " + l);
+    for (const auto& l : denominatorLines) say("tf: " + l);
+}
+
+void ScriptedHost::statusMessage(std::string_view text) { say("status: " + std::string(text)); }
+
+void ScriptedHost::canvasText(int, int, std::string_view text) { say("canvas: " + std::string(text)); }
+
+void ScriptedHost::report(std::string_view line) { say("report: " + std::string(line)); }
+
+std::vector<std::string> ScriptedHost::messagesOf(Box box) const {
+    std::vector<std::string> out;
+    for (const auto& [b, text] : messages)
+        if (b == box) out.push_back(text);
+    return out;
+}
+
+}  // namespace velmar

@@ -1,0 +1,82 @@
+// A host without a person: value dialogs are answered from "LABEL=VALUE" answers,
+// questions get a fixed reply, and everything the core says is recorded (and, when an
+// echo is set, passed on line by line). The command-line tool and the tests use it.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "host.h"
+
+namespace velmar {
+
+// The caption a message box shows: "Ошибка", "Сообщение", "Предупреждение", or none.
+std::string_view boxCaption(Box box);
+
+class ScriptedHost : public Host {
+public:
+    // "LABEL=VALUE": the first "=" separates them; the label is compared after trimming
+    // surrounding blanks against the row's full label. Returns false for a text
+    // without "=".
+    bool addAnswer(std::string_view answer);
+    void setAnswer(const std::string& label, const std::string& value) { answers_[label] = value; }
+
+    Reply reply = Reply::Yes;      // the answer to every question
+    std::vector<int> methodCodes;  // answers of chooseMethod, in turn; then 27
+    std::vector<int> keys;         // the key queue, in turn
+
+    struct Graph {
+        int kind = 0;
+        struct Curve {
+            int slot;
+            std::string name;
+            std::vector<Extended> x, y;
+        };
+        std::vector<Curve> curves;
+    };
+    struct Dialog {
+        std::string caption;
+        std::vector<ValueRow> rows;  // as answered
+        bool confirmed = false;
+    };
+
+    // What the core said, in order, one line each: "CAPTION: TEXT" for message boxes
+    // ("message: TEXT" without caption), "report: LINE", "canvas: LINE", "tf: LINE",
+    // "status: TEXT".
+    std::vector<std::string> lines;
+    std::vector<std::pair<Box, std::string>> messages;
+    std::vector<Dialog> dialogs;
+    std::vector<Graph> graphs;
+    std::vector<Thumbnail> thumbnails;
+    std::function<void(const std::string&)> echo;
+
+    bool askValues(std::string_view caption, std::vector<ValueRow>& rows,
+                   const RowCheck& check) override;
+    void message(Box box, std::string_view text) override;
+    Reply ask(std::string_view caption, std::string_view text, bool withCancel) override;
+    int showGraph(const Diagrams& slots, int kind) override;
+    bool keyWaiting() override { return !keys.empty(); }
+    int readKey() override;
+    int chooseMethod(MethodList list) override;
+    void showTransferFunction(const std::vector<std::string>& numeratorLines,
+                              const std::vector<std::string>& denominatorLines) override;
+    void statusMessage(std::string_view text) override;
+    void showThumbnail(const Thumbnail& thumbnail) override { thumbnails.push_back(thumbnail); }
+    void canvasText(int x, int y, std::string_view text) override;
+    void report(std::string_view line) override;
+
+    // The messages of one box kind, in order.
+    std::vector<std::string> messagesOf(Box box) const;
+
+private:
+    void say(std::string line);
+
+    std::map<std::string, std::string> answers_;
+    bool lastDialogSet_ = false;
+    Dialog lastDialog_;
+};
+
+}  // namespace velmar
