@@ -1,6 +1,36 @@
+// velmar-cli: the headless front end of the workbench.
 #include <iostream>
+#include <string_view>
 
-int main() {
-    std::cerr << "usage: velmar-cli COMMAND ...\n";
+#include "commands.h"
+
+namespace {
+
+struct Command {
+    std::string_view name;
+    int (*run)(const velmar::cli::Args&);
+};
+
+constexpr Command kCommands[] = {
+    {"info", velmar::cli::info},   {"resave", velmar::cli::resave}, {"run", velmar::cli::run},
+    {"tf", velmar::cli::tf},       {"analyze", velmar::cli::analyze},
+};
+
+int usage() {
+    std::cerr << "usage: velmar-cli info SCHEME\n"
+                 "       velmar-cli resave IN OUT\n"
+                 "       velmar-cli run SCHEME [--variable] [--answer LABEL=VALUE]... [--csv OUT] [--pnt DIR]\n"
+                 "       velmar-cli tf SCHEME --block N [--answer LABEL=VALUE]...\n"
+                 "       velmar-cli analyze SCHEME --block N --method M [--answer LABEL=VALUE]... [--csv OUT]\n";
     return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return usage();
+    const std::string_view name = argv[1];
+    for (const Command& c : kCommands)
+        if (c.name == name) return c.run(velmar::cli::Args(argv + 2, argv + argc));
+    return usage();
 }

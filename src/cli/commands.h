@@ -1,0 +1,18 @@
+// The commands of velmar-cli. Each takes its arguments after the command name and
+// returns the exit code: 0 success, 1 a failed run or analysis, 2 a usage or file error.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace velmar::cli {
+
+using Args = std::vector<std::string>;
+
+int info(const Args& args);     // info SCHEME
+int resave(const Args& args);   // resave IN OUT
+int run(const Args& args);      // run SCHEME [--variable] [--answer L=V]... [--csv OUT] [--pnt DIR]
+int tf(const Args& args);       // tf SCHEME --block N [--answer L=V]...
+int analyze(const Args& args);  // analyze SCHEME --block N --method M [--answer L=V]... [--csv OUT]
+
+}  // namespace velmar::cli

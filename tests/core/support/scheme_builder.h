@@ -1,0 +1,47 @@
+// Draws schemes for tests through the model API, the way a person draws them: blocks
+// and nodes are put down with PutCell, wires are line pieces ending in an arrow.
+#pragma once
+
+#include <initializer_list>
+#include <vector>
+
+#include "model/scheme.h"
+
+namespace velmar::testing {
+
+class SchemeBuilder {
+public:
+    explicit SchemeBuilder(Scheme& scheme) : scheme_(scheme) {}
+
+    // A 3 x 3 block (code 22..143) with its top-left cell at (col, row).
+    Element& block(int code, int col, int row);
+    // A one-cell node (17..21) at (col, row).
+    Element& node(int code, int col, int row);
+
+    // A wire along a polyline of cells: consecutive points share a row or a column.
+    // Every cell from the first point to the cell before the last gets a line piece
+    // (corners at turns; a cell that already holds a piece is joined into a tee or a
+    // junction); the last cell gets an arrow pointing along the last segment, at the
+    // element in front of it. The first cell must touch the source element.
+    void wire(std::initializer_list<Cell> points);
+    void wire(const std::vector<Cell>& points);
+
+    // A straight wire from the right side of `from` to the left side of `to`, along
+    // the row of `from`'s output (its middle row for a block); `to` must have its input
+    // side on that row, to the right.
+    void connect(const Element& from, const Element& to);
+
+    // The middle row of an element (its row for a node).
+    static int middleRow(const Element& e) { return e.Code >= 22 ? e.Row + 1 : e.Row; }
+    static int rightCol(const Element& e) { return e.Code >= 22 ? e.Col + 3 : e.Col + 1; }
+
+private:
+    Scheme& scheme_;
+};
+
+// Line-piece openings, as bits; and the piece code for a set of openings.
+enum Side : unsigned { Left = 1, Right = 2, Top = 4, Bottom = 8 };
+unsigned openings(int code);
+int pieceFor(unsigned sides);
+
+}  // namespace velmar::testing
