@@ -1,0 +1,8 @@
+#include <QApplication>
+
+#include "shell/application.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    return velmar::gui::runWorkbench(app);
+}
