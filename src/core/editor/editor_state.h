@@ -34,7 +34,6 @@ struct EditorState {
     std::string Regime = kRegimeNew;
     CursorCell cursor;
     std::uint8_t held = 0;  // the code the cursor carries; 0 erases when put down
-    bool saved = false;     // closing and opening ask to save while this is false
     // Sampled at every cursor key.
     bool shift = false;
     bool numLock = false;
