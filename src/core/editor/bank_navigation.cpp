@@ -6,31 +6,8 @@
 
 namespace velmar::editor {
 
-namespace {
-
-std::optional<PaletteCell> cellAt(const PaletteGeometry& g, int x, int y) {
-    if (x < g.originX || y < g.originY) return std::nullopt;
-    const PaletteCell c{(x - g.originX) / g.cellWidth, (y - g.originY) / g.cellHeight};
-    if (c.col >= g.columns || c.row >= g.rows) return std::nullopt;
-    return c;
-}
-
-}  // namespace
-
 PaletteCell smallPaletteCell(int code) { return {code % 9, code / 9}; }
 PaletteCell bigPaletteCell(int code) { return {(code - 22) % 3, (code - 22) / 3}; }
-
-std::optional<int> smallPaletteCodeAt(int x, int y) {
-    const auto c = cellAt(kSmallPalette, x, y);
-    if (!c || smallPaletteCode(*c) >= kSmallPaletteCodes) return std::nullopt;
-    return smallPaletteCode(*c);
-}
-
-std::optional<int> bigPaletteCodeAt(int x, int y) {
-    const auto c = cellAt(kBigPalette, x, y);
-    if (!c || bigPaletteCode(*c) - 22 >= kBigPaletteMouseCodes) return std::nullopt;
-    return bigPaletteCode(*c);
-}
 
 void smallPaletteKey(PaletteCell& at, int key) {
     switch (key) {

@@ -1,14 +1,11 @@
-// The Bank of Blocks: which code each palette cell holds, which cell a mouse press hits
-// and how the keys move the highlight.
+// The Bank of Blocks from the keyboard: which code each palette cell holds and how the
+// keys move the highlight.
 //
 // Small palette: cells of 25 x 15 pixels from (3, 11), nine per row; rows 0 and 1 are
 // full and row 2 holds four: codes row*9 + column, 0..21.
 // Big palette: cells of 70 x 40 pixels from (5, 10), three per row; forty rows, codes
-// row*3 + column + 22. A press reaches codes 22..140; the last cell (141) is reached
-// from the keyboard only.
+// row*3 + column + 22; the last cell (141) is reached from the keyboard only.
 #pragma once
-
-#include <optional>
 
 namespace velmar::editor {
 
@@ -23,17 +20,11 @@ struct PaletteGeometry {
 };
 inline constexpr PaletteGeometry kSmallPalette{3, 11, 25, 15, 9, 3};
 inline constexpr PaletteGeometry kBigPalette{5, 10, 70, 40, 3, 40};
-inline constexpr int kSmallPaletteCodes = 22;     // 0..21
-inline constexpr int kBigPaletteMouseCodes = 119;  // 22..140
 
 inline int smallPaletteCode(PaletteCell c) { return c.row * 9 + c.col; }
 inline int bigPaletteCode(PaletteCell c) { return c.row * 3 + c.col + 22; }
 PaletteCell smallPaletteCell(int code);
 PaletteCell bigPaletteCell(int code);
-
-// The code under a pixel of a palette image; nothing outside the valid cells.
-std::optional<int> smallPaletteCodeAt(int x, int y);
-std::optional<int> bigPaletteCodeAt(int x, int y);
 
 // The highlight of the bank while the regime is "Bank".
 struct BankHighlight {

@@ -3,11 +3,11 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "picture_bridge.h"
+#include "bank_palettes.h"
 
 namespace velmar::gui {
 
-BankPanel::BankPanel(QWidget* parent) : QWidget(parent), small_(smallPaletteImage()), big_(bigPaletteImage()) {
+BankPanel::BankPanel(QWidget* parent) : QWidget(parent), small_(paintPalette(Palette::Small)), big_(paintPalette(Palette::Big)) {
     setObjectName("BankPanel");
     setFixedWidth(245);
     setMinimumHeight(363);
@@ -38,14 +38,14 @@ BankPanel::BankPanel(QWidget* parent) : QWidget(parent), small_(smallPaletteImag
 void BankPanel::unhighlight(bool big) {
     int& last = big ? lastBig_ : lastSmall_;
     if (last < 0) return;
-    drawPaletteCell(big ? big_ : small_, big, last, false);
+    paintPaletteCell(big ? big_ : small_, big ? Palette::Big : Palette::Small, last, false);
     last = -1;
     (big ? bigImage_ : smallImage_)->update();
 }
 
 void BankPanel::highlight(bool big, int code) {
     unhighlight(big);
-    drawPaletteCell(big ? big_ : small_, big, code, true);
+    paintPaletteCell(big ? big_ : small_, big ? Palette::Big : Palette::Small, code, true);
     (big ? lastBig_ : lastSmall_) = code;
     (big ? bigImage_ : smallImage_)->update();
 }

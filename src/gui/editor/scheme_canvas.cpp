@@ -5,17 +5,16 @@
 #include <algorithm>
 
 #include "editor/caption_layout.h"
-#include "picture_bridge.h"
+#include "cell_pictures.h"
+#include "colours.h"
 
 namespace velmar::gui {
 
-using editor::kCellHeight;
-using editor::kCellWidth;
 
 SchemeCanvas::SchemeCanvas(Workbench& wb, editor::EditorState& state)
     : wb_(wb), state_(state), image_(editor::kCanvasWidth, editor::kCanvasHeight, QImage::Format_RGB32),
       patch_(editor::kBlockWidth, editor::kBlockHeight, QImage::Format_RGB32) {
-    image_.fill(canvasColour(colour::Green));
+    image_.fill(tableColour(Green));
     widget_ = new ImageWidget(image_);
     widget_->setObjectName("ImageMain");
     wb_.scheme.onCellsChanged = [this](int c, int r, int w, int h) { cellsChanged(c, r, w, h); };
@@ -69,7 +68,7 @@ void SchemeCanvas::restorePatch() {
 void SchemeCanvas::drawCursor(editor::CursorCell at, std::uint8_t code) {
     const int x = at.col * kCellWidth, y = at.row * kCellHeight;
     QPainter p(&image_);
-    drawCellPicture(p, x, y, colour::Gray, code, colour::Fuchsia);
+    drawCellPicture(p, QPoint(x, y), code, Gray, Fuchsia);
     p.end();
     cursorShown_ = true;
     cursorAt_ = at;
@@ -97,16 +96,16 @@ void SchemeCanvas::paintScene(const QRect& clip) {
     QPainter p(&image_);
     p.setClipRect(clip);
     if (background_.isNull()) {
-        p.fillRect(clip, canvasColour(colour::Green));
+        p.fillRect(clip, tableColour(Green));
     } else {
-        p.fillRect(clip, canvasColour(colour::Green));
+        p.fillRect(clip, tableColour(Green));
         p.drawImage(0, 0, background_);
     }
     const Mark& m = wb_.scheme.mark;
     if (!m.empty() && state_.Regime != editor::kRegimeAdvRed)
         p.fillRect(QRect(QPoint(m.left * kCellWidth, m.top * kCellHeight),
                          QPoint(m.right * kCellWidth + 20, m.bottom * kCellHeight + 10)),
-                   canvasColour(colour::Olive));
+                   tableColour(Olive));
     paintCells(p, clip);
     if (state_.captionsShown) paintCaptions(p);
     paintThumbnails(p);
@@ -125,15 +124,14 @@ void SchemeCanvas::paintCells(QPainter& p, const QRect& clip) {
             const std::uint8_t code = s.cell(i, j);
             const bool inside = m.contains(i, j);
             if (s.IsBlockCorner(i, j))
-                drawCellPicture(p, i * kCellWidth, j * kCellHeight, inside ? colour::Maroon : colour::Purple, code,
-                                colour::White);
+                drawCellPicture(p, QPoint(i * kCellWidth, j * kCellHeight), code, inside ? Maroon : Purple, White);
             else if (code >= 1 && code <= 21)
-                drawCellPicture(p, i * kCellWidth, j * kCellHeight, inside ? colour::Olive : colour::Green, code,
-                                inside ? colour::Maroon : colour::White);
+                drawCellPicture(p, QPoint(i * kCellWidth, j * kCellHeight), code, inside ? Olive : Green,
+                                inside ? Maroon : White);
         }
     }
     for (const Cell& f : s.ConnectErrors)
-        drawCellPicture(p, f.col * kCellWidth, f.row * kCellHeight, colour::Navy, s.cell(f.col, f.row), colour::Fuchsia);
+        drawCellPicture(p, QPoint(f.col * kCellWidth, f.row * kCellHeight), s.cell(f.col, f.row), Navy, Fuchsia);
 }
 
 void SchemeCanvas::paintCaptions(QPainter& p) {
@@ -153,21 +151,21 @@ void SchemeCanvas::paintCaptions(QPainter& p) {
                 p.setFont(numberFont);
                 const int w = std::max(8, p.fontMetrics().horizontalAdvance(text) + 2);
                 const QRect r(c.x, c.y, w, 8);
-                p.fillRect(r, canvasColour(colour::Purple));
-                p.setPen(canvasColour(colour::White));
+                p.fillRect(r, tableColour(Purple));
+                p.setPen(tableColour(White));
                 p.drawText(r, Qt::AlignCenter, text);
                 break;
             }
             case Kind::Name:
                 p.setFont(nameFont);
-                p.setPen(canvasColour(colour::Yellow));
+                p.setPen(tableColour(Yellow));
                 p.drawText(QPoint(c.x, c.y + p.fontMetrics().ascent()), text);
                 break;
             case Kind::Label: {
                 p.setFont(labelFont);
                 const QRect r = p.fontMetrics().boundingRect(text).translated(c.x, c.y + p.fontMetrics().ascent());
-                p.fillRect(r, canvasColour(colour::Green));
-                p.setPen(canvasColour(colour::White));
+                p.fillRect(r, tableColour(Green));
+                p.setPen(tableColour(White));
                 p.drawText(QPoint(c.x, c.y + p.fontMetrics().ascent()), text);
                 break;
             }
@@ -177,22 +175,22 @@ void SchemeCanvas::paintCaptions(QPainter& p) {
 
 void SchemeCanvas::paintThumbnails(QPainter& p) {
     if (!wb_.run.ResultsAllocated) return;
-    static const int kCurveColours[] = {colour::Yellow, colour::Aqua, colour::White};
+    static const int kCurveColours[] = {Yellow, Aqua, White};
     for (const auto& [at, t] : thumbnails_) {
         const std::uint8_t code = wb_.scheme.cell(t.col, t.row);
         if (code < 61 || code > 63 || !wb_.scheme.IsBlockCorner(t.col, t.row)) continue;
         const QPoint o(t.col * kCellWidth, t.row * kCellHeight);
-        p.fillRect(QRect(o, QSize(editor::kBlockWidth, editor::kBlockHeight)), canvasColour(colour::Navy));
-        p.setPen(canvasColour(colour::Silver));
+        p.fillRect(QRect(o, QSize(editor::kBlockWidth, editor::kBlockHeight)), tableColour(Navy));
+        p.setPen(tableColour(Silver));
         for (const auto& a : t.axes) p.drawLine(o + QPoint(a.x1, a.y1), o + QPoint(a.x2, a.y2));
         for (std::size_t k = 0; k < t.curves.size(); ++k) {
-            p.setPen(canvasColour(kCurveColours[k % 3]));
+            p.setPen(tableColour(kCurveColours[k % 3]));
             const auto& curve = t.curves[k];
             for (std::size_t i = 1; i < curve.size(); ++i)
                 p.drawLine(o + QPoint(curve[i - 1].first, curve[i - 1].second),
                            o + QPoint(curve[i].first, curve[i].second));
         }
-        p.setPen(canvasColour(colour::White));
+        p.setPen(tableColour(White));
         p.drawRect(QRect(o, QSize(editor::kBlockWidth - 1, editor::kBlockHeight - 1)));
     }
 }
@@ -220,7 +218,7 @@ void SchemeCanvas::drawText(int x, int y, const QString& text) {
     QFont f("DejaVu Sans");
     f.setPixelSize(11);
     p.setFont(f);
-    p.setPen(canvasColour(colour::White));
+    p.setPen(tableColour(White));
     const QRect r = p.fontMetrics().boundingRect(text).translated(x, y + p.fontMetrics().ascent());
     p.drawText(QPoint(x, y + p.fontMetrics().ascent()), text);
     p.end();

@@ -12,7 +12,7 @@
 #include "caption_editor.h"
 #include "dialog_host.h"
 #include "editor/key_codes.h"
-#include "editor/picture_bridge.h"
+#include "editor/colours.h"
 #include "form_main.h"
 #include "progress_strip.h"
 #include "simulation/progress.h"
@@ -305,7 +305,7 @@ void TFormMain::createStatusLine() {
     infoPanel_->setFrameShadow(QFrame::Sunken);
     infoPanel_->setAutoFillBackground(true);
     QPalette pal = infoPanel_->palette();
-    pal.setColor(QPalette::Window, canvasColour(colour::Gray));
+    pal.setColor(QPalette::Window, tableColour(Gray));
     infoPanel_->setPalette(pal);
     timePanel_ = new QLabel(bar);
     timePanel_->setObjectName("TimePanel");
@@ -360,7 +360,7 @@ TFormMain::TFormMain(Host* dialogs, QWidget* parent)
     scrollBox_->setObjectName("ScrollBoxMain");
     scrollBox_->setFocusPolicy(Qt::NoFocus);
     QPalette green = scrollBox_->palette();
-    green.setColor(QPalette::Window, canvasColour(colour::Green));
+    green.setColor(QPalette::Window, tableColour(Green));
     scrollBox_->setPalette(green);
     canvas_->attach(scrollBox_);
     layout->addWidget(scrollBox_, 1);

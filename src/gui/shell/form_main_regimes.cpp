@@ -8,6 +8,7 @@
 #include <QWindow>
 
 #include "caption_editor.h"
+#include "editor/bank_palettes.h"
 #include "editor/key_codes.h"
 #include "form_main.h"
 #include "lock_keys.h"
@@ -367,7 +368,7 @@ void TFormMain::ImageMainDblClick(Qt::MouseButton button, Qt::KeyboardModifiers 
 void TFormMain::BankSmollImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint at) {
     if (busy_ || button != Qt::LeftButton) return;
     if (state_.Regime != kRegimeEdit && state_.Regime != kRegimeBank) return;
-    const auto code = smallPaletteCodeAt(at.x(), at.y());
+    const auto code = paletteCodeAt(Palette::Small, at);
     if (!code) return;
     bankHighlight_.small = smallPaletteCell(*code);
     chooseHeld(static_cast<std::uint8_t>(*code));
@@ -375,7 +376,7 @@ void TFormMain::BankSmollImageMouseDown(Qt::MouseButton button, Qt::KeyboardModi
 
 void TFormMain::BankBigImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint at) {
     if (busy_ || (state_.Regime != kRegimeEdit && state_.Regime != kRegimeBank)) return;
-    const auto code = bigPaletteCodeAt(at.x(), at.y());
+    const auto code = paletteCodeAt(Palette::Big, at);
     if (!code) return;
     if (button == Qt::RightButton) {
         showBlockPopup(*code, bank_->bigImage()->mapToGlobal(at));
@@ -394,7 +395,7 @@ void TFormMain::BankBigImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifi
 }
 
 void TFormMain::BankBigImageMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint at) {
-    const auto code = bigPaletteCodeAt(at.x(), at.y());
+    const auto code = paletteCodeAt(Palette::Big, at);
     if (!code) return;
     infoPanel_->setStyleSheet("color: #00ffff; font-weight: bold; font-size: 12pt;");
     infoPanel_->setText(QString::fromUtf8(" Блок : ") + QString::fromStdString(blockName(*code, wb_.names)));

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "editor/picture_bridge.h"
+#include "editor/colours.h"
 
 namespace velmar::gui {
 
@@ -24,7 +24,7 @@ void ProgressStrip::paintEvent(QPaintEvent*) {
     const QRect r = rect().adjusted(1, 3, -1, -3);
     p.fillRect(r, palette().window());
     p.fillRect(QRect(r.topLeft(), QSize(static_cast<int>(r.width() * fraction_), r.height())),
-               canvasColour(colour::Blue));
+               tableColour(Blue));
     p.setPen(palette().mid().color());
     p.drawRect(r.adjusted(0, 0, -1, -1));
 }
