@@ -16,6 +16,7 @@ namespace velmar::testing {
 // Tolerances of the checks against exact continuous responses: the integrator keeps
 // the error of its states near Eps, so an output may stray a little beyond it.
 inline constexpr Extended kRoundingTolerance = 1e-11L;  // a few Real48 roundings
+inline constexpr Extended kSummedTolerance = 1e-9L;     // values summed point by point
 
 struct Curve {
     std::vector<Extended> t, y;

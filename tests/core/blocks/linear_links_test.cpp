@@ -7,6 +7,7 @@
 
 #include "block_run.h"
 #include "blocks/catalogue.h"
+#include "blocks/linear.h"
 
 using namespace velmar;
 using namespace velmar::testing;
@@ -154,7 +155,7 @@ TEST(TransportDelay, RepeatsTheInputRoundTOverHStepsLate) {
     ASSERT_TRUE(r.run(0.01L, 1)) << r.errorText();
     const Curve in = r.curve(*none[2]), out = r.curve(*late[2]);
     for (std::size_t i = 0; i < out.size(); ++i) ASSERT_EQ(out.y[i], i < 5 ? 0 : in.y[i - 5]) << i;
-    EXPECT_NEAR(in.y[10], 10 * h001, kRoundingTolerance);
+    EXPECT_NEAR(in.y[10], 10 * h001, kSummedTolerance);
 }
 
 TEST(TransportDelay, DelayLongerThanTheRunShowsZeros) {
@@ -200,7 +201,7 @@ TEST(ControlledDelay, DelaysBySelectorValueWhateverTheFeederOrder) {
         ASSERT_TRUE(s.r.run(0.01L, 1)) << s.r.errorText();
         const Curve y = s.r.curve(*s.recorder);
         for (std::size_t i = 0; i < y.size(); ++i)
-            ASSERT_NEAR(y.y[i], i < 5 ? 0 : (i - 5) * h001, kRoundingTolerance) << i << " control first " << controlFirst;
+            ASSERT_NEAR(y.y[i], i < 5 ? 0 : (i - 5) * h001, kSummedTolerance) << i << " control first " << controlFirst;
     }
 }
 
@@ -213,7 +214,7 @@ TEST(ControlledDelay, ClampsTheControlIntoZeroToT) {
         const Curve y = s.r.curve(*s.recorder);
         const std::size_t steps = control < 0 ? 0 : 3;
         for (std::size_t i = 0; i < y.size(); ++i)
-            ASSERT_NEAR(y.y[i], i < steps ? 0 : (i - steps) * h001, kRoundingTolerance) << i;
+            ASSERT_NEAR(y.y[i], i < steps ? 0 : (i - steps) * h001, kSummedTolerance) << i;
     }
 }
 

@@ -57,7 +57,6 @@ INSTANTIATE_TEST_SUITE_P(
                          return 1 - std::exp(-kZeta * t) * (std::cos(kWd * t) + kZeta / kWd * std::sin(kWd * t));
                      }},
         StepResponse{"integrating", 27, {2, 0}, [](Extended t) { return 2 * t; }},
-        StepResponse{"amplifier", 30, {1.5L}, [](Extended) { return 1.5L; }},
         StepResponse{"low_pass_1", 138, {1, 2}, [](Extended t) { return 1 - std::exp(-2 * t); }},
         StepResponse{"low_pass_2", 139, {1, 2}, [](Extended t) { return 1 - (1 + 2 * t) * std::exp(-2 * t); }},
         StepResponse{"high_pass_1", 140, {1, 2}, [](Extended t) { return std::exp(-2 * t); }},
