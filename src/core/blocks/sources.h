@@ -1,4 +1,11 @@
-// Sources and signal generators.
+// Sources and signal generators: blocks that compute their Output from the time point
+// of the run (t = StepIndex * h) and their own state. None has a transfer function or
+// states of its own; in a variable-step run they are advanced like static blocks. Only
+// the damped oscillation (40), the controlled harmonic generators (103, 104) and the
+// one-shot (119) read their input; without it they keep their output.
+//
+// The periodic and pulse generators are in waveforms.h, the functions of time in
+// time_functions.h.
 #pragma once
 
 #include <random>
@@ -7,18 +14,126 @@
 
 namespace velmar {
 
-// Random input (35): R is shown in the dialog, its scale R/65535 is what the scheme
-// file keeps. Each block has its own generator, reseeded by its dialog.
+// A block's own uniform generator.
+class UniformSource {
+public:
+    UniformSource() { reseed(); }
+    void reseed() { engine_.seed(std::random_device{}()); }
+    int integer(int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(engine_); }
+    Extended unit() { return std::generate_canonical<double, 53>(engine_); }  // [0, 1)
+
+private:
+    std::mt19937 engine_;
+};
+
+// Step input (33): y = C from the start.
+class StepInput : public Element {
+public:
+    using Element::Element;
+    void InitRun(Workbench&) override { Output = param(0); }
+};
+
+// Harmonic input (34): y = A sin(w t + Phase).
+class HarmonicInput : public Element {
+public:
+    using Element::Element;
+    void Advance(Workbench& wb) override;
+};
+
+// Random input (35): y = r * Scale, r drawn uniformly from 0 .. 65534. R is shown in the
+// dialog, its scale R/65535 is what the scheme file keeps. The dialog reseeds the
+// block's generator.
 class RandomInput : public Element {
 public:
-    explicit RandomInput(std::uint8_t code);
+    using Element::Element;
     void EditParameters(Workbench& wb) override;
     void ReadParameters(ByteReader& in) override;
+    void Advance(Workbench& wb) override;
     Extended Scale() const { return param(1); }
-    void reseed();
+    void reseed() { random_.reseed(); }
 
-protected:
-    std::mt19937 generator_;
+private:
+    UniformSource random_;
+};
+
+// Delta function (36): 1/h at the first time point of the run, 0 after. (A run of 5000
+// points or more starts at StepIndex 1; the pulse still comes, so its integral is 1.)
+class DeltaInput : public Element {
+public:
+    using Element::Element;
+    void InitRun(Workbench& wb) override;
+    void Advance(Workbench& wb) override;
+
+private:
+    bool fired_ = false;
+};
+
+// Ramp (37): starts at H.y. and grows by h K per point.
+class RampInput : public Element {
+public:
+    using Element::Element;
+    void InitRun(Workbench& wb) override;
+    void Advance(Workbench& wb) override;
+};
+
+// Triggered damped oscillation (40; parameters DikrZ, w, Faza). A non-zero input
+// (re)starts it with the sign of the input and the amplitude |u0|; while running,
+// y = |u0| e^(-DikrZ tau) sin(w tau + sign pi/2 + Faza), tau the time since the start.
+class DampedOscillation : public Element {
+public:
+    using Element::Element;
+    void InitRun(Workbench& wb) override;
+    void Advance(Workbench& wb) override;
+
+private:
+    bool armed_ = false;
+    int sign_ = 0;
+    std::int32_t start_ = 0;  // StepIndex of the trigger
+    Real48 amplitude_;
+};
+
+// Random binary input (97): every T a fresh random bit (a uniform real in [0, 1)
+// rounded to the nearest integer); the generator is reseeded at the start of a run.
+class RandomBinary : public Element {
+public:
+    using Element::Element;
+    void InitRun(Workbench& wb) override;
+    void Advance(Workbench& wb) override;
+
+private:
+    UniformSource random_;
+    Real48 elapsed_;
+};
+
+// Harmonic generators with a controlled value: 103 y = V sin(w t + Phase) with the
+// amplitude V, 104 y = A sin(V t + Phase) with the frequency V. V is the value of an
+// additional-input selector (54..59) feeding the block, kept (and written to the scheme
+// file) as the hidden third parameter; the block's own time advances by h before each
+// use.
+class ControlledHarmonic : public Element {
+public:
+    using Element::Element;
+    void InitRun(Workbench& wb) override;
+    void Advance(Workbench& wb) override;
+
+private:
+    Real48 ownTime_;
+};
+
+// One-shot (119; A, t): a non-zero input triggers a pulse of level A with the input's
+// sign, lasting while the elapsed pulse time is below t; a non-zero input after the
+// pulse ends triggers the next one.
+class OneShot : public Element {
+public:
+    using Element::Element;
+    void InitRun(Workbench& wb) override;
+    void Advance(Workbench& wb) override;
+
+private:
+    bool triggered_ = false;
+    int sign_ = 1;
+    Extended level_ = 0;
+    Real48 elapsed_;
 };
 
 // Polynomial signal generator (118): y = a0 + a1 t + ... + an t^n. Params[0] is n,
@@ -34,6 +149,7 @@ public:
     void SetDefaults() override;
     void WriteParameters(ByteWriter& out) const override;
     void ReadParameters(ByteReader& in) override;
+    void Advance(Workbench& wb) override;
 
     int degree() const { return static_cast<int>(Params.size()) - 2; }
     void setDegree(int n);  // coefficients keep their index; added ones start at 0
