@@ -174,13 +174,13 @@ const KeyItem kKeyItems[] = {
 
 // A speed-button glyph: the button's text in a small frame.
 QIcon glyphIcon(const QString& text) {
-    QPixmap pm(40, 24);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
     QFont f = QApplication::font();
     f.setPixelSize(10);
     f.setBold(true);
+    QPixmap pm(std::max(40, QFontMetrics(f).horizontalAdvance(text) + 6), 24);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
     p.setFont(f);
     p.setPen(QColor(40, 40, 40));
     p.drawText(pm.rect(), Qt::AlignCenter, text);
@@ -242,7 +242,7 @@ void TFormMain::createSpeedBar() {
     speedBar_ = addToolBar("Speed Bar");
     speedBar_->setObjectName("SpeedBar");
     speedBar_->setMovable(false);
-    speedBar_->setIconSize(QSize(40, 24));
+    speedBar_->setIconSize(QSize(64, 24));
     QHash<int, QActionGroup*> groups;
     for (const SpeedButton& b : kSpeedButtons) {
         if (b.separatorBefore) speedBar_->addSeparator();
