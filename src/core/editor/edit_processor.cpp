@@ -29,7 +29,8 @@ void EditProcessor::enter() {
 void EditProcessor::key(int code) {
     if (isMovementKey(code, false)) {
         move(code);
-        state_.previousDirection = code;
+        // A corner is formed only between two consecutive Shift moves.
+        state_.previousDirection = state_.shift ? code : 0;
     } else if (code == kKeyEnter) {
         putDown();
     } else if (code == kKeySpace) {

@@ -198,9 +198,9 @@ QAction* TFormMain::makeAction(const char* name, const QString& caption, const Q
 }
 
 void TFormMain::connectHandler(QAction* a, const char* handler) {
-    const QByteArray slot = QByteArray(handler) + "()";
-    if (metaObject()->indexOfSlot(slot.constData()) < 0) return;
-    connect(a, &QAction::triggered, this, [this, handler] { QMetaObject::invokeMethod(this, handler); });
+    const QByteArray name(handler);
+    if (metaObject()->indexOfSlot((name + "()").constData()) < 0) return;
+    connect(a, &QAction::triggered, this, [this, name] { QMetaObject::invokeMethod(this, name.constData()); });
 }
 
 void TFormMain::createMenus() {
