@@ -458,5 +458,48 @@ private slots:
     }
 };
 
-QTEST_MAIN(FormMainTest)
+namespace {
+
+// `--screenshots DIR`: the demo scheme after a run with its thumbnails, and a scheme
+// with wiring faults, as the window shows them.
+int takeScreenshots(const QString& dir) {
+    ScriptedHost host;
+    TFormMain form(&host);
+    form.resize(1280, 720);
+    form.show();
+    form.openAtStart(QStringLiteral(VELMAR_DATA_DIR "/Schemes/demo.shm"));
+    form.action("Run2")->trigger();
+    form.action("Solve1")->trigger();
+    QTest::qWait(2100);
+    form.grab().save(dir + "/demo_after_run.png");
+
+    host.reply = Reply::No;
+    form.action("New1")->trigger();
+    Scheme& s = form.workbench().scheme;
+    s.PutCell(3, 5, 33);
+    for (int c = 6; c <= 9; ++c) s.PutCell(c, 6, 5);  // runs into the link without an arrow
+    s.PutCell(10, 5, 22);
+    s.PutCell(13, 6, 5);
+    s.PutCell(14, 6, 1);
+    s.PutCell(15, 5, 62);
+    s.PutCell(18, 6, 5);  // a wire from the recorder that ends in nothing
+    s.PutCell(19, 6, 5);
+    s.Labels[2] = "Lag";
+    form.action("Run2")->trigger();
+    QTest::qWait(2100);
+    form.grab().save(dir + "/wiring_faults.png");
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const int at = args.indexOf("--screenshots");
+    if (at > 0 && at + 1 < args.size()) return takeScreenshots(args.at(at + 1));
+    FormMainTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "form_main_test.moc"

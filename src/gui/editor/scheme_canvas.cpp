@@ -107,8 +107,8 @@ void SchemeCanvas::paintScene(const QRect& clip) {
                          QPoint(m.right * kCellWidth + 20, m.bottom * kCellHeight + 10)),
                    tableColour(Olive));
     paintCells(p, clip);
-    if (state_.captionsShown) paintCaptions(p);
     paintThumbnails(p);
+    if (state_.captionsShown) paintCaptions(p);
     p.end();
     update(clip);
 }
