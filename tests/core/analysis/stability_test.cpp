@@ -28,7 +28,7 @@ TEST(Routh, CountsSignChangesOrStops) {
         {"(s+1)^2", Polynomial{1, 2, 1}, true, 0},
         {"s^2 - 1", Polynomial{-1, 0, 1}, false, 0},
         {"s^3 + s^2 + s + 1", Polynomial{1, 1, 1, 1}, false, 0},
-        {"(s-1)(s-2)(s+3)", Polynomial{6, -7, 0, 1}, true, 2},
+        {"(s-1)(s-2)(s+4)", Polynomial{8, -10, 1, 1}, true, 2},
         {"s - 1", Polynomial{-1, 1}, true, 1},
         {"(s+1)^4", Polynomial{1, 4, 6, 4, 1}, true, 0},
         {"(s+2)(s^2 - s + 4)", Polynomial{8, 2, 1, 1}, true, 2},
@@ -71,7 +71,7 @@ TEST(Hurwitz, MinorsAndVerdicts) {
     EXPECT_EQ(border.verdict, HurwitzVerdict::Border);
 
     EXPECT_EQ(HurwitzMinors(Polynomial{-1, 0, 1}).verdict, HurwitzVerdict::Border);  // a1 = 0
-    EXPECT_EQ(HurwitzMinors(Polynomial{6, -7, 0, 1}).verdict, HurwitzVerdict::Unstable);
+    EXPECT_EQ(HurwitzMinors(Polynomial{8, -10, 1, 1}).verdict, HurwitzVerdict::Unstable);
 
     // s^4: the Hurwitz matrix is all zero: every minor is 0, no division by zero.
     const HurwitzResult zero = HurwitzMinors(Polynomial{0, 0, 0, 0, 1});
