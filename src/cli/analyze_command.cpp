@@ -1,8 +1,8 @@
 // tf SCHEME --block N [--answer LABEL=VALUE]...
 // analyze SCHEME --block N --method M [--answer LABEL=VALUE]... [--csv OUT]
 //
-// Both run the Solve operation of analysis block N as the Run regime would (its
-// dialogs answered by label); analyze then runs method M, a chooser code or the name of
+// Both compile the scheme and run the Solve operation of analysis block N as the Run
+// regime would (its dialogs answered by label); analyze then runs method M, a chooser code or the name of
 // an item without one. Everything the core says is printed as it happens.
 #include <algorithm>
 #include <iostream>
@@ -15,6 +15,7 @@
 #include "commands.h"
 #include "curve_csv.h"
 #include "errors.h"
+#include "model/compile.h"
 #include "model/scheme_file.h"
 #include "numtext.h"
 #include "scripted_host.h"
@@ -111,6 +112,7 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
         return 2;
     }
     auto& block = dynamic_cast<AnalysisBlock&>(wb.scheme.element(o.block));
+    if (!CompileScheme(wb)) return 1;  // the wiring faults have been reported
     const bool menuCommand = method && *method < 0;
     wb.analysis.methodGroup = method && !menuCommand ? std::string(GroupForCode(*method)) : "character";
     if (method && !menuCommand) host.methodCodes = {*method};
