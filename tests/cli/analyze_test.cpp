@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <complex>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -158,6 +159,56 @@ TEST_F(AnalyzeCli, RouthAndHurwitzCountsAgreeWithTheRoots) {
         const auto h = analyze("102", {1}, fromRoots(c.roots));
         EXPECT_EQ(lines(h.out, "Сообщение: ").at(0), c.right == 0 ? "System is stable" : "System is unstable");
     }
+}
+
+// A step source, two polynomial links and the analysis block in a row, joined by
+// right arrows:
+//   33 at (2,10), arrow (5,11), 28 at (6,10), arrow (9,11), 28 at (10,10), arrow
+//   (13,11), 60 at (14,10)
+// The first link is 2 / (1 + 0.5s), the second (1 + s) / (1 + 3s + 4s^2).
+TEST_F(AnalyzeCli, TfOfACompiledChainIsTheProductOfItsLinks) {
+    const unsigned char one[] = {129, 0, 0, 0, 0, 0}, two[] = {130, 0, 0, 0, 0, 0}, half[] = {128, 0, 0, 0, 0, 0},
+                        three[] = {130, 0, 0, 0, 0, 0x40}, four[] = {131, 0, 0, 0, 0, 0};
+    std::string bytes;
+    for (const unsigned char t : {2, 10, 33, 5, 11, 1, 6, 10, 28, 9, 11, 1, 10, 10, 28, 13, 11, 1, 14, 10, 60, 0})
+        bytes += static_cast<char>(t);
+    auto real = [&bytes](const unsigned char* r) { bytes.append(reinterpret_cast<const char*>(r), 6); };
+    real(one);                     // the step's C
+    bytes += '\0', bytes += '\1';  // first link: m = 0, n = 1
+    real(two), real(one), real(half);
+    bytes += '\1', bytes += '\2';  // second link: m = 1, n = 2
+    real(one), real(one), real(one), real(three), real(four);
+    bytes += '\0', bytes += '*';    // empty comment
+    const fs::path chain = dir / "chain.shm";
+    std::ofstream(chain, std::ios::binary) << bytes;
+
+    // Expected: A = 2 (1 + s), B = (1 + 0.5s)(1 + 3s + 4s^2), multiplied here.
+    const std::vector<long double> n1{2}, d1{1, 0.5L}, n2{1, 1}, d2{1, 3, 4};
+    auto times = [](const std::vector<long double>& p, const std::vector<long double>& q) {
+        std::vector<long double> r(p.size() + q.size() - 1, 0);
+        for (size_t i = 0; i < p.size(); ++i)
+            for (size_t j = 0; j < q.size(); ++j) r[i + j] += p[i] * q[j];
+        return r;
+    };
+    auto memo = [](char letter, const std::vector<long double>& p) {
+        std::vector<std::string> out;
+        for (size_t i = 0; i < p.size(); ++i) {
+            char line[64];
+            std::snprintf(line, sizeof line, "%c%2zu =%10.5Lf", letter, i, p[i]);
+            out.push_back(line);
+        }
+        return out;
+    };
+    std::vector<std::string> expected = memo('a', times(n1, n2));
+    for (const auto& l : memo('b', times(d1, d2))) expected.push_back(l);
+
+    const auto r = runCli({"tf", chain.string(), "--block", "4", "--answer", "Entry=1"}, dir.string());
+    ASSERT_EQ(r.code, 0) << r.out;
+    EXPECT_EQ(lines(r.out, "tf: "), expected);
+    // With the first link's output as the entry only the second link remains.
+    const auto one2 = runCli({"tf", chain.string(), "--block", "4", "--answer", "Entry=2"}, dir.string());
+    EXPECT_EQ(lines(one2.out, "tf: "), (std::vector<std::string>{"a 0 =   1.00000", "a 1 =   1.00000", "b 0 =   1.00000",
+                                                                 "b 1 =   3.00000", "b 2 =   4.00000"}));
 }
 
 TEST_F(AnalyzeCli, ExitCodes) {

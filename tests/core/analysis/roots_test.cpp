@@ -1,4 +1,6 @@
 #include "analysis/roots.h"
+#include "analysis/roots_list.h"
+#include "scripted_host.h"
 
 #include <gtest/gtest.h>
 
@@ -128,6 +130,32 @@ TEST(BairstowRoots, SplitsZeroRootsAndKeepsPairs) {
     EXPECT_EQ(r.re[1].get(), 0);
     EXPECT_NEAR(std::fabs(r.im[2]), 2, kRootTolerance);
     EXPECT_NEAR(r.im[2] + r.im[3], 0, kRootTolerance);
+}
+
+}  // namespace
+}  // namespace velmar
+
+namespace velmar {
+namespace {
+
+TEST(RootsCalculator, OrderGridAndSolve) {
+    ScriptedHost host;
+    EXPECT_EQ(RooterOrder(host, "2"), 2);
+    EXPECT_FALSE(RooterOrder(host, "31"));
+    EXPECT_FALSE(RooterOrder(host, "1.5"));
+    EXPECT_EQ(RooterCoefficientHeaders(2), (std::vector<std::string>{"C0", "C1", "C2"}));
+    EXPECT_EQ(RooterRootHeaders(2), (std::vector<std::string>{"X1", "X2"}));
+
+    const auto rows = SolveRooter(host, {"2", "3", "1"});  // (s + 1)(s + 2)
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(rows->re, (std::vector<std::string>{"-1.0E+0000", "-2.0E+0000"}));
+    EXPECT_EQ(rows->im, (std::vector<std::string>{" 0.0E+0000", " 0.0E+0000"}));
+    EXPECT_FALSE(SolveRooter(host, {"1", "x"}));
+    const auto single = SolveRooter(host, {"4", "2"});
+    ASSERT_TRUE(single);
+    EXPECT_EQ(single->re.size(), 1u);
+    EXPECT_EQ(host.messagesOf(Box::Information), std::vector<std::string>{"Not found roots"});
+    EXPECT_EQ(host.messagesOf(Box::Error).size(), 3u);
 }
 
 }  // namespace
