@@ -16,12 +16,23 @@ namespace {
 
 constexpr Extended kPi = 3.1415926535897932385L;
 
+// Each block owns its generator; these draw from it.
+void reseedGenerator(std::mt19937& g) { g.seed(std::random_device{}()); }
+int drawBelow(std::mt19937& g, int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(g); }
+Extended drawBit(std::mt19937& g) {  // a uniform real in [0, 1) rounded to the nearest integer
+    return std::nearbyint(static_cast<Extended>(std::generate_canonical<double, 53>(g)));
+}
+
 }  // namespace
 
 void HarmonicInput::Advance(Workbench& wb) {
     // A, w, Phase
     Output = param(0) * std::sin(param(1) * wb.run.t() + param(2));
 }
+
+RandomInput::RandomInput(std::uint8_t code) : Element(code) { reseed(); }
+
+void RandomInput::reseed() { reseedGenerator(generator_); }
 
 void RandomInput::EditParameters(Workbench& wb) {
     reseed();
@@ -33,7 +44,7 @@ void RandomInput::ReadParameters(ByteReader& in) {
     Params[0].Value = Scale() * 65535;
 }
 
-void RandomInput::Advance(Workbench&) { Output = random_.integer(65535) * Scale(); }
+void RandomInput::Advance(Workbench&) { Output = drawBelow(generator_, 65535) * Scale(); }
 
 void DeltaInput::InitRun(Workbench&) {
     Output = 0;
@@ -78,15 +89,15 @@ void DampedOscillation::Advance(Workbench& wb) {
 }
 
 void RandomBinary::InitRun(Workbench&) {
-    random_.reseed();
-    Output = std::nearbyint(random_.unit());
+    reseedGenerator(generator_);
+    Output = drawBit(generator_);
     elapsed_ = 0;
 }
 
 void RandomBinary::Advance(Workbench& wb) {
     elapsed_ = elapsed_ + wb.run.h;
     if (elapsed_ >= param(0)) {
-        Output = std::nearbyint(random_.unit());
+        Output = drawBit(generator_);
         elapsed_ = 0;
     }
 }
@@ -185,6 +196,8 @@ void PolynomialSignal::Advance(Workbench& wb) {
     Output = y;
 }
 
+// Record: a0, n, a1 .. an (see the class comment). A reader of the older layout (all
+// coefficients, then n) meets the same bytes for n = 0.
 void PolynomialSignal::WriteParameters(ByteWriter& out) const {
     out.real(Params[1].Value);
     out.real(Params[0].Value);
@@ -195,9 +208,13 @@ void PolynomialSignal::ReadParameters(ByteReader& in) {
     const Real48 a0 = in.real();
     const Extended n = in.real();
     if (!degreeProblem(n).empty()) throw FileError("polynomial signal degree out of range");
-    setDegree(static_cast<int>(std::lround(n)));
-    Params[1].Value = a0;
-    for (std::size_t i = 2; i < Params.size(); ++i) Params[i].Value = in.real();
+    // Read into a scratch element first: a record cut short leaves this one untouched.
+    PolynomialSignal read(Code);
+    read.Params = Params;
+    read.setDegree(static_cast<int>(std::lround(n)));
+    read.Params[1].Value = a0;
+    for (std::size_t i = 2; i < read.Params.size(); ++i) read.Params[i].Value = in.real();
+    Params = std::move(read.Params);
 }
 
 std::unique_ptr<Element> createSource(std::uint8_t code) {

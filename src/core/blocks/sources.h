@@ -14,18 +14,6 @@
 
 namespace velmar {
 
-// A block's own uniform generator.
-class UniformSource {
-public:
-    UniformSource() { reseed(); }
-    void reseed() { engine_.seed(std::random_device{}()); }
-    int integer(int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(engine_); }
-    Extended unit() { return std::generate_canonical<double, 53>(engine_); }  // [0, 1)
-
-private:
-    std::mt19937 engine_;
-};
-
 // Step input (33): y = C from the start.
 class StepInput : public Element {
 public:
@@ -45,15 +33,15 @@ public:
 // block's generator.
 class RandomInput : public Element {
 public:
-    using Element::Element;
+    explicit RandomInput(std::uint8_t code);
     void EditParameters(Workbench& wb) override;
     void ReadParameters(ByteReader& in) override;
     void Advance(Workbench& wb) override;
     Extended Scale() const { return param(1); }
-    void reseed() { random_.reseed(); }
+    void reseed();
 
-private:
-    UniformSource random_;
+protected:
+    std::mt19937 generator_;
 };
 
 // Delta function (36): 1/h at the first time point of the run, 0 after. (A run of 5000
@@ -101,7 +89,7 @@ public:
     void Advance(Workbench& wb) override;
 
 private:
-    UniformSource random_;
+    std::mt19937 generator_;
     Real48 elapsed_;
 };
 
