@@ -179,6 +179,14 @@ void drawShape(QPainter& painter, const Shape& shape) {
 
 }  // namespace
 
+std::vector<QRect> faceTextBounds(int code) {
+    std::vector<QRect> bounds;
+    for (const PlacedText& text : placeTexts(blockInfo(code).faces, faces::faceLayout(code).texts))
+        bounds.push_back(text.origin ? QFontMetrics(text.font).tightBoundingRect(text.text).translated(*text.origin)
+                                     : QRect());
+    return bounds;
+}
+
 void drawBlockFace(QPainter& painter, int code) {
     const QBrush fill = painter.brush();
     painter.setBrush(Qt::NoBrush);
