@@ -75,26 +75,20 @@ Shapes threeLeads(int x) { return {line(1, 9, x, 9), line(1, 16, x, 16), line(1,
 // Logic gates, drawn with distinctive outlines: the body spans x 18..43, y 5..27.
 enum class Gate { And, Or, Xor };
 Shapes gate(Gate kind, bool inverted) {
-    Shapes s;
-    if (kind == Gate::And) {
-        s = {path({30, 5, 18, 5, 18, 27, 30, 27}), arc(19, 5, 24, 22, 90, -180)};
-        s.push_back(line(1, 9, 18, 9));
-        s.push_back(line(1, 16, 18, 16));
-        s.push_back(line(1, 23, 18, 23));
-    } else {
-        s = {arc(12, 5, 10, 22, 90, -180), bezier(17, 5, 36, 5, 44, 16), bezier(17, 27, 36, 27, 44, 16)};
-        s.push_back(line(1, 9, 20, 9));
-        s.push_back(line(1, 16, 21, 16));
-        s.push_back(line(1, 23, 20, 23));
-        if (kind == Gate::Xor) s.push_back(arc(8, 5, 10, 22, 90, -180));
-    }
-    if (inverted) {
-        s.push_back(ring(46, 16, 2));
-        s.push_back(line(49, 16, 60, 16));
-    } else {
-        s.push_back(line(44, 16, 60, 16));
-    }
-    return s;
+    Shapes s = kind == Gate::And
+                   ? join({threeLeads(18), {path({30, 5, 18, 5, 18, 27, 30, 27}), arc(19, 5, 24, 22, 90, -180)}})
+                   : Shapes{line(1, 9, 20, 9), line(1, 16, 22, 16), line(1, 23, 20, 23), arc(12, 5, 10, 22, 90, -180),
+                            bezier(17, 5, 36, 5, 44, 16), bezier(17, 27, 36, 27, 44, 16)};
+    if (kind == Gate::Xor) s.push_back(arc(8, 5, 10, 22, 90, -180));
+    if (inverted) return join({s, {ring(46, 16, 2), line(49, 16, 60, 16)}});
+    return join({s, {line(44, 16, 60, 16)}});
+}
+
+// The typical structures: the input multiplied, integrated and multiplied again.
+Shapes typicalStructure() {
+    return join({multiplier(12, 18), multiplier(50, 18), integralSign(31, 12, 24, 2),
+                 {line(1, 18, 8, 18), arrow(16, 18, 23, 18), path({23, 11, 38, 11, 38, 25, 23, 25, 23, 11}),
+                  arrow(38, 18, 46, 18), line(54, 18, 60, 18)}});
 }
 
 // Flip-flops: a box with the pin field at its left, inputs from the left frame and the
@@ -212,8 +206,8 @@ const std::vector<Row>& rows() {
         {74, {small(35, 25), small(14, 13), small(48, 13)},
          join({centreAxes(), {path({6, 21, 31, 16, 47, 3})}})},
         {75, {leftAt(10, 23, TextSize::Large), after(0, 3, -7, TextSize::Normal, 1)}, {}},
-        {76, {at(31, 11)}, {path({8, 29, 16, 29, 16, 25, 24, 25, 24, 21, 32, 21, 32, 17, 40, 17, 40, 13 + 0,
-                                  48, 13, 48, 13, 54, 13}), dashes(8, 29, 54, 14)}},
+        {76, {at(31, 11)}, {path({8, 29, 16, 29, 16, 25, 24, 25, 24, 21, 32, 21, 32, 17, 40, 17, 40, 13, 54, 13}),
+                            dashes(8, 29, 54, 14)}},
         {77, {at(31, 11)}, {path({6, 28, 14, 28, 14, 19, 26, 19, 26, 28, 32, 28, 32, 19, 38, 19, 38, 28, 50, 28,
                                   50, 19, 56, 19})}},
         {78, {at(31, 12)}, {line(6, 28, 56, 28), path({6, 25, 20, 25, 20, 17, 34, 17, 34, 22, 46, 22, 46, 16, 56, 16})}},
@@ -222,14 +216,8 @@ const std::vector<Row>& rows() {
          join({axes(18, 16, 16, 58, 2, 29), {path({18, 6, 27, 6, 27, 25, 37, 25, 37, 6, 48, 6, 48, 25, 56, 25})}})},
         {81, {at(31, 11)}, {line(5, 22, 57, 22), path({6, 17, 16, 17, 16, 27, 26, 27, 26, 17, 36, 17, 36, 27,
                                                        46, 27, 46, 17, 56, 17})}},
-        {82, {small(12, 9)}, join({multiplier(12, 18), multiplier(50, 18),
-                                  integralSign(31, 12, 24, 2),
-                                  {line(1, 18, 8, 18), arrow(16, 18, 23, 18), path({23, 11, 38, 11, 38, 25, 23, 25, 23, 11}),
-                                   arrow(38, 18, 46, 18), line(54, 18, 60, 18)}})},
-        {83, {small(12, 9), small(50, 9)},
-         join({multiplier(12, 18), multiplier(50, 18), integralSign(31, 12, 24, 2),
-               {line(1, 18, 8, 18), arrow(16, 18, 23, 18), path({23, 11, 38, 11, 38, 25, 23, 25, 23, 11}),
-                arrow(38, 18, 46, 18), line(54, 18, 60, 18)}})},
+        {82, {small(12, 9)}, typicalStructure()},
+        {83, {small(12, 9), small(50, 9)}, typicalStructure()},
         {84, {at(31, 11)}, join({axes(31, 24, 10, 54, 14, 30), {path({12, 28, 36, 28, 36, 18, 52, 18})}})},
         // Functions of the input, with a sketch of the function.
         {85, {at(31, 11)}, {line(6, 22, 56, 22), plot(Curve::Sine, 8, 22, 46, 7)}},
