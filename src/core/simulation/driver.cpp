@@ -8,6 +8,7 @@
 #include "../model/value_dialog.h"
 #include "../workbench.h"
 #include "integrator.h"
+#include "progress.h"
 
 namespace velmar {
 
@@ -106,7 +107,7 @@ RunOutcome RunSimulation(Workbench& wb) {
         // A floating-point fault of an element abandons the run, never the program.
         ReleaseAllResults(wb);
         FinishAll(wb);
-        wb.ui().progress({0, 0, false, {}, {}});
+        wb.ui().progress({0, kProgressStripWidth, true, std::string(kRunRegimeName), {}});
         wb.ui().message(Box::Error, fault.what());
         outcome = RunOutcome::Failed;
     }
