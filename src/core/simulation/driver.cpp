@@ -29,7 +29,11 @@ bool AskRunValues(Workbench& wb) {
     RunSettings& s = wb.settings;
     if (s.VariableStep) {
         std::vector<DialogValue> rows = {{"Time", s.Time, false, false}, {"Eps", s.Eps, false, false}};
-        if (!AskValues(wb.ui(), rows)) return false;
+        // The integrator runs forward from 0 only.
+        const ValueCheck check = [](const std::vector<Extended>& v) {
+            return Real48(v[0]) > 0 ? std::string() : std::string(RunErrorText(kBadParameters));
+        };
+        if (!AskValues(wb.ui(), rows, {}, check)) return false;
         s.Time = rows[0].value;
         s.Eps = rows[1].value;
         wb.run.PointCount = kVariableStepPoints;
