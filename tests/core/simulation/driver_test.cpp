@@ -116,7 +116,7 @@ TEST_F(Driver, RunDialogAsksStepAndTimeThenTimeAndEps) {
 TEST_F(Driver, ValuesThatCannotRunAreRefused) {
     Probe& probe = drawChain();
     // Steps that leave fewer than two points, or more than the point counter holds.
-    for (const char* step : {"0", "-1", "6", "1e-30"}) {
+    for (const char* step : {"0", "-1", "6", "1e-30", "1e400"}) {
         answer("Step", step);
         EXPECT_EQ(RunSimulation(wb), RunOutcome::Cancelled) << step;
     }
@@ -124,7 +124,7 @@ TEST_F(Driver, ValuesThatCannotRunAreRefused) {
     answer("Time", "-10");
     EXPECT_EQ(RunSimulation(wb), RunOutcome::Cancelled);
     EXPECT_EQ(probe.advances, 0);
-    EXPECT_EQ(host.messagesOf(Box::Error), std::vector<std::string>(5, "Неверные входные параметры "));
+    EXPECT_EQ(host.messagesOf(Box::Error), std::vector<std::string>(6, "Неверные входные параметры "));
 }
 
 TEST_F(Driver, SolveNeedsACompiledScheme) {
