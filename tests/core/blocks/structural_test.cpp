@@ -144,6 +144,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PortCase{"commutator II, control on", 126, {{0, 2}, {54, 7}, {55, 9}}, 9},
                       PortCase{"multiplexer, address 2", 136, {{0, 1}, {54, 3}, {56, 7}, {59, 1}}, 7},
                       PortCase{"multiplexer, address 0", 136, {{0, 1}, {54, 3}, {56, 7}, {59, 0}}, 3},
+                      PortCase{"multiplexer, address 1", 136, {{0, 1}, {54, 3}, {55, 5}, {58, 1}}, 5},
                       PortCase{"multiplexer, strobe 0", 136, {{0, 0}, {54, 3}, {56, 7}, {59, 1}}, 0},
                       PortCase{"multiplexer keeps y on a non-logical address", 136,
                                {{0, 1}, {54, 3}, {56, 7}, {59, 0.5}}, 0}));
