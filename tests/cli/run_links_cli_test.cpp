@@ -7,16 +7,15 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
-#include <random>
 #include <sstream>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
+
+#include "cli/cli_process.h"
 
 namespace fs = std::filesystem;
 using Ext = long double;
@@ -90,27 +89,6 @@ private:
     std::map<std::pair<int, int>, std::vector<Ext>> records_;
 };
 
-// --- running the tool -----------------------------------------------------------------------
-
-struct Output {
-    int code = -1;
-    std::string text;
-};
-
-Output cli(const std::vector<std::string>& args) {
-    std::string command = VELMAR_CLI;
-    for (const auto& a : args) command += " '" + a + "'";
-    command += " 2>&1";
-    Output r;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return r;
-    char buf[4096];
-    while (const size_t n = fread(buf, 1, sizeof buf, pipe)) r.text.append(buf, n);
-    const int status = pclose(pipe);
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
-
 // The CSV "element,diagram,index,x,y": the printed y texts per element and index.
 struct Printed {
     std::string x, y;
@@ -155,11 +133,7 @@ void expectPrinted(const std::vector<Printed>& printed, const std::vector<Ext>& 
     }
 }
 
-struct CliRun : ::testing::Test {
-    fs::path dir = fs::temp_directory_path() / ("velmar-links-" + std::to_string(std::random_device{}()));
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
-};
+struct CliRun : velmar::testing::Cli {};
 
 constexpr int kRows[] = {2, 8, 14, 20};  // one chain per row: source, link, recorder
 
@@ -184,8 +158,8 @@ TEST_F(CliRun, ConstantStepOutputsAgreeWithTheFormulasToTheLastPrintedDigit) {
     }
     const fs::path scheme = dir / "links.shm", csv = dir / "links.csv";
     s.write(scheme);
-    const Output r = cli({"run", scheme.string(), "--answer", "Step=0.01", "--answer", "Time=2", "--csv", csv.string()});
-    ASSERT_EQ(r.code, 0) << r.text;
+    const velmar::testing::Result r = velmar::testing::cli({"run", scheme.string(), "--answer", "Step=0.01", "--answer", "Time=2", "--csv", csv.string()});
+    ASSERT_EQ(r.code, 0) << r.out;
     const Curves curves = readCsv(csv);
 
     const Ext h = store(0.01L);
@@ -239,9 +213,9 @@ TEST_F(CliRun, VariableStepOutputsFollowTheExactResponsesWithinEps) {
     }
     const fs::path scheme = dir / "variable.shm", csv = dir / "variable.csv";
     s.write(scheme);
-    const Output r = cli({"run", scheme.string(), "--variable", "--answer", "Time=5", "--answer", "Eps=0.001",
+    const velmar::testing::Result r = velmar::testing::cli({"run", scheme.string(), "--variable", "--answer", "Time=5", "--answer", "Eps=0.001",
                           "--csv", csv.string()});
-    ASSERT_EQ(r.code, 0) << r.text;
+    ASSERT_EQ(r.code, 0) << r.out;
     const Curves curves = readCsv(csv);
     const std::function<Ext(Ext)> exact[] = {[](Ext t) { return 1 - std::exp(-t); },
                                              [](Ext t) { return 1 - (1 + 2 * t) * std::exp(-2 * t); }};
