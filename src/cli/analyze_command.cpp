@@ -40,18 +40,13 @@ constexpr std::pair<const char*, int> kMethodNames[] = {
     {"ddecomp", kCodeDDecomposition}, {"harmonic", -kCommandHarmonic}, {"popov", -kCommandPopov},
 };
 
-bool acceptedCode(int code) {
-    return (code >= 51 && code <= 56) || (code >= 41 && code <= 45) || code == 60 || code == 82 ||
-           code == 101 || code == 102 || (code >= 1979 && code <= 1981) || (code >= 103 && code <= 108) ||
-           code == 311 || code == 331 || code == 341;
-}
-
-// A chooser code; a menu command as its negative; nothing for an unknown method.
+// A code of an item of the chooser's lists; a menu command as its negative; nothing
+// for an unknown method.
 std::optional<int> methodCode(const std::string& text) {
     for (const auto& [name, code] : kMethodNames)
         if (text == name) return code;
     const auto number = parseNumber(text);
-    if (number && *number == static_cast<int>(*number) && acceptedCode(static_cast<int>(*number)))
+    if (number && *number == static_cast<int>(*number) && !CaptionOfCode(static_cast<int>(*number)).empty())
         return static_cast<int>(*number);
     return std::nullopt;
 }

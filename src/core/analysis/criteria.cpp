@@ -16,11 +16,6 @@ namespace {
 
 const char* const kRouthUndetermined = "It is impossible to determine stability";
 
-std::string pad2(int i) {
-    std::string s = std::to_string(i);
-    return s.size() < 2 ? std::string(2 - s.size(), ' ') + s : s;
-}
-
 std::optional<Polynomial> characteristicPolynomial(Host& host, const std::filesystem::path& folder) {
     const std::optional<TransferFunction> w = ReadCoefficientFile(folder);
     if (!w) {
@@ -45,7 +40,7 @@ void RouthCriterion(Host& host, const std::filesystem::path& folder) {
     host.report("By Rauth:");
     host.report("Elements of the first column :");
     for (size_t i = 1; i <= routh.firstColumn.size(); ++i)
-        host.report("Next :  N" + pad2(static_cast<int>(i)) + " =" + fixedText(routh.firstColumn[i - 1], 10, 5));
+        host.report("Next :  N" + fixedText(static_cast<Extended>(i), 2, 0) + " =" + fixedText(routh.firstColumn[i - 1], 10, 5));
     host.report("Number of right roots:" +
                 (routh.determined ? std::to_string(routh.rightRoots) : std::string(" undetermined")));
     verdict(host, !routh.determined         ? kRouthUndetermined

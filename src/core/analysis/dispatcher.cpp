@@ -107,11 +107,8 @@ bool prepare(Workbench& wb, AnalysisBlock& block) {
 
 std::vector<std::string> CoefficientLines(char letter, const Polynomial& p) {
     std::vector<std::string> lines;
-    for (int i = 0; i <= p.order() && !p.empty(); ++i) {
-        std::string index = std::to_string(i);
-        if (index.size() < 2) index.insert(0, 2 - index.size(), ' ');
-        lines.push_back(std::string(1, letter) + index + " =" + fixedText(p[i], 10, 5));
-    }
+    for (int i = 0; i <= p.order() && !p.empty(); ++i)
+        lines.push_back(std::string(1, letter) + fixedText(i, 2, 0) + " =" + fixedText(p[i], 10, 5));
     return lines;
 }
 

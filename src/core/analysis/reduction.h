@@ -18,8 +18,9 @@
 // 5. B(s) = det M; A(s) = det M with the row of O's first feeder replaced by E's row.
 //    Determinants are permutation expansions pruned at empty entries, so their cost
 //    follows the scheme's actual paths.
-// When nothing remains after the removal (E feeds nothing that reaches O, or E is O's
-// only feeder through nothing), the reduction leaves W(s) as it was.
+// When nothing remains after the removal (E does not reach O, or E feeds O directly and
+// nothing else takes part), the reduction leaves W(s) as it was. When E itself is O's
+// first feeder, W(s) = 1 (A = B).
 #pragma once
 
 #include <string>

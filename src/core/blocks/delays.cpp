@@ -6,7 +6,7 @@
 
 #include "../errors.h"
 #include "../workbench.h"
-#include "messages.h"
+#include "linear_messages.h"
 
 namespace velmar {
 

@@ -1,7 +1,7 @@
 #include "filters.h"
 
 #include "../workbench.h"
-#include "messages.h"
+#include "linear_messages.h"
 
 namespace velmar {
 

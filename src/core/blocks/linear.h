@@ -84,8 +84,10 @@ private:
 // Variable step (n >= 1): the canonical form of A / B.
 //
 // Initial values: the output and its history start at H.y.0 of B, the input history at
-// H.y.0 of A (the link starts at rest at those values). The higher H.y. rows are kept
-// for the dialog and the parameter grid only.
+// H.y.0 of A (the link starts at rest at those values); in a variable-step run every
+// state starts at H.y.0 of B, as the driver sets the states of all links from their
+// initial outputs. The higher H.y. rows are kept for the dialog only (the scheme file
+// holds no initial values at all).
 class PolynomialLink : public TransferLink {
 public:
     using TransferLink::TransferLink;

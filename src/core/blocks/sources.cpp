@@ -16,12 +16,34 @@ namespace {
 
 constexpr Extended kPi = 3.1415926535897932385L;
 
+// Each block owns its generator; these draw from it.
+void reseedGenerator(std::mt19937& g) { g.seed(std::random_device{}()); }
+int drawBelow(std::mt19937& g, int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(g); }
+Extended drawBit(std::mt19937& g) {  // a uniform real in [0, 1) rounded to the nearest integer
+    return std::nearbyint(static_cast<Extended>(std::generate_canonical<double, 53>(g)));
+}
+
 }  // namespace
 
-void HarmonicInput::Advance(Workbench& wb) {
+void Source::InitRun(Workbench& wb) {
+    lastPoint_ = -1;
+    start(wb);
+}
+
+void Source::Advance(Workbench& wb) {
+    if (wb.run.StepIndex == lastPoint_) return;
+    lastPoint_ = wb.run.StepIndex;
+    step(wb);
+}
+
+void HarmonicInput::step(Workbench& wb) {
     // A, w, Phase
     Output = param(0) * std::sin(param(1) * wb.run.t() + param(2));
 }
+
+RandomInput::RandomInput(std::uint8_t code) : Source(code) { reseed(); }
+
+void RandomInput::reseed() { reseedGenerator(generator_); }
 
 void RandomInput::EditParameters(Workbench& wb) {
     reseed();
@@ -33,23 +55,23 @@ void RandomInput::ReadParameters(ByteReader& in) {
     Params[0].Value = Scale() * 65535;
 }
 
-void RandomInput::Advance(Workbench&) { Output = random_.integer(65535) * Scale(); }
+void RandomInput::step(Workbench&) { Output = drawBelow(generator_, 65535) * Scale(); }
 
-void DeltaInput::InitRun(Workbench&) {
+void DeltaInput::start(Workbench& wb) {
     Output = 0;
-    fired_ = false;
+    pulsePoints_ = wb.settings.VariableStep ? 2 : 1;
 }
 
-void DeltaInput::Advance(Workbench& wb) {
-    Output = fired_ ? 0.0L : 1 / wb.run.h;
-    fired_ = true;
+void DeltaInput::step(Workbench& wb) {
+    Output = pulsePoints_ > 0 ? 1 / wb.run.h : 0.0L;
+    if (pulsePoints_ > 0) --pulsePoints_;
 }
 
-void RampInput::InitRun(Workbench& wb) { Output = param(1) - wb.run.h * param(0); }
+void RampInput::start(Workbench& wb) { Output = param(1) - wb.run.h * param(0); }
 
-void RampInput::Advance(Workbench& wb) { Output = Output + wb.run.h * param(0); }
+void RampInput::step(Workbench& wb) { Output = Output + wb.run.h * param(0); }
 
-void DampedOscillation::InitRun(Workbench&) {
+void DampedOscillation::start(Workbench&) {
     Output = 0;
     armed_ = false;
     sign_ = 0;
@@ -57,7 +79,7 @@ void DampedOscillation::InitRun(Workbench&) {
     amplitude_ = 0;
 }
 
-void DampedOscillation::Advance(Workbench& wb) {
+void DampedOscillation::step(Workbench& wb) {
     const Element* in = Input();
     if (!in) return;
     const Extended u = in->Output;
@@ -77,27 +99,27 @@ void DampedOscillation::Advance(Workbench& wb) {
     Output = amplitude_ * std::exp(-param(0) * tau) * std::sin(param(1) * tau + sign_ * kPi / 2 + param(2));
 }
 
-void RandomBinary::InitRun(Workbench&) {
-    random_.reseed();
-    Output = std::nearbyint(random_.unit());
+void RandomBinary::start(Workbench&) {
+    reseedGenerator(generator_);
+    Output = drawBit(generator_);
     elapsed_ = 0;
 }
 
-void RandomBinary::Advance(Workbench& wb) {
+void RandomBinary::step(Workbench& wb) {
     elapsed_ = elapsed_ + wb.run.h;
     if (elapsed_ >= param(0)) {
-        Output = std::nearbyint(random_.unit());
+        Output = drawBit(generator_);
         elapsed_ = 0;
     }
 }
 
-void ControlledHarmonic::InitRun(Workbench&) {
+void ControlledHarmonic::start(Workbench&) {
     Output = 0;
     ownTime_ = 0;
     Params[2].Value = 0;
 }
 
-void ControlledHarmonic::Advance(Workbench& wb) {
+void ControlledHarmonic::step(Workbench& wb) {
     const Element* in = Input();
     if (!in) return;
     ownTime_ = ownTime_ + wb.run.h;
@@ -107,7 +129,7 @@ void ControlledHarmonic::Advance(Workbench& wb) {
                          : param(0) * std::sin(V * ownTime_ + phase);  // A, Phase
 }
 
-void OneShot::InitRun(Workbench&) {
+void OneShot::start(Workbench&) {
     Output = 0;
     triggered_ = false;
     sign_ = 1;
@@ -115,7 +137,7 @@ void OneShot::InitRun(Workbench&) {
     elapsed_ = 0;
 }
 
-void OneShot::Advance(Workbench& wb) {
+void OneShot::step(Workbench& wb) {
     const Element* in = Input();
     if (!in) return;
     const Extended u = in->Output;
@@ -178,7 +200,7 @@ void PolynomialSignal::EditParameters(Workbench& wb) {
     Params = std::move(edited.Params);
 }
 
-void PolynomialSignal::Advance(Workbench& wb) {
+void PolynomialSignal::step(Workbench& wb) {
     const Extended t = wb.run.t();
     Extended y = 0;
     for (int i = degree(); i >= 0; --i) y = y * t + param(i + 1);

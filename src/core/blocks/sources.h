@@ -14,76 +14,86 @@
 
 namespace velmar {
 
-// A block's own uniform generator.
-class UniformSource {
+// The common part of the sources: each advances once per time point. A variable-step
+// run calls Advance at every evaluation of its right-hand side; a source computes its
+// value at the first call of a time point (its time being StepIndex * h) and holds it
+// until the next point, so accumulating sources (ramp, own clocks, elapsed times, the
+// random draws) step once per point there too.
+class Source : public Element {
 public:
-    UniformSource() { reseed(); }
-    void reseed() { engine_.seed(std::random_device{}()); }
-    int integer(int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(engine_); }
-    Extended unit() { return std::generate_canonical<double, 53>(engine_); }  // [0, 1)
+    using Element::Element;
+    void InitRun(Workbench& wb) final;
+    void Advance(Workbench& wb) final;
+
+protected:
+    virtual void start(Workbench&) { Output = 0; }  // before the first point
+    virtual void step(Workbench&) {}                // once per point
 
 private:
-    std::mt19937 engine_;
+    std::int32_t lastPoint_ = -1;
 };
 
 // Step input (33): y = C from the start.
-class StepInput : public Element {
+class StepInput : public Source {
 public:
-    using Element::Element;
-    void InitRun(Workbench&) override { Output = param(0); }
+    using Source::Source;
+    void start(Workbench&) override { Output = param(0); }
 };
 
 // Harmonic input (34): y = A sin(w t + Phase).
-class HarmonicInput : public Element {
+class HarmonicInput : public Source {
 public:
-    using Element::Element;
-    void Advance(Workbench& wb) override;
+    using Source::Source;
+    void step(Workbench& wb) override;
 };
 
 // Random input (35): y = r * Scale, r drawn uniformly from 0 .. 65534. R is shown in the
 // dialog, its scale R/65535 is what the scheme file keeps. The dialog reseeds the
 // block's generator.
-class RandomInput : public Element {
+class RandomInput : public Source {
 public:
-    using Element::Element;
+    explicit RandomInput(std::uint8_t code);
     void EditParameters(Workbench& wb) override;
     void ReadParameters(ByteReader& in) override;
-    void Advance(Workbench& wb) override;
+    void step(Workbench& wb) override;
     Extended Scale() const { return param(1); }
-    void reseed() { random_.reseed(); }
+    void reseed();
 
-private:
-    UniformSource random_;
+protected:
+    std::mt19937 generator_;
 };
 
-// Delta function (36): 1/h at the first time point of the run, 0 after. (A run of 5000
-// points or more starts at StepIndex 1; the pulse still comes, so its integral is 1.)
-class DeltaInput : public Element {
+// Delta function (36): 1/h at the first time point of the run, 0 after, so its integral
+// is 1. A run of 5000 points or more starts at StepIndex 1: the pulse still comes. In a
+// variable-step run the first point is the lone evaluation at t = 0 and the second
+// covers the first output interval; the pulse lasts through both, so the integrators
+// fed by it still gain 1.
+class DeltaInput : public Source {
 public:
-    using Element::Element;
-    void InitRun(Workbench& wb) override;
-    void Advance(Workbench& wb) override;
+    using Source::Source;
+    void start(Workbench& wb) override;
+    void step(Workbench& wb) override;
 
 private:
-    bool fired_ = false;
+    int pulsePoints_ = 0;  // points still to give 1/h
 };
 
 // Ramp (37): starts at H.y. and grows by h K per point.
-class RampInput : public Element {
+class RampInput : public Source {
 public:
-    using Element::Element;
-    void InitRun(Workbench& wb) override;
-    void Advance(Workbench& wb) override;
+    using Source::Source;
+    void start(Workbench& wb) override;
+    void step(Workbench& wb) override;
 };
 
 // Triggered damped oscillation (40; parameters DikrZ, w, Faza). A non-zero input
 // (re)starts it with the sign of the input and the amplitude |u0|; while running,
 // y = |u0| e^(-DikrZ tau) sin(w tau + sign pi/2 + Faza), tau the time since the start.
-class DampedOscillation : public Element {
+class DampedOscillation : public Source {
 public:
-    using Element::Element;
-    void InitRun(Workbench& wb) override;
-    void Advance(Workbench& wb) override;
+    using Source::Source;
+    void start(Workbench& wb) override;
+    void step(Workbench& wb) override;
 
 private:
     bool armed_ = false;
@@ -94,14 +104,14 @@ private:
 
 // Random binary input (97): every T a fresh random bit (a uniform real in [0, 1)
 // rounded to the nearest integer); the generator is reseeded at the start of a run.
-class RandomBinary : public Element {
+class RandomBinary : public Source {
 public:
-    using Element::Element;
-    void InitRun(Workbench& wb) override;
-    void Advance(Workbench& wb) override;
+    using Source::Source;
+    void start(Workbench& wb) override;
+    void step(Workbench& wb) override;
 
 private:
-    UniformSource random_;
+    std::mt19937 generator_;
     Real48 elapsed_;
 };
 
@@ -110,11 +120,11 @@ private:
 // additional-input selector (54..59) feeding the block, kept (and written to the scheme
 // file) as the hidden third parameter; the block's own time advances by h before each
 // use.
-class ControlledHarmonic : public Element {
+class ControlledHarmonic : public Source {
 public:
-    using Element::Element;
-    void InitRun(Workbench& wb) override;
-    void Advance(Workbench& wb) override;
+    using Source::Source;
+    void start(Workbench& wb) override;
+    void step(Workbench& wb) override;
 
 private:
     Real48 ownTime_;
@@ -123,11 +133,11 @@ private:
 // One-shot (119; A, t): a non-zero input triggers a pulse of level A with the input's
 // sign, lasting while the elapsed pulse time is below t; a non-zero input after the
 // pulse ends triggers the next one.
-class OneShot : public Element {
+class OneShot : public Source {
 public:
-    using Element::Element;
-    void InitRun(Workbench& wb) override;
-    void Advance(Workbench& wb) override;
+    using Source::Source;
+    void start(Workbench& wb) override;
+    void step(Workbench& wb) override;
 
 private:
     bool triggered_ = false;
@@ -142,14 +152,14 @@ private:
 // Scheme file layout: a0, n, a1, ..., an (6-byte reals). For n = 0 this is the layout
 // of earlier versions (a0, then n); putting n second lets a reader know how many
 // coefficients follow, which the older layout (all coefficients, then n) did not.
-class PolynomialSignal : public Element {
+class PolynomialSignal : public Source {
 public:
-    using Element::Element;
+    using Source::Source;
     void EditParameters(Workbench& wb) override;
     void SetDefaults() override;
     void WriteParameters(ByteWriter& out) const override;
     void ReadParameters(ByteReader& in) override;
-    void Advance(Workbench& wb) override;
+    void step(Workbench& wb) override;
 
     int degree() const { return static_cast<int>(Params.size()) - 2; }
     void setDegree(int n);  // coefficients keep their index; added ones start at 0

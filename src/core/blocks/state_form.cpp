@@ -1,7 +1,7 @@
 #include "state_form.h"
 
 #include "../errors.h"
-#include "messages.h"
+#include "linear_messages.h"
 
 namespace velmar {
 

@@ -49,11 +49,11 @@ const TimeFunction::Row* findRow(std::uint8_t code) {
 
 }  // namespace
 
-TimeFunction::TimeFunction(std::uint8_t code) : Element(code), row_(findRow(code)) {}
+TimeFunction::TimeFunction(std::uint8_t code) : Source(code), row_(findRow(code)) {}
 
-void TimeFunction::InitRun(Workbench&) { Output = row_->initial; }
+void TimeFunction::start(Workbench&) { Output = row_->initial; }
 
-void TimeFunction::Advance(Workbench& wb) { Output = row_->value(*this, wb.run.t(), Output); }
+void TimeFunction::step(Workbench& wb) { Output = row_->value(*this, wb.run.t(), Output); }
 
 std::unique_ptr<Element> createTimeFunction(std::uint8_t code) {
     if (!findRow(code)) return nullptr;

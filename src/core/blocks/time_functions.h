@@ -9,15 +9,15 @@
 
 #include <memory>
 
-#include "../model/element.h"
+#include "sources.h"
 
 namespace velmar {
 
-class TimeFunction : public Element {
+class TimeFunction : public Source {
 public:
     explicit TimeFunction(std::uint8_t code);
-    void InitRun(Workbench& wb) override;
-    void Advance(Workbench& wb) override;
+    void start(Workbench& wb) override;
+    void step(Workbench& wb) override;
 
     struct Row;
 

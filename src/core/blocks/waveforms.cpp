@@ -4,12 +4,12 @@
 
 namespace velmar {
 
-void PulseGenerator::InitRun(Workbench&) {
+void PulseGenerator::start(Workbench&) {
     Output = 0;
     periodStart_ = 0;
 }
 
-void PulseGenerator::Advance(Workbench& wb) {
+void PulseGenerator::step(Workbench& wb) {
     const Extended t = wb.run.t(), A = param(0);
     switch (Code) {
         case 105:  // A, T1, T2
@@ -41,7 +41,7 @@ void PulseGenerator::Advance(Workbench& wb) {
     }
 }
 
-void SawTooth::InitRun(Workbench&) {
+void SawTooth::start(Workbench&) {
     Output = 0;
     periodStart_ = 0;
     factor_ = 1;
@@ -56,7 +56,7 @@ Extended SawTooth::shape(Extended tau) const {
     return A * (1 - (tau - ti) / (T - ti));
 }
 
-void SawTooth::Advance(Workbench& wb) {
+void SawTooth::step(Workbench& wb) {
     const Extended t = wb.run.t(), T = param(2);
     if (t - periodStart_ >= T) {
         periodStart_ = t;

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "../model/element.h"
+#include "sources.h"
 
 namespace velmar {
 
@@ -15,11 +15,11 @@ namespace velmar {
 // 107 triangular pulse (A, t1, t2, t3): rises over (t1, t2], falls over (t2, t3].
 // 109 rectangular signal (A, B, t-, t+): B for the first t- of every period t- + t+,
 //     then A.
-class PulseGenerator : public Element {
+class PulseGenerator : public Source {
 public:
-    using Element::Element;
-    void InitRun(Workbench& wb) override;
-    void Advance(Workbench& wb) override;
+    using Source::Source;
+    void start(Workbench& wb) override;
+    void step(Workbench& wb) override;
 
 private:
     Extended periodStart_ = 0;
@@ -30,11 +30,11 @@ private:
 // A tau/ti up to ti and A (1 - (tau - ti)/(T - ti)) after.
 // 108: y = shape; 110: the sign alternates from period to period; 111: every second
 // period is 0; 117: as 110, and each new period's rise time is T less the last one's.
-class SawTooth : public Element {
+class SawTooth : public Source {
 public:
-    using Element::Element;
-    void InitRun(Workbench& wb) override;
-    void Advance(Workbench& wb) override;
+    using Source::Source;
+    void start(Workbench& wb) override;
+    void step(Workbench& wb) override;
 
 private:
     Extended shape(Extended tau) const;

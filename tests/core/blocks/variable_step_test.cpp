@@ -122,6 +122,18 @@ TEST(ControlledIntegratorVariableStep, IntegratesWhileFreeAndHoldsOtherwise) {
     }
 }
 
+// Sources step once per output point however often the integrator evaluates the scheme.
+TEST(SourcesVariableStep, AdvanceOncePerOutputPoint) {
+    BlockRun r;
+    auto ramp = r.chain({37, 62});
+    auto delta = r.chain({36, 27, 62}, 8);  // the integral of the delta function
+    set(*ramp[0], 0, 2);
+    ASSERT_TRUE(r.runVariable(kTime, kEps)) << r.errorText();
+    const Curve y = r.curve(*ramp[1]), area = r.curve(*delta[2]);
+    for (std::size_t i = 0; i < y.size(); ++i) ASSERT_NEAR(y.y[i], 2 * y.t[i], kSummedTolerance) << i;
+    EXPECT_NEAR(area.y.back(), 1, kEps);
+}
+
 TEST(VariableStepFaults, ZeroTimeConstantOrImproperLinkEndsTheRun) {
     {
         BlockRun r;

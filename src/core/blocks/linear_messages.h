@@ -1,4 +1,4 @@
-// Fixed texts of the linear links and the sources.
+// Fixed texts of the linear links.
 #pragma once
 
 namespace velmar {
