@@ -97,6 +97,8 @@ public slots:
     void Run2Click();
     void Solve1Click();
     void ChangeParameters1Click();
+    // The analysis items of the Run menu hand their command code to the dispatcher.
+    void analysisItemClick(int code);
     void Constant1Click();
     void Var1Click();
     // Tools and options
@@ -208,6 +210,12 @@ private:
     bool bankWasVisible_ = false;
     int keyQueue_ = 0;
     bool busy_ = false;  // a run or an analysis is in progress
+
+public:
+    // While the parameter grid is being filled, Enter opens no parameter dialog.
+    bool gridFilling = false;
+
+private:
     QString keptRegime_;  // the regime name kept while "AdvRed" is on
 
     QString fileName_ = QStringLiteral("NoName.shm");  // the save dialog's file name

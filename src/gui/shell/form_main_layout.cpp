@@ -110,6 +110,14 @@ constexpr MenuItem kMenu[] = {
     {"About1", "&About...", "", "Help1", 0, ""},
 };
 
+// The analysis items of the Run menu and the command codes they hand to the dispatcher.
+constexpr struct {
+    const char* name;
+    int code;
+} kAnalysisCommands[] = {{"GarmonicLinearization1", 64}, {"Popov1", 69}, {"Characteristics1", 71},
+                         {"Stability1", 72},             {"Quality1", 73}, {"Roots1", 74},
+                         {"OptimMaxAw1", 75},            {"Other1", 76}, {"Sintez1", 77}};
+
 struct SpeedButton {
     const char* name;
     const char* text;
@@ -235,6 +243,10 @@ void TFormMain::createMenus() {
             menu->addAction(a);
         }
         connectHandler(a, (QByteArray(item.name) + "Click").constData());
+    }
+    for (const auto& item : kAnalysisCommands) {
+        const int code = item.code;
+        connect(action(item.name), &QAction::triggered, this, [this, code] { analysisItemClick(code); });
     }
 }
 

@@ -13,6 +13,7 @@
 #include "form_main.h"
 #include "print_hooks.h"
 #include "progress_strip.h"
+#include "analysis/dispatcher.h"
 #include "simulation/driver.h"
 
 namespace velmar::gui {
@@ -35,9 +36,21 @@ void TFormMain::runCommand(int code) {
     canvas_->restorePatch();
     wb_.run.UserStop = false;
     guarded([&] {
-        if (code == kRunSolve) {
-            canvas_->clearThumbnails();
-            RunSimulation(wb_);
+        switch (code) {
+            case kCommandSolve:
+                canvas_->clearThumbnails();
+                RunSimulation(wb_);
+                break;
+            case kCommandChangeParameters:
+                ChangeParameters(wb_, state_.cursor.col, state_.cursor.row, gridFilling);
+                break;
+            case kCommandHarmonic:
+            case kCommandPopov:
+                AnalysisMenuCommand(wb_, code);
+                break;
+            default:
+                GroupCommand(wb_, code);
+                break;
         }
     });
     busy_ = false;
@@ -48,24 +61,21 @@ void TFormMain::runCommand(int code) {
 }
 
 void TFormMain::Solve1Click() {
-    if (state_.Regime != kRegimeRun) {
-        host_.message(Box::Plain, "Solve in Run Regime only !");
-        return;
-    }
-    runCommand(kRunSolve);
+    if (SolveAllowed(host_, state_.Regime)) runCommand(kCommandSolve);
 }
 
 void TFormMain::SolveBtnClick() {
     if (busy_) return;
     if (state_.Regime != kRegimeRun) Run2Click();
-    if (state_.Regime == kRegimeRun) runCommand(kRunSolve);
+    if (state_.Regime == kRegimeRun) runCommand(kCommandSolve);
 }
 
 void TFormMain::ChangeParameters1Click() {
-    if (busy_ || state_.Regime != kRegimeRun) return;
-    busy_ = true;
-    guarded([&] { run_.editParameters(); });
-    busy_ = false;
+    if (state_.Regime == kRegimeRun) runCommand(kCommandChangeParameters);
+}
+
+void TFormMain::analysisItemClick(int code) {
+    if (state_.Regime == kRegimeRun) runCommand(code);
 }
 
 void TFormMain::Constant1Click() {

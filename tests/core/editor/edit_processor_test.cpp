@@ -180,29 +180,23 @@ TEST_F(EditProcessorTest, ClearScreenAsksFirst) {
     EXPECT_EQ(wb.scheme.ElementCount(), 0);
 }
 
-TEST(RunProcessorTest, EnterOpensTheParametersOfTheBlockUnderTheCursor) {
+TEST(RunProcessorTest, TheCursorCarriesNoCodeAndDigitsMoveABlockWidth) {
     ScriptedHost host;
     Workbench wb{host};
     EditorState state;
     FakeView view;
     RunProcessor run{wb, state, view};
-    testing::SchemeBuilder(wb.scheme).block(22, 10, 10);
     state.held = 30;
     run.enter();
     EXPECT_EQ(state.held, 0);
-    run.moveTo({5, 5});
-    run.key(kKeyEnter);
-    EXPECT_TRUE(host.dialogs.empty());
-    run.moveTo({11, 12});
-    host.setAnswer("T", "0.5");
-    run.key(kKeyEnter);
-    ASSERT_EQ(host.dialogs.size(), 1u);
-    EXPECT_EQ(wb.scheme.ElementAt(10, 10)->param(1), 0.5L);
-    run.gridFilling = true;
-    run.key(kKeyEnter);
-    EXPECT_EQ(host.dialogs.size(), 1u);
+    EXPECT_EQ(view.cursorCode, 0);
+    run.moveTo({10, 10});
     run.key(kKeyDigit6);
-    EXPECT_EQ(state.cursor.col, 14);
+    run.key(kKeyDigit2);
+    EXPECT_EQ(state.cursor, (CursorCell{13, 13}));
+    run.key(kKeyEnter);  // Enter belongs to the dispatcher: nothing moves
+    EXPECT_EQ(state.cursor, (CursorCell{13, 13}));
+    EXPECT_FALSE(view.drewWithoutPatch);
 }
 
 }  // namespace
