@@ -345,6 +345,25 @@ private slots:
         QCOMPARE(form->regime(), QString("Edit"));
     }
 
+    void markedBlocksTravelThroughBlockFiles() {
+        putByKeys(22, {10, 10});
+        cursorTo(10, 10);
+        trigger("MarkBegin1");
+        cursorTo(12, 12);
+        trigger("MarkEnd1");
+        chosen = dir.filePath("block.shm");
+        trigger("WriteBlockTo1");
+        cursorTo(30, 20);
+        trigger("ReadBlockFrom1");
+        QCOMPARE(int(cell(30, 20)), 22);
+        QCOMPARE(form->workbench().scheme.ElementCount(), 2);
+        QCOMPARE(form->workbench().scheme.mark.left, 30);
+        QCOMPARE(int(form->editorState().held), 0);
+        trigger("Cut1");  // "Dele&te": the marked block goes
+        QCOMPARE(int(cell(30, 20)), 0);
+        QCOMPARE(form->workbench().scheme.ElementCount(), 1);
+    }
+
     void unsavedEditsAreNeverDroppedSilently() {
         putByKeys(22, {10, 10});
         form->workbench().scheme.Labels[1] = "Lag";
@@ -506,6 +525,21 @@ int takeScreenshots(const QString& dir) {
     form.action("Run2")->trigger();
     QTest::qWait(2100);
     form.grab().save(dir + "/wiring_faults.png");
+
+    // Editing with the bank open: a block chosen in the palette, carried by the cursor.
+    form.action("Edit2")->trigger();
+    form.action("BankBtn")->trigger();
+    QTest::mouseClick(form.bank().bigImage(), Qt::LeftButton, Qt::NoModifier,
+                      paletteCellRect(Palette::Big, 26).center());
+    QTest::mouseClick(form.canvas().widget(), Qt::LeftButton, Qt::NoModifier, QPoint(24 * 21 + 5, 12 * 11 + 5));
+    QTest::mouseMove(form.bank().bigImage(), paletteCellRect(Palette::Big, 26).center());
+    form.grab().save(dir + "/editing_with_bank.png");
+
+    std::vector<ValueRow> rows = {{"K", "1", false, true, true, {}}, {"T", "0.5", true, true, true, {}},
+                                  {"H y", "0", false, false, true, {}}};
+    TGMenu21Form dialog("", rows, {}, host, &form);
+    dialog.show();
+    dialog.grab().save(dir + "/value_dialog.png");
     return 0;
 }
 

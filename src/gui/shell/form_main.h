@@ -92,6 +92,8 @@ public slots:
     void Copy1Click();
     void Paste1Click();
     void Zoom1Click();
+    void ReadBlockFrom1Click();
+    void WriteBlockTo1Click();
     void Delete1Click();
     // Run
     void Run2Click();

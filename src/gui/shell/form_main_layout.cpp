@@ -339,11 +339,7 @@ void TFormMain::createPopupMenus() {
     QFont f = name->font();
     f.setBold(true);
     name->setFont(f);
-    popupMenuHelp_->addSeparator();
-    QAction* tests = popupMenuHelp_->addAction(QString::fromUtf8("&Загрузить тестовую схему"));
-    tests->setObjectName("Tests");
     actions_.insert("Help_bl", name);
-    actions_.insert("Tests", tests);
 }
 
 TFormMain::TFormMain(Host* dialogs, QWidget* parent)

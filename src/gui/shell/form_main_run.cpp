@@ -183,10 +183,9 @@ bool TFormMain::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
         // The hint handler: two blanks and the hint, bold aqua.
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
-        if (!tip.isEmpty()) {
-            infoPanel_->setStyleSheet("color: #00ffff; font-weight: bold; font-size: 10pt;");
-            infoPanel_->setText("  " + tip);
-        }
+        if (statusTimer_.isActive()) return true;  // a status message is being shown
+        infoPanel_->setStyleSheet("color: #00ffff; font-weight: bold; font-size: 10pt;");
+        infoPanel_->setText(tip.isEmpty() ? QString() : "  " + tip);
         return true;
     }
     return QMainWindow::event(event);
