@@ -56,7 +56,8 @@ void SchemeCanvas::savePatch(editor::CursorCell at) {
 }
 
 void SchemeCanvas::restorePatch() {
-    if (!patchSaved_) return;
+    // Without the cursor on the canvas the patch may be older than what it covers.
+    if (!patchSaved_ || !cursorShown_) return;
     QPainter p(&image_);
     p.drawImage(patchAt_, patch_);
     p.end();

@@ -60,6 +60,8 @@ public:
     // The file dialogs; tests replace this to choose files without a person. An empty
     // answer cancels.
     std::function<QString(FileDialogKind, const QString& suggested)> chooseFile;
+    // Set while the parameter grid is being filled: Enter then opens no parameter dialog.
+    bool gridFilling = false;
 
     // Opens a scheme at start-up (the command line).
     void openAtStart(const QString& path);
@@ -209,21 +211,13 @@ private:
     QHash<QString, QAction*> actions_;
 
     editor::BankHighlight bankHighlight_;
-    bool bankWasVisible_ = false;
     int keyQueue_ = 0;
     bool busy_ = false;  // a run or an analysis is in progress
-
-public:
-    // While the parameter grid is being filled, Enter opens no parameter dialog.
-    bool gridFilling = false;
-
-private:
     QString keptRegime_;  // the regime name kept while "AdvRed" is on
 
     QString fileName_ = QStringLiteral("NoName.shm");  // the save dialog's file name
     std::vector<std::uint8_t> savedBytes_;
     std::string savedLabels_;
-    bool testChanged_ = false;
 
     QDateTime startTime_;
     bool clockShowsWork_ = false;

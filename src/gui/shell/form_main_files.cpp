@@ -100,7 +100,6 @@ void TFormMain::New1Click() {
     wb_.scheme.NewScheme();
     state_.cursor = {};
     afterSchemeReplaced();
-    testChanged_ = false;
     setRegime(editor::kRegimeEdit);
     canvas_->redraw();
     markSaved();
@@ -152,8 +151,7 @@ void TFormMain::Open1Click() {
         setFileName(name);
         state_.cursor = {};
         afterSchemeReplaced();
-        testChanged_ = false;
-        canvas_->redraw();
+            canvas_->redraw();
         markSaved();
         statusMessage(QString::fromUtf8("Открыт."));
     }

@@ -38,7 +38,9 @@ void TFormMain::runCommand(int code) {
     guarded([&] {
         switch (code) {
             case kCommandSolve:
+                // The thumbnails of the last run go with its results.
                 canvas_->clearThumbnails();
+                canvas_->redraw();
                 RunSimulation(wb_);
                 break;
             case kCommandChangeParameters:
