@@ -107,7 +107,7 @@ void Scheme::EraseCell(int col, int row) {
 
 Element* Scheme::InsertElement(int col, int row, std::uint8_t code) {
     if (ElementCount() >= kMaxElements) return nullptr;
-    std::unique_ptr<Element> e = CreateElement(code);
+    std::unique_ptr<Element> e = elementFactory ? elementFactory(code) : CreateElement(code);
     if (!e) return nullptr;
     e->Col = static_cast<std::uint8_t>(col);
     e->Row = static_cast<std::uint8_t>(row);

@@ -96,6 +96,10 @@ public:
     // can redraw just that part.
     std::function<void(int, int, int, int)> onCellsChanged;
 
+    // Makes the element objects of this scheme; CreateElement when empty. Tests put their
+    // own element types into a scheme through it.
+    std::function<std::unique_ptr<Element>(std::uint8_t)> elementFactory;
+
 private:
     void changed(int col, int row, int cols, int rows) const;
     void eraseElementsIn(int c1, int r1, int c2, int r2);
