@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 
 #include "signal_bench.h"
 
@@ -130,6 +131,7 @@ struct FlipFlopCase {
     std::optional<Trace> clock;
     Trace expected;
 };
+void PrintTo(const FlipFlopCase& c, std::ostream* out) { *out << c.name; }
 
 class FlipFlopRun : public ::testing::TestWithParam<FlipFlopCase> {};
 

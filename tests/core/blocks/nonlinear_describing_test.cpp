@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
+#include <ostream>
 
 #include "scripted_host.h"
 #include "signal_bench.h"
@@ -24,6 +25,7 @@ struct GainCase {
     std::vector<Extended> params;  // empty: the catalogue defaults
     Extended A;
 };
+void PrintTo(const GainCase& c, std::ostream* out) { *out << c.name; }
 
 class DescribingGainRun : public ::testing::TestWithParam<GainCase> {};
 

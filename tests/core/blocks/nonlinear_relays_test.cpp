@@ -2,6 +2,8 @@
 // memory, and the shifts brought by selectors 54 (X0) and 55 (Y0).
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "signal_bench.h"
 
 namespace velmar::testing {
@@ -18,6 +20,7 @@ struct RelayCase {
     Extended X0 = 0;  // shifts fed through selectors 54 and 55 when not 0
     Extended Y0 = 0;
 };
+void PrintTo(const RelayCase& c, std::ostream* out) { *out << c.name; }
 
 class RelayRun : public ::testing::TestWithParam<RelayCase> {};
 

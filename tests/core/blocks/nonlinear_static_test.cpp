@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <ostream>
 
 #include "signal_bench.h"
 
@@ -18,6 +19,7 @@ struct StaticCase {
     Trace input;
     Trace expected;
 };
+void PrintTo(const StaticCase& c, std::ostream* out) { *out << c.name; }
 
 class StaticFunctionRun : public ::testing::TestWithParam<StaticCase> {};
 
@@ -70,6 +72,7 @@ struct FaultCase {
     Extended input;
     const char* text;
 };
+void PrintTo(const FaultCase& c, std::ostream* out) { *out << c.name; }
 
 class StaticFunctionFault : public ::testing::TestWithParam<FaultCase> {};
 
