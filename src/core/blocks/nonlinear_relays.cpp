@@ -4,8 +4,9 @@
 // to every threshold, selector 55 the vertical shift Y0, added to every output level.
 // The shifts are taken before the signal inputs are processed, so a shift acts in the
 // step it arrives whatever the feeders' numbering. The ideal relay keeps its shifts
-// from step to step; the others clear them at the start of every step. Each signal
-// input is passed through the characteristic in input order.
+// from step to step (from 0 at the start of every run); the others clear them at the
+// start of every step. Each signal input is passed through the characteristic in input
+// order; without one the output stays.
 #include <array>
 
 #include "../host.h"
