@@ -1,50 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <sys/wait.h>
-
+#include "cli_process.h"
 #include "model/scheme_file.h"
 
 using namespace velmar;
-namespace fs = std::filesystem;
+using namespace velmar::testing;
 
 namespace {
-
-struct Result {
-    int code = -1;
-    std::string out;
-};
-
-// Runs velmar-cli with the arguments (each single-quoted), standard error joined to
-// standard output.
-Result cli(const std::vector<std::string>& args) {
-    std::string command = VELMAR_CLI;
-    for (const auto& a : args) command += " '" + a + "'";
-    command += " 2>&1";
-    Result r;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return r;
-    std::array<char, 4096> buf;
-    while (const size_t n = fread(buf.data(), 1, buf.size(), pipe)) r.out.append(buf.data(), n);
-    const int status = pclose(pipe);
-    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
-
-std::string contents(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-struct Cli : ::testing::Test {
-    fs::path dir = fs::temp_directory_path() / ("velmar-cli-" + std::to_string(std::random_device{}()));
-    void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { fs::remove_all(dir); }
-};
 
 const fs::path kDemo = fs::path(VELMAR_DATA_DIR) / "Schemes" / "demo.shm";
 
