@@ -75,6 +75,7 @@ Extended balanceAmplitude(const std::function<Extended(Extended)>& q, Extended x
     Extended mid = (lo + hi) / 2;
     while (hi - lo > kAmplitudeTolerance) {
         mid = (lo + hi) / 2;
+        if (mid == lo || mid == hi) break;  // ends too large to split finer than the tolerance
         const Extended fMid = f(mid);
         if (oppositeSigns(fMid, fLo)) {
             hi = mid;
