@@ -10,6 +10,7 @@
 #include <array>
 
 #include "discrete_kinds.h"
+#include "discrete_time_point.h"
 #include "nonlinear_inputs.h"
 
 namespace velmar {
@@ -74,11 +75,11 @@ int logicOf(const Element* feeder) {
     return v == 0 ? 0 : v == 1 ? 1 : -1;
 }
 
-class FlipFlop : public Element {
+class FlipFlop : public PointStepElement {
 public:
-    explicit FlipFlop(const FlipFlopKind& kind) : Element(kind.code), kind_(kind) {}
+    explicit FlipFlop(const FlipFlopKind& kind) : PointStepElement(kind.code), kind_(kind) {}
 
-    void InitRun(Workbench&) override {
+    void start(Workbench&) override {
         Output = param(0);
         master_ = 0;
         previousClock_ = 0;
@@ -86,7 +87,7 @@ public:
         previousSecond_ = 0;
     }
 
-    void Advance(Workbench&) override {
+    void step(Workbench&) override {
         const FeederSplit feeders = splitFeeders(*this);
         const Element* ordinary = feeders.signalCount > 0 ? feeders.signals[0] : nullptr;
         if (kind_.clockIsData && !ordinary) return;

@@ -6,6 +6,7 @@
 
 #include "../workbench.h"
 #include "discrete_kinds.h"
+#include "discrete_time_point.h"
 
 namespace velmar {
 
@@ -15,16 +16,16 @@ namespace {
 // of time points in a period T plus one, d = Trunc(T·PointCount/Time + 1), and outputs
 // 0 in between (and at the first point). A period too short to give d ≥ 1 passes every
 // point after the first; one too long to count passes none.
-class PulseElement : public Element {
+class PulseElement : public PointStepElement {
 public:
-    using Element::Element;
+    using PointStepElement::PointStepElement;
 
-    void InitRun(Workbench& wb) override {
+    void start(Workbench& wb) override {
         Element::InitRun(wb);
         counter_ = 0;
     }
 
-    void Advance(Workbench& wb) override {
+    void step(Workbench& wb) override {
         if (!Input()) return;
         ++counter_;
         const long d = pointsPerPeriod(wb);
@@ -50,17 +51,17 @@ private:
 
 // 41 memory device (T): a non-zero input is taken and held for Round(T/h) further
 // steps, then the output drops to 0 until the next non-zero input.
-class MemoryDevice : public Element {
+class MemoryDevice : public PointStepElement {
 public:
-    using Element::Element;
+    using PointStepElement::PointStepElement;
 
-    void InitRun(Workbench& wb) override {
+    void start(Workbench& wb) override {
         Element::InitRun(wb);
         held_ = 0;
         steps_ = 0;
     }
 
-    void Advance(Workbench& wb) override {
+    void step(Workbench& wb) override {
         if (!Input()) return;
         const Extended holdSteps = checkFinite(std::nearbyint(param(0) / wb.run.h));
         ++steps_;
@@ -102,16 +103,16 @@ private:
 
 // 44 trigger (Input threshold, Output level): every rising crossing of the threshold
 // toggles the output between the level and 0.
-class Trigger : public Element {
+class Trigger : public PointStepElement {
 public:
-    using Element::Element;
+    using PointStepElement::PointStepElement;
 
-    void InitRun(Workbench& wb) override {
+    void start(Workbench& wb) override {
         Element::InitRun(wb);
         previous_ = 0;
     }
 
-    void Advance(Workbench&) override {
+    void step(Workbench&) override {
         if (!Input()) return;
         const Extended u = Input()->Output;
         const Extended threshold = param(0), level = param(1);
@@ -126,17 +127,17 @@ private:
 // 102 digital PID regulator (k_p-reg, k_i-reg, k_d-reg): y = kp·u + ki·S + kd·(u - u_prev)
 // with S the running sum of the inputs. An input of exactly 0 is no sample: the output
 // and the sums hold.
-class DigitalRegulator : public Element {
+class DigitalRegulator : public PointStepElement {
 public:
-    using Element::Element;
+    using PointStepElement::PointStepElement;
 
-    void InitRun(Workbench& wb) override {
+    void start(Workbench& wb) override {
         Element::InitRun(wb);
         sum_ = 0;
         previous_ = 0;
     }
 
-    void Advance(Workbench&) override {
+    void step(Workbench&) override {
         if (!Input() || Extended(Input()->Output) == 0) return;
         const Extended u = Input()->Output;
         sum_ = sum_ + u;
@@ -153,18 +154,18 @@ private:
 // balance, the output is 0 for the first half-count M = ceil(K/2) pulses of a cycle, A
 // for the rest, and the cycle restarts after K pulses. K counts as the nearest whole
 // number, at least 1.
-class PulseCounter : public Element {
+class PulseCounter : public PointStepElement {
 public:
-    using Element::Element;
+    using PointStepElement::PointStepElement;
 
-    void InitRun(Workbench& wb) override {
+    void start(Workbench& wb) override {
         Element::InitRun(wb);
         previous_ = 0;
         rises_ = 0;
         falls_ = 0;
     }
 
-    void Advance(Workbench&) override {
+    void step(Workbench&) override {
         if (!Input()) return;
         const Extended u = Input()->Output;
         const Extended count = std::max<Extended>(1, std::nearbyint(param(0)));

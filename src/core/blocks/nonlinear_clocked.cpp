@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "../workbench.h"
+#include "discrete_time_point.h"
 #include "nonlinear_kinds.h"
 
 namespace velmar {
@@ -20,17 +21,17 @@ namespace {
 // The quanta are counted at once rather than stepped one by one, so a far input or a
 // tiny quantum cannot stall the run; the quantum's size is taken without its sign, and a
 // quantum of 0 makes the output take the input at each sample.
-class UniversalQuantiser : public Element {
+class UniversalQuantiser : public PointStepElement {
 public:
-    using Element::Element;
+    using PointStepElement::PointStepElement;
 
-    void InitRun(Workbench& wb) override {
+    void start(Workbench& wb) override {
         Element::InitRun(wb);
         sampleClock_ = 0;
         ownTime_ = 0;
     }
 
-    void Advance(Workbench& wb) override {
+    void step(Workbench& wb) override {
         if (Input() && std::fabs(ownTime_ - sampleClock_) >= param(1) / 2) {
             sample(Input()->Output);
             sampleClock_ = sampleClock_ + param(1);
@@ -58,13 +59,13 @@ private:
 // 80 (d, Tnep, N.u.): the output is ±N.u.; its sign reverses when the input, after it
 // stopped rising, has dropped by d from the value where it stopped, and every Tnep
 // (0: never) regardless of the input. A forced reversal takes the whole step.
-class SignRelay : public Element {
+class SignRelay : public PointStepElement {
 public:
-    using Element::Element;
+    using PointStepElement::PointStepElement;
 
     static constexpr Extended kNoPeak = -1.7e38L;
 
-    void InitRun(Workbench&) override {
+    void start(Workbench&) override {
         nextReversal_ = param(1);
         peak_ = kNoPeak;
         ownTime_ = 0;
@@ -74,7 +75,7 @@ public:
         Output = sign_;
     }
 
-    void Advance(Workbench& wb) override {
+    void step(Workbench& wb) override {
         if (!Input()) return;
         const Extended u = Input()->Output;
         const Extended period = param(1);

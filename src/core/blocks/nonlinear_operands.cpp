@@ -1,11 +1,12 @@
 // Blocks whose selector feeders carry operands rather than signal: the power function
 // (73), the quadratic function (79), the comparator (84), the maximum and minimum
 // selection (100, 101) and the two multiplicative typical structures (82, 83).
+#include <cmath>
+
 #include "../workbench.h"
+#include "discrete_time_point.h"
 #include "nonlinear_inputs.h"
 #include "nonlinear_kinds.h"
-
-#include <cmath>
 
 namespace velmar {
 
@@ -108,16 +109,16 @@ public:
 // y = Kx2·I·v for 82 (v from any selector), y = Kx2·I·w for 83 (v from selector 54, w
 // from selector 55). A missing control counts as 0; without a signal input the step
 // changes nothing. I starts at H y with every run.
-class TypicalStructure : public Element {
+class TypicalStructure : public PointStepElement {
 public:
-    using Element::Element;
+    using PointStepElement::PointStepElement;
 
-    void InitRun(Workbench& wb) override {
+    void start(Workbench& wb) override {
         Element::InitRun(wb);
         integral_ = param(2);
     }
 
-    void Advance(Workbench& wb) override {
+    void step(Workbench& wb) override {
         const FeederSplit feeders = splitFeeders(*this);
         if (feeders.signalCount == 0) return;
         const Extended x = feeders.signals[static_cast<std::size_t>(feeders.signalCount - 1)]->Output;

@@ -92,6 +92,19 @@ TEST(TypicalStructure, IntegratesProductAndScalesByControl) {
     expectTrace(second.run(2), {3 * (0.5L + 2.0L / 64), 3 * (0.5L + 4.0L / 64)});
 }
 
+// The variable-step run evaluates several times per output point; the integral still
+// grows by one step h = Time/213 per point.
+TEST(TypicalStructure, VariableStepIntegratesOncePerOutputPoint) {
+    SignalBench bench;
+    bench.block(82, {1, 1, 0});
+    bench.signal(0, {1}, 0);
+    bench.via(54, 1, {1}, 1);
+    const Trace y = bench.runVariable(2.13L);
+    const Extended h = bench.wb.settings.Step;
+    ASSERT_GE(y.size(), 100u);
+    for (std::size_t n = 0; n < 100; ++n) EXPECT_NEAR(y[n], (n + 1) * h, kTolerance) << n;
+}
+
 // Step OY = Step OX = 1, h = 1/64: samples at t = 0.5, 1.5, 2.5 (points 32, 96, 160).
 TEST(UniversalQuantiser, SamplesAtHalfQuantaAndMovesByWholeSteps) {
     SignalBench bench;

@@ -17,6 +17,9 @@ constexpr int kBlockCol = 16;
 constexpr int kBlockRow = 8;
 constexpr int kProbeCol = 22;
 constexpr int kBendCol = kBlockCol - 2;
+constexpr int kStateRow = 20;  // below the signals
+
+constexpr std::uint8_t kIntegratorCode = 27;
 
 constexpr std::uint8_t kPlayedCode = 33;  // a source code: placed first in the order
 constexpr std::uint8_t kProbeCode = 62;   // a recorder code: three inputs, no output wire
@@ -43,7 +46,8 @@ public:
     Trace values;
 };
 
-// Records the output of its first feeder at every time point of the last run.
+// Records the output of its first feeder at every time point of the last run (at the
+// first evaluation of each output point of a variable-step run).
 class Probe : public Element {
 public:
     Probe() : Element(kProbeCode) {}
@@ -51,11 +55,17 @@ public:
     void InitRun(Workbench& wb) override {
         Element::InitRun(wb);
         trace.clear();
+        lastPoint_ = -1;
     }
-    void Advance(Workbench&) override {
-        if (Input()) trace.push_back(Input()->Output);
+    void Advance(Workbench& wb) override {
+        if (!Input() || wb.run.StepIndex == lastPoint_) return;
+        lastPoint_ = wb.run.StepIndex;
+        trace.push_back(Input()->Output);
     }
     Trace trace;
+
+private:
+    std::int32_t lastPoint_ = -1;
 };
 
 }  // namespace
@@ -127,6 +137,19 @@ Trace SignalBench::runFor(Extended time, Extended h) {
     host = ScriptedHost{};
     host.setAnswer("Step", numberText(h));
     host.setAnswer("Time", numberText(time));
+    return solve();
+}
+
+Trace SignalBench::runVariable(Extended time) {
+    // The variable step needs states: an integrator without input keeps one.
+    if (!wb.scheme.ElementAt(kSignalCol, kStateRow)) draw.block(kIntegratorCode, kSignalCol, kStateRow);
+    wb.settings.VariableStep = 1;
+    host = ScriptedHost{};
+    host.setAnswer("Time", numberText(time));
+    return solve();
+}
+
+Trace SignalBench::solve() {
     if (!wb.compiled && !CompileScheme(wb)) throw std::logic_error("the drawn scheme does not compile");
     outcome = RunSimulation(wb);
     auto& probe = static_cast<Probe&>(*wb.scheme.ElementAt(kProbeCol, kBlockRow));

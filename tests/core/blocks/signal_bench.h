@@ -39,6 +39,9 @@ public:
     Trace run(int points, Extended h = kExactStep);
     // Runs with the final time and step a user enters.
     Trace runFor(Extended time, Extended h);
+    // A variable-step run to `time` (Eps as it stands); the block's output at the first
+    // evaluation of every output point. An integrator is added to give the run states.
+    Trace runVariable(Extended time);
 
     // A step exact in 6 bytes: 1/64.
     static constexpr Extended kExactStep = 0.015625L;
@@ -49,6 +52,7 @@ public:
 
 private:
     Element& played(int k, const Trace& values);
+    Trace solve();
     void feed(const Element& from, int slot);
 
     SchemeBuilder draw{wb.scheme};
