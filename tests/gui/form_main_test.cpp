@@ -316,6 +316,20 @@ private slots:
         QCOMPARE(form->regime(), QString("Run"));
     }
 
+    void escStopsALongRun() {
+        putByKeys(33, {2, 5});
+        putByKeys(62, {10, 5});
+        cursorTo(5, 6);
+        key(Qt::Key_Right, Qt::ShiftModifier, 5);
+        host->setAnswer("Time", "1000");  // 99 999 points
+        host->keys = {27};                // Esc waiting in the key queue
+        trigger("SolveBtn");
+        QCOMPARE(form->regime(), QString("Run"));
+        QVERIFY(host->keys.empty());
+        QVERIFY(form->workbench().run.StepIndex < form->workbench().run.PointCount / 10);
+        QVERIFY(form->menuBar()->isEnabled());
+    }
+
     void filesRoundTripWithStatusAndCaption() {
         putByKeys(22, {10, 10});
         waitForQuietStatus();
@@ -431,6 +445,10 @@ private slots:
         QVERIFY(form->action("Run2")->isEnabled());
         trigger("Var1");
         QCOMPARE(form->action("Step1")->text(), QString::fromUtf8("Шаг: Переменный"));
+        key(Qt::Key_T, Qt::ControlModifier);  // the clock shows the time of work
+        QVERIFY(form->action("TimeOfWork1")->isChecked());
+        key(Qt::Key_T, Qt::ControlModifier);
+        QVERIFY(form->action("CurrentTime1")->isChecked());
         QCOMPARE(int(form->workbench().settings.VariableStep), 1);
     }
 
