@@ -553,6 +553,11 @@ int takeScreenshots(const QString& dir) {
     QTest::mouseMove(form.bank().bigImage(), paletteCellRect(Palette::Big, 26).center());
     form.grab().save(dir + "/editing_with_bank.png");
 
+    form.action("N26")->trigger();
+    form.discrip().grid()->item(2, 1)->setText(QString::fromUtf8("Объект"));
+    form.discrip().ApplyBtnClick();
+    form.discrip().grab().save(dir + "/caption_editor.png");
+
     std::vector<ValueRow> rows = {{"K", "1", false, true, true, {}}, {"T", "0.5", true, true, true, {}},
                                   {"H y", "0", false, false, true, {}}};
     TGMenu21Form dialog("", rows, {}, host, &form);
