@@ -175,6 +175,10 @@ private:
     }
 
 private slots:
+    void initTestCase() {
+        // The analysis writes its coefficient file into the current folder.
+        QVERIFY(QDir::setCurrent(dir.path()));
+    }
     void init() {
         host = std::make_unique<ScriptedHost>();
         form = std::make_unique<TFormMain>(host.get());
