@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "compile.h"
+#include "pieces.h"
 
 namespace velmar {
 
@@ -13,37 +14,12 @@ enum Direction { Right, Left, Up, Down };
 constexpr int kDeltaCol[] = {1, -1, 0, 0};
 constexpr int kDeltaRow[] = {0, 0, -1, 1};
 
-// Sides of a cell, as opening bits.
-constexpr unsigned kLeftSide = 1, kRightSide = 2, kTopSide = 4, kBottomSide = 8;
-
 // The side of a cell that faces travel in direction d (the side a wire leaves by).
-constexpr unsigned kFacing[] = {kRightSide, kLeftSide, kTopSide, kBottomSide};
+constexpr unsigned kFacing[] = {RightSide, LeftSide, TopSide, BottomSide};
 // The side through which a wire travelling in direction d enters a cell.
-constexpr unsigned kEntry[] = {kLeftSide, kRightSide, kBottomSide, kTopSide};
+constexpr unsigned kEntry[] = {LeftSide, RightSide, BottomSide, TopSide};
 
-constexpr std::uint8_t kCrossing = 11;
-
-bool isArrow(std::uint8_t code) { return code >= 1 && code <= 4; }
-bool isPiece(std::uint8_t code) { return code >= 5 && code <= 16; }
 Direction arrowDirection(std::uint8_t code) { return static_cast<Direction>(code - 1); }
-
-unsigned pieceOpenings(std::uint8_t code) {
-    switch (code) {
-        case 5: return kLeftSide | kRightSide;
-        case 6: return kTopSide | kBottomSide;
-        case 7: return kLeftSide | kTopSide;
-        case 8: return kRightSide | kTopSide;
-        case 9: return kRightSide | kBottomSide;
-        case 10: return kLeftSide | kBottomSide;
-        case 11:
-        case 12: return kLeftSide | kRightSide | kTopSide | kBottomSide;
-        case 13: return kLeftSide | kRightSide | kBottomSide;
-        case 14: return kRightSide | kTopSide | kBottomSide;
-        case 15: return kLeftSide | kTopSide | kBottomSide;
-        case 16: return kLeftSide | kRightSide | kTopSide;
-        default: return 0;
-    }
-}
 
 Cell next(Cell c, Direction d) { return {c.col + kDeltaCol[d], c.row + kDeltaRow[d]}; }
 
@@ -59,7 +35,7 @@ public:
     void leaveThrough(Cell cell, Direction d) {
         const std::uint8_t code = scheme_.cell(cell.col, cell.row);
         const bool leaves = (isArrow(code) && arrowDirection(code) == d) ||
-                            (isPiece(code) && (pieceOpenings(code) & kEntry[d]) != 0);
+                            (isLinePiece(code) && (pieceOpenings(code) & kEntry[d]) != 0);
         if (leaves) follow(cell, d);
     }
 
@@ -94,11 +70,11 @@ private:
             reachTarget(b.cell, arrowDirection(code));
             return;
         }
-        if (!isPiece(code) || (pieceOpenings(code) & kEntry[b.d]) == 0) {
+        if (!isLinePiece(code) || (pieceOpenings(code) & kEntry[b.d]) == 0) {
             faults_.add(b.cell);
             return;
         }
-        if (code == kCrossing) {
+        if (code == kCrossingPiece) {
             pending.push_back({next(b.cell, b.d), b.d});
             return;
         }

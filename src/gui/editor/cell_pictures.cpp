@@ -7,6 +7,7 @@
 
 #include "colours.h"
 #include "face_painter.h"
+#include "model/pieces.h"
 
 namespace velmar::gui {
 
@@ -18,25 +19,6 @@ constexpr int kMidY = kCellHeight / 2;  // 5
 constexpr int kRight = kCellWidth - 1;
 constexpr int kBottom = kCellHeight - 1;
 
-enum Side : unsigned { Left = 1, Right = 2, Top = 4, Bottom = 8 };
-
-// The sides each line piece 5..16 connects to.
-constexpr std::array<unsigned, 12> kPieceOpenings = {
-    Left | Right,                  // 5 horizontal
-    Top | Bottom,                  // 6 vertical
-    Left | Top,                    // 7 corner
-    Right | Top,                   // 8
-    Right | Bottom,                // 9
-    Left | Bottom,                 // 10
-    Left | Right | Top | Bottom,   // 11 crossing without connection
-    Left | Right | Top | Bottom,   // 12 junction
-    Left | Right | Bottom,         // 13 tees
-    Right | Top | Bottom,          // 14
-    Left | Top | Bottom,           // 15
-    Left | Right | Top,            // 16
-};
-constexpr int kCrossing = 11;
-constexpr int kJunction = 12;
 
 void drawArrowPiece(QPainter& painter, int code) {
     switch (code) {
@@ -60,8 +42,8 @@ void drawArrowPiece(QPainter& painter, int code) {
 }
 
 void drawLinePiece(QPainter& painter, int code) {
-    const unsigned open = kPieceOpenings[static_cast<std::size_t>(code - 5)];
-    if (code == kCrossing) {
+    const unsigned open = pieceOpenings(code);
+    if (code == kCrossingPiece) {
         // The vertical wire passes under a hop of the horizontal one.
         painter.drawLine(kMidX, 0, kMidX, kBottom);
         painter.drawLine(0, kMidY, kMidX - 4, kMidY);
@@ -69,11 +51,11 @@ void drawLinePiece(QPainter& painter, int code) {
         painter.drawArc(QRect(kMidX - 4, kMidY - 4, 8, 8), 0, 180 * 16);
         return;
     }
-    if (open & Left) painter.drawLine(0, kMidY, kMidX, kMidY);
-    if (open & Right) painter.drawLine(kMidX, kMidY, kRight, kMidY);
-    if (open & Top) painter.drawLine(kMidX, 0, kMidX, kMidY);
-    if (open & Bottom) painter.drawLine(kMidX, kMidY, kMidX, kBottom);
-    if (code == kJunction) painter.drawEllipse(QPoint(kMidX, kMidY), 2, 2);
+    if (open & LeftSide) painter.drawLine(0, kMidY, kMidX, kMidY);
+    if (open & RightSide) painter.drawLine(kMidX, kMidY, kRight, kMidY);
+    if (open & TopSide) painter.drawLine(kMidX, 0, kMidX, kMidY);
+    if (open & BottomSide) painter.drawLine(kMidX, kMidY, kMidX, kBottom);
+    if (code == kJunctionPiece) painter.drawEllipse(QPoint(kMidX, kMidY), 2, 2);
 }
 
 // Nodes: a circle filling the cell's height, with leads to the left and right edges.

@@ -6,27 +6,10 @@
 
 namespace velmar::testing {
 
-unsigned openings(int code) {
-    switch (code) {
-        case 5: return Left | Right;
-        case 6: return Top | Bottom;
-        case 7: return Left | Top;
-        case 8: return Right | Top;
-        case 9: return Right | Bottom;
-        case 10: return Left | Bottom;
-        case 11:
-        case 12: return Left | Right | Top | Bottom;
-        case 13: return Left | Right | Bottom;
-        case 14: return Right | Top | Bottom;
-        case 15: return Left | Top | Bottom;
-        case 16: return Left | Right | Top;
-        default: return 0;
-    }
-}
+unsigned openings(int code) { return pieceOpenings(code); }
 
 int pieceFor(unsigned sides) {
-    for (int code = 5; code <= 16; ++code)
-        if (code != 11 && openings(code) == sides) return code;
+    if (const int code = pieceJoining(sides)) return code;
     throw std::logic_error("no line piece opens on sides " + std::to_string(sides));
 }
 
@@ -80,7 +63,7 @@ int joined(int old, unsigned sides) {
     const bool overStraight = old == 11 || ((old == 5 || old == 6) && (sides & openings(old)) == 0);
     if (straight && overStraight) return 11;
     const unsigned both = sides | openings(old);
-    return both == (Left | Right | Top | Bottom) ? 12 : pieceFor(both);
+    return pieceFor(both);
 }
 
 }  // namespace

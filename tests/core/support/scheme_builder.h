@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "model/pieces.h"
 #include "model/scheme.h"
 
 namespace velmar::testing {
@@ -45,7 +46,7 @@ private:
 };
 
 // Line-piece openings, as bits; and the piece code for a set of openings.
-enum Side : unsigned { Left = 1, Right = 2, Top = 4, Bottom = 8 };
+enum Side : unsigned { Left = LeftSide, Right = RightSide, Top = TopSide, Bottom = BottomSide };
 unsigned openings(int code);
 int pieceFor(unsigned sides);
 
