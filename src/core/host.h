@@ -97,8 +97,8 @@ public:
     virtual Reply ask(std::string_view caption, std::string_view text, bool withCancel) = 0;
 
     // The graph viewer; returns the closing key code (kGraphEsc when closed).
-    virtual int showGraph(const Diagrams& slots, int kind) {
-        (void)slots;
+    virtual int showGraph(const Diagrams& diagrams, int kind) {
+        (void)diagrams;
         (void)kind;
         return kGraphEsc;
     }

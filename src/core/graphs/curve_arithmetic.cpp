@@ -117,20 +117,20 @@ CombinedCurve combineCurves(const Diagram& a, CurveOp op, const Diagram& b) {
     return result;
 }
 
-std::string solveArithmetic(ViewerSlots& slots, int i, CurveOp op, int j, const std::string& name) {
-    if (i < 1 || i > kSlotCount || j < 1 || j > kSlotCount || !slots.slot(i).present() ||
-        !slots.slot(j).present())
+std::string solveArithmetic(ViewerSlots& viewer, int i, CurveOp op, int j, const std::string& name) {
+    if (i < 1 || i > kSlotCount || j < 1 || j > kSlotCount || !viewer.slot(i).present() ||
+        !viewer.slot(j).present())
         return kNoDiagramText;
-    const int target = slots.freeSlot();
+    const int target = viewer.freeSlot();
     if (target == 0) return kNoRoomText;
-    const Diagram& a = slots.slot(i).diagram;
-    const Diagram& b = slots.slot(j).diagram;
+    const Diagram& a = viewer.slot(i).diagram;
+    const Diagram& b = viewer.slot(j).diagram;
     if (disjointRanges(a, b)) return kNoCommonPointsText;
     CombinedCurve c = combineCurves(a, op, b);
     // Nothing could be formed (every point failed): there is no curve to show.
     if (c.x.empty()) return kNoCommonPointsText;
     const int count = static_cast<int>(c.x.size());
-    slots.put(target, ownedSlot(std::move(c.x), std::move(c.y), count, name));
+    viewer.put(target, ownedSlot(std::move(c.x), std::move(c.y), count, name));
     return {};
 }
 

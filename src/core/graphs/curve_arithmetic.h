@@ -35,6 +35,6 @@ bool disjointRanges(const Diagram& a, const Diagram& b);
 // named by `name` ("1+2"). Returns the message to show ("Одна из диаграмм не
 // существует", "Hет места", "Нет обших точек"), or an empty text when the result was
 // stored.
-std::string solveArithmetic(ViewerSlots& slots, int i, CurveOp op, int j, const std::string& name);
+std::string solveArithmetic(ViewerSlots& viewer, int i, CurveOp op, int j, const std::string& name);
 
 }  // namespace velmar

@@ -31,12 +31,12 @@ int GraphScale::py(Extended y) const {
     return roundPixel(yZero - std::nearbyint(std::clamp(y * yScale * userY, -kPixelLimit, kPixelLimit)));
 }
 
-GraphScale computeScale(const Slots& slots, const PlotArea& area, Extended userY) {
+GraphScale computeScale(const Slots& shown, const PlotArea& area, Extended userY) {
     GraphScale s;
     s.userY = userY;
     Extended xMin = kRangeStart, xMax = -kRangeStart, yMin = kRangeStart, yMax = -kRangeStart;
     bool any = false;
-    for (const Slot& slot : slots)
+    for (const Slot& slot : shown)
         for (int i = 0; i < slot.count(); ++i) {
             any = true;
             xMin = std::min(xMin, slot.x(i));

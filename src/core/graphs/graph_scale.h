@@ -40,7 +40,7 @@ struct GraphScale {
 // - pixels per unit = area size / range (/ |max| when the range is a single value);
 // - the pixel of zero is placed from the minimum X and the maximum Y.
 // With no point at all both ranges are 0..1.
-GraphScale computeScale(const Slots& slots, const PlotArea& area, Extended userY = 1);
+GraphScale computeScale(const Slots& shown, const PlotArea& area, Extended userY = 1);
 
 // Round to the nearest integer, ties to even, kept within what a pixel can be.
 int roundPixel(Extended v);

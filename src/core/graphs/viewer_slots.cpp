@@ -53,7 +53,7 @@ bool ViewerSlots::removeCurrent() {
 }
 
 void ViewerSlots::restore(State s) {
-    slots_ = std::move(s.slots);
+    slots_ = std::move(s.held);
     current_ = s.current;
     kind_ = s.kind;
     heading_ = std::move(s.heading);

@@ -67,7 +67,7 @@ public:
 
     // What a nested viewer (the magnifier) saves and restores.
     struct State {
-        Slots slots;
+        Slots held;
         int current;
         int kind;
         GraphHeading heading;
