@@ -29,14 +29,15 @@ QSizeF pageInScreenPixels(const QPrinter& printer) {
 }
 
 bool printCentred(QPrinter& printer, const QImage& picture) {
+    // The exact resolution ratio keeps the picture at its true size and centred; a
+    // whole-number ratio would shrink it and shift it left.
     const QSizeF screen = screenDpi(), dpi = printerDpi(printer);
-    const int fx = std::max(1, static_cast<int>(dpi.width() / screen.width()));
-    const int fy = std::max(1, static_cast<int>(dpi.height() / screen.height()));
-    const int pageWidth = static_cast<int>(std::lround(pageInScreenPixels(printer).width()));
-    const int margin = picture.width() < pageWidth ? (pageWidth - picture.width()) / 2 : 0;
+    const double fx = dpi.width() / screen.width(), fy = dpi.height() / screen.height();
+    const double pageWidth = pageInScreenPixels(printer).width();
+    const double margin = picture.width() < pageWidth ? (pageWidth - picture.width()) / 2 : 0;
     QPainter p;
     if (!p.begin(&printer)) return false;
-    p.drawImage(QRect(margin * fx, 0, picture.width() * fx, picture.height() * fy), picture);
+    p.drawImage(QRectF(margin * fx, 0, picture.width() * fx, picture.height() * fy), picture);
     return p.end();
 }
 

@@ -14,8 +14,7 @@ namespace velmar::gui {
 QSizeF pageInScreenPixels(const QPrinter& printer);
 
 // One page with the picture at the top, centred across when narrower than the page,
-// enlarged by the whole-number ratio of printer to screen resolution. False when the
-// printer could not start.
+// at its screen size. False when the printer could not start.
 bool printCentred(QPrinter& printer, const QImage& picture);
 
 // One page with the picture where the preview placed it (in page pixels at 100 % page
