@@ -1,17 +1,82 @@
+// info SCHEME: what a scheme file holds, one line per element.
+// resave IN OUT: read a scheme (with its labels file) and write it under a new name.
 #include <iostream>
+#include <string>
 
+#include "blocks/catalogue.h"
+#include "blocks/linear.h"
 #include "commands.h"
+#include "errors.h"
+#include "model/scheme.h"
+#include "model/scheme_file.h"
+#include "numtext.h"
 
 namespace velmar::cli {
 
-int info(const Args&) {
-    std::cerr << "velmar-cli info: not available yet\n";
-    return 2;
+namespace {
+
+std::string value(Extended x) { return significantText(x, 17); }
+
+// "Name=value" for every stored value; the polynomial links keep theirs in A(s), B(s).
+std::string parameterText(const Element& e) {
+    std::string text;
+    auto add = [&text](const std::string& name, Extended x) { text += " | " + name + "=" + value(x); };
+    if (const auto* link = dynamic_cast<const PolynomialLink*>(&e)) {
+        const PolynomialEntry& p = link->entry;
+        add("m", p.m());
+        add("n", p.n());
+        for (int i = 0; i <= p.m(); ++i) add("a" + std::to_string(i), p.A[i]);
+        for (int i = 0; i <= p.n(); ++i) add("b" + std::to_string(i), p.B[i]);
+    }
+    for (const ParamRec& p : e.Params) add(p.Name, p.Value);
+    return text;
 }
 
-int resave(const Args&) {
-    std::cerr << "velmar-cli resave: not available yet\n";
-    return 2;
+bool load(const std::string& command, const std::string& file, Scheme& scheme) {
+    try {
+        LoadScheme(scheme, file, LabelsFileFor(file));
+        return true;
+    } catch (const FileError& e) {
+        std::cerr << "velmar-cli " << command << ": " << e.what() << "\n";
+        return false;
+    }
+}
+
+}  // namespace
+
+int info(const Args& args) {
+    if (args.size() != 1) {
+        std::cerr << "usage: velmar-cli info SCHEME\n";
+        return 2;
+    }
+    Scheme scheme;
+    if (!load("info", args[0], scheme)) return 2;
+    std::cout << args[0] << ": " << scheme.ElementCount() << " elements\n";
+    for (const auto& e : scheme.ElementList())
+        std::cout << int(e->Number) << ": code " << int(e->Code) << " at (" << int(e->Col) << ","
+                  << int(e->Row) << ") " << blockName(e->Code, NameSet::Russian) << parameterText(*e)
+                  << "\n";
+    for (int k = 1; k <= kMaxElements; ++k)
+        if (!scheme.Labels[static_cast<size_t>(k)].empty())
+            std::cout << "label " << k << ": " << scheme.Labels[static_cast<size_t>(k)] << "\n";
+    if (!scheme.SchemeComment.empty()) std::cout << "comment: " << scheme.SchemeComment << "\n";
+    return 0;
+}
+
+int resave(const Args& args) {
+    if (args.size() != 2) {
+        std::cerr << "usage: velmar-cli resave IN OUT\n";
+        return 2;
+    }
+    Scheme scheme;
+    if (!load("resave", args[0], scheme)) return 2;
+    try {
+        SaveScheme(scheme, args[1], LabelsFileFor(args[1]));
+    } catch (const FileError& e) {
+        std::cerr << "velmar-cli resave: " << e.what() << "\n";
+        return 2;
+    }
+    return 0;
 }
 
 }  // namespace velmar::cli

@@ -85,11 +85,11 @@ Reply ScriptedHost::ask(std::string_view caption, std::string_view text, bool wi
     return reply;
 }
 
-int ScriptedHost::showGraph(const Diagrams& slots, int kind) {
+int ScriptedHost::showGraph(const Diagrams& diagrams, int kind) {
     Graph g;
     g.kind = kind;
     for (int s = 0; s < 5; ++s) {
-        const Diagram& d = slots[static_cast<size_t>(s)];
+        const Diagram& d = diagrams[static_cast<size_t>(s)];
         if (!d.present()) continue;
         Graph::Curve c{s + 1, d.name, {}, {}};
         for (int i = 0; i < d.count; ++i) {

@@ -57,7 +57,7 @@ public:
                    const RowCheck& check) override;
     void message(Box box, std::string_view text) override;
     Reply ask(std::string_view caption, std::string_view text, bool withCancel) override;
-    int showGraph(const Diagrams& slots, int kind) override;
+    int showGraph(const Diagrams& diagrams, int kind) override;
     bool keyWaiting() override { return !keys.empty(); }
     int readKey() override;
     int chooseMethod(MethodList list) override;

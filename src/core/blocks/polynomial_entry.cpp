@@ -74,14 +74,17 @@ void PolynomialEntry::write(ByteWriter& out) const {
 }
 
 void PolynomialEntry::read(ByteReader& in) {
+    // Read into a scratch entry first: a record cut short leaves this one untouched.
+    PolynomialEntry r;
     const int m = in.byte();
     const int n = in.byte();
-    A.Allocate(m);
-    B.Allocate(n);
-    for (int i = 0; i <= m; ++i) A.set(i, in.real());
-    for (int i = 0; i <= n; ++i) B.set(i, in.real());
-    initialA.assign(static_cast<size_t>(m) + 1, Real48());
-    initialB.assign(static_cast<size_t>(n) + 1, Real48());
+    r.A.Allocate(m);
+    r.B.Allocate(n);
+    for (int i = 0; i <= m; ++i) r.A.set(i, in.real());
+    for (int i = 0; i <= n; ++i) r.B.set(i, in.real());
+    r.initialA.assign(static_cast<size_t>(m) + 1, Real48());
+    r.initialB.assign(static_cast<size_t>(n) + 1, Real48());
+    *this = std::move(r);
 }
 
 void PolynomialEntry::list(std::vector<ParameterRow>& rows) const {

@@ -66,6 +66,8 @@ void PolynomialSignal::EditParameters(Workbench& wb) {
     Params = std::move(edited.Params);
 }
 
+// Record: a0, n, a1 .. an (see the class comment). A reader of the older layout (all
+// coefficients, then n) meets the same bytes for n = 0.
 void PolynomialSignal::WriteParameters(ByteWriter& out) const {
     out.real(Params[1].Value);
     out.real(Params[0].Value);
@@ -76,9 +78,13 @@ void PolynomialSignal::ReadParameters(ByteReader& in) {
     const Real48 a0 = in.real();
     const Extended n = in.real();
     if (!degreeProblem(n).empty()) throw FileError("polynomial signal degree out of range");
-    setDegree(static_cast<int>(std::lround(n)));
-    Params[1].Value = a0;
-    for (std::size_t i = 2; i < Params.size(); ++i) Params[i].Value = in.real();
+    // Read into a scratch element first: a record cut short leaves this one untouched.
+    PolynomialSignal read(Code);
+    read.Params = Params;
+    read.setDegree(static_cast<int>(std::lround(n)));
+    read.Params[1].Value = a0;
+    for (std::size_t i = 2; i < read.Params.size(); ++i) read.Params[i].Value = in.real();
+    Params = std::move(read.Params);
 }
 
 std::unique_ptr<Element> createSource(std::uint8_t code) {

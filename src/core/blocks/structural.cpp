@@ -1,7 +1,216 @@
+// Structural and special blocks: the one-cell nodes, the inverter, the additional-input
+// selectors, the relay contacts, the commutators, the multiplexer and the
+// optimisation-criterion block. (The regime-parameters block lives in regime_block.cpp.)
+//
+// A selector (54..59) passes its input through; a block that finds a selector among its
+// feeders takes that feeder as a control or data input: selector 54 is its first such
+// input, 55 the second, and so on. Its other feeders are ordinary signal inputs.
+#include <array>
+#include <cmath>
+
+#include "../workbench.h"
 #include "families.h"
+#include "regime_block.h"
 
 namespace velmar {
 
-std::unique_ptr<Element> createStructural(std::uint8_t code) { return std::make_unique<Element>(code); }
+namespace {
+
+// y = s1·u1 + s2·u2 + s3·u3 over the connected inputs, with the signs of the code's ports
+// in binding order: 18 and 19 bind their subtracted port first, 20 its added port first.
+class SignedSumNode : public Element {
+public:
+    explicit SignedSumNode(std::uint8_t code) : Element(code) {
+        if (code == 18 || code == 19) signs_ = {-1, 1, 1};
+        if (code == 20) signs_ = {1, -1, -1};
+    }
+    void Advance(Workbench&) override {
+        Extended y = 0;
+        for (std::size_t k = 0; k < 3; ++k)
+            if (Inputs[k]) y += signs_[k] * Inputs[k]->Output;
+        Output = y;
+    }
+
+private:
+    std::array<int, 3> signs_{1, 1, 1};
+};
+
+// 21: the product of two or three connected inputs, the square of a single one, and 0
+// when nothing is connected.
+class ProductNode : public Element {
+public:
+    using Element::Element;
+    void Advance(Workbench&) override {
+        Extended y = 1;
+        int connected = 0;
+        for (std::size_t k = 0; k < 3; ++k) {
+            if (!Inputs[k]) continue;
+            y *= Inputs[k]->Output;
+            ++connected;
+        }
+        if (connected == 1) y *= y;
+        Output = connected == 0 ? 0 : y;
+    }
+};
+
+// 32 inverts its input; the selectors 54..59 pass it through.
+class PassThrough : public Element {
+public:
+    PassThrough(std::uint8_t code, int sign) : Element(code), sign_(sign) {}
+    void Advance(Workbench&) override {
+        if (Input()) Output = sign_ * Input()->Output;
+    }
+
+private:
+    int sign_;
+};
+
+// The feeders of a block by role, sorted out when a run starts.
+class PortedBlock : public Element {
+public:
+    using Element::Element;
+    void InitRun(Workbench& wb) override {
+        Element::InitRun(wb);
+        signal_ = nullptr;
+        selectors_.fill(nullptr);
+        for (const Element* in : Inputs) {
+            if (!in) continue;
+            if (in->isSelector())
+                selectors_[static_cast<std::size_t>(in->Code - 54)] = in;
+            else if (!signal_)
+                signal_ = in;
+        }
+    }
+
+protected:
+    Extended signal() const { return signal_ ? signal_->Output.get() : 0; }
+    // Selector input k: 0 for 54 .. 5 for 59; 0 when not connected.
+    Extended selector(int k) const {
+        const Element* in = selectors_[static_cast<std::size_t>(k)];
+        return in ? in->Output.get() : 0;
+    }
+    bool anySelectorOn() const {
+        for (const Element* in : selectors_)
+            if (in && in->Output.get() != 0) return true;
+        return false;
+    }
+
+private:
+    const Element* signal_ = nullptr;
+    std::array<const Element*, 6> selectors_{};
+};
+
+// 52 (normally closed) opens while any selector input is non-zero; 53 (normally open)
+// closes then.
+class Contact : public PortedBlock {
+public:
+    using PortedBlock::PortedBlock;
+    void Advance(Workbench&) override {
+        const bool closed = anySelectorOn() == (Code == 53);
+        Output = closed ? signal() : 0;
+    }
+};
+
+// 125: selector 54 while the control input is >= 0, else selector 55.
+// 126: selector 55 while the control input is non-zero, else selector 54.
+class SelectorSwitch : public PortedBlock {
+public:
+    using PortedBlock::PortedBlock;
+    void Advance(Workbench&) override {
+        const Extended control = signal();
+        const bool first = Code == 125 ? control >= 0 : control == 0;
+        Output = selector(first ? 0 : 1);
+    }
+};
+
+// 136: data D0..D3 on selectors 54..57, address bits a0 on 58 and a1 on 59, the strobe
+// on the ordinary input. A strobe or address that is not 0 or 1 leaves y as it was.
+class Multiplexer : public PortedBlock {
+public:
+    using PortedBlock::PortedBlock;
+    void Advance(Workbench&) override {
+        const Extended strobe = signal(), a0 = selector(4), a1 = selector(5);
+        const auto logical = [](Extended v) { return v == 0 || v == 1; };
+        if (!logical(strobe) || !logical(a0) || !logical(a1)) return;
+        Output = strobe == 0 ? 0 : selector(static_cast<int>(2 * a1 + a0));
+    }
+};
+
+// 81 (A, T): starts at A and changes sign each time T has elapsed; its input is unused.
+class Commutator : public Element {
+public:
+    using Element::Element;
+    void InitRun(Workbench&) override {
+        elapsed_ = 0.0L;
+        Output = param(0);
+    }
+    void Advance(Workbench& wb) override {
+        elapsed_ = elapsed_ + wb.run.h;
+        if (elapsed_ >= param(1)) {
+            Output = -Output;
+            elapsed_ = 0.0L;
+        }
+    }
+
+private:
+    Real48 elapsed_;
+};
+
+// 47 accumulates the optimisation criterion chosen in the optimisation settings over a
+// run; the optimisation reads its Output at the end. The criteria computed from the
+// transfer function leave it at 0.
+class CriterionBlock : public Element {
+public:
+    using Element::Element;
+    void InitRun(Workbench& wb) override {
+        Element::InitRun(wb);
+        largest_ = 0.0L;
+    }
+    void Advance(Workbench& wb) override {
+        if (!Input()) return;
+        const Extended u = Input()->Output;
+        switch (wb.analysis.criterion) {
+            case Criterion::Maximum:
+                if (u > Output) Output = u;
+                break;
+            case Criterion::T1Max:  // the time of the largest input so far
+                if (u > largest_) {
+                    largest_ = u;
+                    Output = wb.run.t();
+                }
+                break;
+            case Criterion::IntegralX2:
+                Output = Output + u * u * wb.run.h;
+                break;
+            default:
+                break;
+        }
+    }
+
+private:
+    Real48 largest_;
+};
+
+}  // namespace
+
+std::unique_ptr<Element> createStructural(std::uint8_t code) {
+    switch (code) {
+        case 17:
+        case 18:
+        case 19:
+        case 20: return std::make_unique<SignedSumNode>(code);
+        case 21: return std::make_unique<ProductNode>(code);
+        case 32: return std::make_unique<PassThrough>(code, -1);
+        case 47: return std::make_unique<CriterionBlock>(code);
+        case 52:
+        case 53: return std::make_unique<Contact>(code);
+        case 78: return std::make_unique<RegimeBlock>(code);
+        case 81: return std::make_unique<Commutator>(code);
+        case 125:
+        case 126: return std::make_unique<SelectorSwitch>(code);
+        case 136: return std::make_unique<Multiplexer>(code);
+        default: return std::make_unique<PassThrough>(code, 1);  // the selectors 54..59
+    }
+}
 
 }  // namespace velmar

@@ -1,6 +1,7 @@
 #include "scheme.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace velmar {
 
@@ -107,7 +108,7 @@ void Scheme::EraseCell(int col, int row) {
 
 Element* Scheme::InsertElement(int col, int row, std::uint8_t code) {
     if (ElementCount() >= kMaxElements) return nullptr;
-    std::unique_ptr<Element> e = CreateElement(code);
+    std::unique_ptr<Element> e = elementFactory ? elementFactory(code) : CreateElement(code);
     if (!e) return nullptr;
     e->Col = static_cast<std::uint8_t>(col);
     e->Row = static_cast<std::uint8_t>(row);
@@ -138,6 +139,17 @@ void Scheme::NewScheme() {
     elements_.clear();
     ConnectErrors.clear();
     changed(0, 0, kGridSize, kGridSize);
+}
+
+void Scheme::swap(Scheme& other) {
+    std::swap(grid_, other.grid_);
+    std::swap(elements_, other.elements_);
+    std::swap(Labels, other.Labels);
+    std::swap(SchemeComment, other.SchemeComment);
+    std::swap(mark, other.mark);
+    std::swap(ConnectErrors, other.ConnectErrors);
+    changed(0, 0, kGridSize, kGridSize);
+    other.changed(0, 0, kGridSize, kGridSize);
 }
 
 void Scheme::ClearLabels() {

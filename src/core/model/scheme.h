@@ -80,6 +80,11 @@ public:
     Element* ElementAt(int col, int row) const;  // the element covering the cell, or null
     // Empties the grid, removing every element, and clears the fault cells.
     void NewScheme();
+    // Exchanges everything drawn and kept (grid, elements, labels, comment, mark, fault
+    // cells) with another scheme; each keeps its own onCellsChanged, which is told that
+    // the whole grid changed. A reader fills a scratch scheme and takes it over only
+    // when the whole file was understood.
+    void swap(Scheme& other);
 
     int ElementCount() const { return static_cast<int>(elements_.size()); }
     const std::vector<std::unique_ptr<Element>>& ElementList() const { return elements_; }
@@ -95,6 +100,10 @@ public:
     // Told about every changed rectangle of cells (col, row, columns, rows), so a view
     // can redraw just that part.
     std::function<void(int, int, int, int)> onCellsChanged;
+
+    // Makes the element objects of this scheme; CreateElement when empty. Tests put their
+    // own element types into a scheme through it.
+    std::function<std::unique_ptr<Element>(std::uint8_t)> elementFactory;
 
 private:
     void changed(int col, int row, int cols, int rows) const;

@@ -13,6 +13,7 @@ struct RunSettings {
     Real48 Step = 0.01L;  // constant step; after a variable-step run its output interval
     Real48 Eps = 0.01L;   // accuracy of the variable-step integrator
     std::uint8_t VariableStep = 0;  // 1 variable step, 0 constant step
+    bool TimeOfProgress = true;     // the "Time of &Progress" option: progress texts during a run
 };
 
 struct RunState {

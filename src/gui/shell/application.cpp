@@ -1,14 +1,18 @@
 #include "application.h"
 
 #include <QApplication>
-#include <QMainWindow>
+#include <QStringList>
+
+#include "form_main.h"
 
 namespace velmar::gui {
 
 int runWorkbench(QApplication& app) {
-    QMainWindow window;
-    window.setWindowTitle("VELMAR For Windows : NoName.shm");
-    window.showMaximized();
+    TFormMain form;
+    // All parameters form one file name, so that a path with blanks arrives whole.
+    const QStringList args = app.arguments().mid(1);
+    if (!args.isEmpty()) form.openAtStart(args.join(' '));
+    form.showMaximized();
     return app.exec();
 }
 

@@ -71,7 +71,24 @@ int arrowFor(unsigned side) {
     }
 }
 
+// The piece a cell holds once a wire with openings `sides` is drawn over `old`: a wire
+// passing straight over a straight wire at right angles crosses it (11); any other
+// meeting joins the two into a tee or the junction.
+int joined(int old, unsigned sides) {
+    if (old < 5 || old > 16) return pieceFor(sides);
+    const bool straight = sides == (Left | Right) || sides == (Top | Bottom);
+    const bool overStraight = old == 11 || ((old == 5 || old == 6) && (sides & openings(old)) == 0);
+    if (straight && overStraight) return 11;
+    const unsigned both = sides | openings(old);
+    return both == (Left | Right | Top | Bottom) ? 12 : pieceFor(both);
+}
+
 }  // namespace
+
+void SchemeBuilder::junction(Cell cell) {
+    if (scheme_.cell(cell.col, cell.row) != 11) throw std::logic_error("junction: no crossing there");
+    scheme_.PutCell(cell.col, cell.row, 12);
+}
 
 void SchemeBuilder::wire(std::initializer_list<Cell> points) { wire(std::vector<Cell>(points)); }
 
@@ -93,14 +110,14 @@ void SchemeBuilder::wire(const std::vector<Cell>& points) {
     const size_t last = cells.size() - 1;
     for (size_t i = 0; i < last; ++i) {
         const Cell c = cells[i];
-        unsigned sides = sideTowards(c, cells[i + 1]);
-        // The first cell opens back towards the source it touches, on the side opposite
-        // the first move: a wire leaves its source straight.
-        sides |= i == 0 ? opposite(sideTowards(c, cells[1])) : sideTowards(c, cells[i - 1]);
         const int old = scheme_.cell(c.col, c.row);
-        if (old >= 5 && old <= 16) sides |= openings(old);
-        const int code = sides == (Left | Right | Top | Bottom) ? 12 : pieceFor(sides);
-        scheme_.PutCell(c.col, c.row, static_cast<std::uint8_t>(code));
+        const bool onWire = old >= 5 && old <= 16;
+        unsigned sides = sideTowards(c, cells[i + 1]);
+        if (i > 0)
+            sides |= sideTowards(c, cells[i - 1]);
+        else if (!onWire)  // a wire leaves its source straight; a branch leaves its wire
+            sides |= opposite(sideTowards(c, cells[1]));
+        scheme_.PutCell(c.col, c.row, static_cast<std::uint8_t>(joined(old, sides)));
     }
     const unsigned dir = sideTowards(cells[last - 1], cells[last]);
     scheme_.PutCell(cells[last].col, cells[last].row, static_cast<std::uint8_t>(arrowFor(dir)));

@@ -20,11 +20,16 @@ public:
 
     // A wire along a polyline of cells: consecutive points share a row or a column.
     // Every cell from the first point to the cell before the last gets a line piece
-    // (corners at turns; a cell that already holds a piece is joined into a tee or a
-    // junction); the last cell gets an arrow pointing along the last segment, at the
-    // element in front of it. The first cell must touch the source element.
+    // (corners at turns); the last cell gets an arrow pointing along the last segment,
+    // at the element in front of it. The first cell either touches the source element
+    // or lies on a wire already drawn: the new wire branches off there (a tee). Where
+    // the wire passes straight over another straight wire the two cross without
+    // connecting (11); where it turns on or runs into another wire they join.
     void wire(std::initializer_list<Cell> points);
     void wire(const std::vector<Cell>& points);
+
+    // Turns a crossing into a junction (12), so the two wires through it connect.
+    void junction(Cell cell);
 
     // A straight wire from the right side of `from` to the left side of `to`, along
     // the row of `from`'s output (its middle row for a block); `to` must have its input

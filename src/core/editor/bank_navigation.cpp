@@ -1,0 +1,47 @@
+#include "bank_navigation.h"
+
+#include <algorithm>
+
+#include "key_codes.h"
+
+namespace velmar::editor {
+
+PaletteCell smallPaletteCell(int code) { return {code % 9, code / 9}; }
+PaletteCell bigPaletteCell(int code) { return {(code - 22) % 3, (code - 22) / 3}; }
+
+void smallPaletteKey(PaletteCell& at, int key) {
+    switch (key) {
+        case kKeyUp: at.row = std::max(at.row - 1, 0); break;
+        case kKeyLeft: at.col = std::max(at.col - 1, 0); break;
+        case kKeyRight:
+            if (at.col < (at.row < 2 ? 8 : 3)) ++at.col;
+            break;
+        case kKeyDown:
+            if ((at.row == 0 && at.col < 8) || (at.row == 1 && at.col < 4)) ++at.row;
+            break;
+        default: break;
+    }
+}
+
+void bigPaletteKey(PaletteCell& at, int key, int pageRows) {
+    switch (key) {
+        case kKeyUp: --at.row; break;
+        case kKeyDown: ++at.row; break;
+        case kKeyLeft: --at.col; break;
+        case kKeyRight: ++at.col; break;
+        case kKeyPgUp: at.row -= pageRows; break;
+        case kKeyPgDn: at.row += pageRows; break;
+        default: break;
+    }
+    at.col = std::clamp(at.col, 0, kBigPalette.columns - 1);
+    at.row = std::clamp(at.row, 0, kBigPalette.rows - 1);
+}
+
+int bankScrollFor(int row, int position, int height) {
+    const int top = row * kBigPalette.cellHeight;
+    if (position >= top + 10) position = top + 2;
+    if (top + 50 >= position + height) position = top - height + 50;
+    return std::max(position, 0);
+}
+
+}  // namespace velmar::editor

@@ -1,0 +1,156 @@
+#include "edit_processor.h"
+
+#include "key_codes.h"
+#include "line_drawing.h"
+#include "marked_block.h"
+
+namespace velmar::editor {
+
+namespace {
+
+void scrollIntoView(EditorView& view, CursorCell at) {
+    const Viewport before = view.viewport();
+    const Viewport after = keepVisible(at, before);
+    if (after.x != before.x || after.y != before.y) view.scrollTo(after.x, after.y);
+}
+
+}  // namespace
+
+void EditProcessor::showCursor() {
+    view_.savePatch(state_.cursor);
+    view_.drawCursor(state_.cursor, state_.held);
+}
+
+void EditProcessor::enter() {
+    showCursor();
+    state_.captionsShown = true;
+}
+
+void EditProcessor::key(int code) {
+    if (isMovementKey(code, false)) {
+        move(code);
+        state_.previousDirection = code;
+    } else if (code == kKeyEnter) {
+        putDown();
+    } else if (code == kKeySpace) {
+        pickUp();
+    }
+}
+
+void EditProcessor::move(int key) {
+    Scheme& scheme = wb_.scheme;
+    const CursorCell left = state_.cursor;
+    const std::uint8_t before = scheme.cell(left.col, left.row);
+    view_.restorePatch();
+    const bool drawing = state_.shift && isLineDirection(key);
+    const LineMode mode{state_.numLock, state_.scrollLock};
+    if (drawing) {
+        const std::uint8_t code = leavingCode(before, key, state_.previousDirection, mode);
+        if (code != before) {
+            state_.held = code;
+            scheme.PutCell(left.col, left.row, code);
+        }
+    }
+    state_.cursor = moveCursor(left, key, view_.viewport());
+    scrollIntoView(view_, state_.cursor);
+    const std::uint8_t entered = scheme.cell(state_.cursor.col, state_.cursor.row);
+    if (drawing) {
+        const std::uint8_t code = enteringCode(entered, key, mode);
+        state_.held = code;
+        if (code != entered) scheme.PutCell(state_.cursor.col, state_.cursor.row, code);
+    }
+    showCursor();
+    // A line drawn into a block or a node ends in an arrow at its edge.
+    const bool intoElement = entered >= 17 && state_.held != before && !(state_.cursor == left);
+    if (drawing && state_.autoArrows && !mode.scrollLock && intoElement)
+        scheme.PutCell(left.col, left.row, arrowFor(key));
+}
+
+void EditProcessor::moveTo(CursorCell to) {
+    view_.restorePatch();
+    state_.cursor = {clampToCursorRange(to.col), clampToCursorRange(to.row)};
+    scrollIntoView(view_, state_.cursor);
+    showCursor();
+}
+
+void EditProcessor::putDown() {
+    view_.restorePatch();
+    wb_.scheme.PutCell(state_.cursor.col, state_.cursor.row, state_.held);
+    showCursor();
+}
+
+void EditProcessor::pickUp() {
+    state_.held = wb_.scheme.cell(state_.cursor.col, state_.cursor.row);
+    view_.restorePatch();
+    showCursor();
+}
+
+void EditProcessor::command(int code) {
+    Scheme& scheme = wb_.scheme;
+    const CursorCell at = state_.cursor;
+    view_.restorePatch();
+    switch (code) {
+        case kCmdMarkBegin:
+            scheme.mark.left = at.col;
+            scheme.mark.top = at.row;
+            break;
+        case kCmdMarkEnd:
+            scheme.mark.right = at.col;
+            scheme.mark.bottom = at.row;
+            break;
+        case kCmdCopyBlock:
+        case kCmdMoveBlock:
+            copyMarkedBlock(scheme, at, code == kCmdMoveBlock);
+            break;
+        case kCmdDeleteBlock:
+            deleteMarkedBlock(scheme);
+            break;
+        case kCmdZoom:
+            wb_.ui().message(Box::Information, "Хочешь в Масштабе? Смотри карту!");
+            break;
+        case kCmdClearScreen:
+            if (wb_.ui().ask("", "Очистить экран?", false) == Reply::Yes) scheme.NewScheme();
+            break;
+        default:
+            break;
+    }
+    view_.redraw();
+    showCursor();
+}
+
+void RunProcessor::enter() {
+    state_.held = 0;
+    view_.savePatch(state_.cursor);
+    view_.drawCursor(state_.cursor, 0);
+}
+
+void RunProcessor::moveTo(CursorCell to) {
+    view_.restorePatch();
+    state_.cursor = {clampToCursorRange(to.col), clampToCursorRange(to.row)};
+    scrollIntoView(view_, state_.cursor);
+    view_.savePatch(state_.cursor);
+    view_.drawCursor(state_.cursor, 0);
+}
+
+void RunProcessor::key(int code) {
+    if (isMovementKey(code, true))
+        moveTo(moveCursor(state_.cursor, code, view_.viewport()));
+    else if (code == kKeyEnter || code == kRunChangeParameters)
+        editParameters();
+}
+
+bool RunProcessor::editParameters() {
+    if (gridFilling) return false;
+    const CursorCell at = state_.cursor;
+    if (wb_.scheme.cell(at.col, at.row) < 22) return false;
+    Element* e = wb_.scheme.ElementAt(at.col, at.row);
+    if (e == nullptr) return false;
+    // The analysis block's parameter operation is its Solve operation, which opens
+    // the characteristics list of the method chooser.
+    if (e->Code == 60) wb_.analysis.methodGroup = "character";
+    wb_.analysis.lastBlock = e->Number;
+    e->EditParameters(wb_);
+    return true;
+}
+
+}  // namespace velmar::editor

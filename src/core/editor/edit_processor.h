@@ -1,0 +1,62 @@
+// The processors of the cursor regimes: "Edit" (moving, putting down and picking up
+// codes, drawing lines with Shift, the marked-block commands) and the cursor part of
+// "Run" (moving over the compiled scheme, Enter on a block opening its parameters).
+#pragma once
+
+#include <cstdint>
+
+#include "../workbench.h"
+#include "editor_state.h"
+#include "editor_view.h"
+
+namespace velmar::editor {
+
+class EditProcessor {
+public:
+    EditProcessor(Workbench& wb, EditorState& state, EditorView& view)
+        : wb_(wb), state_(state), view_(view) {}
+
+    // Entering "Edit": the cursor is drawn with the held code and captions are shown.
+    void enter();
+    // A key code: movement keys move (and draw lines while the shift flag is set),
+    // Enter puts the held code down, Space picks up the code under the cursor.
+    void key(int code);
+    // The marked-block commands 23..27, zoom (29) and clear screen (32).
+    void command(int code);
+    // The cursor jumps to a cell (the mouse), without drawing lines.
+    void moveTo(CursorCell to);
+    void putDown();
+    void pickUp();
+
+private:
+    void move(int key);
+    void showCursor();
+
+    Workbench& wb_;
+    EditorState& state_;
+    EditorView& view_;
+};
+
+class RunProcessor {
+public:
+    RunProcessor(Workbench& wb, EditorState& state, EditorView& view)
+        : wb_(wb), state_(state), view_(view) {}
+
+    // Entering "Run" (mode 0): the cursor is drawn, carrying no code.
+    void enter();
+    // Movement keys (with the digits moving a block width) and Enter.
+    void key(int code);
+    void moveTo(CursorCell to);
+    // Enter on a cell: the parameters of the block covering it. Returns false when
+    // there is no block there (or the parameter grid is being filled).
+    bool editParameters();
+
+    bool gridFilling = false;  // the parameter grid window is being filled
+
+private:
+    Workbench& wb_;
+    EditorState& state_;
+    EditorView& view_;
+};
+
+}  // namespace velmar::editor

@@ -1,0 +1,73 @@
+#include "marked_block.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+namespace velmar::editor {
+
+namespace {
+
+// The cells from (left, top) to (right + 4, bottom + 4): the margin lets a block that
+// starts inside the mark be recognised whole.
+class Snapshot {
+public:
+    Snapshot(const Scheme& s, const Mark& m)
+        : cols_(m.right - m.left + 5), rows_(m.bottom - m.top + 5),
+          cells_(static_cast<std::size_t>(cols_ * rows_)) {
+        for (int i = 0; i < cols_; ++i)
+            for (int j = 0; j < rows_; ++j)
+                cells_[static_cast<std::size_t>(i * rows_ + j)] = s.cell(m.left + i, m.top + j);
+    }
+    std::uint8_t at(int i, int j) const {
+        return i < cols_ && j < rows_ ? cells_[static_cast<std::size_t>(i * rows_ + j)] : 0;
+    }
+
+private:
+    int cols_, rows_;
+    std::vector<std::uint8_t> cells_;
+};
+
+void eraseMarkCells(Scheme& scheme, const Mark& m) {
+    for (int c = m.left; c <= m.right; ++c)
+        for (int r = m.top; r <= m.bottom; ++r)
+            if (scheme.cell(c, r) != 0) scheme.PutCell(c, r, 0);
+}
+
+}  // namespace
+
+void copyMarkedBlock(Scheme& scheme, CursorCell to, bool move) {
+    const Mark m = scheme.mark;
+    if (m.empty()) return;
+    const Snapshot copy(scheme, m);
+    if (move) eraseMarkCells(scheme, m);
+    for (int i = 0; i <= m.right - m.left; ++i) {
+        for (int j = 0; j <= m.bottom - m.top; ++j) {
+            const std::uint8_t code = copy.at(i, j);
+            if (code == 0) continue;
+            const int col = to.col + i, row = to.row + j;
+            if (col > GridMax || row > GridMax) continue;
+            if (code >= 22) {
+                const bool corner = copy.at(i + 2, j + 2) == code && copy.at(i + 3, j + 3) != code &&
+                                    copy.at(i + 2, j + 3) != code && copy.at(i + 3, j + 2) != code;
+                if (corner) scheme.PutCell(col, row, code);
+            } else {
+                scheme.PutCell(col, row, code);
+            }
+        }
+    }
+    scheme.mark.right = std::min(to.col + m.right - m.left, GridMax);
+    scheme.mark.bottom = std::min(to.row + m.bottom - m.top, GridMax);
+    scheme.mark.left = to.col;
+    scheme.mark.top = to.row;
+}
+
+void deleteMarkedBlock(Scheme& scheme) {
+    const Mark m = scheme.mark;
+    if (m.empty()) return;
+    eraseMarkCells(scheme, m);
+    scheme.mark.right = m.left - 1;
+    scheme.mark.bottom = m.top;
+}
+
+}  // namespace velmar::editor

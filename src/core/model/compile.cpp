@@ -1,0 +1,97 @@
+#include "compile.h"
+
+#include "../workbench.h"
+#include "ordering.h"
+#include "wire_trace.h"
+
+namespace velmar {
+
+namespace {
+
+bool isSource(int code) { return code >= 33 && code <= 37; }
+constexpr int kPhasePlane = 63;
+
+int feederCount(const CompiledScheme& c, int n) {
+    int count = 0;
+    for (int i = 1; i <= c.N; ++i)
+        if (c.link(i, n) != 0) ++count;
+    return count;
+}
+
+int successorCount(const CompiledScheme& c, int n) {
+    int count = 0;
+    for (int j = 1; j <= c.N; ++j)
+        if (c.link(n, j) != 0) ++count;
+    return count;
+}
+
+// The scheme checks, in numbering order. Sources are placed first in the order and their
+// outgoing links leave the working matrix.
+void CheckScheme(CompiledScheme& c, LinkTable& work, FaultCells& faults) {
+    for (int n = 1; n <= c.N; ++n) {
+        const Element& e = *c.Elements[static_cast<std::size_t>(n)];
+        const Cell corner{e.Col, e.Row};
+        const int feeders = feederCount(c, n);
+        // Only a single-input element has one input to overload; the controlled
+        // integrators and the contacts in this range take their selectors as inputs.
+        if (e.Code >= 22 && e.Code <= 55 && e.info().inputs == InputKind::Single && feeders > 1)
+            faults.add(corner);
+        if (isSource(e.Code)) {
+            if (feeders > 0) faults.add(corner);
+            c.OrderList.push_back(n);
+            for (auto& link : work[static_cast<std::size_t>(n)]) link = 0;
+        }
+        if (e.Code == kPhasePlane && (feeders != 1 || feeders + successorCount(c, n) > 1))
+            faults.add(corner);
+    }
+}
+
+void Unbind(Scheme& scheme) {
+    for (const auto& e : scheme.ElementList()) e->Inputs.fill(nullptr);
+}
+
+}  // namespace
+
+bool CompileScheme(Workbench& wb) {
+    Scheme& scheme = wb.scheme;
+    ReleaseCompiled(wb);
+    scheme.ConnectErrors.clear();
+
+    auto compiled = std::make_unique<CompiledScheme>();
+    CompiledScheme& c = *compiled;
+    c.N = scheme.ElementCount();
+    const auto size = static_cast<std::size_t>(c.N) + 1;
+    c.Elements.assign(size, nullptr);
+    for (const auto& e : scheme.ElementList()) c.Elements[e->Number] = e.get();
+    LinkTable work(size, std::vector<std::uint8_t>(size, 0));
+
+    FaultCells faults(scheme);
+    for (int n = 1; n <= c.N; ++n) TraceOutputs(scheme, *c.Elements[static_cast<std::size_t>(n)], work, faults);
+    if (!faults.any()) {
+        c.LinkMatrix = work;
+        CheckScheme(c, work, faults);
+    }
+    if (!faults.any())
+        for (int n : OrderElements(c, work, c.OrderList)) {
+            const Element& e = *c.Elements[static_cast<std::size_t>(n)];
+            faults.add({e.Col, e.Row});
+        }
+    if (faults.any()) {
+        scheme.ConnectErrors = std::move(faults.cells());
+        wb.ui().message(Box::Error, kSchemeFaultText);
+        return false;
+    }
+
+    for (int n = 1; n <= c.N; ++n) c.Elements[static_cast<std::size_t>(n)]->BindInputs(n, c);
+    c.CalcOrder.reserve(c.OrderList.size());
+    for (int n : c.OrderList) c.CalcOrder.push_back(c.Elements[static_cast<std::size_t>(n)]);
+    wb.compiled = std::move(compiled);
+    return true;
+}
+
+void ReleaseCompiled(Workbench& wb) {
+    wb.compiled.reset();
+    Unbind(wb.scheme);
+}
+
+}  // namespace velmar

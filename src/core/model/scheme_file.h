@@ -1,0 +1,91 @@
+// Scheme files (".shm", test schemes ".sht"), their labels files (".sdf") and block
+// files. Plain bytes, no header, no version, no checksum:
+//
+//   1. cell triples: column, row, code for every stored cell, column by column
+//      (0..90), within a column row by row. A cell is stored when its code is not 0
+//      and it is either a piece or node (code below 22) or the top-left cell of a
+//      block square; the other eight cells of a block are implied.
+//   2. the terminator: one byte 0 (read as a column 0)
+//   3. element records: each element's WriteParameters bytes, in list order (by
+//      column, then row); only the element type knows a record's length
+//   4. the comment trailer: the comment's L characters, the byte L, the byte 42 ("*")
+//
+// The labels file is text: 255 lines, line k holding Labels[k], each line ended by
+// CR LF. It exists only while some label is set.
+//
+// A block file holds the triples of every cell of a rectangle, positions relative to
+// it ((1, 1) is its top-left cell; cells a scheme file would not store are written with
+// code 0), the terminator, and the records of every element of the scheme (which the
+// block reader ignores); no comment trailer, no labels file.
+//
+// Column 0 doubles as the terminator, so nothing drawn in column 0 (a margin the
+// editor never uses) can be stored: the writer leaves such cells and their elements'
+// records out, so the rest of the file stays readable.
+//
+// Reading goes through PutCell, so a file written by this system reads back exactly,
+// and any other file still gives a consistent model: triples outside the grid, codes
+// above 144, squares reaching past the grid and elements beyond the 255th are skipped.
+// What cannot be understood (a triple or record cut short, a comment trailer pointing
+// before the element records, a value out of range) raises FileError and leaves the
+// scheme as it was.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "scheme.h"
+
+namespace velmar {
+
+inline constexpr std::uint8_t kCommentMark = 42;  // "*", the last byte of a scheme file
+inline constexpr std::size_t kMaxCommentLength = 255;
+
+// --- files ---
+
+// Writes the labels file (or deletes it when no label is set), then the scheme file.
+// Each is written to a temporary file beside it and renamed over the old one, so a
+// failed save leaves the previous files whole. Throws FileError.
+void SaveScheme(const Scheme& scheme, const std::filesystem::path& schemeFile,
+                const std::filesystem::path& labelsFile);
+
+// Reads a scheme file and, when it exists, its labels file (missing lines read as
+// empty; without a labels file the labels stay as they are). Clears the mark (begin
+// (1, 1), end (0, 0)) and the fault cells. Throws FileError, leaving the scheme as it
+// was.
+void LoadScheme(Scheme& scheme, const std::filesystem::path& schemeFile,
+                const std::filesystem::path& labelsFile);
+
+// The labels file beside a scheme file: the same name with the extension ".sdf".
+std::filesystem::path LabelsFileFor(const std::filesystem::path& schemeFile);
+
+// Writes the rectangle (c1, r1)..(c2, r2), clipped to the grid, as a block file.
+// Returns false, writing nothing, unless c2 >= c1 and r2 >= r1. Throws FileError.
+bool WriteBlock(const Scheme& scheme, int c1, int r1, int c2, int r2,
+                const std::filesystem::path& file);
+
+// Pastes a block file with its top-left cell at (col, row): the target area is
+// cleared, every stored cell is put down (elements get their defaults) and the pasted
+// area becomes the marked block. Throws FileError, leaving the scheme as it was.
+void ReadBlock(Scheme& scheme, int col, int row, const std::filesystem::path& file);
+
+// --- the same layouts in memory ---
+
+std::vector<std::uint8_t> SchemeBytes(const Scheme& scheme);
+// Replaces the scheme's grid, elements and comment with those of the bytes; labels
+// stay. Clears the mark and the fault cells.
+void ReadSchemeBytes(Scheme& scheme, std::span<const std::uint8_t> bytes);
+
+// The labels file's text; empty when no label is set.
+std::string LabelsText(const Scheme& scheme);
+// Sets Labels[1..255] from a labels file's text (CR LF or LF line ends).
+void ReadLabelsText(Scheme& scheme, std::string_view text);
+
+std::vector<std::uint8_t> BlockBytes(const Scheme& scheme, int c1, int r1, int c2, int r2);
+void ReadBlockBytes(Scheme& scheme, int col, int row, std::span<const std::uint8_t> bytes);
+
+}  // namespace velmar

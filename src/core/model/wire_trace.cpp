@@ -1,0 +1,156 @@
+#include "wire_trace.h"
+
+#include <algorithm>
+
+#include "compile.h"
+
+namespace velmar {
+
+namespace {
+
+// Directions of travel; the arrow codes 1..4 point right, left, up, down.
+enum Direction { Right, Left, Up, Down };
+constexpr int kDeltaCol[] = {1, -1, 0, 0};
+constexpr int kDeltaRow[] = {0, 0, -1, 1};
+
+// Sides of a cell, as opening bits.
+constexpr unsigned kLeftSide = 1, kRightSide = 2, kTopSide = 4, kBottomSide = 8;
+
+// The side of a cell that faces travel in direction d (the side a wire leaves by).
+constexpr unsigned kFacing[] = {kRightSide, kLeftSide, kTopSide, kBottomSide};
+// The side through which a wire travelling in direction d enters a cell.
+constexpr unsigned kEntry[] = {kLeftSide, kRightSide, kBottomSide, kTopSide};
+
+constexpr std::uint8_t kCrossing = 11;
+
+bool isArrow(std::uint8_t code) { return code >= 1 && code <= 4; }
+bool isPiece(std::uint8_t code) { return code >= 5 && code <= 16; }
+Direction arrowDirection(std::uint8_t code) { return static_cast<Direction>(code - 1); }
+
+unsigned pieceOpenings(std::uint8_t code) {
+    switch (code) {
+        case 5: return kLeftSide | kRightSide;
+        case 6: return kTopSide | kBottomSide;
+        case 7: return kLeftSide | kTopSide;
+        case 8: return kRightSide | kTopSide;
+        case 9: return kRightSide | kBottomSide;
+        case 10: return kLeftSide | kBottomSide;
+        case 11:
+        case 12: return kLeftSide | kRightSide | kTopSide | kBottomSide;
+        case 13: return kLeftSide | kRightSide | kBottomSide;
+        case 14: return kRightSide | kTopSide | kBottomSide;
+        case 15: return kLeftSide | kTopSide | kBottomSide;
+        case 16: return kLeftSide | kRightSide | kTopSide;
+        default: return 0;
+    }
+}
+
+Cell next(Cell c, Direction d) { return {c.col + kDeltaCol[d], c.row + kDeltaRow[d]}; }
+
+// Follows the wires of one element; a branch is a cell about to be entered and the
+// direction of travel into it.
+class Tracer {
+public:
+    Tracer(const Scheme& scheme, const Element& from, LinkTable& links, FaultCells& faults)
+        : scheme_(scheme), from_(from), links_(links), faults_(faults) {}
+
+    // A wire leaves the element through `cell` when it holds an arrow pointing onwards
+    // or a piece open back towards the element.
+    void leaveThrough(Cell cell, Direction d) {
+        const std::uint8_t code = scheme_.cell(cell.col, cell.row);
+        const bool leaves = (isArrow(code) && arrowDirection(code) == d) ||
+                            (isPiece(code) && (pieceOpenings(code) & kEntry[d]) != 0);
+        if (leaves) follow(cell, d);
+    }
+
+private:
+    struct Branch {
+        Cell cell;
+        Direction d;
+    };
+
+    void follow(Cell start, Direction d) {
+        std::vector<Branch> pending{{start, d}};
+        while (!pending.empty()) {
+            const Branch b = pending.back();
+            pending.pop_back();
+            // A wire drawn as a closed ring of pieces would bring the trace back for ever.
+            if (Scheme::inGrid(b.cell.col, b.cell.row)) {
+                const auto key = static_cast<std::size_t>((b.cell.col * kGridSize + b.cell.row) * 4 + b.d);
+                if (visited_[key]) continue;
+                visited_[key] = true;
+            }
+            enter(b, pending);
+        }
+    }
+
+    void enter(Branch b, std::vector<Branch>& pending) {
+        if (!Scheme::inGrid(b.cell.col, b.cell.row)) {  // a piece open at the grid's edge
+            faults_.add(next(b.cell, static_cast<Direction>(b.d ^ 1)));
+            return;
+        }
+        const std::uint8_t code = scheme_.cell(b.cell.col, b.cell.row);
+        if (isArrow(code)) {
+            reachTarget(b.cell, arrowDirection(code));
+            return;
+        }
+        if (!isPiece(code) || (pieceOpenings(code) & kEntry[b.d]) == 0) {
+            faults_.add(b.cell);
+            return;
+        }
+        if (code == kCrossing) {
+            pending.push_back({next(b.cell, b.d), b.d});
+            return;
+        }
+        const unsigned exits = pieceOpenings(code) & ~kEntry[b.d];
+        for (Direction out : {Right, Left, Up, Down})
+            if (exits & kFacing[out]) pending.push_back({next(b.cell, out), out});
+    }
+
+    void reachTarget(Cell arrow, Direction d) {
+        const Cell at = next(arrow, d);
+        const int target = scheme_.FindElementAt(at.col, at.row);
+        if (target == 0) {
+            faults_.add(arrow);
+            return;
+        }
+        const std::uint8_t code = scheme_.element(target).Code;
+        const bool subtracted = (d == Up && (code == 18 || code == 20)) ||
+                                (d == Down && (code == 19 || code == 20));
+        links_[from_.Number][static_cast<std::size_t>(target)] = subtracted ? 2 : 1;
+    }
+
+    const Scheme& scheme_;
+    const Element& from_;
+    LinkTable& links_;
+    FaultCells& faults_;
+    std::vector<bool> visited_ = std::vector<bool>(kGridSize * kGridSize * 4);
+};
+
+}  // namespace
+
+void FaultCells::add(Cell cell) {
+    if (scheme_.cell(cell.col, cell.row) > 16) cell = scheme_.ElementCorner(cell.col, cell.row);
+    if (cells_.size() >= static_cast<std::size_t>(kMaxConnectErrors)) return;
+    if (std::find(cells_.begin(), cells_.end(), cell) == cells_.end()) cells_.push_back(cell);
+}
+
+void TraceOutputs(const Scheme& scheme, const Element& from, LinkTable& links, FaultCells& faults) {
+    Tracer tracer(scheme, from, links, faults);
+    const int c = from.Col, r = from.Row;
+    if (from.Code <= 21) {
+        tracer.leaveThrough({c + 1, r}, Right);
+        tracer.leaveThrough({c - 1, r}, Left);
+        tracer.leaveThrough({c, r + 1}, Down);
+        tracer.leaveThrough({c, r - 1}, Up);
+        return;
+    }
+    for (int i = 0; i < 3; ++i) {
+        tracer.leaveThrough({c + 3, r + i}, Right);
+        tracer.leaveThrough({c + i, r + 3}, Down);
+        tracer.leaveThrough({c + i, r - 1}, Up);
+        tracer.leaveThrough({c - 1, r + i}, Left);
+    }
+}
+
+}  // namespace velmar

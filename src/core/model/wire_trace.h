@@ -1,0 +1,32 @@
+// The wire tracer of compilation: follows the drawn wires leaving an element and
+// records the links they make and the cells where they break off.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "scheme.h"
+
+namespace velmar {
+
+using LinkTable = std::vector<std::vector<std::uint8_t>>;  // [from][to], 1-based
+
+// Collects the fault cells of a compilation: each cell once (a block's top-left cell for
+// a cell inside a block), at most kMaxConnectErrors of them.
+class FaultCells {
+public:
+    explicit FaultCells(const Scheme& scheme) : scheme_(scheme) {}
+    void add(Cell cell);
+    bool any() const { return !cells_.empty(); }
+    std::vector<Cell>& cells() { return cells_; }
+
+private:
+    const Scheme& scheme_;
+    std::vector<Cell> cells_;
+};
+
+// Traces every wire leaving `from` (element number `n`) and sets links[n][target] for
+// each element it reaches.
+void TraceOutputs(const Scheme& scheme, const Element& from, LinkTable& links, FaultCells& faults);
+
+}  // namespace velmar

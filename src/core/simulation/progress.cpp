@@ -1,0 +1,70 @@
+#include "progress.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "../numtext.h"
+#include "../workbench.h"
+
+namespace velmar {
+
+namespace {
+
+std::string elapsedText(std::chrono::steady_clock::duration d) {
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(d).count();
+    char text[32];
+    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", static_cast<long long>(seconds / 3600),
+                  static_cast<long long>(seconds / 60 % 60), static_cast<long long>(seconds % 60));
+    return text;
+}
+
+}  // namespace
+
+Progress::Progress(Workbench& wb)
+    : wb_(wb), step_(wb.settings.Step), start_(std::chrono::steady_clock::now()) {
+    const std::int32_t points = wb.run.PointCount;
+    scale_ = points > 0 ? static_cast<Extended>(kProgressStripWidth) / points : 0;
+    wb.run.CurrentTime = step_;
+    send(0, false, {});
+}
+
+Extended Progress::currentTime() const { return wb_.run.CurrentTime; }
+
+void Progress::send(int filled, bool texts, std::string countText) {
+    ProgressInfo info;
+    info.filled = filled;
+    info.width = kProgressStripWidth;
+    info.texts = texts;
+    info.countText = std::move(countText);
+    info.timeText = timeText_;
+    wb_.ui().progress(info);
+}
+
+bool Progress::Show() {
+    RunState& run = wb_.run;
+    run.CurrentTime += step_;
+    // The strip only changes when its filled width does: at most one update per pixel.
+    const Extended position = step_ != 0 ? run.CurrentTime / step_ * scale_ : 0;
+    const int filled = std::isfinite(position) ? static_cast<int>(std::trunc(position)) - 5 : 0;
+    const bool moved = filled != filled_;
+    filled_ = filled;
+
+    const std::int32_t span = run.PointCount - 1;
+    const int percent = span > 0 ? static_cast<int>(static_cast<std::int64_t>(run.StepIndex) * 100 / span) : 100;
+    if (percent == lastPercent_) {
+        if (moved) send(filled, false, {});
+        return false;
+    }
+    lastPercent_ = percent;
+    if (wb_.settings.TimeOfProgress) {
+        timeText_ = elapsedText(std::chrono::steady_clock::now() - start_);
+        send(filled, true, fixedText(run.CurrentTime, 8, 4));
+    } else if (moved) {
+        send(filled, false, {});
+    }
+    return true;
+}
+
+void Progress::Finish(const std::string& countText) { send(0, true, countText); }
+
+}  // namespace velmar

@@ -1,0 +1,105 @@
+#include <new>
+
+#include "../model/compile.h"
+#include "../workbench.h"
+#include "driver.h"
+#include "integrator.h"
+#include "progress.h"
+
+namespace velmar {
+
+namespace {
+
+constexpr int kEsc = 27;
+constexpr Extended kMinStepShare = 1.5e-5L;  // hmin = output interval x this
+
+// The scheme as the integrator sees it: the elements with states (those whose
+// denominator has an order m > 0) own m consecutive slots of the state vector, from
+// StateOffset; every other element is advanced at each evaluation.
+class SchemeRates : public RightHandSide {
+public:
+    SchemeRates(Workbench& wb, Progress& progress) : wb_(wb), calc_(wb.compiled->CalcOrder), progress_(progress) {
+        StateOffset.assign(calc_.size(), 0);
+        for (std::size_t j = 0; j < calc_.size(); ++j) {
+            const int m = calc_[j]->Denominator().order();
+            if (m > 0) StateOffset[j] = states + 1;
+            states += m;
+        }
+    }
+
+    // Each element's initial Output in all of its state slots.
+    void LoadInitialStates(StateVector& y) const {
+        for (std::size_t j = 0; j < calc_.size(); ++j) {
+            const int k = StateOffset[j];
+            if (k == 0) continue;
+            const int m = calc_[j]->Denominator().order();
+            for (int i = k; i < k + m; ++i) y[static_cast<std::size_t>(i)] = calc_[j]->Output;
+        }
+    }
+
+    bool Rates(const StateVector& y, StateVector& dy) override {
+        for (std::size_t j = 0; j < calc_.size(); ++j) {
+            if (StateOffset[j] > 0)
+                calc_[j]->LoadState(StateOffset[j], y, wb_);
+            else
+                calc_[j]->Advance(wb_);
+        }
+        for (std::size_t j = 0; j < calc_.size(); ++j)
+            if (StateOffset[j] > 0) calc_[j]->Derivatives(StateOffset[j], y, dy, wb_);
+        Host& host = wb_.ui();
+        return !(host.keyWaiting() && host.readKey() == kEsc);
+    }
+
+    bool OutputPoint() override {
+        ++wb_.run.StepIndex;
+        progress_.Show();
+        return true;
+    }
+
+    std::vector<int> StateOffset;  // per CalcOrder position: first state slot, 0 for none
+    int states = 0;
+
+private:
+    Workbench& wb_;
+    const std::vector<Element*>& calc_;
+    Progress& progress_;
+};
+
+}  // namespace
+
+RunOutcome RunVariableStep(Workbench& wb) {
+    RunState& run = wb.run;
+    RunSettings& settings = wb.settings;
+    const Extended interval = settings.Time.get() / (run.PointCount - 1);
+    settings.Step = interval;
+    run.h = settings.Step;
+    Progress progress(wb);
+
+    try {
+        SchemeRates rates(wb, progress);
+        StateVector y(static_cast<std::size_t>(rates.states) + 1);
+        for (Element* e : wb.compiled->CalcOrder) e->InitRun(wb);
+        rates.LoadInitialStates(y);
+        // Sample i is written at the output time i·h it is stamped with: the evaluation
+        // at t = 0 fills sample 0, each output point moves to the next one.
+        run.StepIndex = 0;
+        run.RunError = Integrate(y, settings.Eps, interval * kMinStepShare, interval, interval,
+                                 settings.Time, 0, rates);
+    } catch (const std::bad_alloc&) {
+        run.RunError = kNoResultMemory;
+    }
+
+    FinishAll(wb);
+    progress.Finish(std::string(kRunRegimeName));
+    if (run.RunError == kRunOk) {
+        ShowAllResults(wb);
+        return RunOutcome::Completed;
+    }
+    ReleaseAllResults(wb);
+    wb.ui().message(Box::Error, RunErrorText(run.RunError));
+    // Back to the editor and into Run again: the scheme is compiled afresh.
+    CompileScheme(wb);
+    return RunOutcome::Failed;
+}
+
+}  // namespace velmar

@@ -1,0 +1,122 @@
+#include "cell_pictures.h"
+
+#include <QPainter>
+#include <QPolygon>
+
+#include <array>
+
+#include "colours.h"
+#include "face_painter.h"
+
+namespace velmar::gui {
+
+namespace {
+
+// The middle of a one-cell picture, where the wires of its open sides meet.
+constexpr int kMidX = kCellWidth / 2;   // 10
+constexpr int kMidY = kCellHeight / 2;  // 5
+constexpr int kRight = kCellWidth - 1;
+constexpr int kBottom = kCellHeight - 1;
+
+enum Side : unsigned { Left = 1, Right = 2, Top = 4, Bottom = 8 };
+
+// The sides each line piece 5..16 connects to.
+constexpr std::array<unsigned, 12> kPieceOpenings = {
+    Left | Right,                  // 5 horizontal
+    Top | Bottom,                  // 6 vertical
+    Left | Top,                    // 7 corner
+    Right | Top,                   // 8
+    Right | Bottom,                // 9
+    Left | Bottom,                 // 10
+    Left | Right | Top | Bottom,   // 11 crossing without connection
+    Left | Right | Top | Bottom,   // 12 junction
+    Left | Right | Bottom,         // 13 tees
+    Right | Top | Bottom,          // 14
+    Left | Top | Bottom,           // 15
+    Left | Right | Top,            // 16
+};
+constexpr int kCrossing = 11;
+constexpr int kJunction = 12;
+
+void drawArrowPiece(QPainter& painter, int code) {
+    switch (code) {
+    case 1:  // right
+        painter.drawLine(0, kMidY, kRight, kMidY);
+        painter.drawPolygon(QPolygon({QPoint(kRight, kMidY), QPoint(kRight - 5, kMidY - 3), QPoint(kRight - 5, kMidY + 3)}));
+        break;
+    case 2:  // left
+        painter.drawLine(0, kMidY, kRight, kMidY);
+        painter.drawPolygon(QPolygon({QPoint(0, kMidY), QPoint(5, kMidY - 3), QPoint(5, kMidY + 3)}));
+        break;
+    case 3:  // up
+        painter.drawLine(kMidX, 0, kMidX, kBottom);
+        painter.drawPolygon(QPolygon({QPoint(kMidX, 0), QPoint(kMidX - 3, 4), QPoint(kMidX + 3, 4)}));
+        break;
+    default:  // 4, down
+        painter.drawLine(kMidX, 0, kMidX, kBottom);
+        painter.drawPolygon(QPolygon({QPoint(kMidX, kBottom), QPoint(kMidX - 3, kBottom - 4), QPoint(kMidX + 3, kBottom - 4)}));
+        break;
+    }
+}
+
+void drawLinePiece(QPainter& painter, int code) {
+    const unsigned open = kPieceOpenings[static_cast<std::size_t>(code - 5)];
+    if (code == kCrossing) {
+        // The vertical wire passes under a hop of the horizontal one.
+        painter.drawLine(kMidX, 0, kMidX, kBottom);
+        painter.drawLine(0, kMidY, kMidX - 4, kMidY);
+        painter.drawLine(kMidX + 4, kMidY, kRight, kMidY);
+        painter.drawArc(QRect(kMidX - 4, kMidY - 4, 8, 8), 0, 180 * 16);
+        return;
+    }
+    if (open & Left) painter.drawLine(0, kMidY, kMidX, kMidY);
+    if (open & Right) painter.drawLine(kMidX, kMidY, kRight, kMidY);
+    if (open & Top) painter.drawLine(kMidX, 0, kMidX, kMidY);
+    if (open & Bottom) painter.drawLine(kMidX, kMidY, kMidX, kBottom);
+    if (code == kJunction) painter.drawEllipse(QPoint(kMidX, kMidY), 2, 2);
+}
+
+// Nodes: a circle filling the cell's height, with leads to the left and right edges.
+// The cross divides it into sectors, one per input side; a filled sector subtracts.
+void drawNode(QPainter& painter, int code) {
+    const QRect circle(kMidX - kMidY, 0, kBottom, kBottom);
+    const QBrush fill = painter.brush();
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(circle);
+    painter.drawLine(0, kMidY, circle.left(), kMidY);
+    painter.drawLine(circle.right() + 1, kMidY, kRight, kMidY);
+    painter.setBrush(fill);
+    if (code == 21) {  // multiplication: a dot in the middle
+        painter.drawEllipse(QPoint(kMidX, kMidY), 1, 1);
+        return;
+    }
+    painter.drawLine(kMidX - 3, kMidY - 3, kMidX + 3, kMidY + 3);
+    painter.drawLine(kMidX - 3, kMidY + 3, kMidX + 3, kMidY - 3);
+    if (code == 19 || code == 20) painter.drawPie(circle, 45 * 16, 90 * 16);   // from above
+    if (code == 18 || code == 20) painter.drawPie(circle, 225 * 16, 90 * 16);  // from below
+}
+
+}  // namespace
+
+QSize cellPictureSize(int code) {
+    return code >= kFirstBlockCode ? QSize(kBlockPictureWidth, kBlockPictureHeight) : QSize(kCellWidth, kCellHeight);
+}
+
+void drawCellPicture(QPainter& painter, QPoint topLeft, int code, int backgroundIndex, int lineIndex) {
+    painter.save();
+    painter.translate(topLeft);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.fillRect(QRect(QPoint(0, 0), cellPictureSize(code)), tableColour(backgroundIndex));
+
+    const QColor line = tableColour(lineIndex);
+    painter.setPen(QPen(line, 1));
+    painter.setBrush(line);
+    if (code >= kFirstBlockCode) drawBlockFace(painter, code);
+    else if (code >= 17) drawNode(painter, code);
+    else if (code >= 5) drawLinePiece(painter, code);
+    else if (code >= 1) drawArrowPiece(painter, code);
+    painter.restore();
+}
+
+}  // namespace velmar::gui

@@ -1,0 +1,12 @@
+// Draws a block face from its layout (face_layouts.h) into the 62 x 32 picture whose
+// top-left corner is the painter's origin. Used by the cell painter only.
+#pragma once
+
+class QPainter;
+
+namespace velmar::gui {
+
+// Draws the frame, the shapes and the face texts of `code` with the painter's pen.
+void drawBlockFace(QPainter& painter, int code);
+
+}  // namespace velmar::gui

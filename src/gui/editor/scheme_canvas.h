@@ -1,0 +1,80 @@
+// The drawing area: the 1890 x 990 image `ImageMain` on which the scheme is drawn, the
+// cursor patch `ImageTmp`, and the widget that shows the image inside the scroll box.
+//
+// A full redraw walks every cell; a change reported by the scheme model repaints just
+// the changed cells (the same drawing, clipped), taking the cursor off and putting it
+// back around it. A cursor move restores one patch and saves another.
+#pragma once
+
+#include <QImage>
+#include <QPointer>
+#include <QScrollArea>
+#include <QWidget>
+#include <map>
+#include <utility>
+
+#include "editor/editor_state.h"
+#include "editor/editor_view.h"
+#include "host.h"
+#include "image_widget.h"
+#include "workbench.h"
+
+namespace velmar::gui {
+
+class SchemeCanvas : public editor::EditorView {
+public:
+    SchemeCanvas(Workbench& wb, editor::EditorState& state);
+    ~SchemeCanvas() override;
+
+    // Places the image widget into the scroll box and starts listening to the scheme.
+    void attach(QScrollArea* scrollBox);
+    ImageWidget* widget() const { return widget_; }
+    const QImage& image() const { return image_; }
+
+    // --- EditorView ---
+    editor::Viewport viewport() const override;
+    void scrollTo(int x, int y) override;
+    void savePatch(editor::CursorCell at) override;
+    void restorePatch() override;
+    void drawCursor(editor::CursorCell at, std::uint8_t code) override;
+    void redraw() override;
+
+    bool cursorShown() const { return cursorShown_; }
+    // The cursor's x on the screen (its canvas x minus the scroll position), as it was
+    // when the patch was last restored.
+    int cursorScreenX() const { return cursorScreenX_; }
+
+    // A picture shown under the scheme instead of the green background; a null image
+    // removes it.
+    void setBackground(const QImage& picture);
+    // A recorder's thumbnail, drawn in its square until the results are released.
+    void setThumbnail(const Thumbnail& thumbnail);
+    void clearThumbnails();
+    // A text written onto the canvas by an analysis.
+    void drawText(int x, int y, const QString& text);
+
+private:
+    void cellsChanged(int col, int row, int cols, int rows);
+    void paintScene(const QRect& clip);
+    void paintCells(QPainter& p, const QRect& clip);
+    void paintCaptions(QPainter& p);
+    void paintThumbnails(QPainter& p);
+    void update(const QRect& r);
+
+    Workbench& wb_;
+    editor::EditorState& state_;
+    QImage image_;
+    QImage patch_;  // ImageTmp
+    QPoint patchAt_;
+    bool patchSaved_ = false;
+    bool cursorShown_ = false;
+    editor::CursorCell cursorAt_;
+    std::uint8_t cursorCode_ = 0;
+    int cursorScreenX_ = 0;
+    QImage background_;
+    std::map<std::pair<int, int>, Thumbnail> thumbnails_;
+    ImageWidget* widget_ = nullptr;
+    QPointer<QScrollArea> scrollBox_;
+};
+
+}  // namespace velmar::gui

@@ -1,0 +1,49 @@
+#include "dialog_host.h"
+
+#include <QMessageBox>
+
+#include "scripted_host.h"
+#include "value_dialog.h"
+
+namespace velmar::gui {
+
+namespace {
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+QMessageBox::Icon iconOf(Box box) {
+    switch (box) {
+        case Box::Error: return QMessageBox::Critical;
+        case Box::Information: return QMessageBox::Information;
+        case Box::Warning: return QMessageBox::Warning;
+        case Box::Plain: return QMessageBox::NoIcon;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+bool DialogHost::askValues(std::string_view caption, std::vector<ValueRow>& rows, const RowCheck& check) {
+    TGMenu21Form dialog(qs(caption), rows, check, *this, owner_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void DialogHost::message(Box box, std::string_view text) {
+    QMessageBox m(iconOf(box), qs(boxCaption(box)), qs(text), QMessageBox::Ok, owner_);
+    m.exec();
+}
+
+Reply DialogHost::ask(std::string_view caption, std::string_view text, bool withCancel) {
+    QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
+    if (withCancel) buttons |= QMessageBox::Cancel;
+    QMessageBox m(QMessageBox::Question, qs(caption), qs(text), buttons, owner_);
+    switch (m.exec()) {
+        case QMessageBox::Yes: return Reply::Yes;
+        case QMessageBox::No: return Reply::No;
+        default: return withCancel ? Reply::Cancel : Reply::No;
+    }
+}
+
+int DialogHost::showGraph(const Diagrams& diagrams, int kind) { return showGraphWindow(owner_, diagrams, kind); }
+
+}  // namespace velmar::gui

@@ -1,0 +1,227 @@
+// The main window `FormMain`: the drawing area in its scroll box, the menu, the speed
+// bar, the Bank of Blocks panel and the status line. It owns the workbench (scheme,
+// compiled form, run settings) and the editor state, and turns menu commands, speed
+// buttons, keys and the mouse into the regime processors' work.
+//
+// The handlers keep the names of the components and events they serve (`Run2Click`,
+// `ImageMainMouseDown`); every menu item and speed button is a QAction whose
+// objectName is its component name.
+#pragma once
+
+#include <QAction>
+#include <QDateTime>
+#include <QHash>
+#include <QLabel>
+#include <QMainWindow>
+#include <QScrollArea>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "editor/bank_navigation.h"
+#include "editor/edit_processor.h"
+#include "editor/editor_state.h"
+#include "editor/regime_actions.h"
+#include "editor/bank_panel.h"
+#include "editor/scheme_canvas.h"
+#include "window_host.h"
+#include "workbench.h"
+
+namespace velmar::gui {
+
+class TDiscrip;
+class ProgressStrip;
+
+// Which file the file dialogs are asked for.
+enum class FileDialogKind { OpenScheme, SaveScheme };
+
+class TFormMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // `dialogs` answers the value dialogs, message boxes and questions instead of real
+    // windows (tests pass a scripted host); null shows real dialogs.
+    explicit TFormMain(Host* dialogs = nullptr, QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    Workbench& workbench() { return wb_; }
+    editor::EditorState& editorState() { return state_; }
+    SchemeCanvas& canvas() { return *canvas_; }
+    BankPanel& bank() { return *bank_; }
+    TDiscrip& discrip() { return *discrip_; }
+    QAction* action(const QString& name) const { return actions_.value(name); }
+    QString regime() const { return QString::fromStdString(state_.Regime); }
+    QString countText() const;
+    QString infoText() const;
+    QString fileName() const { return fileName_; }
+    // True while the scheme equals what was last opened, saved or created.
+    bool isSaved() const;
+
+    // The file dialogs; tests replace this to choose files without a person. An empty
+    // answer cancels.
+    std::function<QString(FileDialogKind, const QString& suggested)> chooseFile;
+
+    // Opens a scheme at start-up (the command line).
+    void openAtStart(const QString& path);
+    // The status message: stays about two seconds.
+    void statusMessage(const QString& text);
+    // Progress of a run: the strip and, with `texts`, the count and time panels.
+    void showProgress(const ProgressInfo& info);
+    // The key queue polled by long computations.
+    int takeKey();
+    bool keyQueued() const { return keyQueue_ != 0; }
+
+public slots:
+    // File
+    void New1Click();
+    void Open1Click();
+    void Save1Click();
+    void SaveAs1Click();
+    void Exit1Click();
+    void PrintPrew1Click();
+    void PrinterSetup1Click();
+    void Print1Click();
+    // Edit
+    void Edit2Click();
+    void Banck1Click();
+    void N20Click();
+    void N7Click();
+    void MarkBegin1Click();
+    void MarkEnd1Click();
+    void Cut1Click();
+    void Copy1Click();
+    void Paste1Click();
+    void Zoom1Click();
+    void Delete1Click();
+    // Run
+    void Run2Click();
+    void Solve1Click();
+    void ChangeParameters1Click();
+    void Constant1Click();
+    void Var1Click();
+    // Tools and options
+    void N23Click();
+    void N24Click();
+    void N25Click();
+    void N26Click();
+    void N27Click();
+    void Calcul1Click();
+    void CurrentTime1Click();
+    void TimeOfWork1Click();
+    void TimeOfProgress1Click();
+    void ShowSpeedBar1Click();
+    void ShowHints1Click();
+    void About1Click();
+    // Speed buttons
+    void EditBtnClick();
+    void BankBtnClick();
+    void RunBtnClick();
+    void SolveBtnClick();
+    void editorClick();
+    // Keys
+    void UpTmpClick(int key, bool shift);
+    void EditEnterClick();
+    void TabTmpClick();
+    // Timers
+    void StatusTimerTimer();
+    void Timer1Timer();
+    // Mouse
+    void ImageMainMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint at);
+    void ImageMainMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, QPoint at);
+    void ImageMainMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint at);
+    void ImageMainDblClick(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint at);
+    void BankSmollImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint at);
+    void BankBigImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint at);
+    void BankBigImageMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, QPoint at);
+
+    // Redraws the canvas and, in "Edit" and "Run", the cursor on it.
+    void redrawAll();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Construction, in form_main_layout.cpp.
+    void createMenus();
+    void createSpeedBar();
+    void createKeyMenu();
+    void createStatusLine();
+    void createPopupMenus();
+    QAction* makeAction(const char* name, const QString& caption, const QKeySequence& key = {});
+    void connectHandler(QAction* a, const char* handler);
+
+    // Regimes, in form_main_regimes.cpp.
+    void applyActions(editor::RegimeSwitch s);
+    void setRegime(const char* regime);
+    void showRegime();
+    void leaveRunOrBank();
+    void leaveAdvRed();
+    void enterBank();
+    void leaveBank();
+    void bankKey(int key);
+    void chooseHeld(std::uint8_t code);
+    void handOver(int key);
+    void editCommand(int code);
+    bool FormKeyDown(int key, Qt::KeyboardModifiers mods);
+    void sampleLocks(bool shift);
+    editor::CursorCell cellAt(QPoint at) const;
+    void moveCursorTo(editor::CursorCell cell);
+    void showBlockPopup(int code, QPoint globalAt);
+
+    // File commands, in form_main_files.cpp.
+    bool askToSave(bool withCancel, bool& cancelled);
+    bool saveTo(const QString& path);
+    void markSaved();
+    void setFileName(const QString& name);
+    QString pickFile(FileDialogKind kind, const QString& suggested);
+    void afterSchemeReplaced();
+
+    // Running, in form_main_run.cpp.
+    void runCommand(int code);
+    // Runs a command, showing a floating-point fault in the error box.
+    void guarded(const std::function<void()>& command);
+
+    std::unique_ptr<Host> ownDialogs_;
+    WindowHost host_;
+    Workbench wb_;
+    editor::EditorState state_;
+    std::unique_ptr<SchemeCanvas> canvas_;
+    editor::EditProcessor edit_;
+    editor::RunProcessor run_;
+
+    QScrollArea* scrollBox_ = nullptr;
+    BankPanel* bank_ = nullptr;
+    TDiscrip* discrip_ = nullptr;
+    QToolBar* speedBar_ = nullptr;
+    QLabel* countPanel_ = nullptr;
+    QLabel* infoPanel_ = nullptr;
+    QLabel* timePanel_ = nullptr;
+    ProgressStrip* strip_ = nullptr;
+    QTimer statusTimer_;
+    QTimer clock_;
+    QMenu* popupMenuHelp_ = nullptr;
+    QHash<QString, QAction*> actions_;
+
+    editor::BankHighlight bankHighlight_;
+    bool bankWasVisible_ = false;
+    int keyQueue_ = 0;
+    bool busy_ = false;  // a run or an analysis is in progress
+    QString keptRegime_;  // the regime name kept while "AdvRed" is on
+
+    QString fileName_ = QStringLiteral("NoName.shm");  // the save dialog's file name
+    std::vector<std::uint8_t> savedBytes_;
+    std::string savedLabels_;
+    bool testChanged_ = false;
+
+    QDateTime startTime_;
+    bool clockShowsWork_ = false;
+
+    // Mouse drags on the canvas.
+    bool leftHeld_ = false;
+    Qt::MouseButton ctrlDrag_ = Qt::NoButton;
+    editor::CursorCell ctrlFrom_;
+};
+
+}  // namespace velmar::gui

@@ -1,0 +1,185 @@
+// Running from the main window, the options, the status line and its clock.
+#include <QApplication>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStatusTipEvent>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "caption_editor.h"
+#include "editor/key_codes.h"
+#include "errors.h"
+#include "form_main.h"
+#include "print_hooks.h"
+#include "progress_strip.h"
+#include "simulation/driver.h"
+
+namespace velmar::gui {
+
+using namespace velmar::editor;
+
+void TFormMain::guarded(const std::function<void()>& command) {
+    try {
+        command();
+    } catch (const MathError& e) {
+        host_.message(Box::Error, e.what());
+    }
+}
+
+void TFormMain::runCommand(int code) {
+    if (busy_) return;
+    busy_ = true;
+    menuBar()->setEnabled(false);
+    speedBar_->setEnabled(false);
+    canvas_->restorePatch();
+    wb_.run.UserStop = false;
+    guarded([&] {
+        if (code == kRunSolve) {
+            canvas_->clearThumbnails();
+            RunSimulation(wb_);
+        }
+    });
+    busy_ = false;
+    menuBar()->setEnabled(true);
+    speedBar_->setEnabled(true);
+    keyQueue_ = 0;
+    if (state_.Regime == kRegimeRun) run_.enter();
+}
+
+void TFormMain::Solve1Click() {
+    if (state_.Regime != kRegimeRun) {
+        host_.message(Box::Plain, "Solve in Run Regime only !");
+        return;
+    }
+    runCommand(kRunSolve);
+}
+
+void TFormMain::SolveBtnClick() {
+    if (busy_) return;
+    if (state_.Regime != kRegimeRun) Run2Click();
+    if (state_.Regime == kRegimeRun) runCommand(kRunSolve);
+}
+
+void TFormMain::ChangeParameters1Click() {
+    if (busy_ || state_.Regime != kRegimeRun) return;
+    busy_ = true;
+    guarded([&] { run_.editParameters(); });
+    busy_ = false;
+}
+
+void TFormMain::Constant1Click() {
+    wb_.settings.VariableStep = 0;
+    action("Step1")->setText(QString::fromUtf8("Шаг: Постоянный"));
+}
+
+void TFormMain::Var1Click() {
+    wb_.settings.VariableStep = 1;
+    action("Step1")->setText(QString::fromUtf8("Шаг: Переменный"));
+}
+
+void TFormMain::N23Click() { state_.autoArrows = action("N23")->isChecked(); }
+
+void TFormMain::N24Click() {
+    state_.captions.showNames = action("N24")->isChecked();
+    discrip_->syncChecks();
+    redrawAll();
+}
+
+void TFormMain::N25Click() {
+    state_.captions.showLabels = action("N25")->isChecked();
+    discrip_->syncChecks();
+    redrawAll();
+}
+
+void TFormMain::N26Click() {
+    if (busy_ || wb_.scheme.ElementCount() == 0) return;
+    if (state_.Regime != kRegimeRun) RunBtnClick();
+    discrip_->showBeside();
+}
+
+void TFormMain::N27Click() { state_.centreChosen = action("N27")->isChecked(); }
+
+void TFormMain::Calcul1Click() {
+    for (const char* program : {"gnome-calculator", "kcalc", "galculator", "mate-calc", "xcalc"})
+        if (QProcess::startDetached(program, {})) return;
+    statusMessage("Calculator not found!");
+}
+
+void TFormMain::About1Click() {
+    QMessageBox::about(this, "About",
+                       "VELMAR for Windows\n\nA workbench for the study of automatic control systems.");
+}
+
+void TFormMain::PrintPrew1Click() { printCommand(*this, PrintCommand::Preview); }
+void TFormMain::PrinterSetup1Click() { printCommand(*this, PrintCommand::Setup); }
+void TFormMain::Print1Click() {
+    leaveAdvRed();
+    printCommand(*this, PrintCommand::Print);
+}
+
+void TFormMain::ShowSpeedBar1Click() { speedBar_->setVisible(action("ShowSpeedBar1")->isChecked()); }
+
+void TFormMain::ShowHints1Click() {
+    const bool on = action("ShowHints1")->isChecked();
+    for (QAction* a : speedBar_->actions())
+        if (QWidget* w = speedBar_->widgetForAction(a)) w->setToolTip(on ? a->toolTip() : QString());
+}
+
+void TFormMain::TimeOfProgress1Click() { wb_.settings.TimeOfProgress = action("TimeOfProgress1")->isChecked(); }
+
+void TFormMain::CurrentTime1Click() {
+    clockShowsWork_ = false;
+    Timer1Timer();
+}
+
+void TFormMain::TimeOfWork1Click() {
+    clockShowsWork_ = true;
+    Timer1Timer();
+}
+
+void TFormMain::Timer1Timer() {
+    const QDateTime now = QDateTime::currentDateTime();
+    const QTime shown = clockShowsWork_ ? QTime(0, 0).addSecs(static_cast<int>(startTime_.secsTo(now))) : now.time();
+    timePanel_->setText(shown.toString("hh:mm:ss"));
+    timePanel_->repaint();
+}
+
+void TFormMain::statusMessage(const QString& text) {
+    if (statusTimer_.isActive()) {
+        infoPanel_->clear();
+        infoPanel_->setStyleSheet(QString());
+        statusTimer_.stop();
+    } else {
+        infoPanel_->setStyleSheet("color: black; font-weight: bold; font-size: 10pt;");
+        infoPanel_->setText(" " + text);
+        statusTimer_.start();
+    }
+}
+
+void TFormMain::StatusTimerTimer() { statusMessage("Hi!"); }
+
+void TFormMain::showProgress(const ProgressInfo& info) {
+    strip_->setFill(info.filled, info.width);
+    if (info.texts) {
+        countPanel_->setText(QString::fromStdString(info.countText));
+        timePanel_->setText(QString::fromStdString(info.timeText));
+        countPanel_->repaint();
+        timePanel_->repaint();
+    }
+}
+
+bool TFormMain::event(QEvent* event) {
+    if (event->type() == QEvent::StatusTip) {
+        // The hint handler: two blanks and the hint, bold aqua.
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        if (!tip.isEmpty()) {
+            infoPanel_->setStyleSheet("color: #00ffff; font-weight: bold; font-size: 10pt;");
+            infoPanel_->setText("  " + tip);
+        }
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+}  // namespace velmar::gui

@@ -1,0 +1,68 @@
+#include "window_host.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+
+#include "form_main.h"
+
+namespace velmar::gui {
+
+bool WindowHost::askValues(std::string_view caption, std::vector<ValueRow>& rows, const RowCheck& check) {
+    return dialogs_->askValues(caption, rows, check);
+}
+
+void WindowHost::message(Box box, std::string_view text) { dialogs_->message(box, text); }
+
+Reply WindowHost::ask(std::string_view caption, std::string_view text, bool withCancel) {
+    return dialogs_->ask(caption, text, withCancel);
+}
+
+int WindowHost::showGraph(const Diagrams& diagrams, int kind) { return dialogs_->showGraph(diagrams, kind); }
+
+bool WindowHost::keyWaiting() {
+    QCoreApplication::processEvents();
+    return form_.keyQueued() || (!person_ && dialogs_->keyWaiting());
+}
+
+int WindowHost::readKey() {
+    if (!person_ && !form_.keyQueued()) return dialogs_->readKey();
+    while (!form_.keyQueued()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return form_.takeKey();
+}
+
+int WindowHost::chooseMethod(MethodList list) { return dialogs_->chooseMethod(list); }
+
+void WindowHost::showTransferFunction(const std::vector<std::string>& numeratorLines,
+                                      const std::vector<std::string>& denominatorLines) {
+    dialogs_->showTransferFunction(numeratorLines, denominatorLines);
+}
+
+void WindowHost::statusMessage(std::string_view text) {
+    form_.statusMessage(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    dialogs_->statusMessage(text);
+}
+
+void WindowHost::progress(const ProgressInfo& info) {
+    form_.showProgress(info);
+    dialogs_->progress(info);
+}
+
+void WindowHost::showThumbnail(const Thumbnail& thumbnail) {
+    form_.canvas().setThumbnail(thumbnail);
+    dialogs_->showThumbnail(thumbnail);
+}
+
+void WindowHost::clearCanvas() {
+    form_.redrawAll();
+    dialogs_->clearCanvas();
+}
+
+void WindowHost::canvasText(int x, int y, std::string_view text) {
+    form_.canvas().drawText(x, y, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    dialogs_->canvasText(x, y, text);
+}
+
+void WindowHost::clearReport() { dialogs_->clearReport(); }
+void WindowHost::report(std::string_view line) { dialogs_->report(line); }
+
+}  // namespace velmar::gui

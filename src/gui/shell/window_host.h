@@ -1,0 +1,41 @@
+// The host the core talks to while the main window runs: the person-facing parts
+// (value dialogs, message boxes, questions, the graph viewer, the method chooser) go to
+// the dialog host, which is a scripted host in tests; progress, thumbnails, canvas
+// texts, status messages and the key queue belong to the window, and are passed on to
+// the dialog host as well so that a test sees them.
+#pragma once
+
+#include "host.h"
+
+namespace velmar::gui {
+
+class TFormMain;
+
+class WindowHost : public Host {
+public:
+    WindowHost(TFormMain& form, Host& dialogs, bool person) : form_(form), dialogs_(&dialogs), person_(person) {}
+
+    bool askValues(std::string_view caption, std::vector<ValueRow>& rows, const RowCheck& check) override;
+    void message(Box box, std::string_view text) override;
+    Reply ask(std::string_view caption, std::string_view text, bool withCancel) override;
+    int showGraph(const Diagrams& diagrams, int kind) override;
+    bool keyWaiting() override;
+    int readKey() override;
+    int chooseMethod(MethodList list) override;
+    void showTransferFunction(const std::vector<std::string>& numeratorLines,
+                              const std::vector<std::string>& denominatorLines) override;
+    void statusMessage(std::string_view text) override;
+    void progress(const ProgressInfo& info) override;
+    void showThumbnail(const Thumbnail& thumbnail) override;
+    void clearCanvas() override;
+    void canvasText(int x, int y, std::string_view text) override;
+    void clearReport() override;
+    void report(std::string_view line) override;
+
+private:
+    TFormMain& form_;
+    Host* dialogs_;
+    bool person_;  // real dialogs: readKey waits for the keyboard
+};
+
+}  // namespace velmar::gui
