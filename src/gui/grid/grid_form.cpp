@@ -135,8 +135,14 @@ void TGridForm::RefreshGrid() {
     }
 }
 
+void TGridForm::setFilling(bool on) {
+    if (filling_ == on) return;
+    filling_ = on;
+    emit fillingChanged(on);
+}
+
 void TGridForm::OpenFromSpeedButton() {
-    filling_ = true;
+    setFilling(true);
     RefreshGrid();
     show();
     raise();
@@ -174,7 +180,7 @@ void TGridForm::StringGrid1SetEditText(int row, const QString& text) {
 }
 
 void TGridForm::MainPage1Click() {
-    filling_ = false;
+    setFilling(false);
     close();
 }
 
@@ -197,7 +203,7 @@ bool TGridForm::PrintGrdFClick() {
 }
 
 void TGridForm::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) filling_ = false;
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow()) setFilling(false);
     QMainWindow::changeEvent(event);
 }
 

@@ -36,6 +36,10 @@ public:
     // The row whose cell was selected last.
     int rememberedRow() const { return row_; }
 
+signals:
+    // The grid-fill flag changed.
+    void fillingChanged(bool filling);
+
 public slots:
     void StringGrid1SelectCell(int row, int column);
     void StringGrid1SetEditText(int row, const QString& text);
@@ -52,6 +56,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void setFilling(bool on);
+
     velmar::Workbench& wb_;
     QTableWidget* StringGrid1;
     QAction* OnTop1 = nullptr;
