@@ -150,7 +150,8 @@ private slots:
             QTest::keyClicks(viewer().findChild<QLineEdit*>("RxLabelEdit"), "T = 0.6");
             viewer().commentLabels()[0]->move(520, 60);
             button("CreateSpBtn")->click();
-            QTest::keyClicks(viewer().findChild<QLineEdit*>("RxLabelEdit"), " (run 2 - run 1)");
+            viewer().findChild<QLineEdit*>("RxLabelEdit")->setText("");
+            QTest::keyClicks(viewer().findChild<QLineEdit*>("RxLabelEdit"), "slot 5: run 2 - run 1");
             viewer().commentLabels()[1]->move(430, 330);
             key(Qt::Key_C, Qt::ControlModifier);
             button("SpeedButton5")->click();

@@ -50,7 +50,7 @@ TFormGraphPg::TFormGraphPg(QWidget* parent) : QMainWindow(parent) {
     buildMenus();
     topComments_ = new TFormTopComments(this);
     textPad_ = new TFormTextPad(this);
-    resize(900, 620);
+    resize(760, 560);  // the printed graph then fits across a page
 }
 
 TFormGraphPg::~TFormGraphPg() {

@@ -81,7 +81,8 @@ public:
     TFormTextPad* textPad() const { return textPad_; }
     // The picture to print: the plot with its labels, the top text above it, the pad's
     // text below it.
-    QImage printPicture() const;
+    // A selected label is printed without its frame.
+    QImage printPicture();
 
     // Loads a point file into the current slot and redraws; errors are shown.
     void loadPointFile(const QString& path);

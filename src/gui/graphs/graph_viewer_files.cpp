@@ -73,7 +73,8 @@ void TFormGraphPg::SaveAsPNTClick() {
     if (!path.isEmpty()) writePointFile(path);
 }
 
-QImage TFormGraphPg::printPicture() const {
+QImage TFormGraphPg::printPicture() {
+    selectLabel(nullptr);
     return composeGraphPrint(canvas_->grab().toImage(), topComments_->text(), topComments_->textFont(),
                              textPad_->text(), textPad_->textFont());
 }
