@@ -1,12 +1,112 @@
+// run SCHEME [--variable] [--answer LABEL=VALUE]... [--csv OUT]: compile a scheme, run
+// it and write what every recorder would show in the graph viewer.
+#include <fstream>
 #include <iostream>
+#include <optional>
+#include <string>
 
+#include "blocks/recorders.h"
 #include "commands.h"
+#include "errors.h"
+#include "model/compile.h"
+#include "model/scheme_file.h"
+#include "numtext.h"
+#include "scripted_host.h"
+#include "simulation/driver.h"
+#include "workbench.h"
 
 namespace velmar::cli {
 
-int run(const Args&) {
-    std::cerr << "velmar-cli run: not available yet\n";
+namespace {
+
+struct RunOptions {
+    std::string scheme;
+    bool variable = false;
+    std::vector<std::string> answers;
+    std::optional<std::string> csv;
+};
+
+std::optional<RunOptions> parse(const Args& args) {
+    RunOptions o;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == "--variable")
+            o.variable = true;
+        else if (a == "--answer" && hasValue)
+            o.answers.push_back(args[++i]);
+        else if (a == "--csv" && hasValue)
+            o.csv = args[++i];
+        else if (o.scheme.empty() && !a.starts_with("--"))
+            o.scheme = a;
+        else
+            return std::nullopt;
+    }
+    if (o.scheme.empty()) return std::nullopt;
+    return o;
+}
+
+// Every recorder's curves in element-number order, as the graph viewer would get them.
+void writeCsv(const Scheme& scheme, std::ostream& out) {
+    out << "element,diagram,index,x,y\n";
+    for (const auto& e : scheme.ElementList()) {
+        const auto* recorder = dynamic_cast<const Recorder*>(e.get());
+        if (!recorder) continue;
+        const Diagrams slots = recorder->diagrams();
+        for (std::size_t s = 0; s < slots.size(); ++s) {
+            const Diagram& d = slots[s];
+            if (!d.present()) continue;
+            for (int i = 0; i < d.count; ++i)
+                out << int(e->Number) << ',' << s + 1 << ',' << i << ',' << significantText(d.x[i]) << ','
+                    << significantText(d.y[i]) << '\n';
+        }
+    }
+}
+
+int usage() {
+    std::cerr << "usage: velmar-cli run SCHEME [--variable] [--answer LABEL=VALUE]... [--csv OUT]\n";
     return 2;
+}
+
+}  // namespace
+
+int run(const Args& args) {
+    const std::optional<RunOptions> options = parse(args);
+    if (!options) return usage();
+    ScriptedHost host;
+    for (const std::string& a : options->answers)
+        if (!host.addAnswer(a)) return usage();
+    host.echo = [](const std::string& line) { std::cout << line << '\n'; };
+    Workbench wb(host);
+
+    try {
+        LoadScheme(wb.scheme, options->scheme, LabelsFileFor(options->scheme));
+    } catch (const FileError& e) {
+        std::cerr << "velmar-cli run: " << e.what() << "\n";
+        return 2;
+    }
+    if (!CompileScheme(wb)) {
+        for (const Cell& c : wb.scheme.ConnectErrors) std::cout << "fault cell: " << c.col << ' ' << c.row << '\n';
+        return 1;
+    }
+    wb.settings.VariableStep = options->variable ? 1 : 0;
+    switch (RunSimulation(wb)) {
+        case RunOutcome::Cancelled: return 2;  // the run's values were refused
+        case RunOutcome::Failed: return 1;
+        case RunOutcome::Completed: break;
+    }
+
+    if (!options->csv) {
+        writeCsv(wb.scheme, std::cout);
+        return 0;
+    }
+    std::ofstream out(*options->csv, std::ios::binary);
+    if (out) writeCsv(wb.scheme, out);
+    if (!out || !out.flush()) {
+        std::cerr << "velmar-cli run: cannot write " << *options->csv << "\n";
+        return 2;
+    }
+    return 0;
 }
 
 }  // namespace velmar::cli

@@ -55,15 +55,19 @@ std::string fixedText(Extended x, int width, int decimals) {
     return buf;
 }
 
-std::string generalText(Extended x, int precision, int expDigits) {
+namespace {
+
+// General format of x rounded to `digits` significant digits; scientific notation when
+// the number has more than `limit` integer digits or is below 0.00001.
+std::string generalForm(Extended x, int digits, int limit, int expDigits) {
     if (x == 0) return "0";
     if (std::isnan(x)) return "NAN";
     if (std::isinf(x)) return x < 0 ? "-INF" : "INF";
-    Decimal d = toDecimal(x, precision);
+    Decimal d = toDecimal(x, digits);
     while (d.digits.size() > 1 && d.digits.back() == '0') d.digits.pop_back();
     std::string out = d.negative ? "-" : "";
     const int intDigits = d.exponent + 1;
-    if (intDigits > precision || std::fabs(x) < 0.00001L) {
+    if (intDigits > limit || std::fabs(x) < 0.00001L) {
         out += d.digits[0];
         if (d.digits.size() > 1) out += "." + d.digits.substr(1);
         out += "E" + exponentText(d.exponent, expDigits, false);
@@ -75,6 +79,12 @@ std::string generalText(Extended x, int precision, int expDigits) {
         out += d.digits.substr(0, intDigits) + "." + d.digits.substr(intDigits);
     }
     return out;
+}
+
+}  // namespace
+
+std::string generalText(Extended x, int precision, int expDigits) {
+    return generalForm(x, precision, precision, expDigits);
 }
 
 std::string floatText(Extended x) { return generalText(x, 15, 0); }
@@ -99,13 +109,15 @@ std::string significantText(Extended x, int precision) {
 }
 
 std::string valueText(Real48 x) {
+    // Fixed or scientific notation as the default float text decides (15 digits);
+    // only the number of digits shrinks to the fewest that read back exactly.
     const Extended v = x;
-    for (int precision = 1; precision < 17; ++precision) {
-        std::string text = generalText(v, precision, 0);
+    for (int digits = 1; digits < 17; ++digits) {
+        std::string text = generalForm(v, digits, 15, 0);
         const auto back = parseNumber(text);
         if (back && Real48(*back) == x) return text;
     }
-    return generalText(v, 17, 0);
+    return generalForm(v, 17, 15, 0);
 }
 
 std::optional<Extended> parseNumber(std::string_view text) {

@@ -18,7 +18,8 @@ std::string fixedText(Extended x, int width, int decimals);
 // General format: the shorter of fixed and scientific notation with at most
 // `precision` significant digits, trailing zeros removed; scientific notation is used
 // when the number has more than `precision` integer digits or is below 0.00001, its
-// exponent written with a sign and at least `expDigits` digits ("1.5E+0020").
+// exponent written with at least `expDigits` digits, a sign only when negative
+// ("1.5E0020", "1E-6").
 std::string generalText(Extended x, int precision, int expDigits);
 
 // The default float text: general format, 15 significant digits.

@@ -75,7 +75,8 @@ void RegimeBlock::EditParameters(Workbench& wb) {
     }
     std::vector<Schedule> edited;
     for (const TunedParameter& t : tuned.list) {
-        Schedule s{t.element, static_cast<std::size_t>(t.param - t.element->Params.data()), t.param->Name,
+        const Element& e = *t.element;
+        Schedule s{&e, e.Col, e.Row, e.Code, static_cast<std::size_t>(t.param - e.Params.data()), t.param->Name,
                    t.param->Value, {}};
         // A parameter scheduled before starts from its earlier table.
         const auto before = std::find_if(schedules_.begin(), schedules_.end(), [&](const Schedule& o) {
@@ -95,7 +96,9 @@ void RegimeBlock::InitRun(Workbench& wb) {
     // A block deleted since the table was entered drops out of it.
     const auto& live = wb.scheme.ElementList();
     for (const Schedule& s : schedules_) {
-        const auto owner = std::find_if(live.begin(), live.end(), [&](const auto& e) { return e.get() == s.element; });
+        const auto owner = std::find_if(live.begin(), live.end(), [&](const auto& e) {
+            return e.get() == s.element && e->Col == s.col && e->Row == s.row && e->Code == s.code;
+        });
         if (owner == live.end() || s.param >= (*owner)->Params.size()) continue;
         ParamRec& p = (*owner)->Params[s.param];
         p.Value = s.initial;

@@ -31,7 +31,10 @@ public:
         Real48 value;
     };
     struct Schedule {
-        const Element* element;  // the block owning the parameter
+        // The block owning the parameter, and where and what it was: a block deleted
+        // since drops out of the table.
+        const Element* element;
+        std::uint8_t col, row, code;
         std::size_t param;       // its index in the block's Params
         std::string name;        // the registered name, e.g. "K3"
         Real48 initial;          // the value when the table was entered

@@ -102,8 +102,9 @@ private:
             pending.push_back({next(b.cell, b.d), b.d});
             return;
         }
+        // Branches are taken right, left, up, down: pushed in reverse.
         const unsigned exits = pieceOpenings(code) & ~kEntry[b.d];
-        for (Direction out : {Right, Left, Up, Down})
+        for (Direction out : {Down, Up, Left, Right})
             if (exits & kFacing[out]) pending.push_back({next(b.cell, out), out});
     }
 

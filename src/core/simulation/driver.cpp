@@ -8,19 +8,37 @@
 #include "../model/value_dialog.h"
 #include "../workbench.h"
 #include "integrator.h"
+#include "progress.h"
 
 namespace velmar {
 
 namespace {
 
+std::string badValues() { return std::string(RunErrorText(kBadParameters)); }
+
 // A constant-step run needs at least two time points (the graphs show PointCount - 1 of
-// them) and a count that fits the 32-bit point counter.
-std::string pointCountProblem(Extended step, Extended time) {
-    const Extended points = time / step;
-    if (!(step > 0) || !(time > 0) || !(points >= 2) ||
-        points >= static_cast<Extended>(std::numeric_limits<std::int32_t>::max()))
-        return std::string(RunErrorText(kBadParameters));
-    return {};
+// them) and a count that fits the 32-bit point counter. The values are checked as they
+// will be stored; one too large to store is refused here, inside the dialog.
+std::string constantStepProblem(const std::vector<Extended>& v) {
+    try {
+        const Extended step = Real48(v[0]), time = Real48(v[1]);
+        const Extended points = time / step;
+        if (step > 0 && time > 0 && points >= 2 &&
+            points < static_cast<Extended>(std::numeric_limits<std::int32_t>::max()))
+            return {};
+    } catch (const MathError&) {
+    }
+    return badValues();
+}
+
+// The integrator runs forward from 0 only.
+std::string variableStepProblem(const std::vector<Extended>& v) {
+    try {
+        const Real48 time = v[0], eps = v[1];  // both must be storable
+        if (time > 0 && std::isfinite(eps.get())) return {};
+    } catch (const MathError&) {
+    }
+    return badValues();
 }
 
 // The run dialog; false when cancelled. Sets PointCount from the stored values.
@@ -28,18 +46,14 @@ bool AskRunValues(Workbench& wb) {
     RunSettings& s = wb.settings;
     if (s.VariableStep) {
         std::vector<DialogValue> rows = {{"Time", s.Time, false, false}, {"Eps", s.Eps, false, false}};
-        if (!AskValues(wb.ui(), rows)) return false;
+        if (!AskValues(wb.ui(), rows, {}, variableStepProblem)) return false;
         s.Time = rows[0].value;
         s.Eps = rows[1].value;
         wb.run.PointCount = kVariableStepPoints;
         return true;
     }
     std::vector<DialogValue> rows = {{"Step", s.Step, false, false}, {"Time", s.Time, false, false}};
-    // The check sees the values as they will be stored.
-    const ValueCheck check = [](const std::vector<Extended>& v) {
-        return pointCountProblem(Real48(v[0]), Real48(v[1]));
-    };
-    if (!AskValues(wb.ui(), rows, {}, check)) return false;
+    if (!AskValues(wb.ui(), rows, {}, constantStepProblem)) return false;
     s.Step = rows[0].value;
     s.Time = rows[1].value;
     // From the stored values: Time 10 and Step 0.01 (stored as 0.010000000000005116)
@@ -106,7 +120,7 @@ RunOutcome RunSimulation(Workbench& wb) {
         // A floating-point fault of an element abandons the run, never the program.
         ReleaseAllResults(wb);
         FinishAll(wb);
-        wb.ui().progress({0, 0, false, {}, {}});
+        wb.ui().progress({0, kProgressStripWidth, true, std::string(kRunRegimeName), {}});
         wb.ui().message(Box::Error, fault.what());
         outcome = RunOutcome::Failed;
     }

@@ -28,8 +28,6 @@ Progress::Progress(Workbench& wb)
     send(0, false, {});
 }
 
-Extended Progress::currentTime() const { return wb_.run.CurrentTime; }
-
 void Progress::send(int filled, bool texts, std::string countText) {
     ProgressInfo info;
     info.filled = filled;

@@ -28,8 +28,6 @@ public:
     // Clears the strip; the count panel shows `countText`.
     void Finish(const std::string& countText);
 
-    Extended currentTime() const;
-
 private:
     void send(int filled, bool texts, std::string countText);
 

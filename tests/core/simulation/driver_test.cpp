@@ -113,14 +113,18 @@ TEST_F(Driver, RunDialogAsksStepAndTimeThenTimeAndEps) {
     EXPECT_EQ(labels(host.dialogs[1]), (std::vector<std::string>{"Time", "Eps"}));
 }
 
-TEST_F(Driver, StepThatGivesFewerThanTwoPointsIsRefused) {
+TEST_F(Driver, ValuesThatCannotRunAreRefused) {
     Probe& probe = drawChain();
-    for (const char* step : {"0", "-1", "6", "1e-30"}) {
+    // Steps that leave fewer than two points, or more than the point counter holds.
+    for (const char* step : {"0", "-1", "6", "1e-30", "1e400"}) {
         answer("Step", step);
         EXPECT_EQ(RunSimulation(wb), RunOutcome::Cancelled) << step;
     }
+    wb.settings.VariableStep = 1;
+    answer("Time", "-10");
+    EXPECT_EQ(RunSimulation(wb), RunOutcome::Cancelled);
     EXPECT_EQ(probe.advances, 0);
-    EXPECT_EQ(host.messagesOf(Box::Error), std::vector<std::string>(4, "Неверные входные параметры "));
+    EXPECT_EQ(host.messagesOf(Box::Error), std::vector<std::string>(6, "Неверные входные параметры "));
 }
 
 TEST_F(Driver, SolveNeedsACompiledScheme) {

@@ -1,0 +1,51 @@
+// Running velmar-cli from the CLI tests, each test in its own temporary folder.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+namespace velmar::testing {
+
+namespace fs = std::filesystem;
+
+struct Result {
+    int code = -1;
+    std::string out;
+};
+
+// Runs velmar-cli with the arguments (each single-quoted), standard error joined to
+// standard output.
+inline Result cli(const std::vector<std::string>& args) {
+    std::string command = VELMAR_CLI;
+    for (const auto& a : args) command += " '" + a + "'";
+    command += " 2>&1";
+    Result r;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return r;
+    std::array<char, 4096> buf;
+    while (const size_t n = fread(buf.data(), 1, buf.size(), pipe)) r.out.append(buf.data(), n);
+    const int status = pclose(pipe);
+    r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+inline std::string contents(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+struct Cli : ::testing::Test {
+    fs::path dir = fs::temp_directory_path() / ("velmar-cli-" + std::to_string(std::random_device{}()));
+    void SetUp() override { fs::create_directories(dir); }
+    void TearDown() override { fs::remove_all(dir); }
+};
+
+}  // namespace velmar::testing

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "cli_process.h"
+#include "model/scheme_file.h"
+#include "numtext.h"
+
+namespace velmar::testing {
+namespace {
+
+// A commutator (A = 2, T = 0.1) wired to a time recorder: its output flips sign every
+// ten points of the default step.
+fs::path saveCommutatorScheme(const fs::path& dir, bool withArrow = true) {
+    Scheme s;
+    s.PutCell(4, 9, 81);
+    s.PutCell(7, 10, withArrow ? 1 : 5);
+    s.PutCell(8, 9, 62);
+    s.element(1).Params[0].Value = 2.0L;
+    s.element(1).Params[1].Value = 0.1L;
+    const fs::path file = dir / "commutator.shm";
+    SaveScheme(s, file, LabelsFileFor(file));
+    return file;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) out.push_back(line);
+    return out;
+}
+
+TEST_F(Cli, RunWritesEveryRecordersCurves) {
+    const fs::path scheme = saveCommutatorScheme(dir);
+    const Result r = cli({"run", scheme.string(), "--answer", "Time=1"});
+    ASSERT_EQ(r.code, 0) << r.out;
+    const std::vector<std::string> rows = lines(r.out);
+    ASSERT_EQ(rows.size(), 1u + 98u);  // 99 points, the viewer gets 98
+    EXPECT_EQ(rows[0], "element,diagram,index,x,y");
+    EXPECT_EQ(rows[1], "2,1,0,0,2");
+    EXPECT_EQ(rows[2], "2,1,1,0.010000000000005116,2");
+    EXPECT_EQ(rows[10], "2,1,9," + significantText(Real48(9 * 0.010000000000005116L)) + ",-2");
+    EXPECT_EQ(rows[98].substr(0, 9), "2,1,97,0.");
+}
+
+TEST_F(Cli, RunWritesCsvToAFile) {
+    const fs::path scheme = saveCommutatorScheme(dir), csv = dir / "out.csv";
+    const Result r = cli({"run", scheme.string(), "--csv", csv.string(), "--answer", "Step=0.5", "--answer", "Time = 2"});
+    ASSERT_EQ(r.code, 0) << r.out;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(contents(csv), "element,diagram,index,x,y\n2,1,0,0,-2\n2,1,1,0.5,2\n2,1,2,1,-2\n");
+}
+
+TEST_F(Cli, RunReportsFaultsAndFailures) {
+    struct Row {
+        const char* what;
+        bool arrow;
+        std::vector<std::string> extra;
+        int code;
+        std::string said;
+    };
+    const Row rows[] = {
+        {"a wire without its arrow", false, {}, 1, "Ошибка:  Внимание! Ошибка в схеме \nfault cell: 8 9\nfault cell: 4 9\n"},
+        {"no state to integrate", true, {"--variable"}, 1, "Ошибка: Неверные входные параметры \n"},
+        {"a step of 0", true, {"--answer", "Step=0"}, 2, "Ошибка: Неверные входные параметры \n"},
+        {"a value that is not a number", true, {"--answer", "Time=ten"}, 2, "Ошибка: "},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::string> args = {"run", saveCommutatorScheme(dir, row.arrow).string()};
+        args.insert(args.end(), row.extra.begin(), row.extra.end());
+        const Result r = cli(args);
+        EXPECT_EQ(r.code, row.code) << row.what << "\n" << r.out;
+        EXPECT_EQ(r.out.substr(0, row.said.size()), row.said) << row.what;
+    }
+}
+
+TEST_F(Cli, RunUsageAndFileErrorsExitWith2) {
+    const fs::path scheme = saveCommutatorScheme(dir);
+    const std::vector<std::vector<std::string>> rows = {
+        {"run"},
+        {"run", scheme.string(), "--answer"},
+        {"run", scheme.string(), "--answer", "Time"},
+        {"run", scheme.string(), "--frobnicate"},
+        {"run", (dir / "none.shm").string()},
+        {"run", scheme.string(), "--csv", (dir / "no" / "out.csv").string()},
+    };
+    for (const auto& args : rows) {
+        const Result r = cli(args);
+        EXPECT_EQ(r.code, 2) << r.out;
+        EXPECT_NE(r.out, "");
+    }
+}
+
+}  // namespace
+}  // namespace velmar::testing

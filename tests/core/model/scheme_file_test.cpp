@@ -1,0 +1,409 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "blocks/linear.h"
+#include "blocks/sources.h"
+#include "core/support/model_invariants.h"
+#include "core/support/scheme_builder.h"
+#include "errors.h"
+#include "model/bytes.h"
+#include "model/scheme_file.h"
+
+using namespace velmar;
+using velmar::testing::modelProblem;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+void append(Bytes& b, std::initializer_list<int> values) {
+    for (int v : values) b.push_back(static_cast<std::uint8_t>(v));
+}
+void appendReal(Bytes& b, Extended x) {
+    const auto r = Real48(x).toBytes();
+    b.insert(b.end(), r.begin(), r.end());
+}
+
+Bytes read(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+void write(const fs::path& file, std::string_view text) {
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+struct TempDir {
+    fs::path path;
+    TempDir() {
+        path = fs::temp_directory_path() / ("velmar-files-" + std::to_string(std::random_device{}()));
+        fs::create_directories(path);
+    }
+    ~TempDir() { fs::remove_all(path); }
+    std::vector<std::string> names() const {
+        std::vector<std::string> out;
+        for (const auto& e : fs::directory_iterator(path)) out.push_back(e.path().filename().string());
+        std::sort(out.begin(), out.end());
+        return out;
+    }
+};
+
+// A value for parameter i of a code that no default has, exact in a 6-byte real.
+Extended sample(int code, int i) { return code + 0.125L * (i + 1); }
+
+// The scheme file of one element of every code 17..143 (a 4-cell pitch keeps them
+// apart), a few pieces, a face and a comment, laid out byte by byte from the file
+// layout and the catalogue's value orders, without the element types' own code.
+struct HandMade {
+    struct Placed {
+        int col, row, code;
+    };
+    std::vector<Placed> placed;
+    Bytes bytes;
+
+    HandMade() {
+        for (int code = 17; code <= 143; ++code) {
+            const int i = code - 17;
+            placed.push_back({2 + 4 * (i % 22), 2 + 4 * (i / 22), code});
+        }
+        placed.push_back({1, 40, 5});
+        placed.push_back({2, 40, 1});
+        placed.push_back({30, 41, 4});
+        placed.push_back({50, 50, 144});
+        std::sort(placed.begin(), placed.end(),
+                  [](const Placed& a, const Placed& b) { return std::pair(a.col, a.row) < std::pair(b.col, b.row); });
+        for (const Placed& p : placed) append(bytes, {p.col, p.row, p.code});
+        append(bytes, {0});
+        for (const Placed& p : placed) {
+            if (p.code < 17 || p.code > 143) continue;
+            if (p.code == 28 || p.code == 46) {  // degrees 1 and 2, then A and B
+                append(bytes, {1, 2});
+                for (int k = 0; k < 5; ++k) appendReal(bytes, sample(p.code, k));
+            } else if (p.code == 118) {  // a0, n = 2, a1, a2
+                appendReal(bytes, sample(118, 0));
+                appendReal(bytes, 2);
+                appendReal(bytes, sample(118, 1));
+                appendReal(bytes, sample(118, 2));
+            } else {
+                for (int i : blockInfo(p.code).fileOrder) appendReal(bytes, sample(p.code, i));
+            }
+        }
+        const std::string comment = "hand-made";
+        bytes.insert(bytes.end(), comment.begin(), comment.end());
+        append(bytes, {static_cast<int>(comment.size()), 42});
+    }
+};
+
+}  // namespace
+
+TEST(SchemeFile, ByteExamples) {
+    Scheme s;
+    EXPECT_EQ(SchemeBytes(s), (Bytes{0, 0, 42}));
+
+    ASSERT_TRUE(s.PutCell(4, 7, 22));
+    Bytes want{4, 7, 22, 0};
+    for (Extended v : {1, 1, 0}) appendReal(want, v);
+    append(want, {0, 42});
+    EXPECT_EQ(SchemeBytes(s), want);
+    EXPECT_EQ(want[4], 129);  // 1.0 is 129, 0, 0, 0, 0, 0
+
+    Scheme back;
+    ReadSchemeBytes(back, want);
+    ASSERT_EQ(back.ElementCount(), 1);
+    EXPECT_EQ(back.element(1).Col, 4);
+    for (int c = 4; c < 7; ++c)
+        for (int r = 7; r < 10; ++r) EXPECT_EQ(back.cell(c, r), 22);
+
+    s.SchemeComment = "abc";
+    const Bytes withComment = SchemeBytes(s);
+    EXPECT_EQ(Bytes(withComment.end() - 5, withComment.end()), (Bytes{'a', 'b', 'c', 3, 42}));
+    ReadSchemeBytes(back, withComment);
+    EXPECT_EQ(back.SchemeComment, "abc");
+
+    // Without the final 42 there is no comment (and bytes after the records are ignored).
+    ReadSchemeBytes(back, Bytes(withComment.begin(), withComment.end() - 1));
+    EXPECT_EQ(back.SchemeComment, "");
+    EXPECT_EQ(back.ElementCount(), 1);
+}
+
+TEST(SchemeFile, HandLaidFileOfEveryCodeReadsAndWritesBackIdentically) {
+    const HandMade file;
+    Scheme s;
+    ReadSchemeBytes(s, file.bytes);
+    ASSERT_EQ(modelProblem(s), "");
+    ASSERT_EQ(s.ElementCount(), 127);
+    EXPECT_EQ(s.SchemeComment, "hand-made");
+    for (const auto& p : file.placed) {
+        const int size = p.code >= 22 ? 3 : 1;
+        for (int c = p.col; c < p.col + size; ++c)
+            for (int r = p.row; r < p.row + size; ++r) EXPECT_EQ(s.cell(c, r), p.code) << p.code;
+        if (p.code < 17 || p.code > 143) continue;
+        const Element* e = s.ElementAt(p.col, p.row);
+        ASSERT_NE(e, nullptr) << p.code;
+        ASSERT_EQ(e->Code, p.code);
+        if (const auto* link = dynamic_cast<const PolynomialLink*>(e)) {
+            EXPECT_EQ(link->entry.A, (Polynomial{sample(p.code, 0), sample(p.code, 1)}));
+            EXPECT_EQ(link->entry.B, (Polynomial{sample(p.code, 2), sample(p.code, 3), sample(p.code, 4)}));
+        } else if (const auto* signal = dynamic_cast<const PolynomialSignal*>(e)) {
+            ASSERT_EQ(signal->degree(), 2);
+            for (int k = 0; k <= 2; ++k) EXPECT_EQ(signal->param(k + 1), sample(118, k));
+        } else {
+            const auto& order = blockInfo(p.code).fileOrder;
+            for (size_t i = 0; i < e->Params.size(); ++i) {
+                const bool stored = std::find(order.begin(), order.end(), int(i)) != order.end();
+                const Extended want = stored ? sample(p.code, int(i)) : blockInfo(p.code).params[i].defaultValue;
+                if (p.code == 35 && i == 0) continue;  // R follows from the stored scale
+                EXPECT_EQ(e->Params[i].Value, Real48(want)) << p.code << " " << i;
+            }
+        }
+    }
+    EXPECT_EQ(s.ElementAt(51, 51), nullptr);  // the face has no element
+    EXPECT_EQ(SchemeBytes(s), file.bytes);
+}
+
+TEST(SchemeFile, RecordsEndingAtARecordBoundaryLeaveDefaults) {
+    Bytes b{5, 5, 22, 9, 5, 22, 0};
+    for (Extended v : {2, 3, 4}) appendReal(b, v);
+    Bytes noTrailer = b;
+    append(b, {0, 42});
+    for (const Bytes& file : {b, noTrailer}) {
+        Scheme s;
+        ReadSchemeBytes(s, file);
+        ASSERT_EQ(s.ElementCount(), 2);
+        EXPECT_EQ(s.element(1).param(0), 2);
+        EXPECT_EQ(s.element(2).param(0), 1);
+        EXPECT_EQ(s.element(2).param(1), 1);
+    }
+}
+
+TEST(SchemeFile, DamagedFilesRaiseFileErrorAndLeaveTheSchemeAsItWas) {
+    Bytes cutRecord{5, 5, 22, 0};
+    appendReal(cutRecord, 2);
+    append(cutRecord, {1, 2, 3, 0, 42});  // the comment trailer leaves 4 bytes of record 2
+    Bytes commentBeforeData{5, 5, 22, 0};
+    appendReal(commentBeforeData, 1);
+    append(commentBeforeData, {'x', 200, 42});
+    const Bytes damaged[] = {
+        cutRecord,
+        commentBeforeData,
+        {5, 5, 22, 0, 9, 42},  // L = 9 reaches into the triples
+        {42},                  // a triple cut short
+        {5, 5},
+        {7, 0, 42},  // the trailer's L would be the terminator
+    };
+    for (const Bytes& file : damaged) {
+        Scheme s;
+        ASSERT_TRUE(s.PutCell(30, 30, 26));
+        s.SchemeComment = "kept";
+        const Bytes before = SchemeBytes(s);
+        EXPECT_THROW(ReadSchemeBytes(s, file), FileError) << file.size();
+        EXPECT_EQ(SchemeBytes(s), before);
+    }
+}
+
+TEST(SchemeFile, WhatCannotBePlacedIsSkipped) {
+    Bytes b{
+        200, 5, 22,   // column beyond the grid
+        5,   91, 22,  // row beyond the grid
+        6,   6,  150, // code above 144
+        89,  5,  22,  // square reaching past the grid
+        10,  10, 22,  // kept
+        11,  11, 30,  // overlaps the first: replaces it
+        20,  20, 0,   // empty cell
+        0,
+    };
+    append(b, {0, 42});
+    Scheme s;
+    ReadSchemeBytes(s, b);
+    EXPECT_EQ(modelProblem(s), "");
+    ASSERT_EQ(s.ElementCount(), 1);
+    EXPECT_EQ(s.element(1).Code, 30);
+    EXPECT_EQ(s.cell(89, 5), 0);
+
+    // A 256th element is refused.
+    Bytes many;
+    for (int c = 1; c < 89; c += 2)
+        for (int r = 1; r < 13; r += 2) append(many, {c, r, 17});
+    append(many, {0, 0, 42});
+    ReadSchemeBytes(s, many);
+    EXPECT_EQ(s.ElementCount(), 255);
+    EXPECT_EQ(modelProblem(s), "");
+}
+
+TEST(SchemeFile, ColumnZeroCannotBeStoredAndIsLeftOut) {
+    Scheme s;
+    ASSERT_TRUE(s.PutCell(0, 5, 22));
+    ASSERT_TRUE(s.PutCell(0, 20, 5));
+    ASSERT_TRUE(s.PutCell(10, 10, 30));
+    s.element(2).Params[0].Value = 7;
+    Scheme back;
+    ReadSchemeBytes(back, SchemeBytes(s));
+    ASSERT_EQ(back.ElementCount(), 1);
+    EXPECT_EQ(back.element(1).param(0), 7);
+    EXPECT_EQ(back.cell(0, 20), 0);
+}
+
+TEST(SchemeFile, HostileInputNeverBreaksTheModel) {
+    const HandMade file;
+    std::mt19937 random(7);
+    auto below = [&](size_t n) { return std::uniform_int_distribution<size_t>(0, n - 1)(random); };
+    for (int round = 0; round < 2000; ++round) {
+        Bytes b = file.bytes;
+        switch (round % 4) {
+            case 0: b.resize(below(b.size() + 1)); break;
+            case 1:
+                for (int k = 0; k < 1 + int(below(8)); ++k) b[below(b.size())] = static_cast<std::uint8_t>(below(256));
+                break;
+            case 2: b.insert(b.begin() + long(below(b.size())), static_cast<std::uint8_t>(below(256))); break;
+            default:
+                b.resize(below(600));
+                for (auto& x : b) x = static_cast<std::uint8_t>(below(256));
+                break;
+        }
+        Scheme s;
+        ASSERT_TRUE(s.PutCell(40, 80, 22));
+        const Bytes before = SchemeBytes(s);
+        try {
+            ReadSchemeBytes(s, b);
+        } catch (const FileError&) {
+            ASSERT_EQ(SchemeBytes(s), before) << "round " << round;
+            continue;
+        }
+        ASSERT_EQ(modelProblem(s), "") << "round " << round;
+        // Whatever was read, this system writes it so that it reads back the same.
+        const Bytes written = SchemeBytes(s);
+        Scheme again;
+        ReadSchemeBytes(again, written);
+        ASSERT_EQ(SchemeBytes(again), written) << "round " << round;
+
+        Scheme pasted;
+        ASSERT_TRUE(pasted.PutCell(3, 3, 25));
+        ReadBlockBytes(pasted, int(below(91)), int(below(91)), b);
+        ASSERT_EQ(modelProblem(pasted), "") << "block round " << round;
+    }
+}
+
+TEST(SchemeFile, LabelsFileHas255LinesAndOnlyExistsWithLabels) {
+    TempDir dir;
+    const fs::path shm = dir.path / "a.shm", sdf = LabelsFileFor(shm);
+    EXPECT_EQ(sdf.filename(), "a.sdf");
+    Scheme s;
+    s.Labels[2] = "two";
+    s.Labels[255] = "last";
+    SaveScheme(s, shm, sdf);
+    const Bytes text = read(sdf);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 255);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 255);
+    EXPECT_EQ(std::string(text.begin(), text.begin() + 7), "\r\ntwo\r\n");
+
+    Scheme back;
+    back.Labels[1] = "stale";
+    LoadScheme(back, shm, sdf);
+    EXPECT_EQ(back.Labels, s.Labels);
+
+    // A short labels file reads its missing lines as empty; LF alone ends a line too.
+    write(sdf, "one\nzwei\r\n");
+    LoadScheme(back, shm, sdf);
+    EXPECT_EQ(back.Labels[1], "one");
+    EXPECT_EQ(back.Labels[2], "zwei");
+    EXPECT_EQ(back.Labels[255], "");
+
+    // No labels: the file is deleted, and loading without it leaves the labels alone.
+    s.ClearLabels();
+    SaveScheme(s, shm, sdf);
+    EXPECT_FALSE(fs::exists(sdf));
+    back.Labels[3] = "mine";
+    LoadScheme(back, shm, sdf);
+    EXPECT_EQ(back.Labels[3], "mine");
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"a.shm"}));
+}
+
+TEST(SchemeFile, AFailedSaveKeepsThePreviousFiles) {
+    TempDir dir;
+    const fs::path shm = dir.path / "b.shm", sdf = dir.path / "b.sdf";
+    write(shm, "previous");
+    fs::create_directories(sdf / "occupied");  // the labels file cannot be replaced
+    Scheme s;
+    ASSERT_TRUE(s.PutCell(4, 4, 22));
+    for (const char* label : {"", "x"}) {  // deleting and replacing the labels file fail
+        s.Labels[1] = label;
+        EXPECT_THROW(SaveScheme(s, shm, sdf), FileError);
+        const Bytes kept = read(shm);
+        EXPECT_EQ(std::string(kept.begin(), kept.end()), "previous");
+        EXPECT_EQ(dir.names(), (std::vector<std::string>{"b.sdf", "b.shm"}));
+    }
+    EXPECT_THROW(SaveScheme(s, dir.path / "missing" / "c.shm", dir.path / "missing" / "c.sdf"), FileError);
+}
+
+TEST(SchemeFile, LoadingAMissingOrForeignFileFails) {
+    TempDir dir;
+    Scheme s;
+    ASSERT_TRUE(s.PutCell(4, 4, 22));
+    EXPECT_THROW(LoadScheme(s, dir.path / "none.shm", dir.path / "none.sdf"), FileError);
+    EXPECT_THROW(LoadScheme(s, dir.path, dir.path / "x.sdf"), FileError);
+    write(dir.path / "bad.shm", std::string("\x05\x05\x16\x00\x01", 5));
+    try {
+        LoadScheme(s, dir.path / "bad.shm", dir.path / "bad.sdf");
+        FAIL() << "a record cut short must not load";
+    } catch (const FileError& e) {
+        EXPECT_NE(std::string(e.what()).find("bad.shm"), std::string::npos);
+    }
+    EXPECT_EQ(s.ElementCount(), 1);
+}
+
+TEST(SchemeFile, BlockFilesCoverTheWholeRectangle) {
+    TempDir dir;
+    const fs::path blk = dir.path / "block.tmp";
+    Scheme s;
+    velmar::testing::SchemeBuilder b(s);
+    Element& source = b.block(33, 10, 10);
+    source.Params[0].Value = 5;
+    b.wire({{13, 11}, {14, 11}});
+    EXPECT_FALSE(WriteBlock(s, 10, 10, 9, 12, blk));
+    EXPECT_FALSE(fs::exists(blk));
+    ASSERT_TRUE(WriteBlock(s, 10, 10, 14, 13, blk));  // 5 x 4 cells
+    const Bytes bytes = read(blk);
+    EXPECT_EQ(bytes[20 * 3], 0);  // the terminator after 20 triples
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 6), (Bytes{1, 1, 33, 1, 2, 0}));
+    EXPECT_EQ(bytes.size(), 20 * 3 + 1 + 6u);  // then every element's record
+
+    ReadBlock(s, 40, 20, blk);
+    EXPECT_EQ(modelProblem(s), "");
+    ASSERT_EQ(s.ElementCount(), 2);
+    EXPECT_EQ(s.element(2).Col, 40);
+    EXPECT_EQ(s.element(2).param(0), 1);  // pasted blocks get their defaults
+    EXPECT_EQ(s.cell(43, 21), 5);
+    EXPECT_EQ(s.cell(44, 21), 1);
+    EXPECT_EQ(s.mark.left, 40);
+    EXPECT_EQ(s.mark.right, 44);
+    EXPECT_EQ(s.mark.bottom, 23);
+
+    // The target area is cleared first; what runs past the grid is dropped.
+    ReadBlock(s, 88, 89, blk);
+    EXPECT_EQ(s.cell(88, 89), 0);
+    EXPECT_EQ(s.mark.right, 90);
+    EXPECT_EQ(modelProblem(s), "");
+    ReadBlock(s, 9, 9, blk);  // overlaps the original block: it is replaced
+    EXPECT_EQ(s.ElementAt(9, 9)->Col, 9);
+    EXPECT_EQ(s.cell(12, 12), 0);
+    EXPECT_EQ(modelProblem(s), "");
+}
+
+TEST(DemoScheme, IsAClosedLoopWithRecorderAndAnalysisBlock) {
+    Scheme s;
+    const fs::path shm = fs::path(VELMAR_DATA_DIR) / "Schemes" / "demo.shm";
+    LoadScheme(s, shm, LabelsFileFor(shm));
+    EXPECT_EQ(modelProblem(s), "");
+    std::vector<int> codes;
+    for (const auto& e : s.ElementList()) codes.push_back(e->Code);
+    EXPECT_EQ(codes, (std::vector<int>{33, 18, 25, 22, 27, 62, 60}));
+    const Element& node = s.element(2);
+    EXPECT_EQ(s.cell(node.Col, node.Row + 1), 3);  // the feedback enters from below
+    EXPECT_EQ(s.cell(node.Col - 1, node.Row), 1);
+    EXPECT_FALSE(s.Labels[1].empty());
+    EXPECT_FALSE(s.SchemeComment.empty());
+}

@@ -1,0 +1,93 @@
+#include "simulation/integrator.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace velmar {
+namespace {
+
+// y' = a·y with the solution values at every output point.
+class Exponential : public RightHandSide {
+public:
+    explicit Exponential(Extended a, int abortAfter = -1) : a_(a), abortAfter_(abortAfter) {}
+    bool Rates(const StateVector& y, StateVector& dy) override {
+        for (std::size_t i = 1; i < y.size(); ++i) dy[i] = a_ * y[i];
+        current = y[1];
+        return ++evaluations != abortAfter_;
+    }
+    bool OutputPoint() override {
+        outputs.push_back(current);
+        return true;
+    }
+    int evaluations = 0;
+    Extended current = 0;
+    std::vector<Extended> outputs;
+
+private:
+    Extended a_;
+    int abortAfter_;
+};
+
+StateVector states(int n, Extended value) {
+    StateVector y(static_cast<std::size_t>(n) + 1);
+    for (int i = 1; i <= n; ++i) y[static_cast<std::size_t>(i)] = value;
+    return y;
+}
+
+TEST(Integrate, FollowsADecayToEveryOutputPoint) {
+    constexpr Extended kEps = 1e-4L;
+    // The local error test keeps the relative error per step near eps; over ten output
+    // intervals of a decay the global error stays within a few eps.
+    constexpr Extended kGlobalTolerance = 5 * kEps;
+    Exponential f(-1);
+    StateVector y = states(1, 1);
+    ASSERT_EQ(Integrate(y, kEps, 0.1L * 1.5e-5L, 0.1L, 0.1L, 1, 0, f), kRunOk);
+    ASSERT_EQ(f.outputs.size(), 11u);
+    for (std::size_t k = 0; k < f.outputs.size(); ++k)
+        EXPECT_NEAR(f.outputs[k], std::exp(-0.1L * k), kGlobalTolerance * std::exp(-0.1L * k)) << k;
+}
+
+TEST(Integrate, RefusesBadParameters) {
+    struct Case {
+        const char* what;
+        int states;
+        Extended hmin, h0, hout, tend;
+    };
+    for (const Case& c : {Case{"no time", 1, 1e-6L, 0.1L, 0.1L, 0}, Case{"output beyond the end", 1, 1e-6L, 0.1L, 2, 1},
+                          Case{"hmin above h0", 1, 0.2L, 0.1L, 0.1L, 1}, Case{"no state", 0, 1e-6L, 0.1L, 0.1L, 1},
+                          Case{"51 states", 51, 1e-6L, 0.1L, 0.1L, 1}}) {
+        Exponential f(-1);
+        StateVector y = states(c.states, 1);
+        EXPECT_EQ(Integrate(y, 0.01L, c.hmin, c.h0, c.hout, c.tend, 0, f), kBadParameters) << c.what;
+        EXPECT_EQ(f.evaluations, 0) << c.what;
+    }
+    Exponential f(-1);
+    StateVector y = states(50, 1);
+    EXPECT_EQ(Integrate(y, 0.01L, 1e-6L, 0.1L, 0.1L, 1, 0, f), kRunOk);
+}
+
+TEST(Integrate, ReportsGrowthBeyond1e15) {
+    Exponential f(10);
+    StateVector y = states(1, 1);
+    EXPECT_EQ(Integrate(y, 0.01L, 1e-6L, 0.1L, 0.1L, 10, 0, f), kUnstable);
+    EXPECT_GT(std::fabs(y[1]), 1e15L);
+    EXPECT_LT(std::fabs(y[1]), 1e20L);  // stopped right after crossing
+}
+
+TEST(Integrate, ReportsLostPrecisionWhenItCannotHalve) {
+    Exponential f(-1);
+    StateVector y = states(1, 1);
+    // hmin = h0: a step that fails the test cannot be halved, its error accumulates.
+    EXPECT_EQ(Integrate(y, 1e-12L, 0.1L, 0.1L, 0.1L, 1, 0, f), kPrecisionLost);
+}
+
+TEST(Integrate, AbortsWhenTheSystemSaysSo) {
+    Exponential f(-1, 7);
+    StateVector y = states(1, 1);
+    EXPECT_EQ(Integrate(y, 0.01L, 1e-6L, 0.1L, 0.1L, 1, 0, f), kUserAbort);
+    EXPECT_EQ(f.evaluations, 7);
+}
+
+}  // namespace
+}  // namespace velmar

@@ -1,0 +1,19 @@
+// Any text read as a labels file gives labels that are written and read back alike.
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "check.h"
+#include "model/scheme_file.h"
+
+using namespace velmar;
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    Scheme scheme;
+    ReadLabelsText(scheme, {reinterpret_cast<const char*>(data), size});
+    const std::string text = LabelsText(scheme);
+    Scheme again;
+    ReadLabelsText(again, text);
+    fuzz::require(LabelsText(again) == text, "written labels read back differently");
+    return 0;
+}
