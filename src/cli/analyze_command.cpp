@@ -1,17 +1,156 @@
+// tf SCHEME --block N [--answer LABEL=VALUE]...
+// analyze SCHEME --block N --method M [--answer LABEL=VALUE]... [--csv OUT]
+//
+// Both compile the scheme and run the Solve operation of analysis block N as the Run
+// regime would (its dialogs answered by label); analyze then runs method M, a chooser code or the name of
+// an item without one. Everything the core says is printed as it happens.
+#include <algorithm>
 #include <iostream>
+#include <optional>
+#include <string>
 
+#include "analysis/dispatcher.h"
+#include "analysis/method_lists.h"
+#include "blocks/analysis_block.h"
 #include "commands.h"
+#include "curve_csv.h"
+#include "errors.h"
+#include "model/compile.h"
+#include "model/scheme_file.h"
+#include "numtext.h"
+#include "scripted_host.h"
+#include "workbench.h"
 
 namespace velmar::cli {
 
-int tf(const Args&) {
-    std::cerr << "velmar-cli tf: not available yet\n";
+namespace {
+
+struct Options {
+    std::string scheme;
+    int block = 0;
+    std::string method;
+    std::string csv;
+    std::vector<std::string> answers;
+};
+
+// The names of the items that have no chooser code; harmonic and popov are menu
+// commands rather than list items.
+constexpr std::pair<const char*, int> kMethodNames[] = {
+    {"routh", kCodeRouth},           {"mikhailov", kCodeMikhailov}, {"nyquist", kCodeNyquist},
+    {"ddecomp", kCodeDDecomposition}, {"harmonic", -kCommandHarmonic}, {"popov", -kCommandPopov},
+};
+
+// A code of an item of the chooser's lists; a menu command as its negative; nothing
+// for an unknown method.
+std::optional<int> methodCode(const std::string& text) {
+    for (const auto& [name, code] : kMethodNames)
+        if (text == name) return code;
+    const auto number = parseNumber(text);
+    if (number && *number == static_cast<int>(*number) && !CaptionOfCode(static_cast<int>(*number)).empty())
+        return static_cast<int>(*number);
+    return std::nullopt;
+}
+
+std::optional<Options> parse(const Args& args, bool withMethod) {
+    Options o;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (a == "--block" && hasValue) {
+            const auto n = parseNumber(args[++i]);
+            if (!n || *n != static_cast<int>(*n) || *n < 1) return std::nullopt;
+            o.block = static_cast<int>(*n);
+        } else if (a == "--answer" && hasValue) {
+            o.answers.push_back(args[++i]);
+        } else if (withMethod && a == "--method" && hasValue) {
+            o.method = args[++i];
+        } else if (withMethod && a == "--csv" && hasValue) {
+            o.csv = args[++i];
+        } else if (o.scheme.empty() && a.rfind("--", 0) != 0) {
+            o.scheme = a;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (o.scheme.empty() || o.block == 0 || (withMethod && o.method.empty())) return std::nullopt;
+    return o;
+}
+
+int usage(const char* command) {
+    std::cerr << (std::string(command) == "tf"
+                      ? "usage: velmar-cli tf SCHEME --block N [--answer LABEL=VALUE]...\n"
+                      : "usage: velmar-cli analyze SCHEME --block N --method M [--answer LABEL=VALUE]... "
+                        "[--csv OUT]\n"
+                        "  M: 51..56, 41..45, 60, 82, 101, 102, 103..108, 311, 331, 341, 1979..1981,\n"
+                        "     or routh, mikhailov, nyquist, ddecomp, harmonic, popov\n");
     return 2;
 }
 
-int analyze(const Args&) {
-    std::cerr << "velmar-cli analyze: not available yet\n";
-    return 2;
+// Loads the scheme, solves block N and, with a method, runs it. Exit code as for run.
+int solve(const char* command, const Options& o, std::optional<int> method) {
+    ScriptedHost host;
+    host.echo = [](const std::string& line) { std::cout << line << '\n'; };
+    for (const std::string& a : o.answers)
+        if (!host.addAnswer(a)) {
+            std::cerr << "velmar-cli " << command << ": an answer must read LABEL=VALUE: " << a << "\n";
+            return 2;
+        }
+    Workbench wb(host);
+    try {
+        LoadScheme(wb.scheme, o.scheme, LabelsFileFor(o.scheme));
+    } catch (const FileError& e) {
+        std::cerr << "velmar-cli " << command << ": " << e.what() << "\n";
+        return 2;
+    }
+    if (o.block > wb.scheme.ElementCount() || wb.scheme.element(o.block).TypeCode() != 60) {
+        std::cerr << "velmar-cli " << command << ": element " << o.block << " is not an analysis block\n";
+        return 2;
+    }
+    auto& block = dynamic_cast<AnalysisBlock&>(wb.scheme.element(o.block));
+    if (!CompileScheme(wb)) return 1;  // the wiring faults have been reported
+    const bool menuCommand = method && *method < 0;
+    wb.analysis.methodGroup = method && !menuCommand ? std::string(GroupForCode(*method)) : "character";
+    if (method && !menuCommand) host.methodCodes = {*method};
+    try {
+        wb.analysis.lastBlock = o.block;
+        block.EditParameters(wb);
+        if (menuCommand) AnalysisMenuCommand(wb, -*method);
+    } catch (const std::runtime_error& e) {  // MathError and FileError end the command
+        host.message(Box::Error, e.what());
+    }
+    if (!o.csv.empty()) {
+        std::vector<CsvCurve> curves;
+        for (const auto& g : host.graphs)
+            for (const auto& c : g.curves) curves.push_back({o.block, c.slot, c.x, c.y});
+        std::string error;
+        if (!writeCurvesCsv(o.csv, curves, error)) {
+            std::cerr << "velmar-cli " << command << ": " << error << "\n";
+            return 2;
+        }
+    }
+    const bool solved = std::any_of(host.lines.begin(), host.lines.end(),
+                                    [](const std::string& l) { return l.rfind("tf: ", 0) == 0; });
+    if (!solved) std::cerr << "velmar-cli " << command << ": block " << o.block << " was not solved\n";
+    return solved && host.messagesOf(Box::Error).empty() ? 0 : 1;
+}
+
+}  // namespace
+
+int tf(const Args& args) {
+    const auto o = parse(args, false);
+    if (!o) return usage("tf");
+    return solve("tf", *o, std::nullopt);
+}
+
+int analyze(const Args& args) {
+    const auto o = parse(args, true);
+    if (!o) return usage("analyze");
+    const auto method = methodCode(o->method);
+    if (!method) {
+        std::cerr << "velmar-cli analyze: unknown method " << o->method << "\n";
+        return usage("analyze");
+    }
+    return solve("analyze", *o, method);
 }
 
 }  // namespace velmar::cli

@@ -79,6 +79,11 @@ Real48 Real48::fromBytes(const std::uint8_t* bytes) {
     return r;
 }
 
+Extended quotient(Extended a, Extended b) {
+    if (b == 0) throw MathError("Floating point division by zero");
+    return a / b;
+}
+
 const char* floatingFaultText() {
     if (std::fetestexcept(FE_DIVBYZERO)) return "Floating point division by zero";
     if (std::fetestexcept(FE_INVALID)) return "Invalid floating point operation";

@@ -59,4 +59,8 @@ void clearFloatingFaults();
 // computed value is handed on without being stored (comparisons, outputs of a method).
 Extended checkFinite(Extended x);
 
+// a / b; a zero divisor raises MathError with the division-by-zero text (where a
+// formula divides by a parameter that may be 0, so the fault is named for what it is).
+Extended quotient(Extended a, Extended b);
+
 }  // namespace velmar

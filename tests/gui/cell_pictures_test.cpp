@@ -14,6 +14,7 @@
 #include "editor/cell_pictures.h"
 #include "editor/colours.h"
 #include "editor/face_layouts.h"
+#include "editor/face_painter.h"
 
 using namespace velmar;
 using namespace velmar::gui;
@@ -161,6 +162,19 @@ private slots:
                 QVERIFY2(anchor < static_cast<int>(places.size()) && anchor != static_cast<int>(i),
                          qPrintable(QString::number(code)));
             }
+        }
+    }
+
+    // Every face text is placed, and clear of the frame.
+    void faceTextsStayInsideTheFrame() {
+        const QRect inside(1, 1, kBlockPictureWidth - 2, kBlockPictureHeight - 2);
+        for (int code = kFirstBlockCode; code <= kLastCode; ++code) {
+            const std::vector<QRect> bounds = faceTextBounds(code);
+            QCOMPARE(bounds.size(), blockInfo(code).faces.size());
+            for (const QRect& rect : bounds)
+                QVERIFY2(!rect.isEmpty() && inside.contains(rect),
+                         qPrintable(QStringLiteral("code %1: %2,%3 %4x%5").arg(code).arg(rect.x()).arg(rect.y())
+                                        .arg(rect.width()).arg(rect.height())));
         }
     }
 

@@ -3,6 +3,7 @@
 // optimisation settings.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "../real48.h"
@@ -22,6 +23,9 @@ struct AnalysisState {
     Criterion criterion = Criterion::IntegralE2;
     // The frequency range of the characteristics, kept between uses.
     Real48 wBegin = 0.0L, wEnd = 5.0L, wStep = 0.01L;
+    // Where the coefficient file and the root lists are written; empty: the current
+    // folder.
+    std::filesystem::path workingFolder;
 };
 
 }  // namespace velmar

@@ -1,7 +1,7 @@
 #include "polynomial.h"
 
 #include <algorithm>
-#include <cassert>
+#include <stdexcept>
 #include <string>
 
 #include "../errors.h"
@@ -24,12 +24,16 @@ Polynomial::Polynomial(std::initializer_list<Extended> coefficients) {
 }
 
 Extended Polynomial::Coefficient(int i) const {
-    assert(i >= 0 && i < static_cast<int>(c_.size()));
+    if (i < 0 || i >= static_cast<int>(c_.size()))
+        throw std::out_of_range("Polynomial coefficient " + std::to_string(i) + " beyond order " +
+                                std::to_string(order()));
     return c_[static_cast<size_t>(i)];
 }
 
 void Polynomial::set(int i, Extended value) {
-    assert(i >= 0 && i < static_cast<int>(c_.size()));
+    if (i < 0 || i >= static_cast<int>(c_.size()))
+        throw std::out_of_range("Polynomial coefficient " + std::to_string(i) + " beyond order " +
+                                std::to_string(order()));
     c_[static_cast<size_t>(i)] = value;
 }
 
@@ -67,7 +71,24 @@ void Polynomial::Multiply(const Polynomial& other) {
     Trim();
 }
 
-void Polynomial::MultiplyAdd(const Polynomial& x, const Polynomial& y) { Add(x * y); }
+void Polynomial::MultiplyAdd(const Polynomial& x, const Polynomial& y) {
+    if (x.c_.empty() || y.c_.empty()) return;
+    const int productOrder = x.order() + y.order();
+    checkOrder(productOrder);
+    const int resultOrder = std::max(productOrder, order());
+    std::vector<Real48> sum(static_cast<size_t>(resultOrder) + 1);
+    for (int k = 0; k <= resultOrder; ++k) {
+        Extended s = k < static_cast<int>(c_.size()) ? c_[k].get() : 0;
+        if (k <= productOrder) {
+            const int lo = std::max(0, k - y.order());
+            const int hi = std::min(k, x.order());
+            for (int i = lo; i <= hi; ++i) s += x.c_[i].get() * y.c_[k - i].get();
+        }
+        sum[k] = s;
+    }
+    c_ = std::move(sum);
+    Trim();
+}
 
 void Polynomial::Reverse() { std::reverse(c_.begin(), c_.end()); }
 
@@ -132,6 +153,23 @@ void Polynomial::SplitAtJw(Polynomial& P, Polynomial& Q) const {
         else
             Q.c_[i] = v;
     }
+}
+
+FrequencySplit::FrequencySplit(const TransferFunction& w) {
+    Polynomial PA, QA, PB, QB;
+    w.A.SplitAtJw(PA, QA);
+    w.B.SplitAtJw(PB, QB);
+    // ImNum = PB QA - PA QB
+    ImNum.MultiplyAdd(PB, QA);
+    Polynomial PAneg = PA;
+    PAneg.Negate();
+    ImNum.MultiplyAdd(PAneg, QB);
+    // ReNum = PB PA + QB QA
+    ReNum.MultiplyAdd(PB, PA);
+    ReNum.MultiplyAdd(QB, QA);
+    // Den = PB^2 + QB^2
+    Den.MultiplyAdd(PB, PB);
+    Den.MultiplyAdd(QB, QB);
 }
 
 Polynomial operator*(const Polynomial& a, const Polynomial& b) {

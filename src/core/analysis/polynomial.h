@@ -26,7 +26,8 @@ public:
     bool empty() const { return c_.empty(); }
     int order() const { return c_.empty() ? 0 : static_cast<int>(c_.size()) - 1; }
 
-    // Coefficient i, i from 0 to order(); an index above the order is a programming fault.
+    // Coefficient i, i from 0 to order(); an index above the order is a programming
+    // fault and throws std::out_of_range.
     Extended Coefficient(int i) const;
     Extended operator[](int i) const { return Coefficient(i); }
     void set(int i, Extended value);  // i from 0 to order()
@@ -37,7 +38,9 @@ public:
     void Negate();
     void Add(const Polynomial& other);       // takes the larger order, then Trim
     void Multiply(const Polynomial& other);  // order = sum of orders, then Trim
-    void MultiplyAdd(const Polynomial& x, const Polynomial& y);  // self += x * y
+    // self += x * y, summed in Extended and stored once; the order is the larger of
+    // self's and order(x) + order(y), then Trim.
+    void MultiplyAdd(const Polynomial& x, const Polynomial& y);
     void Reverse();                          // coefficient i becomes coefficient order - i
     void Trim();                             // drop exactly-zero leading coefficients
     Extended Evaluate(Extended x) const;     // Horner, from the highest coefficient down
@@ -64,6 +67,18 @@ Polynomial operator+(const Polynomial& a, const Polynomial& b);
 struct TransferFunction {
     Polynomial A;
     Polynomial B;
+};
+
+// W(jw) as three real polynomials in w, built once when a frequency method starts:
+//   A(jw) = PA + j QA,  B(jw) = PB + j QB       (SplitAtJw)
+//   ImNum = PB QA - PA QB,  ReNum = PB PA + QB QA,  Den = PB^2 + QB^2 = |B(jw)|^2
+// so that Re W(jw) = ReNum / Den and Im W(jw) = ImNum / Den.
+struct FrequencySplit {
+    Polynomial ReNum;
+    Polynomial ImNum;
+    Polynomial Den;
+
+    explicit FrequencySplit(const TransferFunction& w);
 };
 
 }  // namespace velmar

@@ -1,7 +1,17 @@
+#include "analysis_block.h"
+
+#include "../analysis/dispatcher.h"
 #include "families.h"
 
 namespace velmar {
 
-std::unique_ptr<Element> createAnalysis(std::uint8_t code) { return std::make_unique<Element>(code); }
+AnalysisBlock::AnalysisBlock(std::uint8_t code) : Element(code) {
+    hand.reset(1.0L);
+    W = {hand.A, hand.B};
+}
+
+void AnalysisBlock::EditParameters(Workbench& wb) { SolveOperation(wb, *this); }
+
+std::unique_ptr<Element> createAnalysis(std::uint8_t code) { return std::make_unique<AnalysisBlock>(code); }
 
 }  // namespace velmar

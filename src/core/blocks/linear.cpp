@@ -1,37 +1,193 @@
 #include "linear.h"
 
+#include <array>
+#include <stdexcept>
+#include <string>
+
 #include "../workbench.h"
+#include "delays.h"
 #include "families.h"
+#include "filters.h"
 
 namespace velmar {
 
-void PolynomialLink::SetDefaults() {
-    Element::SetDefaults();
-    entry.reset(1.0L);
+// --- the canonical form shared by the links -----------------------------------------
+
+void TransferLink::InitRun(Workbench& wb) {
+    Output = initialOutput();
+    clearWorkingFields(wb);
+    if (wb.settings.VariableStep && Denominator().order() > 0) form_.prepare(Numerator(), Denominator());
 }
 
-void PolynomialLink::EditParameters(Workbench& wb) {
-    GridEdit& pending = wb.gridEdit;
-    if (pending.index != 0) {
-        entry.setListed(pending.index, pending.value);
-        pending.index = 0;
+void TransferLink::LoadState(int k, const StateVector& y, Workbench&) {
+    Output = form_.output(k, y, Input() ? Input()->Output.get() : 0.0L);
+}
+
+void TransferLink::Derivatives(int k, const StateVector& y, StateVector& dy, Workbench&) {
+    if (Input()) {
+        form_.rates(k, y, Input()->Output, dy);
         return;
     }
-    entry.edit(wb.ui());
+    for (int i = 0; i < form_.order(); ++i) dy[static_cast<size_t>(k + i)] = 0.0L;
 }
 
-void BandFilter::EditParameters(Workbench& wb) {
-    if (editCatalogueParameters(wb) && param(1) >= param(2))
-        wb.ui().message(Box::Error, "Error in input data");
+// --- first-order links -----------------------------------------------------------------
+
+namespace {
+
+// One step of a first-order link: u the input now, du = u - PrevInput, y the output
+// before the step, h the step.
+struct LinkStep {
+    Extended u, du, y, h;
+};
+
+}  // namespace
+
+struct FirstOrderLink::Row {
+    std::uint8_t code;
+    int initialValue;  // the "H y" parameter, or -1: the output starts at 0
+    Polynomial (*numerator)(const Element&);
+    Polynomial (*denominator)(const Element&);
+    Extended (*advance)(const Element&, const LinkStep&);
+};
+
+namespace {
+
+// W(s), and y' from the backward-Euler rule, by parameter position (catalogue rows).
+const std::array<FirstOrderLink::Row, 7> kFirstOrderRows = {{
+    {22, 2,  // K / (T s + 1)
+     [](const Element& e) { return Polynomial{e.param(0)}; },
+     [](const Element& e) { return Polynomial{1, e.param(1)}; },
+     [](const Element& e, const LinkStep& s) {
+         const Extended K = e.param(0), T = e.param(1);
+         return (K * s.u + (T / s.h) * s.y) / (T / s.h + 1);
+     }},
+    {23, 2,  // K s / (T s + 1)
+     [](const Element& e) { return Polynomial{0, e.param(0)}; },
+     [](const Element& e) { return Polynomial{1, e.param(1)}; },
+     [](const Element& e, const LinkStep& s) {
+         const Extended K = e.param(0), T = e.param(1);
+         return (K * s.du / s.h + (T / s.h) * s.y) / (T / s.h + 1);
+     }},
+    {24, 2,  // (Ta s + 1) / (Tb s + 1)
+     [](const Element& e) { return Polynomial{1, e.param(0)}; },
+     [](const Element& e) { return Polynomial{1, e.param(1)}; },
+     [](const Element& e, const LinkStep& s) {
+         const Extended Ta = e.param(0), Tb = e.param(1);
+         return (Ta * s.du + s.h * s.u + Tb * s.y) / (s.h + Tb);
+     }},
+    {25, 1,  // (T s + 1) / s
+     [](const Element& e) { return Polynomial{1, e.param(0)}; },
+     [](const Element&) { return Polynomial{0, 1}; },
+     [](const Element& e, const LinkStep& s) { return s.y + e.param(0) * s.du + s.h * s.u; }},
+    {27, 1,  // K / s
+     [](const Element& e) { return Polynomial{e.param(0)}; },
+     [](const Element&) { return Polynomial{0, 1}; },
+     [](const Element& e, const LinkStep& s) { return s.y + e.param(0) * s.u * s.h; }},
+    {29, -1,  // s
+     [](const Element&) { return Polynomial{0, 1}; },
+     [](const Element&) { return Polynomial{1}; },
+     [](const Element&, const LinkStep& s) { return s.du / s.h; }},
+    {30, -1,  // K
+     [](const Element& e) { return Polynomial{e.param(0)}; },
+     [](const Element&) { return Polynomial{1}; },
+     [](const Element& e, const LinkStep& s) { return e.param(0) * s.u; }},
+}};
+
+const FirstOrderLink::Row& firstOrderRow(std::uint8_t code) {
+    for (const FirstOrderLink::Row& r : kFirstOrderRows)
+        if (r.code == code) return r;
+    throw std::logic_error("no first-order link of code " + std::to_string(code));
 }
+
+}  // namespace
+
+FirstOrderLink::FirstOrderLink(std::uint8_t code) : TransferLink(code), row_(&firstOrderRow(code)) {}
+
+Extended FirstOrderLink::initialOutput() const {
+    const int i = row().initialValue;
+    return i < 0 ? 0.0L : param(i);
+}
+
+Polynomial FirstOrderLink::Numerator() const { return row().numerator(*this); }
+Polynomial FirstOrderLink::Denominator() const { return row().denominator(*this); }
+
+void FirstOrderLink::Advance(Workbench& wb) {
+    const Element* in = Input();
+    if (!in) return;
+    const Extended u = in->Output;
+    Output = row().advance(*this, {u, u - PrevInput, Output, wb.run.h});
+    PrevInput = u;
+}
+
+// --- second-order links ------------------------------------------------------------------
+
+namespace {
+
+// y' for 26 and 139 from u, y, the output two steps back, h and HSquared.
+Extended oscillatoryStep(Extended k, Extended a, Extended b, Extended u, Extended y,
+                         Extended y2, Extended h, Extended hh) {
+    return (k * u + (b / h) * y - (a / hh) * (y2 - 2 * y)) / (a / hh + b / h + 1);
+}
+
+Extended lowPassIIStep(Extended k, Extended Wo, Extended u, Extended y, Extended y2, Extended h,
+                       Extended hh) {
+    const Extended twoOverWo = quotient(2, Wo), oneOverWo2 = quotient(1, Wo * Wo);
+    return (k * u + twoOverWo * y / h - oneOverWo2 * (y2 - 2 * y) / hh) /
+           (oneOverWo2 / hh + twoOverWo / h + 1);
+}
+
+}  // namespace
+
+void SecondOrderLink::clearWorkingFields(Workbench& wb) {
+    HSquared = wb.run.h * wb.run.h;
+    PrevOutput1 = 0;
+    PrevOutput2 = 0;
+}
+
+Polynomial SecondOrderLink::Numerator() const { return Polynomial{param(0)}; }
+
+Polynomial SecondOrderLink::Denominator() const {
+    if (Code == 26) return Polynomial{1, param(2), param(1)};  // a s^2 + b s + 1
+    const Extended Wo = param(1);
+    return Polynomial{1, quotient(2, Wo), quotient(1, Wo * Wo)};
+}
+
+void SecondOrderLink::Advance(Workbench& wb) {
+    const Element* in = Input();
+    if (!in) return;
+    const Extended u = in->Output, h = wb.run.h;
+    Output = Code == 26 ? oscillatoryStep(param(0), param(1), param(2), u, Output, PrevOutput2, h, HSquared)
+                        : lowPassIIStep(param(0), param(1), u, Output, PrevOutput2, h, HSquared);
+    PrevOutput2 = PrevOutput1;
+    PrevOutput1 = Output;
+}
+
+// --- the family's factory ----------------------------------------------------------------
 
 std::unique_ptr<Element> createLinear(std::uint8_t code) {
     switch (code) {
+        case 26:
+        case 139: return std::make_unique<SecondOrderLink>(code);
         case 28:
         case 46: return std::make_unique<PolynomialLink>(code);
+        case 31: return std::make_unique<TransportDelay>(code);
+        case 50:
+        case 51: return std::make_unique<ControlledIntegrator>(code);
+        case 64: return std::make_unique<ControlledDelay>(code);
+        case 138:
+        case 140:
+        case 141: return std::make_unique<StageFilter>(code);
         case 142:
         case 143: return std::make_unique<BandFilter>(code);
-        default: return std::make_unique<Element>(code);
+        case 22:
+        case 23:
+        case 24:
+        case 25:
+        case 27:
+        case 29:
+        case 30: return std::make_unique<FirstOrderLink>(code);
+        default: return nullptr;
     }
 }
 

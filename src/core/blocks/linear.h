@@ -1,18 +1,99 @@
-// Linear dynamic links: the element types with a transfer function.
+// Linear dynamic links: the element types with a transfer function W(s) = A(s) / B(s).
+//
+// A constant-step run advances each link by its backward-Euler difference equation
+// (derivatives replaced by backward differences over one step h, the input taken at
+// the current time point). A variable-step run integrates the observable canonical
+// form of W(s) (state_form.h): the link's states are as many as the degree of its
+// Denominator, which is how the driver sizes the state vector.
+//
+// Without a connected input a link keeps its output: Advance returns at once, and in a
+// variable-step run the states stand still.
 #pragma once
 
 #include "../model/element.h"
 #include "polynomial_entry.h"
+#include "state_form.h"
 
 namespace velmar {
 
-// The user polynomial link (28) and its twin, the correction link (46), which is the
-// same type and reports 28.
-class PolynomialLink : public Element {
+// The common part of the links integrated through their canonical form.
+class TransferLink : public Element {
 public:
     using Element::Element;
+    // Output := the link's initial value, working fields cleared, and before a
+    // variable-step run the canonical form of Numerator / Denominator prepared.
+    void InitRun(Workbench& wb) override;
+    void LoadState(int k, const StateVector& y, Workbench& wb) override;
+    void Derivatives(int k, const StateVector& y, StateVector& dy, Workbench& wb) override;
+
+protected:
+    virtual Extended initialOutput() const { return 0; }
+    virtual void clearWorkingFields(Workbench& wb) = 0;
+
+private:
+    StateForm form_;
+};
+
+// The first-order links and the two static ones: aperiodic (22), real differentiating
+// (23), integro-differentiating (24), PI regulator (25), integrating (27), ideal
+// differentiating (29), amplifier (30). Their formulas are rows of one table.
+class FirstOrderLink : public TransferLink {
+public:
+    explicit FirstOrderLink(std::uint8_t code);
+    void Advance(Workbench& wb) override;
+    Polynomial Numerator() const override;
+    Polynomial Denominator() const override;
+
+    struct Row;
+
+protected:
+    Extended initialOutput() const override;
+    void clearWorkingFields(Workbench&) override { PrevInput = 0; }
+
+private:
+    const Row& row() const { return *row_; }
+    const Row* row_;
+    Real48 PrevInput;  // the input of the previous step
+};
+
+// The second-order links advanced with the last two outputs: oscillatory (26) and the
+// second-order low-pass filter (139).
+class SecondOrderLink : public TransferLink {
+public:
+    using TransferLink::TransferLink;
+    void Advance(Workbench& wb) override;
+    Polynomial Numerator() const override;
+    Polynomial Denominator() const override;
+
+protected:
+    void clearWorkingFields(Workbench& wb) override;
+
+private:
+    Real48 HSquared;  // h * h, rounded as stored
+    Real48 PrevOutput1, PrevOutput2;
+};
+
+// The user polynomial link (28) and its twin, the correction link (46), which is the
+// same type and reports 28.
+//
+// Constant step: InitRun turns A(s) and B(s) into difference-equation coefficients by
+// the backward-difference substitution s = (1 - z^-1) / h: p_i s^i contributes
+// p_i C(i, j) (-1)^j / h^i to the coefficient of z^-j. Advance then computes
+//   y' = (sum_j alpha_j u[t-j] - sum_(j>=1) beta_j y[t-j]) / beta_0
+// from the last m + 1 inputs (the current one first) and the last n outputs.
+// Variable step (n >= 1): the canonical form of A / B.
+//
+// Initial values: the output and its history start at H.y.0 of B, the input history at
+// H.y.0 of A (the link starts at rest at those values); in a variable-step run every
+// state starts at H.y.0 of B, as the driver sets the states of all links from their
+// initial outputs. The higher H.y. rows are kept for the dialog only (the scheme file
+// holds no initial values at all).
+class PolynomialLink : public TransferLink {
+public:
+    using TransferLink::TransferLink;
     void EditParameters(Workbench& wb) override;
     void SetDefaults() override;
+    void Advance(Workbench& wb) override;
     Polynomial Numerator() const override { return entry.A; }
     Polynomial Denominator() const override { return entry.B; }
     void WriteParameters(ByteWriter& out) const override { entry.write(out); }
@@ -21,13 +102,51 @@ public:
     std::uint8_t TypeCode() const override { return 28; }
 
     PolynomialEntry entry;
+
+protected:
+    Extended initialOutput() const override { return entry.initialB[0]; }
+    void clearWorkingFields(Workbench& wb) override;
+
+private:
+    std::vector<Real48> alpha_, beta_;      // difference-equation coefficients
+    std::vector<Real48> inputs_, outputs_;  // u[t-1..t-m], y[t-1..t-n], newest first
 };
 
-// Band-pass (142) and band-stop (143) filters: their dialog insists on W1 < W2.
-class BandFilter : public Element {
+// Controlled integrators (50: holds while the control input is 0; 51: holds while it
+// is not 0). An input fed by an additional-input selector (54..59) is the control; every
+// other input is integrated: accumulator = Held + h K u for each in input order. While
+// the hold condition stands the output is Held, cleared to 0 first when Memory is 0;
+// otherwise the output is the accumulator and Held takes it. Without a control input
+// the integrator never holds.
+//
+// Both start from H y (Held = H y), so the initial value is seen by the first step.
+//
+// Variable step: one state integrating K u while not held (its rate is 0 while held).
+// The output is the state less an offset; holding with Memory 0 shows 0 and moves the
+// offset to the state, so integration restarts from 0 when the hold ends.
+class ControlledIntegrator : public Element {
 public:
     using Element::Element;
-    void EditParameters(Workbench& wb) override;
+    void Advance(Workbench& wb) override;
+    void InitRun(Workbench& wb) override;
+    void LoadState(int k, const StateVector& y, Workbench& wb) override;
+    void Derivatives(int k, const StateVector& y, StateVector& dy, Workbench& wb) override;
+    Polynomial Numerator() const override { return Polynomial{param(0)}; }
+    Polynomial Denominator() const override { return Polynomial{0, 1}; }
+
+private:
+    struct Feed {
+        bool hasControl = false;
+        Extended control = 0;
+        Extended integrated = 0;  // sum of K u over the ordinary inputs
+        int ordinary = 0;         // how many ordinary inputs are connected
+    };
+    Feed readInputs() const;
+    bool holds(const Feed& in) const;
+
+    Real48 Held;
+    bool holding_ = false;  // the hold condition of the last derivative evaluation
+    Extended offset_ = 0;
 };
 
 }  // namespace velmar

@@ -7,12 +7,43 @@
 #include "../model/value_dialog.h"
 #include "../workbench.h"
 #include "families.h"
+#include "time_functions.h"
+#include "waveforms.h"
 
 namespace velmar {
 
-RandomInput::RandomInput(std::uint8_t code) : Element(code) { reseed(); }
+namespace {
 
-void RandomInput::reseed() { generator_.seed(std::random_device{}()); }
+constexpr Extended kPi = 3.1415926535897932385L;
+
+// Each block owns its generator; these draw from it.
+void reseedGenerator(std::mt19937& g) { g.seed(std::random_device{}()); }
+int drawBelow(std::mt19937& g, int bound) { return std::uniform_int_distribution<int>(0, bound - 1)(g); }
+Extended drawBit(std::mt19937& g) {  // a uniform real in [0, 1) rounded to the nearest integer
+    return std::nearbyint(static_cast<Extended>(std::generate_canonical<double, 53>(g)));
+}
+
+}  // namespace
+
+void Source::InitRun(Workbench& wb) {
+    lastPoint_ = -1;
+    start(wb);
+}
+
+void Source::Advance(Workbench& wb) {
+    if (wb.run.StepIndex == lastPoint_) return;
+    lastPoint_ = wb.run.StepIndex;
+    step(wb);
+}
+
+void HarmonicInput::step(Workbench& wb) {
+    // A, w, Phase
+    Output = param(0) * std::sin(param(1) * wb.run.t() + param(2));
+}
+
+RandomInput::RandomInput(std::uint8_t code) : Source(code) { reseed(); }
+
+void RandomInput::reseed() { reseedGenerator(generator_); }
 
 void RandomInput::EditParameters(Workbench& wb) {
     reseed();
@@ -22,6 +53,109 @@ void RandomInput::EditParameters(Workbench& wb) {
 void RandomInput::ReadParameters(ByteReader& in) {
     Element::ReadParameters(in);  // the scale
     Params[0].Value = Scale() * 65535;
+}
+
+void RandomInput::step(Workbench&) { Output = drawBelow(generator_, 65535) * Scale(); }
+
+void DeltaInput::start(Workbench& wb) {
+    Output = 0;
+    pulsePoints_ = wb.settings.VariableStep ? 2 : 1;
+}
+
+void DeltaInput::step(Workbench& wb) {
+    Output = pulsePoints_ > 0 ? 1 / wb.run.h : 0.0L;
+    if (pulsePoints_ > 0) --pulsePoints_;
+}
+
+void RampInput::start(Workbench& wb) { Output = param(1) - wb.run.h * param(0); }
+
+void RampInput::step(Workbench& wb) { Output = Output + wb.run.h * param(0); }
+
+void DampedOscillation::start(Workbench&) {
+    Output = 0;
+    armed_ = false;
+    sign_ = 0;
+    start_ = 0;
+    amplitude_ = 0;
+}
+
+void DampedOscillation::step(Workbench& wb) {
+    const Element* in = Input();
+    if (!in) return;
+    const Extended u = in->Output;
+    const std::int32_t n = wb.run.StepIndex;
+    if (u != 0) {
+        armed_ = true;
+        sign_ = u > 0 ? 1 : -1;
+        start_ = n;
+        amplitude_ = std::fabs(u);
+    }
+    if (!armed_) {
+        Output = 0;
+        return;
+    }
+    // DikrZ, w, Faza
+    const Extended tau = static_cast<Extended>(n - start_) * wb.run.h;
+    Output = amplitude_ * std::exp(-param(0) * tau) * std::sin(param(1) * tau + sign_ * kPi / 2 + param(2));
+}
+
+void RandomBinary::start(Workbench&) {
+    reseedGenerator(generator_);
+    Output = drawBit(generator_);
+    elapsed_ = 0;
+}
+
+void RandomBinary::step(Workbench& wb) {
+    elapsed_ = elapsed_ + wb.run.h;
+    if (elapsed_ >= param(0)) {
+        Output = drawBit(generator_);
+        elapsed_ = 0;
+    }
+}
+
+void ControlledHarmonic::start(Workbench&) {
+    Output = 0;
+    ownTime_ = 0;
+    Params[2].Value = 0;
+}
+
+void ControlledHarmonic::step(Workbench& wb) {
+    const Element* in = Input();
+    if (!in) return;
+    ownTime_ = ownTime_ + wb.run.h;
+    if (in->isSelector()) Params[2].Value = in->Output;
+    const Extended V = param(2), phase = param(1);
+    Output = Code == 103 ? V * std::sin(param(0) * ownTime_ + phase)  // w, Phase
+                         : param(0) * std::sin(V * ownTime_ + phase);  // A, Phase
+}
+
+void OneShot::start(Workbench&) {
+    Output = 0;
+    triggered_ = false;
+    sign_ = 1;
+    level_ = 0;
+    elapsed_ = 0;
+}
+
+void OneShot::step(Workbench& wb) {
+    const Element* in = Input();
+    if (!in) return;
+    const Extended u = in->Output;
+    if (u != 0) {
+        triggered_ = true;
+        sign_ = u > 0 ? 1 : -1;
+    }
+    if (triggered_) {
+        if (elapsed_ < param(1)) {  // t
+            level_ = param(0);      // A
+            elapsed_ = elapsed_ + wb.run.h;
+        } else {
+            level_ = 0;
+            elapsed_ = 0;
+            triggered_ = false;
+        }
+    }
+    Output = level_ * sign_;
 }
 
 void PolynomialSignal::SetDefaults() {
@@ -66,6 +200,13 @@ void PolynomialSignal::EditParameters(Workbench& wb) {
     Params = std::move(edited.Params);
 }
 
+void PolynomialSignal::step(Workbench& wb) {
+    const Extended t = wb.run.t();
+    Extended y = 0;
+    for (int i = degree(); i >= 0; --i) y = y * t + param(i + 1);
+    Output = y;
+}
+
 // Record: a0, n, a1 .. an (see the class comment). A reader of the older layout (all
 // coefficients, then n) meets the same bytes for n = 0.
 void PolynomialSignal::WriteParameters(ByteWriter& out) const {
@@ -89,9 +230,20 @@ void PolynomialSignal::ReadParameters(ByteReader& in) {
 
 std::unique_ptr<Element> createSource(std::uint8_t code) {
     switch (code) {
+        case 33: return std::make_unique<StepInput>(code);
+        case 34: return std::make_unique<HarmonicInput>(code);
         case 35: return std::make_unique<RandomInput>(code);
+        case 36: return std::make_unique<DeltaInput>(code);
+        case 37: return std::make_unique<RampInput>(code);
+        case 40: return std::make_unique<DampedOscillation>(code);
+        case 97: return std::make_unique<RandomBinary>(code);
+        case 103:
+        case 104: return std::make_unique<ControlledHarmonic>(code);
         case 118: return std::make_unique<PolynomialSignal>(code);
-        default: return std::make_unique<Element>(code);
+        case 119: return std::make_unique<OneShot>(code);
+        default:
+            if (auto e = createWaveform(code)) return e;
+            return createTimeFunction(code);
     }
 }
 

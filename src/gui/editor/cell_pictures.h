@@ -3,6 +3,7 @@
 // cursor, the bank palettes and the printed scheme.
 #pragma once
 
+#include <QFont>
 #include <QPoint>
 #include <QSize>
 
@@ -29,5 +30,10 @@ QSize cellPictureSize(int code);
 //
 // The painter's state (pen, brush, font, render hints) is saved and restored.
 void drawCellPicture(QPainter& painter, QPoint topLeft, int code, int backgroundIndex, int lineIndex);
+
+// The canvas font: a small bold sans at `pixelSize`, unsmoothed so that text, like the
+// pictures, uses nothing but its pen colour. The face texts use it, and so do the element
+// numbers, names and labels written on the canvas.
+QFont canvasFont(int pixelSize);
 
 }  // namespace velmar::gui

@@ -64,32 +64,31 @@ Shapes multiplier(int x, int y) {
 Shapes gainTriangle() {
     return {path({16, 3, 16, 29, 46, 16, 16, 3}), line(1, 16, 16, 16), line(46, 16, 60, 16)};
 }
+// The integral sign: a stem from top to bottom with its ends turned, of radius r.
+Shapes integralSign(int x, int top, int bottom, int r) {
+    return {line(x, top + r, x, bottom - r), arc(x, top, 2 * r, 2 * r, 180, -180),
+            arc(x - 2 * r, bottom - 2 * r, 2 * r, 2 * r, 0, -180)};
+}
 // Input leads of a block with three inputs, from the left frame to x.
 Shapes threeLeads(int x) { return {line(1, 9, x, 9), line(1, 16, x, 16), line(1, 23, x, 23)}; }
 
 // Logic gates, drawn with distinctive outlines: the body spans x 18..43, y 5..27.
 enum class Gate { And, Or, Xor };
 Shapes gate(Gate kind, bool inverted) {
-    Shapes s;
-    if (kind == Gate::And) {
-        s = {path({30, 5, 18, 5, 18, 27, 30, 27}), arc(19, 5, 24, 22, 90, -180)};
-        s.push_back(line(1, 9, 18, 9));
-        s.push_back(line(1, 16, 18, 16));
-        s.push_back(line(1, 23, 18, 23));
-    } else {
-        s = {arc(12, 5, 10, 22, 90, -180), bezier(17, 5, 36, 5, 44, 16), bezier(17, 27, 36, 27, 44, 16)};
-        s.push_back(line(1, 9, 20, 9));
-        s.push_back(line(1, 16, 21, 16));
-        s.push_back(line(1, 23, 20, 23));
-        if (kind == Gate::Xor) s.push_back(arc(8, 5, 10, 22, 90, -180));
-    }
-    if (inverted) {
-        s.push_back(ring(46, 16, 2));
-        s.push_back(line(49, 16, 60, 16));
-    } else {
-        s.push_back(line(44, 16, 60, 16));
-    }
-    return s;
+    Shapes s = kind == Gate::And
+                   ? join({threeLeads(18), {path({30, 5, 18, 5, 18, 27, 30, 27}), arc(19, 5, 24, 22, 90, -180)}})
+                   : Shapes{line(1, 9, 20, 9), line(1, 16, 22, 16), line(1, 23, 20, 23), arc(12, 5, 10, 22, 90, -180),
+                            bezier(17, 5, 36, 5, 44, 16), bezier(17, 27, 36, 27, 44, 16)};
+    if (kind == Gate::Xor) s.push_back(arc(8, 5, 10, 22, 90, -180));
+    if (inverted) return join({s, {ring(46, 16, 2), line(49, 16, 60, 16)}});
+    return join({s, {line(44, 16, 60, 16)}});
+}
+
+// The typical structures: the input multiplied, integrated and multiplied again.
+Shapes typicalStructure() {
+    return join({multiplier(12, 18), multiplier(50, 18), integralSign(31, 12, 24, 2),
+                 {line(1, 18, 8, 18), arrow(16, 18, 23, 18), path({23, 11, 38, 11, 38, 25, 23, 25, 23, 11}),
+                  arrow(38, 18, 46, 18), line(54, 18, 60, 18)}});
 }
 
 // Flip-flops: a box with the pin field at its left, inputs from the left frame and the
@@ -151,9 +150,9 @@ const std::vector<Row>& rows() {
          {line(5, 8, 57, 8), plot(Curve::DampedSine, 8, 8, 46, 6)}},
         {41, {}, join({timeAxes(), {path({9, 22, 19, 22, 19, 15, 29, 15, 29, 8, 39, 8, 39, 12, 49, 12,
                                            49, 5, 57, 5})}})},
-        {42, {}, join({timeAxes(), {path({12, 26, 12, 16, 16, 16, 16, 26}), path({22, 26, 22, 9, 26, 9, 26, 26}),
-                                    path({32, 26, 32, 6, 36, 6, 36, 26}), path({42, 26, 42, 12, 46, 12, 46, 26}),
-                                    path({52, 26, 52, 20, 56, 20, 56, 26})}})},
+        {42, {}, join({timeAxes(), {path({11, 26, 11, 16, 15, 16, 15, 26}), path({20, 26, 20, 9, 24, 9, 24, 26}),
+                                    path({29, 26, 29, 6, 33, 6, 33, 26}), path({38, 26, 38, 12, 42, 12, 42, 26}),
+                                    path({47, 26, 47, 20, 51, 20, 51, 26})}})},
         {43, {at(46, 11)}, join({centreAxes(), {plot(Curve::ParabolaDown, 31, 16, 17, 12)}})},
         {44, {at(31, 12)}, {path({6, 28, 18, 28, 18, 19, 38, 19, 38, 28, 56, 28})}},
         {45, {small(17, 9), small(42, 25)}, join({centreAxes(), {path({12, 27, 36, 5, 50, 5, 26, 27, 12, 27})}})},
@@ -161,8 +160,8 @@ const std::vector<Row>& rows() {
         {47, {at(31, 12)}, {plot(Curve::ParabolaUp, 31, 28, 18, 11), disc(31, 28, 1)}},
         {48, {leftAt(12, 20, TextSize::Large)}, {arrow(24, 16, 35, 16)}},
         {49, {at(31, 13)}, {arrow(24, 29, 24, 18), arrow(38, 18, 38, 29)}},
-        {50, {at(40, 21)}, {plot(Curve::Integral, 24, 16, 4, 12)}},
-        {51, {at(40, 21)}, {plot(Curve::Integral, 24, 16, 4, 12)}},
+        {50, {at(40, 21)}, integralSign(25, 4, 28, 3)},
+        {51, {at(40, 21)}, integralSign(25, 4, 28, 3)},
         // Relay contacts: the signal enters at the left, the selector operates the lever.
         {52, {}, {line(1, 14, 18, 14), ring(19, 14, 1), line(20, 15, 44, 20), line(40, 14, 60, 14),
                   line(40, 14, 40, 19), dashes(31, 19, 31, 29)}},
@@ -189,15 +188,15 @@ const std::vector<Row>& rows() {
         // Relay characteristics on centred axes.
         {66, {small(24, 11), small(26, 24), small(42, 14)},
          join({centreAxes(), {path({6, 26, 36, 26, 36, 6, 56, 6})}})},
-        {67, {small(24, 11), small(45, 14), small(37, 25), small(18, 14)},
+        {67, {small(24, 11), small(45, 14), small(37, 25), small(18, 24)},
          join({centreAxes(), {path({6, 26, 22, 26, 40, 6, 56, 6})}})},
         {68, {small(25, 11), small(46, 25), small(36, 29), small(12, 13)},
          join({centreAxes(), {path({5, 26, 14, 26, 24, 16, 38, 16, 48, 6, 57, 6})}})},
         {69, {small(37, 12), small(40, 25), small(22, 13)},
          join({centreAxes(), {path({6, 28, 23, 16, 39, 16, 56, 4})}})},
-        {70, {small(24, 11), small(45, 25), small(35, 29), small(18, 13)},
+        {70, {small(24, 11), small(45, 25), small(35, 29), small(17, 24)},
          join({centreAxes(), {path({6, 26, 22, 26, 22, 16, 40, 16, 40, 6, 56, 6})}})},
-        {71, {small(27, 14), small(45, 14), small(36, 24), small(17, 25)},
+        {71, {small(36, 14), small(45, 14), small(27, 24), small(16, 25)},
          join({centreAxes(), {path({6, 26, 40, 26, 40, 6}), path({56, 6, 22, 6, 22, 26}),
                               solid({38, 23, 40, 20, 42, 23}), solid({20, 10, 22, 13, 24, 10})}})},
         {72, {small(25, 11), small(45, 25), small(35, 29), small(12, 13)},
@@ -207,8 +206,8 @@ const std::vector<Row>& rows() {
         {74, {small(35, 25), small(14, 13), small(48, 13)},
          join({centreAxes(), {path({6, 21, 31, 16, 47, 3})}})},
         {75, {leftAt(10, 23, TextSize::Large), after(0, 3, -7, TextSize::Normal, 1)}, {}},
-        {76, {at(31, 11)}, {path({8, 29, 16, 29, 16, 25, 24, 25, 24, 21, 32, 21, 32, 17, 40, 17, 40, 13 + 0,
-                                  48, 13, 48, 13, 54, 13}), dashes(8, 29, 54, 14)}},
+        {76, {at(31, 11)}, {path({8, 29, 16, 29, 16, 25, 24, 25, 24, 21, 32, 21, 32, 17, 40, 17, 40, 13, 54, 13}),
+                            dashes(8, 29, 54, 14)}},
         {77, {at(31, 11)}, {path({6, 28, 14, 28, 14, 19, 26, 19, 26, 28, 32, 28, 32, 19, 38, 19, 38, 28, 50, 28,
                                   50, 19, 56, 19})}},
         {78, {at(31, 12)}, {line(6, 28, 56, 28), path({6, 25, 20, 25, 20, 17, 34, 17, 34, 22, 46, 22, 46, 16, 56, 16})}},
@@ -217,13 +216,8 @@ const std::vector<Row>& rows() {
          join({axes(18, 16, 16, 58, 2, 29), {path({18, 6, 27, 6, 27, 25, 37, 25, 37, 6, 48, 6, 48, 25, 56, 25})}})},
         {81, {at(31, 11)}, {line(5, 22, 57, 22), path({6, 17, 16, 17, 16, 27, 26, 27, 26, 17, 36, 17, 36, 27,
                                                        46, 27, 46, 17, 56, 17})}},
-        {82, {small(12, 9)}, join({multiplier(12, 18), multiplier(50, 18),
-                                  {line(1, 18, 8, 18), arrow(16, 18, 23, 18), path({23, 11, 38, 11, 38, 25, 23, 25, 23, 11}),
-                                   plot(Curve::Integral, 30, 18, 2, 6), arrow(38, 18, 46, 18), line(54, 18, 60, 18)}})},
-        {83, {small(12, 9), small(50, 9)},
-         join({multiplier(12, 18), multiplier(50, 18),
-               {line(1, 18, 8, 18), arrow(16, 18, 23, 18), path({23, 11, 38, 11, 38, 25, 23, 25, 23, 11}),
-                plot(Curve::Integral, 30, 18, 2, 6), arrow(38, 18, 46, 18), line(54, 18, 60, 18)}})},
+        {82, {small(12, 9)}, typicalStructure()},
+        {83, {small(12, 9), small(50, 9)}, typicalStructure()},
         {84, {at(31, 11)}, join({axes(31, 24, 10, 54, 14, 30), {path({12, 28, 36, 28, 36, 18, 52, 18})}})},
         // Functions of the input, with a sketch of the function.
         {85, {at(31, 11)}, {line(6, 22, 56, 22), plot(Curve::Sine, 8, 22, 46, 7)}},
@@ -271,7 +265,7 @@ const std::vector<Row>& rows() {
          join({axes(9, 29, 7, 58, 15, 30), {plot(Curve::Bell, 9, 29, 46, 12)}})},
         {115, {after(1, 4, -5, TextSize::Index, 1), leftAt(10, 13)},
          join({axes(9, 29, 7, 58, 15, 30), {plot(Curve::TExp, 9, 29, 46, 12)}})},
-        {116, {after(1, 8, -5, TextSize::Index, 1), leftAt(4, 13, TextSize::Small), after(1, 4, -5, TextSize::Index, 1)},
+        {116, {after(1, 8, -5, TextSize::Index, 1), leftAt(4, 15, TextSize::Small), after(1, 4, -5, TextSize::Index, 1)},
          join({axes(9, 29, 7, 58, 15, 30), {plot(Curve::T2Exp, 9, 29, 46, 12)}})},
         {117, {small(5, 11), small(21, 30), small(36, 30)},
          join({timeAxes(21, 12), {path({12, 21, 21, 5, 36, 21, 48, 5, 55, 14})}})},
@@ -331,7 +325,7 @@ bool curvePoint(Curve curve, double s, double& x, double& y) {
     switch (curve) {
     case Curve::Sine: x = s; y = std::sin(2 * pi * s); return true;
     case Curve::Cosine: x = s; y = std::cos(2 * pi * s); return true;
-    case Curve::DampedSine: x = s; y = std::exp(-2.5 * s) * std::sin(6 * pi * s); return true;
+    case Curve::DampedSine: x = s; y = std::exp(-1.5 * s) * std::sin(4 * pi * s); return true;
     case Curve::Noise: {
         // A fixed irregular signal: linear between twelve samples.
         static constexpr std::array<double, 13> samples = {0.1, 0.7, -0.4, 0.3, 0.9, -0.8, -0.2, 0.5,
@@ -378,13 +372,6 @@ bool curvePoint(Curve curve, double s, double& x, double& y) {
     case Curve::Lissajous: x = std::sin(2 * pi * s); y = std::sin(4 * pi * s + 0.6); return true;
     case Curve::ParabolaDown: x = 2 * s - 1; y = -x * x; return true;
     case Curve::ParabolaUp: x = 2 * s - 1; y = x * x; return true;
-    case Curve::Integral: {
-        // A long S: the stem straight, the top end turned right, the bottom end left.
-        const double t = 2 * s - 1;
-        y = t;
-        x = t * t * t * t * t * t * t * 1.6;
-        return true;
-    }
     }
     return false;
 }

@@ -29,7 +29,6 @@ struct TextPlace {
 enum class Curve : std::uint8_t {
     Sine, Cosine, DampedSine, Noise, Tangent, Arctan, Exp, Log, Bell, TExp, T2Exp,
     Square, StepResponse, Nyquist, PhaseSpiral, Lissajous, ParabolaDown, ParabolaUp,
-    Integral,
 };
 
 struct Shape {

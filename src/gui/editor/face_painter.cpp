@@ -7,7 +7,6 @@
 #include <QPolygon>
 #include <QString>
 
-#include <array>
 #include <cmath>
 #include <optional>
 
@@ -39,14 +38,10 @@ int pixelSize(TextSize size) {
     return 10;
 }
 
-// The face font: a small bold sans, unsmoothed so that only the line colour is used.
-// A text too wide for the frame is condensed.
+// The canvas font in the size of the text; a text too wide for the frame is condensed.
 QFont faceFont(TextSize size, const QString& text) {
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font = canvasFont(pixelSize(size));
     font.setBold(size != TextSize::Index);  // the small index reads better thin
-    font.setPixelSize(pixelSize(size));
-    font.setStyleStrategy(QFont::NoAntialias);
-    font.setHintingPreference(QFont::PreferFullHinting);
     for (int stretch = 95; QFontMetrics(font).horizontalAdvance(text) > kMaxTextWidth && stretch >= 50;
          stretch -= 5)
         font.setStretch(stretch);
@@ -178,6 +173,14 @@ void drawShape(QPainter& painter, const Shape& shape) {
 }
 
 }  // namespace
+
+std::vector<QRect> faceTextBounds(int code) {
+    std::vector<QRect> bounds;
+    for (const PlacedText& text : placeTexts(blockInfo(code).faces, faces::faceLayout(code).texts))
+        bounds.push_back(text.origin ? QFontMetrics(text.font).tightBoundingRect(text.text).translated(*text.origin)
+                                     : QRect());
+    return bounds;
+}
 
 void drawBlockFace(QPainter& painter, int code) {
     const QBrush fill = painter.brush();

@@ -1,0 +1,28 @@
+#include "curve_csv.h"
+
+#include <fstream>
+
+#include "numtext.h"
+
+namespace velmar::cli {
+
+void writeCurvesCsv(std::ostream& out, const std::vector<CsvCurve>& curves) {
+    out << "element,diagram,index,x,y\n";
+    for (const CsvCurve& c : curves)
+        for (size_t i = 0; i < c.x.size() && i < c.y.size(); ++i)
+            out << c.element << ',' << c.diagram << ',' << i << ',' << significantText(c.x[i], 17) << ','
+                << significantText(c.y[i], 17) << '\n';
+}
+
+bool writeCurvesCsv(const std::string& path, const std::vector<CsvCurve>& curves, std::string& error) {
+    std::ofstream out(path);
+    if (out) writeCurvesCsv(out, curves);
+    out.flush();
+    if (!out) {
+        error = "cannot write " + path;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace velmar::cli

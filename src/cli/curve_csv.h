@@ -1,0 +1,26 @@
+// Curves as CSV, shared by the commands that hand curves out: the header
+// "element,diagram,index,x,y", then one row per point with x and y in 17 significant
+// digits.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "real48.h"
+
+namespace velmar::cli {
+
+struct CsvCurve {
+    int element = 0;  // the number of the element that produced the curve
+    int diagram = 0;  // the curve's slot, from 1
+    std::vector<Extended> x;
+    std::vector<Extended> y;
+};
+
+void writeCurvesCsv(std::ostream& out, const std::vector<CsvCurve>& curves);
+
+// Writes the file; false (with the reason in `error`) when it cannot be written.
+bool writeCurvesCsv(const std::string& path, const std::vector<CsvCurve>& curves, std::string& error);
+
+}  // namespace velmar::cli

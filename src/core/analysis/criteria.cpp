@@ -1,0 +1,94 @@
+#include "criteria.h"
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "../host.h"
+#include "../numtext.h"
+#include "coefficient_file.h"
+#include "frequency.h"
+#include "stability.h"
+
+namespace velmar {
+
+namespace {
+
+const char* const kRouthUndetermined = "It is impossible to determine stability";
+
+std::optional<Polynomial> characteristicPolynomial(Host& host, const std::filesystem::path& folder) {
+    const std::optional<TransferFunction> w = ReadCoefficientFile(folder);
+    if (!w) {
+        host.message(Box::Error, kNoCoefficientFile);
+        return std::nullopt;
+    }
+    return w->B;
+}
+
+void verdict(Host& host, const std::string& text) {
+    host.report(text);
+    host.message(Box::Information, text);
+}
+
+}  // namespace
+
+void RouthCriterion(Host& host, const std::filesystem::path& folder) {
+    const auto d = characteristicPolynomial(host, folder);
+    if (!d) return;
+    const RouthResult routh = RouthTable(*d);
+    host.clearReport();
+    host.report("By Rauth:");
+    host.report("Elements of the first column :");
+    for (size_t i = 1; i <= routh.firstColumn.size(); ++i)
+        host.report("Next :  N" + fixedText(static_cast<Extended>(i), 2, 0) + " =" + fixedText(routh.firstColumn[i - 1], 10, 5));
+    host.report("Number of right roots:" +
+                (routh.determined ? std::to_string(routh.rightRoots) : std::string(" undetermined")));
+    verdict(host, !routh.determined         ? kRouthUndetermined
+                  : routh.rightRoots == 0 ? "Sistem is stable"
+                                          : "Sistem is unstable");
+}
+
+void HurwitzCriterion(Host& host, const std::filesystem::path& folder) {
+    const auto d = characteristicPolynomial(host, folder);
+    if (!d) return;
+    const HurwitzResult hurwitz = HurwitzMinors(*d);
+    host.clearReport();
+    host.report("By Gurvitz:");
+    for (size_t k = 1; k <= hurwitz.minors.size(); ++k)
+        host.report("det_ " + std::to_string(k) + " = " + fixedText(hurwitz.minors[k - 1], 10, 5));
+    switch (hurwitz.verdict) {
+        case HurwitzVerdict::Stable: verdict(host, "System is stable"); break;
+        case HurwitzVerdict::Border: verdict(host, "System is on the border of stability"); break;
+        case HurwitzVerdict::Unstable: verdict(host, "System is unstable"); break;
+    }
+}
+
+void MikhailovCriterion(Host& host, const std::filesystem::path& folder) {
+    const auto d = characteristicPolynomial(host, folder);
+    if (!d) return;
+    host.clearReport();
+    host.report("By Mikhailov:");
+    verdict(host, MikhailovStable(*d) ? " Sistem is stable" : " Sistem is unstable");
+
+    FrequencyRange range{0.0L, 2.0L, 0.01L};
+    if (!AskFrequencyRange(host, range)) return;
+    const MikhailovParts parts(*d);
+    // X(w) and Y(w) as sums of coefficient * w^k with w^k = exp(k ln w).
+    auto sum = [](const Polynomial& p, Extended lnOmega) {
+        Extended s = 0;
+        for (int k = 0; k <= p.order(); ++k) s += p[k] * std::exp(k * lnOmega);
+        return s;
+    };
+    std::vector<Real48> xs, ys;
+    const Extended end = range.end, step = range.step;
+    for (Real48 omega = GridStart(range.begin); omega < end; omega = omega + step) {
+        const Extended lnOmega = std::log(omega.get());
+        xs.emplace_back(sum(parts.X, lnOmega));
+        ys.emplace_back(sum(parts.Y, lnOmega));
+    }
+    Diagrams slots;
+    slots[0] = {xs.data(), ys.data(), static_cast<int>(xs.size()), "Indicator"};
+    host.showGraph(slots, kMikhailovGraphKind);
+}
+
+}  // namespace velmar

@@ -1,0 +1,184 @@
+#include "dispatcher.h"
+
+#include <cmath>
+
+#include "../blocks/analysis_block.h"
+#include "../errors.h"
+#include "../model/compiled.h"
+#include "../model/value_dialog.h"
+#include "../numtext.h"
+#include "../workbench.h"
+#include "coefficient_file.h"
+#include "criteria.h"
+#include "frequency.h"
+#include "method_lists.h"
+#include "reduction.h"
+#include "roots_list.h"
+
+namespace velmar {
+
+namespace {
+
+const char* const kNyquistQuestion = "Главная ОС должна быть разомкнута. Продолжить?";
+
+void notAvailable(Host& host, const std::string& what) {
+    host.message(Box::Error, what + ": this method is not available yet");
+}
+
+AnalysisBlock* analysisBlock(Workbench& wb, int number) {
+    if (number < 1 || number > wb.scheme.ElementCount()) return nullptr;
+    return dynamic_cast<AnalysisBlock*>(&wb.scheme.element(number));
+}
+
+// Second phase: the chosen method on the block's W(s).
+void runMethod(Workbench& wb, AnalysisBlock& block, int code) {
+    Host& host = wb.ui();
+    AnalysisState& state = wb.analysis;
+    const std::filesystem::path& folder = state.workingFolder;
+    switch (code) {
+        case 51: case 52: case 53: case 54: case 55: case 56:
+            ShowFrequencyCharacteristic(host, state, block.W, code);
+            break;
+        case kCodeRouth: RouthCriterion(host, folder); break;
+        case kCodeHurwitz: HurwitzCriterion(host, folder); break;
+        case kCodeMikhailov: MikhailovCriterion(host, folder); break;
+        case kCodeNyquist:
+            if (host.ask("Confirm", kNyquistQuestion, false) != Reply::Yes) break;
+            state.methodGroup = "character";
+            state.nyquist = true;
+            ShowFrequencyCharacteristic(host, state, block.W, kCodeHodograph);
+            break;
+        case kCodeRootsNumerator: case kCodeRootsDenominator: case kCodeRootsFieldNumerator:
+        case kCodeRootsFieldDenominator: case kCodeRootsBoth:
+            ShowRoots(host, block.W, code, folder);
+            break;
+        default: {
+            const std::string caption = CaptionOfCode(code);
+            notAvailable(host, caption.empty() ? "Method " + std::to_string(code) : caption);
+        }
+    }
+}
+
+// Asks "Entry"; false when cancelled.
+bool askEntry(Workbench& wb, AnalysisBlock& block) {
+    const int count = wb.scheme.ElementCount();
+    std::vector<DialogValue> rows = {{"Entry", static_cast<Extended>(block.Entry), false, false, true, {}}};
+    const ValueCheck check = [count](const std::vector<Extended>& v) -> std::string {
+        const Extended e = std::trunc(v[0]);
+        if (e < 0 || e > count)
+            return "Entry must be 0 or an element number from 1 to " + std::to_string(count);
+        return {};
+    };
+    if (!AskValues(wb.ui(), rows, {}, check)) return false;
+    block.Entry = static_cast<std::uint8_t>(std::trunc(rows[0].value));
+    return true;
+}
+
+// First phase: W(s), the memos and the coefficient file; false when no method may
+// follow (a dialog cancelled or the reduction refused).
+bool prepare(Workbench& wb, AnalysisBlock& block) {
+    Host& host = wb.ui();
+    if (!askEntry(wb, block)) return false;
+    if (block.Entry == 0) {
+        if (!block.hand.edit(host)) return false;
+        block.W = {block.hand.A, block.hand.B};
+    } else {
+        if (!wb.compiled) {
+            host.message(Box::Error, "Solve in Run Regime only !");
+            return false;
+        }
+        ReductionResult r = ReduceScheme(*wb.compiled, block.Number, block.Entry);
+        if (r.status == ReductionStatus::Refused) {
+            host.message(Box::Error, r.message);
+            return false;
+        }
+        if (r.status == ReductionStatus::Reduced) block.W = std::move(r.w);
+    }
+    host.showTransferFunction(CoefficientLines('a', block.W.A), CoefficientLines('b', block.W.B));
+    try {
+        WriteCoefficientFile(wb.analysis.workingFolder, block.W);
+    } catch (const FileError& e) {
+        host.message(Box::Error, std::string(e.what()) + ", try again.");
+    }
+    return true;
+}
+
+}  // namespace
+
+std::vector<std::string> CoefficientLines(char letter, const Polynomial& p) {
+    std::vector<std::string> lines;
+    for (int i = 0; i <= p.order() && !p.empty(); ++i)
+        lines.push_back(std::string(1, letter) + fixedText(i, 2, 0) + " =" + fixedText(p[i], 10, 5));
+    return lines;
+}
+
+void SolveOperation(Workbench& wb, AnalysisBlock& block) {
+    AnalysisState& state = wb.analysis;
+    if (state.methodChosen) {
+        runMethod(wb, block, state.methodCode);
+        return;
+    }
+    state.lastBlock = block.Number;
+    if (!prepare(wb, block)) return;
+    MethodList list;
+    while (ListForGroup(state.methodGroup, list)) {
+        const int code = wb.ui().chooseMethod(list);
+        if (code == kLeaveCode) break;
+        if (code == 51) state.nyquist = false;
+        AnalysisBlock* remembered = analysisBlock(wb, state.lastBlock);
+        if (!remembered) break;
+        state.methodCode = code;
+        state.methodChosen = true;
+        try {
+            remembered->EditParameters(wb);
+        } catch (const std::runtime_error& e) {  // MathError, FileError: this method only
+            wb.ui().message(Box::Error, e.what());
+        }
+        state.methodChosen = false;
+    }
+}
+
+bool GroupCommand(Workbench& wb, int command) {
+    static constexpr std::pair<int, const char*> kGroups[] = {
+        {kCommandCharacteristics, "character"}, {kCommandStability, "stability"},
+        {kCommandQuality, "quality"},           {kCommandRoots, "root"},
+        {kCommandOptimMaxAw, "optmaxaw"},       {kCommandOther, "other"},
+        {kCommandSynthesis, "sintez"},
+    };
+    const char* group = nullptr;
+    for (const auto& [c, g] : kGroups)
+        if (c == command) group = g;
+    if (!group) return false;
+    if (command == kCommandSynthesis) wb.analysis.synthesisShown = true;
+    wb.analysis.methodGroup = group;
+    for (int i = 1; i <= wb.scheme.ElementCount(); ++i) {
+        Element& e = wb.scheme.element(i);
+        if (e.TypeCode() != 60) continue;
+        wb.analysis.lastBlock = i;
+        e.EditParameters(wb);
+    }
+    return true;
+}
+
+void ChangeParameters(Workbench& wb, int col, int row, bool gridFilling) {
+    if (gridFilling || wb.scheme.cell(col, row) < 22) return;
+    Element* e = wb.scheme.ElementAt(col, row);
+    if (!e) return;
+    if (e->TypeCode() == 60) {
+        wb.analysis.methodGroup = "character";
+        wb.analysis.lastBlock = e->Number;
+    }
+    e->EditParameters(wb);
+}
+
+void AnalysisMenuCommand(Workbench& wb, int command) {
+    notAvailable(wb.ui(), command == kCommandHarmonic ? "Garmonic Linearization" : "Popov");
+}
+
+bool SolveAllowed(Host& host, std::string_view regime) {
+    if (regime == "Run") return true;
+    host.message(Box::Plain, "Solve in Run Regime only !");
+    return false;
+}
+
+}  // namespace velmar

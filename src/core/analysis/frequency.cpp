@@ -1,0 +1,125 @@
+#include "frequency.h"
+
+#include <cmath>
+
+#include "../host.h"
+#include "../model/value_dialog.h"
+#include "../numtext.h"
+#include "analysis_state.h"
+
+namespace velmar {
+
+namespace {
+
+const char* const kReversedRange = " w(begin) > w(end) ";
+const char* const kStepNotPositive = " step must be greater than 0 ";
+const char* const kTooManyPoints = " Too many frequency points: take a larger step ";
+
+// arctan(ImNum/ReNum) with the quadrant corrections; at ReNum = 0 its limit +-pi/2.
+Extended phaseOf(Extended reNum, Extended imNum) {
+    if (reNum == 0) return imNum > 0 ? kPi / 2 : imNum < 0 ? -kPi / 2 : 0;  // the limit
+    Extended phi = std::atan(imNum / reNum);
+    if (reNum < 0) phi += imNum >= 0 ? kPi : -kPi;
+    return phi;
+}
+
+}  // namespace
+
+Extended GridStart(Extended wBegin) {
+    if (wBegin <= 0) return Real48(1e-6L);
+    if (wBegin == 1) return Real48(1.000001L);
+    return wBegin;
+}
+
+long GridPlaces(const FrequencyRange& range) {
+    return std::lround((range.end - GridStart(range.begin)) / range.step) + 1;
+}
+
+bool AskFrequencyRange(Host& host, FrequencyRange& range) {
+    std::vector<DialogValue> rows = {
+        {"w(begin)", range.begin, false, false, true, {}},
+        {"w(end)", range.end, false, false, true, {}},
+        {"step", range.step, false, false, true, {}},
+    };
+    for (;;) {
+        if (!AskValues(host, rows)) return false;
+        const FrequencyRange typed{rows[0].value, rows[1].value, rows[2].value};
+        if (typed.begin > typed.end) {
+            host.message(Box::Error, kReversedRange);
+            continue;
+        }
+        if (typed.begin == typed.end) continue;
+        if (typed.step <= 0) {
+            host.message(Box::Error, kStepNotPositive);
+            continue;
+        }
+        if ((typed.end - GridStart(typed.begin)) / typed.step > kMaxGridPoints) {
+            host.message(Box::Error, kTooManyPoints);
+            continue;
+        }
+        range = typed;
+        return true;
+    }
+}
+
+Curve FrequencyCharacteristic(const FrequencySplit& w, int code, const FrequencyRange& range) {
+    Curve curve;
+    const long places = GridPlaces(range);
+    curve.x.reserve(static_cast<size_t>(places));
+    curve.y.reserve(static_cast<size_t>(places));
+    const Extended end = range.end, step = range.step;
+    for (Real48 omega = GridStart(range.begin); omega < end; omega = omega + step) {
+        const Extended den = w.Den.Evaluate(omega);
+        if (den == 0) continue;  // a pole on the imaginary axis
+        const Extended reNum = w.ReNum.Evaluate(omega);
+        const Extended imNum = w.ImNum.Evaluate(omega);
+        const Extended re = reNum / den, im = imNum / den;
+        Extended x = omega, y = 0;
+        switch (code) {
+            case kCodeHodograph: x = re; y = im; break;
+            case kCodeAmplitude: y = std::sqrt(re * re + im * im); break;
+            case kCodeLogAmplitude: {
+                const Extended a = std::sqrt(re * re + im * im);
+                if (a == 0) continue;  // a zero on the imaginary axis: no logarithm
+                x = std::log(omega.get()) / std::log(10.0L);
+                y = 20 * std::log(a) / std::log(10.0L);
+                break;
+            }
+            case kCodePhase: y = phaseOf(reNum, imNum); break;
+            case kCodeReal: y = re; break;
+            case kCodeImaginary: y = im; break;
+            default: return curve;
+        }
+        curve.x.emplace_back(x);
+        curve.y.emplace_back(y);
+    }
+    return curve;
+}
+
+int FrequencyGraphKind(int code) {
+    switch (code) {
+        case kCodeHodograph: return 3;
+        case kCodeAmplitude: return 5;
+        case kCodeLogAmplitude: return 6;
+        case kCodePhase: return 7;
+        case kCodeReal: return 8;
+        case kCodeImaginary: return 9;
+        default: return 0;
+    }
+}
+
+void ShowFrequencyCharacteristic(Host& host, AnalysisState& state, const TransferFunction& w,
+                                 int code) {
+    const FrequencySplit split(w);
+    FrequencyRange range{state.wBegin, state.wEnd, state.wStep};
+    if (!AskFrequencyRange(host, range)) return;
+    state.wBegin = range.begin;
+    state.wEnd = range.end;
+    state.wStep = range.step;
+    const Curve curve = FrequencyCharacteristic(split, code, range);
+    Diagrams slots;
+    slots[0] = {curve.x.data(), curve.y.data(), static_cast<int>(curve.x.size()), "Indicator"};
+    host.showGraph(slots, FrequencyGraphKind(code));
+}
+
+}  // namespace velmar

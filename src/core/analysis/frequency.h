@@ -1,0 +1,68 @@
+// Frequency characteristics of W(s) = A(s)/B(s) on a grid of frequencies, and the
+// frequency-range dialog they share with the Mikhailov hodograph.
+//
+// Grid: w runs from the start frequency (w(begin), with 0 and below replaced by 1e-6
+// and exactly 1 by 1.000001) in steps of `step` while w < w(end); w is a 6-byte real,
+// rounded after every addition. A frequency where |B(jw)|^2 = Den(w) is 0 (a pole on
+// the imaginary axis) gives no point, and neither does a zero amplitude for 20Lg(A):
+// the curve's arrays hold only the points computed.
+#pragma once
+
+#include <vector>
+
+#include "polynomial.h"
+
+namespace velmar {
+
+class Host;
+struct AnalysisState;
+
+// Method codes of the characteristics list.
+enum FrequencyCode : int {
+    kCodeHodograph = 51,  // "W(jw)": Re against Im
+    kCodeAmplitude = 52,  // "A(w)"
+    kCodeLogAmplitude = 53,  // "20Lg(A)" against lg w
+    kCodePhase = 54,      // "Fi(w)", radians in -pi..pi
+    kCodeReal = 55,       // "Re"
+    kCodeImaginary = 56,  // "Im"
+};
+
+struct FrequencyRange {
+    Real48 begin;
+    Real48 end;
+    Real48 step;
+};
+
+// The most points a grid may have; a range that would give more is asked again.
+inline constexpr long kMaxGridPoints = 10'000'000;
+
+// The dialog "w(begin)", "w(end)", "step", asked again while w(begin) >= w(end)
+// (" w(begin) > w(end) " is shown first when strictly reversed), while the step is not
+// positive, or while the grid would exceed kMaxGridPoints. False when cancelled; the
+// range is then unchanged.
+bool AskFrequencyRange(Host& host, FrequencyRange& range);
+
+// The first frequency of the grid for a typed w(begin).
+Extended GridStart(Extended wBegin);
+
+// The number of grid places, the nearest integer to (w(end) - start) / step, plus one.
+long GridPlaces(const FrequencyRange& range);
+
+struct Curve {
+    std::vector<Real48> x;
+    std::vector<Real48> y;
+};
+
+// One characteristic (codes 51..56) over the grid.
+Curve FrequencyCharacteristic(const FrequencySplit& w, int code, const FrequencyRange& range);
+
+// The graph kind the viewer shows a characteristic with: 3, 5, 6, 7, 8, 9.
+int FrequencyGraphKind(int code);
+
+// The characteristics item: asks the range (starting from the values last entered,
+// kept in `state`), computes the curve and hands it to the graph viewer as
+// "Indicator". Nothing is handed over when the dialog is cancelled.
+void ShowFrequencyCharacteristic(Host& host, AnalysisState& state, const TransferFunction& w,
+                                 int code);
+
+}  // namespace velmar

@@ -1,0 +1,85 @@
+#include "waveforms.h"
+
+#include "../workbench.h"
+
+namespace velmar {
+
+void PulseGenerator::start(Workbench&) {
+    Output = 0;
+    periodStart_ = 0;
+}
+
+void PulseGenerator::step(Workbench& wb) {
+    const Extended t = wb.run.t(), A = param(0);
+    switch (Code) {
+        case 105:  // A, T1, T2
+            Output = param(1) <= t && t <= param(2) ? A : 0.0L;
+            break;
+        case 106: {  // A, ti, T
+            if (t - periodStart_ >= param(2)) periodStart_ = t;
+            Output = t - periodStart_ > param(1) ? 0.0L : A;
+            break;
+        }
+        case 107: {  // A, t1, t2, t3: the branches never divide by an empty span
+            const Extended t1 = param(1), t2 = param(2), t3 = param(3);
+            if (t1 < t && t <= t2)
+                Output = A * (t - t1) / (t2 - t1);
+            else if (t2 < t && t <= t3)
+                Output = A * (1 - (t - t2) / (t3 - t2));
+            else
+                Output = 0;
+            break;
+        }
+        case 109: {  // A, B, t-, t+
+            const Extended low = param(2), period = low + param(3);
+            if (t - periodStart_ >= period)
+                periodStart_ = t;
+            else
+                Output = t - periodStart_ <= low ? param(1) : A;
+            break;
+        }
+    }
+}
+
+void SawTooth::start(Workbench&) {
+    Output = 0;
+    periodStart_ = 0;
+    factor_ = 1;
+    riseTime_ = param(1);
+}
+
+Extended SawTooth::shape(Extended tau) const {
+    const Extended A = param(0), T = param(2), ti = Code == 117 ? riseTime_ : param(1);
+    if (ti == 0) return A * (1 - tau / T);
+    if (ti == T) return A * tau / T;
+    if (tau <= ti) return A * tau / ti;
+    return A * (1 - (tau - ti) / (T - ti));
+}
+
+void SawTooth::step(Workbench& wb) {
+    const Extended t = wb.run.t(), T = param(2);
+    if (t - periodStart_ >= T) {
+        periodStart_ = t;
+        if (Code == 110 || Code == 117) factor_ = -factor_;
+        if (Code == 111) factor_ = 1 - factor_;
+        if (Code == 117) riseTime_ = T - riseTime_;
+        return;
+    }
+    Output = factor_ * shape(t - periodStart_);
+}
+
+std::unique_ptr<Element> createWaveform(std::uint8_t code) {
+    switch (code) {
+        case 105:
+        case 106:
+        case 107:
+        case 109: return std::make_unique<PulseGenerator>(code);
+        case 108:
+        case 110:
+        case 111:
+        case 117: return std::make_unique<SawTooth>(code);
+        default: return nullptr;
+    }
+}
+
+}  // namespace velmar

@@ -1,0 +1,50 @@
+// Pulse and periodic wave generators. Each computes its output from t = StepIndex * h
+// (kept unrounded, so the stored step's excess decides the boundary points) and, for the
+// periodic ones, from the start time Ts of the current period. At a point that starts a
+// new period the output keeps its previous value.
+#pragma once
+
+#include <memory>
+
+#include "sources.h"
+
+namespace velmar {
+
+// 105 rectangular pulse (A, T1, T2): A for T1 <= t <= T2.
+// 106 rectangular pulses (A, ti, T): A for the first ti of every period T, from t = 0.
+// 107 triangular pulse (A, t1, t2, t3): rises over (t1, t2], falls over (t2, t3].
+// 109 rectangular signal (A, B, t-, t+): B for the first t- of every period t- + t+,
+//     then A.
+class PulseGenerator : public Source {
+public:
+    using Source::Source;
+    void start(Workbench& wb) override;
+    void step(Workbench& wb) override;
+
+private:
+    Extended periodStart_ = 0;
+};
+
+// Saw-tooth generators (A, ti, T), shape(tau) over a period T with the rise time ti:
+// a falling saw A (1 - tau/T) when ti = 0, a rising saw A tau/T when ti = T, otherwise
+// A tau/ti up to ti and A (1 - (tau - ti)/(T - ti)) after.
+// 108: y = shape; 110: the sign alternates from period to period; 111: every second
+// period is 0; 117: as 110, and each new period's rise time is T less the last one's.
+class SawTooth : public Source {
+public:
+    using Source::Source;
+    void start(Workbench& wb) override;
+    void step(Workbench& wb) override;
+
+private:
+    Extended shape(Extended tau) const;
+
+    Extended periodStart_ = 0;
+    Extended factor_ = 1;  // the sign (110, 117) or on/off factor (111) of the period
+    Extended riseTime_ = 0;
+};
+
+// The generator of a code 105..111 or 117; null for other codes.
+std::unique_ptr<Element> createWaveform(std::uint8_t code);
+
+}  // namespace velmar

@@ -1,0 +1,163 @@
+#include "analysis/dispatcher.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "analysis/method_lists.h"
+#include "blocks/analysis_block.h"
+#include "model/compiled.h"
+#include "scripted_host.h"
+#include "workbench.h"
+
+namespace velmar {
+namespace {
+
+class DispatcherTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = std::filesystem::temp_directory_path() /
+                 ("velmar-dispatch-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::create_directories(folder);
+        wb.analysis.workingFolder = folder;
+        ASSERT_TRUE(wb.scheme.PutCell(10, 10, 60));
+        block = dynamic_cast<AnalysisBlock*>(wb.scheme.ElementAt(10, 10));
+        ASSERT_NE(block, nullptr);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    // Hand entry of W(s) = (2 + s) / (1 + 2s + s^2).
+    void answerHandEntry() {
+        for (const char* a : {"Entry=0", "m=1", "n=2", "a0=2", "a1=1", "b0=1", "b1=2", "b2=1"}) host.addAnswer(a);
+    }
+    std::vector<std::string> linesStartingWith(const std::string& prefix) const {
+        std::vector<std::string> out;
+        for (const auto& l : host.lines)
+            if (l.rfind(prefix, 0) == 0) out.push_back(l);
+        return out;
+    }
+
+    std::filesystem::path folder;
+    ScriptedHost host;
+    Workbench wb{host};
+    AnalysisBlock* block = nullptr;
+};
+
+TEST_F(DispatcherTest, HandEntryShowsMemosWritesFileAndRunsPickedMethods) {
+    answerHandEntry();
+    host.setAnswer("w(begin)", "1");
+    host.setAnswer("w(end)", "2");
+    host.setAnswer("step", "0.5");
+    host.methodCodes = {52, kCodeRootsNumerator};
+    ASSERT_TRUE(GroupCommand(wb, kCommandCharacteristics));
+    EXPECT_EQ(linesStartingWith("tf: "),
+              (std::vector<std::string>{"tf: a 0 =   2.00000", "tf: a 1 =   1.00000", "tf: b 0 =   1.00000",
+                                        "tf: b 1 =   2.00000", "tf: b 2 =   1.00000"}));
+    ASSERT_EQ(host.graphs.size(), 1u);
+    EXPECT_EQ(host.graphs[0].kind, 5);
+    // The list is offered again after each method: the numerator's single root follows.
+    EXPECT_EQ(linesStartingWith("canvas: "), (std::vector<std::string>{"canvas: Re1 =-2", "canvas: Im1 =0"}));
+    EXPECT_EQ(host.messagesOf(Box::Error), std::vector<std::string>{"Not found roots"});
+    EXPECT_EQ(wb.analysis.lastBlock, block->Number);
+    EXPECT_FALSE(wb.analysis.methodChosen);
+    EXPECT_TRUE(std::filesystem::exists(folder / "CfFile.txt"));
+    EXPECT_EQ(block->W.B, (Polynomial{1, 2, 1}));
+}
+
+TEST_F(DispatcherTest, StabilityListRunsCriteriaAndNyquistQuestion) {
+    answerHandEntry();
+    host.methodCodes = {kCodeRouth, kCodeNyquist};
+    host.reply = Reply::No;
+    GroupCommand(wb, kCommandStability);
+    EXPECT_EQ(host.messagesOf(Box::Information), std::vector<std::string>{"Sistem is stable"});
+    EXPECT_TRUE(host.graphs.empty());  // Nyquist refused
+    EXPECT_EQ(wb.analysis.methodGroup, "stability");
+
+    host.reply = Reply::Yes;
+    host.methodCodes = {kCodeNyquist};
+    host.setAnswer("w(begin)", "1");
+    host.setAnswer("w(end)", "2");
+    host.setAnswer("step", "0.5");
+    GroupCommand(wb, kCommandStability);
+    ASSERT_EQ(host.graphs.size(), 1u);
+    EXPECT_EQ(host.graphs[0].kind, 3);
+    EXPECT_TRUE(wb.analysis.nyquist);
+    EXPECT_EQ(wb.analysis.methodGroup, "character");
+}
+
+TEST_F(DispatcherTest, MethodsOfLaterWorkAndFaultsAreReportedPerMethod) {
+    answerHandEntry();
+    host.methodCodes = {kCodeErrorCoefficients, kCodeRootsDenominator};
+    wb.analysis.methodGroup = "quality";
+    wb.analysis.lastBlock = block->Number;
+    block->EditParameters(wb);
+    ASSERT_EQ(host.messagesOf(Box::Error).size(), 1u);
+    EXPECT_EQ(host.messagesOf(Box::Error)[0], "Error coeficients: this method is not available yet");
+    // The second code is not offered by the quality list but still reaches the block.
+    std::ifstream u(folder / "mcad" / "root_u.prn");
+    long double first = 0, second = 0;
+    u >> first >> second;
+    EXPECT_NEAR(first, -1, 1e-9);  // a double root: found to about half the digits
+    EXPECT_NEAR(second, -1, 1e-9);
+}
+
+TEST_F(DispatcherTest, EntryMustNameAnElement) {
+    host.addAnswer("Entry=7");
+    GroupCommand(wb, kCommandCharacteristics);
+    EXPECT_EQ(host.messagesOf(Box::Error), std::vector<std::string>{"Entry must be 0 or an element number from 1 to 1"});
+    EXPECT_TRUE(linesStartingWith("tf: ").empty());
+}
+
+TEST_F(DispatcherTest, EnterOnTheBlockSolvesWithCharacteristics) {
+    answerHandEntry();
+    wb.analysis.methodGroup = "stability";
+    ChangeParameters(wb, 11, 11, true);  // the grid is being filled: ignored
+    EXPECT_TRUE(host.dialogs.empty());
+    ChangeParameters(wb, 11, 11, false);
+    EXPECT_EQ(wb.analysis.methodGroup, "character");
+    EXPECT_EQ(linesStartingWith("tf: ").size(), 5u);
+}
+
+TEST_F(DispatcherTest, ReductionRefusalStopsBeforeTheChooser) {
+    ASSERT_TRUE(wb.scheme.PutCell(2, 10, 67));  // a relay as the block's feeder
+    CompiledScheme cs;
+    cs.N = wb.scheme.ElementCount();
+    cs.Elements.assign(1, nullptr);
+    for (const auto& e : wb.scheme.ElementList()) cs.Elements.push_back(e.get());
+    cs.LinkMatrix.assign(cs.N + 1, std::vector<std::uint8_t>(cs.N + 1, 0));
+    const int relay = wb.scheme.FindElementAt(2, 10);
+    cs.LinkMatrix[relay][block->Number] = 1;
+    wb.compiled = std::make_unique<CompiledScheme>(std::move(cs));
+    ASSERT_TRUE(wb.scheme.PutCell(2, 20, 33));
+    host.addAnswer("Entry=" + std::to_string(wb.scheme.FindElementAt(2, 20)));
+    host.methodCodes = {52};
+    GroupCommand(wb, kCommandCharacteristics);
+    EXPECT_EQ(host.messagesOf(Box::Error), std::vector<std::string>{"Nedopustimyi block : " + std::to_string(relay)});
+    EXPECT_EQ(host.methodCodes.size(), 1u);  // the chooser was never offered
+}
+
+TEST(RunRegime, SolveOnlyInRun) {
+    ScriptedHost host;
+    EXPECT_TRUE(SolveAllowed(host, "Run"));
+    EXPECT_FALSE(SolveAllowed(host, "Edit"));
+    EXPECT_EQ(host.lines, std::vector<std::string>{"message: Solve in Run Regime only !"});
+}
+
+TEST(MethodLists, CodesOfTheChooser) {
+    const auto& stability = MethodItems(MethodList::Stability);
+    ASSERT_EQ(stability.size(), 6u);
+    EXPECT_EQ(stability[1].code, 102);
+    EXPECT_EQ(stability[4].code, 60);
+    const auto& regulators = MethodItems(MethodList::Regulators);
+    EXPECT_EQ(regulators[2].code, 1981);
+    MethodList list;
+    ASSERT_TRUE(ListForGroup("other", list));
+    EXPECT_EQ(list, MethodList::Regulators);
+    EXPECT_FALSE(ListForGroup("optmaxaw", list));
+    EXPECT_EQ(GroupForCode(43), "root");
+    EXPECT_EQ(GroupForCode(kCodeMikhailov), "stability");
+}
+
+}  // namespace
+}  // namespace velmar

@@ -1,0 +1,114 @@
+#include "analysis/frequency.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "analysis/analysis_state.h"
+#include "numtext.h"
+#include "scripted_host.h"
+
+namespace velmar {
+namespace {
+
+// The values of 1/(1 + jw) are known in closed form; the grid's frequencies are
+// 6-byte reals, so comparisons allow for their rounding.
+constexpr Extended kCurveTolerance = 1e-9L;
+
+const TransferFunction kLag{Polynomial{1}, Polynomial{1, 1}};  // 1/(s + 1)
+
+TEST(FrequencyGrid, StartReplacementsAndPointCount) {
+    EXPECT_EQ(GridStart(0), static_cast<Extended>(Real48(1e-6L)));
+    EXPECT_EQ(GridStart(-3), static_cast<Extended>(Real48(1e-6L)));
+    EXPECT_EQ(GridStart(1), static_cast<Extended>(Real48(1.000001L)));
+    EXPECT_EQ(GridStart(0.5L), 0.5L);
+
+    const FrequencySplit split(kLag);
+    const Curve one = FrequencyCharacteristic(split, kCodeAmplitude, {0.0L, 1.0L, 5.0L});
+    EXPECT_EQ(one.x.size(), 1u);  // a step larger than the range gives one point
+    const FrequencyRange range{0.0L, 5.0L, 0.01L};
+    const Curve a = FrequencyCharacteristic(split, kCodeAmplitude, range);
+    EXPECT_EQ(a.x.size(), 500u);  // 1e-6, 0.010001, ..., 4.990001
+    EXPECT_EQ(GridPlaces(range), 501);
+}
+
+TEST(FrequencyCharacteristics, LagAmplitudeAndPhase) {
+    const FrequencySplit split(kLag);
+    const FrequencyRange range{0.0L, 5.0L, 0.01L};
+    const Curve a = FrequencyCharacteristic(split, kCodeAmplitude, range);
+    const Curve phi = FrequencyCharacteristic(split, kCodePhase, range);
+    const Curve lg = FrequencyCharacteristic(split, kCodeLogAmplitude, range);
+    ASSERT_EQ(a.x.size(), phi.x.size());
+    for (size_t i = 0; i < a.x.size(); i += 50) {
+        const Extended w = a.x[i];
+        EXPECT_NEAR(a.y[i], 1 / std::sqrt(1 + w * w), kCurveTolerance);
+        EXPECT_NEAR(phi.y[i], -std::atan(w), kCurveTolerance);
+        EXPECT_NEAR(lg.x[i], std::log10(w), kCurveTolerance);
+        EXPECT_NEAR(lg.y[i], 20 * std::log10(a.y[i].get()), 1e-8L);
+    }
+    EXPECT_NEAR(a.y.front(), 1, kCurveTolerance);
+    EXPECT_NEAR(a.y.back(), 0.196, 1e-3);
+    EXPECT_NEAR(phi.y.back(), -1.373, 1e-3);
+    EXPECT_NEAR(lg.x.front(), -6, kCurveTolerance);  // lg w stays finite at the start
+}
+
+TEST(FrequencyCharacteristics, PhaseQuadrantsAndImaginaryAxis) {
+    // 1/s^2 has phase -pi (ReNum < 0, ImNum = 0 gives +pi); -1/s has ReNum = 0: +pi/2;
+    // 1/(s+1)^3 passes the negative real axis near w = 1.73 and jumps to +pi.
+    const Curve doubleIntegrator = FrequencyCharacteristic(
+        FrequencySplit({Polynomial{1}, Polynomial{0, 0, 1}}), kCodePhase, {1.0L, 2.0L, 0.5L});
+    EXPECT_NEAR(doubleIntegrator.y[0], kPi, kCurveTolerance);
+    const Curve negativeIntegrator = FrequencyCharacteristic(
+        FrequencySplit({Polynomial{-1}, Polynomial{0, 1}}), kCodePhase, {1.0L, 2.0L, 0.5L});
+    EXPECT_NEAR(negativeIntegrator.y[0], kPi / 2, kCurveTolerance);
+    const Curve cube = FrequencyCharacteristic(
+        FrequencySplit({Polynomial{1}, Polynomial{1, 3, 3, 1}}), kCodePhase, {1.7L, 1.8L, 0.01L});
+    EXPECT_LT(cube.y.front(), -kPi + 0.1);
+    EXPECT_GT(cube.y.back(), kPi - 0.1);
+}
+
+TEST(FrequencyCharacteristics, IntegratorHodographAndPolesOnTheAxis) {
+    const Curve w = FrequencyCharacteristic(FrequencySplit({Polynomial{1}, Polynomial{0, 1}}),
+                                            kCodeHodograph, {0.5L, 3.0L, 0.5L});
+    ASSERT_EQ(w.x.size(), 5u);
+    for (size_t i = 0; i < w.x.size(); ++i) {
+        EXPECT_EQ(w.x[i].get(), 0);
+        EXPECT_NEAR(w.y[i], -1 / (0.5L * (i + 1)), kCurveTolerance);
+    }
+    // 1/(s^2 + 1): the grid 0.5, 1, 1.5 meets the pole at w = 1; that point is skipped.
+    for (int code : {51, 52, 53, 54, 55, 56}) {
+        const Curve c = FrequencyCharacteristic(FrequencySplit({Polynomial{1}, Polynomial{1, 0, 1}}), code,
+                                                {0.5L, 2.0L, 0.5L});
+        EXPECT_EQ(c.x.size(), 2u) << code;
+        EXPECT_EQ(c.x.size(), c.y.size());
+    }
+}
+
+TEST(FrequencyCharacteristics, DialogRepeatsAndHandsOverWithKind) {
+    ScriptedHost host;
+    AnalysisState state;
+    host.setAnswer("w(begin)", "3");
+    host.setAnswer("w(end)", "1");
+    ShowFrequencyCharacteristic(host, state, kLag, kCodeReal);  // reversed, then repeated: cancelled
+    EXPECT_EQ(host.messagesOf(Box::Error), std::vector<std::string>{" w(begin) > w(end) "});
+    EXPECT_TRUE(host.graphs.empty());
+    EXPECT_EQ(state.wBegin.get(), 0);  // the range is kept only when confirmed
+
+    for (int code : {51, 52, 53, 54, 55, 56}) {
+        ScriptedHost h;
+        h.setAnswer("w(begin)", "1");
+        h.setAnswer("w(end)", "2");
+        h.setAnswer("step", "0.5");
+        ShowFrequencyCharacteristic(h, state, kLag, code);
+        ASSERT_EQ(h.graphs.size(), 1u);
+        EXPECT_EQ(h.graphs[0].kind, FrequencyGraphKind(code));
+        EXPECT_EQ(h.graphs[0].curves[0].name, "Indicator");
+        EXPECT_EQ(h.graphs[0].curves[0].x.size(), 2u);
+    }
+    EXPECT_EQ(state.wEnd.get(), 2);
+    EXPECT_EQ(FrequencyGraphKind(51), 3);
+    EXPECT_EQ(FrequencyGraphKind(56), 9);
+}
+
+}  // namespace
+}  // namespace velmar
