@@ -90,19 +90,20 @@ private slots:
         form.openAtStart(VELMAR_DATA_DIR "/Schemes/demo.shm");
         const QString run1 = dir.filePath("run1.pnt"), difference = dir.filePath("difference.pnt");
 
-        // The first run, its graph (the output, then the setpoint): read points, magnify,
-        // keep the output's curve.
+        // The first run, its graph (slot 1 the setpoint, slot 2 the output): read the
+        // output's points, magnify them, keep the output's curve.
         host.setAnswer("Time", "10");
         form.Run2Click();
         QCOMPARE(form.regime(), QString("Run"));
         form.Solve1Click();
         int magnified = 0;
         later([&] {
-            QCOMPARE(viewer().diagramSlots().slot(1).count(), 998);
+            QCOMPARE(viewer().diagramSlots().slot(2).count(), 998);
+            key(Qt::Key_Right);
             key(Qt::Key_Tab);
             key(Qt::Key_Tab);  // point 99
             key(Qt::Key_Up);
-            QCOMPARE(viewer().diagramSlots().slot(1).cursor, 100);
+            QCOMPARE(viewer().diagramSlots().slot(2).cursor, 100);
             key(Qt::Key_Escape);
             key(Qt::Key_L);
             key(Qt::Key_Return);
@@ -133,26 +134,25 @@ private slots:
         host.setAnswer("Time", "12");
         form.Solve1Click();
         later([&] {
-            key(Qt::Key_Right);
             key(Qt::Key_Delete);  // the setpoint's step is not needed
             fileAnswers = {run1};
-            key(Qt::Key_Return);  // open into the empty slot 2
-            QCOMPARE(viewer().diagramSlots().slot(2).diagram.name, std::string("RUN1"));
+            key(Qt::Key_Return);  // open into the emptied slot 1
+            QCOMPARE(viewer().diagramSlots().slot(1).diagram.name, std::string("RUN1"));
             key(Qt::Key_A, Qt::ControlModifier);
-            viewer().findChild<QComboBox*>("ComboBox1")->setCurrentText("1");
+            viewer().findChild<QComboBox*>("ComboBox1")->setCurrentText("2");
             viewer().findChild<QComboBox*>("ComboBoxSign")->setCurrentText("-");
-            viewer().findChild<QComboBox*>("ComboBox2")->setCurrentText("2");
+            viewer().findChild<QComboBox*>("ComboBox2")->setCurrentText("1");
             button("SolveSpBtn")->click();
             key(Qt::Key_A, Qt::ControlModifier);
             key(Qt::Key_C, Qt::ControlModifier);
             button("CreateSpBtn")->click();
             viewer().findChild<QLineEdit*>("RxLabelEdit")->setText("");
-            QTest::keyClicks(viewer().findChild<QLineEdit*>("RxLabelEdit"), "T = 0.6");
-            viewer().commentLabels()[0]->move(520, 60);
+            QTest::keyClicks(viewer().findChild<QLineEdit*>("RxLabelEdit"), "lag T = 0.6 (slot 2) against T = 0.2 (slot 1)");
+            viewer().commentLabels()[0]->move(330, 200);
             button("CreateSpBtn")->click();
             viewer().findChild<QLineEdit*>("RxLabelEdit")->setText("");
-            QTest::keyClicks(viewer().findChild<QLineEdit*>("RxLabelEdit"), "slot 5: run 2 - run 1");
-            viewer().commentLabels()[1]->move(430, 330);
+            QTest::keyClicks(viewer().findChild<QLineEdit*>("RxLabelEdit"), "slot 5: their difference");
+            viewer().commentLabels()[1]->move(330, 420);
             key(Qt::Key_C, Qt::ControlModifier);
             button("SpeedButton5")->click();
             fileAnswers = {difference};
@@ -161,7 +161,7 @@ private slots:
             shoot(&viewer(), "viewer-three-curves.png");
 
             viewer().topComments()->memo()->setPlainText("Demo scheme: step response of the closed loop");
-            viewer().textPad()->memo()->setPlainText("Slot 1: T = 0.6, slot 2: T = 0.2 (RUN1.PNT), slot 5: their difference");
+            viewer().textPad()->memo()->setPlainText("Slot 1: T = 0.2 (RUN1.PNT), slot 2: T = 0.6, slot 5: slot 2 - slot 1");
             later([&] {
                 TPrePrnForm& preview = printPreviewForm();
                 QVERIFY(preview.isVisible());
@@ -176,8 +176,9 @@ private slots:
 
         // The saved difference is run 2 minus run 1 on the points they share.
         QCOMPARE(host.graphs.size(), std::size_t(2));
-        const auto& first = host.graphs[0].curves.at(0);
-        const auto& second = host.graphs[1].curves.at(0);
+        const auto& first = host.graphs[0].curves.at(1);
+        const auto& second = host.graphs[1].curves.at(1);
+        QCOMPARE(second.slot, 2);
         const PointFileContent saved = readPointFile(difference.toStdString());
         QCOMPARE(saved.kind, PointFileContent::Kind::Loaded);
         QCOMPARE(saved.x.size(), first.x.size());
