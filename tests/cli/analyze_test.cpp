@@ -9,10 +9,10 @@
 #include <random>
 #include <sstream>
 
-#include "cli_runner.h"
+#include "cli_process.h"
 
 namespace fs = std::filesystem;
-using velmar::testing::runCli;
+using velmar::testing::cli;
 
 namespace {
 
@@ -48,13 +48,13 @@ struct AnalyzeCli : ::testing::Test {
         for (size_t i = 0; i < b.size(); ++i) args.insert(args.end(), {"--answer", "b" + std::to_string(i) + "=" + text(b[i])});
         return args;
     }
-    velmar::testing::CliResult analyze(const std::string& method, const std::vector<long double>& a,
+    velmar::testing::Result analyze(const std::string& method, const std::vector<long double>& a,
                                        const std::vector<long double>& b, std::vector<std::string> extra = {}) {
         std::vector<std::string> args = {"analyze", scheme.string(), "--block", "1", "--method", method};
         const auto entry = handEntry(a, b);
         args.insert(args.end(), entry.begin(), entry.end());
         args.insert(args.end(), extra.begin(), extra.end());
-        return runCli(args, dir.string());
+        return cli(args, dir.string());
     }
     static std::vector<std::string> lines(const std::string& out, const std::string& prefix) {
         std::vector<std::string> found;
@@ -81,7 +81,7 @@ std::vector<long double> fromRoots(const std::vector<long double>& roots) {
 TEST_F(AnalyzeCli, TfPrintsTheMemoLines) {
     auto args = handEntry({2, 0.5L}, {1, 3, 1});
     args.insert(args.begin(), {"tf", scheme.string(), "--block", "1"});
-    const auto r = runCli(args, dir.string());
+    const auto r = cli(args, dir.string());
     EXPECT_EQ(r.code, 0) << r.out;
     EXPECT_EQ(lines(r.out, "tf: "), (std::vector<std::string>{"a 0 =   2.00000", "a 1 =   0.50000", "b 0 =   1.00000",
                                                               "b 1 =   3.00000", "b 2 =   1.00000"}));
@@ -202,20 +202,20 @@ TEST_F(AnalyzeCli, TfOfACompiledChainIsTheProductOfItsLinks) {
     std::vector<std::string> expected = memo('a', times(n1, n2));
     for (const auto& l : memo('b', times(d1, d2))) expected.push_back(l);
 
-    const auto r = runCli({"tf", chain.string(), "--block", "4", "--answer", "Entry=1"}, dir.string());
+    const auto r = cli({"tf", chain.string(), "--block", "4", "--answer", "Entry=1"}, dir.string());
     ASSERT_EQ(r.code, 0) << r.out;
     EXPECT_EQ(lines(r.out, "tf: "), expected);
     // With the first link's output as the entry only the second link remains.
-    const auto one2 = runCli({"tf", chain.string(), "--block", "4", "--answer", "Entry=2"}, dir.string());
+    const auto one2 = cli({"tf", chain.string(), "--block", "4", "--answer", "Entry=2"}, dir.string());
     EXPECT_EQ(lines(one2.out, "tf: "), (std::vector<std::string>{"a 0 =   1.00000", "a 1 =   1.00000", "b 0 =   1.00000",
                                                                  "b 1 =   3.00000", "b 2 =   4.00000"}));
 }
 
 TEST_F(AnalyzeCli, ExitCodes) {
     EXPECT_EQ(analyze("999", {1}, {1, 1}).code, 2);
-    EXPECT_EQ(runCli({"analyze", (dir / "missing.shm").string(), "--block", "1", "--method", "52"}).code, 2);
-    EXPECT_EQ(runCli({"tf", scheme.string()}).code, 2);  // no block
-    EXPECT_EQ(runCli({"tf", scheme.string(), "--block", "2"}).code, 2);
+    EXPECT_EQ(cli({"analyze", (dir / "missing.shm").string(), "--block", "1", "--method", "52"}).code, 2);
+    EXPECT_EQ(cli({"tf", scheme.string()}).code, 2);  // no block
+    EXPECT_EQ(cli({"tf", scheme.string(), "--block", "2"}).code, 2);
     const auto later = analyze("1979", {1}, {1, 1});
     EXPECT_EQ(later.code, 1);
     EXPECT_NE(later.out.find("Ошибка:   P      -regulator: this method is not available yet"), std::string::npos)

@@ -21,10 +21,10 @@ struct Result {
     std::string out;
 };
 
-// Runs velmar-cli with the arguments (each single-quoted), standard error joined to
-// standard output.
-inline Result cli(const std::vector<std::string>& args) {
-    std::string command = VELMAR_CLI;
+// Runs velmar-cli with the arguments (each single-quoted) in the folder `cwd`, standard
+// error joined to standard output.
+inline Result cli(const std::vector<std::string>& args, const std::string& cwd = ".") {
+    std::string command = "cd '" + cwd + "' && " + std::string(VELMAR_CLI);
     for (const auto& a : args) command += " '" + a + "'";
     command += " 2>&1";
     Result r;

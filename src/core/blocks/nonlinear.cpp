@@ -1,7 +1,15 @@
+#include <stdexcept>
+#include <string>
+
 #include "families.h"
+#include "nonlinear_kinds.h"
 
 namespace velmar {
 
-std::unique_ptr<Element> createNonlinear(std::uint8_t code) { return std::make_unique<Element>(code); }
+std::unique_ptr<Element> createNonlinear(std::uint8_t code) {
+    for (auto create : {createStaticFunction, createRelay, createOperandBlock, createClockedNonlinear})
+        if (auto e = create(code)) return e;
+    throw std::logic_error("no nonlinear element type for code " + std::to_string(code));
+}
 
 }  // namespace velmar

@@ -29,7 +29,8 @@ void EditProcessor::enter() {
 void EditProcessor::key(int code) {
     if (isMovementKey(code, false)) {
         move(code);
-        state_.previousDirection = code;
+        // A corner is formed only between two consecutive Shift moves.
+        state_.previousDirection = state_.shift ? code : 0;
     } else if (code == kKeyEnter) {
         putDown();
     } else if (code == kKeySpace) {
@@ -133,24 +134,7 @@ void RunProcessor::moveTo(CursorCell to) {
 }
 
 void RunProcessor::key(int code) {
-    if (isMovementKey(code, true))
-        moveTo(moveCursor(state_.cursor, code, view_.viewport()));
-    else if (code == kKeyEnter || code == kRunChangeParameters)
-        editParameters();
-}
-
-bool RunProcessor::editParameters() {
-    if (gridFilling) return false;
-    const CursorCell at = state_.cursor;
-    if (wb_.scheme.cell(at.col, at.row) < 22) return false;
-    Element* e = wb_.scheme.ElementAt(at.col, at.row);
-    if (e == nullptr) return false;
-    // The analysis block's parameter operation is its Solve operation, which opens
-    // the characteristics list of the method chooser.
-    if (e->Code == 60) wb_.analysis.methodGroup = "character";
-    wb_.analysis.lastBlock = e->Number;
-    e->EditParameters(wb_);
-    return true;
+    if (isMovementKey(code, true)) moveTo(moveCursor(state_.cursor, code, view_.viewport()));
 }
 
 }  // namespace velmar::editor

@@ -1,6 +1,7 @@
 // The processors of the cursor regimes: "Edit" (moving, putting down and picking up
-// codes, drawing lines with Shift, the marked-block commands) and the cursor part of
-// "Run" (moving over the compiled scheme, Enter on a block opening its parameters).
+// codes, drawing lines with Shift, the marked-block commands) and the cursor of "Run"
+// (moving over the compiled scheme; Enter and the analysis commands go to the Run-regime
+// dispatcher of the analysis).
 #pragma once
 
 #include <cstdint>
@@ -44,14 +45,9 @@ public:
 
     // Entering "Run" (mode 0): the cursor is drawn, carrying no code.
     void enter();
-    // Movement keys (with the digits moving a block width) and Enter.
+    // Movement keys, with the digits moving a block width.
     void key(int code);
     void moveTo(CursorCell to);
-    // Enter on a cell: the parameters of the block covering it. Returns false when
-    // there is no block there (or the parameter grid is being filled).
-    bool editParameters();
-
-    bool gridFilling = false;  // the parameter grid window is being filled
 
 private:
     Workbench& wb_;

@@ -56,7 +56,8 @@ void SchemeCanvas::savePatch(editor::CursorCell at) {
 }
 
 void SchemeCanvas::restorePatch() {
-    if (!patchSaved_) return;
+    // Without the cursor on the canvas the patch may be older than what it covers.
+    if (!patchSaved_ || !cursorShown_) return;
     QPainter p(&image_);
     p.drawImage(patchAt_, patch_);
     p.end();
@@ -107,8 +108,8 @@ void SchemeCanvas::paintScene(const QRect& clip) {
                          QPoint(m.right * kCellWidth + 20, m.bottom * kCellHeight + 10)),
                    tableColour(Olive));
     paintCells(p, clip);
-    if (state_.captionsShown) paintCaptions(p);
     paintThumbnails(p);
+    if (state_.captionsShown) paintCaptions(p);
     p.end();
     update(clip);
 }

@@ -1,6 +1,7 @@
 #include "application.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QStringList>
 
 #include "form_main.h"
@@ -12,6 +13,9 @@ int runWorkbench(QApplication& app) {
     // All parameters form one file name, so that a path with blanks arrives whole.
     const QStringList args = app.arguments().mid(1);
     if (!args.isEmpty()) form.openAtStart(args.join(' '));
+    // Without a window manager a maximised window keeps its default size: take the
+    // screen first.
+    if (const QScreen* screen = app.primaryScreen()) form.setGeometry(screen->availableGeometry());
     form.showMaximized();
     return app.exec();
 }

@@ -5,6 +5,8 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QShortcut>
 #include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -99,6 +101,10 @@ TDiscrip::TDiscrip(TFormMain& form) : QDialog(&form, Qt::Tool), form_(form) {
     connect(fontSize_, &QComboBox::activated, this, &TDiscrip::ComboBox1Change);
     for (QRadioButton* b : {namesBelow_, namesAbove_, labelsBelow_, labelsAbove_})
         connect(b, &QRadioButton::clicked, this, &TDiscrip::PositionClick);
+    // Ctrl+Space types a blank into the caption being edited, as the window says.
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Space), this), &QShortcut::activated, this, [this] {
+        if (auto* edit = qobject_cast<QLineEdit*>(focusWidget())) edit->insert(" ");
+    });
     refresh();
 }
 

@@ -61,6 +61,8 @@ public:
     // The file dialogs; tests replace this to choose files without a person. An empty
     // answer cancels.
     std::function<QString(FileDialogKind, const QString& suggested)> chooseFile;
+    // Set while the parameter grid is being filled: Enter then opens no parameter dialog.
+    bool gridFilling = false;
 
     // Opens a scheme at start-up (the command line).
     void openAtStart(const QString& path);
@@ -93,11 +95,15 @@ public slots:
     void Copy1Click();
     void Paste1Click();
     void Zoom1Click();
+    void ReadBlockFrom1Click();
+    void WriteBlockTo1Click();
     void Delete1Click();
     // Run
     void Run2Click();
     void Solve1Click();
     void ChangeParameters1Click();
+    // The analysis items of the Run menu hand their command code to the dispatcher.
+    void analysisItemClick(int code);
     void Constant1Click();
     void Var1Click();
     // Tools and options
@@ -210,7 +216,6 @@ private:
     QHash<QString, QAction*> actions_;
 
     editor::BankHighlight bankHighlight_;
-    bool bankWasVisible_ = false;
     int keyQueue_ = 0;
     bool busy_ = false;  // a run or an analysis is in progress
     QString keptRegime_;  // the regime name kept while "AdvRed" is on
@@ -218,7 +223,6 @@ private:
     QString fileName_ = QStringLiteral("NoName.shm");  // the save dialog's file name
     std::vector<std::uint8_t> savedBytes_;
     std::string savedLabels_;
-    bool testChanged_ = false;
 
     QDateTime startTime_;
     bool clockShowsWork_ = false;

@@ -100,7 +100,6 @@ void TFormMain::New1Click() {
     wb_.scheme.NewScheme();
     state_.cursor = {};
     afterSchemeReplaced();
-    testChanged_ = false;
     setRegime(editor::kRegimeEdit);
     canvas_->redraw();
     markSaved();
@@ -152,8 +151,7 @@ void TFormMain::Open1Click() {
         setFileName(name);
         state_.cursor = {};
         afterSchemeReplaced();
-        testChanged_ = false;
-        canvas_->redraw();
+            canvas_->redraw();
         markSaved();
         statusMessage(QString::fromUtf8("Открыт."));
     }
@@ -202,6 +200,33 @@ void TFormMain::SaveAs1Click() {
     const QString name = pickFile(FileDialogKind::SaveScheme, kNoName);
     if (name.isEmpty() || extensionOf(name) != "SHM") return;
     if (saveTo(name)) setFileName(name);
+}
+
+void TFormMain::ReadBlockFrom1Click() {
+    if (busy_ || state_.Regime != editor::kRegimeEdit) return;
+    const QString name = pickFile(FileDialogKind::OpenScheme, QString());
+    if (extensionOf(name) != "SHM") return;
+    canvas_->restorePatch();
+    try {
+        ReadBlock(wb_.scheme, state_.cursor.col, state_.cursor.row, pathOf(name));
+    } catch (const FileError& e) {
+        host_.message(Box::Error, std::string(e.what()) + ", try again.");
+    }
+    state_.held = 0;
+    redrawAll();
+    statusMessage("Opened.");
+}
+
+void TFormMain::WriteBlockTo1Click() {
+    if (busy_ || state_.Regime != editor::kRegimeEdit) return;
+    const QString name = pickFile(FileDialogKind::SaveScheme, kNoName);
+    if (extensionOf(name) != "SHM") return;
+    const Mark& m = wb_.scheme.mark;
+    try {
+        if (WriteBlock(wb_.scheme, m.left, m.top, m.right, m.bottom, pathOf(name))) statusMessage("Saved.");
+    } catch (const FileError& e) {
+        host_.message(Box::Error, std::string(e.what()) + ", try again.");
+    }
 }
 
 void TFormMain::Exit1Click() { close(); }

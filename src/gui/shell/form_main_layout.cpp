@@ -110,6 +110,14 @@ constexpr MenuItem kMenu[] = {
     {"About1", "&About...", "", "Help1", 0, ""},
 };
 
+// The analysis items of the Run menu and the command codes they hand to the dispatcher.
+constexpr struct {
+    const char* name;
+    int code;
+} kAnalysisCommands[] = {{"GarmonicLinearization1", 64}, {"Popov1", 69}, {"Characteristics1", 71},
+                         {"Stability1", 72},             {"Quality1", 73}, {"Roots1", 74},
+                         {"OptimMaxAw1", 75},            {"Other1", 76}, {"Sintez1", 77}};
+
 struct SpeedButton {
     const char* name;
     const char* text;
@@ -174,13 +182,13 @@ const KeyItem kKeyItems[] = {
 
 // A speed-button glyph: the button's text in a small frame.
 QIcon glyphIcon(const QString& text) {
-    QPixmap pm(40, 24);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
     QFont f = QApplication::font();
     f.setPixelSize(10);
     f.setBold(true);
+    QPixmap pm(std::max(40, QFontMetrics(f).horizontalAdvance(text) + 6), 24);
+    pm.fill(Qt::transparent);
+    QPainter p(&pm);
+    p.setRenderHint(QPainter::Antialiasing);
     p.setFont(f);
     p.setPen(QColor(40, 40, 40));
     p.drawText(pm.rect(), Qt::AlignCenter, text);
@@ -198,9 +206,9 @@ QAction* TFormMain::makeAction(const char* name, const QString& caption, const Q
 }
 
 void TFormMain::connectHandler(QAction* a, const char* handler) {
-    const QByteArray slot = QByteArray(handler) + "()";
-    if (metaObject()->indexOfSlot(slot.constData()) < 0) return;
-    connect(a, &QAction::triggered, this, [this, handler] { QMetaObject::invokeMethod(this, handler); });
+    const QByteArray name(handler);
+    if (metaObject()->indexOfSlot((name + "()").constData()) < 0) return;
+    connect(a, &QAction::triggered, this, [this, name] { QMetaObject::invokeMethod(this, name.constData()); });
 }
 
 void TFormMain::createMenus() {
@@ -236,13 +244,17 @@ void TFormMain::createMenus() {
         }
         connectHandler(a, (QByteArray(item.name) + "Click").constData());
     }
+    for (const auto& item : kAnalysisCommands) {
+        const int code = item.code;
+        connect(action(item.name), &QAction::triggered, this, [this, code] { analysisItemClick(code); });
+    }
 }
 
 void TFormMain::createSpeedBar() {
     speedBar_ = addToolBar("Speed Bar");
     speedBar_->setObjectName("SpeedBar");
     speedBar_->setMovable(false);
-    speedBar_->setIconSize(QSize(40, 24));
+    speedBar_->setIconSize(QSize(64, 24));
     QHash<int, QActionGroup*> groups;
     for (const SpeedButton& b : kSpeedButtons) {
         if (b.separatorBefore) speedBar_->addSeparator();
@@ -327,11 +339,7 @@ void TFormMain::createPopupMenus() {
     QFont f = name->font();
     f.setBold(true);
     name->setFont(f);
-    popupMenuHelp_->addSeparator();
-    QAction* tests = popupMenuHelp_->addAction(QString::fromUtf8("&Загрузить тестовую схему"));
-    tests->setObjectName("Tests");
     actions_.insert("Help_bl", name);
-    actions_.insert("Tests", tests);
 }
 
 TFormMain::TFormMain(Host* dialogs, QWidget* parent)

@@ -63,11 +63,8 @@ void TFormMain::EditBtnClick() { Edit2Click(); }
 void TFormMain::Run2Click() {
     if (busy_) return;
     applyActions(RegimeSwitch::Run);
-    if (state_.Regime != kRegimeRun) {
-        canvas_->restorePatch();
-        if (state_.Regime == kRegimeBank) leaveBank();
-        bankWasVisible_ = bank_->isVisible();
-    }
+    canvas_->restorePatch();
+    if (state_.Regime == kRegimeBank) leaveBank();
     setRegime(kRegimeRun);
     showRegime();
     state_.held = 0;
@@ -77,8 +74,7 @@ void TFormMain::Run2Click() {
     bool compiled = false;
     guarded([&] { compiled = CompileScheme(wb_); });
     if (!compiled) {
-        canvas_->redraw();
-        edit_.enter();
+        canvas_->redraw();  // the fault cells in their colours
         setRegime(kRegimeToEdit);
         ReleaseCompiled(wb_);
         Edit2Click();
@@ -385,7 +381,6 @@ void TFormMain::BankBigImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifi
         return;
     }
     if (button != Qt::LeftButton) return;
-    if (fileName_.section('.', -1).toUpper() == "SHT") testChanged_ = true;
     bankHighlight_.big = bigPaletteCell(*code);
     chooseHeld(static_cast<std::uint8_t>(*code));
     if (state_.centreChosen) {

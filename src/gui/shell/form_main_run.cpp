@@ -13,6 +13,7 @@
 #include "form_main.h"
 #include "print_hooks.h"
 #include "progress_strip.h"
+#include "analysis/dispatcher.h"
 #include "simulation/driver.h"
 
 namespace velmar::gui {
@@ -35,9 +36,23 @@ void TFormMain::runCommand(int code) {
     canvas_->restorePatch();
     wb_.run.UserStop = false;
     guarded([&] {
-        if (code == kRunSolve) {
-            canvas_->clearThumbnails();
-            RunSimulation(wb_);
+        switch (code) {
+            case kCommandSolve:
+                // The thumbnails of the last run go with its results.
+                canvas_->clearThumbnails();
+                canvas_->redraw();
+                RunSimulation(wb_);
+                break;
+            case kCommandChangeParameters:
+                ChangeParameters(wb_, state_.cursor.col, state_.cursor.row, gridFilling);
+                break;
+            case kCommandHarmonic:
+            case kCommandPopov:
+                AnalysisMenuCommand(wb_, code);
+                break;
+            default:
+                GroupCommand(wb_, code);
+                break;
         }
     });
     busy_ = false;
@@ -48,24 +63,21 @@ void TFormMain::runCommand(int code) {
 }
 
 void TFormMain::Solve1Click() {
-    if (state_.Regime != kRegimeRun) {
-        host_.message(Box::Plain, "Solve in Run Regime only !");
-        return;
-    }
-    runCommand(kRunSolve);
+    if (SolveAllowed(host_, state_.Regime)) runCommand(kCommandSolve);
 }
 
 void TFormMain::SolveBtnClick() {
     if (busy_) return;
     if (state_.Regime != kRegimeRun) Run2Click();
-    if (state_.Regime == kRegimeRun) runCommand(kRunSolve);
+    if (state_.Regime == kRegimeRun) runCommand(kCommandSolve);
 }
 
 void TFormMain::ChangeParameters1Click() {
-    if (busy_ || state_.Regime != kRegimeRun) return;
-    busy_ = true;
-    guarded([&] { run_.editParameters(); });
-    busy_ = false;
+    if (state_.Regime == kRegimeRun) runCommand(kCommandChangeParameters);
+}
+
+void TFormMain::analysisItemClick(int code) {
+    if (state_.Regime == kRegimeRun) runCommand(code);
 }
 
 void TFormMain::Constant1Click() {
@@ -173,10 +185,9 @@ bool TFormMain::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
         // The hint handler: two blanks and the hint, bold aqua.
         const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
-        if (!tip.isEmpty()) {
-            infoPanel_->setStyleSheet("color: #00ffff; font-weight: bold; font-size: 10pt;");
-            infoPanel_->setText("  " + tip);
-        }
+        if (statusTimer_.isActive()) return true;  // a status message is being shown
+        infoPanel_->setStyleSheet("color: #00ffff; font-weight: bold; font-size: 10pt;");
+        infoPanel_->setText(tip.isEmpty() ? QString() : "  " + tip);
         return true;
     }
     return QMainWindow::event(event);

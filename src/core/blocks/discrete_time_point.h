@@ -1,0 +1,38 @@
+// Blocks whose state moves on with every step (own clocks, step counters, sums,
+// integrals, edge memories) step once per time point. The constant-step run advances
+// every element once per point anyway; the variable-step run evaluates its right-hand
+// side several times per output point, trial and rejected steps included, and such a
+// block takes the first of those calls and lets the others pass, as the sources do.
+#pragma once
+
+#include <cstdint>
+
+#include "../model/element.h"
+#include "../workbench.h"
+
+namespace velmar {
+
+class PointStepElement : public Element {
+public:
+    using Element::Element;
+
+    void InitRun(Workbench& wb) final {
+        lastPoint_ = -1;
+        start(wb);
+    }
+
+    void Advance(Workbench& wb) final {
+        if (wb.run.StepIndex == lastPoint_) return;
+        lastPoint_ = wb.run.StepIndex;
+        step(wb);
+    }
+
+protected:
+    virtual void start(Workbench& wb) { Element::InitRun(wb); }  // before the first point
+    virtual void step(Workbench& wb) = 0;                         // once per point
+
+private:
+    std::int32_t lastPoint_ = -1;
+};
+
+}  // namespace velmar
