@@ -8,7 +8,7 @@ namespace velmar::gui {
 TGridForm& TFormMain::gridForm() {
     if (gridForm_ == nullptr) {
         gridForm_ = new TGridForm(wb_, this);
-        connect(gridForm_, &TGridForm::fillingChanged, this, [this](bool on) { run_.gridFilling = on; });
+        connect(gridForm_, &TGridForm::fillingChanged, this, [this](bool on) { gridFilling = on; });
     }
     return *gridForm_;
 }
