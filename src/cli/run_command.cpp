@@ -1,5 +1,7 @@
-// run SCHEME [--variable] [--answer LABEL=VALUE]... [--csv OUT]: compile a scheme, run
-// it and write what every recorder would show in the graph viewer.
+// run SCHEME [--variable] [--answer LABEL=VALUE]... [--csv OUT] [--pnt DIR]: compile a
+// scheme, run it and write what every recorder would show in the graph viewer, as CSV
+// and as one point file per curve.
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -8,6 +10,8 @@
 #include "blocks/recorders.h"
 #include "commands.h"
 #include "errors.h"
+#include "graphs/graph_texts.h"
+#include "graphs/point_file.h"
 #include "model/compile.h"
 #include "model/scheme_file.h"
 #include "numtext.h"
@@ -24,6 +28,7 @@ struct RunOptions {
     bool variable = false;
     std::vector<std::string> answers;
     std::optional<std::string> csv;
+    std::optional<std::string> pnt;
 };
 
 std::optional<RunOptions> parse(const Args& args) {
@@ -37,6 +42,8 @@ std::optional<RunOptions> parse(const Args& args) {
             o.answers.push_back(args[++i]);
         else if (a == "--csv" && hasValue)
             o.csv = args[++i];
+        else if (a == "--pnt" && hasValue)
+            o.pnt = args[++i];
         else if (o.scheme.empty() && !a.starts_with("--"))
             o.scheme = a;
         else
@@ -63,8 +70,27 @@ void writeCsv(const Scheme& scheme, std::ostream& out) {
     }
 }
 
+// Every recorder's curves as point files "NUMBER-SLOT.pnt" in the folder, as the graph
+// viewer would save them. Throws FileError when one cannot be written.
+void writePointFiles(const Workbench& wb, const std::filesystem::path& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) throw FileError("Cannot create " + folder.string());
+    for (const auto& e : wb.scheme.ElementList()) {
+        const auto* recorder = dynamic_cast<const Recorder*>(e.get());
+        if (!recorder) continue;
+        GraphHeading heading;
+        heading.applyKind(recorder->graphKind());
+        const Diagrams slots = recorder->diagrams();
+        for (std::size_t s = 0; s < slots.size(); ++s)
+            if (slots[s].present())
+                writePointFile((folder / (std::to_string(e->Number) + "-" + std::to_string(s + 1) + ".pnt")).string(),
+                               heading.title, slots[s], wb.settings.VariableStep != 0);
+    }
+}
+
 int usage() {
-    std::cerr << "usage: velmar-cli run SCHEME [--variable] [--answer LABEL=VALUE]... [--csv OUT]\n";
+    std::cerr << "usage: velmar-cli run SCHEME [--variable] [--answer LABEL=VALUE]... [--csv OUT] [--pnt DIR]\n";
     return 2;
 }
 
@@ -96,8 +122,16 @@ int run(const Args& args) {
         case RunOutcome::Completed: break;
     }
 
+    if (options->pnt) {
+        try {
+            writePointFiles(wb, *options->pnt);
+        } catch (const FileError& e) {
+            std::cerr << "velmar-cli run: " << e.what() << "\n";
+            return 2;
+        }
+    }
     if (!options->csv) {
-        writeCsv(wb.scheme, std::cout);
+        if (!options->pnt) writeCsv(wb.scheme, std::cout);
         return 0;
     }
     std::ofstream out(*options->csv, std::ios::binary);

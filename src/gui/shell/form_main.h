@@ -32,6 +32,7 @@ namespace velmar::gui {
 
 class TDiscrip;
 class ProgressStrip;
+class TGridForm;
 
 // Which file the file dialogs are asked for.
 enum class FileDialogKind { OpenScheme, SaveScheme };
@@ -124,6 +125,7 @@ public slots:
     void RunBtnClick();
     void SolveBtnClick();
     void editorClick();
+    void SpeedButton1Click();
     // Keys
     void UpTmpClick(int key, bool shift);
     void EditEnterClick();
@@ -142,6 +144,8 @@ public slots:
 
     // Redraws the canvas and, in "Edit" and "Run", the cursor on it.
     void redrawAll();
+    // The parameter grid window, made on first use.
+    TGridForm& gridForm();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -200,6 +204,7 @@ private:
     QScrollArea* scrollBox_ = nullptr;
     BankPanel* bank_ = nullptr;
     TDiscrip* discrip_ = nullptr;
+    TGridForm* gridForm_ = nullptr;  // the parameter grid, made when first opened
     QToolBar* speedBar_ = nullptr;
     QLabel* countPanel_ = nullptr;
     QLabel* infoPanel_ = nullptr;

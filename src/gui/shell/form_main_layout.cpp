@@ -143,7 +143,7 @@ constexpr SpeedButton kSpeedButtons[] = {
     {"PasteBtn", "Paste", "Paste", nullptr, 0, -1, false},
     {"DelBtn", "Del", "Delete the selection", nullptr, 0, QStyle::SP_TrashIcon, false},
     {"editor", "Editor", "Редактор Схем (Ctrl+A)", "editorClick", 3, -1, true},
-    {"SpeedButton1", "Параметры", "Parameters of every block", nullptr, 0, -1, false},
+    {"SpeedButton1", "Параметры", "Parameters of every block", "SpeedButton1Click", 0, -1, false},
     {"ExitBtn", "Exit", "Exit", "Exit1Click", 0, QStyle::SP_DialogCloseButton, true},
 };
 

@@ -11,6 +11,7 @@
 #include "editor/bank_palettes.h"
 #include "editor/key_codes.h"
 #include "form_main.h"
+#include "grid/grid_form.h"
 #include "lock_keys.h"
 #include "model/compile.h"
 
@@ -80,6 +81,7 @@ void TFormMain::Run2Click() {
         return;
     }
     run_.enter();
+    gridForm().RefreshGrid();
 }
 
 void TFormMain::RunBtnClick() { Run2Click(); }

@@ -1,0 +1,63 @@
+#include "parameter_grid.h"
+
+#include <cctype>
+
+#include "../model/scheme.h"
+#include "../numtext.h"
+#include "../workbench.h"
+
+namespace velmar {
+
+namespace {
+constexpr int kLastNodeCode = 21;
+}
+
+std::vector<GridRow> parameterGridRows(const Scheme& scheme, NameSet names) {
+    std::vector<GridRow> rows;
+    std::vector<ParameterRow> params;
+    for (const auto& e : scheme.ElementList()) {
+        if (e->Code <= kLastNodeCode) continue;
+        params.clear();
+        e->ListParameters(params);
+        GridRow first{std::to_string(e->Number), blockName(e->Code, names), {}, {}};
+        if (params.empty()) {
+            rows.push_back(std::move(first));
+            continue;
+        }
+        for (std::size_t i = 0; i < params.size(); ++i) {
+            GridRow row = i == 0 ? first : GridRow{};
+            row.parameter = params[i].name;
+            row.value = params[i].value;
+            rows.push_back(std::move(row));
+        }
+    }
+    return rows;
+}
+
+std::optional<GridTarget> locateGridEdit(const std::vector<std::string>& numberColumn, int row) {
+    if (row < 0 || row >= static_cast<int>(numberColumn.size())) return std::nullopt;
+    for (int r = row; r >= 0; --r) {
+        const std::string& number = numberColumn[static_cast<std::size_t>(r)];
+        if (number.empty()) continue;
+        const auto value = parseNumber(number);
+        if (!value) return std::nullopt;
+        return GridTarget{static_cast<int>(*value), row - r + 1};
+    }
+    return std::nullopt;
+}
+
+bool gridKeyAccepted(char c) {
+    return std::isdigit(static_cast<unsigned char>(c)) || c == '-' || c == '.' || c == '\b';
+}
+
+bool commitGridValue(Workbench& wb, GridTarget target, std::string_view text) {
+    const auto value = parseNumber(text);
+    if (!value || target.element < 1 || target.element > wb.scheme.ElementCount()) return false;
+    wb.gridEdit.value = *value;
+    wb.gridEdit.index = target.index;
+    wb.scheme.element(target.element).EditParameters(wb);
+    wb.gridEdit.index = 0;
+    return true;
+}
+
+}  // namespace velmar

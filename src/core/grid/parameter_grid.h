@@ -1,0 +1,49 @@
+// The parameter grid: every block of the scheme with all its parameters in one table,
+// and the way a value typed into the table reaches the block.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "../blocks/catalogue.h"
+
+namespace velmar {
+
+class Scheme;
+class Workbench;
+
+// One table row: the element number and block name on an element's first row only,
+// then a parameter's stored name and value.
+struct GridRow {
+    std::string number;
+    std::string name;
+    std::string parameter;
+    std::string value;
+};
+
+// The rows of every block (codes above 21; nodes and line items are not listed), in
+// element order. A block without parameters still gets its own row.
+std::vector<GridRow> parameterGridRows(const Scheme& scheme, NameSet names);
+
+// Which parameter an edited row stands for: walking up from the row to the nearest row
+// with an element number gives the element, and the rows passed give the parameter's
+// index (1 on the element's own row). Nothing when no element row lies above.
+struct GridTarget {
+    int element = 0;
+    int index = 0;
+};
+std::optional<GridTarget> locateGridEdit(const std::vector<std::string>& numberColumn, int row);
+
+// The letter that types pi into a value cell, and its text.
+inline constexpr const char* kGridPiText = "3.142";
+// Characters the value cells accept as typed (P and p are turned into pi).
+bool gridKeyAccepted(char c);
+
+// Stores a typed value into the target parameter through the element's own
+// EditParameters, as the grid's transfer value. A text that is not a number changes
+// nothing and gives false. A value too large to store raises MathError.
+bool commitGridValue(Workbench& wb, GridTarget target, std::string_view text);
+
+}  // namespace velmar

@@ -1,0 +1,173 @@
+// TFormGraphPg, the graph viewer ("Graph viewer"): up to five diagrams in one plot,
+// with point reading, the magnifier, curve arithmetic, comment labels, the point grid,
+// point files and printing.
+//
+// Keys (on the plot): Enter or F12 saves the current diagram as a point file, or loads
+// one into an empty slot; Tab, Up and Down start point reading; Left and Right change
+// the current slot (wrapping); Del empties the current slot; L starts and leaves the
+// magnifier; Ctrl+A and Ctrl+C show or hide the arithmetic and comments panels; Esc,
+// Home, PgUp, End and PgDn leave the viewer and are returned as their key code times
+// 256 (Esc 6912, Home 18176, PgUp 18688, End 20224, PgDn 20736).
+#pragma once
+
+#include <QFont>
+#include <QMainWindow>
+#include <array>
+#include <vector>
+
+#include "graphs/graph_scale.h"
+#include "graphs/viewer_slots.h"
+
+class QAction;
+class QComboBox;
+class QEventLoop;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+class QToolButton;
+class QWidget;
+
+namespace velmar::gui {
+
+class CommentLabel;
+class GraphCanvas;
+class TPntGridForm;
+class TFormTopComments;
+class TFormTextPad;
+
+// The closing key codes.
+enum GraphKey : int {
+    kLeaveEsc = 27 * 256,
+    kLeaveHome = 71 * 256,
+    kLeavePgUp = 73 * 256,
+    kLeaveEnd = 79 * 256,
+    kLeavePgDn = 81 * 256,
+};
+
+// Texts that follow the interface language.
+struct ViewerTexts {
+    QString scaleX = "Scale(X) = X * ";
+    QString scaleY = "Scale(Y) = Y * ";
+    QString firstPoint = "Select 1-st Point";
+    QString secondPoint = "Select 2-nd Point";
+    QString caption = "Graph viewer";
+};
+ViewerTexts& viewerTexts();
+
+class TFormGraphPg : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit TFormGraphPg(QWidget* parent = nullptr);
+    ~TFormGraphPg() override;
+
+    // Shows the diagrams and processes commands until a leaving key; returns its code.
+    // A call made while the viewer is already showing (the magnifier's) keeps the
+    // outer diagrams and restores them when it returns.
+    int ShowGraph(const Diagrams& diagrams, int kind);
+    // Fills the slots and draws, without waiting.
+    void open(const Diagrams& diagrams, int kind);
+
+    void setStepIsVariable(bool variable) { variableStep_ = variable; }
+
+    const ViewerSlots& diagramSlots() const { return slots_; }
+    const GraphScale& scale() const { return scale_; }
+    const PlotArea& plotArea() const { return area_; }
+    GraphCanvas* canvas() const { return canvas_; }
+    bool isReadingPoints() const { return reading_; }
+    int magnifierStage() const { return selecting_; }  // 0, or the point being chosen (1, 2)
+    std::vector<CommentLabel*> commentLabels() const;
+    TPntGridForm* pointGrid() const { return pointGrid_; }
+    TFormTopComments* topComments() const { return topComments_; }
+    TFormTextPad* textPad() const { return textPad_; }
+    // The picture to print: the plot with its labels, the top text above it, the pad's
+    // text below it.
+    // A selected label is printed without its frame.
+    QImage printPicture();
+
+    // Loads a point file into the current slot and redraws; errors are shown.
+    void loadPointFile(const QString& path);
+    // Writes the current diagram; errors are shown. False when nothing was written.
+    bool writePointFile(const QString& path);
+
+public slots:
+    void handleKey(QKeyEvent* event);
+    void SpeedButtonClick(int slot);
+    void MagnPointBtnClick();
+    void ArithmeticSpBtnClick();
+    void MagnifierBtnClick();
+    void SpeedButton8Click();
+    void SpeedButton9Click();
+    void SpeedButton10Click();
+    void CommentsSpBtnClick();
+    void SolveSpBtnClick();
+    void CreateSpBtnClick();
+    void DestroySpBtnClick();
+    void RxLabelEditChange(const QString& text);
+    void Font1Click();
+    void Title1Click();
+    void Text1Click();
+    void OpenPNTClick();
+    void SavePNTClick();
+    void SaveAsPNTClick();
+    void PrintPreview1Click();
+    void PrintSetupPNTClick();
+    void PrintPNTClick();
+    void UpDown1Change(int position);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildWindow();
+    QWidget* buildSlotBar();
+    QWidget* buildArithmeticPanel();
+    QWidget* buildCommentsPanel();
+    void buildMenus();
+
+    void leave(int key);
+    void finish();
+    void rescale();
+    void redraw();
+    void slotsChanged();
+    void refreshPointGrid();
+    void syncSlotButtons();
+    void moveCursor(int key);
+    void startReading();
+    void endReading();
+    void startMagnifier();
+    void endMagnifier();
+    void fixMagnifierPoint();
+    void selectLabel(CommentLabel* label);
+    void showError(const QString& text);
+    bool handleModeKey(int key);
+
+    ViewerSlots slots_;
+    GraphScale scale_;
+    PlotArea area_;
+    bool variableStep_ = false;
+    bool reading_ = false;
+    int selecting_ = 0;
+    int firstPoint_ = 0;
+    std::vector<QEventLoop*> loops_;
+    int labelNumber_ = 0;
+    CommentLabel* selectedLabel_ = nullptr;
+    QFont labelFont_;
+
+    GraphCanvas* canvas_ = nullptr;
+    std::array<QToolButton*, kSlotCount> slotButtons_{};
+    QSpinBox* UpDown1 = nullptr;
+    QToolButton* MagnPointBtn = nullptr;
+    QWidget* ArithmeticPanel = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QComboBox* ComboBoxSign = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QWidget* CommentsPanel = nullptr;
+    QLineEdit* RxLabelEdit = nullptr;
+    QLabel* ScaleXLabel = nullptr;
+    QLabel* ScaleYLabel = nullptr;
+    TPntGridForm* pointGrid_ = nullptr;
+    TFormTopComments* topComments_ = nullptr;
+    TFormTextPad* textPad_ = nullptr;
+};
+
+}  // namespace velmar::gui

@@ -1,0 +1,26 @@
+#include "show_graph.h"
+
+#include <QApplication>
+#include <QPointer>
+
+#include "graph_viewer.h"
+
+namespace velmar::gui {
+
+TFormGraphPg& graphViewer(QWidget* parent) {
+    static QPointer<TFormGraphPg> viewer;
+    if (viewer.isNull()) {
+        viewer = new TFormGraphPg(parent);
+        if (parent == nullptr)
+            QObject::connect(qApp, &QCoreApplication::aboutToQuit, viewer.data(), &QObject::deleteLater);
+    }
+    return *viewer;
+}
+
+int ShowGraph(const velmar::Diagrams& diagrams, int kind, QWidget* parent, bool variableStep) {
+    TFormGraphPg& viewer = graphViewer(parent);
+    viewer.setStepIsVariable(variableStep);
+    return viewer.ShowGraph(diagrams, kind);
+}
+
+}  // namespace velmar::gui

@@ -1,0 +1,29 @@
+// The questions the graph viewer and its small windows put to a person: message
+// boxes, point-file names and fonts. The defaults show Qt's dialogs; tests replace the
+// members to answer without a person.
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <functional>
+
+#include "host.h"
+
+class QWidget;
+
+namespace velmar::gui {
+
+struct ViewerDialogs {
+    // An error box "Ошибка" or an information box "Сообщение".
+    std::function<void(QWidget* parent, velmar::Box box, const QString& text)> message;
+    // A point file to open (save = false) or to save into, starting from `current`;
+    // empty when cancelled. Saving adds the extension ".pnt" to a name without one.
+    std::function<QString(QWidget* parent, bool save, const QString& current)> pointFileName;
+    // Lets the user change `font`; false when cancelled.
+    std::function<bool(QWidget* parent, QFont& font)> chooseFont;
+};
+
+// The process-wide set, filled with the Qt dialogs.
+ViewerDialogs& viewerDialogs();
+
+}  // namespace velmar::gui

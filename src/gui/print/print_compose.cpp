@@ -1,0 +1,78 @@
+#include "print_compose.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStringList>
+#include <algorithm>
+
+#include "model/scheme.h"
+#include "print/print_layout.h"
+
+namespace velmar::gui {
+
+QImage composeSchemePrint(const QImage& canvas, const velmar::Scheme& scheme) {
+    const auto bounds = velmar::usedCells(scheme);
+    if (!bounds) return {};
+    QImage print(bounds->imageWidth(), bounds->imageHeight(), QImage::Format_RGB32);
+    print.fill(Qt::white);
+    const QImage source = canvas.convertToFormat(QImage::Format_RGB32);
+    const QRgb white = qRgb(255, 255, 255);
+    for (int y = 0; y < print.height(); ++y) {
+        const int cy = y + bounds->canvasTop();
+        if (cy < 0 || cy >= source.height()) continue;
+        const QRgb* from = reinterpret_cast<const QRgb*>(source.constScanLine(cy));
+        QRgb* to = reinterpret_cast<QRgb*>(print.scanLine(y));
+        for (int x = 0; x < print.width(); ++x) {
+            const int cx = x + bounds->canvasLeft();
+            if (cx >= 0 && cx < source.width() && (from[cx] & 0xFFFFFF) == (white & 0xFFFFFF)) to[x] = qRgb(0, 0, 0);
+        }
+    }
+    return print;
+}
+
+namespace {
+
+QStringList linesOf(const QString& text) {
+    if (text.isEmpty()) return {};
+    QStringList lines = text.split('\n');
+    while (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+int textWidth(const QStringList& lines, const QFontMetrics& m) {
+    int w = 0;
+    for (const QString& l : lines) w = std::max(w, m.horizontalAdvance(l));
+    return w;
+}
+
+// Writes the lines from `y` on and returns the row after them.
+int writeLines(QPainter& p, const QStringList& lines, const QFont& font, int y) {
+    p.setFont(font);
+    const QFontMetrics m(font);
+    for (const QString& l : lines) {
+        p.drawText(0, y + m.ascent(), l);
+        y += m.lineSpacing();
+    }
+    return y;
+}
+
+}  // namespace
+
+QImage composeGraphPrint(const QImage& graph, const QString& top, const QFont& topFont, const QString& bottom,
+                         const QFont& bottomFont) {
+    const QStringList above = linesOf(top), below = linesOf(bottom);
+    const QFontMetrics topMetrics(topFont), bottomMetrics(bottomFont);
+    const int width = std::max({graph.width(), textWidth(above, topMetrics), textWidth(below, bottomMetrics)});
+    const int height = static_cast<int>(above.size()) * topMetrics.lineSpacing() + graph.height() +
+                       static_cast<int>(below.size()) * bottomMetrics.lineSpacing();
+    QImage print(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
+    print.fill(Qt::white);
+    QPainter p(&print);
+    p.setPen(Qt::black);
+    int y = writeLines(p, above, topFont, 0);
+    p.drawImage(0, y, graph);
+    writeLines(p, below, bottomFont, y + graph.height());
+    return print;
+}
+
+}  // namespace velmar::gui

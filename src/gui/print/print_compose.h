@@ -1,0 +1,25 @@
+// The pictures that are printed: the scheme in black on white, cut to the used cells,
+// and a graph with the free texts above and below it.
+#pragma once
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+
+namespace velmar {
+class Scheme;
+}
+
+namespace velmar::gui {
+
+// The used cells of the scheme, taken from the canvas picture: every pure white canvas
+// pixel becomes black, everything else (the background, coloured marks) white. An
+// empty scheme gives an empty picture.
+QImage composeSchemePrint(const QImage& canvas, const velmar::Scheme& scheme);
+
+// The graph picture with the lines of `top` above it and those of `bottom` below it,
+// each in its own font, on white.
+QImage composeGraphPrint(const QImage& graph, const QString& top, const QFont& topFont, const QString& bottom,
+                         const QFont& bottomFont);
+
+}  // namespace velmar::gui

@@ -1,0 +1,21 @@
+// The main window's parameter grid: "Параметры" opens it; while it is being filled,
+// Enter on a block in "Run" opens no dialog.
+#include "form_main.h"
+#include "grid/grid_form.h"
+
+namespace velmar::gui {
+
+TGridForm& TFormMain::gridForm() {
+    if (gridForm_ == nullptr) {
+        gridForm_ = new TGridForm(wb_, this);
+        connect(gridForm_, &TGridForm::fillingChanged, this, [this](bool on) { gridFilling = on; });
+    }
+    return *gridForm_;
+}
+
+void TFormMain::SpeedButton1Click() {
+    gridForm().OpenFromSpeedButton();
+    if (state_.Regime == editor::kRegimeEdit) action("SpeedButton1")->setEnabled(false);
+}
+
+}  // namespace velmar::gui
