@@ -40,8 +40,7 @@ private:
 
 class RunProcessor {
 public:
-    RunProcessor(Workbench& wb, EditorState& state, EditorView& view)
-        : wb_(wb), state_(state), view_(view) {}
+    RunProcessor(EditorState& state, EditorView& view) : state_(state), view_(view) {}
 
     // Entering "Run" (mode 0): the cursor is drawn, carrying no code.
     void enter();
@@ -50,7 +49,6 @@ public:
     void moveTo(CursorCell to);
 
 private:
-    Workbench& wb_;
     EditorState& state_;
     EditorView& view_;
 };

@@ -349,7 +349,7 @@ TFormMain::TFormMain(Host* dialogs, QWidget* parent)
       wb_(host_),
       canvas_(std::make_unique<SchemeCanvas>(wb_, state_)),
       edit_(wb_, state_, *canvas_),
-      run_(wb_, state_, *canvas_) {
+      run_(state_, *canvas_) {
     setObjectName("FormMain");
     setWindowTitle("VELMAR for Windows");
     startTime_ = QDateTime::currentDateTime();

@@ -181,11 +181,9 @@ TEST_F(EditProcessorTest, ClearScreenAsksFirst) {
 }
 
 TEST(RunProcessorTest, TheCursorCarriesNoCodeAndDigitsMoveABlockWidth) {
-    ScriptedHost host;
-    Workbench wb{host};
     EditorState state;
     FakeView view;
-    RunProcessor run{wb, state, view};
+    RunProcessor run{state, view};
     state.held = 30;
     run.enter();
     EXPECT_EQ(state.held, 0);
