@@ -12,6 +12,7 @@
 #include "editor/bank_palettes.h"
 #include "editor/cell_pictures.h"
 #include "editor/colours.h"
+#include "method_chooser_driver.h"
 #include "numtext.h"
 #include "scripted_host.h"
 #include "shell/caption_editor.h"
@@ -462,7 +463,9 @@ private slots:
         QVERIFY(host->dialogs.empty());
         trigger("Run2");
         host->setAnswer("Entry", "0");
+        ChooserDriver chooser(form.get());  // left with Escape
         key(Qt::Key_F9);
+        QCOMPARE(chooser.listsShown(), QStringList{"CharacteristicsList"});
         QVERIFY(!host->dialogs.empty());
         QCOMPARE(QString::fromStdString(host->dialogs.front().rows.front().name()), QString("Entry"));
         QCOMPARE(form->regime(), QString("Run"));

@@ -3,9 +3,33 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
+#include "analysis/method_form.h"
 #include "form_main.h"
 
 namespace velmar::gui {
+
+namespace {
+
+QStringList qLines(const std::vector<std::string>& lines) {
+    QStringList list;
+    for (const std::string& l : lines) list << QString::fromStdString(l);
+    return list;
+}
+
+}  // namespace
+
+WindowHost::WindowHost(TFormMain& form, Host& dialogs, bool person) : form_(form), dialogs_(&dialogs), person_(person) {}
+
+// The chooser is a child window of the main window; deleted here, before the main
+// window's own children go, it takes itself out of their list.
+WindowHost::~WindowHost() = default;
+
+TMethodForm& WindowHost::methods() {
+    if (!methods_) methods_ = std::make_unique<TMethodForm>(*this, &form_);
+    // The selection panel follows the "S&ynthesis" command's flag.
+    methods_->setSelectionShown(form_.workbench().analysis.synthesisShown);
+    return *methods_;
+}
 
 bool WindowHost::askValues(std::string_view caption, std::vector<ValueRow>& rows, const RowCheck& check) {
     return dialogs_->askValues(caption, rows, check);
@@ -30,10 +54,11 @@ int WindowHost::readKey() {
     return form_.takeKey();
 }
 
-int WindowHost::chooseMethod(MethodList list) { return dialogs_->chooseMethod(list); }
+int WindowHost::chooseMethod(MethodList list) { return methods().choose(list); }
 
 void WindowHost::showTransferFunction(const std::vector<std::string>& numeratorLines,
                                       const std::vector<std::string>& denominatorLines) {
+    methods().showTransferFunction(qLines(numeratorLines), qLines(denominatorLines));
     dialogs_->showTransferFunction(numeratorLines, denominatorLines);
 }
 
@@ -62,7 +87,14 @@ void WindowHost::canvasText(int x, int y, std::string_view text) {
     dialogs_->canvasText(x, y, text);
 }
 
-void WindowHost::clearReport() { dialogs_->clearReport(); }
-void WindowHost::report(std::string_view line) { dialogs_->report(line); }
+void WindowHost::clearReport() {
+    methods().clearReport();
+    dialogs_->clearReport();
+}
+
+void WindowHost::report(std::string_view line) {
+    methods().report(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
+    dialogs_->report(line);
+}
 
 }  // namespace velmar::gui

@@ -1,19 +1,24 @@
-// The host the core talks to while the main window runs: the person-facing parts
-// (value dialogs, message boxes, questions, the graph viewer, the method chooser) go to
-// the dialog host, which is a scripted host in tests; progress, thumbnails, canvas
-// texts, status messages and the key queue belong to the window, and are passed on to
-// the dialog host as well so that a test sees them.
+// The host the core talks to while the main window runs: the person-facing dialogs
+// (value dialogs, message boxes, questions, the graph viewer) go to the dialog host,
+// which is a scripted host in tests; progress, thumbnails, canvas texts, status
+// messages, the key queue and the method chooser with its memos belong to the window,
+// and what they show is passed on to the dialog host as well so that a test sees it.
+// A method is always chosen in the chooser window.
 #pragma once
+
+#include <memory>
 
 #include "host.h"
 
 namespace velmar::gui {
 
 class TFormMain;
+class TMethodForm;
 
 class WindowHost : public Host {
 public:
-    WindowHost(TFormMain& form, Host& dialogs, bool person) : form_(form), dialogs_(&dialogs), person_(person) {}
+    WindowHost(TFormMain& form, Host& dialogs, bool person);
+    ~WindowHost() override;
 
     bool askValues(std::string_view caption, std::vector<ValueRow>& rows, const RowCheck& check) override;
     void message(Box box, std::string_view text) override;
@@ -32,10 +37,16 @@ public:
     void clearReport() override;
     void report(std::string_view line) override;
 
+    // The method chooser, made when first needed (null before).
+    TMethodForm* methodForm() const { return methods_.get(); }
+
 private:
+    TMethodForm& methods();
+
     TFormMain& form_;
     Host* dialogs_;
     bool person_;  // real dialogs: readKey waits for the keyboard
+    std::unique_ptr<TMethodForm> methods_;
 };
 
 }  // namespace velmar::gui

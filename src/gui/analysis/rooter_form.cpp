@@ -1,0 +1,118 @@
+#include "rooter_form.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include "analysis/roots_list.h"
+
+namespace velmar::gui {
+
+namespace {
+
+QStringList headers(const std::vector<std::string>& texts) {
+    QStringList list;
+    for (const std::string& t : texts) list << QString::fromStdString(t);
+    return list;
+}
+
+QTableWidget* grid(QWidget* parent, const char* name, int rows) {
+    auto* g = new QTableWidget(rows, 0, parent);
+    g->setObjectName(name);
+    g->horizontalHeader()->setDefaultSectionSize(96);
+    g->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);  // high orders scroll sideways
+    // Every row shows: the header, the rows, the scroll bar and the frame.
+    g->setFixedHeight(g->fontMetrics().height() + 8 + rows * g->verticalHeader()->defaultSectionSize() +
+                      g->horizontalScrollBar()->sizeHint().height() + 2 * g->frameWidth());
+    return g;
+}
+
+}  // namespace
+
+TFormRooter::TFormRooter(Host& messages, QWidget* owner) : QWidget(owner, Qt::Window), messages_(messages) {
+    setObjectName("FormRooter");
+    setWindowTitle("Polinom roots calculation");
+    setAttribute(Qt::WA_QuitOnClose, false);
+    auto* outer = new QVBoxLayout(this);
+
+    auto* orderRow = new QHBoxLayout;
+    orderRow->addWidget(new QLabel("Polinom order", this));
+    order_ = new QLineEdit("2", this);
+    order_->setObjectName("OrderEdit");
+    order_->setMaximumWidth(80);
+    orderRow->addWidget(order_);
+    ok_ = new QPushButton("OK", this);
+    ok_->setObjectName("OkBtn");
+    connect(ok_, &QPushButton::clicked, this, &TFormRooter::OkBtnClick);
+    connect(order_, &QLineEdit::returnPressed, this, &TFormRooter::OkBtnClick);
+    orderRow->addWidget(ok_);
+    orderRow->addStretch(1);
+    outer->addLayout(orderRow);
+
+    outer->addWidget(new QLabel("Polinom Coefificents ", this));
+    coefficients_ = grid(this, "CoeffGrid", 1);
+    coefficients_->verticalHeader()->hide();
+    outer->addWidget(coefficients_);
+    solve_ = new QPushButton("Solve", this);
+    solve_->setObjectName("SolveBtn");
+    connect(solve_, &QPushButton::clicked, this, &TFormRooter::SolveBtnClick);
+    outer->addWidget(solve_, 0, Qt::AlignLeft);
+
+    outer->addWidget(new QLabel("Polinom Roots ", this));
+    roots_ = grid(this, "RootsGrid", 2);
+    roots_->setVerticalHeaderLabels({"Re", "Im"});
+    roots_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    outer->addWidget(roots_);
+    outer->addStretch(1);
+
+    setEntering(false);
+    resize(460, 300);
+}
+
+void TFormRooter::setEntering(bool coefficients) {
+    order_->setEnabled(!coefficients);
+    ok_->setEnabled(!coefficients);
+    coefficients_->setEnabled(coefficients);
+    solve_->setEnabled(coefficients);
+    roots_->setEnabled(coefficients);
+}
+
+void TFormRooter::OkBtnClick() {
+    const auto order = RooterOrder(messages_, order_->text().toStdString());
+    if (!order) return;
+    coefficients_->setColumnCount(*order + 1);
+    coefficients_->setHorizontalHeaderLabels(headers(RooterCoefficientHeaders(*order)));
+    for (int i = 0; i <= *order; ++i) coefficients_->setItem(0, i, new QTableWidgetItem("1"));
+    roots_->clearContents();
+    roots_->setColumnCount(*order);
+    roots_->setHorizontalHeaderLabels(headers(RooterRootHeaders(*order)));
+    setEntering(true);
+    coefficients_->setCurrentCell(0, 0);
+    coefficients_->setFocus();
+}
+
+void TFormRooter::SolveBtnClick() {
+    std::vector<std::string> texts;
+    for (int i = 0; i < coefficients_->columnCount(); ++i) {
+        const QTableWidgetItem* item = coefficients_->item(0, i);
+        texts.push_back(item ? item->text().trimmed().toStdString() : std::string());
+    }
+    const auto rows = SolveRooter(messages_, texts);
+    if (!rows) return;
+    roots_->clearContents();
+    for (std::size_t k = 0; k < rows->re.size(); ++k) {
+        const int column = static_cast<int>(k);
+        roots_->setItem(0, column, new QTableWidgetItem(QString::fromStdString(rows->re[k])));
+        roots_->setItem(1, column, new QTableWidgetItem(QString::fromStdString(rows->im[k])));
+    }
+    coefficients_->clearSelection();
+    setEntering(false);
+    order_->setFocus();
+    order_->selectAll();
+}
+
+}  // namespace velmar::gui
