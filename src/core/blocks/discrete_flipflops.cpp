@@ -11,7 +11,7 @@
 
 #include "discrete_kinds.h"
 #include "discrete_time_point.h"
-#include "nonlinear_inputs.h"
+#include "feeders.h"
 
 namespace velmar {
 

@@ -5,7 +5,7 @@
 
 #include "../workbench.h"
 #include "discrete_time_point.h"
-#include "nonlinear_inputs.h"
+#include "feeders.h"
 #include "nonlinear_kinds.h"
 
 namespace velmar {

@@ -11,7 +11,7 @@
 
 #include "../host.h"
 #include "nonlinear_describing.h"
-#include "nonlinear_inputs.h"
+#include "feeders.h"
 #include "nonlinear_kinds.h"
 
 namespace velmar {

@@ -10,6 +10,7 @@
 
 #include "../workbench.h"
 #include "families.h"
+#include "feeders.h"
 #include "regime_block.h"
 
 namespace velmar {
@@ -71,33 +72,27 @@ public:
     using Element::Element;
     void InitRun(Workbench& wb) override {
         Element::InitRun(wb);
-        signal_ = nullptr;
-        selectors_.fill(nullptr);
-        for (const Element* in : Inputs) {
-            if (!in) continue;
-            if (in->isSelector())
-                selectors_[static_cast<std::size_t>(in->Code - 54)] = in;
-            else if (!signal_)
-                signal_ = in;
-        }
+        feeders_ = splitFeeders(*this);
     }
 
 protected:
-    Extended signal() const { return signal_ ? signal_->Output.get() : 0; }
+    // The first signal input; 0 when not connected.
+    Extended signal() const {
+        return feeders_.signalCount > 0 ? feeders_.signals[0]->Output.get() : 0;
+    }
     // Selector input k: 0 for 54 .. 5 for 59; 0 when not connected.
     Extended selector(int k) const {
-        const Element* in = selectors_[static_cast<std::size_t>(k)];
+        const Element* in = feeders_.control(k);
         return in ? in->Output.get() : 0;
     }
     bool anySelectorOn() const {
-        for (const Element* in : selectors_)
+        for (const Element* in : feeders_.controls)
             if (in && in->Output.get() != 0) return true;
         return false;
     }
 
 private:
-    const Element* signal_ = nullptr;
-    std::array<const Element*, 6> selectors_{};
+    FeederSplit feeders_;
 };
 
 // 52 (normally closed) opens while any selector input is non-zero; 53 (normally open)
