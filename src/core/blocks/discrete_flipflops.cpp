@@ -10,7 +10,7 @@
 #include <array>
 
 #include "discrete_kinds.h"
-#include "discrete_time_point.h"
+#include "point_step.h"
 #include "feeders.h"
 
 namespace velmar {

@@ -6,7 +6,7 @@
 
 #include "../workbench.h"
 #include "discrete_kinds.h"
-#include "discrete_time_point.h"
+#include "point_step.h"
 
 namespace velmar {
 

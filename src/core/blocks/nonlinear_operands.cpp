@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "../workbench.h"
-#include "discrete_time_point.h"
+#include "point_step.h"
 #include "feeders.h"
 #include "nonlinear_kinds.h"
 

@@ -25,17 +25,6 @@ Extended drawBit(std::mt19937& g) {  // a uniform real in [0, 1) rounded to the 
 
 }  // namespace
 
-void Source::InitRun(Workbench& wb) {
-    lastPoint_ = -1;
-    start(wb);
-}
-
-void Source::Advance(Workbench& wb) {
-    if (wb.run.StepIndex == lastPoint_) return;
-    lastPoint_ = wb.run.StepIndex;
-    step(wb);
-}
-
 void HarmonicInput::step(Workbench& wb) {
     // A, w, Phase
     Output = param(0) * std::sin(param(1) * wb.run.t() + param(2));

@@ -11,27 +11,14 @@
 #include <random>
 
 #include "../model/element.h"
+#include "point_step.h"
 
 namespace velmar {
 
-// The common part of the sources: each advances once per time point. A variable-step
-// run calls Advance at every evaluation of its right-hand side; a source computes its
-// value at the first call of a time point (its time being StepIndex * h) and holds it
-// until the next point, so accumulating sources (ramp, own clocks, elapsed times, the
-// random draws) step once per point there too.
-class Source : public Element {
-public:
-    using Element::Element;
-    void InitRun(Workbench& wb) final;
-    void Advance(Workbench& wb) final;
-
-protected:
-    virtual void start(Workbench&) { Output = 0; }  // before the first point
-    virtual void step(Workbench&) {}                // once per point
-
-private:
-    std::int32_t lastPoint_ = -1;
-};
+// The common part of the sources: each advances once per time point, also in a
+// variable-step run, so accumulating sources (ramp, own clocks, elapsed times, random
+// draws) step once per point there too.
+using Source = PointStepElement;
 
 // Step input (33): y = C from the start.
 class StepInput : public Source {

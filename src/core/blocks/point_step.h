@@ -2,7 +2,9 @@
 // integrals, edge memories) step once per time point. The constant-step run advances
 // every element once per point anyway; the variable-step run evaluates its right-hand
 // side several times per output point, trial and rejected steps included, and such a
-// block takes the first of those calls and lets the others pass, as the sources do.
+// block takes the first of those calls and lets the others pass. The sources are built
+// on it too: each computes its value at the first call of a time point (its time being
+// StepIndex * h) and holds it until the next point.
 #pragma once
 
 #include <cstdint>
@@ -29,7 +31,7 @@ public:
 
 protected:
     virtual void start(Workbench& wb) { Element::InitRun(wb); }  // before the first point
-    virtual void step(Workbench& wb) = 0;                         // once per point
+    virtual void step(Workbench&) {}                              // once per point
 
 private:
     std::int32_t lastPoint_ = -1;
