@@ -9,10 +9,10 @@
 #include <memory>
 #include <vector>
 
-#include "analysis/frequency.h"
-#include "analysis/reduction.h"
-#include "blocks/linear.h"
-#include "model/compiled.h"
+#include "core/analysis/frequency.h"
+#include "core/analysis/reduction.h"
+#include "core/blocks/linear.h"
+#include "core/model/compiled.h"
 
 namespace velmar {
 namespace {

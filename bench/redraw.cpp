@@ -9,10 +9,10 @@
 #include <cstring>
 #include <vector>
 
-#include "editor/edit_processor.h"
-#include "editor/key_codes.h"
-#include "editor/scheme_canvas.h"
-#include "scripted_host.h"
+#include "core/editor/edit_processor.h"
+#include "core/editor/key_codes.h"
+#include "gui/editor/scheme_canvas.h"
+#include "core/scripted_host.h"
 
 namespace {
 

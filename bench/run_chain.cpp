@@ -24,12 +24,12 @@
 #include <string>
 #include <vector>
 
-#include "blocks/linear.h"
-#include "model/compile.h"
-#include "numtext.h"
-#include "scripted_host.h"
-#include "simulation/driver.h"
-#include "workbench.h"
+#include "core/blocks/linear.h"
+#include "core/model/compile.h"
+#include "core/numtext.h"
+#include "core/scripted_host.h"
+#include "core/simulation/driver.h"
+#include "core/workbench.h"
 
 using namespace velmar;
 

@@ -9,17 +9,17 @@
 #include <optional>
 #include <string>
 
-#include "analysis/dispatcher.h"
-#include "analysis/method_lists.h"
-#include "blocks/analysis_block.h"
-#include "commands.h"
-#include "curve_csv.h"
-#include "errors.h"
-#include "model/compile.h"
-#include "model/scheme_file.h"
-#include "numtext.h"
-#include "scripted_host.h"
-#include "workbench.h"
+#include "core/analysis/dispatcher.h"
+#include "core/analysis/method_lists.h"
+#include "core/blocks/analysis_block.h"
+#include "cli/commands.h"
+#include "cli/curve_csv.h"
+#include "core/errors.h"
+#include "core/model/compile.h"
+#include "core/model/scheme_file.h"
+#include "core/numtext.h"
+#include "core/scripted_host.h"
+#include "core/workbench.h"
 
 namespace velmar::cli {
 

@@ -1,8 +1,8 @@
-#include "curve_csv.h"
+#include "cli/curve_csv.h"
 
 #include <fstream>
 
-#include "numtext.h"
+#include "core/numtext.h"
 
 namespace velmar::cli {
 

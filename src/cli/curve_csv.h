@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "real48.h"
+#include "core/real48.h"
 
 namespace velmar::cli {
 

@@ -3,13 +3,13 @@
 #include <iostream>
 #include <string>
 
-#include "blocks/catalogue.h"
-#include "blocks/linear.h"
-#include "commands.h"
-#include "errors.h"
-#include "model/scheme.h"
-#include "model/scheme_file.h"
-#include "numtext.h"
+#include "core/blocks/catalogue.h"
+#include "core/blocks/linear.h"
+#include "cli/commands.h"
+#include "core/errors.h"
+#include "core/model/scheme.h"
+#include "core/model/scheme_file.h"
+#include "core/numtext.h"
 
 namespace velmar::cli {
 

@@ -2,7 +2,7 @@
 #include <iostream>
 #include <string_view>
 
-#include "commands.h"
+#include "cli/commands.h"
 
 namespace {
 

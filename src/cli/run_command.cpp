@@ -7,17 +7,17 @@
 #include <optional>
 #include <string>
 
-#include "blocks/recorders.h"
-#include "commands.h"
-#include "errors.h"
-#include "graphs/graph_texts.h"
-#include "graphs/point_file.h"
-#include "model/compile.h"
-#include "model/scheme_file.h"
-#include "numtext.h"
-#include "scripted_host.h"
-#include "simulation/driver.h"
-#include "workbench.h"
+#include "core/blocks/recorders.h"
+#include "cli/commands.h"
+#include "core/errors.h"
+#include "core/graphs/graph_texts.h"
+#include "core/graphs/point_file.h"
+#include "core/model/compile.h"
+#include "core/model/scheme_file.h"
+#include "core/numtext.h"
+#include "core/scripted_host.h"
+#include "core/simulation/driver.h"
+#include "core/workbench.h"
 
 namespace velmar::cli {
 

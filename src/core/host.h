@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "real48.h"
+#include "core/real48.h"
 
 namespace velmar {
 

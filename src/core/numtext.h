@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "real48.h"
+#include "core/real48.h"
 
 namespace velmar {
 

@@ -1,10 +1,10 @@
-#include "real48.h"
+#include "core/real48.h"
 
 #include <cfenv>
 #include <cmath>
 #include <cstring>
 
-#include "errors.h"
+#include "core/errors.h"
 
 namespace velmar {
 

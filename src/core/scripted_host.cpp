@@ -1,4 +1,4 @@
-#include "scripted_host.h"
+#include "core/scripted_host.h"
 
 #include <cctype>
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "host.h"
+#include "core/host.h"
 
 namespace velmar {
 

@@ -5,12 +5,12 @@
 
 #include <memory>
 
-#include "analysis/analysis_state.h"
-#include "blocks/catalogue.h"
-#include "host.h"
-#include "model/compiled.h"
-#include "model/scheme.h"
-#include "simulation/run_state.h"
+#include "core/analysis/analysis_state.h"
+#include "core/blocks/catalogue.h"
+#include "core/host.h"
+#include "core/model/compiled.h"
+#include "core/model/scheme.h"
+#include "core/simulation/run_state.h"
 
 namespace velmar {
 

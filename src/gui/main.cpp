@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "shell/application.h"
+#include "gui/shell/application.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);

@@ -9,7 +9,7 @@
 #include <random>
 #include <sstream>
 
-#include "cli_process.h"
+#include "cli/cli_process.h"
 
 namespace fs = std::filesystem;
 using velmar::testing::cli;

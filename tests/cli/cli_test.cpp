@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "cli_process.h"
-#include "model/scheme_file.h"
+#include "cli/cli_process.h"
+#include "core/model/scheme_file.h"
 
 using namespace velmar;
 using namespace velmar::testing;

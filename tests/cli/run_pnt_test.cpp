@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "cli_process.h"
-#include "graphs/point_file.h"
-#include "model/scheme_file.h"
+#include "cli/cli_process.h"
+#include "core/graphs/point_file.h"
+#include "core/model/scheme_file.h"
 
 namespace velmar::testing {
 namespace {

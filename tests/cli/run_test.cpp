@@ -2,9 +2,9 @@
 
 #include <sstream>
 
-#include "cli_process.h"
-#include "model/scheme_file.h"
-#include "numtext.h"
+#include "cli/cli_process.h"
+#include "core/model/scheme_file.h"
+#include "core/numtext.h"
 
 namespace velmar::testing {
 namespace {

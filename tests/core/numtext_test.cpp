@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "numtext.h"
+#include "core/numtext.h"
 
 using namespace velmar;
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <limits>
 
-#include "errors.h"
-#include "numtext.h"
-#include "real48.h"
+#include "core/errors.h"
+#include "core/numtext.h"
+#include "core/real48.h"
 
 using namespace velmar;
 

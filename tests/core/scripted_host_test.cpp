@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "scripted_host.h"
+#include "core/scripted_host.h"
 
 using namespace velmar;
 

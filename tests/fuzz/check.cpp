@@ -1,9 +1,9 @@
-#include "check.h"
+#include "fuzz/check.h"
 
 #include <cstdio>
 #include <cstdlib>
 
-#include "core/support/model_invariants.h"
+#include "support/model_invariants.h"
 
 namespace velmar::fuzz {
 

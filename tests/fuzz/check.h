@@ -1,7 +1,7 @@
 // What every fuzz target insists on: a consistent model after any input.
 #pragma once
 
-#include "model/scheme.h"
+#include "core/model/scheme.h"
 
 namespace velmar::fuzz {
 

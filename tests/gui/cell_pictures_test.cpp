@@ -9,12 +9,12 @@
 #include <QPainter>
 #include <QtTest>
 
-#include "blocks/catalogue.h"
-#include "editor/bank_palettes.h"
-#include "editor/cell_pictures.h"
-#include "editor/colours.h"
-#include "editor/face_layouts.h"
-#include "editor/face_painter.h"
+#include "core/blocks/catalogue.h"
+#include "gui/editor/bank_palettes.h"
+#include "gui/editor/cell_pictures.h"
+#include "gui/editor/colours.h"
+#include "gui/editor/face_layouts.h"
+#include "gui/editor/face_painter.h"
 
 using namespace velmar;
 using namespace velmar::gui;

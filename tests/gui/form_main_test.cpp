@@ -9,15 +9,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "editor/bank_palettes.h"
-#include "editor/cell_pictures.h"
-#include "editor/colours.h"
-#include "method_chooser_driver.h"
-#include "numtext.h"
-#include "scripted_host.h"
-#include "shell/caption_editor.h"
-#include "shell/form_main.h"
-#include "shell/value_dialog.h"
+#include "gui/editor/bank_palettes.h"
+#include "gui/editor/cell_pictures.h"
+#include "gui/editor/colours.h"
+#include "gui/method_chooser_driver.h"
+#include "core/numtext.h"
+#include "core/scripted_host.h"
+#include "gui/shell/caption_editor.h"
+#include "gui/shell/form_main.h"
+#include "gui/shell/value_dialog.h"
 
 using namespace velmar;
 using namespace velmar::gui;

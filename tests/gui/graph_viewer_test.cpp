@@ -10,11 +10,11 @@
 #include <deque>
 #include <functional>
 
-#include "graphs/graph_canvas.h"
-#include "graphs/graph_viewer.h"
-#include "graphs/point_file.h"
-#include "graphs/point_grid.h"
-#include "graphs/viewer_dialogs.h"
+#include "gui/graphs/graph_canvas.h"
+#include "gui/graphs/graph_viewer.h"
+#include "core/graphs/point_file.h"
+#include "gui/graphs/point_grid.h"
+#include "gui/graphs/viewer_dialogs.h"
 
 using namespace velmar;
 using namespace velmar::gui;

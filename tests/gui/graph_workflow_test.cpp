@@ -16,17 +16,17 @@
 #include <QtTest>
 #include <deque>
 
-#include "comments/text_windows.h"
-#include "graphs/graph_canvas.h"
-#include "graphs/graph_viewer.h"
-#include "graphs/point_file.h"
-#include "graphs/show_graph.h"
-#include "graphs/viewer_dialogs.h"
-#include "grid/grid_form.h"
-#include "print/preview_form.h"
-#include "print/print_prompts.h"
-#include "scripted_host.h"
-#include "shell/form_main.h"
+#include "gui/comments/text_windows.h"
+#include "gui/graphs/graph_canvas.h"
+#include "gui/graphs/graph_viewer.h"
+#include "core/graphs/point_file.h"
+#include "gui/graphs/show_graph.h"
+#include "gui/graphs/viewer_dialogs.h"
+#include "gui/grid/grid_form.h"
+#include "gui/print/preview_form.h"
+#include "gui/print/print_prompts.h"
+#include "core/scripted_host.h"
+#include "gui/shell/form_main.h"
 
 using namespace velmar;
 using namespace velmar::gui;

@@ -5,10 +5,10 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "comments/text_windows.h"
-#include "grid/grid_form.h"
-#include "scripted_host.h"
-#include "workbench.h"
+#include "gui/comments/text_windows.h"
+#include "gui/grid/grid_form.h"
+#include "core/scripted_host.h"
+#include "core/workbench.h"
 
 using namespace velmar;
 using namespace velmar::gui;

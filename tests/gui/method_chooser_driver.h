@@ -9,7 +9,7 @@
 #include <deque>
 #include <functional>
 
-#include "analysis/method_form.h"
+#include "gui/analysis/method_form.h"
 
 namespace velmar::gui {
 

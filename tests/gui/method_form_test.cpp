@@ -7,12 +7,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "analysis/method_form.h"
-#include "analysis/rooter_form.h"
-#include "analysis/transfer_formula.h"
-#include "method_chooser_driver.h"
-#include "scripted_host.h"
-#include "shell/form_main.h"
+#include "gui/analysis/method_form.h"
+#include "gui/analysis/rooter_form.h"
+#include "gui/analysis/transfer_formula.h"
+#include "gui/method_chooser_driver.h"
+#include "core/scripted_host.h"
+#include "gui/shell/form_main.h"
 
 using namespace velmar;
 using namespace velmar::gui;

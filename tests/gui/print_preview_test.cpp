@@ -10,11 +10,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "model/scheme.h"
-#include "print/preview_form.h"
-#include "print/print_compose.h"
-#include "print/print_page.h"
-#include "print/print_prompts.h"
+#include "core/model/scheme.h"
+#include "gui/print/preview_form.h"
+#include "gui/print/print_compose.h"
+#include "gui/print/print_page.h"
+#include "gui/print/print_prompts.h"
 
 using namespace velmar;
 using namespace velmar::gui;

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "../real48.h"
+#include "core/real48.h"
 
 namespace velmar {
 

@@ -1,10 +1,10 @@
-#include "coefficient_file.h"
+#include "core/analysis/coefficient_file.h"
 
 #include <fstream>
 #include <string>
 
-#include "../errors.h"
-#include "../numtext.h"
+#include "core/errors.h"
+#include "core/numtext.h"
 
 namespace velmar {
 

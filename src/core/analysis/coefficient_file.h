@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "polynomial.h"
+#include "core/analysis/polynomial.h"
 
 namespace velmar {
 

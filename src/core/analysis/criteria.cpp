@@ -1,14 +1,14 @@
-#include "criteria.h"
+#include "core/analysis/criteria.h"
 
 #include <cmath>
 #include <optional>
 #include <string>
 
-#include "../host.h"
-#include "../numtext.h"
-#include "coefficient_file.h"
-#include "frequency.h"
-#include "stability.h"
+#include "core/host.h"
+#include "core/numtext.h"
+#include "core/analysis/coefficient_file.h"
+#include "core/analysis/frequency.h"
+#include "core/analysis/stability.h"
 
 namespace velmar {
 

@@ -1,19 +1,19 @@
-#include "dispatcher.h"
+#include "core/analysis/dispatcher.h"
 
 #include <cmath>
 
-#include "../blocks/analysis_block.h"
-#include "../errors.h"
-#include "../model/compiled.h"
-#include "../model/value_dialog.h"
-#include "../numtext.h"
-#include "../workbench.h"
-#include "coefficient_file.h"
-#include "criteria.h"
-#include "frequency.h"
-#include "method_lists.h"
-#include "reduction.h"
-#include "roots_list.h"
+#include "core/blocks/analysis_block.h"
+#include "core/errors.h"
+#include "core/model/compiled.h"
+#include "core/model/value_dialog.h"
+#include "core/numtext.h"
+#include "core/workbench.h"
+#include "core/analysis/coefficient_file.h"
+#include "core/analysis/criteria.h"
+#include "core/analysis/frequency.h"
+#include "core/analysis/method_lists.h"
+#include "core/analysis/reduction.h"
+#include "core/analysis/roots_list.h"
 
 namespace velmar {
 

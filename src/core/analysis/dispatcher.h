@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "polynomial.h"
+#include "core/analysis/polynomial.h"
 
 namespace velmar {
 

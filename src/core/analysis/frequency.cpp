@@ -1,11 +1,11 @@
-#include "frequency.h"
+#include "core/analysis/frequency.h"
 
 #include <cmath>
 
-#include "../host.h"
-#include "../model/value_dialog.h"
-#include "../numtext.h"
-#include "analysis_state.h"
+#include "core/host.h"
+#include "core/model/value_dialog.h"
+#include "core/numtext.h"
+#include "core/analysis/analysis_state.h"
 
 namespace velmar {
 

@@ -10,7 +10,7 @@
 
 #include <vector>
 
-#include "polynomial.h"
+#include "core/analysis/polynomial.h"
 
 namespace velmar {
 

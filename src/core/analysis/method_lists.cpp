@@ -1,4 +1,4 @@
-#include "method_lists.h"
+#include "core/analysis/method_lists.h"
 
 namespace velmar {
 

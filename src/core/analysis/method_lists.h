@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "../host.h"
+#include "core/host.h"
 
 namespace velmar {
 

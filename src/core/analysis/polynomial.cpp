@@ -1,10 +1,10 @@
-#include "polynomial.h"
+#include "core/analysis/polynomial.h"
 
 #include <algorithm>
 #include <stdexcept>
 #include <string>
 
-#include "../errors.h"
+#include "core/errors.h"
 
 namespace velmar {
 

@@ -11,7 +11,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "../real48.h"
+#include "core/real48.h"
 
 namespace velmar {
 

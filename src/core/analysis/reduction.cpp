@@ -1,10 +1,10 @@
-#include "reduction.h"
+#include "core/analysis/reduction.h"
 
 #include <algorithm>
 #include <functional>
 #include <optional>
 
-#include "../model/compiled.h"
+#include "core/model/compiled.h"
 
 namespace velmar {
 

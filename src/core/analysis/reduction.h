@@ -26,7 +26,7 @@
 #include <string>
 #include <vector>
 
-#include "polynomial.h"
+#include "core/analysis/polynomial.h"
 
 namespace velmar {
 

@@ -1,4 +1,4 @@
-#include "roots.h"
+#include "core/analysis/roots.h"
 
 #include <algorithm>
 #include <array>

@@ -15,7 +15,7 @@
 
 #include <vector>
 
-#include "polynomial.h"
+#include "core/analysis/polynomial.h"
 
 namespace velmar {
 

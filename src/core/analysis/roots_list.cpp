@@ -1,13 +1,13 @@
-#include "roots_list.h"
+#include "core/analysis/roots_list.h"
 
 #include <fstream>
 #include <system_error>
 
-#include "../errors.h"
-#include "../host.h"
-#include "../numtext.h"
-#include "method_lists.h"
-#include "roots.h"
+#include "core/errors.h"
+#include "core/host.h"
+#include "core/numtext.h"
+#include "core/analysis/method_lists.h"
+#include "core/analysis/roots.h"
 
 namespace velmar {
 

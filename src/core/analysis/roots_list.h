@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "polynomial.h"
+#include "core/analysis/polynomial.h"
 
 namespace velmar {
 

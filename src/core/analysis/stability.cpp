@@ -1,10 +1,10 @@
-#include "stability.h"
+#include "core/analysis/stability.h"
 
 #include <algorithm>
 #include <cmath>
 #include <utility>
 
-#include "roots.h"
+#include "core/analysis/roots.h"
 
 namespace velmar {
 

@@ -1,7 +1,7 @@
-#include "analysis_block.h"
+#include "core/blocks/analysis_block.h"
 
-#include "../analysis/dispatcher.h"
-#include "families.h"
+#include "core/analysis/dispatcher.h"
+#include "core/blocks/families.h"
 
 namespace velmar {
 

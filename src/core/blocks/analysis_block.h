@@ -5,9 +5,9 @@
 // nothing to the scheme file.
 #pragma once
 
-#include "../analysis/polynomial.h"
-#include "../model/element.h"
-#include "polynomial_entry.h"
+#include "core/analysis/polynomial.h"
+#include "core/model/element.h"
+#include "core/blocks/polynomial_entry.h"
 
 namespace velmar {
 

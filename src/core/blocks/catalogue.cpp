@@ -1,4 +1,4 @@
-#include "catalogue.h"
+#include "core/blocks/catalogue.h"
 
 #include <array>
 

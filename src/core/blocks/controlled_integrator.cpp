@@ -1,5 +1,5 @@
-#include "../workbench.h"
-#include "linear.h"
+#include "core/workbench.h"
+#include "core/blocks/linear.h"
 
 namespace velmar {
 

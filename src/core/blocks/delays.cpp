@@ -1,12 +1,12 @@
-#include "delays.h"
+#include "core/blocks/delays.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 
-#include "../errors.h"
-#include "../workbench.h"
-#include "linear_messages.h"
+#include "core/errors.h"
+#include "core/workbench.h"
+#include "core/blocks/linear_messages.h"
 
 namespace velmar {
 

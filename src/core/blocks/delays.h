@@ -21,7 +21,7 @@
 #include <deque>
 #include <vector>
 
-#include "../model/element.h"
+#include "core/model/element.h"
 
 namespace velmar {
 

@@ -1,8 +1,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "discrete_kinds.h"
-#include "families.h"
+#include "core/blocks/discrete_kinds.h"
+#include "core/blocks/families.h"
 
 namespace velmar {
 

@@ -9,9 +9,9 @@
 // rule while C = 1 and hands it to the output when C falls.
 #include <array>
 
-#include "discrete_kinds.h"
-#include "point_step.h"
-#include "feeders.h"
+#include "core/blocks/discrete_kinds.h"
+#include "core/blocks/point_step.h"
+#include "core/blocks/feeders.h"
 
 namespace velmar {
 

@@ -1,7 +1,7 @@
 // Logic gates (91..96). A connected input counts as true when it is not 0.
 #include <array>
 
-#include "discrete_kinds.h"
+#include "core/blocks/discrete_kinds.h"
 
 namespace velmar {
 

@@ -4,9 +4,9 @@
 #include <climits>
 #include <cmath>
 
-#include "../workbench.h"
-#include "discrete_kinds.h"
-#include "point_step.h"
+#include "core/workbench.h"
+#include "core/blocks/discrete_kinds.h"
+#include "core/blocks/point_step.h"
 
 namespace velmar {
 

@@ -1,4 +1,4 @@
-#include "families.h"
+#include "core/blocks/families.h"
 
 namespace velmar {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "../model/element.h"
+#include "core/model/element.h"
 
 namespace velmar {
 

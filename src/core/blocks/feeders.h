@@ -8,7 +8,7 @@
 
 #include <array>
 
-#include "../model/element.h"
+#include "core/model/element.h"
 
 namespace velmar {
 

@@ -1,7 +1,7 @@
-#include "filters.h"
+#include "core/blocks/filters.h"
 
-#include "../workbench.h"
-#include "linear_messages.h"
+#include "core/workbench.h"
+#include "core/blocks/linear_messages.h"
 
 namespace velmar {
 

@@ -14,7 +14,7 @@
 
 #include <array>
 
-#include "linear.h"
+#include "core/blocks/linear.h"
 
 namespace velmar {
 

@@ -1,13 +1,13 @@
-#include "linear.h"
+#include "core/blocks/linear.h"
 
 #include <array>
 #include <stdexcept>
 #include <string>
 
-#include "../workbench.h"
-#include "delays.h"
-#include "families.h"
-#include "filters.h"
+#include "core/workbench.h"
+#include "core/blocks/delays.h"
+#include "core/blocks/families.h"
+#include "core/blocks/filters.h"
 
 namespace velmar {
 

@@ -1,8 +1,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "families.h"
-#include "nonlinear_kinds.h"
+#include "core/blocks/families.h"
+#include "core/blocks/nonlinear_kinds.h"
 
 namespace velmar {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "../workbench.h"
-#include "point_step.h"
-#include "nonlinear_kinds.h"
+#include "core/workbench.h"
+#include "core/blocks/point_step.h"
+#include "core/blocks/nonlinear_kinds.h"
 
 namespace velmar {
 

@@ -1,4 +1,4 @@
-#include "nonlinear_describing.h"
+#include "core/blocks/nonlinear_describing.h"
 
 #include <cmath>
 

@@ -11,7 +11,7 @@
 
 #include <functional>
 
-#include "../real48.h"
+#include "core/real48.h"
 
 namespace velmar::describing {
 

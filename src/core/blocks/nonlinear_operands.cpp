@@ -3,10 +3,10 @@
 // selection (100, 101) and the two multiplicative typical structures (82, 83).
 #include <cmath>
 
-#include "../workbench.h"
-#include "point_step.h"
-#include "feeders.h"
-#include "nonlinear_kinds.h"
+#include "core/workbench.h"
+#include "core/blocks/point_step.h"
+#include "core/blocks/feeders.h"
+#include "core/blocks/nonlinear_kinds.h"
 
 namespace velmar {
 

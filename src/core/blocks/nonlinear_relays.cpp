@@ -9,10 +9,10 @@
 // order; without one the output stays.
 #include <array>
 
-#include "../host.h"
-#include "nonlinear_describing.h"
-#include "feeders.h"
-#include "nonlinear_kinds.h"
+#include "core/host.h"
+#include "core/blocks/nonlinear_describing.h"
+#include "core/blocks/feeders.h"
+#include "core/blocks/nonlinear_kinds.h"
 
 namespace velmar {
 

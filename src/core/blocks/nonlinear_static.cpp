@@ -10,7 +10,7 @@
 #include <array>
 #include <cmath>
 
-#include "nonlinear_kinds.h"
+#include "core/blocks/nonlinear_kinds.h"
 
 namespace velmar {
 

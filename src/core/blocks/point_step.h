@@ -9,8 +9,8 @@
 
 #include <cstdint>
 
-#include "../model/element.h"
-#include "../workbench.h"
+#include "core/model/element.h"
+#include "core/workbench.h"
 
 namespace velmar {
 

@@ -1,10 +1,10 @@
-#include "polynomial_entry.h"
+#include "core/blocks/polynomial_entry.h"
 
 #include <cmath>
 
-#include "../model/bytes.h"
-#include "../model/value_dialog.h"
-#include "../numtext.h"
+#include "core/model/bytes.h"
+#include "core/model/value_dialog.h"
+#include "core/numtext.h"
 
 namespace velmar {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "../analysis/polynomial.h"
-#include "../model/element.h"
+#include "core/analysis/polynomial.h"
+#include "core/model/element.h"
 
 namespace velmar {
 

@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "../workbench.h"
-#include "linear.h"
+#include "core/workbench.h"
+#include "core/blocks/linear.h"
 
 namespace velmar {
 

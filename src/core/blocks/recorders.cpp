@@ -1,12 +1,12 @@
-#include "recorders.h"
+#include "core/blocks/recorders.h"
 
 #include <algorithm>
 #include <new>
 #include <string>
 
-#include "../workbench.h"
-#include "families.h"
-#include "thumbnail.h"
+#include "core/workbench.h"
+#include "core/blocks/families.h"
+#include "core/blocks/thumbnail.h"
 
 namespace velmar {
 

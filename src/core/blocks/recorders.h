@@ -16,8 +16,8 @@
 #include <array>
 #include <vector>
 
-#include "../host.h"
-#include "../model/element.h"
+#include "core/host.h"
+#include "core/model/element.h"
 
 namespace velmar {
 

@@ -1,11 +1,11 @@
-#include "regime_block.h"
+#include "core/blocks/regime_block.h"
 
 #include <algorithm>
 #include <cmath>
 #include <string>
 
-#include "../model/value_dialog.h"
-#include "../workbench.h"
+#include "core/model/value_dialog.h"
+#include "core/workbench.h"
 
 namespace velmar {
 

@@ -12,7 +12,7 @@
 
 #include <vector>
 
-#include "../model/element.h"
+#include "core/model/element.h"
 
 namespace velmar {
 

@@ -1,14 +1,14 @@
-#include "sources.h"
+#include "core/blocks/sources.h"
 
 #include <cmath>
 #include <string>
 
-#include "../model/bytes.h"
-#include "../model/value_dialog.h"
-#include "../workbench.h"
-#include "families.h"
-#include "time_functions.h"
-#include "waveforms.h"
+#include "core/model/bytes.h"
+#include "core/model/value_dialog.h"
+#include "core/workbench.h"
+#include "core/blocks/families.h"
+#include "core/blocks/time_functions.h"
+#include "core/blocks/waveforms.h"
 
 namespace velmar {
 

@@ -1,7 +1,7 @@
-#include "state_form.h"
+#include "core/blocks/state_form.h"
 
-#include "../errors.h"
-#include "linear_messages.h"
+#include "core/errors.h"
+#include "core/blocks/linear_messages.h"
 
 namespace velmar {
 

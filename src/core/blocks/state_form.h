@@ -15,8 +15,8 @@
 
 #include <vector>
 
-#include "../analysis/polynomial.h"
-#include "../model/element.h"
+#include "core/analysis/polynomial.h"
+#include "core/model/element.h"
 
 namespace velmar {
 

@@ -8,10 +8,10 @@
 #include <array>
 #include <cmath>
 
-#include "../workbench.h"
-#include "families.h"
-#include "feeders.h"
-#include "regime_block.h"
+#include "core/workbench.h"
+#include "core/blocks/families.h"
+#include "core/blocks/feeders.h"
+#include "core/blocks/regime_block.h"
 
 namespace velmar {
 

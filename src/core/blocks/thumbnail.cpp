@@ -1,4 +1,4 @@
-#include "thumbnail.h"
+#include "core/blocks/thumbnail.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // picture of the block, 59 x 31 pixels inside it.
 #pragma once
 
-#include "../host.h"
+#include "core/host.h"
 
 namespace velmar {
 

@@ -1,9 +1,9 @@
-#include "time_functions.h"
+#include "core/blocks/time_functions.h"
 
 #include <array>
 #include <cmath>
 
-#include "../workbench.h"
+#include "core/workbench.h"
 
 namespace velmar {
 

@@ -9,7 +9,7 @@
 
 #include <memory>
 
-#include "sources.h"
+#include "core/blocks/sources.h"
 
 namespace velmar {
 

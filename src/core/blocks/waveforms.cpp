@@ -1,6 +1,6 @@
-#include "waveforms.h"
+#include "core/blocks/waveforms.h"
 
-#include "../workbench.h"
+#include "core/workbench.h"
 
 namespace velmar {
 

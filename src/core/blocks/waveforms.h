@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "sources.h"
+#include "core/blocks/sources.h"
 
 namespace velmar {
 

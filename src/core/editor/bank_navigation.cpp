@@ -1,8 +1,8 @@
-#include "bank_navigation.h"
+#include "core/editor/bank_navigation.h"
 
 #include <algorithm>
 
-#include "key_codes.h"
+#include "core/editor/key_codes.h"
 
 namespace velmar::editor {
 

@@ -1,6 +1,6 @@
-#include "caption_layout.h"
+#include "core/editor/caption_layout.h"
 
-#include "cursor_motion.h"
+#include "core/editor/cursor_motion.h"
 
 namespace velmar::editor {
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "../blocks/catalogue.h"
-#include "../model/scheme.h"
-#include "editor_state.h"
+#include "core/blocks/catalogue.h"
+#include "core/model/scheme.h"
+#include "core/editor/editor_state.h"
 
 namespace velmar::editor {
 

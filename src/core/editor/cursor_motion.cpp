@@ -1,8 +1,8 @@
-#include "cursor_motion.h"
+#include "core/editor/cursor_motion.h"
 
 #include <algorithm>
 
-#include "key_codes.h"
+#include "core/editor/key_codes.h"
 
 namespace velmar::editor {
 

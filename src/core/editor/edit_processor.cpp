@@ -1,8 +1,8 @@
-#include "edit_processor.h"
+#include "core/editor/edit_processor.h"
 
-#include "key_codes.h"
-#include "line_drawing.h"
-#include "marked_block.h"
+#include "core/editor/key_codes.h"
+#include "core/editor/line_drawing.h"
+#include "core/editor/marked_block.h"
 
 namespace velmar::editor {
 

@@ -6,9 +6,9 @@
 
 #include <cstdint>
 
-#include "../workbench.h"
-#include "editor_state.h"
-#include "editor_view.h"
+#include "core/workbench.h"
+#include "core/editor/editor_state.h"
+#include "core/editor/editor_view.h"
 
 namespace velmar::editor {
 

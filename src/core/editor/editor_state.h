@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "cursor_motion.h"
+#include "core/editor/cursor_motion.h"
 
 namespace velmar::editor {
 

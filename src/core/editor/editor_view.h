@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "cursor_motion.h"
+#include "core/editor/cursor_motion.h"
 
 namespace velmar::editor {
 

@@ -1,9 +1,9 @@
-#include "line_drawing.h"
+#include "core/editor/line_drawing.h"
 
 #include <array>
 #include <utility>
 
-#include "key_codes.h"
+#include "core/editor/key_codes.h"
 
 namespace velmar::editor {
 

@@ -1,4 +1,4 @@
-#include "marked_block.h"
+#include "core/editor/marked_block.h"
 
 #include <algorithm>
 #include <cstdint>

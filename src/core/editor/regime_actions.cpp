@@ -1,4 +1,4 @@
-#include "regime_actions.h"
+#include "core/editor/regime_actions.h"
 
 #include <array>
 

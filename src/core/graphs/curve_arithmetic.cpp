@@ -1,11 +1,11 @@
-#include "curve_arithmetic.h"
+#include "core/graphs/curve_arithmetic.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <optional>
 
-#include "../errors.h"
+#include "core/errors.h"
 
 namespace velmar {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "viewer_slots.h"
+#include "core/graphs/viewer_slots.h"
 
 namespace velmar {
 

@@ -1,4 +1,4 @@
-#include "graph_scale.h"
+#include "core/graphs/graph_scale.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,7 +2,7 @@
 // the mapping of a point to the pixel it is drawn at.
 #pragma once
 
-#include "viewer_slots.h"
+#include "core/graphs/viewer_slots.h"
 
 namespace velmar {
 

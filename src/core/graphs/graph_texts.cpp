@@ -1,4 +1,4 @@
-#include "graph_texts.h"
+#include "core/graphs/graph_texts.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "point_cursor.h"
+#include "core/graphs/point_cursor.h"
 
 #include <algorithm>
 #include <utility>

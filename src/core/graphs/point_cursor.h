@@ -4,7 +4,7 @@
 
 #include <optional>
 
-#include "viewer_slots.h"
+#include "core/graphs/viewer_slots.h"
 
 namespace velmar {
 

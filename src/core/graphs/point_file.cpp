@@ -1,4 +1,4 @@
-#include "point_file.h"
+#include "core/graphs/point_file.h"
 
 #include <algorithm>
 #include <cctype>
@@ -8,8 +8,8 @@
 #include <optional>
 #include <sstream>
 
-#include "../errors.h"
-#include "../numtext.h"
+#include "core/errors.h"
+#include "core/numtext.h"
 
 namespace velmar {
 

@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "../host.h"
+#include "core/host.h"
 
 namespace velmar {
 

@@ -1,4 +1,4 @@
-#include "viewer_slots.h"
+#include "core/graphs/viewer_slots.h"
 
 #include <algorithm>
 #include <stdexcept>

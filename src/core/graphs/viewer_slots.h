@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "../host.h"
-#include "graph_texts.h"
+#include "core/host.h"
+#include "core/graphs/graph_texts.h"
 
 namespace velmar {
 

@@ -1,10 +1,10 @@
-#include "parameter_grid.h"
+#include "core/grid/parameter_grid.h"
 
 #include <cctype>
 
-#include "../model/scheme.h"
-#include "../numtext.h"
-#include "../workbench.h"
+#include "core/model/scheme.h"
+#include "core/numtext.h"
+#include "core/workbench.h"
 
 namespace velmar {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "../blocks/catalogue.h"
+#include "core/blocks/catalogue.h"
 
 namespace velmar {
 

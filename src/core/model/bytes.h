@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "../errors.h"
-#include "../real48.h"
+#include "core/errors.h"
+#include "core/real48.h"
 
 namespace velmar {
 

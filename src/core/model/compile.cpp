@@ -1,8 +1,8 @@
-#include "compile.h"
+#include "core/model/compile.h"
 
-#include "../workbench.h"
-#include "ordering.h"
-#include "wire_trace.h"
+#include "core/workbench.h"
+#include "core/model/ordering.h"
+#include "core/model/wire_trace.h"
 
 namespace velmar {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "element.h"
+#include "core/model/element.h"
 
 namespace velmar {
 

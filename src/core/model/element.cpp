@@ -1,13 +1,13 @@
-#include "element.h"
+#include "core/model/element.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "../numtext.h"
-#include "../workbench.h"
-#include "bytes.h"
-#include "compiled.h"
-#include "value_dialog.h"
+#include "core/numtext.h"
+#include "core/workbench.h"
+#include "core/model/bytes.h"
+#include "core/model/compiled.h"
+#include "core/model/value_dialog.h"
 
 namespace velmar {
 

@@ -50,9 +50,9 @@
 #include <string>
 #include <vector>
 
-#include "../analysis/polynomial.h"
-#include "../blocks/catalogue.h"
-#include "../real48.h"
+#include "core/analysis/polynomial.h"
+#include "core/blocks/catalogue.h"
+#include "core/real48.h"
 
 namespace velmar {
 

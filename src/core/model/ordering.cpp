@@ -1,4 +1,4 @@
-#include "ordering.h"
+#include "core/model/ordering.h"
 
 #include <algorithm>
 #include <array>

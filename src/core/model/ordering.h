@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "compiled.h"
-#include "wire_trace.h"
+#include "core/model/compiled.h"
+#include "core/model/wire_trace.h"
 
 namespace velmar {
 

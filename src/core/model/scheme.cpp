@@ -1,4 +1,4 @@
-#include "scheme.h"
+#include "core/model/scheme.h"
 
 #include <algorithm>
 #include <utility>

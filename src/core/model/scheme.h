@@ -24,7 +24,7 @@
 #include <string>
 #include <vector>
 
-#include "element.h"
+#include "core/model/element.h"
 
 namespace velmar {
 

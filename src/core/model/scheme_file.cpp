@@ -1,4 +1,4 @@
-#include "scheme_file.h"
+#include "core/model/scheme_file.h"
 
 #include <algorithm>
 #include <array>
@@ -9,8 +9,8 @@
 #include <random>
 #include <system_error>
 
-#include "../errors.h"
-#include "bytes.h"
+#include "core/errors.h"
+#include "core/model/bytes.h"
 
 namespace velmar {
 

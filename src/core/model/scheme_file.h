@@ -38,7 +38,7 @@
 #include <string_view>
 #include <vector>
 
-#include "scheme.h"
+#include "core/model/scheme.h"
 
 namespace velmar {
 

@@ -1,6 +1,6 @@
-#include "value_dialog.h"
+#include "core/model/value_dialog.h"
 
-#include "../numtext.h"
+#include "core/numtext.h"
 
 namespace velmar {
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "../host.h"
-#include "../real48.h"
+#include "core/host.h"
+#include "core/real48.h"
 
 namespace velmar {
 

@@ -1,9 +1,9 @@
-#include "wire_trace.h"
+#include "core/model/wire_trace.h"
 
 #include <algorithm>
 
-#include "compile.h"
-#include "pieces.h"
+#include "core/model/compile.h"
+#include "core/model/pieces.h"
 
 namespace velmar {
 

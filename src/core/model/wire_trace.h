@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "scheme.h"
+#include "core/model/scheme.h"
 
 namespace velmar {
 

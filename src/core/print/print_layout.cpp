@@ -1,10 +1,10 @@
-#include "print_layout.h"
+#include "core/print/print_layout.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 
-#include "../model/scheme.h"
+#include "core/model/scheme.h"
 
 namespace velmar {
 

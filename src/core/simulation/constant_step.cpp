@@ -1,9 +1,9 @@
 #include <cmath>
 
-#include "../numtext.h"
-#include "../workbench.h"
-#include "driver.h"
-#include "progress.h"
+#include "core/numtext.h"
+#include "core/workbench.h"
+#include "core/simulation/driver.h"
+#include "core/simulation/progress.h"
 
 namespace velmar {
 

@@ -1,14 +1,14 @@
-#include "driver.h"
+#include "core/simulation/driver.h"
 
 #include <cmath>
 #include <limits>
 #include <vector>
 
-#include "../errors.h"
-#include "../model/value_dialog.h"
-#include "../workbench.h"
-#include "integrator.h"
-#include "progress.h"
+#include "core/errors.h"
+#include "core/model/value_dialog.h"
+#include "core/workbench.h"
+#include "core/simulation/integrator.h"
+#include "core/simulation/progress.h"
 
 namespace velmar {
 

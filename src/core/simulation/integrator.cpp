@@ -1,8 +1,8 @@
-#include "integrator.h"
+#include "core/simulation/integrator.h"
 
 #include <cmath>
 
-#include "driver.h"
+#include "core/simulation/driver.h"
 
 namespace velmar {
 

@@ -10,7 +10,7 @@
 
 #include <string_view>
 
-#include "../model/element.h"
+#include "core/model/element.h"
 
 namespace velmar {
 

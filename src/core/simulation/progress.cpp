@@ -1,10 +1,10 @@
-#include "progress.h"
+#include "core/simulation/progress.h"
 
 #include <cmath>
 #include <cstdio>
 
-#include "../numtext.h"
-#include "../workbench.h"
+#include "core/numtext.h"
+#include "core/workbench.h"
 
 namespace velmar {
 

@@ -5,7 +5,7 @@
 #include <chrono>
 #include <string>
 
-#include "../real48.h"
+#include "core/real48.h"
 
 namespace velmar {
 

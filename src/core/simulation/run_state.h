@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "../real48.h"
+#include "core/real48.h"
 
 namespace velmar {
 

@@ -1,10 +1,10 @@
 #include <new>
 
-#include "../model/compile.h"
-#include "../workbench.h"
-#include "driver.h"
-#include "integrator.h"
-#include "progress.h"
+#include "core/model/compile.h"
+#include "core/workbench.h"
+#include "core/simulation/driver.h"
+#include "core/simulation/integrator.h"
+#include "core/simulation/progress.h"
 
 namespace velmar {
 

@@ -1,4 +1,4 @@
-#include "method_form.h"
+#include "gui/analysis/method_form.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>
@@ -8,9 +8,9 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
-#include "analysis/method_lists.h"
-#include "rooter_form.h"
-#include "transfer_formula.h"
+#include "core/analysis/method_lists.h"
+#include "gui/analysis/rooter_form.h"
+#include "gui/analysis/transfer_formula.h"
 
 namespace velmar::gui {
 

@@ -23,8 +23,8 @@
 #include <QWidget>
 #include <map>
 
-#include "host.h"
-#include "rooter_form.h"
+#include "core/host.h"
+#include "gui/analysis/rooter_form.h"
 
 namespace velmar::gui {
 

@@ -1,4 +1,4 @@
-#include "rooter_form.h"
+#include "gui/analysis/rooter_form.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -6,7 +6,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "analysis/roots_list.h"
+#include "core/analysis/roots_list.h"
 
 namespace velmar::gui {
 

@@ -11,7 +11,7 @@
 #include <QTableWidget>
 #include <QWidget>
 
-#include "host.h"
+#include "core/host.h"
 
 namespace velmar::gui {
 

@@ -1,4 +1,4 @@
-#include "transfer_formula.h"
+#include "gui/analysis/transfer_formula.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -1,10 +1,10 @@
-#include "text_windows.h"
+#include "gui/comments/text_windows.h"
 
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
-#include "graphs/viewer_dialogs.h"
+#include "gui/graphs/viewer_dialogs.h"
 
 namespace velmar::gui {
 

@@ -1,9 +1,9 @@
-#include "bank_palettes.h"
+#include "gui/editor/bank_palettes.h"
 
 #include <QPainter>
 
-#include "cell_pictures.h"
-#include "colours.h"
+#include "gui/editor/cell_pictures.h"
+#include "gui/editor/colours.h"
 
 namespace velmar::gui {
 

@@ -1,9 +1,9 @@
-#include "bank_panel.h"
+#include "gui/editor/bank_panel.h"
 
 #include <QScrollBar>
 #include <QVBoxLayout>
 
-#include "bank_palettes.h"
+#include "gui/editor/bank_palettes.h"
 
 namespace velmar::gui {
 

@@ -6,8 +6,8 @@
 #include <QScrollArea>
 #include <QWidget>
 
-#include "editor/bank_navigation.h"
-#include "image_widget.h"
+#include "core/editor/bank_navigation.h"
+#include "gui/editor/image_widget.h"
 
 namespace velmar::gui {
 

@@ -1,13 +1,13 @@
-#include "cell_pictures.h"
+#include "gui/editor/cell_pictures.h"
 
 #include <QPainter>
 #include <QPolygon>
 
 #include <array>
 
-#include "colours.h"
-#include "face_painter.h"
-#include "model/pieces.h"
+#include "gui/editor/colours.h"
+#include "gui/editor/face_painter.h"
+#include "core/model/pieces.h"
 
 namespace velmar::gui {
 

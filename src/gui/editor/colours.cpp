@@ -1,4 +1,4 @@
-#include "colours.h"
+#include "gui/editor/colours.h"
 
 #include <array>
 

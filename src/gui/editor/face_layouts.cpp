@@ -1,4 +1,4 @@
-#include "face_layouts.h"
+#include "gui/editor/face_layouts.h"
 
 #include <array>
 #include <cmath>

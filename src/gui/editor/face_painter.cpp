@@ -1,4 +1,4 @@
-#include "face_painter.h"
+#include "gui/editor/face_painter.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -10,9 +10,9 @@
 #include <cmath>
 #include <optional>
 
-#include "blocks/catalogue.h"
-#include "cell_pictures.h"
-#include "face_layouts.h"
+#include "core/blocks/catalogue.h"
+#include "gui/editor/cell_pictures.h"
+#include "gui/editor/face_layouts.h"
 
 namespace velmar::gui {
 

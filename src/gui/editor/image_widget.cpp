@@ -1,4 +1,4 @@
-#include "image_widget.h"
+#include "gui/editor/image_widget.h"
 
 #include <QMouseEvent>
 #include <QPainter>

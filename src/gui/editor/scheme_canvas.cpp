@@ -1,12 +1,12 @@
-#include "scheme_canvas.h"
+#include "gui/editor/scheme_canvas.h"
 
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
 
-#include "editor/caption_layout.h"
-#include "cell_pictures.h"
-#include "colours.h"
+#include "core/editor/caption_layout.h"
+#include "gui/editor/cell_pictures.h"
+#include "gui/editor/colours.h"
 
 namespace velmar::gui {
 

@@ -13,11 +13,11 @@
 #include <map>
 #include <utility>
 
-#include "editor/editor_state.h"
-#include "editor/editor_view.h"
-#include "host.h"
-#include "image_widget.h"
-#include "workbench.h"
+#include "core/editor/editor_state.h"
+#include "core/editor/editor_view.h"
+#include "core/host.h"
+#include "gui/editor/image_widget.h"
+#include "core/workbench.h"
 
 namespace velmar::gui {
 

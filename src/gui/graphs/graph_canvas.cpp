@@ -1,4 +1,4 @@
-#include "graph_canvas.h"
+#include "gui/graphs/graph_canvas.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,12 +1,12 @@
-#include "graph_painter.h"
+#include "gui/graphs/graph_painter.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <QPolygon>
 #include <array>
 
-#include "graphs/graph_texts.h"
-#include "numtext.h"
+#include "core/graphs/graph_texts.h"
+#include "core/numtext.h"
 
 namespace velmar::gui {
 

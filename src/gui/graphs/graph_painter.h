@@ -6,8 +6,8 @@
 #include <QColor>
 #include <QImage>
 
-#include "graphs/graph_scale.h"
-#include "graphs/viewer_slots.h"
+#include "core/graphs/graph_scale.h"
+#include "core/graphs/viewer_slots.h"
 
 namespace velmar::gui {
 

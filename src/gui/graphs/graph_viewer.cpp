@@ -1,4 +1,4 @@
-#include "graph_viewer.h"
+#include "gui/graphs/graph_viewer.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -12,12 +12,12 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "comments/text_windows.h"
-#include "graph_canvas.h"
-#include "graph_painter.h"
-#include "numtext.h"
-#include "point_grid.h"
-#include "viewer_dialogs.h"
+#include "gui/comments/text_windows.h"
+#include "gui/graphs/graph_canvas.h"
+#include "gui/graphs/graph_painter.h"
+#include "core/numtext.h"
+#include "gui/graphs/point_grid.h"
+#include "gui/graphs/viewer_dialogs.h"
 
 namespace velmar::gui {
 

@@ -15,8 +15,8 @@
 #include <array>
 #include <vector>
 
-#include "graphs/graph_scale.h"
-#include "graphs/viewer_slots.h"
+#include "core/graphs/graph_scale.h"
+#include "core/graphs/viewer_slots.h"
 
 class QAction;
 class QComboBox;

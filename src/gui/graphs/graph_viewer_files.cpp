@@ -1,16 +1,16 @@
 // The viewer's point files and printing.
 #include <QPrinter>
 
-#include "comments/text_windows.h"
-#include "errors.h"
-#include "graph_canvas.h"
-#include "graph_viewer.h"
-#include "graphs/point_file.h"
-#include "print/preview_form.h"
-#include "print/print_compose.h"
-#include "print/print_page.h"
-#include "print/print_prompts.h"
-#include "viewer_dialogs.h"
+#include "gui/comments/text_windows.h"
+#include "core/errors.h"
+#include "gui/graphs/graph_canvas.h"
+#include "gui/graphs/graph_viewer.h"
+#include "core/graphs/point_file.h"
+#include "gui/print/preview_form.h"
+#include "gui/print/print_compose.h"
+#include "gui/print/print_page.h"
+#include "gui/print/print_prompts.h"
+#include "gui/graphs/viewer_dialogs.h"
 
 namespace velmar::gui {
 

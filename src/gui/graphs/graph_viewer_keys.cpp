@@ -3,10 +3,10 @@
 #include <QKeyEvent>
 #include <QToolButton>
 
-#include "graph_viewer.h"
-#include "graphs/curve_arithmetic.h"
-#include "graphs/point_cursor.h"
-#include "point_grid.h"
+#include "gui/graphs/graph_viewer.h"
+#include "core/graphs/curve_arithmetic.h"
+#include "core/graphs/point_cursor.h"
+#include "gui/graphs/point_grid.h"
 
 namespace velmar::gui {
 

@@ -1,4 +1,4 @@
-#include "point_grid.h"
+#include "gui/graphs/point_grid.h"
 
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QTableWidget>
 
-#include "numtext.h"
+#include "core/numtext.h"
 
 namespace velmar::gui {
 

@@ -4,7 +4,7 @@
 
 #include <QMainWindow>
 
-#include "graphs/viewer_slots.h"
+#include "core/graphs/viewer_slots.h"
 
 class QTableWidget;
 class QAction;

@@ -1,9 +1,9 @@
-#include "show_graph.h"
+#include "gui/graphs/show_graph.h"
 
 #include <QApplication>
 #include <QPointer>
 
-#include "graph_viewer.h"
+#include "gui/graphs/graph_viewer.h"
 
 namespace velmar::gui {
 

@@ -1,7 +1,7 @@
 // The graph viewer as the rest of the program calls it.
 #pragma once
 
-#include "host.h"
+#include "core/host.h"
 
 class QWidget;
 

@@ -1,4 +1,4 @@
-#include "viewer_dialogs.h"
+#include "gui/graphs/viewer_dialogs.h"
 
 #include <QFileDialog>
 #include <QFontDialog>

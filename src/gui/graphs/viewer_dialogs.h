@@ -7,7 +7,7 @@
 #include <QString>
 #include <functional>
 
-#include "host.h"
+#include "core/host.h"
 
 class QWidget;
 

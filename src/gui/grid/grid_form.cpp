@@ -1,4 +1,4 @@
-#include "grid_form.h"
+#include "gui/grid/grid_form.h"
 
 #include <QContextMenuEvent>
 #include <QEvent>
@@ -13,12 +13,12 @@
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 
-#include "errors.h"
-#include "graphs/viewer_dialogs.h"
-#include "grid/parameter_grid.h"
-#include "print/print_page.h"
-#include "print/print_prompts.h"
-#include "workbench.h"
+#include "core/errors.h"
+#include "gui/graphs/viewer_dialogs.h"
+#include "core/grid/parameter_grid.h"
+#include "gui/print/print_page.h"
+#include "gui/print/print_prompts.h"
+#include "core/workbench.h"
 
 namespace velmar::gui {
 

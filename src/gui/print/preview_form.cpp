@@ -1,4 +1,4 @@
-#include "preview_form.h"
+#include "gui/print/preview_form.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,10 +17,10 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "graphs/viewer_dialogs.h"
-#include "print_compose.h"
-#include "print_page.h"
-#include "print_prompts.h"
+#include "gui/graphs/viewer_dialogs.h"
+#include "gui/print/print_compose.h"
+#include "gui/print/print_page.h"
+#include "gui/print/print_prompts.h"
 
 namespace velmar::gui {
 

@@ -6,7 +6,7 @@
 #include <QDialog>
 #include <QImage>
 
-#include "print/print_layout.h"
+#include "core/print/print_layout.h"
 
 class QComboBox;
 class QPrinter;

@@ -1,12 +1,12 @@
-#include "print_compose.h"
+#include "gui/print/print_compose.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
 
-#include "model/scheme.h"
-#include "print/print_layout.h"
+#include "core/model/scheme.h"
+#include "core/print/print_layout.h"
 
 namespace velmar::gui {
 

@@ -1,4 +1,4 @@
-#include "print_page.h"
+#include "gui/print/print_page.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QSizeF>
 
-#include "print/print_layout.h"
+#include "core/print/print_layout.h"
 
 class QPrinter;
 

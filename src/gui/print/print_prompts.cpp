@@ -1,4 +1,4 @@
-#include "print_prompts.h"
+#include "gui/print/print_prompts.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "application.h"
+#include "gui/shell/application.h"
 
 #include <QApplication>
 #include <QScreen>
 #include <QStringList>
 
-#include "form_main.h"
+#include "gui/shell/form_main.h"
 
 namespace velmar::gui {
 

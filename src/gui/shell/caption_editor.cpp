@@ -1,4 +1,4 @@
-#include "caption_editor.h"
+#include "gui/shell/caption_editor.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -11,7 +11,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
-#include "form_main.h"
+#include "gui/shell/form_main.h"
 
 namespace velmar::gui {
 

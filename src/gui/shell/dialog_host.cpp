@@ -1,9 +1,9 @@
-#include "dialog_host.h"
+#include "gui/shell/dialog_host.h"
 
 #include <QMessageBox>
 
-#include "scripted_host.h"
-#include "value_dialog.h"
+#include "core/scripted_host.h"
+#include "gui/shell/value_dialog.h"
 
 namespace velmar::gui {
 

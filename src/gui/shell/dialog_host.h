@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "host.h"
+#include "core/host.h"
 
 namespace velmar::gui {
 

@@ -19,14 +19,14 @@
 #include <memory>
 #include <vector>
 
-#include "editor/bank_navigation.h"
-#include "editor/edit_processor.h"
-#include "editor/editor_state.h"
-#include "editor/regime_actions.h"
-#include "editor/bank_panel.h"
-#include "editor/scheme_canvas.h"
-#include "window_host.h"
-#include "workbench.h"
+#include "core/editor/bank_navigation.h"
+#include "core/editor/edit_processor.h"
+#include "core/editor/editor_state.h"
+#include "core/editor/regime_actions.h"
+#include "gui/editor/bank_panel.h"
+#include "gui/editor/scheme_canvas.h"
+#include "gui/shell/window_host.h"
+#include "core/workbench.h"
 
 namespace velmar::gui {
 

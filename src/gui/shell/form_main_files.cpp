@@ -3,11 +3,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "caption_editor.h"
-#include "errors.h"
-#include "form_main.h"
-#include "model/compile.h"
-#include "model/scheme_file.h"
+#include "gui/shell/caption_editor.h"
+#include "core/errors.h"
+#include "gui/shell/form_main.h"
+#include "core/model/compile.h"
+#include "core/model/scheme_file.h"
 
 namespace velmar::gui {
 

@@ -9,13 +9,13 @@
 #include <QStyle>
 #include <QToolBar>
 
-#include "caption_editor.h"
-#include "dialog_host.h"
-#include "editor/key_codes.h"
-#include "editor/colours.h"
-#include "form_main.h"
-#include "progress_strip.h"
-#include "simulation/progress.h"
+#include "gui/shell/caption_editor.h"
+#include "gui/shell/dialog_host.h"
+#include "core/editor/key_codes.h"
+#include "gui/editor/colours.h"
+#include "gui/shell/form_main.h"
+#include "gui/shell/progress_strip.h"
+#include "core/simulation/progress.h"
 
 namespace velmar::gui {
 

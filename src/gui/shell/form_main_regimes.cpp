@@ -7,13 +7,13 @@
 #include <QToolBar>
 #include <QWindow>
 
-#include "caption_editor.h"
-#include "editor/bank_palettes.h"
-#include "editor/key_codes.h"
-#include "form_main.h"
-#include "grid/grid_form.h"
-#include "lock_keys.h"
-#include "model/compile.h"
+#include "gui/shell/caption_editor.h"
+#include "gui/editor/bank_palettes.h"
+#include "core/editor/key_codes.h"
+#include "gui/shell/form_main.h"
+#include "gui/grid/grid_form.h"
+#include "gui/shell/lock_keys.h"
+#include "core/model/compile.h"
 
 namespace velmar::gui {
 

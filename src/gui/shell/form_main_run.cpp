@@ -7,14 +7,14 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "caption_editor.h"
-#include "editor/key_codes.h"
-#include "errors.h"
-#include "form_main.h"
-#include "print_hooks.h"
-#include "progress_strip.h"
-#include "analysis/dispatcher.h"
-#include "simulation/driver.h"
+#include "gui/shell/caption_editor.h"
+#include "core/editor/key_codes.h"
+#include "core/errors.h"
+#include "gui/shell/form_main.h"
+#include "gui/shell/print_hooks.h"
+#include "gui/shell/progress_strip.h"
+#include "core/analysis/dispatcher.h"
+#include "core/simulation/driver.h"
 
 namespace velmar::gui {
 

@@ -1,4 +1,4 @@
-#include "lock_keys.h"
+#include "gui/shell/lock_keys.h"
 
 #include <QGuiApplication>
 

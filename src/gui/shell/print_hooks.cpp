@@ -1,9 +1,9 @@
 // The File menu's print items: the scheme composed black on white, previewed or
 // printed through the program's print preview and printer.
-#include "print_hooks.h"
+#include "gui/shell/print_hooks.h"
 
-#include "form_main.h"
-#include "print/preview_form.h"
+#include "gui/shell/form_main.h"
+#include "gui/print/preview_form.h"
 
 namespace velmar::gui {
 

@@ -1,9 +1,9 @@
-#include "progress_strip.h"
+#include "gui/shell/progress_strip.h"
 
 #include <QPainter>
 #include <algorithm>
 
-#include "editor/colours.h"
+#include "gui/editor/colours.h"
 
 namespace velmar::gui {
 

@@ -1,11 +1,11 @@
-#include "value_dialog.h"
+#include "gui/shell/value_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/value_dialog.h"
+#include "core/model/value_dialog.h"
 
 namespace velmar::gui {
 

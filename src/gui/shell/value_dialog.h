@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <vector>
 
-#include "host.h"
+#include "core/host.h"
 
 namespace velmar::gui {
 

@@ -1,10 +1,10 @@
-#include "window_host.h"
+#include "gui/shell/window_host.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
 
-#include "analysis/method_form.h"
-#include "form_main.h"
+#include "gui/analysis/method_form.h"
+#include "gui/shell/form_main.h"
 
 namespace velmar::gui {
 

@@ -8,7 +8,7 @@
 
 #include <memory>
 
-#include "host.h"
+#include "core/host.h"
 
 namespace velmar::gui {
 

@@ -1,15 +1,15 @@
-#include "analysis/dispatcher.h"
+#include "core/analysis/dispatcher.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "analysis/method_lists.h"
-#include "blocks/analysis_block.h"
-#include "model/compiled.h"
-#include "scripted_host.h"
-#include "workbench.h"
+#include "core/analysis/method_lists.h"
+#include "core/blocks/analysis_block.h"
+#include "core/model/compiled.h"
+#include "core/scripted_host.h"
+#include "core/workbench.h"
 
 namespace velmar {
 namespace {

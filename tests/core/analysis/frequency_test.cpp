@@ -1,12 +1,12 @@
-#include "analysis/frequency.h"
+#include "core/analysis/frequency.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "analysis/analysis_state.h"
-#include "numtext.h"
-#include "scripted_host.h"
+#include "core/analysis/analysis_state.h"
+#include "core/numtext.h"
+#include "core/scripted_host.h"
 
 namespace velmar {
 namespace {

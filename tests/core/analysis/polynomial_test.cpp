@@ -1,4 +1,4 @@
-#include "analysis/polynomial.h"
+#include "core/analysis/polynomial.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <complex>
 #include <stdexcept>
 
-#include "errors.h"
+#include "core/errors.h"
 
 namespace velmar {
 namespace {

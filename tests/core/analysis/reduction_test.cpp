@@ -1,10 +1,10 @@
-#include "analysis/reduction.h"
+#include "core/analysis/reduction.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
-#include "model/compiled.h"
+#include "core/model/compiled.h"
 
 namespace velmar {
 namespace {

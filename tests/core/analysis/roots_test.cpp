@@ -1,6 +1,6 @@
-#include "analysis/roots.h"
-#include "analysis/roots_list.h"
-#include "scripted_host.h"
+#include "core/analysis/roots.h"
+#include "core/analysis/roots_list.h"
+#include "core/scripted_host.h"
 
 #include <gtest/gtest.h>
 

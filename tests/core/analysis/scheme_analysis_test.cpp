@@ -3,13 +3,13 @@
 
 #include <filesystem>
 
-#include "analysis/dispatcher.h"
-#include "blocks/analysis_block.h"
-#include "blocks/linear.h"
-#include "core/support/scheme_builder.h"
-#include "model/compile.h"
-#include "scripted_host.h"
-#include "workbench.h"
+#include "core/analysis/dispatcher.h"
+#include "core/blocks/analysis_block.h"
+#include "core/blocks/linear.h"
+#include "support/scheme_builder.h"
+#include "core/model/compile.h"
+#include "core/scripted_host.h"
+#include "core/workbench.h"
 
 namespace velmar {
 namespace {

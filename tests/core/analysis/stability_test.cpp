@@ -1,4 +1,4 @@
-#include "analysis/stability.h"
+#include "core/analysis/stability.h"
 
 #include <gtest/gtest.h>
 
@@ -6,10 +6,10 @@
 #include <filesystem>
 #include <fstream>
 
-#include "analysis/coefficient_file.h"
-#include "analysis/criteria.h"
-#include "errors.h"
-#include "scripted_host.h"
+#include "core/analysis/coefficient_file.h"
+#include "core/analysis/criteria.h"
+#include "core/errors.h"
+#include "core/scripted_host.h"
 
 namespace velmar {
 namespace {

@@ -1,10 +1,10 @@
-#include "block_run.h"
+#include "core/blocks/block_run.h"
 
 #include <stdexcept>
 
-#include "blocks/recorders.h"
-#include "model/compile.h"
-#include "numtext.h"
+#include "core/blocks/recorders.h"
+#include "core/model/compile.h"
+#include "core/numtext.h"
 
 namespace velmar::testing {
 

@@ -5,9 +5,9 @@
 
 #include <cmath>
 
-#include "block_run.h"
-#include "blocks/catalogue.h"
-#include "blocks/linear.h"
+#include "core/blocks/block_run.h"
+#include "core/blocks/catalogue.h"
+#include "core/blocks/linear.h"
 
 using namespace velmar;
 using namespace velmar::testing;

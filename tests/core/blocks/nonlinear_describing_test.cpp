@@ -8,8 +8,8 @@
 #include <optional>
 #include <ostream>
 
-#include "scripted_host.h"
-#include "signal_bench.h"
+#include "core/scripted_host.h"
+#include "core/blocks/signal_bench.h"
 
 namespace velmar::testing {
 namespace {

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <optional>
 
-#include "signal_bench.h"
+#include "core/blocks/signal_bench.h"
 
 namespace velmar::testing {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <ostream>
 
-#include "signal_bench.h"
+#include "core/blocks/signal_bench.h"
 
 namespace velmar::testing {
 namespace {

@@ -1,9 +1,9 @@
-#include "blocks/recorders.h"
+#include "core/blocks/recorders.h"
 
 #include <gtest/gtest.h>
 
-#include "core/support/workbench_fixture.h"
-#include "simulation/driver.h"
+#include "support/workbench_fixture.h"
+#include "core/simulation/driver.h"
 
 namespace velmar::testing {
 namespace {

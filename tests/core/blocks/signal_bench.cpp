@@ -1,11 +1,11 @@
-#include "signal_bench.h"
+#include "core/blocks/signal_bench.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
 
-#include "model/compile.h"
+#include "core/model/compile.h"
 
 namespace velmar::testing {
 

@@ -10,11 +10,11 @@
 
 #include <vector>
 
-#include "core/support/scheme_builder.h"
-#include "model/element.h"
-#include "scripted_host.h"
-#include "simulation/driver.h"
-#include "workbench.h"
+#include "support/scheme_builder.h"
+#include "core/model/element.h"
+#include "core/scripted_host.h"
+#include "core/simulation/driver.h"
+#include "core/workbench.h"
 
 namespace velmar::testing {
 

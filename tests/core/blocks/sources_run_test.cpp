@@ -4,9 +4,9 @@
 #include <cmath>
 #include <functional>
 
-#include "block_run.h"
-#include "blocks/catalogue.h"
-#include "blocks/sources.h"
+#include "core/blocks/block_run.h"
+#include "core/blocks/catalogue.h"
+#include "core/blocks/sources.h"
 
 using namespace velmar;
 using namespace velmar::testing;

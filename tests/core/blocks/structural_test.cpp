@@ -3,11 +3,11 @@
 
 #include <optional>
 
-#include "analysis/analysis_state.h"
-#include "blocks/recorders.h"
-#include "blocks/regime_block.h"
-#include "core/support/workbench_fixture.h"
-#include "simulation/driver.h"
+#include "core/analysis/analysis_state.h"
+#include "core/blocks/recorders.h"
+#include "core/blocks/regime_block.h"
+#include "support/workbench_fixture.h"
+#include "core/simulation/driver.h"
 
 namespace velmar::testing {
 namespace {

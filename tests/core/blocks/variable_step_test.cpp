@@ -5,8 +5,8 @@
 #include <cmath>
 #include <functional>
 
-#include "block_run.h"
-#include "blocks/linear.h"
+#include "core/blocks/block_run.h"
+#include "core/blocks/linear.h"
 
 using namespace velmar;
 using namespace velmar::testing;

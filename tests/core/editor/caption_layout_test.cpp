@@ -1,8 +1,8 @@
-#include "editor/caption_layout.h"
+#include "core/editor/caption_layout.h"
 
 #include <gtest/gtest.h>
 
-#include "core/support/scheme_builder.h"
+#include "support/scheme_builder.h"
 
 namespace velmar::editor {
 namespace {

@@ -1,9 +1,9 @@
-#include "editor/cursor_motion.h"
+#include "core/editor/cursor_motion.h"
 
 #include <gtest/gtest.h>
 
-#include "editor/bank_navigation.h"
-#include "editor/key_codes.h"
+#include "core/editor/bank_navigation.h"
+#include "core/editor/key_codes.h"
 
 namespace velmar::editor {
 namespace {

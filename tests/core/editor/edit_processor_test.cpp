@@ -1,10 +1,10 @@
-#include "editor/edit_processor.h"
+#include "core/editor/edit_processor.h"
 
 #include <gtest/gtest.h>
 
-#include "editor/key_codes.h"
-#include "scripted_host.h"
-#include "core/support/scheme_builder.h"
+#include "core/editor/key_codes.h"
+#include "core/scripted_host.h"
+#include "support/scheme_builder.h"
 
 namespace velmar::editor {
 namespace {

@@ -1,9 +1,9 @@
-#include "editor/line_drawing.h"
+#include "core/editor/line_drawing.h"
 
 #include <gtest/gtest.h>
 
-#include "editor/key_codes.h"
-#include "core/support/scheme_builder.h"
+#include "core/editor/key_codes.h"
+#include "support/scheme_builder.h"
 
 namespace velmar::editor {
 namespace {

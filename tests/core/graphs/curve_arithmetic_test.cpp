@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "graphs/curve_arithmetic.h"
+#include "core/graphs/curve_arithmetic.h"
 
 using namespace velmar;
 

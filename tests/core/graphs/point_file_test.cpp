@@ -5,9 +5,9 @@
 #include <sstream>
 #include <vector>
 
-#include "errors.h"
-#include "graphs/point_file.h"
-#include "numtext.h"
+#include "core/errors.h"
+#include "core/graphs/point_file.h"
+#include "core/numtext.h"
 
 using namespace velmar;
 

@@ -2,9 +2,9 @@
 
 #include <vector>
 
-#include "graphs/graph_scale.h"
-#include "graphs/point_cursor.h"
-#include "graphs/viewer_slots.h"
+#include "core/graphs/graph_scale.h"
+#include "core/graphs/point_cursor.h"
+#include "core/graphs/viewer_slots.h"
 
 using namespace velmar;
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "grid/parameter_grid.h"
-#include "scripted_host.h"
-#include "core/support/scheme_builder.h"
-#include "workbench.h"
+#include "core/grid/parameter_grid.h"
+#include "core/scripted_host.h"
+#include "support/scheme_builder.h"
+#include "core/workbench.h"
 
 using namespace velmar;
 using velmar::testing::SchemeBuilder;

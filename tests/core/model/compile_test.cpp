@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/support/workbench_fixture.h"
+#include "support/workbench_fixture.h"
 
 namespace velmar::testing {
 namespace {

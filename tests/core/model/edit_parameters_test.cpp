@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "blocks/linear.h"
-#include "blocks/sources.h"
-#include "numtext.h"
-#include "scripted_host.h"
-#include "workbench.h"
+#include "core/blocks/linear.h"
+#include "core/blocks/sources.h"
+#include "core/numtext.h"
+#include "core/scripted_host.h"
+#include "core/workbench.h"
 
 using namespace velmar;
 

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "blocks/catalogue.h"
-#include "blocks/linear.h"
-#include "blocks/sources.h"
-#include "model/bytes.h"
-#include "model/compiled.h"
-#include "model/element.h"
+#include "core/blocks/catalogue.h"
+#include "core/blocks/linear.h"
+#include "core/blocks/sources.h"
+#include "core/model/bytes.h"
+#include "core/model/compiled.h"
+#include "core/model/element.h"
 
 using namespace velmar;
 

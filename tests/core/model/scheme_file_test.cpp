@@ -5,13 +5,13 @@
 #include <fstream>
 #include <random>
 
-#include "blocks/linear.h"
-#include "blocks/sources.h"
-#include "core/support/model_invariants.h"
-#include "core/support/scheme_builder.h"
-#include "errors.h"
-#include "model/bytes.h"
-#include "model/scheme_file.h"
+#include "core/blocks/linear.h"
+#include "core/blocks/sources.h"
+#include "support/model_invariants.h"
+#include "support/scheme_builder.h"
+#include "core/errors.h"
+#include "core/model/bytes.h"
+#include "core/model/scheme_file.h"
 
 using namespace velmar;
 using velmar::testing::modelProblem;

@@ -2,9 +2,9 @@
 
 #include <random>
 
-#include "core/support/model_invariants.h"
-#include "core/support/scheme_builder.h"
-#include "model/scheme.h"
+#include "support/model_invariants.h"
+#include "support/scheme_builder.h"
+#include "core/model/scheme.h"
 
 using namespace velmar;
 using velmar::testing::modelProblem;

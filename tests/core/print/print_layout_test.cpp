@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "model/scheme.h"
-#include "print/print_layout.h"
-#include "core/support/scheme_builder.h"
+#include "core/model/scheme.h"
+#include "core/print/print_layout.h"
+#include "support/scheme_builder.h"
 
 using namespace velmar;
 

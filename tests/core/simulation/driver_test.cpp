@@ -1,12 +1,12 @@
-#include "simulation/driver.h"
+#include "core/simulation/driver.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "blocks/recorders.h"
-#include "core/support/workbench_fixture.h"
-#include "simulation/integrator.h"
+#include "core/blocks/recorders.h"
+#include "support/workbench_fixture.h"
+#include "core/simulation/integrator.h"
 
 namespace velmar::testing {
 namespace {

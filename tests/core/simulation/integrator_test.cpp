@@ -1,4 +1,4 @@
-#include "simulation/integrator.h"
+#include "core/simulation/integrator.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "model/scheme.h"
+#include "core/model/scheme.h"
 
 namespace velmar::testing {
 

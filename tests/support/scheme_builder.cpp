@@ -1,4 +1,4 @@
-#include "scheme_builder.h"
+#include "support/scheme_builder.h"
 
 #include <cstdlib>
 #include <stdexcept>

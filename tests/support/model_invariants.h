@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "model/scheme.h"
+#include "core/model/scheme.h"
 
 namespace velmar::testing {
 

@@ -1,6 +1,6 @@
-#include "test_blocks.h"
+#include "support/test_blocks.h"
 
-#include "workbench.h"
+#include "core/workbench.h"
 
 namespace velmar::testing {
 

@@ -1,4 +1,4 @@
-#include "model_invariants.h"
+#include "support/model_invariants.h"
 
 namespace velmar::testing {
 

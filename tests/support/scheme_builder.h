@@ -5,8 +5,8 @@
 #include <initializer_list>
 #include <vector>
 
-#include "model/pieces.h"
-#include "model/scheme.h"
+#include "core/model/pieces.h"
+#include "core/model/scheme.h"
 
 namespace velmar::testing {
 

@@ -4,11 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "model/compile.h"
-#include "scheme_builder.h"
-#include "scripted_host.h"
-#include "test_blocks.h"
-#include "workbench.h"
+#include "core/model/compile.h"
+#include "support/scheme_builder.h"
+#include "core/scripted_host.h"
+#include "support/test_blocks.h"
+#include "core/workbench.h"
 
 namespace velmar::testing {
 
