@@ -3,7 +3,7 @@
 #include <iostream>
 #include <string>
 
-#include "core/blocks/catalogue.h"
+#include "core/model/catalogue.h"
 #include "core/blocks/linear.h"
 #include "cli/commands.h"
 #include "core/errors.h"

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "core/analysis/analysis_state.h"
-#include "core/blocks/catalogue.h"
+#include "core/model/catalogue.h"
 #include "core/host.h"
 #include "core/model/compiled.h"
 #include "core/model/scheme.h"

@@ -9,7 +9,7 @@
 #include <QPainter>
 #include <QtTest>
 
-#include "core/blocks/catalogue.h"
+#include "core/model/catalogue.h"
 #include "gui/editor/bank_palettes.h"
 #include "gui/editor/cell_pictures.h"
 #include "gui/editor/colours.h"

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "core/analysis/polynomial.h"
+#include "core/model/polynomial.h"
 
 namespace velmar {
 

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/analysis/polynomial.h"
+#include "core/model/polynomial.h"
 
 namespace velmar {
 

@@ -25,6 +25,23 @@ Extended phaseOf(Extended reNum, Extended imNum) {
 
 }  // namespace
 
+FrequencySplit::FrequencySplit(const TransferFunction& w) {
+    Polynomial PA, QA, PB, QB;
+    w.A.SplitAtJw(PA, QA);
+    w.B.SplitAtJw(PB, QB);
+    // ImNum = PB QA - PA QB
+    ImNum.MultiplyAdd(PB, QA);
+    Polynomial PAneg = PA;
+    PAneg.Negate();
+    ImNum.MultiplyAdd(PAneg, QB);
+    // ReNum = PB PA + QB QA
+    ReNum.MultiplyAdd(PB, PA);
+    ReNum.MultiplyAdd(QB, QA);
+    // Den = PB^2 + QB^2
+    Den.MultiplyAdd(PB, PB);
+    Den.MultiplyAdd(QB, QB);
+}
+
 Extended GridStart(Extended wBegin) {
     if (wBegin <= 0) return Real48(1e-6L);
     if (wBegin == 1) return Real48(1.000001L);

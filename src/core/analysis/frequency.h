@@ -10,12 +10,24 @@
 
 #include <vector>
 
-#include "core/analysis/polynomial.h"
+#include "core/model/polynomial.h"
 
 namespace velmar {
 
 class Host;
 struct AnalysisState;
+
+// W(jw) as three real polynomials in w, built once when a frequency method starts:
+//   A(jw) = PA + j QA,  B(jw) = PB + j QB       (SplitAtJw)
+//   ImNum = PB QA - PA QB,  ReNum = PB PA + QB QA,  Den = PB^2 + QB^2 = |B(jw)|^2
+// so that Re W(jw) = ReNum / Den and Im W(jw) = ImNum / Den.
+struct FrequencySplit {
+    Polynomial ReNum;
+    Polynomial ImNum;
+    Polynomial Den;
+
+    explicit FrequencySplit(const TransferFunction& w);
+};
 
 // Method codes of the characteristics list.
 enum FrequencyCode : int {

@@ -26,7 +26,7 @@
 #include <string>
 #include <vector>
 
-#include "core/analysis/polynomial.h"
+#include "core/model/polynomial.h"
 
 namespace velmar {
 

@@ -11,7 +11,7 @@
 
 #include <vector>
 
-#include "core/analysis/polynomial.h"
+#include "core/model/polynomial.h"
 
 namespace velmar {
 

@@ -5,7 +5,7 @@
 // nothing to the scheme file.
 #pragma once
 
-#include "core/analysis/polynomial.h"
+#include "core/model/polynomial.h"
 #include "core/model/element.h"
 #include "core/blocks/polynomial_entry.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/analysis/polynomial.h"
+#include "core/model/polynomial.h"
 #include "core/model/element.h"
 
 namespace velmar {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/blocks/catalogue.h"
+#include "core/model/catalogue.h"
 #include "core/model/scheme.h"
 #include "core/editor/editor_state.h"
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/blocks/catalogue.h"
+#include "core/model/catalogue.h"
 
 namespace velmar {
 

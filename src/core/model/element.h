@@ -50,8 +50,8 @@
 #include <string>
 #include <vector>
 
-#include "core/analysis/polynomial.h"
-#include "core/blocks/catalogue.h"
+#include "core/model/polynomial.h"
+#include "core/model/catalogue.h"
 #include "core/real48.h"
 
 namespace velmar {

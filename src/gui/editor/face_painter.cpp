@@ -10,7 +10,7 @@
 #include <cmath>
 #include <optional>
 
-#include "core/blocks/catalogue.h"
+#include "core/model/catalogue.h"
 #include "gui/editor/cell_pictures.h"
 #include "gui/editor/face_layouts.h"
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <complex>
 
 #include "core/analysis/analysis_state.h"
 #include "core/numtext.h"
@@ -16,6 +17,24 @@ namespace {
 constexpr Extended kCurveTolerance = 1e-9L;
 
 const TransferFunction kLag{Polynomial{1}, Polynomial{1, 1}};  // 1/(s + 1)
+
+// Re and Im of W(jw) from the three split polynomials agree with complex evaluation.
+TEST(FrequencySplit, MatchesComplexEvaluation) {
+    const TransferFunction w{Polynomial{2, -1, 0.5L}, Polynomial{1, 3, 2, 0.25L}};
+    const FrequencySplit split(w);
+    for (Extended omega : {0.1L, 1.0L, 3.7L}) {
+        using C = std::complex<long double>;
+        auto eval = [&](const Polynomial& p) {
+            C v = 0;
+            for (int i = p.order(); i >= 0; --i) v = v * C(0, omega) + p[i];
+            return v;
+        };
+        const C value = eval(w.A) / eval(w.B);
+        const Extended den = split.Den.Evaluate(omega);
+        EXPECT_NEAR(split.ReNum.Evaluate(omega) / den, value.real(), 1e-11L);
+        EXPECT_NEAR(split.ImNum.Evaluate(omega) / den, value.imag(), 1e-11L);
+    }
+}
 
 TEST(FrequencyGrid, StartReplacementsAndPointCount) {
     EXPECT_EQ(GridStart(0), static_cast<Extended>(Real48(1e-6L)));

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "core/blocks/block_run.h"
-#include "core/blocks/catalogue.h"
+#include "core/model/catalogue.h"
 #include "core/blocks/linear.h"
 
 using namespace velmar;

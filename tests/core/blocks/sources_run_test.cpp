@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "core/blocks/block_run.h"
-#include "core/blocks/catalogue.h"
+#include "core/model/catalogue.h"
 #include "core/blocks/sources.h"
 
 using namespace velmar;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/blocks/catalogue.h"
+#include "core/model/catalogue.h"
 #include "core/blocks/linear.h"
 #include "core/blocks/sources.h"
 #include "core/model/bytes.h"

@@ -1,9 +1,8 @@
-#include "core/analysis/polynomial.h"
+#include "core/model/polynomial.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <complex>
 #include <stdexcept>
 
 #include "core/errors.h"
@@ -80,24 +79,6 @@ TEST(Polynomial, SplitAtJwAlternatesSignsEverySecondPower) {
     a.SplitAtJw(P, Q);
     EXPECT_EQ(coeffs(P), (std::vector<Extended>{1, 0, -3, 0, 5}));
     EXPECT_EQ(coeffs(Q), (std::vector<Extended>{0, 2, 0, -4, 0, 6}));
-}
-
-// Re and Im of W(jw) from the three split polynomials agree with complex evaluation.
-TEST(Polynomial, FrequencySplitMatchesComplexEvaluation) {
-    const TransferFunction w{Polynomial{2, -1, 0.5L}, Polynomial{1, 3, 2, 0.25L}};
-    const FrequencySplit split(w);
-    for (Extended omega : {0.1L, 1.0L, 3.7L}) {
-        using C = std::complex<long double>;
-        auto eval = [&](const Polynomial& p) {
-            C v = 0;
-            for (int i = p.order(); i >= 0; --i) v = v * C(0, omega) + p[i];
-            return v;
-        };
-        const C value = eval(w.A) / eval(w.B);
-        const Extended den = split.Den.Evaluate(omega);
-        EXPECT_NEAR(split.ReNum.Evaluate(omega) / den, value.real(), 1e-11L);
-        EXPECT_NEAR(split.ImNum.Evaluate(omega) / den, value.imag(), 1e-11L);
-    }
 }
 
 }  // namespace

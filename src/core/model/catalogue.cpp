@@ -1,4 +1,4 @@
-#include "core/blocks/catalogue.h"
+#include "core/model/catalogue.h"
 
 #include <array>
 

@@ -1,6 +1,7 @@
 // Polynomial: a real polynomial in s with 6-byte real coefficients in ascending powers
 // (coefficient 0 is the constant term). Every block's numerator and denominator, every
-// transfer function and the state vectors of the variable-step run use it.
+// transfer function and the state vectors of the variable-step run use it; it is a value
+// type of the model, below the blocks and the analysis.
 //
 // An empty polynomial has order 0 and no coefficients (it reads as 0). Orders are
 // bounded by 255 everywhere; an operation that would exceed it raises MathError.
@@ -67,18 +68,6 @@ Polynomial operator+(const Polynomial& a, const Polynomial& b);
 struct TransferFunction {
     Polynomial A;
     Polynomial B;
-};
-
-// W(jw) as three real polynomials in w, built once when a frequency method starts:
-//   A(jw) = PA + j QA,  B(jw) = PB + j QB       (SplitAtJw)
-//   ImNum = PB QA - PA QB,  ReNum = PB PA + QB QA,  Den = PB^2 + QB^2 = |B(jw)|^2
-// so that Re W(jw) = ReNum / Den and Im W(jw) = ImNum / Den.
-struct FrequencySplit {
-    Polynomial ReNum;
-    Polynomial ImNum;
-    Polynomial Den;
-
-    explicit FrequencySplit(const TransferFunction& w);
 };
 
 }  // namespace velmar

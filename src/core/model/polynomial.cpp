@@ -1,4 +1,4 @@
-#include "core/analysis/polynomial.h"
+#include "core/model/polynomial.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -153,23 +153,6 @@ void Polynomial::SplitAtJw(Polynomial& P, Polynomial& Q) const {
         else
             Q.c_[i] = v;
     }
-}
-
-FrequencySplit::FrequencySplit(const TransferFunction& w) {
-    Polynomial PA, QA, PB, QB;
-    w.A.SplitAtJw(PA, QA);
-    w.B.SplitAtJw(PB, QB);
-    // ImNum = PB QA - PA QB
-    ImNum.MultiplyAdd(PB, QA);
-    Polynomial PAneg = PA;
-    PAneg.Negate();
-    ImNum.MultiplyAdd(PAneg, QB);
-    // ReNum = PB PA + QB QA
-    ReNum.MultiplyAdd(PB, PA);
-    ReNum.MultiplyAdd(QB, QA);
-    // Den = PB^2 + QB^2
-    Den.MultiplyAdd(PB, PB);
-    Den.MultiplyAdd(QB, QB);
 }
 
 Polynomial operator*(const Polynomial& a, const Polynomial& b) {
