@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "core/analysis/dispatcher.h"
+#include "core/workbench/dispatcher.h"
 #include "core/analysis/method_lists.h"
 #include "core/blocks/analysis_block.h"
 #include "cli/commands.h"
@@ -19,7 +19,7 @@
 #include "core/model/scheme_file.h"
 #include "core/numtext.h"
 #include "core/scripted_host.h"
-#include "core/workbench.h"
+#include "core/workbench/workbench.h"
 
 namespace velmar::cli {
 

@@ -17,7 +17,7 @@
 #include "core/numtext.h"
 #include "core/scripted_host.h"
 #include "core/simulation/driver.h"
-#include "core/workbench.h"
+#include "core/workbench/workbench.h"
 
 namespace velmar::cli {
 

@@ -8,7 +8,7 @@
 #include "gui/comments/text_windows.h"
 #include "gui/grid/grid_form.h"
 #include "core/scripted_host.h"
-#include "core/workbench.h"
+#include "core/workbench/workbench.h"
 
 using namespace velmar;
 using namespace velmar::gui;

@@ -1,6 +1,6 @@
 #include "support/test_blocks.h"
 
-#include "core/workbench.h"
+#include "core/workbench/workbench.h"
 
 namespace velmar::testing {
 
@@ -9,13 +9,13 @@ namespace {
 class TestStep : public Element {
 public:
     using Element::Element;
-    void Advance(Workbench&) override { Output = param(0); }
+    void Advance(RunContext&) override { Output = param(0); }
 };
 
 class TestAmplifier : public Element {
 public:
     using Element::Element;
-    void Advance(Workbench&) override {
+    void Advance(RunContext&) override {
         if (Input()) Output = param(0) * Input()->Output;
     }
 };
@@ -25,11 +25,11 @@ public:
 class TestFirstOrder : public Element {
 public:
     using Element::Element;
-    void InitRun(Workbench&) override { Output = initial(); }
-    void Advance(Workbench& wb) override { Output = Output + wb.run.h * rate(input()); }
+    void InitRun(RunContext&) override { Output = initial(); }
+    void Advance(RunContext& ctx) override { Output = Output + ctx.run.h * rate(input()); }
     Polynomial Denominator() const override { return Polynomial{0, 1}; }
-    void LoadState(int k, const StateVector& y, Workbench&) override { Output = y[static_cast<std::size_t>(k)]; }
-    void Derivatives(int k, const StateVector&, StateVector& dy, Workbench&) override {
+    void LoadState(int k, const StateVector& y, RunContext&) override { Output = y[static_cast<std::size_t>(k)]; }
+    void Derivatives(int k, const StateVector&, StateVector& dy, RunContext&) override {
         dy[static_cast<std::size_t>(k)] = rate(input());
     }
 

@@ -8,7 +8,7 @@
 #include "support/scheme_builder.h"
 #include "core/scripted_host.h"
 #include "support/test_blocks.h"
-#include "core/workbench.h"
+#include "core/workbench/workbench.h"
 
 namespace velmar::testing {
 

@@ -1,6 +1,6 @@
 // State of the analysis subsystem that lives as long as the program runs: the method
-// group, the analysis block last served, the dialogs' remembered values and the
-// optimisation settings.
+// group, the analysis block last served and the dialogs' remembered values. (The
+// optimisation criterion a run accumulates is part of the run context.)
 #pragma once
 
 #include <filesystem>
@@ -10,9 +10,6 @@
 
 namespace velmar {
 
-// Optimisation criteria, by index of the "Criteria" group.
-enum class Criterion { IntegralE2, IntegralE2Tau, Maximum, T1Max, IntegralX2, User };
-
 struct AnalysisState {
     std::string methodGroup;   // "character", "stability", "quality", "root", ...
     int lastBlock = 0;         // number of the last analysis block served
@@ -20,7 +17,6 @@ struct AnalysisState {
     int methodCode = 0;
     bool nyquist = false;
     bool synthesisShown = false;  // the chooser's synthesis panel, once shown, stays
-    Criterion criterion = Criterion::IntegralE2;
     // The frequency range of the characteristics, kept between uses.
     Real48 wBegin = 0.0L, wEnd = 5.0L, wStep = 0.01L;
     // Where the coefficient file and the root lists are written; empty: the current

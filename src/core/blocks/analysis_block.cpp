@@ -1,7 +1,7 @@
 #include "core/blocks/analysis_block.h"
 
-#include "core/analysis/dispatcher.h"
 #include "core/blocks/families.h"
+#include "core/model/run_context.h"
 
 namespace velmar {
 
@@ -10,7 +10,7 @@ AnalysisBlock::AnalysisBlock(std::uint8_t code) : Element(code) {
     W = {hand.A, hand.B};
 }
 
-void AnalysisBlock::EditParameters(Workbench& wb) { SolveOperation(wb, *this); }
+void AnalysisBlock::EditParameters(RunContext& ctx) { ctx.SolveAnalysis(*this); }
 
 std::unique_ptr<Element> createAnalysis(std::uint8_t code) { return std::make_unique<AnalysisBlock>(code); }
 

@@ -1,4 +1,4 @@
-#include "core/workbench.h"
+#include "core/model/run_context.h"
 #include "core/blocks/linear.h"
 
 namespace velmar {
@@ -31,14 +31,14 @@ bool ControlledIntegrator::holds(const Feed& in) const {
     return Code == 50 ? in.control == 0 : in.control != 0;
 }
 
-void ControlledIntegrator::InitRun(Workbench&) {
+void ControlledIntegrator::InitRun(RunContext&) {
     Output = param(kInitial);
     Held = Output;
     holding_ = false;
     offset_ = 0;
 }
 
-void ControlledIntegrator::Advance(Workbench& wb) {
+void ControlledIntegrator::Advance(RunContext& ctx) {
     const Feed in = readInputs();
     if (!in.hasControl && in.ordinary == 0) return;
     if (holds(in)) {
@@ -47,7 +47,7 @@ void ControlledIntegrator::Advance(Workbench& wb) {
         return;
     }
     // accumulator = Held + h K u for each ordinary input, in input order
-    const Extended hK = wb.run.h * param(kGain);
+    const Extended hK = ctx.run.h * param(kGain);
     Extended accumulator = Held;
     for (int i = 0; i < 3; ++i) {
         const Element* feeder = Inputs[static_cast<size_t>(i)];
@@ -57,7 +57,7 @@ void ControlledIntegrator::Advance(Workbench& wb) {
     Held = Output;
 }
 
-void ControlledIntegrator::LoadState(int k, const StateVector& y, Workbench&) {
+void ControlledIntegrator::LoadState(int k, const StateVector& y, RunContext&) {
     const Extended x = y[static_cast<size_t>(k)];
     if (holding_ && param(kMemory) == 0) {
         offset_ = x;  // the state stands still while held: restart from 0 afterwards
@@ -67,7 +67,7 @@ void ControlledIntegrator::LoadState(int k, const StateVector& y, Workbench&) {
     Output = x - offset_;
 }
 
-void ControlledIntegrator::Derivatives(int k, const StateVector&, StateVector& dy, Workbench&) {
+void ControlledIntegrator::Derivatives(int k, const StateVector&, StateVector& dy, RunContext&) {
     const Feed in = readInputs();
     holding_ = holds(in);
     dy[static_cast<size_t>(k)] = holding_ ? 0.0L : in.integrated;

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "core/errors.h"
-#include "core/workbench.h"
+#include "core/model/run_context.h"
 #include "core/blocks/linear_messages.h"
 
 namespace velmar {
@@ -64,28 +64,28 @@ void InputHistory::forgetBefore(Extended t) {
 
 // --- DelayElement -----------------------------------------------------------------------
 
-void DelayElement::InitRun(Workbench& wb) {
+void DelayElement::InitRun(RunContext& ctx) {
     Output = 0;
     const Extended T = longestDelay();
     if (T < 0) throw MathError(kErrorInInputData);
-    const std::int32_t points = wb.run.PointCount;
+    const std::int32_t points = ctx.run.PointCount;
     history_.clear();
     line_.release();
-    if (wb.settings.VariableStep) {
+    if (ctx.settings.VariableStep) {
         // the output interval: no integrator step is longer
-        step_ = std::max<Extended>(wb.run.h, wb.settings.Time / std::max<std::int32_t>(points - 1, 1));
+        step_ = std::max<Extended>(ctx.run.h, ctx.settings.Time / std::max<std::int32_t>(points - 1, 1));
         return;
     }
     const std::size_t limit = static_cast<std::size_t>(points > 0 ? points : INT32_MAX);
-    line_.reset(delaySteps(T, wb.run.h, limit) + 1);
+    line_.reset(delaySteps(T, ctx.run.h, limit) + 1);
 }
 
-void DelayElement::FinishRun(Workbench&) {
+void DelayElement::FinishRun(RunContext&) {
     line_.release();
     history_.clear();
 }
 
-void DelayElement::LoadState(int k, const StateVector& y, Workbench&) {
+void DelayElement::LoadState(int k, const StateVector& y, RunContext&) {
     Feed feed;
     if (!read(feed)) return;
     const Extended now = y[static_cast<size_t>(k)];  // the clock state
@@ -95,7 +95,7 @@ void DelayElement::LoadState(int k, const StateVector& y, Workbench&) {
     history_.forgetBefore(now - longestDelay() - 2 * step_);
 }
 
-void DelayElement::Derivatives(int k, const StateVector&, StateVector& dy, Workbench&) {
+void DelayElement::Derivatives(int k, const StateVector&, StateVector& dy, RunContext&) {
     dy[static_cast<size_t>(k)] = 1.0L;
     for (int i = 1; i < kPadeOrder; ++i) dy[static_cast<size_t>(k + i)] = 0.0L;
 }
@@ -129,7 +129,7 @@ bool TransportDelay::read(Feed& feed) const {
     return true;
 }
 
-void TransportDelay::Advance(Workbench&) {
+void TransportDelay::Advance(RunContext&) {
     Feed feed;
     if (!read(feed)) return;
     line_.push(feed.signal);
@@ -152,11 +152,11 @@ bool ControlledDelay::read(Feed& feed) const {
     return signal;
 }
 
-void ControlledDelay::Advance(Workbench& wb) {
+void ControlledDelay::Advance(RunContext& ctx) {
     Feed feed;
     if (!read(feed)) return;
     line_.push(feed.signal);
-    Output = line_[delaySteps(feed.delay, wb.run.h, line_.size() - 1)];
+    Output = line_[delaySteps(feed.delay, ctx.run.h, line_.size() - 1)];
 }
 
 }  // namespace velmar

@@ -61,10 +61,10 @@ private:
 class DelayElement : public Element {
 public:
     using Element::Element;
-    void InitRun(Workbench& wb) override;
-    void FinishRun(Workbench& wb) override;
-    void LoadState(int k, const StateVector& y, Workbench& wb) override;
-    void Derivatives(int k, const StateVector& y, StateVector& dy, Workbench& wb) override;
+    void InitRun(RunContext& ctx) override;
+    void FinishRun(RunContext& ctx) override;
+    void LoadState(int k, const StateVector& y, RunContext& ctx) override;
+    void Derivatives(int k, const StateVector& y, StateVector& dy, RunContext& ctx) override;
     Polynomial Numerator() const override;    // P(-s)
     Polynomial Denominator() const override;  // P(s)
 
@@ -89,7 +89,7 @@ private:
 class TransportDelay : public DelayElement {
 public:
     using DelayElement::DelayElement;
-    void Advance(Workbench& wb) override;
+    void Advance(RunContext& ctx) override;
 
 protected:
     bool read(Feed& feed) const override;
@@ -102,7 +102,7 @@ protected:
 class ControlledDelay : public DelayElement {
 public:
     using DelayElement::DelayElement;
-    void Advance(Workbench& wb) override;
+    void Advance(RunContext& ctx) override;
 
 protected:
     bool read(Feed& feed) const override;

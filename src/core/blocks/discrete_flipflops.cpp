@@ -79,7 +79,7 @@ class FlipFlop : public PointStepElement {
 public:
     explicit FlipFlop(const FlipFlopKind& kind) : PointStepElement(kind.code), kind_(kind) {}
 
-    void start(Workbench&) override {
+    void start(RunContext&) override {
         Output = param(0);
         master_ = 0;
         previousClock_ = 0;
@@ -87,7 +87,7 @@ public:
         previousSecond_ = 0;
     }
 
-    void step(Workbench&) override {
+    void step(RunContext&) override {
         const FeederSplit feeders = splitFeeders(*this);
         const Element* ordinary = feeders.signalCount > 0 ? feeders.signals[0] : nullptr;
         if (kind_.clockIsData && !ordinary) return;

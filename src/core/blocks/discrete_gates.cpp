@@ -33,7 +33,7 @@ class LogicGate : public Element {
 public:
     explicit LogicGate(const Gate& gate) : Element(gate.code), gate_(gate) {}
 
-    void Advance(Workbench&) override {
+    void Advance(RunContext&) override {
         InputSummary summary;
         bool connected = false;
         for (const Element* feeder : Inputs) {

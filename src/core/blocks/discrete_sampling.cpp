@@ -4,7 +4,7 @@
 #include <climits>
 #include <cmath>
 
-#include "core/workbench.h"
+#include "core/model/run_context.h"
 #include "core/blocks/discrete_kinds.h"
 #include "core/blocks/point_step.h"
 
@@ -20,16 +20,16 @@ class PulseElement : public PointStepElement {
 public:
     using PointStepElement::PointStepElement;
 
-    void start(Workbench& wb) override {
-        Element::InitRun(wb);
+    void start(RunContext& ctx) override {
+        Element::InitRun(ctx);
         counter_ = 0;
     }
 
-    void step(Workbench& wb) override {
+    void step(RunContext& ctx) override {
         if (!Input()) return;
         ++counter_;
-        const long d = pointsPerPeriod(wb);
-        if (wb.run.StepIndex % d == 0 && counter_ >= 2) {
+        const long d = pointsPerPeriod(ctx);
+        if (ctx.run.StepIndex % d == 0 && counter_ >= 2) {
             Output = Input()->Output;
             counter_ = 1;
         } else {
@@ -38,9 +38,9 @@ public:
     }
 
 private:
-    long pointsPerPeriod(const Workbench& wb) const {
+    long pointsPerPeriod(const RunContext& ctx) const {
         const Extended points =
-            checkFinite(param(0) * wb.run.PointCount / Extended(wb.settings.Time) + 1);
+            checkFinite(param(0) * ctx.run.PointCount / Extended(ctx.settings.Time) + 1);
         if (points < 1) return 1;
         if (points >= LONG_MAX) return LONG_MAX;
         return static_cast<long>(std::trunc(points));
@@ -55,15 +55,15 @@ class MemoryDevice : public PointStepElement {
 public:
     using PointStepElement::PointStepElement;
 
-    void start(Workbench& wb) override {
-        Element::InitRun(wb);
+    void start(RunContext& ctx) override {
+        Element::InitRun(ctx);
         held_ = 0;
         steps_ = 0;
     }
 
-    void step(Workbench& wb) override {
+    void step(RunContext& ctx) override {
         if (!Input()) return;
-        const Extended holdSteps = checkFinite(std::nearbyint(param(0) / wb.run.h));
+        const Extended holdSteps = checkFinite(std::nearbyint(param(0) / ctx.run.h));
         ++steps_;
         const Extended u = Input()->Output;
         if (u != 0) {
@@ -85,14 +85,14 @@ class PulseShaper : public Element {
 public:
     using Element::Element;
 
-    void InitRun(Workbench& wb) override {
-        Element::InitRun(wb);
+    void InitRun(RunContext& ctx) override {
+        Element::InitRun(ctx);
         periodStart_ = 0;
     }
 
-    void Advance(Workbench& wb) override {
+    void Advance(RunContext& ctx) override {
         if (!Input()) return;
-        const Extended t = wb.run.t();
+        const Extended t = ctx.run.t();
         if (t - periodStart_ >= param(0)) periodStart_ = t;
         Output = t - periodStart_ <= param(1) ? Extended(Input()->Output) : 0;
     }
@@ -107,12 +107,12 @@ class Trigger : public PointStepElement {
 public:
     using PointStepElement::PointStepElement;
 
-    void start(Workbench& wb) override {
-        Element::InitRun(wb);
+    void start(RunContext& ctx) override {
+        Element::InitRun(ctx);
         previous_ = 0;
     }
 
-    void step(Workbench&) override {
+    void step(RunContext&) override {
         if (!Input()) return;
         const Extended u = Input()->Output;
         const Extended threshold = param(0), level = param(1);
@@ -131,13 +131,13 @@ class DigitalRegulator : public PointStepElement {
 public:
     using PointStepElement::PointStepElement;
 
-    void start(Workbench& wb) override {
-        Element::InitRun(wb);
+    void start(RunContext& ctx) override {
+        Element::InitRun(ctx);
         sum_ = 0;
         previous_ = 0;
     }
 
-    void step(Workbench&) override {
+    void step(RunContext&) override {
         if (!Input() || Extended(Input()->Output) == 0) return;
         const Extended u = Input()->Output;
         sum_ = sum_ + u;
@@ -158,14 +158,14 @@ class PulseCounter : public PointStepElement {
 public:
     using PointStepElement::PointStepElement;
 
-    void start(Workbench& wb) override {
-        Element::InitRun(wb);
+    void start(RunContext& ctx) override {
+        Element::InitRun(ctx);
         previous_ = 0;
         rises_ = 0;
         falls_ = 0;
     }
 
-    void step(Workbench&) override {
+    void step(RunContext&) override {
         if (!Input()) return;
         const Extended u = Input()->Output;
         const Extended count = std::max<Extended>(1, std::nearbyint(param(0)));

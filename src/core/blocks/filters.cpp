@@ -1,6 +1,6 @@
 #include "core/blocks/filters.h"
 
-#include "core/workbench.h"
+#include "core/model/run_context.h"
 #include "core/blocks/linear_messages.h"
 
 namespace velmar {
@@ -19,10 +19,10 @@ Extended StageFilter::Stage::highPass(Extended k, Extended Wo, Extended u, Exten
     return output;
 }
 
-void StageFilter::Advance(Workbench& wb) {
+void StageFilter::Advance(RunContext& ctx) {
     const Element* in = Input();
     if (!in) return;
-    const Extended u = in->Output, h = wb.run.h, k = param(0);
+    const Extended u = in->Output, h = ctx.run.h, k = param(0);
     switch (Code) {
         case 138: Output = stages_[0].lowPass(k, param(1), u, h); break;
         case 140: Output = stages_[0].highPass(k, param(1), u, h); break;
@@ -74,9 +74,9 @@ Polynomial StageFilter::Denominator() const {
     }
 }
 
-void BandFilter::EditParameters(Workbench& wb) {
-    if (editCatalogueParameters(wb) && param(1) >= param(2))
-        wb.ui().message(Box::Error, kErrorInInputData);
+void BandFilter::EditParameters(RunContext& ctx) {
+    if (editCatalogueParameters(ctx) && param(1) >= param(2))
+        ctx.ui().message(Box::Error, kErrorInInputData);
 }
 
 }  // namespace velmar

@@ -21,7 +21,7 @@ namespace velmar {
 class StageFilter : public TransferLink {
 public:
     using TransferLink::TransferLink;
-    void Advance(Workbench& wb) override;
+    void Advance(RunContext& ctx) override;
     Polynomial Numerator() const override;
     Polynomial Denominator() const override;
 
@@ -33,7 +33,7 @@ public:
     };
 
 protected:
-    void clearWorkingFields(Workbench&) override { stages_ = {}; }
+    void clearWorkingFields(RunContext&) override { stages_ = {}; }
 
 private:
     std::array<Stage, 2> stages_{};
@@ -43,7 +43,7 @@ private:
 class BandFilter : public StageFilter {
 public:
     using StageFilter::StageFilter;
-    void EditParameters(Workbench& wb) override;
+    void EditParameters(RunContext& ctx) override;
 };
 
 }  // namespace velmar

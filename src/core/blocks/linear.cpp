@@ -4,7 +4,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/workbench.h"
+#include "core/model/run_context.h"
 #include "core/blocks/delays.h"
 #include "core/blocks/families.h"
 #include "core/blocks/filters.h"
@@ -13,17 +13,17 @@ namespace velmar {
 
 // --- the canonical form shared by the links -----------------------------------------
 
-void TransferLink::InitRun(Workbench& wb) {
+void TransferLink::InitRun(RunContext& ctx) {
     Output = initialOutput();
-    clearWorkingFields(wb);
-    if (wb.settings.VariableStep && Denominator().order() > 0) form_.prepare(Numerator(), Denominator());
+    clearWorkingFields(ctx);
+    if (ctx.settings.VariableStep && Denominator().order() > 0) form_.prepare(Numerator(), Denominator());
 }
 
-void TransferLink::LoadState(int k, const StateVector& y, Workbench&) {
+void TransferLink::LoadState(int k, const StateVector& y, RunContext&) {
     Output = form_.output(k, y, Input() ? Input()->Output.get() : 0.0L);
 }
 
-void TransferLink::Derivatives(int k, const StateVector& y, StateVector& dy, Workbench&) {
+void TransferLink::Derivatives(int k, const StateVector& y, StateVector& dy, RunContext&) {
     if (Input()) {
         form_.rates(k, y, Input()->Output, dy);
         return;
@@ -112,11 +112,11 @@ Extended FirstOrderLink::initialOutput() const {
 Polynomial FirstOrderLink::Numerator() const { return row().numerator(*this); }
 Polynomial FirstOrderLink::Denominator() const { return row().denominator(*this); }
 
-void FirstOrderLink::Advance(Workbench& wb) {
+void FirstOrderLink::Advance(RunContext& ctx) {
     const Element* in = Input();
     if (!in) return;
     const Extended u = in->Output;
-    Output = row().advance(*this, {u, u - PrevInput, Output, wb.run.h});
+    Output = row().advance(*this, {u, u - PrevInput, Output, ctx.run.h});
     PrevInput = u;
 }
 
@@ -139,8 +139,8 @@ Extended lowPassIIStep(Extended k, Extended Wo, Extended u, Extended y, Extended
 
 }  // namespace
 
-void SecondOrderLink::clearWorkingFields(Workbench& wb) {
-    HSquared = wb.run.h * wb.run.h;
+void SecondOrderLink::clearWorkingFields(RunContext& ctx) {
+    HSquared = ctx.run.h * ctx.run.h;
     PrevOutput1 = 0;
     PrevOutput2 = 0;
 }
@@ -153,10 +153,10 @@ Polynomial SecondOrderLink::Denominator() const {
     return Polynomial{1, quotient(2, Wo), quotient(1, Wo * Wo)};
 }
 
-void SecondOrderLink::Advance(Workbench& wb) {
+void SecondOrderLink::Advance(RunContext& ctx) {
     const Element* in = Input();
     if (!in) return;
-    const Extended u = in->Output, h = wb.run.h;
+    const Extended u = in->Output, h = ctx.run.h;
     Output = Code == 26 ? oscillatoryStep(param(0), param(1), param(2), u, Output, PrevOutput2, h, HSquared)
                         : lowPassIIStep(param(0), param(1), u, Output, PrevOutput2, h, HSquared);
     PrevOutput2 = PrevOutput1;

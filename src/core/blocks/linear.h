@@ -22,13 +22,13 @@ public:
     using Element::Element;
     // Output := the link's initial value, working fields cleared, and before a
     // variable-step run the canonical form of Numerator / Denominator prepared.
-    void InitRun(Workbench& wb) override;
-    void LoadState(int k, const StateVector& y, Workbench& wb) override;
-    void Derivatives(int k, const StateVector& y, StateVector& dy, Workbench& wb) override;
+    void InitRun(RunContext& ctx) override;
+    void LoadState(int k, const StateVector& y, RunContext& ctx) override;
+    void Derivatives(int k, const StateVector& y, StateVector& dy, RunContext& ctx) override;
 
 protected:
     virtual Extended initialOutput() const { return 0; }
-    virtual void clearWorkingFields(Workbench& wb) = 0;
+    virtual void clearWorkingFields(RunContext& ctx) = 0;
 
 private:
     StateForm form_;
@@ -40,7 +40,7 @@ private:
 class FirstOrderLink : public TransferLink {
 public:
     explicit FirstOrderLink(std::uint8_t code);
-    void Advance(Workbench& wb) override;
+    void Advance(RunContext& ctx) override;
     Polynomial Numerator() const override;
     Polynomial Denominator() const override;
 
@@ -48,7 +48,7 @@ public:
 
 protected:
     Extended initialOutput() const override;
-    void clearWorkingFields(Workbench&) override { PrevInput = 0; }
+    void clearWorkingFields(RunContext&) override { PrevInput = 0; }
 
 private:
     const Row& row() const { return *row_; }
@@ -61,12 +61,12 @@ private:
 class SecondOrderLink : public TransferLink {
 public:
     using TransferLink::TransferLink;
-    void Advance(Workbench& wb) override;
+    void Advance(RunContext& ctx) override;
     Polynomial Numerator() const override;
     Polynomial Denominator() const override;
 
 protected:
-    void clearWorkingFields(Workbench& wb) override;
+    void clearWorkingFields(RunContext& ctx) override;
 
 private:
     Real48 HSquared;  // h * h, rounded as stored
@@ -91,9 +91,9 @@ private:
 class PolynomialLink : public TransferLink {
 public:
     using TransferLink::TransferLink;
-    void EditParameters(Workbench& wb) override;
+    void EditParameters(RunContext& ctx) override;
     void SetDefaults() override;
-    void Advance(Workbench& wb) override;
+    void Advance(RunContext& ctx) override;
     Polynomial Numerator() const override { return entry.A; }
     Polynomial Denominator() const override { return entry.B; }
     void WriteParameters(ByteWriter& out) const override { entry.write(out); }
@@ -105,7 +105,7 @@ public:
 
 protected:
     Extended initialOutput() const override { return entry.initialB[0]; }
-    void clearWorkingFields(Workbench& wb) override;
+    void clearWorkingFields(RunContext& ctx) override;
 
 private:
     std::vector<Real48> alpha_, beta_;      // difference-equation coefficients
@@ -127,10 +127,10 @@ private:
 class ControlledIntegrator : public Element {
 public:
     using Element::Element;
-    void Advance(Workbench& wb) override;
-    void InitRun(Workbench& wb) override;
-    void LoadState(int k, const StateVector& y, Workbench& wb) override;
-    void Derivatives(int k, const StateVector& y, StateVector& dy, Workbench& wb) override;
+    void Advance(RunContext& ctx) override;
+    void InitRun(RunContext& ctx) override;
+    void LoadState(int k, const StateVector& y, RunContext& ctx) override;
+    void Derivatives(int k, const StateVector& y, StateVector& dy, RunContext& ctx) override;
     Polynomial Numerator() const override { return Polynomial{param(0)}; }
     Polynomial Denominator() const override { return Polynomial{0, 1}; }
 

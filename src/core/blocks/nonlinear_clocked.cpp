@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/workbench.h"
+#include "core/model/run_context.h"
 #include "core/blocks/point_step.h"
 #include "core/blocks/nonlinear_kinds.h"
 
@@ -25,18 +25,18 @@ class UniversalQuantiser : public PointStepElement {
 public:
     using PointStepElement::PointStepElement;
 
-    void start(Workbench& wb) override {
-        Element::InitRun(wb);
+    void start(RunContext& ctx) override {
+        Element::InitRun(ctx);
         sampleClock_ = 0;
         ownTime_ = 0;
     }
 
-    void step(Workbench& wb) override {
+    void step(RunContext& ctx) override {
         if (Input() && std::fabs(ownTime_ - sampleClock_) >= param(1) / 2) {
             sample(Input()->Output);
             sampleClock_ = sampleClock_ + param(1);
         }
-        ownTime_ = ownTime_ + wb.run.h;
+        ownTime_ = ownTime_ + ctx.run.h;
     }
 
 private:
@@ -65,7 +65,7 @@ public:
 
     static constexpr Extended kNoPeak = -1.7e38L;
 
-    void start(Workbench&) override {
+    void start(RunContext&) override {
         nextReversal_ = param(1);
         peak_ = kNoPeak;
         ownTime_ = 0;
@@ -75,11 +75,11 @@ public:
         Output = sign_;
     }
 
-    void step(Workbench& wb) override {
+    void step(RunContext& ctx) override {
         if (!Input()) return;
         const Extended u = Input()->Output;
         const Extended period = param(1);
-        ownTime_ = ownTime_ + wb.run.h;
+        ownTime_ = ownTime_ + ctx.run.h;
         if (ownTime_ >= nextReversal_ && period > 0) {
             nextReversal_ = nextReversal_ + period;
             reverse();

@@ -3,7 +3,7 @@
 // selection (100, 101) and the two multiplicative typical structures (82, 83).
 #include <cmath>
 
-#include "core/workbench.h"
+#include "core/model/run_context.h"
 #include "core/blocks/point_step.h"
 #include "core/blocks/feeders.h"
 #include "core/blocks/nonlinear_kinds.h"
@@ -21,12 +21,12 @@ class PowerFunction : public Element {
 public:
     using Element::Element;
 
-    void InitRun(Workbench& wb) override {
-        Element::InitRun(wb);
+    void InitRun(RunContext& ctx) override {
+        Element::InitRun(ctx);
         base_ = 1;
     }
 
-    void Advance(Workbench&) override {
+    void Advance(RunContext&) override {
         for (const Element* feeder : Inputs) {
             if (!feeder) continue;
             if (!feeder->isSelector())
@@ -46,13 +46,13 @@ class QuadraticFunction : public Element {
 public:
     using Element::Element;
 
-    void InitRun(Workbench& wb) override {
-        Element::InitRun(wb);
+    void InitRun(RunContext& ctx) override {
+        Element::InitRun(ctx);
         B_ = 0;
         C_ = 0;
     }
 
-    void Advance(Workbench&) override {
+    void Advance(RunContext&) override {
         const FeederSplit feeders = splitFeeders(*this);
         if (const Element* c = feeders.control(0)) B_ = c->Output;
         if (const Element* c = feeders.control(1)) C_ = c->Output;
@@ -74,7 +74,7 @@ class Comparator : public Element {
 public:
     using Element::Element;
 
-    void Advance(Workbench&) override {
+    void Advance(RunContext&) override {
         const FeederSplit feeders = splitFeeders(*this);
         const Element* p = feeders.control(0);
         const Element* q = feeders.control(1);
@@ -91,7 +91,7 @@ class ExtremumSelection : public Element {
 public:
     using Element::Element;
 
-    void Advance(Workbench&) override {
+    void Advance(RunContext&) override {
         const FeederSplit feeders = splitFeeders(*this);
         if (feeders.signalCount == 0) return;
         const bool largest = Code == 100;
@@ -113,12 +113,12 @@ class TypicalStructure : public PointStepElement {
 public:
     using PointStepElement::PointStepElement;
 
-    void start(Workbench& wb) override {
-        Element::InitRun(wb);
+    void start(RunContext& ctx) override {
+        Element::InitRun(ctx);
         integral_ = param(2);
     }
 
-    void step(Workbench& wb) override {
+    void step(RunContext& ctx) override {
         const FeederSplit feeders = splitFeeders(*this);
         if (feeders.signalCount == 0) return;
         const Extended x = feeders.signals[static_cast<std::size_t>(feeders.signalCount - 1)]->Output;
@@ -126,7 +126,7 @@ public:
         const Extended v = valueOf(second ? feeders.control(0) : feeders.anyControl);
         const Extended w = second ? valueOf(feeders.control(1)) : v;
         const Extended m = param(0) * x * v;
-        integral_ = integral_ + wb.run.h * m;
+        integral_ = integral_ + ctx.run.h * m;
         Output = param(1) * integral_ * w;
     }
 

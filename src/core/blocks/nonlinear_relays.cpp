@@ -130,13 +130,13 @@ class Relay : public Element {
 public:
     explicit Relay(const RelayKind& kind) : Element(kind.code), kind_(kind) {}
 
-    void InitRun(Workbench&) override {
+    void InitRun(RunContext&) override {
         Output = kind_.initialOutput >= 0 ? param(kind_.initialOutput) : 0;
         X0 = 0;
         Y0 = 0;
     }
 
-    void Advance(Workbench&) override {
+    void Advance(RunContext&) override {
         const FeederSplit feeders = splitFeeders(*this);
         if (!kind_.keepsShifts) {
             X0 = 0;
@@ -185,9 +185,9 @@ class Backlash : public Element {
 public:
     using Element::Element;
 
-    void InitRun(Workbench&) override { Output = param(2); }
+    void InitRun(RunContext&) override { Output = param(2); }
 
-    void Advance(Workbench&) override {
+    void Advance(RunContext&) override {
         if (!Input()) return;
         const Extended u = Input()->Output;
         const Extended a = param(0), k = param(1);

@@ -82,7 +82,7 @@ class StaticFunctionElement : public Element {
 public:
     explicit StaticFunctionElement(const StaticFunction& f) : Element(f.code), function_(f) {}
 
-    void Advance(Workbench&) override {
+    void Advance(RunContext&) override {
         if (Input()) Output = function_.apply(Input()->Output, Output, *this);
     }
 

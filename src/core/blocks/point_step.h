@@ -10,7 +10,7 @@
 #include <cstdint>
 
 #include "core/model/element.h"
-#include "core/workbench.h"
+#include "core/model/run_context.h"
 
 namespace velmar {
 
@@ -18,20 +18,20 @@ class PointStepElement : public Element {
 public:
     using Element::Element;
 
-    void InitRun(Workbench& wb) final {
+    void InitRun(RunContext& ctx) final {
         lastPoint_ = -1;
-        start(wb);
+        start(ctx);
     }
 
-    void Advance(Workbench& wb) final {
-        if (wb.run.StepIndex == lastPoint_) return;
-        lastPoint_ = wb.run.StepIndex;
-        step(wb);
+    void Advance(RunContext& ctx) final {
+        if (ctx.run.StepIndex == lastPoint_) return;
+        lastPoint_ = ctx.run.StepIndex;
+        step(ctx);
     }
 
 protected:
-    virtual void start(Workbench& wb) { Element::InitRun(wb); }  // before the first point
-    virtual void step(Workbench&) {}                              // once per point
+    virtual void start(RunContext& ctx) { Element::InitRun(ctx); }  // before the first point
+    virtual void step(RunContext&) {}                              // once per point
 
 private:
     std::int32_t lastPoint_ = -1;

@@ -1,6 +1,6 @@
 #include <algorithm>
 
-#include "core/workbench.h"
+#include "core/model/run_context.h"
 #include "core/blocks/linear.h"
 
 namespace velmar {
@@ -32,18 +32,18 @@ void PolynomialLink::SetDefaults() {
     entry.reset(1.0L);
 }
 
-void PolynomialLink::EditParameters(Workbench& wb) {
-    GridEdit& pending = wb.gridEdit;
+void PolynomialLink::EditParameters(RunContext& ctx) {
+    GridEdit& pending = ctx.gridEdit;
     if (pending.index != 0) {
         entry.setListed(pending.index, pending.value);
         pending.index = 0;
         return;
     }
-    entry.edit(wb.ui());
+    entry.edit(ctx.ui());
 }
 
-void PolynomialLink::clearWorkingFields(Workbench& wb) {
-    const bool stateForm = wb.settings.VariableStep && entry.n() > 0;
+void PolynomialLink::clearWorkingFields(RunContext& ctx) {
+    const bool stateForm = ctx.settings.VariableStep && entry.n() > 0;
     if (stateForm) {
         alpha_.clear();
         beta_.clear();
@@ -51,13 +51,13 @@ void PolynomialLink::clearWorkingFields(Workbench& wb) {
         outputs_.clear();
         return;
     }
-    alpha_ = differenceCoefficients(entry.A, wb.run.h);
-    beta_ = differenceCoefficients(entry.B, wb.run.h);
+    alpha_ = differenceCoefficients(entry.A, ctx.run.h);
+    beta_ = differenceCoefficients(entry.B, ctx.run.h);
     inputs_.assign(static_cast<size_t>(entry.m()), entry.initialA[0]);
     outputs_.assign(static_cast<size_t>(entry.n()), entry.initialB[0]);
 }
 
-void PolynomialLink::Advance(Workbench&) {
+void PolynomialLink::Advance(RunContext&) {
     const Element* in = Input();
     if (!in) return;
     const Extended u = in->Output;

@@ -4,7 +4,7 @@
 #include <new>
 #include <string>
 
-#include "core/workbench.h"
+#include "core/model/run_context.h"
 #include "core/blocks/families.h"
 #include "core/blocks/thumbnail.h"
 
@@ -25,16 +25,16 @@ void Recorder::ReleaseResults() {
     samples_ = 0;
 }
 
-void Recorder::AllocateResults(Workbench& wb) {
+void Recorder::AllocateResults(RunContext& ctx) {
     ReleaseResults();
-    const int samples = std::min(wb.run.PointCount, static_cast<std::int32_t>(kMaxSamples));
+    const int samples = std::min(ctx.run.PointCount, static_cast<std::int32_t>(kMaxSamples));
     try {
         arrays_.assign(static_cast<std::size_t>(arrayCount_),
                        std::vector<Real48>(static_cast<std::size_t>(std::max(samples, 0)) + 1));
         samples_ = samples;
     } catch (const std::bad_alloc&) {
         ReleaseResults();
-        wb.run.OutOfMemory = true;
+        ctx.run.OutOfMemory = true;
     }
 }
 
@@ -48,21 +48,21 @@ Diagram Recorder::diagram(int x, int y, std::string name) const {
     return {array(x), array(y), std::max(samples_ - 1, 0), std::move(name)};
 }
 
-void Recorder::ShowResults(Workbench& wb) {
-    if (!wb.run.ResultsAllocated || !hasResults()) return;
-    const int points = std::min(thumbnailPoints(wb.run.PointCount), samples_ + 1);
-    wb.ui().showThumbnail(MakeThumbnail(Col, Row, diagrams(), points));
+void Recorder::ShowResults(RunContext& ctx) {
+    if (!ctx.run.ResultsAllocated || !hasResults()) return;
+    const int points = std::min(thumbnailPoints(ctx.run.PointCount), samples_ + 1);
+    ctx.ui().showThumbnail(MakeThumbnail(Col, Row, diagrams(), points));
 }
 
-void Recorder::EditParameters(Workbench& wb) {
-    if (!wb.run.ResultsAllocated || !hasResults()) return;
-    wb.ui().showGraph(diagrams(), graphKind());
+void Recorder::EditParameters(RunContext& ctx) {
+    if (!ctx.run.ResultsAllocated || !hasResults()) return;
+    ctx.ui().showGraph(diagrams(), graphKind());
 }
 
 // --- 62 ---
 
-void TimeRecorder::InitRun(Workbench& wb) {
-    Element::InitRun(wb);
+void TimeRecorder::InitRun(RunContext& ctx) {
+    Element::InitRun(ctx);
     if (!hasResults()) return;
     for (int c = 0; c < 3; ++c) {
         if (!Inputs[c]) continue;
@@ -71,10 +71,10 @@ void TimeRecorder::InitRun(Workbench& wb) {
     }
 }
 
-void TimeRecorder::Advance(Workbench& wb) {
+void TimeRecorder::Advance(RunContext& ctx) {
     if (!hasResults()) return;
-    const int i = sampleIndex(wb.run);
-    const Real48 time = wb.run.t();
+    const int i = sampleIndex(ctx.run);
+    const Real48 time = ctx.run.t();
     for (int c = 0; c < 3; ++c) {
         if (!Inputs[c]) continue;
         Output = Inputs[c]->Output;
@@ -93,9 +93,9 @@ Diagrams TimeRecorder::diagrams() const {
 
 // --- 61 ---
 
-void SeriesRecorder::Advance(Workbench& wb) {
+void SeriesRecorder::Advance(RunContext& ctx) {
     if (!hasResults()) return;
-    const int i = sampleIndex(wb.run);
+    const int i = sampleIndex(ctx.run);
     for (int c = 0; c < 3; ++c)
         if (const Element* in = Inputs[c]) array(in->Code == kAdditionalInput ? 1 : 0)[i] = in->Output;
 }
@@ -108,15 +108,15 @@ Diagrams SeriesRecorder::diagrams() const {
 
 // --- 63 ---
 
-void PhaseRecorder::InitRun(Workbench& wb) {
-    Element::InitRun(wb);
+void PhaseRecorder::InitRun(RunContext& ctx) {
+    Element::InitRun(ctx);
     pointOfLatest_ = -1;
     latest_ = previous_ = 0.0L;
 }
 
-void PhaseRecorder::Advance(Workbench& wb) {
+void PhaseRecorder::Advance(RunContext& ctx) {
     if (!Input() || !hasResults()) return;
-    const RunState& run = wb.run;
+    const RunState& run = ctx.run;
     if (run.StepIndex != pointOfLatest_) {
         previous_ = latest_;
         pointOfLatest_ = run.StepIndex;

@@ -35,9 +35,9 @@ public:
     bool hasResults() const { return !arrays_.empty(); }
 
     void ReleaseResults() override;
-    void ShowResults(Workbench& wb) override;
-    void EditParameters(Workbench& wb) override;
-    void AllocateResults(Workbench& wb) override;
+    void ShowResults(RunContext& ctx) override;
+    void EditParameters(RunContext& ctx) override;
+    void AllocateResults(RunContext& ctx) override;
 
 protected:
     Real48* array(int k) { return arrays_[static_cast<std::size_t>(k)].data(); }
@@ -56,8 +56,8 @@ private:
 class TimeRecorder : public Recorder {
 public:
     explicit TimeRecorder(std::uint8_t code) : Recorder(code, 6) {}
-    void InitRun(Workbench& wb) override;
-    void Advance(Workbench& wb) override;
+    void InitRun(RunContext& ctx) override;
+    void Advance(RunContext& ctx) override;
     Diagrams diagrams() const override;
     int graphKind() const override { return 1; }
 };
@@ -66,7 +66,7 @@ public:
 class SeriesRecorder : public Recorder {
 public:
     explicit SeriesRecorder(std::uint8_t code) : Recorder(code, 2) {}
-    void Advance(Workbench& wb) override;
+    void Advance(RunContext& ctx) override;
     Diagrams diagrams() const override;
     int graphKind() const override { return 2; }
 };
@@ -77,8 +77,8 @@ public:
 class PhaseRecorder : public Recorder {
 public:
     explicit PhaseRecorder(std::uint8_t code) : Recorder(code, 2) {}
-    void InitRun(Workbench& wb) override;
-    void Advance(Workbench& wb) override;
+    void InitRun(RunContext& ctx) override;
+    void Advance(RunContext& ctx) override;
     Diagrams diagrams() const override;
     int graphKind() const override { return 2; }
 

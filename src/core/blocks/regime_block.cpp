@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/model/value_dialog.h"
-#include "core/workbench.h"
+#include "core/model/run_context.h"
 
 namespace velmar {
 
@@ -31,12 +31,12 @@ std::string valueLabel(int i, int n) {
 
 }  // namespace
 
-bool RegimeBlock::askSchedule(Workbench& wb, Schedule& schedule) const {
+bool RegimeBlock::askSchedule(RunContext& ctx, Schedule& schedule) const {
     const std::string caption = std::string(kCaption) + ": " + schedule.name;
     const int old = static_cast<int>(schedule.points.size());
     std::vector<DialogValue> countRow = {{"Intervals", static_cast<Extended>(std::max(old, 1)), false, false}};
     const ValueCheck whole = [](const std::vector<Extended>& v) { return countProblem(v[0]); };
-    if (!AskValues(wb.ui(), countRow, caption, whole)) return false;
+    if (!AskValues(ctx.ui(), countRow, caption, whole)) return false;
     const int n = static_cast<int>(countRow[0].value);
 
     // Proposed: the breakpoints entered before, then equal intervals over the run's time
@@ -45,7 +45,7 @@ bool RegimeBlock::askSchedule(Workbench& wb, Schedule& schedule) const {
     for (int i = 0; i < n; ++i)
         points[static_cast<std::size_t>(i)] =
             i < old ? schedule.points[static_cast<std::size_t>(i)]
-                    : Breakpoint{wb.settings.Time.get() * i / n, schedule.initial};
+                    : Breakpoint{ctx.settings.Time.get() * i / n, schedule.initial};
     for (int first = 0; first < n; first += kIntervalsPerDialog) {
         const int last = std::min(first + kIntervalsPerDialog, n);
         std::vector<DialogValue> rows;
@@ -54,7 +54,7 @@ bool RegimeBlock::askSchedule(Workbench& wb, Schedule& schedule) const {
             rows.push_back({timeLabel(i), p.time, false, false});
             rows.push_back({valueLabel(i, n), p.value, false, false});
         }
-        if (!AskValues(wb.ui(), rows, caption)) return false;
+        if (!AskValues(ctx.ui(), rows, caption)) return false;
         for (int i = first; i < last; ++i) {
             const auto k = static_cast<std::size_t>(2 * (i - first));
             points[static_cast<std::size_t>(i)] = {rows[k].value, rows[k + 1].value};
@@ -64,13 +64,13 @@ bool RegimeBlock::askSchedule(Workbench& wb, Schedule& schedule) const {
     return true;
 }
 
-void RegimeBlock::EditParameters(Workbench& wb) {
-    wb.gridEdit.index = 0;  // the block has no parameter of its own to take a grid value
+void RegimeBlock::EditParameters(RunContext& ctx) {
+    ctx.gridEdit.index = 0;  // the block has no parameter of its own to take a grid value
     TunedParameters tuned;
     tuned.limit = kMaxRegimeParameters;
-    for (const auto& e : wb.scheme.ElementList()) e->RegisterParameters(tuned);
+    for (const auto& e : ctx.Elements()) e->RegisterParameters(tuned);
     if (tuned.list.empty()) {
-        wb.ui().message(Box::Error, kNoParameter);
+        ctx.ui().message(Box::Error, kNoParameter);
         return;
     }
     std::vector<Schedule> edited;
@@ -83,18 +83,18 @@ void RegimeBlock::EditParameters(Workbench& wb) {
             return o.element == s.element && o.param == s.param;
         });
         if (before != schedules_.end()) s.points = before->points;
-        if (!askSchedule(wb, s)) return;
+        if (!askSchedule(ctx, s)) return;
         edited.push_back(std::move(s));
     }
     schedules_ = std::move(edited);
 }
 
-void RegimeBlock::InitRun(Workbench& wb) {
-    Element::InitRun(wb);
+void RegimeBlock::InitRun(RunContext& ctx) {
+    Element::InitRun(ctx);
     time_ = 0.0L;
     active_.clear();
     // A block deleted since the table was entered drops out of it.
-    const auto& live = wb.scheme.ElementList();
+    const auto& live = ctx.Elements();
     for (const Schedule& s : schedules_) {
         const auto owner = std::find_if(live.begin(), live.end(), [&](const auto& e) {
             return e.get() == s.element && e->Col == s.col && e->Row == s.row && e->Code == s.code;
@@ -106,8 +106,8 @@ void RegimeBlock::InitRun(Workbench& wb) {
     }
 }
 
-void RegimeBlock::Advance(Workbench& wb) {
-    time_ = time_ + wb.run.h;
+void RegimeBlock::Advance(RunContext& ctx) {
+    time_ = time_ + ctx.run.h;
     for (const Active& a : active_)
         for (const Breakpoint& b : a.schedule->points)
             if (b.time <= time_) a.param->Value = b.value;

@@ -22,9 +22,9 @@ inline constexpr int kMaxRegimeIntervals = 50;
 class RegimeBlock : public Element {
 public:
     using Element::Element;
-    void EditParameters(Workbench& wb) override;
-    void InitRun(Workbench& wb) override;
-    void Advance(Workbench& wb) override;
+    void EditParameters(RunContext& ctx) override;
+    void InitRun(RunContext& ctx) override;
+    void Advance(RunContext& ctx) override;
 
     struct Breakpoint {
         Real48 time;
@@ -43,7 +43,7 @@ public:
     const std::vector<Schedule>& schedules() const { return schedules_; }
 
 private:
-    bool askSchedule(Workbench& wb, Schedule& schedule) const;
+    bool askSchedule(RunContext& ctx, Schedule& schedule) const;
 
     std::vector<Schedule> schedules_;
     // The schedules whose blocks still exist, resolved when a run starts.

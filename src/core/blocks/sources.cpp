@@ -5,7 +5,7 @@
 
 #include "core/model/bytes.h"
 #include "core/model/value_dialog.h"
-#include "core/workbench.h"
+#include "core/model/run_context.h"
 #include "core/blocks/families.h"
 #include "core/blocks/time_functions.h"
 #include "core/blocks/waveforms.h"
@@ -25,18 +25,18 @@ Extended drawBit(std::mt19937& g) {  // a uniform real in [0, 1) rounded to the 
 
 }  // namespace
 
-void HarmonicInput::step(Workbench& wb) {
+void HarmonicInput::step(RunContext& ctx) {
     // A, w, Phase
-    Output = param(0) * std::sin(param(1) * wb.run.t() + param(2));
+    Output = param(0) * std::sin(param(1) * ctx.run.t() + param(2));
 }
 
 RandomInput::RandomInput(std::uint8_t code) : Source(code) { reseed(); }
 
 void RandomInput::reseed() { reseedGenerator(generator_); }
 
-void RandomInput::EditParameters(Workbench& wb) {
+void RandomInput::EditParameters(RunContext& ctx) {
     reseed();
-    if (editCatalogueParameters(wb)) Params[1].Value = param(0) / 65535;
+    if (editCatalogueParameters(ctx)) Params[1].Value = param(0) / 65535;
 }
 
 void RandomInput::ReadParameters(ByteReader& in) {
@@ -44,23 +44,23 @@ void RandomInput::ReadParameters(ByteReader& in) {
     Params[0].Value = Scale() * 65535;
 }
 
-void RandomInput::step(Workbench&) { Output = drawBelow(generator_, 65535) * Scale(); }
+void RandomInput::step(RunContext&) { Output = drawBelow(generator_, 65535) * Scale(); }
 
-void DeltaInput::start(Workbench& wb) {
+void DeltaInput::start(RunContext& ctx) {
     Output = 0;
-    pulsePoints_ = wb.settings.VariableStep ? 2 : 1;
+    pulsePoints_ = ctx.settings.VariableStep ? 2 : 1;
 }
 
-void DeltaInput::step(Workbench& wb) {
-    Output = pulsePoints_ > 0 ? 1 / wb.run.h : 0.0L;
+void DeltaInput::step(RunContext& ctx) {
+    Output = pulsePoints_ > 0 ? 1 / ctx.run.h : 0.0L;
     if (pulsePoints_ > 0) --pulsePoints_;
 }
 
-void RampInput::start(Workbench& wb) { Output = param(1) - wb.run.h * param(0); }
+void RampInput::start(RunContext& ctx) { Output = param(1) - ctx.run.h * param(0); }
 
-void RampInput::step(Workbench& wb) { Output = Output + wb.run.h * param(0); }
+void RampInput::step(RunContext& ctx) { Output = Output + ctx.run.h * param(0); }
 
-void DampedOscillation::start(Workbench&) {
+void DampedOscillation::start(RunContext&) {
     Output = 0;
     armed_ = false;
     sign_ = 0;
@@ -68,11 +68,11 @@ void DampedOscillation::start(Workbench&) {
     amplitude_ = 0;
 }
 
-void DampedOscillation::step(Workbench& wb) {
+void DampedOscillation::step(RunContext& ctx) {
     const Element* in = Input();
     if (!in) return;
     const Extended u = in->Output;
-    const std::int32_t n = wb.run.StepIndex;
+    const std::int32_t n = ctx.run.StepIndex;
     if (u != 0) {
         armed_ = true;
         sign_ = u > 0 ? 1 : -1;
@@ -84,41 +84,41 @@ void DampedOscillation::step(Workbench& wb) {
         return;
     }
     // DikrZ, w, Faza
-    const Extended tau = static_cast<Extended>(n - start_) * wb.run.h;
+    const Extended tau = static_cast<Extended>(n - start_) * ctx.run.h;
     Output = amplitude_ * std::exp(-param(0) * tau) * std::sin(param(1) * tau + sign_ * kPi / 2 + param(2));
 }
 
-void RandomBinary::start(Workbench&) {
+void RandomBinary::start(RunContext&) {
     reseedGenerator(generator_);
     Output = drawBit(generator_);
     elapsed_ = 0;
 }
 
-void RandomBinary::step(Workbench& wb) {
-    elapsed_ = elapsed_ + wb.run.h;
+void RandomBinary::step(RunContext& ctx) {
+    elapsed_ = elapsed_ + ctx.run.h;
     if (elapsed_ >= param(0)) {
         Output = drawBit(generator_);
         elapsed_ = 0;
     }
 }
 
-void ControlledHarmonic::start(Workbench&) {
+void ControlledHarmonic::start(RunContext&) {
     Output = 0;
     ownTime_ = 0;
     Params[2].Value = 0;
 }
 
-void ControlledHarmonic::step(Workbench& wb) {
+void ControlledHarmonic::step(RunContext& ctx) {
     const Element* in = Input();
     if (!in) return;
-    ownTime_ = ownTime_ + wb.run.h;
+    ownTime_ = ownTime_ + ctx.run.h;
     if (in->isSelector()) Params[2].Value = in->Output;
     const Extended V = param(2), phase = param(1);
     Output = Code == 103 ? V * std::sin(param(0) * ownTime_ + phase)  // w, Phase
                          : param(0) * std::sin(V * ownTime_ + phase);  // A, Phase
 }
 
-void OneShot::start(Workbench&) {
+void OneShot::start(RunContext&) {
     Output = 0;
     triggered_ = false;
     sign_ = 1;
@@ -126,7 +126,7 @@ void OneShot::start(Workbench&) {
     elapsed_ = 0;
 }
 
-void OneShot::step(Workbench& wb) {
+void OneShot::step(RunContext& ctx) {
     const Element* in = Input();
     if (!in) return;
     const Extended u = in->Output;
@@ -137,7 +137,7 @@ void OneShot::step(Workbench& wb) {
     if (triggered_) {
         if (elapsed_ < param(1)) {  // t
             level_ = param(0);      // A
-            elapsed_ = elapsed_ + wb.run.h;
+            elapsed_ = elapsed_ + ctx.run.h;
         } else {
             level_ = 0;
             elapsed_ = 0;
@@ -159,8 +159,8 @@ void PolynomialSignal::setDegree(int n) {
     Params[0].Value = n;
 }
 
-void PolynomialSignal::EditParameters(Workbench& wb) {
-    GridEdit& pending = wb.gridEdit;
+void PolynomialSignal::EditParameters(RunContext& ctx) {
+    GridEdit& pending = ctx.gridEdit;
     if (pending.index != 0) {
         const int k = pending.index;
         pending.index = 0;
@@ -172,7 +172,7 @@ void PolynomialSignal::EditParameters(Workbench& wb) {
     }
     std::vector<DialogValue> degreeRow = {{"n", param(0), Params[0].Varied, true, true, {}}};
     const ValueCheck whole = [](const std::vector<Extended>& v) { return degreeProblem(v[0]); };
-    if (!AskValues(wb.ui(), degreeRow, "Function", whole)) return;
+    if (!AskValues(ctx.ui(), degreeRow, "Function", whole)) return;
     PolynomialSignal edited(Code);
     edited.Params = Params;
     edited.setDegree(static_cast<int>(std::lround(degreeRow[0].value)));
@@ -183,14 +183,14 @@ void PolynomialSignal::EditParameters(Workbench& wb) {
         for (std::size_t i = first; i < edited.Params.size() && i < first + kMaxDialogRows; ++i)
             rows.push_back({"a" + std::to_string(i - 1), edited.param(static_cast<int>(i)), false,
                             false, true, {}});
-        if (!AskValues(wb.ui(), rows, "Function")) return;
+        if (!AskValues(ctx.ui(), rows, "Function")) return;
         for (std::size_t k = 0; k < rows.size(); ++k) edited.Params[first + k].Value = rows[k].value;
     }
     Params = std::move(edited.Params);
 }
 
-void PolynomialSignal::step(Workbench& wb) {
-    const Extended t = wb.run.t();
+void PolynomialSignal::step(RunContext& ctx) {
+    const Extended t = ctx.run.t();
     Extended y = 0;
     for (int i = degree(); i >= 0; --i) y = y * t + param(i + 1);
     Output = y;

@@ -24,14 +24,14 @@ using Source = PointStepElement;
 class StepInput : public Source {
 public:
     using Source::Source;
-    void start(Workbench&) override { Output = param(0); }
+    void start(RunContext&) override { Output = param(0); }
 };
 
 // Harmonic input (34): y = A sin(w t + Phase).
 class HarmonicInput : public Source {
 public:
     using Source::Source;
-    void step(Workbench& wb) override;
+    void step(RunContext& ctx) override;
 };
 
 // Random input (35): y = r * Scale, r drawn uniformly from 0 .. 65534. R is shown in the
@@ -40,9 +40,9 @@ public:
 class RandomInput : public Source {
 public:
     explicit RandomInput(std::uint8_t code);
-    void EditParameters(Workbench& wb) override;
+    void EditParameters(RunContext& ctx) override;
     void ReadParameters(ByteReader& in) override;
-    void step(Workbench& wb) override;
+    void step(RunContext& ctx) override;
     Extended Scale() const { return param(1); }
     void reseed();
 
@@ -58,8 +58,8 @@ protected:
 class DeltaInput : public Source {
 public:
     using Source::Source;
-    void start(Workbench& wb) override;
-    void step(Workbench& wb) override;
+    void start(RunContext& ctx) override;
+    void step(RunContext& ctx) override;
 
 private:
     int pulsePoints_ = 0;  // points still to give 1/h
@@ -69,8 +69,8 @@ private:
 class RampInput : public Source {
 public:
     using Source::Source;
-    void start(Workbench& wb) override;
-    void step(Workbench& wb) override;
+    void start(RunContext& ctx) override;
+    void step(RunContext& ctx) override;
 };
 
 // Triggered damped oscillation (40; parameters DikrZ, w, Faza). A non-zero input
@@ -79,8 +79,8 @@ public:
 class DampedOscillation : public Source {
 public:
     using Source::Source;
-    void start(Workbench& wb) override;
-    void step(Workbench& wb) override;
+    void start(RunContext& ctx) override;
+    void step(RunContext& ctx) override;
 
 private:
     bool armed_ = false;
@@ -94,8 +94,8 @@ private:
 class RandomBinary : public Source {
 public:
     using Source::Source;
-    void start(Workbench& wb) override;
-    void step(Workbench& wb) override;
+    void start(RunContext& ctx) override;
+    void step(RunContext& ctx) override;
 
 private:
     std::mt19937 generator_;
@@ -110,8 +110,8 @@ private:
 class ControlledHarmonic : public Source {
 public:
     using Source::Source;
-    void start(Workbench& wb) override;
-    void step(Workbench& wb) override;
+    void start(RunContext& ctx) override;
+    void step(RunContext& ctx) override;
 
 private:
     Real48 ownTime_;
@@ -123,8 +123,8 @@ private:
 class OneShot : public Source {
 public:
     using Source::Source;
-    void start(Workbench& wb) override;
-    void step(Workbench& wb) override;
+    void start(RunContext& ctx) override;
+    void step(RunContext& ctx) override;
 
 private:
     bool triggered_ = false;
@@ -142,11 +142,11 @@ private:
 class PolynomialSignal : public Source {
 public:
     using Source::Source;
-    void EditParameters(Workbench& wb) override;
+    void EditParameters(RunContext& ctx) override;
     void SetDefaults() override;
     void WriteParameters(ByteWriter& out) const override;
     void ReadParameters(ByteReader& in) override;
-    void step(Workbench& wb) override;
+    void step(RunContext& ctx) override;
 
     int degree() const { return static_cast<int>(Params.size()) - 2; }
     void setDegree(int n);  // coefficients keep their index; added ones start at 0

@@ -8,7 +8,7 @@
 #include <array>
 #include <cmath>
 
-#include "core/workbench.h"
+#include "core/model/run_context.h"
 #include "core/blocks/families.h"
 #include "core/blocks/feeders.h"
 #include "core/blocks/regime_block.h"
@@ -25,7 +25,7 @@ public:
         if (code == 18 || code == 19) signs_ = {-1, 1, 1};
         if (code == 20) signs_ = {1, -1, -1};
     }
-    void Advance(Workbench&) override {
+    void Advance(RunContext&) override {
         Extended y = 0;
         for (std::size_t k = 0; k < 3; ++k)
             if (Inputs[k]) y += signs_[k] * Inputs[k]->Output;
@@ -41,7 +41,7 @@ private:
 class ProductNode : public Element {
 public:
     using Element::Element;
-    void Advance(Workbench&) override {
+    void Advance(RunContext&) override {
         Extended y = 1;
         int connected = 0;
         for (std::size_t k = 0; k < 3; ++k) {
@@ -58,7 +58,7 @@ public:
 class PassThrough : public Element {
 public:
     PassThrough(std::uint8_t code, int sign) : Element(code), sign_(sign) {}
-    void Advance(Workbench&) override {
+    void Advance(RunContext&) override {
         if (Input()) Output = sign_ * Input()->Output;
     }
 
@@ -70,8 +70,8 @@ private:
 class PortedBlock : public Element {
 public:
     using Element::Element;
-    void InitRun(Workbench& wb) override {
-        Element::InitRun(wb);
+    void InitRun(RunContext& ctx) override {
+        Element::InitRun(ctx);
         feeders_ = splitFeeders(*this);
     }
 
@@ -100,7 +100,7 @@ private:
 class Contact : public PortedBlock {
 public:
     using PortedBlock::PortedBlock;
-    void Advance(Workbench&) override {
+    void Advance(RunContext&) override {
         const bool closed = anySelectorOn() == (Code == 53);
         Output = closed ? signal() : 0;
     }
@@ -111,7 +111,7 @@ public:
 class SelectorSwitch : public PortedBlock {
 public:
     using PortedBlock::PortedBlock;
-    void Advance(Workbench&) override {
+    void Advance(RunContext&) override {
         const Extended control = signal();
         const bool first = Code == 125 ? control >= 0 : control == 0;
         Output = selector(first ? 0 : 1);
@@ -123,7 +123,7 @@ public:
 class Multiplexer : public PortedBlock {
 public:
     using PortedBlock::PortedBlock;
-    void Advance(Workbench&) override {
+    void Advance(RunContext&) override {
         const Extended strobe = signal(), a0 = selector(4), a1 = selector(5);
         const auto logical = [](Extended v) { return v == 0 || v == 1; };
         if (!logical(strobe) || !logical(a0) || !logical(a1)) return;
@@ -135,12 +135,12 @@ public:
 class Commutator : public Element {
 public:
     using Element::Element;
-    void InitRun(Workbench&) override {
+    void InitRun(RunContext&) override {
         elapsed_ = 0.0L;
         Output = param(0);
     }
-    void Advance(Workbench& wb) override {
-        elapsed_ = elapsed_ + wb.run.h;
+    void Advance(RunContext& ctx) override {
+        elapsed_ = elapsed_ + ctx.run.h;
         if (elapsed_ >= param(1)) {
             Output = -Output;
             elapsed_ = 0.0L;
@@ -157,25 +157,25 @@ private:
 class CriterionBlock : public Element {
 public:
     using Element::Element;
-    void InitRun(Workbench& wb) override {
-        Element::InitRun(wb);
+    void InitRun(RunContext& ctx) override {
+        Element::InitRun(ctx);
         largest_ = 0.0L;
     }
-    void Advance(Workbench& wb) override {
+    void Advance(RunContext& ctx) override {
         if (!Input()) return;
         const Extended u = Input()->Output;
-        switch (wb.analysis.criterion) {
+        switch (ctx.criterion) {
             case Criterion::Maximum:
                 if (u > Output) Output = u;
                 break;
             case Criterion::T1Max:  // the time of the largest input so far
                 if (u > largest_) {
                     largest_ = u;
-                    Output = wb.run.t();
+                    Output = ctx.run.t();
                 }
                 break;
             case Criterion::IntegralX2:
-                Output = Output + u * u * wb.run.h;
+                Output = Output + u * u * ctx.run.h;
                 break;
             default:
                 break;

@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "core/workbench.h"
+#include "core/model/run_context.h"
 
 namespace velmar {
 
@@ -51,9 +51,9 @@ const TimeFunction::Row* findRow(std::uint8_t code) {
 
 TimeFunction::TimeFunction(std::uint8_t code) : Source(code), row_(findRow(code)) {}
 
-void TimeFunction::start(Workbench&) { Output = row_->initial; }
+void TimeFunction::start(RunContext&) { Output = row_->initial; }
 
-void TimeFunction::step(Workbench& wb) { Output = row_->value(*this, wb.run.t(), Output); }
+void TimeFunction::step(RunContext& ctx) { Output = row_->value(*this, ctx.run.t(), Output); }
 
 std::unique_ptr<Element> createTimeFunction(std::uint8_t code) {
     if (!findRow(code)) return nullptr;

@@ -16,8 +16,8 @@ namespace velmar {
 class TimeFunction : public Source {
 public:
     explicit TimeFunction(std::uint8_t code);
-    void start(Workbench& wb) override;
-    void step(Workbench& wb) override;
+    void start(RunContext& ctx) override;
+    void step(RunContext& ctx) override;
 
     struct Row;
 

@@ -1,16 +1,16 @@
 #include "core/blocks/waveforms.h"
 
-#include "core/workbench.h"
+#include "core/model/run_context.h"
 
 namespace velmar {
 
-void PulseGenerator::start(Workbench&) {
+void PulseGenerator::start(RunContext&) {
     Output = 0;
     periodStart_ = 0;
 }
 
-void PulseGenerator::step(Workbench& wb) {
-    const Extended t = wb.run.t(), A = param(0);
+void PulseGenerator::step(RunContext& ctx) {
+    const Extended t = ctx.run.t(), A = param(0);
     switch (Code) {
         case 105:  // A, T1, T2
             Output = param(1) <= t && t <= param(2) ? A : 0.0L;
@@ -41,7 +41,7 @@ void PulseGenerator::step(Workbench& wb) {
     }
 }
 
-void SawTooth::start(Workbench&) {
+void SawTooth::start(RunContext&) {
     Output = 0;
     periodStart_ = 0;
     factor_ = 1;
@@ -56,8 +56,8 @@ Extended SawTooth::shape(Extended tau) const {
     return A * (1 - (tau - ti) / (T - ti));
 }
 
-void SawTooth::step(Workbench& wb) {
-    const Extended t = wb.run.t(), T = param(2);
+void SawTooth::step(RunContext& ctx) {
+    const Extended t = ctx.run.t(), T = param(2);
     if (t - periodStart_ >= T) {
         periodStart_ = t;
         if (Code == 110 || Code == 117) factor_ = -factor_;

@@ -18,8 +18,8 @@ namespace velmar {
 class PulseGenerator : public Source {
 public:
     using Source::Source;
-    void start(Workbench& wb) override;
-    void step(Workbench& wb) override;
+    void start(RunContext& ctx) override;
+    void step(RunContext& ctx) override;
 
 private:
     Extended periodStart_ = 0;
@@ -33,8 +33,8 @@ private:
 class SawTooth : public Source {
 public:
     using Source::Source;
-    void start(Workbench& wb) override;
-    void step(Workbench& wb) override;
+    void start(RunContext& ctx) override;
+    void step(RunContext& ctx) override;
 
 private:
     Extended shape(Extended tau) const;

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "core/workbench.h"
+#include "core/workbench/workbench.h"
 #include "core/editor/editor_state.h"
 #include "core/editor/editor_view.h"
 

@@ -4,7 +4,7 @@
 
 #include "core/model/scheme.h"
 #include "core/numtext.h"
-#include "core/workbench.h"
+#include "core/workbench/workbench.h"
 
 namespace velmar {
 

@@ -1,6 +1,6 @@
 #include "core/model/compile.h"
 
-#include "core/workbench.h"
+#include "core/host.h"
 #include "core/model/ordering.h"
 #include "core/model/wire_trace.h"
 
@@ -52,13 +52,12 @@ void Unbind(Scheme& scheme) {
 
 }  // namespace
 
-bool CompileScheme(Workbench& wb) {
-    Scheme& scheme = wb.scheme;
-    ReleaseCompiled(wb);
+bool CompileScheme(Scheme& scheme, std::unique_ptr<CompiledScheme>& compiled, Host& host) {
+    ReleaseCompiled(scheme, compiled);
     scheme.ConnectErrors.clear();
 
-    auto compiled = std::make_unique<CompiledScheme>();
-    CompiledScheme& c = *compiled;
+    auto built = std::make_unique<CompiledScheme>();
+    CompiledScheme& c = *built;
     c.N = scheme.ElementCount();
     const auto size = static_cast<std::size_t>(c.N) + 1;
     c.Elements.assign(size, nullptr);
@@ -78,20 +77,20 @@ bool CompileScheme(Workbench& wb) {
         }
     if (faults.any()) {
         scheme.ConnectErrors = std::move(faults.cells());
-        wb.ui().message(Box::Error, kSchemeFaultText);
+        host.message(Box::Error, kSchemeFaultText);
         return false;
     }
 
     for (int n = 1; n <= c.N; ++n) c.Elements[static_cast<std::size_t>(n)]->BindInputs(n, c);
     c.CalcOrder.reserve(c.OrderList.size());
     for (int n : c.OrderList) c.CalcOrder.push_back(c.Elements[static_cast<std::size_t>(n)]);
-    wb.compiled = std::move(compiled);
+    compiled = std::move(built);
     return true;
 }
 
-void ReleaseCompiled(Workbench& wb) {
-    wb.compiled.reset();
-    Unbind(wb.scheme);
+void ReleaseCompiled(Scheme& scheme, std::unique_ptr<CompiledScheme>& compiled) {
+    compiled.reset();
+    Unbind(scheme);
 }
 
 }  // namespace velmar

@@ -29,24 +29,27 @@
 // as faults.
 #pragma once
 
+#include <memory>
 #include <string_view>
 
 namespace velmar {
 
-class Workbench;
+class Host;
+class Scheme;
+struct CompiledScheme;
 
 inline constexpr int kMaxConnectErrors = 101;
 inline constexpr std::string_view kSchemeFaultText = " Внимание! Ошибка в схеме ";
 
-// Builds wb.compiled from wb.scheme. Returns true when the scheme has no fault: then
-// wb.compiled holds the compiled form (with nothing in it for a scheme without elements)
-// and every element has bound its inputs. On a fault wb.compiled is empty,
-// wb.scheme.ConnectErrors holds the fault cells (at most 101, each once) and the fault
-// message has been shown in the error box.
-bool CompileScheme(Workbench& wb);
+// Builds `compiled` from the scheme, dropping what it held first. Returns true when the
+// scheme has no fault: then `compiled` holds the compiled form (with nothing in it for a
+// scheme without elements) and every element has bound its inputs. On a fault
+// `compiled` is empty, scheme.ConnectErrors holds the fault cells (at most 101, each
+// once) and the fault message has been shown in the host's error box.
+bool CompileScheme(Scheme& scheme, std::unique_ptr<CompiledScheme>& compiled, Host& host);
 
 // Drops the compiled form (the editor regime is entered again) and unbinds every input,
 // so that nothing points at elements the editor may delete.
-void ReleaseCompiled(Workbench& wb);
+void ReleaseCompiled(Scheme& scheme, std::unique_ptr<CompiledScheme>& compiled);
 
 }  // namespace velmar

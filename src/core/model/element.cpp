@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "core/numtext.h"
-#include "core/workbench.h"
+#include "core/model/run_context.h"
 #include "core/model/bytes.h"
 #include "core/model/compiled.h"
 #include "core/model/value_dialog.h"
@@ -15,7 +15,7 @@ Element::Element(std::uint8_t code) : Code(code) {}
 Element::~Element() = default;
 
 void Element::ReleaseResults() {}
-void Element::ShowResults(Workbench&) {}
+void Element::ShowResults(RunContext&) {}
 
 void Element::BindInputs(int n, const CompiledScheme& compiled) {
     Inputs.fill(nullptr);
@@ -53,7 +53,7 @@ void Element::BindInputs(int n, const CompiledScheme& compiled) {
     }
 }
 
-bool Element::editCatalogueParameters(Workbench& wb) {
+bool Element::editCatalogueParameters(RunContext& ctx) {
     const BlockInfo& row = info();
     std::vector<int> visible;
     for (std::size_t i = 0; i < row.params.size() && i < Params.size(); ++i)
@@ -62,7 +62,7 @@ bool Element::editCatalogueParameters(Workbench& wb) {
     const int count = static_cast<int>(visible.size());
 
     // A value typed into the parameter grid is applied without showing the dialog.
-    GridEdit& pending = wb.gridEdit;
+    GridEdit& pending = ctx.gridEdit;
     if (pending.index != 0) {
         const int k = pending.index;
         pending.index = 0;
@@ -80,7 +80,7 @@ bool Element::editCatalogueParameters(Workbench& wb) {
     }
     if (!row.noteRow.empty())
         rows.push_back({cutLabel(row.noteRow), 0, false, false, false, row.noteRow});
-    if (!AskValues(wb.ui(), rows)) return false;
+    if (!AskValues(ctx.ui(), rows)) return false;
     for (int k = 0; k < count; ++k) {
         ParamRec& rec = Params[static_cast<size_t>(visible[static_cast<size_t>(k)])];
         rec.Value = rows[static_cast<size_t>(k)].value;
@@ -89,19 +89,19 @@ bool Element::editCatalogueParameters(Workbench& wb) {
     return true;
 }
 
-void Element::EditParameters(Workbench& wb) { editCatalogueParameters(wb); }
+void Element::EditParameters(RunContext& ctx) { editCatalogueParameters(ctx); }
 
 void Element::SetDefaults() {
     Params.clear();
     for (const ParamInfo& p : info().params) Params.push_back({Real48(p.defaultValue), false, p.storedName});
 }
 
-void Element::Advance(Workbench&) {}
-void Element::LoadState(int, const StateVector&, Workbench&) {}
-void Element::Derivatives(int, const StateVector&, StateVector&, Workbench&) {}
+void Element::Advance(RunContext&) {}
+void Element::LoadState(int, const StateVector&, RunContext&) {}
+void Element::Derivatives(int, const StateVector&, StateVector&, RunContext&) {}
 Polynomial Element::Numerator() const { return Polynomial{1}; }
 Polynomial Element::Denominator() const { return Polynomial{1}; }
-void Element::InitRun(Workbench&) { Output = 0; }
+void Element::InitRun(RunContext&) { Output = 0; }
 
 void Element::RegisterParameters(TunedParameters& tuned) {
     for (ParamRec& p : Params) {
@@ -115,8 +115,8 @@ void Element::RegisterParameters(TunedParameters& tuned) {
     }
 }
 
-void Element::FinishRun(Workbench&) {}
-void Element::AllocateResults(Workbench&) {}
+void Element::FinishRun(RunContext&) {}
+void Element::AllocateResults(RunContext&) {}
 
 void Element::WriteParameters(ByteWriter& out) const {
     for (int i : info().fileOrder) out.real(Params[static_cast<size_t>(i)].Value);

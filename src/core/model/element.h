@@ -15,6 +15,8 @@
 //                                                                           the code's InputKind
 //  3  EditParameters        Run regime (Enter on the block), the parameter  the common value dialog
 //                           grid                                            over the catalogue rows
+//                                                                           (60: the Solve operation,
+//                                                                           via the run context)
 //  4  SetDefaults           creation, once                                  catalogue defaults
 //  5  Advance               constant-step run, once per time point, in      nothing
 //                           CalcOrder; variable-step right-hand side for
@@ -40,8 +42,9 @@
 // 19  TypeCode              the Run-regime dispatcher                       Code
 //
 // Advance reads its feeders' Output through Input()/Inputs; a missing input contributes
-// nothing (single-input types leave Output unchanged). Run state (Step, StepIndex,
-// PointCount, Time, the host) comes from the Workbench passed in.
+// nothing (single-input types leave Output unchanged). Run settings and state (Step,
+// StepIndex, PointCount, Time), the host and the rest an operation may need come from
+// the run context passed in (run_context.h).
 #pragma once
 
 #include <array>
@@ -50,8 +53,8 @@
 #include <string>
 #include <vector>
 
-#include "core/model/polynomial.h"
 #include "core/model/catalogue.h"
+#include "core/model/polynomial.h"
 #include "core/real48.h"
 
 namespace velmar {
@@ -60,7 +63,7 @@ class Host;
 class ByteReader;
 class ByteWriter;
 struct CompiledScheme;
-class Workbench;
+class RunContext;
 
 struct ParamRec {
     Real48 Value;
@@ -105,27 +108,27 @@ public:
     Element& operator=(const Element&) = delete;
 
     // --- the twenty operations, in slot order ---
-    virtual void ReleaseResults();                                              // 0
-    virtual void ShowResults(Workbench& wb);                                    // 1
-    virtual void BindInputs(int n, const CompiledScheme& compiled);             // 2
-    virtual void EditParameters(Workbench& wb);                                 // 3
-    virtual void SetDefaults();                                                 // 4
-    virtual void Advance(Workbench& wb);                                        // 5
-    virtual void LoadState(int k, const StateVector& y, Workbench& wb);         // 6
+    virtual void ReleaseResults();                                                  // 0
+    virtual void ShowResults(RunContext& ctx);                                      // 1
+    virtual void BindInputs(int n, const CompiledScheme& compiled);                 // 2
+    virtual void EditParameters(RunContext& ctx);                                   // 3
+    virtual void SetDefaults();                                                     // 4
+    virtual void Advance(RunContext& ctx);                                          // 5
+    virtual void LoadState(int k, const StateVector& y, RunContext& ctx);           // 6
     virtual void Derivatives(int k, const StateVector& y, StateVector& dy,
-                             Workbench& wb);                                    // 7
-    virtual Polynomial Numerator() const;                                       // 8
-    virtual Polynomial Denominator() const;                                     // 9
-    virtual void InitRun(Workbench& wb);                                        // 10
-    virtual void RegisterParameters(TunedParameters& tuned);                    // 11
-    virtual void FinishRun(Workbench& wb);                                      // 12
-    virtual void AllocateResults(Workbench& wb);                                // 13
-    virtual void WriteParameters(ByteWriter& out) const;                        // 14
-    virtual void ListParameters(std::vector<ParameterRow>& rows) const;         // 15
-    virtual void ReadParameters(ByteReader& in);                                // 16
-    virtual Extended DescribingGain(Extended amplitude) const;                  // 17
-    virtual Extended OscillationAmplitude(Extended x, Extended y, Host& host) const;  // 18
-    virtual std::uint8_t TypeCode() const;                                      // 19
+                             RunContext& ctx);                                      // 7
+    virtual Polynomial Numerator() const;                                           // 8
+    virtual Polynomial Denominator() const;                                         // 9
+    virtual void InitRun(RunContext& ctx);                                          // 10
+    virtual void RegisterParameters(TunedParameters& tuned);                        // 11
+    virtual void FinishRun(RunContext& ctx);                                        // 12
+    virtual void AllocateResults(RunContext& ctx);                                  // 13
+    virtual void WriteParameters(ByteWriter& out) const;                            // 14
+    virtual void ListParameters(std::vector<ParameterRow>& rows) const;             // 15
+    virtual void ReadParameters(ByteReader& in);                                    // 16
+    virtual Extended DescribingGain(Extended amplitude) const;                      // 17
+    virtual Extended OscillationAmplitude(Extended x, Extended y, Host& host) const; // 18
+    virtual std::uint8_t TypeCode() const;                                          // 19
 
     // --- header ---
     Real48 Output;
@@ -144,7 +147,7 @@ public:
 
 protected:
     // The dialog of the catalogue rows; true when confirmed (or applied from the grid).
-    bool editCatalogueParameters(Workbench& wb);
+    bool editCatalogueParameters(RunContext& ctx);
 };
 
 // Creates the element for a code 17..143 with its defaults; nothing for other codes.

@@ -1,7 +1,8 @@
 #include <cmath>
 
+#include "core/model/compiled.h"
+#include "core/model/run_context.h"
 #include "core/numtext.h"
-#include "core/workbench.h"
 #include "core/simulation/driver.h"
 #include "core/simulation/progress.h"
 
@@ -12,48 +13,48 @@ namespace {
 constexpr int kEsc = 27;
 
 // Esc in the key queue raises UserStop; other keys waiting are dropped.
-void PollStopKey(Workbench& wb) {
-    Host& host = wb.ui();
+void PollStopKey(RunContext& ctx) {
+    Host& host = ctx.ui();
     while (host.keyWaiting())
-        if (host.readKey() == kEsc) wb.run.UserStop = true;
+        if (host.readKey() == kEsc) ctx.run.UserStop = true;
 }
 
 }  // namespace
 
-RunOutcome RunConstantStep(Workbench& wb) {
-    RunState& run = wb.run;
-    const std::vector<Element*>& calc = wb.compiled->CalcOrder;
-    run.h = wb.settings.Step;
-    Progress progress(wb);
-    for (Element* e : calc) e->InitRun(wb);
+RunOutcome RunConstantStep(RunContext& ctx, const CompiledScheme& compiled) {
+    RunState& run = ctx.run;
+    const std::vector<Element*>& calc = compiled.CalcOrder;
+    run.h = ctx.settings.Step;
+    Progress progress(ctx);
+    for (Element* e : calc) e->InitRun(ctx);
 
     // With 5000 points or more the first time point is skipped: its sample is the one
     // InitRun wrote.
     bool stable = true;
     for (run.StepIndex = run.PointCount / 5000; run.StepIndex < run.PointCount; ++run.StepIndex) {
         for (Element* e : calc) {
-            e->Advance(wb);
+            e->Advance(ctx);
             if (std::fabs(e->Output.get()) > kUnstableOutput) {
                 stable = false;
                 break;
             }
         }
         if (!stable) break;
-        if (progress.Show()) PollStopKey(wb);
+        if (progress.Show()) PollStopKey(ctx);
         if (run.UserStop) break;
     }
     run.UserStop = false;
 
     if (!stable) {
-        ReleaseAllResults(wb);
-        FinishAll(wb);
+        ReleaseAllResults(ctx, compiled);
+        FinishAll(ctx, compiled);
         progress.Finish(fixedText(run.CurrentTime, 8, 4));
-        wb.ui().message(Box::Error, kNotStable);
+        ctx.ui().message(Box::Error, kNotStable);
         return RunOutcome::Failed;
     }
     progress.Finish(std::string(kRunRegimeName));
-    FinishAll(wb);
-    ShowAllResults(wb);
+    FinishAll(ctx, compiled);
+    ShowAllResults(ctx, compiled);
     return RunOutcome::Completed;
 }
 

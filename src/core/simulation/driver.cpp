@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "core/errors.h"
+#include "core/model/compile.h"
+#include "core/model/compiled.h"
+#include "core/model/run_context.h"
 #include "core/model/value_dialog.h"
-#include "core/workbench.h"
 #include "core/simulation/integrator.h"
 #include "core/simulation/progress.h"
 
@@ -42,91 +44,95 @@ std::string variableStepProblem(const std::vector<Extended>& v) {
 }
 
 // The run dialog; false when cancelled. Sets PointCount from the stored values.
-bool AskRunValues(Workbench& wb) {
-    RunSettings& s = wb.settings;
+bool AskRunValues(RunContext& ctx) {
+    RunSettings& s = ctx.settings;
     if (s.VariableStep) {
         std::vector<DialogValue> rows = {{"Time", s.Time, false, false}, {"Eps", s.Eps, false, false}};
-        if (!AskValues(wb.ui(), rows, {}, variableStepProblem)) return false;
+        if (!AskValues(ctx.ui(), rows, {}, variableStepProblem)) return false;
         s.Time = rows[0].value;
         s.Eps = rows[1].value;
-        wb.run.PointCount = kVariableStepPoints;
+        ctx.run.PointCount = kVariableStepPoints;
         return true;
     }
     std::vector<DialogValue> rows = {{"Step", s.Step, false, false}, {"Time", s.Time, false, false}};
-    if (!AskValues(wb.ui(), rows, {}, constantStepProblem)) return false;
+    if (!AskValues(ctx.ui(), rows, {}, constantStepProblem)) return false;
     s.Step = rows[0].value;
     s.Time = rows[1].value;
     // From the stored values: Time 10 and Step 0.01 (stored as 0.010000000000005116)
     // give 999 points, not 1000.
-    wb.run.PointCount = static_cast<std::int32_t>(std::trunc(s.Time.get() / s.Step.get()));
+    ctx.run.PointCount = static_cast<std::int32_t>(std::trunc(s.Time.get() / s.Step.get()));
     return true;
 }
 
 // Every element's AllocateResults; false as soon as one runs out of memory.
-bool AllocateAll(Workbench& wb) {
-    wb.run.OutOfMemory = false;
-    const CompiledScheme& c = *wb.compiled;
+bool AllocateAll(RunContext& ctx, const CompiledScheme& c) {
+    ctx.run.OutOfMemory = false;
     for (int n = 1; n <= c.N; ++n) {
-        c.Elements[static_cast<std::size_t>(n)]->AllocateResults(wb);
-        if (wb.run.OutOfMemory) return false;
+        c.Elements[static_cast<std::size_t>(n)]->AllocateResults(ctx);
+        if (ctx.run.OutOfMemory) return false;
     }
     return true;
 }
 
 }  // namespace
 
-void ReleaseAllResults(Workbench& wb) {
-    const CompiledScheme& c = *wb.compiled;
+void ReleaseAllResults(RunContext& ctx, const CompiledScheme& c) {
     for (int n = 1; n <= c.N; ++n) c.Elements[static_cast<std::size_t>(n)]->ReleaseResults();
-    wb.run.ResultsAllocated = false;
+    ctx.run.ResultsAllocated = false;
 }
 
-void FinishAll(Workbench& wb) {
-    for (Element* e : wb.compiled->CalcOrder) e->FinishRun(wb);
+void FinishAll(RunContext& ctx, const CompiledScheme& c) {
+    for (Element* e : c.CalcOrder) e->FinishRun(ctx);
 }
 
-void ShowAllResults(Workbench& wb) {
-    const CompiledScheme& c = *wb.compiled;
-    for (int n = 1; n <= c.N; ++n) c.Elements[static_cast<std::size_t>(n)]->ShowResults(wb);
+void ShowAllResults(RunContext& ctx, const CompiledScheme& c) {
+    for (int n = 1; n <= c.N; ++n) c.Elements[static_cast<std::size_t>(n)]->ShowResults(ctx);
 }
 
-bool PrepareRun(Workbench& wb) {
-    RunState& run = wb.run;
-    run.CurrentTime = wb.settings.Step;
-    if (run.ResultsAllocated) ReleaseAllResults(wb);
+bool PrepareRun(RunContext& ctx, const CompiledScheme& c) {
+    RunState& run = ctx.run;
+    run.CurrentTime = ctx.settings.Step;
+    if (run.ResultsAllocated) ReleaseAllResults(ctx, c);
     for (;;) {
-        if (!AskRunValues(wb)) return false;
-        if (AllocateAll(wb)) break;
-        wb.ui().message(Box::Error, kNotEnoughMemory);
-        ReleaseAllResults(wb);
+        if (!AskRunValues(ctx)) return false;
+        if (AllocateAll(ctx, c)) break;
+        ctx.ui().message(Box::Error, kNotEnoughMemory);
+        ReleaseAllResults(ctx, c);
     }
     run.OutOfMemory = false;
     run.ResultsAllocated = true;
     return true;
 }
 
-RunOutcome RunSimulation(Workbench& wb) {
-    if (!wb.compiled) {
-        wb.ui().message(Box::Plain, kSolveInRunOnly);
+RunOutcome RunSimulation(RunContext& ctx, Scheme& scheme, std::unique_ptr<CompiledScheme>& compiled) {
+    if (!compiled) {
+        ctx.ui().message(Box::Plain, kSolveInRunOnly);
         return RunOutcome::Cancelled;
     }
     RunOutcome outcome = RunOutcome::Cancelled;
+    const CompiledScheme& c = *compiled;
     try {
-        if (PrepareRun(wb)) {
+        if (PrepareRun(ctx, c)) {
             clearFloatingFaults();
-            outcome = wb.settings.VariableStep ? RunVariableStep(wb) : RunConstantStep(wb);
+            if (!ctx.settings.VariableStep) {
+                outcome = RunConstantStep(ctx, c);
+            } else {
+                outcome = RunVariableStep(ctx, c);
+                // Back to the editor and into Run again: the scheme is compiled afresh.
+                if (outcome == RunOutcome::Failed) CompileScheme(scheme, compiled, ctx.ui());
+            }
         }
     } catch (const MathError& fault) {
         // A floating-point fault of an element abandons the run, never the program.
-        ReleaseAllResults(wb);
-        FinishAll(wb);
-        wb.ui().progress({0, kProgressStripWidth, true, std::string(kRunRegimeName), {}});
-        wb.ui().message(Box::Error, fault.what());
+        ReleaseAllResults(ctx, c);
+        FinishAll(ctx, c);
+        ctx.ui().progress({0, kProgressStripWidth, true, std::string(kRunRegimeName), {}});
+        ctx.ui().message(Box::Error, fault.what());
         outcome = RunOutcome::Failed;
     }
-    if (wb.run.OutOfMemory) {
-        wb.run.OutOfMemory = false;
-        ReleaseAllResults(wb);
+    if (ctx.run.OutOfMemory) {
+        ctx.run.OutOfMemory = false;
+        if (compiled) ReleaseAllResults(ctx, *compiled);
     }
     return outcome;
 }

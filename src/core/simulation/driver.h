@@ -12,11 +12,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string_view>
 
 namespace velmar {
 
-class Workbench;
+class RunContext;
+class Scheme;
+struct CompiledScheme;
 
 enum class RunOutcome {
     Completed,  // the run reached its end, or was stopped with Esc on the constant step
@@ -31,23 +34,25 @@ inline constexpr std::string_view kRunRegimeName = "Run";
 inline constexpr std::int32_t kVariableStepPoints = 214;
 inline constexpr long double kUnstableOutput = 1e15L;
 
-// The Solve command: prepares and runs with the step mode of wb.settings.VariableStep.
-// Without a compiled scheme it only says "Solve in Run Regime only !".
-RunOutcome RunSimulation(Workbench& wb);
+// The Solve command: prepares and runs the compiled scheme with the step mode of
+// ctx.settings.VariableStep. Without a compiled scheme it only says "Solve in Run Regime
+// only !". A variable-step run that fails leaves Run and enters it again: the scheme is
+// compiled afresh into `compiled`.
+RunOutcome RunSimulation(RunContext& ctx, Scheme& scheme, std::unique_ptr<CompiledScheme>& compiled);
 
 // The run dialog, the point count and the result storage. Returns false when the dialog
 // was cancelled (previous results are released either way). On success PointCount is
 // set and every element holds its result storage (ResultsAllocated).
-bool PrepareRun(Workbench& wb);
+bool PrepareRun(RunContext& ctx, const CompiledScheme& compiled);
 
 // The two time loops; both need a prepared run. A floating-point fault of an element
 // propagates as MathError (RunSimulation reports it).
-RunOutcome RunConstantStep(Workbench& wb);
-RunOutcome RunVariableStep(Workbench& wb);
+RunOutcome RunConstantStep(RunContext& ctx, const CompiledScheme& compiled);
+RunOutcome RunVariableStep(RunContext& ctx, const CompiledScheme& compiled);
 
 // Element operations over the whole compiled scheme.
-void ReleaseAllResults(Workbench& wb);  // numbering order; clears ResultsAllocated
-void FinishAll(Workbench& wb);          // CalcOrder
-void ShowAllResults(Workbench& wb);     // numbering order
+void ReleaseAllResults(RunContext& ctx, const CompiledScheme& compiled);  // numbering order; clears ResultsAllocated
+void FinishAll(RunContext& ctx, const CompiledScheme& compiled);          // CalcOrder
+void ShowAllResults(RunContext& ctx, const CompiledScheme& compiled);     // numbering order
 
 }  // namespace velmar

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "core/numtext.h"
-#include "core/workbench.h"
+#include "core/model/run_context.h"
 
 namespace velmar {
 
@@ -20,11 +20,11 @@ std::string elapsedText(std::chrono::steady_clock::duration d) {
 
 }  // namespace
 
-Progress::Progress(Workbench& wb)
-    : wb_(wb), step_(wb.settings.Step), start_(std::chrono::steady_clock::now()) {
-    const std::int32_t points = wb.run.PointCount;
+Progress::Progress(RunContext& ctx)
+    : ctx_(ctx), step_(ctx.settings.Step), start_(std::chrono::steady_clock::now()) {
+    const std::int32_t points = ctx.run.PointCount;
     scale_ = points > 0 ? static_cast<Extended>(kProgressStripWidth) / points : 0;
-    wb.run.CurrentTime = step_;
+    ctx.run.CurrentTime = step_;
     send(0, false, {});
 }
 
@@ -35,11 +35,11 @@ void Progress::send(int filled, bool texts, std::string countText) {
     info.texts = texts;
     info.countText = std::move(countText);
     info.timeText = timeText_;
-    wb_.ui().progress(info);
+    ctx_.ui().progress(info);
 }
 
 bool Progress::Show() {
-    RunState& run = wb_.run;
+    RunState& run = ctx_.run;
     run.CurrentTime += step_;
     // The strip only changes when its filled width does: at most one update per pixel.
     const Extended position = step_ != 0 ? run.CurrentTime / step_ * scale_ : 0;
@@ -54,7 +54,7 @@ bool Progress::Show() {
         return false;
     }
     lastPercent_ = percent;
-    if (wb_.settings.TimeOfProgress) {
+    if (ctx_.settings.TimeOfProgress) {
         timeText_ = elapsedText(std::chrono::steady_clock::now() - start_);
         send(filled, true, fixedText(run.CurrentTime, 8, 4));
     } else if (moved) {

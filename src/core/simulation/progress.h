@@ -10,14 +10,14 @@
 namespace velmar {
 
 class Host;
-class Workbench;
+class RunContext;
 
 inline constexpr int kProgressStripWidth = 200;  // pixels of the count paint box
 
 class Progress {
 public:
     // Starts a run's display: the strip cleared, CurrentTime := Step.
-    explicit Progress(Workbench& wb);
+    explicit Progress(RunContext& ctx);
 
     // After a time point: CurrentTime += Step and the strip follows it. With the "Time of
     // &Progress" option, whenever the whole percentage of the run changes the panels show
@@ -31,7 +31,7 @@ public:
 private:
     void send(int filled, bool texts, std::string countText);
 
-    Workbench& wb_;
+    RunContext& ctx_;
     Extended step_;
     Extended scale_;  // strip pixels per time point
     int filled_ = -1;

@@ -1,7 +1,7 @@
 #include <new>
 
-#include "core/model/compile.h"
-#include "core/workbench.h"
+#include "core/model/compiled.h"
+#include "core/model/run_context.h"
 #include "core/simulation/driver.h"
 #include "core/simulation/integrator.h"
 #include "core/simulation/progress.h"
@@ -18,7 +18,8 @@ constexpr Extended kMinStepShare = 1.5e-5L;  // hmin = output interval x this
 // StateOffset; every other element is advanced at each evaluation.
 class SchemeRates : public RightHandSide {
 public:
-    SchemeRates(Workbench& wb, Progress& progress) : wb_(wb), calc_(wb.compiled->CalcOrder), progress_(progress) {
+    SchemeRates(RunContext& ctx, const CompiledScheme& compiled, Progress& progress)
+        : ctx_(ctx), calc_(compiled.CalcOrder), progress_(progress) {
         StateOffset.assign(calc_.size(), 0);
         for (std::size_t j = 0; j < calc_.size(); ++j) {
             const int m = calc_[j]->Denominator().order();
@@ -40,18 +41,18 @@ public:
     bool Rates(const StateVector& y, StateVector& dy) override {
         for (std::size_t j = 0; j < calc_.size(); ++j) {
             if (StateOffset[j] > 0)
-                calc_[j]->LoadState(StateOffset[j], y, wb_);
+                calc_[j]->LoadState(StateOffset[j], y, ctx_);
             else
-                calc_[j]->Advance(wb_);
+                calc_[j]->Advance(ctx_);
         }
         for (std::size_t j = 0; j < calc_.size(); ++j)
-            if (StateOffset[j] > 0) calc_[j]->Derivatives(StateOffset[j], y, dy, wb_);
-        Host& host = wb_.ui();
+            if (StateOffset[j] > 0) calc_[j]->Derivatives(StateOffset[j], y, dy, ctx_);
+        Host& host = ctx_.ui();
         return !(host.keyWaiting() && host.readKey() == kEsc);
     }
 
     bool OutputPoint() override {
-        ++wb_.run.StepIndex;
+        ++ctx_.run.StepIndex;
         progress_.Show();
         return true;
     }
@@ -60,25 +61,25 @@ public:
     int states = 0;
 
 private:
-    Workbench& wb_;
+    RunContext& ctx_;
     const std::vector<Element*>& calc_;
     Progress& progress_;
 };
 
 }  // namespace
 
-RunOutcome RunVariableStep(Workbench& wb) {
-    RunState& run = wb.run;
-    RunSettings& settings = wb.settings;
+RunOutcome RunVariableStep(RunContext& ctx, const CompiledScheme& compiled) {
+    RunState& run = ctx.run;
+    RunSettings& settings = ctx.settings;
     const Extended interval = settings.Time.get() / (run.PointCount - 1);
     settings.Step = interval;
     run.h = settings.Step;
-    Progress progress(wb);
+    Progress progress(ctx);
 
     try {
-        SchemeRates rates(wb, progress);
+        SchemeRates rates(ctx, compiled, progress);
         StateVector y(static_cast<std::size_t>(rates.states) + 1);
-        for (Element* e : wb.compiled->CalcOrder) e->InitRun(wb);
+        for (Element* e : compiled.CalcOrder) e->InitRun(ctx);
         rates.LoadInitialStates(y);
         // Sample i is written at the output time i·h it is stamped with: the evaluation
         // at t = 0 fills sample 0, each output point moves to the next one.
@@ -89,16 +90,14 @@ RunOutcome RunVariableStep(Workbench& wb) {
         run.RunError = kNoResultMemory;
     }
 
-    FinishAll(wb);
+    FinishAll(ctx, compiled);
     progress.Finish(std::string(kRunRegimeName));
     if (run.RunError == kRunOk) {
-        ShowAllResults(wb);
+        ShowAllResults(ctx, compiled);
         return RunOutcome::Completed;
     }
-    ReleaseAllResults(wb);
-    wb.ui().message(Box::Error, RunErrorText(run.RunError));
-    // Back to the editor and into Run again: the scheme is compiled afresh.
-    CompileScheme(wb);
+    ReleaseAllResults(ctx, compiled);
+    ctx.ui().message(Box::Error, RunErrorText(run.RunError));
     return RunOutcome::Failed;
 }
 

@@ -17,7 +17,7 @@
 #include "core/editor/editor_view.h"
 #include "core/host.h"
 #include "gui/editor/image_widget.h"
-#include "core/workbench.h"
+#include "core/workbench/workbench.h"
 
 namespace velmar::gui {
 

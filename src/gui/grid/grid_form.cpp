@@ -18,7 +18,7 @@
 #include "core/grid/parameter_grid.h"
 #include "gui/print/print_page.h"
 #include "gui/print/print_prompts.h"
-#include "core/workbench.h"
+#include "core/workbench/workbench.h"
 
 namespace velmar::gui {
 

@@ -26,7 +26,7 @@
 #include "gui/editor/bank_panel.h"
 #include "gui/editor/scheme_canvas.h"
 #include "gui/shell/window_host.h"
-#include "core/workbench.h"
+#include "core/workbench/workbench.h"
 
 namespace velmar::gui {
 

@@ -13,7 +13,7 @@
 #include "gui/shell/form_main.h"
 #include "gui/shell/print_hooks.h"
 #include "gui/shell/progress_strip.h"
-#include "core/analysis/dispatcher.h"
+#include "core/workbench/dispatcher.h"
 #include "core/simulation/driver.h"
 
 namespace velmar::gui {

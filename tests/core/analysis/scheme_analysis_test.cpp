@@ -3,13 +3,13 @@
 
 #include <filesystem>
 
-#include "core/analysis/dispatcher.h"
+#include "core/workbench/dispatcher.h"
 #include "core/blocks/analysis_block.h"
 #include "core/blocks/linear.h"
 #include "support/scheme_builder.h"
 #include "core/model/compile.h"
 #include "core/scripted_host.h"
-#include "core/workbench.h"
+#include "core/workbench/workbench.h"
 
 namespace velmar {
 namespace {

@@ -9,7 +9,7 @@
 #include "support/scheme_builder.h"
 #include "core/scripted_host.h"
 #include "core/simulation/driver.h"
-#include "core/workbench.h"
+#include "core/workbench/workbench.h"
 
 namespace velmar::testing {
 

@@ -38,9 +38,9 @@ class PlayedSignal : public Element {
 public:
     PlayedSignal() : Element(kPlayedCode) {}
     void SetDefaults() override {}
-    void Advance(Workbench& wb) override {
+    void Advance(RunContext& ctx) override {
         if (values.empty()) return;
-        const auto n = std::min<std::size_t>(static_cast<std::size_t>(wb.run.StepIndex), values.size() - 1);
+        const auto n = std::min<std::size_t>(static_cast<std::size_t>(ctx.run.StepIndex), values.size() - 1);
         Output = values[n];
     }
     Trace values;
@@ -52,14 +52,14 @@ class Probe : public Element {
 public:
     Probe() : Element(kProbeCode) {}
     void SetDefaults() override {}
-    void InitRun(Workbench& wb) override {
-        Element::InitRun(wb);
+    void InitRun(RunContext& ctx) override {
+        Element::InitRun(ctx);
         trace.clear();
         lastPoint_ = -1;
     }
-    void Advance(Workbench& wb) override {
-        if (!Input() || wb.run.StepIndex == lastPoint_) return;
-        lastPoint_ = wb.run.StepIndex;
+    void Advance(RunContext& ctx) override {
+        if (!Input() || ctx.run.StepIndex == lastPoint_) return;
+        lastPoint_ = ctx.run.StepIndex;
         trace.push_back(Input()->Output);
     }
     Trace trace;

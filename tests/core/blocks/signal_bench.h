@@ -14,7 +14,7 @@
 #include "core/model/element.h"
 #include "core/scripted_host.h"
 #include "core/simulation/driver.h"
-#include "core/workbench.h"
+#include "core/workbench/workbench.h"
 
 namespace velmar::testing {
 

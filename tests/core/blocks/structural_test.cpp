@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "core/analysis/analysis_state.h"
+#include "core/model/run_context.h"
 #include "core/blocks/recorders.h"
 #include "core/blocks/regime_block.h"
 #include "support/workbench_fixture.h"
@@ -173,7 +173,7 @@ TEST_P(Criteria, AccumulateOverTheRun) {
     Element& block = draw.block(47, 21, 5);
     draw.connect(src, integrator);
     draw.connect(integrator, block);
-    wb.analysis.criterion = GetParam().criterion;
+    wb.criterion = GetParam().criterion;
     run();
     EXPECT_NEAR(block.Output, GetParam().expected, kStoredSumTolerance * GetParam().expected);
 }

@@ -3,7 +3,7 @@
 #include "core/grid/parameter_grid.h"
 #include "core/scripted_host.h"
 #include "support/scheme_builder.h"
-#include "core/workbench.h"
+#include "core/workbench/workbench.h"
 
 using namespace velmar;
 using velmar::testing::SchemeBuilder;

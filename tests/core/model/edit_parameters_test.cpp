@@ -4,7 +4,7 @@
 #include "core/blocks/sources.h"
 #include "core/numtext.h"
 #include "core/scripted_host.h"
-#include "core/workbench.h"
+#include "core/workbench/workbench.h"
 
 using namespace velmar;
 

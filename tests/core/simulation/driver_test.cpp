@@ -15,15 +15,15 @@ namespace {
 class Probe : public Element {
 public:
     using Element::Element;
-    void InitRun(Workbench&) override { ++inits; }
-    void Advance(Workbench& wb) override {
-        if (advances++ == 0) firstIndex = wb.run.StepIndex;
-        lastIndex = wb.run.StepIndex;
+    void InitRun(RunContext&) override { ++inits; }
+    void Advance(RunContext& ctx) override {
+        if (advances++ == 0) firstIndex = ctx.run.StepIndex;
+        lastIndex = ctx.run.StepIndex;
         if (Input()) Output = Input()->Output;
     }
-    void FinishRun(Workbench&) override { ++finishes; }
-    void AllocateResults(Workbench& wb) override {
-        if (starved) wb.run.OutOfMemory = true;
+    void FinishRun(RunContext&) override { ++finishes; }
+    void AllocateResults(RunContext& ctx) override {
+        if (starved) ctx.run.OutOfMemory = true;
     }
 
     bool starved = false;

@@ -1,4 +1,4 @@
-#include "core/analysis/dispatcher.h"
+#include "core/workbench/dispatcher.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include "core/blocks/analysis_block.h"
 #include "core/model/compiled.h"
 #include "core/scripted_host.h"
-#include "core/workbench.h"
+#include "core/workbench/workbench.h"
 
 namespace velmar {
 namespace {

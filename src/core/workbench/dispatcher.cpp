@@ -1,62 +1,23 @@
-#include "core/analysis/dispatcher.h"
+#include "core/workbench/dispatcher.h"
 
 #include <cmath>
 
+#include "core/analysis/coefficient_file.h"
+#include "core/analysis/method_lists.h"
+#include "core/analysis/methods.h"
+#include "core/analysis/reduction.h"
 #include "core/blocks/analysis_block.h"
 #include "core/errors.h"
-#include "core/model/compiled.h"
 #include "core/model/value_dialog.h"
-#include "core/numtext.h"
-#include "core/workbench.h"
-#include "core/analysis/coefficient_file.h"
-#include "core/analysis/criteria.h"
-#include "core/analysis/frequency.h"
-#include "core/analysis/method_lists.h"
-#include "core/analysis/reduction.h"
-#include "core/analysis/roots_list.h"
+#include "core/workbench/workbench.h"
 
 namespace velmar {
 
 namespace {
 
-const char* const kNyquistQuestion = "Главная ОС должна быть разомкнута. Продолжить?";
-
-void notAvailable(Host& host, const std::string& what) {
-    host.message(Box::Error, what + ": this method is not available yet");
-}
-
 AnalysisBlock* analysisBlock(Workbench& wb, int number) {
     if (number < 1 || number > wb.scheme.ElementCount()) return nullptr;
     return dynamic_cast<AnalysisBlock*>(&wb.scheme.element(number));
-}
-
-// Second phase: the chosen method on the block's W(s).
-void runMethod(Workbench& wb, AnalysisBlock& block, int code) {
-    Host& host = wb.ui();
-    AnalysisState& state = wb.analysis;
-    const std::filesystem::path& folder = state.workingFolder;
-    switch (code) {
-        case 51: case 52: case 53: case 54: case 55: case 56:
-            ShowFrequencyCharacteristic(host, state, block.W, code);
-            break;
-        case kCodeRouth: RouthCriterion(host, folder); break;
-        case kCodeHurwitz: HurwitzCriterion(host, folder); break;
-        case kCodeMikhailov: MikhailovCriterion(host, folder); break;
-        case kCodeNyquist:
-            if (host.ask("Confirm", kNyquistQuestion, false) != Reply::Yes) break;
-            state.methodGroup = "character";
-            state.nyquist = true;
-            ShowFrequencyCharacteristic(host, state, block.W, kCodeHodograph);
-            break;
-        case kCodeRootsNumerator: case kCodeRootsDenominator: case kCodeRootsFieldNumerator:
-        case kCodeRootsFieldDenominator: case kCodeRootsBoth:
-            ShowRoots(host, block.W, code, folder);
-            break;
-        default: {
-            const std::string caption = CaptionOfCode(code);
-            notAvailable(host, caption.empty() ? "Method " + std::to_string(code) : caption);
-        }
-    }
 }
 
 // Asks "Entry"; false when cancelled.
@@ -84,7 +45,7 @@ bool prepare(Workbench& wb, AnalysisBlock& block) {
         block.W = {block.hand.A, block.hand.B};
     } else {
         if (!wb.compiled) {
-            host.message(Box::Error, "Solve in Run Regime only !");
+            host.message(Box::Error, kSolveInRunOnly);
             return false;
         }
         ReductionResult r = ReduceScheme(*wb.compiled, block.Number, block.Entry);
@@ -105,17 +66,10 @@ bool prepare(Workbench& wb, AnalysisBlock& block) {
 
 }  // namespace
 
-std::vector<std::string> CoefficientLines(char letter, const Polynomial& p) {
-    std::vector<std::string> lines;
-    for (int i = 0; i <= p.order() && !p.empty(); ++i)
-        lines.push_back(std::string(1, letter) + fixedText(i, 2, 0) + " =" + fixedText(p[i], 10, 5));
-    return lines;
-}
-
 void SolveOperation(Workbench& wb, AnalysisBlock& block) {
     AnalysisState& state = wb.analysis;
     if (state.methodChosen) {
-        runMethod(wb, block, state.methodCode);
+        RunMethod(wb.ui(), state, block.W, state.methodCode);
         return;
     }
     state.lastBlock = block.Number;
@@ -172,13 +126,17 @@ void ChangeParameters(Workbench& wb, int col, int row, bool gridFilling) {
 }
 
 void AnalysisMenuCommand(Workbench& wb, int command) {
-    notAvailable(wb.ui(), command == kCommandHarmonic ? "Garmonic Linearization" : "Popov");
+    MethodNotAvailable(wb.ui(), command == kCommandHarmonic ? "Garmonic Linearization" : "Popov");
 }
 
 bool SolveAllowed(Host& host, std::string_view regime) {
     if (regime == "Run") return true;
-    host.message(Box::Plain, "Solve in Run Regime only !");
+    host.message(Box::Plain, kSolveInRunOnly);
     return false;
+}
+
+void Workbench::SolveAnalysis(Element& block) {
+    if (auto* analysis = dynamic_cast<AnalysisBlock*>(&block)) SolveOperation(*this, *analysis);
 }
 
 }  // namespace velmar

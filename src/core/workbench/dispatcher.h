@@ -8,14 +8,11 @@
 // and offers the group's list of methods; every code picked raises the method-chosen
 // flag and calls the Solve operation of the remembered block again, whose second phase
 // runs the method without asking anything. The list is offered again after each method
-// until it is left with 27.
+// until it is left with 27. The methods themselves are the analysis layer's
+// (analysis/methods.h); the dispatcher drives them over the workbench's scheme.
 #pragma once
 
-#include <string>
 #include <string_view>
-#include <vector>
-
-#include "core/model/polynomial.h"
 
 namespace velmar {
 
@@ -38,7 +35,7 @@ enum RunCommand : int {
     kCommandSynthesis = 77,
 };
 
-// The analysis block's EditParameters.
+// The analysis block's EditParameters (the workbench's SolveAnalysis).
 void SolveOperation(Workbench& wb, AnalysisBlock& block);
 
 // A group command 71..77 (77 first raises the synthesis flag). False for other codes.
@@ -55,9 +52,5 @@ void AnalysisMenuCommand(Workbench& wb, int command);
 // Solve is accepted only in the Run regime; otherwise "Solve in Run Regime only !" is
 // shown and false returned.
 bool SolveAllowed(Host& host, std::string_view regime);
-
-// The chooser's coefficient memo lines: letter, index in 2 characters, " =", value in
-// 10 characters with 5 decimals.
-std::vector<std::string> CoefficientLines(char letter, const Polynomial& p);
 
 }  // namespace velmar

@@ -1,0 +1,56 @@
+#include "core/analysis/methods.h"
+
+#include "core/analysis/analysis_state.h"
+#include "core/analysis/criteria.h"
+#include "core/analysis/frequency.h"
+#include "core/analysis/method_lists.h"
+#include "core/analysis/roots_list.h"
+#include "core/host.h"
+#include "core/numtext.h"
+
+namespace velmar {
+
+namespace {
+
+const char* const kNyquistQuestion = "Главная ОС должна быть разомкнута. Продолжить?";
+
+}  // namespace
+
+void MethodNotAvailable(Host& host, const std::string& what) {
+    host.message(Box::Error, what + ": this method is not available yet");
+}
+
+void RunMethod(Host& host, AnalysisState& state, const TransferFunction& w, int code) {
+    const std::filesystem::path& folder = state.workingFolder;
+    switch (code) {
+        case 51: case 52: case 53: case 54: case 55: case 56:
+            ShowFrequencyCharacteristic(host, state, w, code);
+            break;
+        case kCodeRouth: RouthCriterion(host, folder); break;
+        case kCodeHurwitz: HurwitzCriterion(host, folder); break;
+        case kCodeMikhailov: MikhailovCriterion(host, folder); break;
+        case kCodeNyquist:
+            if (host.ask("Confirm", kNyquistQuestion, false) != Reply::Yes) break;
+            state.methodGroup = "character";
+            state.nyquist = true;
+            ShowFrequencyCharacteristic(host, state, w, kCodeHodograph);
+            break;
+        case kCodeRootsNumerator: case kCodeRootsDenominator: case kCodeRootsFieldNumerator:
+        case kCodeRootsFieldDenominator: case kCodeRootsBoth:
+            ShowRoots(host, w, code, folder);
+            break;
+        default: {
+            const std::string caption = CaptionOfCode(code);
+            MethodNotAvailable(host, caption.empty() ? "Method " + std::to_string(code) : caption);
+        }
+    }
+}
+
+std::vector<std::string> CoefficientLines(char letter, const Polynomial& p) {
+    std::vector<std::string> lines;
+    for (int i = 0; i <= p.order() && !p.empty(); ++i)
+        lines.push_back(std::string(1, letter) + fixedText(i, 2, 0) + " =" + fixedText(p[i], 10, 5));
+    return lines;
+}
+
+}  // namespace velmar
