@@ -8,12 +8,6 @@
 
 namespace velmar {
 
-bool PermittedOnPath(int code) {
-    return (code >= 17 && code <= 20) || (code >= 22 && code <= 37) || code == 46 ||
-           (code >= 49 && code <= 59) || code == 64 || (code >= 91 && code <= 93) ||
-           (code >= 138 && code <= 143);
-}
-
 Polynomial PathNumerator(const Element& e) {
     if (e.Code == 32) return Polynomial{-1};
     return e.Numerator();
@@ -82,7 +76,7 @@ public:
         const std::vector<bool> part = takingPart();
         std::vector<int> remaining;
         for (int i = 1; i <= N_; ++i)
-            if (part[i] && i != E_ && !IsSource(code(i))) remaining.push_back(i);
+            if (part[i] && i != E_ && !info(i).source) remaining.push_back(i);
         int feeder = 0;
         for (int i = 1; i <= N_ && feeder == 0; ++i)
             if (cs_.link(i, O_) != 0 && part[i]) feeder = i;
@@ -114,7 +108,7 @@ public:
 
 private:
     const Element& element(int i) const { return *cs_.Elements[static_cast<size_t>(i)]; }
-    int code(int i) const { return element(i).Code; }
+    const BlockInfo& info(int i) const { return element(i).info(); }
 
     // The entry (d, e): e's numerator, negated for an ordinary link; empty without one.
     Polynomial coupling(int d, int e, const Polynomial& numeratorOfE) const {
@@ -131,7 +125,7 @@ private:
             if (cs_.link(i, p) == 0 || visited_[i]) continue;
             visited_[i] = true;
             if (i == E_) continue;
-            if (!PermittedOnPath(code(i))) return "Nedopustimyi block : " + std::to_string(i);
+            if (!info(i).reducible) return "Nedopustimyi block : " + std::to_string(i);
             if (auto refused = search(i)) return refused;
         }
         return std::nullopt;
@@ -140,7 +134,7 @@ private:
     // An element of a loop among the visited elements that passes through no summing or
     // subtracting block and not through E; nothing when every loop is cut.
     std::optional<int> unbrokenLoop() const {
-        auto inGraph = [&](int i) { return visited_[i] && i != E_ && !IsSummingNode(code(i)); };
+        auto inGraph = [&](int i) { return visited_[i] && i != E_ && !info(i).summing; };
         // Peel off elements without feeders in the graph; what is left lies on or after
         // a loop. Follow feeders back from a left element until one repeats.
         std::vector<int> feeders(static_cast<size_t>(N_) + 1, 0);

@@ -2,10 +2,10 @@
 // entry element E and an output element O (the analysis block).
 //
 // 1. Search: walk the connections backwards from O (feeders in increasing number,
-//    depth first, never past E). Every element met other than E must be of a permitted
-//    type (nodes 17..20, the linear links, delay, inverter and sources 22..37, 46,
-//    49..59, 64, 91..93, the filters 138..143); the first that is not refuses the
-//    reduction with "Nedopustimyi block : " and its number.
+//    depth first, never past E). Every element met other than E must be of a type the
+//    catalogue marks reducible (nodes 17..20, the linear links, delay, inverter and
+//    sources 22..37, 46, 49..59, 64, 91..93, the filters 138..143); the first that is
+//    not refuses the reduction with "Nedopustimyi block : " and its number.
 // 2. Loops: a feedback loop is cut at a summing or subtracting block (17..20), or at E.
 //    A loop of other elements only cannot be reduced and is refused, naming one of its
 //    elements.
@@ -53,9 +53,5 @@ Polynomial Determinant(const PolynomialMatrix& m);
 // The numerator an element contributes on a path: its own Numerator, except the
 // inverter (32), which has no polynomials of its own and contributes -1.
 Polynomial PathNumerator(const Element& e);
-
-bool PermittedOnPath(int code);
-inline bool IsSummingNode(int code) { return code >= 17 && code <= 20; }
-inline bool IsSource(int code) { return code >= 33 && code <= 37; }
 
 }  // namespace velmar

@@ -3,7 +3,7 @@
 namespace velmar {
 
 std::unique_ptr<Element> CreateElement(std::uint8_t code) {
-    if (code < 17 || code > 143) return nullptr;
+    if (!blockInfo(code).hasElement()) return nullptr;
     std::unique_ptr<Element> e;
     switch (blockInfo(code).family) {
         case Family::Structural: e = createStructural(code); break;

@@ -33,7 +33,7 @@ inline FeederSplit splitFeeders(const Element& block) {
     for (const Element* feeder : block.Inputs) {
         if (feeder == nullptr) continue;
         if (feeder->isSelector()) {
-            split.controls[static_cast<std::size_t>(feeder->Code - 54)] = feeder;
+            split.controls[static_cast<std::size_t>(feeder->info().selector - 1)] = feeder;
             split.anyControl = feeder;
         } else {
             split.signals[static_cast<std::size_t>(split.signalCount++)] = feeder;

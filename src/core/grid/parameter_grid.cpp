@@ -8,15 +8,11 @@
 
 namespace velmar {
 
-namespace {
-constexpr int kLastNodeCode = 21;
-}
-
 std::vector<GridRow> parameterGridRows(const Scheme& scheme, NameSet names) {
     std::vector<GridRow> rows;
     std::vector<ParameterRow> params;
     for (const auto& e : scheme.ElementList()) {
-        if (e->Code <= kLastNodeCode) continue;
+        if (e->info().isNode()) continue;
         params.clear();
         e->ListParameters(params);
         GridRow first{std::to_string(e->Number), blockName(e->Code, names), {}, {}};

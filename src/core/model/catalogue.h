@@ -1,6 +1,9 @@
-// The block catalogue: one row per cell code 1..144 holding everything the factory,
-// the parameter dialogs, the scheme file code, the parameter grid and the pictures
-// need to know about a code. Behaviour lives in the family files; this is data.
+// The block catalogue: one row per cell code 0..144 holding everything the factory,
+// the parameter dialogs, the scheme file code, the parameter grid, the compilation, the
+// reduction, the bank and the pictures need to know about a code: its names, its
+// parameters and faces, and its classes (size, node, source, selector, ...). Code that
+// needs to know what kind of code it holds asks the row, never a range of codes.
+// Behaviour lives in the block family files; this is data.
 #pragma once
 
 #include <cstdint>
@@ -23,7 +26,7 @@ enum class InputKind : std::uint8_t {
 
 // The family that implements a code's behaviour.
 enum class Family : std::uint8_t {
-    Piece,        // 1..16: arrows and line pieces, no element
+    Piece,        // 0..16: the empty cell, arrows and line pieces, no element
     Structural,   // nodes, inverter, selectors, contacts, commutators, multiplexer, 47, 78
     Linear,
     Source,
@@ -33,6 +36,24 @@ enum class Family : std::uint8_t {
     Analysis,     // 60
     Face,         // 144: a named face without an element type
 };
+
+// The group a block belongs to in the big palette of the Bank of Blocks, which shows
+// each group on a colour of its own.
+enum class BankGroup : std::uint8_t {
+    General,     // the linear links, contacts, typical structures, elementary functions
+    Signals,     // test inputs and generators
+    Nonlinear,   // static characteristics, relays, sampling, the filters
+    Logic,       // logic elements, flip-flops, counter, multiplexer, 46..48
+    Selectors,   // the additional-input selectors
+    Viewers,     // the frequency block and the recorders
+    Converters,  // power and exponential functions, quantisers, the digital regulator
+    Regime,      // the regime-parameters block
+    Comparison,  // comparator, maximum and minimum, commutators 125, 126
+};
+
+// Which contraction pass of the computation ordering may contract an element
+// (model/ordering.h): the instantaneous elements first, then those with dynamics.
+enum class Contraction : std::uint8_t { None, Instantaneous, Dynamic };
 
 struct ParamInfo {
     std::string label;       // dialog row label, e.g. "H y"
@@ -48,6 +69,18 @@ struct BlockInfo {
     std::string romanianName;
     InputKind inputs = InputKind::None;
     Family family = Family::Piece;
+
+    // --- classes ---
+    std::uint8_t cells = 3;  // the side of its square in grid cells: 1 (pieces, nodes) or 3
+    bool summing = false;    // a summing or subtracting node (17..20): reductions cut loops there
+    bool source = false;     // a test input (33..37): no feeder, computed first, left out of W(s)
+    std::uint8_t selector = 0;  // an additional-input selector's number 1..6 (54..59); 0: none
+    bool oneFeeder = false;  // takes one feeder only: a second is a wiring fault
+    bool reducible = false;  // permitted on the paths a reduction to W(s) walks
+    Contraction contraction = Contraction::None;
+    bool inBank = true;      // has a slot in the Bank of Blocks
+    BankGroup group = BankGroup::General;
+
     std::vector<ParamInfo> params;    // dialog row order (hidden values last)
     std::vector<std::string> faces;   // texts drawn on the face, in drawing order
     // Indices into params, in the order the scheme file holds their values. Codes
@@ -58,12 +91,29 @@ struct BlockInfo {
     std::string noteRow;
 
     bool hasElement() const { return family != Family::Piece && family != Family::Face; }
+    bool isPiece() const { return family == Family::Piece; }  // the empty cell included
+    bool isNode() const { return hasElement() && cells == 1; }  // 17..21
+    bool isBlock() const { return cells == 3; }                  // 22..144
+    bool isSelector() const { return selector != 0; }
+    bool isRecorder() const { return family == Family::Recorder; }
 };
 
 inline constexpr int kCodeCount = 145;  // codes 0..144
 
-// The row of a code; codes without a row (0, and above 144) give an empty row.
+// The row of a code; codes above 144 give an empty row (a block without an element).
 const BlockInfo& blockInfo(int code);
+
+// A code whose square is a 3 x 3 block.
+inline bool isBlockCode(int code) { return blockInfo(code).isBlock(); }
+
+// The codes of one palette of the Bank of Blocks, consecutive: the one-cell codes
+// (cells 1, the small palette) or the blocks (cells 3, the big one) that have a slot.
+// A code's slot in its palette is code - first.
+struct CodeSpan {
+    int first = 0;
+    int last = -1;
+};
+CodeSpan bankCodes(int cells);
 
 enum class NameSet { Russian, Romanian };
 

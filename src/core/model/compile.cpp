@@ -8,7 +8,6 @@ namespace velmar {
 
 namespace {
 
-bool isSource(int code) { return code >= 33 && code <= 37; }
 constexpr int kPhasePlane = 63;
 
 int feederCount(const CompiledScheme& c, int n) {
@@ -32,11 +31,8 @@ void CheckScheme(CompiledScheme& c, LinkTable& work, FaultCells& faults) {
         const Element& e = *c.Elements[static_cast<std::size_t>(n)];
         const Cell corner{e.Col, e.Row};
         const int feeders = feederCount(c, n);
-        // Only a single-input element has one input to overload; the controlled
-        // integrators and the contacts in this range take their selectors as inputs.
-        if (e.Code >= 22 && e.Code <= 55 && e.info().inputs == InputKind::Single && feeders > 1)
-            faults.add(corner);
-        if (isSource(e.Code)) {
+        if (e.info().oneFeeder && feeders > 1) faults.add(corner);
+        if (e.info().source) {
             if (feeders > 0) faults.add(corner);
             c.OrderList.push_back(n);
             for (auto& link : work[static_cast<std::size_t>(n)]) link = 0;

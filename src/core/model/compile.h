@@ -15,15 +15,16 @@
 // side, runs into an empty cell or into an element without an arrow, or ends at an arrow
 // pointing at no element is a wiring fault at that cell (a block's top-left cell).
 //
-// Checks. A single-input element of codes 22..55 with more than one feeder, a source
-// (33..37) with a feeder, and a phase-plane recorder (63) without exactly one feeder or
-// with a wire leaving it are faults at the element's top-left cell.
+// Checks. An element the catalogue gives one feeder only (the single-input codes
+// 22..55) with more than one feeder, a source (33..37) with a feeder, and a phase-plane
+// recorder (63) without exactly one feeder or with a wire leaving it are faults at the
+// element's top-left cell.
 //
 // Ordering. Sources come first (numbering order). Then two contraction passes, over the
-// instantaneous elements and then over the elements with dynamics, replace an element by
-// direct links from its feeders to its successors; an element that ends up feeding
-// itself closes a loop and becomes a loop breaker, placed next. The rest follow in
-// dependency order. A breaker is computed before the elements that feed it within a time
+// instantaneous elements and then over the elements with dynamics (the catalogue's
+// `contraction`), replace an element by direct links from its feeders to its
+// successors; an element that ends up feeding itself closes a loop and becomes a loop
+// breaker, placed next. The rest follow in dependency order. A breaker is computed before the elements that feed it within a time
 // point, so every feedback loop runs through the value of the previous time point. A
 // loop of elements that no pass can contract has no breaker: its elements are reported
 // as faults.

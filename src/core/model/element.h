@@ -143,7 +143,7 @@ public:
     const BlockInfo& info() const { return blockInfo(Code); }
     // The value of parameter i (catalogue row order), loaded.
     Extended param(int i) const { return Params[static_cast<std::size_t>(i)].Value; }
-    bool isSelector() const { return Code >= 54 && Code <= 59; }
+    bool isSelector() const { return info().isSelector(); }
 
 protected:
     // The dialog of the catalogue rows; true when confirmed (or applied from the grid).

@@ -1,23 +1,10 @@
 #include "core/model/ordering.h"
 
 #include <algorithm>
-#include <array>
 
 namespace velmar {
 
 namespace {
-
-// Codes a contraction pass may contract: first the instantaneous elements, then the
-// elements with dynamics.
-constexpr std::array<int, 18> kInstantaneous = {17, 18, 19, 20, 21, 30, 32, 38, 39,
-                                                40, 41, 42, 43, 44, 45, 47, 48, 76};
-constexpr std::array<int, 21> kDynamic = {22, 23, 24, 25, 26, 27, 28, 29, 31, 46, 49,
-                                          50, 51, 52, 53, 54, 55, 64, 91, 92, 93};
-
-template <std::size_t K>
-bool contains(const std::array<int, K>& set, int code) {
-    return std::find(set.begin(), set.end(), code) != set.end();
-}
 
 class Orderer {
 public:
@@ -27,14 +14,14 @@ public:
         for (int k : order_) placed_[static_cast<std::size_t>(k)] = true;
     }
 
-    template <std::size_t K>
-    void contractionPass(const std::array<int, K>& set) {
+    // Contracts the elements the catalogue gives to this pass.
+    void contractionPass(Contraction pass) {
         int largest = 2;
         for (int t = 2; t <= largest; ++t) {
             for (int i = 1; i <= n_; ++i) {
                 const int d = degree(i);
                 largest = std::max(largest, d);
-                if (d <= t && contains(set, compiled_.Elements[at(i)]->Code)) {
+                if (d <= t && compiled_.Elements[at(i)]->info().contraction == pass) {
                     contract(i);
                     takeBreakers();
                 }
@@ -136,8 +123,8 @@ private:
 
 std::vector<int> OrderElements(const CompiledScheme& compiled, LinkTable& work, std::vector<int>& order) {
     Orderer orderer(compiled, work, order);
-    orderer.contractionPass(kInstantaneous);
-    orderer.contractionPass(kDynamic);
+    orderer.contractionPass(Contraction::Instantaneous);
+    orderer.contractionPass(Contraction::Dynamic);
     if (orderer.placeByDependency()) return {};
     return orderer.unbrokenLoops();
 }

@@ -14,14 +14,14 @@ void Scheme::changed(int col, int row, int cols, int rows) const {
 
 bool Scheme::IsBlockCorner(int col, int row) const {
     const std::uint8_t code = cell(col, row);
-    if (code < 22) return false;
+    if (!isBlockCode(code)) return false;
     return cell(col + 1, row + 1) == code && cell(col + 2, row + 2) == code &&
            cell(col - 1, row - 1) != code && cell(col + 3, row + 3) != code;
 }
 
 Cell Scheme::ElementCorner(int col, int row) const {
     const std::uint8_t code = cell(col, row);
-    if (code > 21) {
+    if (isBlockCode(code)) {
         while (row > 0 && cell(col, row - 1) == code) --row;
         while (col > 0 && cell(col - 1, row) == code) --col;
     }
@@ -29,7 +29,7 @@ Cell Scheme::ElementCorner(int col, int row) const {
 }
 
 Element* Scheme::ElementAt(int col, int row) const {
-    if (cell(col, row) <= 16) return nullptr;
+    if (blockInfo(cell(col, row)).isPiece()) return nullptr;
     const Cell corner = ElementCorner(col, row);
     for (const auto& e : elements_)
         if (e->Col == corner.col && e->Row == corner.row) return e.get();
@@ -44,7 +44,7 @@ int Scheme::FindElementAt(int col, int row) const {
 int Scheme::elementsIn(int c1, int r1, int c2, int r2) const {
     int count = 0;
     for (const auto& e : elements_) {
-        const int size = e->Code >= 22 ? 3 : 1;
+        const int size = e->info().cells;
         if (e->Col + size - 1 >= c1 && e->Col <= c2 && e->Row + size - 1 >= r1 && e->Row <= r2)
             ++count;
     }
@@ -58,25 +58,24 @@ void Scheme::eraseElementsIn(int c1, int r1, int c2, int r2) {
     r2 = std::min(r2, kGridSize - 1);
     for (int c = c1; c <= c2; ++c)
         for (int r = r1; r <= r2; ++r)
-            if (grid_[c][r] >= 17) EraseCell(c, r);
+            if (!blockInfo(grid_[c][r]).isPiece()) EraseCell(c, r);
 }
 
 bool Scheme::PutCell(int col, int row, std::uint8_t code) {
-    if (!inGrid(col, row) || code > 144) return false;
-    if (code <= 16) {
-        if (grid_[col][row] >= 17) EraseCell(col, row);
+    if (!inGrid(col, row) || code >= kCodeCount) return false;
+    const BlockInfo& info = blockInfo(code);
+    if (info.isPiece()) {
+        if (!blockInfo(grid_[col][row]).isPiece()) EraseCell(col, row);
         grid_[col][row] = code;
         changed(col, row, 1, 1);
         return true;
     }
-    const bool block = code >= 22;
-    const int reach = block ? 3 : 1;  // the ring around the element
-    if (block && (col + 2 >= kGridSize || row + 2 >= kGridSize)) return false;
-    const bool needsElement = blockInfo(code).hasElement();
-    const int c1 = col - 1, r1 = row - 1, c2 = col + reach, r2 = row + reach;
+    const int size = info.cells;
+    if (col + size - 1 >= kGridSize || row + size - 1 >= kGridSize) return false;
+    const bool needsElement = info.hasElement();
+    const int c1 = col - 1, r1 = row - 1, c2 = col + size, r2 = row + size;  // with the ring around it
     if (needsElement && ElementCount() - elementsIn(c1, r1, c2, r2) >= kMaxElements) return false;
     eraseElementsIn(c1, r1, c2, r2);
-    const int size = block ? 3 : 1;
     for (int c = col; c < col + size; ++c)
         for (int r = row; r < row + size; ++r) grid_[c][r] = code;
     changed(col, row, size, size);
@@ -85,7 +84,7 @@ bool Scheme::PutCell(int col, int row, std::uint8_t code) {
 }
 
 void Scheme::clearElementCells(int col, int row, std::uint8_t code) {
-    const int size = code >= 22 ? 3 : 1;
+    const int size = blockInfo(code).cells;
     for (int c = col; c < col + size && c < kGridSize; ++c)
         for (int r = row; r < row + size && r < kGridSize; ++r)
             if (grid_[c][r] == code) grid_[c][r] = 0;
@@ -96,7 +95,7 @@ void Scheme::EraseCell(int col, int row) {
     if (!inGrid(col, row)) return;
     const std::uint8_t code = grid_[col][row];
     if (code == 0) return;
-    if (code <= 16) {
+    if (blockInfo(code).isPiece()) {
         grid_[col][row] = 0;
         changed(col, row, 1, 1);
         return;

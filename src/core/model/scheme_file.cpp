@@ -27,7 +27,7 @@ constexpr int kBlockSpan = kGridSize;
 // A cell a file stores: pieces and nodes, and the top-left cell of a block square.
 bool storedCode(const Scheme& s, int col, int row) {
     const std::uint8_t code = s.cell(col, row);
-    return code != 0 && (code < 22 || s.IsBlockCorner(col, row));
+    return code != 0 && (!isBlockCode(code) || s.IsBlockCorner(col, row));
 }
 
 // Scheme files cannot hold column 0: its column byte would read as the terminator.

@@ -107,7 +107,7 @@ private:
 }  // namespace
 
 void FaultCells::add(Cell cell) {
-    if (scheme_.cell(cell.col, cell.row) > 16) cell = scheme_.ElementCorner(cell.col, cell.row);
+    if (!blockInfo(scheme_.cell(cell.col, cell.row)).isPiece()) cell = scheme_.ElementCorner(cell.col, cell.row);
     if (cells_.size() >= static_cast<std::size_t>(kMaxConnectErrors)) return;
     if (std::find(cells_.begin(), cells_.end(), cell) == cells_.end()) cells_.push_back(cell);
 }
@@ -115,7 +115,7 @@ void FaultCells::add(Cell cell) {
 void TraceOutputs(const Scheme& scheme, const Element& from, LinkTable& links, FaultCells& faults) {
     Tracer tracer(scheme, from, links, faults);
     const int c = from.Col, r = from.Row;
-    if (from.Code <= 21) {
+    if (from.info().isNode()) {
         tracer.leaveThrough({c + 1, r}, Right);
         tracer.leaveThrough({c - 1, r}, Left);
         tracer.leaveThrough({c, r + 1}, Down);

@@ -13,7 +13,7 @@ std::optional<CellBounds> usedCells(const Scheme& scheme) {
     for (int col = 0; col < kGridSize; ++col)
         for (int row = 0; row < kGridSize; ++row) {
             const int code = scheme.cell(col, row);
-            if (!((code >= 1 && code <= 21) || scheme.IsBlockCorner(col, row))) continue;
+            if (!((code != 0 && !isBlockCode(code)) || scheme.IsBlockCorner(col, row))) continue;
             if (!b) {
                 b = CellBounds{col, col, row, row};
                 continue;

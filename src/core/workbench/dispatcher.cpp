@@ -115,7 +115,7 @@ bool GroupCommand(Workbench& wb, int command) {
 }
 
 void ChangeParameters(Workbench& wb, int col, int row, bool gridFilling) {
-    if (gridFilling || wb.scheme.cell(col, row) < 22) return;
+    if (gridFilling || !isBlockCode(wb.scheme.cell(col, row))) return;
     Element* e = wb.scheme.ElementAt(col, row);
     if (!e) return;
     if (e->TypeCode() == 60) {

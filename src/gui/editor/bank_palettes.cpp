@@ -20,7 +20,8 @@ struct Geometry {
 };
 
 const Geometry& geometry(Palette palette) {
-    static const Geometry small{{236, 58}, {3, 11}, {25, 15}, 9, 0, kSmallPaletteLastCode, kSmallPaletteLastCode};
+    static const Geometry small{{236, 58}, {3, 11}, {25, 15}, 9, bankCodes(1).first, kSmallPaletteLastCode,
+                                kSmallPaletteLastCode};
     static const Geometry big{{220, 1620}, {5, 10}, {70, 40}, 3, kBigPaletteFirstCode, kBigPaletteLastCode,
                               kBigPaletteLastClickable};
     return palette == Palette::Small ? small : big;
@@ -61,17 +62,18 @@ std::optional<int> paletteCodeAt(Palette palette, QPoint pixel) {
 }
 
 int blockGroupColour(int code) {
-    if ((code >= 33 && code <= 37) || (code >= 103 && code <= 122)) return Fuchsia;
-    if ((code >= 38 && code <= 45) || (code >= 65 && code <= 72) || code == 79 || code == 80 || code == 81 ||
-        code == 98 || code == 99 || (code >= 138 && code <= 143))
-        return Red;
-    if ((code >= 46 && code <= 48) || (code >= 91 && code <= 97) || (code >= 127 && code <= 137)) return Purple;
-    if (code >= 54 && code <= 59) return Gray;
-    if (code >= 60 && code <= 63) return Silver;
-    if ((code >= 73 && code <= 77) || code == 102) return Maroon;
-    if (code == 78) return Navy;
-    if (code == 84 || code == 100 || code == 101 || (code >= 123 && code <= 126)) return Olive;
-    return Green;  // 22..32, 49..53, 64, 82, 83, 85..90, 144 and above
+    switch (blockInfo(code).group) {
+        case BankGroup::General: return Green;
+        case BankGroup::Signals: return Fuchsia;
+        case BankGroup::Nonlinear: return Red;
+        case BankGroup::Logic: return Purple;
+        case BankGroup::Selectors: return Gray;
+        case BankGroup::Viewers: return Silver;
+        case BankGroup::Converters: return Maroon;
+        case BankGroup::Regime: return Navy;
+        case BankGroup::Comparison: return Olive;
+    }
+    return Green;
 }
 
 void paintPaletteCell(QImage& image, Palette palette, int code, bool highlighted) {

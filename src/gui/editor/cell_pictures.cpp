@@ -5,9 +5,10 @@
 
 #include <array>
 
+#include "core/model/catalogue.h"
+#include "core/model/pieces.h"
 #include "gui/editor/colours.h"
 #include "gui/editor/face_painter.h"
-#include "core/model/pieces.h"
 
 namespace velmar::gui {
 
@@ -90,7 +91,7 @@ QFont canvasFont(int pixelSize) {
 }
 
 QSize cellPictureSize(int code) {
-    return code >= kFirstBlockCode ? QSize(kBlockPictureWidth, kBlockPictureHeight) : QSize(kCellWidth, kCellHeight);
+    return isBlockCode(code) ? QSize(kBlockPictureWidth, kBlockPictureHeight) : QSize(kCellWidth, kCellHeight);
 }
 
 void drawCellPicture(QPainter& painter, QPoint topLeft, int code, int backgroundIndex, int lineIndex) {
@@ -103,10 +104,10 @@ void drawCellPicture(QPainter& painter, QPoint topLeft, int code, int background
     const QColor line = tableColour(lineIndex);
     painter.setPen(QPen(line, 1));
     painter.setBrush(line);
-    if (code >= kFirstBlockCode) drawBlockFace(painter, code);
-    else if (code >= 17) drawNode(painter, code);
-    else if (code >= 5) drawLinePiece(painter, code);
-    else if (code >= 1) drawArrowPiece(painter, code);
+    if (isBlockCode(code)) drawBlockFace(painter, code);
+    else if (blockInfo(code).isNode()) drawNode(painter, code);
+    else if (isLinePiece(code)) drawLinePiece(painter, code);
+    else if (isArrow(code)) drawArrowPiece(painter, code);
     painter.restore();
 }
 

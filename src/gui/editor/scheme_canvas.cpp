@@ -126,7 +126,7 @@ void SchemeCanvas::paintCells(QPainter& p, const QRect& clip) {
             const bool inside = m.contains(i, j);
             if (s.IsBlockCorner(i, j))
                 drawCellPicture(p, QPoint(i * kCellWidth, j * kCellHeight), code, inside ? Maroon : Purple, White);
-            else if (code >= 1 && code <= 21)
+            else if (code != 0 && !isBlockCode(code))
                 drawCellPicture(p, QPoint(i * kCellWidth, j * kCellHeight), code, inside ? Olive : Green,
                                 inside ? Maroon : White);
         }
@@ -179,7 +179,7 @@ void SchemeCanvas::paintThumbnails(QPainter& p) {
     static const int kCurveColours[] = {Yellow, Aqua, White};
     for (const auto& [at, t] : thumbnails_) {
         const std::uint8_t code = wb_.scheme.cell(t.col, t.row);
-        if (code < 61 || code > 63 || !wb_.scheme.IsBlockCorner(t.col, t.row)) continue;
+        if (!blockInfo(code).isRecorder() || !wb_.scheme.IsBlockCorner(t.col, t.row)) continue;
         const QPoint o(t.col * kCellWidth, t.row * kCellHeight);
         p.fillRect(QRect(o, QSize(editor::kBlockWidth, editor::kBlockHeight)), tableColour(Navy));
         p.setPen(tableColour(Silver));
