@@ -9,16 +9,15 @@
 #include <optional>
 #include <string>
 
-#include "core/workbench/dispatcher.h"
-#include "core/analysis/method_lists.h"
-#include "core/blocks/analysis_block.h"
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/curve_csv.h"
+#include "core/analysis/method_lists.h"
 #include "core/errors.h"
-#include "core/model/compile.h"
 #include "core/model/scheme_file.h"
 #include "core/numtext.h"
 #include "core/scripted_host.h"
+#include "core/workbench/dispatcher.h"
 #include "core/workbench/workbench.h"
 
 namespace velmar::cli {
@@ -52,25 +51,16 @@ std::optional<int> methodCode(const std::string& text) {
 }
 
 std::optional<Options> parse(const Args& args, bool withMethod) {
-    Options o;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "--block" && hasValue) {
-            const auto n = parseNumber(args[++i]);
-            if (!n || *n != static_cast<int>(*n) || *n < 1) return std::nullopt;
-            o.block = static_cast<int>(*n);
-        } else if (a == "--answer" && hasValue) {
-            o.answers.push_back(args[++i]);
-        } else if (withMethod && a == "--method" && hasValue) {
-            o.method = args[++i];
-        } else if (withMethod && a == "--csv" && hasValue) {
-            o.csv = args[++i];
-        } else if (o.scheme.empty() && a.rfind("--", 0) != 0) {
-            o.scheme = a;
-        } else {
-            return std::nullopt;
-        }
+    std::vector<OptionSpec> known = {{"--block"}, {"--answer"}};
+    if (withMethod) known.insert(known.end(), {{"--method"}, {"--csv"}});
+    const auto parsed = parseArguments(args, known);
+    if (!parsed) return std::nullopt;
+    Options o{parsed->positional, 0, parsed->last("--method").value_or(""), parsed->last("--csv").value_or(""),
+              parsed->all("--answer")};
+    for (const std::string& text : parsed->all("--block")) {  // every one given must be an element number
+        const auto n = parseNumber(text);
+        if (!n || *n != static_cast<int>(*n) || *n < 1) return std::nullopt;
+        o.block = static_cast<int>(*n);
     }
     if (o.scheme.empty() || o.block == 0 || (withMethod && o.method.empty())) return std::nullopt;
     return o;
@@ -106,7 +96,7 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
         std::cerr << "velmar-cli " << command << ": element " << o.block << " is not an analysis block\n";
         return 2;
     }
-    auto& block = dynamic_cast<AnalysisBlock&>(wb.scheme.element(o.block));
+    Element& block = wb.scheme.element(o.block);
     if (!CompileScheme(wb)) return 1;  // the wiring faults have been reported
     const bool menuCommand = method && *method < 0;
     wb.analysis.methodGroup = method && !menuCommand ? std::string(GroupForCode(*method)) : "character";

@@ -6,6 +6,15 @@
 
 namespace velmar::cli {
 
+CsvCurve csvCurve(int element, int diagram, const Diagram& d) {
+    CsvCurve c{element, diagram, {}, {}};
+    for (int i = 0; i < d.count; ++i) {
+        c.x.push_back(d.x[i]);
+        c.y.push_back(d.y[i]);
+    }
+    return c;
+}
+
 void writeCurvesCsv(std::ostream& out, const std::vector<CsvCurve>& curves) {
     out << "element,diagram,index,x,y\n";
     for (const CsvCurve& c : curves)
@@ -15,7 +24,7 @@ void writeCurvesCsv(std::ostream& out, const std::vector<CsvCurve>& curves) {
 }
 
 bool writeCurvesCsv(const std::string& path, const std::vector<CsvCurve>& curves, std::string& error) {
-    std::ofstream out(path);
+    std::ofstream out(path, std::ios::binary);
     if (out) writeCurvesCsv(out, curves);
     out.flush();
     if (!out) {

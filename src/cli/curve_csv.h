@@ -1,12 +1,13 @@
-// Curves as CSV, shared by the commands that hand curves out: the header
-// "element,diagram,index,x,y", then one row per point with x and y in 17 significant
-// digits.
+// Curves as CSV, the one writer of the commands that hand curves out (run, analyze):
+// the header "element,diagram,index,x,y", then one row per point with x and y in 17
+// significant digits.
 #pragma once
 
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "core/host.h"
 #include "core/real48.h"
 
 namespace velmar::cli {
@@ -17,6 +18,9 @@ struct CsvCurve {
     std::vector<Extended> x;
     std::vector<Extended> y;
 };
+
+// The points of a curve handed to the graph viewer.
+CsvCurve csvCurve(int element, int diagram, const Diagram& d);
 
 void writeCurvesCsv(std::ostream& out, const std::vector<CsvCurve>& curves);
 

@@ -3,10 +3,10 @@
 #include <iostream>
 #include <string>
 
-#include "core/model/catalogue.h"
-#include "core/blocks/linear.h"
 #include "cli/commands.h"
+#include "core/blocks/linear.h"
 #include "core/errors.h"
+#include "core/model/catalogue.h"
 #include "core/model/scheme.h"
 #include "core/model/scheme_file.h"
 #include "core/numtext.h"
@@ -21,8 +21,8 @@ std::string value(Extended x) { return significantText(x, 17); }
 std::string parameterText(const Element& e) {
     std::string text;
     auto add = [&text](const std::string& name, Extended x) { text += " | " + name + "=" + value(x); };
-    if (const auto* link = dynamic_cast<const PolynomialLink*>(&e)) {
-        const PolynomialEntry& p = link->entry;
+    if (const PolynomialEntry* polynomials = LinkPolynomials(e)) {
+        const PolynomialEntry& p = *polynomials;
         add("m", p.m());
         add("n", p.n());
         for (int i = 0; i <= p.m(); ++i) add("a" + std::to_string(i), p.A[i]);

@@ -7,16 +7,15 @@
 #include <optional>
 #include <string>
 
-#include "core/blocks/recorders.h"
+#include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/curve_csv.h"
+#include "core/blocks/recorders.h"
 #include "core/errors.h"
 #include "core/graphs/graph_texts.h"
 #include "core/graphs/point_file.h"
-#include "core/model/compile.h"
 #include "core/model/scheme_file.h"
-#include "core/numtext.h"
 #include "core/scripted_host.h"
-#include "core/simulation/driver.h"
 #include "core/workbench/workbench.h"
 
 namespace velmar::cli {
@@ -32,42 +31,22 @@ struct RunOptions {
 };
 
 std::optional<RunOptions> parse(const Args& args) {
-    RunOptions o;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "--variable")
-            o.variable = true;
-        else if (a == "--answer" && hasValue)
-            o.answers.push_back(args[++i]);
-        else if (a == "--csv" && hasValue)
-            o.csv = args[++i];
-        else if (a == "--pnt" && hasValue)
-            o.pnt = args[++i];
-        else if (o.scheme.empty() && !a.starts_with("--"))
-            o.scheme = a;
-        else
-            return std::nullopt;
-    }
-    if (o.scheme.empty()) return std::nullopt;
-    return o;
+    const auto parsed =
+        parseArguments(args, {{"--variable", false}, {"--answer"}, {"--csv"}, {"--pnt"}});
+    if (!parsed || parsed->positional.empty()) return std::nullopt;
+    return RunOptions{parsed->positional, parsed->has("--variable"), parsed->all("--answer"), parsed->last("--csv"),
+                      parsed->last("--pnt")};
 }
 
 // Every recorder's curves in element-number order, as the graph viewer would get them.
-void writeCsv(const Scheme& scheme, std::ostream& out) {
-    out << "element,diagram,index,x,y\n";
-    for (const auto& e : scheme.ElementList()) {
-        const auto* recorder = dynamic_cast<const Recorder*>(e.get());
-        if (!recorder) continue;
-        const Diagrams slots = recorder->diagrams();
-        for (std::size_t s = 0; s < slots.size(); ++s) {
-            const Diagram& d = slots[s];
-            if (!d.present()) continue;
-            for (int i = 0; i < d.count; ++i)
-                out << int(e->Number) << ',' << s + 1 << ',' << i << ',' << significantText(d.x[i]) << ','
-                    << significantText(d.y[i]) << '\n';
-        }
-    }
+std::vector<CsvCurve> recordedCurves(const Workbench& wb) {
+    std::vector<CsvCurve> curves;
+    for (const auto& e : wb.scheme.ElementList())
+        if (const auto graph = RecordedGraphOf(*e, wb.run))
+            for (std::size_t s = 0; s < graph->diagrams.size(); ++s)
+                if (graph->diagrams[s].present())
+                    curves.push_back(csvCurve(e->Number, static_cast<int>(s) + 1, graph->diagrams[s]));
+    return curves;
 }
 
 // Every recorder's curves as point files "NUMBER-SLOT.pnt" in the folder, as the graph
@@ -77,15 +56,14 @@ void writePointFiles(const Workbench& wb, const std::filesystem::path& folder) {
     std::filesystem::create_directories(folder, error);
     if (error) throw FileError("Cannot create " + folder.string());
     for (const auto& e : wb.scheme.ElementList()) {
-        const auto* recorder = dynamic_cast<const Recorder*>(e.get());
-        if (!recorder) continue;
+        const auto graph = RecordedGraphOf(*e, wb.run);
+        if (!graph) continue;
         GraphHeading heading;
-        heading.applyKind(recorder->graphKind());
-        const Diagrams slots = recorder->diagrams();
-        for (std::size_t s = 0; s < slots.size(); ++s)
-            if (slots[s].present())
+        heading.applyKind(graph->kind);
+        for (std::size_t s = 0; s < graph->diagrams.size(); ++s)
+            if (graph->diagrams[s].present())
                 writePointFile((folder / (std::to_string(e->Number) + "-" + std::to_string(s + 1) + ".pnt")).string(),
-                               heading.title, slots[s], wb.settings.VariableStep != 0);
+                               heading.title, graph->diagrams[s], wb.settings.VariableStep != 0);
     }
 }
 
@@ -131,13 +109,12 @@ int run(const Args& args) {
         }
     }
     if (!options->csv) {
-        if (!options->pnt) writeCsv(wb.scheme, std::cout);
+        if (!options->pnt) writeCurvesCsv(std::cout, recordedCurves(wb));
         return 0;
     }
-    std::ofstream out(*options->csv, std::ios::binary);
-    if (out) writeCsv(wb.scheme, out);
-    if (!out || !out.flush()) {
-        std::cerr << "velmar-cli run: cannot write " << *options->csv << "\n";
+    std::string error;
+    if (!writeCurvesCsv(*options->csv, recordedCurves(wb), error)) {
+        std::cerr << "velmar-cli run: " << error << "\n";
         return 2;
     }
     return 0;

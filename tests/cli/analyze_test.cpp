@@ -225,4 +225,32 @@ TEST_F(AnalyzeCli, ExitCodes) {
     EXPECT_NE(popov.out.find("Popov: this method is not available yet"), std::string::npos);
 }
 
+// tf and analyze share the argument rules of run: every --block must be an element
+// number, an option needs its value, a verb refuses options it does not know and a
+// second scheme; a repeated option takes its last value.
+TEST_F(AnalyzeCli, ArgumentRules) {
+    const std::string s = scheme.string();
+    const std::vector<std::vector<std::string>> refused = {
+        {"tf", s, "--block", "x"},
+        {"tf", s, "--block", "1.5"},
+        {"tf", s, "--block", "0"},
+        {"tf", s, "--block", "x", "--block", "1"},
+        {"tf", s, "--block", "1", "--block", "x"},
+        {"tf", s, "--block", "1", "--method", "52"},
+        {"tf", s, "--block", "1", "--csv", (dir / "out.csv").string()},
+        {"tf", s, s, "--block", "1"},
+        {"tf", s, "--block"},
+        {"analyze", s, "--block", "1", "--method"},
+        {"analyze", s, "--block", "1"},
+    };
+    for (const auto& args : refused) {
+        const auto r = cli(args, dir.string());
+        EXPECT_EQ(r.code, 2) << args.size() << " " << args.back();
+        EXPECT_NE(r.out.find("usage: velmar-cli " + args[0]), std::string::npos) << r.out;
+    }
+    const auto later = analyze("999", {1}, {1, 1}, {"--method", "routh", "--block", "1"});
+    EXPECT_EQ(later.code, 0) << later.out;
+    EXPECT_NE(later.out.find("report: By Rauth:"), std::string::npos) << later.out;
+}
+
 }  // namespace

@@ -112,6 +112,9 @@ private:
     std::vector<Real48> inputs_, outputs_;  // u[t-1..t-m], y[t-1..t-n], newest first
 };
 
+// The hand-typed A(s), B(s) of a polynomial link (28, 46); null for any other element.
+const PolynomialEntry* LinkPolynomials(const Element& e);
+
 // Controlled integrators (50: holds while the control input is 0; 51: holds while it
 // is not 0). An input fed by an additional-input selector (54..59) is the control; every
 // other input is integrated: accumulator = Held + h K u for each in input order. While

@@ -27,6 +27,11 @@ std::vector<Real48> differenceCoefficients(const Polynomial& p, Extended h) {
 
 }  // namespace
 
+const PolynomialEntry* LinkPolynomials(const Element& e) {
+    const auto* link = dynamic_cast<const PolynomialLink*>(&e);
+    return link ? &link->entry : nullptr;
+}
+
 void PolynomialLink::SetDefaults() {
     Element::SetDefaults();
     entry.reset(1.0L);

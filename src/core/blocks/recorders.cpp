@@ -55,8 +55,13 @@ void Recorder::ShowResults(RunContext& ctx) {
 }
 
 void Recorder::EditParameters(RunContext& ctx) {
-    if (!ctx.run.ResultsAllocated || !hasResults()) return;
-    ctx.ui().showGraph(diagrams(), graphKind());
+    if (const auto graph = RecordedGraphOf(*this, ctx.run)) ctx.ui().showGraph(graph->diagrams, graph->kind);
+}
+
+std::optional<RecordedGraph> RecordedGraphOf(const Element& e, const RunState& run) {
+    const auto* recorder = dynamic_cast<const Recorder*>(&e);
+    if (!recorder || !run.ResultsAllocated || !recorder->hasResults()) return std::nullopt;
+    return RecordedGraph{recorder->diagrams(), recorder->graphKind()};
 }
 
 // --- 62 ---

@@ -11,9 +11,13 @@
 //   61 two series      Series1 (ordinary feeders) against Series2      graph kind 2
 //                      (feeders that are selectors 54)
 //   63 phase plane     Rate (backward difference) against Level        graph kind 2
+//
+// The graph a recorder hands over (RecordedGraphOf) is what the graph viewer shows when
+// the recorder is opened in Run and what the command-line tool writes out.
 #pragma once
 
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "core/host.h"
@@ -51,6 +55,15 @@ private:
     int samples_ = 0;  // M
     std::vector<std::vector<Real48>> arrays_;
 };
+
+// The curves a recorder hands to the graph viewer and the graph kind to show them with.
+struct RecordedGraph {
+    Diagrams diagrams;
+    int kind = 0;
+};
+
+// The graph of `e` after a run: nothing when `e` is no recorder or holds no results.
+std::optional<RecordedGraph> RecordedGraphOf(const Element& e, const RunState& run);
 
 // 62: channel c (0..2) keeps Values in array c and Times in array 3 + c.
 class TimeRecorder : public Recorder {
