@@ -2,6 +2,8 @@
 // is held inside the grid and how the canvas scrolls to keep it in view.
 #pragma once
 
+#include "core/model/cell.h"
+
 namespace velmar::editor {
 
 inline constexpr int kCellWidth = 21;
@@ -14,11 +16,7 @@ inline constexpr int kBlockHeight = 32;
 inline constexpr int kCursorMin = 1;
 inline constexpr int kCursorMax = 88;
 
-struct CursorCell {
-    int col = 1;
-    int row = 1;
-    friend bool operator==(CursorCell a, CursorCell b) { return a.col == b.col && a.row == b.row; }
-};
+using CursorCell = Cell;
 
 // The visible part of the canvas: scroll position and size, in canvas pixels.
 struct Viewport {

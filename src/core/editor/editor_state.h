@@ -32,7 +32,7 @@ struct CaptionSettings {
 
 struct EditorState {
     std::string Regime = kRegimeNew;
-    CursorCell cursor;
+    CursorCell cursor{kCursorMin, kCursorMin};
     std::uint8_t held = 0;  // the code the cursor carries; 0 erases when put down
     // Sampled at every cursor key.
     bool shift = false;

@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "core/model/cell.h"
 #include "core/model/element.h"
 
 namespace velmar {
@@ -31,12 +32,6 @@ namespace velmar {
 inline constexpr int kGridSize = 91;  // cells 0..90 in each direction
 inline constexpr int GridMax = 87;
 inline constexpr int kMaxElements = 255;
-
-struct Cell {
-    int col = 0;
-    int row = 0;
-    friend bool operator==(Cell a, Cell b) { return a.col == b.col && a.row == b.row; }
-};
 
 // The marked block: the rectangle between two corners; empty when right < left or
 // bottom < top.

@@ -68,7 +68,7 @@ private:
     QPoint patchAt_;
     bool patchSaved_ = false;
     bool cursorShown_ = false;
-    editor::CursorCell cursorAt_;
+    editor::CursorCell cursorAt_{editor::kCursorMin, editor::kCursorMin};
     std::uint8_t cursorCode_ = 0;
     int cursorScreenX_ = 0;
     QImage background_;

@@ -230,7 +230,7 @@ private:
     // Mouse drags on the canvas.
     bool leftHeld_ = false;
     Qt::MouseButton ctrlDrag_ = Qt::NoButton;
-    editor::CursorCell ctrlFrom_;
+    editor::CursorCell ctrlFrom_{editor::kCursorMin, editor::kCursorMin};
 };
 
 }  // namespace velmar::gui
