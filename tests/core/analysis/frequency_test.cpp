@@ -8,6 +8,7 @@
 #include "core/analysis/analysis_state.h"
 #include "core/numtext.h"
 #include "core/scripted_host.h"
+#include "support/tolerances.h"
 
 namespace velmar {
 namespace {
@@ -15,6 +16,9 @@ namespace {
 // The values of 1/(1 + jw) are known in closed form; the grid's frequencies are
 // 6-byte reals, so comparisons allow for their rounding.
 constexpr Extended kCurveTolerance = 1e-9L;
+constexpr Extended kLogTolerance = 1e-8L;  // 20 lg of a stored amplitude
+using testing::kRoundingTolerance;
+using testing::kThreeDigits;
 
 const TransferFunction kLag{Polynomial{1}, Polynomial{1, 1}};  // 1/(s + 1)
 
@@ -31,8 +35,8 @@ TEST(FrequencySplit, MatchesComplexEvaluation) {
         };
         const C value = eval(w.A) / eval(w.B);
         const Extended den = split.Den.Evaluate(omega);
-        EXPECT_NEAR(split.ReNum.Evaluate(omega) / den, value.real(), 1e-11L);
-        EXPECT_NEAR(split.ImNum.Evaluate(omega) / den, value.imag(), 1e-11L);
+        EXPECT_NEAR(split.ReNum.Evaluate(omega) / den, value.real(), kRoundingTolerance);
+        EXPECT_NEAR(split.ImNum.Evaluate(omega) / den, value.imag(), kRoundingTolerance);
     }
 }
 
@@ -63,11 +67,11 @@ TEST(FrequencyCharacteristics, LagAmplitudeAndPhase) {
         EXPECT_NEAR(a.y[i], 1 / std::sqrt(1 + w * w), kCurveTolerance);
         EXPECT_NEAR(phi.y[i], -std::atan(w), kCurveTolerance);
         EXPECT_NEAR(lg.x[i], std::log10(w), kCurveTolerance);
-        EXPECT_NEAR(lg.y[i], 20 * std::log10(a.y[i].get()), 1e-8L);
+        EXPECT_NEAR(lg.y[i], 20 * std::log10(a.y[i].get()), kLogTolerance);
     }
     EXPECT_NEAR(a.y.front(), 1, kCurveTolerance);
-    EXPECT_NEAR(a.y.back(), 0.196, 1e-3);
-    EXPECT_NEAR(phi.y.back(), -1.373, 1e-3);
+    EXPECT_NEAR(a.y.back(), 0.196, kThreeDigits);
+    EXPECT_NEAR(phi.y.back(), -1.373, kThreeDigits);
     EXPECT_NEAR(lg.x.front(), -6, kCurveTolerance);  // lg w stays finite at the start
 }
 

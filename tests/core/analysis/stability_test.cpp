@@ -15,6 +15,7 @@ namespace velmar {
 namespace {
 
 constexpr Extended kTableTolerance = 1e-9L;
+constexpr Extended kMinorTolerance = 1e-8L;  // the larger Hurwitz minors, products of several entries
 
 struct RouthCase {
     const char* name;
@@ -88,8 +89,8 @@ TEST(Hurwitz, PivotingAgreesWithCofactorExpansion) {
     const Extended d3 = a3 * d2 - a1 * a1 * a4;
     EXPECT_NEAR(h.minors[0], a1, kTableTolerance);
     EXPECT_NEAR(h.minors[1], d2, kTableTolerance);
-    EXPECT_NEAR(h.minors[2], d3, 1e-8L);
-    EXPECT_NEAR(h.minors[3], a4 * d3, 1e-8L);
+    EXPECT_NEAR(h.minors[2], d3, kMinorTolerance);
+    EXPECT_NEAR(h.minors[3], a4 * d3, kMinorTolerance);
 }
 
 TEST(Mikhailov, InterlacingVerdicts) {
@@ -184,9 +185,9 @@ TEST_F(CriteriaTest, MikhailovVerdictThenHodograph) {
     const auto& c = host.graphs[0].curves[0];
     ASSERT_EQ(c.x.size(), 4u);
     // (1 + jw)^3 = (1 - 3w^2) + j(3w - w^3) at w = 0.5 (the first point after 1e-6 is 0.250001)
-    EXPECT_NEAR(c.x[0], 1, 1e-9L);
-    EXPECT_NEAR(c.x[2], 1 - 3 * 0.500001L * 0.500001L, 1e-9L);
-    EXPECT_NEAR(c.y[2], 3 * 0.500001L - std::pow(0.500001L, 3), 1e-9L);
+    EXPECT_NEAR(c.x[0], 1, kTableTolerance);
+    EXPECT_NEAR(c.x[2], 1 - 3 * 0.500001L * 0.500001L, kTableTolerance);
+    EXPECT_NEAR(c.y[2], 3 * 0.500001L - std::pow(0.500001L, 3), kTableTolerance);
 }
 
 TEST_F(CriteriaTest, MissingFileIsReportedNotTested) {

@@ -6,17 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "support/scheme_builder.h"
 #include "core/scripted_host.h"
 #include "core/simulation/driver.h"
 #include "core/workbench/workbench.h"
+#include "support/scheme_builder.h"
+#include "support/tolerances.h"
 
 namespace velmar::testing {
-
-// Tolerances of the checks against exact continuous responses: the integrator keeps
-// the error of its states near Eps, so an output may stray a little beyond it.
-inline constexpr Extended kRoundingTolerance = 1e-11L;  // a few Real48 roundings
-inline constexpr Extended kSummedTolerance = 1e-9L;     // values summed point by point
 
 struct Curve {
     std::vector<Extended> t, y;

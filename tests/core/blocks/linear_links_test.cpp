@@ -16,6 +16,14 @@ namespace {
 
 const Extended h001 = Real48(0.01L);  // the stored step 0.010000000000005116
 
+// The error of a backward-Euler run with the step 0.01 against the continuous response.
+constexpr Extended kFirstOrderStepError = 1e-3L;
+constexpr Extended kSecondOrderStepError = 0.02L;
+constexpr Extended kOscillatorStepError = 0.03L;
+constexpr Extended kSwitchStepError = 0.015L;  // a control input switching within a step
+// The delay's polynomial series against e^(-jwT).
+constexpr Extended kSeriesTolerance = 1e-9L;
+
 struct FirstStep {
     int code;
     std::vector<Extended> params;
@@ -85,7 +93,7 @@ TEST(AperiodicLink, RisesMonotonicallyTowardsItsGain) {
     ASSERT_GT(y.size(), 990u);
     for (std::size_t i = 1; i < y.size(); ++i) ASSERT_GT(y.y[i], y.y[i - 1]) << i;
     EXPECT_LT(y.y.back(), 1);
-    EXPECT_NEAR(y.y.back(), 1 - std::exp(-y.t.back()), 1e-3);
+    EXPECT_NEAR(y.y.back(), 1 - std::exp(-y.t.back()), kFirstOrderStepError);
 }
 
 // Backward Euler follows the continuous response of the second-order links to O(h).
@@ -102,8 +110,8 @@ TEST(SecondOrderLinks, FollowTheirContinuousStepResponses) {
     for (std::size_t i = 0; i < y.size(); ++i) {
         const Extended t = y.t[i];
         const Extended exact = 1 - std::exp(-zeta * t) * (std::cos(wd * t) + zeta / wd * std::sin(wd * t));
-        ASSERT_NEAR(y.y[i], exact, 0.03L) << "t = " << t;
-        ASSERT_NEAR(z.y[i], 1 - (1 + 2 * t) * std::exp(-2 * t), 0.02L) << "t = " << t;
+        ASSERT_NEAR(y.y[i], exact, kOscillatorStepError) << "t = " << t;
+        ASSERT_NEAR(z.y[i], 1 - (1 + 2 * t) * std::exp(-2 * t), kSecondOrderStepError) << "t = " << t;
     }
 }
 
@@ -140,7 +148,7 @@ TEST(PolynomialLink, ImproperLinkDifferentiatesAndAnUnfedOneKeepsItsInitialValue
     ASSERT_TRUE(r.run(0.01L, 1)) << r.errorText();
     const Curve y = r.curve(*e[2]);
     // u' + u = 2 + 2t once the history holds ramp values
-    for (std::size_t i = 1; i < y.size(); ++i) ASSERT_NEAR(y.y[i], 2 + y.t[i] * 2, 1e-9L) << i;
+    for (std::size_t i = 1; i < y.size(); ++i) ASSERT_NEAR(y.y[i], 2 + y.t[i] * 2, kSummedTolerance) << i;
     for (Extended v : r.curve(*unfed[1]).y) ASSERT_EQ(v, 5);
 }
 
@@ -236,8 +244,8 @@ TEST(Delays, PadeApproximationFollowsTheDelayAtLowFrequencies) {
         }
         const Extended mag = std::hypot(dr, di);
         const Extended re = (nr * dr + ni * di) / (mag * mag), im = (ni * dr - nr * di) / (mag * mag);
-        EXPECT_NEAR(re, std::cos(w * 0.7L), 1e-9L) << w;
-        EXPECT_NEAR(im, -std::sin(w * 0.7L), 1e-9L) << w;
+        EXPECT_NEAR(re, std::cos(w * 0.7L), kSeriesTolerance) << w;
+        EXPECT_NEAR(im, -std::sin(w * 0.7L), kSeriesTolerance) << w;
     }
 }
 
@@ -268,7 +276,7 @@ TEST(ControlledIntegrator, ZeroHoldWithoutMemoryShowsZeroAndRestartsFromZero) {
     for (std::size_t i = 0; i < y.size(); ++i) {
         const Extended t = y.t[i];
         if (t < 0.49L) ASSERT_EQ(y.y[i], 0) << i;  // H y is cleared by the hold
-        if (t > 0.52L) ASSERT_NEAR(y.y[i], t - 0.5L, 0.015L) << i;  // from 0 at 0.5
+        if (t > 0.52L) ASSERT_NEAR(y.y[i], t - 0.5L, kSwitchStepError) << i;  // from 0 at 0.5
     }
 }
 
@@ -280,13 +288,13 @@ TEST(ControlledIntegrator, NonZeroHoldWithMemoryKeepsTheValue) {
     set(*s.pulse, 2, 0.6L);
     ASSERT_TRUE(s.r.run(0.01L, 1)) << s.r.errorText();
     const Curve y = s.r.curve(*s.recorder);
-    EXPECT_NEAR(y.y[0], 4 + h001, 1e-9L);  // starts from H y
+    EXPECT_NEAR(y.y[0], 4 + h001, kSummedTolerance);  // starts from H y
     const Extended held = y.y[30];
-    EXPECT_NEAR(held, 4.2L, 0.015L);
+    EXPECT_NEAR(held, 4.2L, kSwitchStepError);
     for (std::size_t i = 0; i < y.size(); ++i)
         if (y.t[i] > 0.21L && y.t[i] < 0.59L) ASSERT_EQ(y.y[i], held) << i;
     // integration goes on from the held value for the rest of the run
-    EXPECT_NEAR(y.y.back(), held + (y.t.back() - 0.6L), 0.015L);
+    EXPECT_NEAR(y.y.back(), held + (y.t.back() - 0.6L), kSwitchStepError);
 }
 
 // --- filters ---------------------------------------------------------------------------
@@ -311,9 +319,9 @@ TEST(Filters, BandFiltersSettleAtTheirStaticGains) {
     set(*stop[1], 0, 3);
     ASSERT_TRUE(r.run(0.01L, 100)) << r.errorText();
     const Curve p = r.curve(*pass[2]), s = r.curve(*stop[2]);
-    EXPECT_NEAR(p.y.back(), 0, 1e-3L);  // band-pass: no DC
-    EXPECT_NEAR(s.y.back(), 3, 1e-3L);  // band-stop: k at DC
-    EXPECT_NEAR(s.y.front(), 3 / (1 + 1 * h001) , 0.02L);  // the high-pass stage passes the edge
+    EXPECT_NEAR(p.y.back(), 0, kFirstOrderStepError);  // band-pass: no DC
+    EXPECT_NEAR(s.y.back(), 3, kFirstOrderStepError);  // band-stop: k at DC
+    EXPECT_NEAR(s.y.front(), 3 / (1 + 1 * h001) , kSecondOrderStepError);  // the high-pass stage passes the edge
     EXPECT_GT(*std::max_element(p.y.begin(), p.y.end()), 0.5L);
 }
 

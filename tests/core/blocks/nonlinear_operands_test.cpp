@@ -122,7 +122,7 @@ TEST(UniversalQuantiser, FarInputWithTinyQuantumDoesNotStall) {
     SignalBench bench;
     bench.block(76, {1e-30L, 0});
     bench.signal(0, {1}, 0);
-    EXPECT_NEAR(bench.run(1)[0], 1, 1e-9L);
+    EXPECT_NEAR(bench.run(1)[0], 1, kTolerance);
 }
 
 TEST(SignRelay, ReversesAfterDropFromPeak) {

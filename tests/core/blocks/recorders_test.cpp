@@ -4,6 +4,7 @@
 
 #include "support/workbench_fixture.h"
 #include "core/simulation/driver.h"
+#include "support/tolerances.h"
 
 namespace velmar::testing {
 namespace {
@@ -97,7 +98,7 @@ TEST_F(Recorders, PhasePlaneOfARampHasItsSlopeEverywhere) {
         // Level lags one point; the first sample repeats the second.
         EXPECT_EQ(level[0], level[1]);
         const Extended h = bench.settings.Step;
-        for (size_t k = 2; k < level.size(); ++k) EXPECT_NEAR(level[k] - level[k - 1], 2 * h, 1e-9) << k;
+        for (size_t k = 2; k < level.size(); ++k) EXPECT_NEAR(level[k] - level[k - 1], 2 * h, kSummedTolerance) << k;
     }
 }
 
@@ -118,7 +119,7 @@ TEST_F(Recorders, TwoSeriesPlotsOrdinaryFeedersAgainstSelector54) {
     ASSERT_EQ(g.curves.size(), 1u);
     EXPECT_EQ(g.curves[0].name, "Number : " + std::to_string(series.Number));
     for (size_t k = 0; k < g.curves[0].x.size(); ++k)
-        EXPECT_NEAR(g.curves[0].y[k], 3 * g.curves[0].x[k], 1e-9) << k;
+        EXPECT_NEAR(g.curves[0].y[k], 3 * g.curves[0].x[k], kSummedTolerance) << k;
     (void)y;
 }
 

@@ -15,6 +15,8 @@ namespace {
 
 const Extended h001 = Real48(0.01L);
 constexpr Extended kPi = 3.1415926535897932385L;
+constexpr Extended kScaleTolerance = 1e-6L;     // R/65535 times 65535 lands on a whole number
+constexpr Extended kProductTolerance = 1e-10L;  // an exponential times a sine of stored arguments
 
 // Runs `code` alone into a recorder with the given parameters; returns the curve.
 Curve generate(int code, std::vector<Extended> params, Extended step, Extended time) {
@@ -40,7 +42,7 @@ TEST(ElementaryInputs, DeltaStillComesWhenALongRunStartsAtIndexOne) {
     auto e = r.chain({36, 27, 62});  // its integral
     ASSERT_TRUE(r.run(0.01L, 60)) << r.errorText();  // 5999 points
     const Curve y = r.curve(*e[2]);
-    EXPECT_NEAR(y.y.back(), 1, 1e-9L);
+    EXPECT_NEAR(y.y.back(), 1, kSummedTolerance);
 }
 
 TEST(ElementaryInputs, StepHarmonicAndRamp) {
@@ -68,7 +70,7 @@ TEST(RandomInputs, UniformValuesAreMultiplesOfOneOver65535InUnitRange) {
         ASSERT_GE(v, 0);
         ASSERT_LT(v, 1);
         const Extended r65535 = v * 65535;
-        ASSERT_NEAR(r65535, std::nearbyint(r65535), 1e-6L) << v;
+        ASSERT_NEAR(r65535, std::nearbyint(r65535), kScaleTolerance) << v;
         lowest = std::min(lowest, v);
         highest = std::max(highest, v);
     }
@@ -123,9 +125,9 @@ TEST(Pulses, TriangleWithoutARiseSpanRisesAtOnce) {
 TEST(SawTooth, FirstShapeRisesFallsAndHoldsAtThePeriodStart) {
     const Curve y = generate(108, {1, 1, 2}, 0.01L, 5);  // A, ti, T
     for (std::size_t n = 0; n <= 99; ++n) ASSERT_NEAR(y.y[n], n * h001, kRoundingTolerance) << n;
-    for (std::size_t n = 101; n < 200; ++n) ASSERT_NEAR(y.y[n], 1 - (n * h001 - 1), 1e-9L) << n;
+    for (std::size_t n = 101; n < 200; ++n) ASSERT_NEAR(y.y[n], 1 - (n * h001 - 1), kSummedTolerance) << n;
     EXPECT_EQ(y.y[200], y.y[199]);  // t = 2 starts the next period
-    EXPECT_NEAR(y.y[201], h001, 1e-9L);
+    EXPECT_NEAR(y.y[201], h001, kSummedTolerance);
 }
 
 TEST(SawTooth, VariantsAlternateSignBlankPeriodsOrSwapRiseTimes) {
@@ -221,7 +223,7 @@ TEST(TriggeredBlocks, DampedOscillationStartsAtTheTriggerAndKeepsItsAmplitude) {
         EXPECT_NEAR(y.y[0], -2, kRoundingTolerance);
         for (std::size_t n = 0; n < y.size(); ++n) {
             const Extended tau = n * h001;
-            ASSERT_NEAR(y.y[n], 2 * std::exp(-damping * tau) * std::sin(2 * tau - kPi / 2), 1e-10L) << n;
+            ASSERT_NEAR(y.y[n], 2 * std::exp(-damping * tau) * std::sin(2 * tau - kPi / 2), kProductTolerance) << n;
         }
     }
 }

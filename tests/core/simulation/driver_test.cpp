@@ -7,6 +7,7 @@
 #include "core/blocks/recorders.h"
 #include "support/workbench_fixture.h"
 #include "core/simulation/integrator.h"
+#include "support/tolerances.h"
 
 namespace velmar::testing {
 namespace {
@@ -246,7 +247,7 @@ TEST_F(Driver, VariableStepDefaults) {
     ASSERT_EQ(d.count, 213);
     for (int k = 0; k < d.count; ++k) {
         EXPECT_EQ(d.x[k], Real48(k * wb.settings.Step.get())) << k;
-        EXPECT_NEAR(d.y[k], d.x[k], 1e-9) << k;
+        EXPECT_NEAR(d.y[k], d.x[k], kSummedTolerance) << k;
     }
 }
 

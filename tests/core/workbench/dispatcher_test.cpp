@@ -98,8 +98,9 @@ TEST_F(DispatcherTest, MethodsOfLaterWorkAndFaultsAreReportedPerMethod) {
     std::ifstream u(folder / "mcad" / "root_u.prn");
     long double first = 0, second = 0;
     u >> first >> second;
-    EXPECT_NEAR(first, -1, 1e-9);  // a double root: found to about half the digits
-    EXPECT_NEAR(second, -1, 1e-9);
+    constexpr long double kDoubleRootTolerance = 1e-9L;  // a double root: found to about half the digits
+    EXPECT_NEAR(first, -1, kDoubleRootTolerance);
+    EXPECT_NEAR(second, -1, kDoubleRootTolerance);
 }
 
 TEST_F(DispatcherTest, EntryMustNameAnElement) {
