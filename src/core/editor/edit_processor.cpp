@@ -86,6 +86,17 @@ void EditProcessor::pickUp() {
     showCursor();
 }
 
+void EditProcessor::dropDragged(CursorCell from, CursorCell to, bool move) {
+    moveTo(to);
+    putDown();
+    if (!move) return;
+    const Element* source = wb_.scheme.ElementAt(from.col, from.row);
+    if (source != nullptr && source == wb_.scheme.ElementAt(to.col, to.row)) return;
+    view_.restorePatch();
+    wb_.scheme.EraseCell(from.col, from.row);
+    showCursor();
+}
+
 void EditProcessor::command(int code) {
     Scheme& scheme = wb_.scheme;
     const CursorCell at = state_.cursor;

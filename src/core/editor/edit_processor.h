@@ -28,6 +28,9 @@ public:
     void moveTo(CursorCell to);
     void putDown();
     void pickUp();
+    // The end of a Ctrl drag with the mouse: the code picked up at `from` is put down at
+    // `to`; a move also erases `from`, unless the code put down covers it.
+    void dropDragged(CursorCell from, CursorCell to, bool move);
 
 private:
     void move(int key);

@@ -103,7 +103,7 @@ void SchemeCanvas::paintScene(const QRect& clip) {
         p.drawImage(0, 0, background_);
     }
     const Mark& m = wb_.scheme.mark;
-    if (!m.empty() && state_.Regime != editor::kRegimeAdvRed)
+    if (!m.empty() && state_.regime != editor::Regime::AdvRed)
         p.fillRect(QRect(QPoint(m.left * kCellWidth, m.top * kCellHeight),
                          QPoint(m.right * kCellWidth + 20, m.bottom * kCellHeight + 10)),
                    tableColour(Olive));

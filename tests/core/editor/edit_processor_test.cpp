@@ -180,6 +180,31 @@ TEST_F(EditProcessorTest, ClearScreenAsksFirst) {
     EXPECT_EQ(wb.scheme.ElementCount(), 0);
 }
 
+TEST_F(EditProcessorTest, ACtrlDragCopiesOrMovesWhatItPickedUp) {
+    testing::SchemeBuilder draw(wb.scheme);
+    draw.block(22, 10, 10);
+    wb.scheme.PutCell(30, 30, 5);
+    edit.enter();
+    const auto drag = [&](CursorCell from, CursorCell to, bool move) {
+        edit.moveTo(from);
+        edit.pickUp();
+        edit.dropDragged(from, to, move);
+    };
+    drag({30, 30}, {40, 30}, false);
+    EXPECT_EQ(at(30, 30), 5);
+    EXPECT_EQ(at(40, 30), 5);
+    drag({40, 30}, {50, 30}, true);
+    EXPECT_EQ(at(40, 30), 0);
+    EXPECT_EQ(at(50, 30), 5);
+    // Moved onto itself by one cell: the cell it was taken from now belongs to the block
+    // put down, which stays.
+    drag({12, 12}, {11, 11}, true);
+    ASSERT_NE(wb.scheme.ElementAt(11, 11), nullptr);
+    EXPECT_EQ(wb.scheme.ElementAt(12, 12), wb.scheme.ElementAt(11, 11));
+    EXPECT_EQ(at(13, 13), 22);
+    EXPECT_FALSE(view.drewWithoutPatch);
+}
+
 TEST(RunProcessorTest, TheCursorCarriesNoCodeAndDigitsMoveABlockWidth) {
     EditorState state;
     FakeView view;
