@@ -77,7 +77,8 @@ class RegimeMachine {
 public:
     explicit RegimeMachine(EditorState& state) : state_(state) {}
 
-    Regime regime() const { return state_.regime; }
+    // Changes the regime in the editor state for the event; the window carries out the
+    // step returned.
     RegimeStep on(RegimeEvent event);
 
 private:

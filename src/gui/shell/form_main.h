@@ -1,7 +1,9 @@
 // The main window `FormMain`: the drawing area in its scroll box, the menu, the speed
 // bar, the Bank of Blocks panel and the status line. It owns the workbench (scheme,
 // compiled form, run settings) and the editor state, and turns menu commands, speed
-// buttons, keys and the mouse into the regime processors' work.
+// buttons, keys and the mouse into the regime processors' work. The regime machine
+// decides the regime switches and the file session the file commands; the window
+// carries out what they ask for on its widgets.
 //
 // The handlers keep the names of the components and events they serve (`Run2Click`,
 // `ImageMainMouseDown`); every menu item and speed button is a QAction whose
