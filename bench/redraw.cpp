@@ -34,7 +34,7 @@ struct FullCanvas {
         for (int c = 0; c < kGridSize; ++c)
             for (int r = 0; r < kGridSize; ++r)
                 if (s.cell(c, r) == 0) s.PutCell(c, r, static_cast<std::uint8_t>(5 + (c + r) % 12));
-        state.Regime = editor::kRegimeEdit;
+        state.regime = editor::Regime::Edit;
         state.held = 22;
         canvas.redraw();
         edit.enter();

@@ -3,11 +3,21 @@
 #include <algorithm>
 
 #include "core/editor/key_codes.h"
+#include "core/model/catalogue.h"
 
 namespace velmar::editor {
 
-PaletteCell smallPaletteCell(int code) { return {code % 9, code / 9}; }
-PaletteCell bigPaletteCell(int code) { return {(code - 22) % 3, (code - 22) / 3}; }
+int smallPaletteCode(PaletteCell c) { return c.row * 9 + c.col + bankCodes(1).first; }
+int bigPaletteCode(PaletteCell c) { return c.row * 3 + c.col + bankCodes(3).first; }
+
+PaletteCell smallPaletteCell(int code) {
+    const int slot = code - bankCodes(1).first;
+    return {slot % 9, slot / 9};
+}
+PaletteCell bigPaletteCell(int code) {
+    const int slot = code - bankCodes(3).first;
+    return {slot % 3, slot / 3};
+}
 
 void smallPaletteKey(PaletteCell& at, int key) {
     switch (key) {

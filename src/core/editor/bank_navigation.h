@@ -21,8 +21,8 @@ struct PaletteGeometry {
 inline constexpr PaletteGeometry kSmallPalette{3, 11, 25, 15, 9, 3};
 inline constexpr PaletteGeometry kBigPalette{5, 10, 70, 40, 3, 40};
 
-inline int smallPaletteCode(PaletteCell c) { return c.row * 9 + c.col; }
-inline int bigPaletteCode(PaletteCell c) { return c.row * 3 + c.col + 22; }
+int smallPaletteCode(PaletteCell c);
+int bigPaletteCode(PaletteCell c);
 PaletteCell smallPaletteCell(int code);
 PaletteCell bigPaletteCell(int code);
 

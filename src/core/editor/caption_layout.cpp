@@ -1,5 +1,7 @@
 #include "core/editor/caption_layout.h"
 
+#include "core/model/catalogue.h"
+
 #include "core/editor/cursor_motion.h"
 
 namespace velmar::editor {
@@ -20,7 +22,7 @@ std::vector<CanvasCaption> blockCaptions(const Scheme& scheme, const CaptionSett
     std::vector<CanvasCaption> out;
     const bool sameSide = s.namesBelow == s.labelsBelow;
     for (const auto& e : scheme.ElementList()) {
-        if (e->Code <= 21) continue;
+        if (e->info().isNode()) continue;
         const int x = e->Col * kCellWidth, y = e->Row * kCellHeight;
         if (x >= canvasWidth - 52 || y >= canvasHeight - 44) continue;
         out.push_back({CanvasCaption::Kind::Number, x + 1, y + 1, std::to_string(e->Number)});

@@ -18,7 +18,7 @@ bool isMovementKey(int key, bool runRegime) {
     }
 }
 
-CursorCell moveCursor(CursorCell c, int key, const Viewport& v) {
+Cell moveCursor(Cell c, int key, const Viewport& v) {
     const int page = v.height / kCellHeight;
     switch (key) {
         case kKeyRight: ++c.col; break;
@@ -62,13 +62,13 @@ int scrollFor(int index, int cell, int position, int size) {
 
 }  // namespace
 
-Viewport keepVisible(CursorCell at, Viewport v) {
+Viewport keepVisible(Cell at, Viewport v) {
     v.x = scrollFor(at.col, kCellWidth, v.x, v.width);
     v.y = scrollFor(at.row, kCellHeight, v.y, v.height);
     return v;
 }
 
-CursorCell cellAtPixel(int x, int y) {
+Cell cellAtPixel(int x, int y) {
     return {clampToCursorRange(x / kCellWidth), clampToCursorRange(y / kCellHeight)};
 }
 

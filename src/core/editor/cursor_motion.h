@@ -16,8 +16,6 @@ inline constexpr int kBlockHeight = 32;
 inline constexpr int kCursorMin = 1;
 inline constexpr int kCursorMax = 88;
 
-using CursorCell = Cell;
-
 // The visible part of the canvas: scroll position and size, in canvas pixels.
 struct Viewport {
     int x = 0;
@@ -36,13 +34,13 @@ bool isMovementKey(int key, bool runRegime);
 
 // The cell the key moves the cursor to, clamped to 1..88. Keys that depend on the
 // visible area (PgUp, PgDn, Home, End, Ctrl+Left, Ctrl+Right) use the viewport.
-CursorCell moveCursor(CursorCell from, int key, const Viewport& view);
+Cell moveCursor(Cell from, int key, const Viewport& view);
 
 // The scroll position that keeps the cursor's block-sized area in view, changed only
 // when the cursor is at or beyond an edge of the visible area.
-Viewport keepVisible(CursorCell at, Viewport view);
+Viewport keepVisible(Cell at, Viewport view);
 
 // The cell under a canvas pixel, held in 1..88.
-CursorCell cellAtPixel(int x, int y);
+Cell cellAtPixel(int x, int y);
 
 }  // namespace velmar::editor

@@ -1,5 +1,7 @@
 #include "core/editor/edit_processor.h"
 
+#include "core/model/catalogue.h"
+
 #include "core/editor/key_codes.h"
 #include "core/editor/line_drawing.h"
 #include "core/editor/marked_block.h"
@@ -8,7 +10,7 @@ namespace velmar::editor {
 
 namespace {
 
-void scrollIntoView(EditorView& view, CursorCell at) {
+void scrollIntoView(EditorView& view, Cell at) {
     const Viewport before = view.viewport();
     const Viewport after = keepVisible(at, before);
     if (after.x != before.x || after.y != before.y) view.scrollTo(after.x, after.y);
@@ -40,7 +42,7 @@ void EditProcessor::key(int code) {
 
 void EditProcessor::move(int key) {
     Scheme& scheme = wb_.scheme;
-    const CursorCell left = state_.cursor;
+    const Cell left = state_.cursor;
     const std::uint8_t before = scheme.cell(left.col, left.row);
     view_.restorePatch();
     const bool drawing = state_.shift && isLineDirection(key);
@@ -62,12 +64,12 @@ void EditProcessor::move(int key) {
     }
     showCursor();
     // A line drawn into a block or a node ends in an arrow at its edge.
-    const bool intoElement = entered >= 17 && state_.held != before && !(state_.cursor == left);
+    const bool intoElement = !blockInfo(entered).isPiece() && state_.held != before && !(state_.cursor == left);
     if (drawing && state_.autoArrows && !mode.scrollLock && intoElement)
         scheme.PutCell(left.col, left.row, arrowFor(key));
 }
 
-void EditProcessor::moveTo(CursorCell to) {
+void EditProcessor::moveTo(Cell to) {
     view_.restorePatch();
     state_.cursor = {clampToCursorRange(to.col), clampToCursorRange(to.row)};
     scrollIntoView(view_, state_.cursor);
@@ -86,9 +88,20 @@ void EditProcessor::pickUp() {
     showCursor();
 }
 
+void EditProcessor::dropDragged(Cell from, Cell to, bool move) {
+    moveTo(to);
+    putDown();
+    if (!move) return;
+    const Element* source = wb_.scheme.ElementAt(from.col, from.row);
+    if (source != nullptr && source == wb_.scheme.ElementAt(to.col, to.row)) return;
+    view_.restorePatch();
+    wb_.scheme.EraseCell(from.col, from.row);
+    showCursor();
+}
+
 void EditProcessor::command(int code) {
     Scheme& scheme = wb_.scheme;
-    const CursorCell at = state_.cursor;
+    const Cell at = state_.cursor;
     view_.restorePatch();
     switch (code) {
         case kCmdMarkBegin:
@@ -125,7 +138,7 @@ void RunProcessor::enter() {
     view_.drawCursor(state_.cursor, 0);
 }
 
-void RunProcessor::moveTo(CursorCell to) {
+void RunProcessor::moveTo(Cell to) {
     view_.restorePatch();
     state_.cursor = {clampToCursorRange(to.col), clampToCursorRange(to.row)};
     scrollIntoView(view_, state_.cursor);

@@ -25,9 +25,12 @@ public:
     // The marked-block commands 23..27, zoom (29) and clear screen (32).
     void command(int code);
     // The cursor jumps to a cell (the mouse), without drawing lines.
-    void moveTo(CursorCell to);
+    void moveTo(Cell to);
     void putDown();
     void pickUp();
+    // The end of a Ctrl drag with the mouse: the code picked up at `from` is put down at
+    // `to`; a move also erases `from`, unless the code put down covers it.
+    void dropDragged(Cell from, Cell to, bool move);
 
 private:
     void move(int key);
@@ -46,7 +49,7 @@ public:
     void enter();
     // Movement keys, with the digits moving a block width.
     void key(int code);
-    void moveTo(CursorCell to);
+    void moveTo(Cell to);
 
 private:
     EditorState& state_;

@@ -3,23 +3,12 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
+#include "core/editor/bank_navigation.h"
 #include "core/editor/cursor_motion.h"
+#include "core/editor/regime.h"
 
 namespace velmar::editor {
-
-// The regime names, compared as text throughout the window.
-inline constexpr const char* kRegimeNew = "New";  // until the window is first shown
-inline constexpr const char* kRegimeEdit = "Edit";
-inline constexpr const char* kRegimeBank = "Bank";
-inline constexpr const char* kRegimeRun = "Run";
-inline constexpr const char* kRegimeAdvRed = "AdvRed";  // shown as "Editor"
-inline constexpr const char* kRegimeFile = "File";
-inline constexpr const char* kRegimeToEdit = "ToEdit";
-
-// The regime as the status line shows it.
-std::string regimeCaption(const std::string& regime);
 
 // How element names and labels are laid out around the blocks.
 struct CaptionSettings {
@@ -31,8 +20,8 @@ struct CaptionSettings {
 };
 
 struct EditorState {
-    std::string Regime = kRegimeNew;
-    CursorCell cursor{kCursorMin, kCursorMin};
+    Regime regime = Regime::New;
+    Cell cursor{kCursorMin, kCursorMin};
     std::uint8_t held = 0;  // the code the cursor carries; 0 erases when put down
     // Sampled at every cursor key.
     bool shift = false;
@@ -43,6 +32,7 @@ struct EditorState {
     bool autoArrows = true;     // "Автоматическое проставление стрелок"
     bool centreChosen = false;  // "Элемент в центре рабочей области "
     CaptionSettings captions;
+    BankHighlight bank;  // the bank's highlight while the regime is "Bank"
 };
 
 }  // namespace velmar::editor

@@ -18,9 +18,9 @@ public:
     virtual ~EditorView() = default;
     virtual Viewport viewport() const = 0;
     virtual void scrollTo(int x, int y) = 0;
-    virtual void savePatch(CursorCell at) = 0;
+    virtual void savePatch(Cell at) = 0;
     virtual void restorePatch() = 0;
-    virtual void drawCursor(CursorCell at, std::uint8_t code) = 0;
+    virtual void drawCursor(Cell at, std::uint8_t code) = 0;
     virtual void redraw() = 0;
 };
 

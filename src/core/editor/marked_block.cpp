@@ -1,5 +1,7 @@
 #include "core/editor/marked_block.h"
 
+#include "core/model/catalogue.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <vector>
@@ -36,7 +38,7 @@ void eraseMarkCells(Scheme& scheme, const Mark& m) {
 
 }  // namespace
 
-void copyMarkedBlock(Scheme& scheme, CursorCell to, bool move) {
+void copyMarkedBlock(Scheme& scheme, Cell to, bool move) {
     const Mark m = scheme.mark;
     if (m.empty()) return;
     const Snapshot copy(scheme, m);
@@ -47,7 +49,7 @@ void copyMarkedBlock(Scheme& scheme, CursorCell to, bool move) {
             if (code == 0) continue;
             const int col = to.col + i, row = to.row + j;
             if (col > GridMax || row > GridMax) continue;
-            if (code >= 22) {
+            if (isBlockCode(code)) {
                 const bool corner = copy.at(i + 2, j + 2) == code && copy.at(i + 3, j + 3) != code &&
                                     copy.at(i + 2, j + 3) != code && copy.at(i + 3, j + 2) != code;
                 if (corner) scheme.PutCell(col, row, code);

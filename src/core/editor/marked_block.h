@@ -12,7 +12,7 @@ namespace velmar::editor {
 // at `to`; the mark follows the copy. Nothing happens while the mark is empty. Blocks
 // are taken whole when their top-left cell lies in the mark, even if they reach past
 // it; targets beyond column or row 87 are skipped.
-void copyMarkedBlock(Scheme& scheme, CursorCell to, bool move);
+void copyMarkedBlock(Scheme& scheme, Cell to, bool move);
 
 // Erases every cell of the mark (whole blocks that touch it) and empties the mark.
 void deleteMarkedBlock(Scheme& scheme);

@@ -129,8 +129,8 @@ void AnalysisMenuCommand(Workbench& wb, int command) {
     MethodNotAvailable(wb.ui(), command == kCommandHarmonic ? "Garmonic Linearization" : "Popov");
 }
 
-bool SolveAllowed(Host& host, std::string_view regime) {
-    if (regime == "Run") return true;
+bool SolveAllowed(Host& host, bool inRun) {
+    if (inRun) return true;
     host.message(Box::Plain, kSolveInRunOnly);
     return false;
 }

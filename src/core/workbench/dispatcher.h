@@ -51,6 +51,6 @@ void AnalysisMenuCommand(Workbench& wb, int command);
 
 // Solve is accepted only in the Run regime; otherwise "Solve in Run Regime only !" is
 // shown and false returned.
-bool SolveAllowed(Host& host, std::string_view regime);
+bool SolveAllowed(Host& host, bool inRun);
 
 }  // namespace velmar

@@ -49,7 +49,7 @@ void SchemeCanvas::update(const QRect& r) {
     if (widget_) widget_->update(r);
 }
 
-void SchemeCanvas::savePatch(editor::CursorCell at) {
+void SchemeCanvas::savePatch(Cell at) {
     patchAt_ = QPoint(at.col * kCellWidth, at.row * kCellHeight);
     patch_ = image_.copy(QRect(patchAt_, patch_.size()));
     patchSaved_ = true;
@@ -66,7 +66,7 @@ void SchemeCanvas::restorePatch() {
     update(QRect(patchAt_, patch_.size()));
 }
 
-void SchemeCanvas::drawCursor(editor::CursorCell at, std::uint8_t code) {
+void SchemeCanvas::drawCursor(Cell at, std::uint8_t code) {
     const int x = at.col * kCellWidth, y = at.row * kCellHeight;
     QPainter p(&image_);
     drawCellPicture(p, QPoint(x, y), code, Gray, Fuchsia);
@@ -103,7 +103,7 @@ void SchemeCanvas::paintScene(const QRect& clip) {
         p.drawImage(0, 0, background_);
     }
     const Mark& m = wb_.scheme.mark;
-    if (!m.empty() && state_.Regime != editor::kRegimeAdvRed)
+    if (!m.empty() && state_.regime != editor::Regime::AdvRed)
         p.fillRect(QRect(QPoint(m.left * kCellWidth, m.top * kCellHeight),
                          QPoint(m.right * kCellWidth + 20, m.bottom * kCellHeight + 10)),
                    tableColour(Olive));

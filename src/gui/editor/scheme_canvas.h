@@ -34,9 +34,9 @@ public:
     // --- EditorView ---
     editor::Viewport viewport() const override;
     void scrollTo(int x, int y) override;
-    void savePatch(editor::CursorCell at) override;
+    void savePatch(Cell at) override;
     void restorePatch() override;
-    void drawCursor(editor::CursorCell at, std::uint8_t code) override;
+    void drawCursor(Cell at, std::uint8_t code) override;
     void redraw() override;
 
     bool cursorShown() const { return cursorShown_; }
@@ -68,7 +68,7 @@ private:
     QPoint patchAt_;
     bool patchSaved_ = false;
     bool cursorShown_ = false;
-    editor::CursorCell cursorAt_{editor::kCursorMin, editor::kCursorMin};
+    Cell cursorAt_{editor::kCursorMin, editor::kCursorMin};
     std::uint8_t cursorCode_ = 0;
     int cursorScreenX_ = 0;
     QImage background_;

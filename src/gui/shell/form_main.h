@@ -1,7 +1,9 @@
 // The main window `FormMain`: the drawing area in its scroll box, the menu, the speed
 // bar, the Bank of Blocks panel and the status line. It owns the workbench (scheme,
 // compiled form, run settings) and the editor state, and turns menu commands, speed
-// buttons, keys and the mouse into the regime processors' work.
+// buttons, keys and the mouse into the regime processors' work. The regime machine
+// decides the regime switches and the file session the file commands; the window
+// carries out what they ask for on its widgets.
 //
 // The handlers keep the names of the components and events they serve (`Run2Click`,
 // `ImageMainMouseDown`); every menu item and speed button is a QAction whose
@@ -9,35 +11,30 @@
 #pragma once
 
 #include <QAction>
-#include <QDateTime>
 #include <QHash>
-#include <QLabel>
 #include <QMainWindow>
 #include <QScrollArea>
-#include <QTimer>
 #include <functional>
 #include <memory>
-#include <vector>
 
-#include "core/editor/bank_navigation.h"
 #include "core/editor/edit_processor.h"
 #include "core/editor/editor_state.h"
-#include "core/editor/regime_actions.h"
+#include "core/editor/file_session.h"
+#include "core/editor/regime_machine.h"
+#include "core/workbench/workbench.h"
 #include "gui/editor/bank_panel.h"
 #include "gui/editor/scheme_canvas.h"
+#include "gui/shell/status_line.h"
 #include "gui/shell/window_host.h"
-#include "core/workbench/workbench.h"
 
 namespace velmar::gui {
 
 class TDiscrip;
-class ProgressStrip;
 class TGridForm;
 
-// Which file the file dialogs are asked for.
-enum class FileDialogKind { OpenScheme, SaveScheme };
+using editor::FileDialogKind;
 
-class TFormMain : public QMainWindow {
+class TFormMain : public QMainWindow, private editor::FileSessionView {
     Q_OBJECT
 public:
     // `dialogs` answers the value dialogs, message boxes and questions instead of real
@@ -50,13 +47,17 @@ public:
     SchemeCanvas& canvas() { return *canvas_; }
     BankPanel& bank() { return *bank_; }
     TDiscrip& discrip() { return *discrip_; }
+    StatusLine& statusLine() { return *status_; }
     QAction* action(const QString& name) const { return actions_.value(name); }
-    QString regime() const { return QString::fromStdString(state_.Regime); }
-    QString countText() const;
-    QString infoText() const;
-    QString fileName() const { return fileName_; }
+    QString regime() const {
+        const std::string_view name = editor::regimeName(state_.regime);
+        return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    }
+    QString countText() const { return status_->countText(); }
+    QString infoText() const { return status_->infoText(); }
+    QString fileName() const { return QString::fromStdString(files_.fileName()); }
     // True while the scheme equals what was last opened, saved or created.
-    bool isSaved() const;
+    bool isSaved() const { return files_.isSaved(); }
 
     // The file dialogs; tests replace this to choose files without a person. An empty
     // answer cancels.
@@ -65,11 +66,9 @@ public:
     bool gridFilling = false;
 
     // Opens a scheme at start-up (the command line).
-    void openAtStart(const QString& path);
+    void openAtStart(const QString& path) { files_.openAtStart(path.toStdString()); }
     // The status message: stays about two seconds.
-    void statusMessage(const QString& text);
-    // Progress of a run: the strip and, with `texts`, the count and time panels.
-    void showProgress(const ProgressInfo& info);
+    void statusMessage(const QString& text) { status_->message(text); }
     // The key queue polled by long computations.
     int takeKey();
     bool keyQueued() const { return keyQueue_ != 0; }
@@ -130,9 +129,6 @@ public slots:
     void UpTmpClick(int key, bool shift);
     void EditEnterClick();
     void TabTmpClick();
-    // Timers
-    void StatusTimerTimer();
-    void Timer1Timer();
     // Mouse
     void ImageMainMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint at);
     void ImageMainMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, QPoint at);
@@ -153,40 +149,29 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Construction, in form_main_layout.cpp.
-    void createMenus();
-    void createSpeedBar();
-    void createKeyMenu();
-    void createStatusLine();
-    void createPopupMenus();
-    QAction* makeAction(const char* name, const QString& caption, const QKeySequence& key = {});
-    void connectHandler(QAction* a, const char* handler);
-
     // Regimes, in form_main_regimes.cpp.
+    void switchRegime(editor::RegimeEvent event);
     void applyActions(editor::RegimeSwitch s);
-    void setRegime(const char* regime);
-    void showRegime();
-    void leaveRunOrBank();
-    void leaveAdvRed();
-    void enterBank();
-    void leaveBank();
+    void toggleBank();
+    void highlightBank();
     void bankKey(int key);
     void chooseHeld(std::uint8_t code);
     void handOver(int key);
     void editCommand(int code);
     bool FormKeyDown(int key, Qt::KeyboardModifiers mods);
     void sampleLocks(bool shift);
-    editor::CursorCell cellAt(QPoint at) const;
-    void moveCursorTo(editor::CursorCell cell);
+    void moveCursorTo(Cell cell);
     void showBlockPopup(int code, QPoint globalAt);
 
-    // File commands, in form_main_files.cpp.
-    bool askToSave(bool withCancel, bool& cancelled);
-    bool saveTo(const QString& path);
-    void markSaved();
-    void setFileName(const QString& name);
-    QString pickFile(FileDialogKind kind, const QString& suggested);
-    void afterSchemeReplaced();
+    // The window's part of the file commands, in form_main_files.cpp.
+    std::string pickFile(FileDialogKind kind, const std::string& suggested) override;
+    void leaveAdvRed() override;
+    void enterFile() override;
+    void schemeReplaced() override;
+    bool showBackground(const std::string& path) override;
+    void redraw() override;
+    void enterEdit() override { Edit2Click(); }
+    void showTitle(const std::string& title) override { setWindowTitle(QString::fromStdString(title)); }
 
     // Running, in form_main_run.cpp.
     void runCommand(int code);
@@ -200,37 +185,25 @@ private:
     std::unique_ptr<SchemeCanvas> canvas_;
     editor::EditProcessor edit_;
     editor::RunProcessor run_;
+    editor::RegimeMachine regimes_;
+    editor::FileSession files_;
 
     QScrollArea* scrollBox_ = nullptr;
     BankPanel* bank_ = nullptr;
     TDiscrip* discrip_ = nullptr;
     TGridForm* gridForm_ = nullptr;  // the parameter grid, made when first opened
     QToolBar* speedBar_ = nullptr;
-    QLabel* countPanel_ = nullptr;
-    QLabel* infoPanel_ = nullptr;
-    QLabel* timePanel_ = nullptr;
-    ProgressStrip* strip_ = nullptr;
-    QTimer statusTimer_;
-    QTimer clock_;
+    StatusLine* status_ = nullptr;
     QMenu* popupMenuHelp_ = nullptr;
     QHash<QString, QAction*> actions_;
 
-    editor::BankHighlight bankHighlight_;
     int keyQueue_ = 0;
     bool busy_ = false;  // a run or an analysis is in progress
-    QString keptRegime_;  // the regime name kept while "AdvRed" is on
-
-    QString fileName_ = QStringLiteral("NoName.shm");  // the save dialog's file name
-    std::vector<std::uint8_t> savedBytes_;
-    std::string savedLabels_;
-
-    QDateTime startTime_;
-    bool clockShowsWork_ = false;
 
     // Mouse drags on the canvas.
     bool leftHeld_ = false;
     Qt::MouseButton ctrlDrag_ = Qt::NoButton;
-    editor::CursorCell ctrlFrom_{editor::kCursorMin, editor::kCursorMin};
+    Cell ctrlFrom_{editor::kCursorMin, editor::kCursorMin};
 };
 
 }  // namespace velmar::gui

@@ -15,7 +15,7 @@ TGridForm& TFormMain::gridForm() {
 
 void TFormMain::SpeedButton1Click() {
     gridForm().OpenFromSpeedButton();
-    if (state_.Regime == editor::kRegimeEdit) action("SpeedButton1")->setEnabled(false);
+    if (state_.regime == editor::Regime::Edit) action("SpeedButton1")->setEnabled(false);
 }
 
 }  // namespace velmar::gui

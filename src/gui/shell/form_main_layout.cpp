@@ -1,346 +1,15 @@
-// Building the main window: menus, speed bar, hidden key menu, status line and popups,
-// all from tables.
-#include <QActionGroup>
+// Building the main window: the actions from their tables, the status line, the
+// scroll box with the canvas, the bank panel, and the first New.
 #include <QApplication>
 #include <QHBoxLayout>
-#include <QMenuBar>
-#include <QPainter>
-#include <QStatusBar>
-#include <QStyle>
-#include <QToolBar>
 
+#include "gui/editor/colours.h"
 #include "gui/shell/caption_editor.h"
 #include "gui/shell/dialog_host.h"
-#include "core/editor/key_codes.h"
-#include "gui/editor/colours.h"
 #include "gui/shell/form_main.h"
-#include "gui/shell/progress_strip.h"
-#include "core/simulation/progress.h"
+#include "gui/shell/main_actions.h"
 
 namespace velmar::gui {
-
-namespace {
-
-enum : unsigned {
-    kHidden = 1,     // not in a menu; its shortcut works
-    kCheck = 2,
-    kChecked = 4,
-    kSeparator = 8,  // a separator before the item
-    kSubmenu = 16,
-    kRadio = 32,     // one of the checked items of its submenu
-};
-
-struct MenuItem {
-    const char* name;
-    const char* caption;
-    const char* key;
-    const char* parent;
-    unsigned flags;
-    const char* hint;
-};
-
-constexpr MenuItem kMenu[] = {
-    {"File1", "&File", "", "", kSubmenu, ""},
-    {"New1", "&New", "Ctrl+N", "File1", 0, "New scheme"},
-    {"Open1", "&Open...", "Ctrl+O", "File1", 0, "Open a scheme or a picture"},
-    {"Save1", "&Save", "Ctrl+S", "File1", 0, "Save the scheme"},
-    {"SaveAs1", "Save &As...", "", "File1", 0, "Save the scheme under a new name"},
-    {"PrintPrew1", "Print Preview...", "", "File1", kSeparator, "Preview the printed scheme"},
-    {"PrinterSetup1", "Printer Setup...", "", "File1", 0, "Choose and set up the printer"},
-    {"Print1", "&Print...", "Ctrl+P", "File1", 0, "Print the scheme"},
-    {"Exit1", "E&xit", "Alt+X", "File1", kSeparator, "Leave the program"},
-
-    {"Edit1", "&Edit", "", "", kSubmenu, ""},
-    {"Edit2", "&Edit", "Ctrl+E", "Edit1", 0, "Edit the scheme"},
-    {"Banck1", "&Banck of Blocks", "F2", "Edit1", 0, "Show or hide the Bank of Blocks"},
-    {"N20", "Редактор схем", "Ctrl+A", "Edit1", kCheck, "Mouse selection of the scheme"},
-    {"N7", "Обновить экран", "F3", "Edit1", kSeparator, "Redraw the scheme"},
-    {"MarkBegin1", "MarkBe&gin", "Ctrl+B", "Edit1", kHidden, ""},
-    {"MarkEnd1", "MarkEn&d", "Ctrl+K", "Edit1", kHidden, ""},
-    {"Cut1", "Dele&te", "Del", "Edit1", kHidden, ""},
-    {"Copy1", "&Copy", "", "Edit1", kHidden, ""},
-    {"Paste1", "&Move", "", "Edit1", kHidden, ""},
-    {"Zoom1", "&Zoom", "Ctrl+M", "Edit1", kHidden, ""},
-    {"ReadBlockFrom1", "&Read block from ...", "", "Edit1", kHidden, ""},
-    {"WriteBlockTo1", "&Write Block To...", "", "Edit1", kHidden, ""},
-    {"Delete1", "Clear &screen", "", "Edit1", kHidden, ""},
-
-    {"Run1", "&Run", "", "", kSubmenu, ""},
-    {"Run2", "&Run", "Ctrl+R", "Run1", 0, "Check the scheme and enter the Run regime"},
-    {"Solve1", "&Solve", "F6", "Run1", 0, "Run the simulation"},
-    {"ChangeParameters1", "&Change Parameters", "", "Run1", kHidden, ""},
-    {"Step1", "Шаг: Постоянный", "", "Run1", kSubmenu, ""},
-    {"Constant1", "&Constant", "", "Step1", kCheck | kChecked | kRadio, "Constant step"},
-    {"Var1", "&Variable", "", "Step1", kCheck | kRadio, "Variable step with an accuracy bound"},
-    {"GarmonicLinearization1", "Garmonic &Linearization", "", "Run1", kSeparator, ""},
-    {"Popov1", "&Popov", "", "Run1", 0, ""},
-    {"OptimMethods1", "Optim. Methods: Poisk 2", "", "Run1", kHidden, ""},
-    {"Characteristics1", "C&haracteristics", "F9", "Run1", 0, ""},
-    {"Stability1", "S&tability", "", "Run1", 0, ""},
-    {"Quality1", "&Quality", "", "Run1", kHidden, ""},
-    {"Roots1", "R&oots", "", "Run1", 0, ""},
-    {"OptimMaxAw1", "Optim &Max A(w)", "", "Run1", kHidden, ""},
-    {"Other1", "Oth&er", "", "Run1", 0, ""},
-    {"Sintez1", "S&ynthesis", "", "Run1", 0, ""},
-
-    {"Tools1", "&Tools", "", "", kSubmenu, ""},
-    {"Calcul1", "&Calculator", "F8", "Tools1", 0, "Start the calculator"},
-    {"N23", "Автоматическое проставление стрелок", "", "Tools1", kSeparator | kCheck | kChecked, ""},
-    {"N24", "Подсказки к элементам", "", "Tools1", kHidden | kCheck | kChecked, ""},
-    {"N25", "Пояснение к элементам", "", "Tools1", kHidden | kCheck | kChecked, ""},
-    {"N26", "Надписи и текстовые комментарии", "F4", "Tools1", 0, ""},
-    {"N27", "Элемент в центре рабочей области ", "", "Tools1", kCheck,
-     "Если элемент не виден из-за Банка блоков, при выборе показывать его в центре рабочей области"},
-    {"NumLock1", "Num Lock: пересечение линий без соединения", "", "Tools1", kSeparator | kCheck,
-     "Линии, нарисованные поперек, пересекаются без соединения"},
-    {"ScrollLock1", "Scroll Lock: стирание линий", "", "Tools1", kCheck,
-     "Движение курсора с Shift стирает линии"},
-
-    {"Options1", "&Options", "", "", kSubmenu, ""},
-    {"Time1", "&Time", "", "Options1", kSubmenu, ""},
-    {"CurrentTime1", "&Current Time", "", "Time1", kCheck | kChecked | kRadio, "The clock shows the current time"},
-    {"TimeOfWork1", "&Time of  Work", "", "Time1", kCheck | kRadio, "The clock shows the time of work"},
-    {"TimeOfProgress1", "Time of &Progress", "", "Time1", kSeparator | kCheck | kChecked,
-     "Show the time reached while a run goes on"},
-    {"SpeedBar1", "S&peed Bar", "", "Options1", kSubmenu, ""},
-    {"ShowSpeedBar1", "&Speed Bar", "", "SpeedBar1", kCheck | kChecked, "Show or hide the speed bar"},
-    {"ShowHints1", "&Hints", "", "SpeedBar1", kCheck | kChecked, "Show the hints of the speed buttons"},
-
-    {"Help1", "&Help", "", "", kSubmenu, ""},
-    {"About1", "&About...", "", "Help1", 0, ""},
-};
-
-// The analysis items of the Run menu and the command codes they hand to the dispatcher.
-constexpr struct {
-    const char* name;
-    int code;
-} kAnalysisCommands[] = {{"GarmonicLinearization1", 64}, {"Popov1", 69}, {"Characteristics1", 71},
-                         {"Stability1", 72},             {"Quality1", 73}, {"Roots1", 74},
-                         {"OptimMaxAw1", 75},            {"Other1", 76}, {"Sintez1", 77}};
-
-struct SpeedButton {
-    const char* name;
-    const char* text;
-    const char* hint;
-    const char* handler;
-    int group;  // 0: a plain button; 1..3: a button that stays down
-    int icon;   // a QStyle standard pixmap, or -1 for the text as the glyph
-    bool separatorBefore;
-};
-
-constexpr SpeedButton kSpeedButtons[] = {
-    {"NewBtn", "New", "New", "New1Click", 0, QStyle::SP_FileIcon, false},
-    {"OpenBtn", "Open", "Open", "Open1Click", 0, QStyle::SP_DirOpenIcon, false},
-    {"SaveBtn", "Save", "Save", "Save1Click", 0, QStyle::SP_DialogSaveButton, false},
-    {"EditBtn", "Edit", "Edit the scheme (Ctrl+E)", "EditBtnClick", 1, -1, true},
-    {"BankBtn", "Bank", "Bank of Blocks (Tab)", "BankBtnClick", 2, -1, false},
-    {"RunBtn", "Run", "Check the scheme and set parameters (Ctrl+R)", "RunBtnClick", 1, -1, false},
-    {"SolveBtn", "Solve", "Solve", "SolveBtnClick", 0, QStyle::SP_MediaPlay, false},
-    {"UndoBtn", "Undo", "Отменить действие", nullptr, 0, QStyle::SP_ArrowBack, true},
-    {"RedoBtn", "Redo", "Вернуть действие", nullptr, 0, QStyle::SP_ArrowForward, false},
-    {"CutBtn", "Cut", "Cut", nullptr, 0, -1, true},
-    {"CopyBtn", "Copy", "Copy", nullptr, 0, -1, false},
-    {"PasteBtn", "Paste", "Paste", nullptr, 0, -1, false},
-    {"DelBtn", "Del", "Delete the selection", nullptr, 0, QStyle::SP_TrashIcon, false},
-    {"editor", "Editor", "Редактор Схем (Ctrl+A)", "editorClick", 3, -1, true},
-    {"SpeedButton1", "Параметры", "Parameters of every block", "SpeedButton1Click", 0, -1, false},
-    {"ExitBtn", "Exit", "Exit", "Exit1Click", 0, QStyle::SP_DialogCloseButton, true},
-};
-
-struct KeyItem {
-    const char* name;
-    QKeyCombination key;
-    int code;
-    bool shift;
-};
-
-const KeyItem kKeyItems[] = {
-    {"EscTmp", QKeyCombination(Qt::Key_Escape), editor::kKeyEsc, false},
-    {"SpaceTmp", QKeyCombination(Qt::Key_Space), editor::kKeySpace, false},
-    {"PgUpTmp", QKeyCombination(Qt::Key_PageUp), editor::kKeyPgUp, false},
-    {"PgDnTmp", QKeyCombination(Qt::Key_PageDown), editor::kKeyPgDn, false},
-    {"EndTmp", QKeyCombination(Qt::Key_End), editor::kKeyEnd, false},
-    {"HomeTmp", QKeyCombination(Qt::Key_Home), editor::kKeyHome, false},
-    {"LeftTmp", QKeyCombination(Qt::Key_Left), editor::kKeyLeft, false},
-    {"CtrlLeftTmp", QKeyCombination(Qt::CTRL, Qt::Key_Left), editor::kKeyCtrlLeft, false},
-    {"UpTmp", QKeyCombination(Qt::Key_Up), editor::kKeyUp, false},
-    {"CtrlUpTmp", QKeyCombination(Qt::CTRL, Qt::Key_Up), editor::kKeyPgUp, false},
-    {"RightTmp", QKeyCombination(Qt::Key_Right), editor::kKeyRight, false},
-    {"CtrlRightTmp", QKeyCombination(Qt::CTRL, Qt::Key_Right), editor::kKeyCtrlRight, false},
-    {"DownTmp", QKeyCombination(Qt::Key_Down), editor::kKeyDown, false},
-    {"CtrlDownTmp", QKeyCombination(Qt::CTRL, Qt::Key_Down), editor::kKeyPgDn, false},
-    {"ShiftLeftTmp", QKeyCombination(Qt::SHIFT, Qt::Key_Left), editor::kKeyLeft, true},
-    {"ShiftRightTmp", QKeyCombination(Qt::SHIFT, Qt::Key_Right), editor::kKeyRight, true},
-    {"ShiftUpTmp", QKeyCombination(Qt::SHIFT, Qt::Key_Up), editor::kKeyUp, true},
-    {"ShiftDownTmp", QKeyCombination(Qt::SHIFT, Qt::Key_Down), editor::kKeyDown, true},
-    // The digits move the Run-regime cursor a block width.
-    {"Digit2Tmp", QKeyCombination(Qt::Key_2), editor::kKeyDigit2, false},
-    {"Digit4Tmp", QKeyCombination(Qt::Key_4), editor::kKeyDigit4, false},
-    {"Digit6Tmp", QKeyCombination(Qt::Key_6), editor::kKeyDigit6, false},
-    {"Digit8Tmp", QKeyCombination(Qt::Key_8), editor::kKeyDigit8, false},
-};
-
-// A speed-button glyph: the button's text in a small frame.
-QIcon glyphIcon(const QString& text) {
-    QFont f = QApplication::font();
-    f.setPixelSize(10);
-    f.setBold(true);
-    QPixmap pm(std::max(40, QFontMetrics(f).horizontalAdvance(text) + 6), 24);
-    pm.fill(Qt::transparent);
-    QPainter p(&pm);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setFont(f);
-    p.setPen(QColor(40, 40, 40));
-    p.drawText(pm.rect(), Qt::AlignCenter, text);
-    return QIcon(pm);
-}
-
-}  // namespace
-
-QAction* TFormMain::makeAction(const char* name, const QString& caption, const QKeySequence& key) {
-    auto* a = new QAction(caption, this);
-    a->setObjectName(name);
-    if (!key.isEmpty()) a->setShortcut(key);
-    actions_.insert(name, a);
-    return a;
-}
-
-void TFormMain::connectHandler(QAction* a, const char* handler) {
-    const QByteArray name(handler);
-    if (metaObject()->indexOfSlot((name + "()").constData()) < 0) return;
-    connect(a, &QAction::triggered, this, [this, name] { QMetaObject::invokeMethod(this, name.constData()); });
-}
-
-void TFormMain::createMenus() {
-    QHash<QString, QMenu*> menus;
-    QHash<QString, QActionGroup*> radioGroups;
-    for (const MenuItem& item : kMenu) {
-        const QString caption = QString::fromUtf8(item.caption);
-        const QString parent = QString::fromUtf8(item.parent);
-        if (item.flags & kSubmenu) {
-            QMenu* menu = parent.isEmpty() ? menuBar()->addMenu(caption) : menus.value(parent)->addMenu(caption);
-            if (item.flags & kSeparator) menus.value(parent)->insertSeparator(menu->menuAction());
-            menu->setObjectName(QString::fromUtf8(item.name) + "Menu");
-            menu->menuAction()->setObjectName(item.name);
-            actions_.insert(item.name, menu->menuAction());
-            menus.insert(item.name, menu);
-            continue;
-        }
-        QAction* a = makeAction(item.name, caption, QKeySequence(QString::fromUtf8(item.key)));
-        a->setStatusTip(QString::fromUtf8(item.hint));
-        a->setCheckable(item.flags & kCheck);
-        a->setChecked(item.flags & kChecked);
-        if (item.flags & kRadio) {
-            QActionGroup*& group = radioGroups[parent];
-            if (!group) group = new QActionGroup(this);
-            group->addAction(a);
-        }
-        if (item.flags & kHidden) {
-            addAction(a);  // kept on the form so that the shortcut works
-        } else {
-            QMenu* menu = menus.value(parent);
-            if (item.flags & kSeparator) menu->addSeparator();
-            menu->addAction(a);
-        }
-        connectHandler(a, (QByteArray(item.name) + "Click").constData());
-    }
-    for (const auto& item : kAnalysisCommands) {
-        const int code = item.code;
-        connect(action(item.name), &QAction::triggered, this, [this, code] { analysisItemClick(code); });
-    }
-}
-
-void TFormMain::createSpeedBar() {
-    speedBar_ = addToolBar("Speed Bar");
-    speedBar_->setObjectName("SpeedBar");
-    speedBar_->setMovable(false);
-    speedBar_->setIconSize(QSize(64, 24));
-    QHash<int, QActionGroup*> groups;
-    for (const SpeedButton& b : kSpeedButtons) {
-        if (b.separatorBefore) speedBar_->addSeparator();
-        QAction* a = makeAction(b.name, QString::fromUtf8(b.text));
-        a->setIcon(b.icon >= 0 ? style()->standardIcon(static_cast<QStyle::StandardPixmap>(b.icon))
-                               : glyphIcon(QString::fromUtf8(b.text)));
-        a->setToolTip(QString::fromUtf8(b.hint));
-        a->setStatusTip(QString::fromUtf8(b.hint));
-        if (b.group > 0) {
-            a->setCheckable(true);
-            if (b.group == 1) {
-                QActionGroup*& g = groups[b.group];
-                if (!g) g = new QActionGroup(this);
-                g->addAction(a);
-            }
-        }
-        speedBar_->addAction(a);
-        if (b.handler) connectHandler(a, b.handler);
-        else a->setEnabled(false);
-    }
-    speedBar_->widgetForAction(action("SpeedButton1"))->setObjectName("SpeedButton1");
-}
-
-void TFormMain::createKeyMenu() {
-    // The hidden key menu `EnerTmp`: one item per key, so that the keys reach the
-    // editor whatever control has the focus.
-    for (const KeyItem& k : kKeyItems) {
-        QAction* a = makeAction(k.name, QString::fromUtf8(k.name), QKeySequence(k.key));
-        const int code = k.code;
-        const bool shift = k.shift;
-        connect(a, &QAction::triggered, this, [this, code, shift] { UpTmpClick(code, shift); });
-        addAction(a);
-    }
-    QAction* enter = makeAction("EditEnter", "EditEnter");
-    enter->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    connect(enter, &QAction::triggered, this, &TFormMain::EditEnterClick);
-    addAction(enter);
-    QAction* tab = makeAction("TabTmp", "TabTmp", QKeySequence(Qt::Key_Tab));
-    connect(tab, &QAction::triggered, this, &TFormMain::TabTmpClick);
-    addAction(tab);
-}
-
-void TFormMain::createStatusLine() {
-    auto* bar = statusBar();
-    bar->setObjectName("StatusPanel");
-    bar->setSizeGripEnabled(false);
-    countPanel_ = new QLabel(bar);
-    countPanel_->setObjectName("CountPanel");
-    countPanel_->setFixedWidth(67);
-    countPanel_->setAlignment(Qt::AlignCenter);
-    countPanel_->setFrameShape(QFrame::Panel);
-    countPanel_->setFrameShadow(QFrame::Sunken);
-    QFont bold = countPanel_->font();
-    bold.setBold(true);
-    countPanel_->setFont(bold);
-    strip_ = new ProgressStrip(kProgressStripWidth, bar);
-    infoPanel_ = new QLabel(bar);
-    infoPanel_->setObjectName("InfoPanel");
-    infoPanel_->setFrameShape(QFrame::Panel);
-    infoPanel_->setFrameShadow(QFrame::Sunken);
-    infoPanel_->setAutoFillBackground(true);
-    QPalette pal = infoPanel_->palette();
-    pal.setColor(QPalette::Window, tableColour(Gray));
-    infoPanel_->setPalette(pal);
-    timePanel_ = new QLabel(bar);
-    timePanel_->setObjectName("TimePanel");
-    timePanel_->setFixedWidth(67);
-    timePanel_->setAlignment(Qt::AlignCenter);
-    timePanel_->setFrameShape(QFrame::Panel);
-    timePanel_->setFrameShadow(QFrame::Sunken);
-    bar->addWidget(countPanel_);
-    bar->addWidget(strip_);
-    bar->addWidget(infoPanel_, 1);
-    bar->addPermanentWidget(timePanel_);
-}
-
-void TFormMain::createPopupMenus() {
-    popupMenuHelp_ = new QMenu(this);
-    popupMenuHelp_->setObjectName("PopupMenuHelp");
-    QAction* name = popupMenuHelp_->addAction(QString());
-    name->setObjectName("Help_bl");
-    QFont f = name->font();
-    f.setBold(true);
-    name->setFont(f);
-    actions_.insert("Help_bl", name);
-}
 
 TFormMain::TFormMain(Host* dialogs, QWidget* parent)
     : QMainWindow(parent),
@@ -349,16 +18,17 @@ TFormMain::TFormMain(Host* dialogs, QWidget* parent)
       wb_(host_),
       canvas_(std::make_unique<SchemeCanvas>(wb_, state_)),
       edit_(wb_, state_, *canvas_),
-      run_(state_, *canvas_) {
+      run_(state_, *canvas_),
+      regimes_(state_),
+      files_(wb_, state_, *this) {
     setObjectName("FormMain");
     setWindowTitle("VELMAR for Windows");
-    startTime_ = QDateTime::currentDateTime();
 
-    createMenus();
-    createSpeedBar();
-    createKeyMenu();
-    createStatusLine();
-    createPopupMenus();
+    MainActions built = buildMainActions(*this);
+    actions_ = built.byName;
+    speedBar_ = built.speedBar;
+    popupMenuHelp_ = built.popupMenuHelp;
+    status_ = new StatusLine(statusBar());
 
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
@@ -386,23 +56,13 @@ TFormMain::TFormMain(Host* dialogs, QWidget* parent)
     connect(bank_->bigImage(), &ImageWidget::mouseDown, this, &TFormMain::BankBigImageMouseDown);
     connect(bank_->bigImage(), &ImageWidget::mouseMove, this, &TFormMain::BankBigImageMouseMove);
 
-    statusTimer_.setObjectName("StatusTimer");
-    statusTimer_.setInterval(2000);
-    connect(&statusTimer_, &QTimer::timeout, this, &TFormMain::StatusTimerTimer);
-    clock_.setObjectName("Timer1");
-    clock_.setInterval(1000);
-    connect(&clock_, &QTimer::timeout, this, &TFormMain::Timer1Timer);
-    clock_.start();
-    Timer1Timer();
-
     action("UndoBtn")->setEnabled(false);
     action("RedoBtn")->setEnabled(false);
     action("SpeedButton1")->setEnabled(false);
     qApp->installEventFilter(this);
 
     // The first showing: a new scheme in "Edit".
-    setRegime(editor::kRegimeFile);
-    markSaved();
+    state_.regime = editor::Regime::File;
     New1Click();
 }
 
@@ -410,8 +70,5 @@ TFormMain::~TFormMain() {
     qApp->removeEventFilter(this);
     delete discrip_;
 }
-
-QString TFormMain::countText() const { return countPanel_->text(); }
-QString TFormMain::infoText() const { return infoPanel_->text(); }
 
 }  // namespace velmar::gui

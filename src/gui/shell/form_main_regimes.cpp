@@ -1,23 +1,26 @@
 // Regimes of the main window, the keys and the mouse.
-#include <QApplication>
-#include <QCursor>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScrollBar>
-#include <QToolBar>
-#include <QWindow>
 
-#include "gui/shell/caption_editor.h"
-#include "gui/editor/bank_palettes.h"
+#include "core/editor/canvas_mouse.h"
 #include "core/editor/key_codes.h"
-#include "gui/shell/form_main.h"
-#include "gui/grid/grid_form.h"
-#include "gui/shell/lock_keys.h"
 #include "core/model/compile.h"
+#include "gui/editor/bank_palettes.h"
+#include "gui/grid/grid_form.h"
+#include "gui/shell/caption_editor.h"
+#include "gui/shell/form_main.h"
+#include "gui/shell/lock_keys.h"
 
 namespace velmar::gui {
 
 using namespace velmar::editor;
+
+namespace {
+
+Cell cellAt(QPoint at) { return cellAtPixel(at.x(), at.y()); }
+
+}  // namespace
 
 void TFormMain::applyActions(RegimeSwitch s) {
     const ActionSet& set = regimeActions(s);
@@ -27,144 +30,109 @@ void TFormMain::applyActions(RegimeSwitch s) {
         if (QAction* a = action(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())))) a->setEnabled(false);
 }
 
-void TFormMain::setRegime(const char* regime) { state_.Regime = regime; }
-
-void TFormMain::showRegime() { countPanel_->setText(QString::fromStdString(regimeCaption(state_.Regime))); }
-
-void TFormMain::leaveRunOrBank() {
-    if (state_.Regime == kRegimeRun) {
-        ReleaseCompiled(wb_);
-    } else {
-        canvas_->restorePatch();
-        if (state_.Regime == kRegimeBank) leaveBank();
-    }
-}
-
-void TFormMain::leaveAdvRed() {
-    if (action("editor")->isChecked()) {
-        action("editor")->setChecked(false);
-        editorClick();
+void TFormMain::switchRegime(RegimeEvent event) {
+    const RegimeStep step = regimes_.on(event);
+    if (step.actions) applyActions(*step.actions);
+    for (const RegimeTask task : step.tasks) {
+        switch (task) {
+            case RegimeTask::RestorePatch: canvas_->restorePatch(); break;
+            case RegimeTask::LeaveBank:
+                bank_->unhighlight(false);
+                bank_->unhighlight(true);
+                break;
+            case RegimeTask::ReleaseCompiled: ReleaseCompiled(wb_); break;
+            case RegimeTask::ShowCaption: status_->showCount(QString::fromStdString(regimeCaption(state_.regime))); break;
+            case RegimeTask::ShowBank:
+                bank_->show();
+                action("BankBtn")->setChecked(true);
+                break;
+            case RegimeTask::HideBank:
+                bank_->hide();
+                action("BankBtn")->setChecked(false);
+                break;
+            case RegimeTask::ToggleBank: toggleBank(); break;
+            case RegimeTask::Highlight: highlightBank(); break;
+            case RegimeTask::Compile: {
+                bool compiled = false;
+                guarded([&] { compiled = CompileScheme(wb_); });
+                switchRegime(compiled ? RegimeEvent::Compiled : RegimeEvent::Faulted);
+                break;
+            }
+            case RegimeTask::EnterEdit: edit_.enter(); break;
+            case RegimeTask::EnterRun: run_.enter(); break;
+            case RegimeTask::RefreshGrid: gridForm().RefreshGrid(); break;
+            case RegimeTask::RedrawCanvas: canvas_->redraw(); break;
+            case RegimeTask::RedrawAll: redrawAll(); break;
+            case RegimeTask::GoToEdit: Edit2Click(); break;
+        }
     }
 }
 
 void TFormMain::Edit2Click() {
     if (busy_) return;
     action("EditBtn")->setChecked(true);
-    applyActions(RegimeSwitch::Edit);
-    canvas_->restorePatch();
-    if (state_.Regime == kRegimeRun) ReleaseCompiled(wb_);
-    setRegime(kRegimeEdit);
-    showRegime();
-    edit_.enter();
+    switchRegime(RegimeEvent::Edit);
 }
 
 void TFormMain::EditBtnClick() { Edit2Click(); }
 
 void TFormMain::Run2Click() {
     if (busy_) return;
-    applyActions(RegimeSwitch::Run);
-    canvas_->restorePatch();
-    if (state_.Regime == kRegimeBank) leaveBank();
-    setRegime(kRegimeRun);
-    showRegime();
-    state_.held = 0;
-    bank_->hide();
-    action("BankBtn")->setChecked(false);
     action("RunBtn")->setChecked(true);
-    bool compiled = false;
-    guarded([&] { compiled = CompileScheme(wb_); });
-    if (!compiled) {
-        canvas_->redraw();  // the fault cells in their colours
-        setRegime(kRegimeToEdit);
-        ReleaseCompiled(wb_);
-        Edit2Click();
-        return;
-    }
-    run_.enter();
-    gridForm().RefreshGrid();
+    switchRegime(RegimeEvent::Run);
 }
 
 void TFormMain::RunBtnClick() { Run2Click(); }
 
-void TFormMain::enterBank() {
-    action("BankBtn")->setChecked(true);
-    bank_->show();
-    applyActions(RegimeSwitch::Bank);
-    setRegime(kRegimeBank);
-    showRegime();
-    bankHighlight_.bigLevel = false;
-    bank_->highlight(false, smallPaletteCode(bankHighlight_.small));
-}
-
-void TFormMain::leaveBank() {
-    bank_->unhighlight(false);
-    bank_->unhighlight(true);
-    bankHighlight_.bigLevel = false;
-    setRegime(kRegimeEdit);
-    showRegime();
-}
-
 void TFormMain::TabTmpClick() {
-    if (busy_) return;
-    if (state_.Regime == kRegimeEdit) {
-        enterBank();
-    } else if (state_.Regime == kRegimeBank && !bankHighlight_.bigLevel) {
-        bankHighlight_.bigLevel = true;
-        bank_->highlight(true, bigPaletteCode(bankHighlight_.big));
-        bank_->showBigRow(bankHighlight_.big.row);
-    } else if (state_.Regime == kRegimeBank) {
-        leaveBank();
-    }
+    if (!busy_) switchRegime(RegimeEvent::Tab);
 }
 
 void TFormMain::BankBtnClick() {
     if (busy_) return;
-    if (state_.Regime == kRegimeBank) {
-        leaveBank();
-        bank_->hide();
-        action("BankBtn")->setChecked(false);
-    } else if (state_.Regime == kRegimeRun) {
-        bank_->show();
-        action("BankBtn")->setChecked(true);
-        Edit2Click();
-    } else {
-        bank_->setVisible(!bank_->isVisible());
-        action("BankBtn")->setChecked(bank_->isVisible());
-    }
-    applyActions(RegimeSwitch::Bank);
+    switchRegime(RegimeEvent::BankButton);
     discrip_->bankShown(bank_->isVisible());
+}
+
+void TFormMain::toggleBank() {
+    bank_->setVisible(!bank_->isVisible());
+    action("BankBtn")->setChecked(bank_->isVisible());
 }
 
 void TFormMain::Banck1Click() {
     if (busy_) return;
-    if (state_.Regime == kRegimeBank) leaveBank();
-    bank_->setVisible(!bank_->isVisible());
-    action("BankBtn")->setChecked(bank_->isVisible());
+    switchRegime(RegimeEvent::LeaveBank);
+    toggleBank();
     discrip_->bankShown(bank_->isVisible());
 }
 
 void TFormMain::chooseHeld(std::uint8_t code) {
     canvas_->restorePatch();
     state_.held = code;
-    if (state_.Regime == kRegimeBank) leaveBank();
+    switchRegime(RegimeEvent::LeaveBank);
     canvas_->savePatch(state_.cursor);
     canvas_->drawCursor(state_.cursor, state_.held);
 }
 
+void TFormMain::highlightBank() {
+    const BankHighlight& h = state_.bank;
+    if (h.bigLevel) {
+        bank_->highlight(true, bigPaletteCode(h.big));
+        bank_->showBigRow(h.big.row);
+    } else {
+        bank_->highlight(false, smallPaletteCode(h.small));
+    }
+}
+
 void TFormMain::bankKey(int key) {
+    BankHighlight& h = state_.bank;
     if (key == kKeyEnter) {
-        chooseHeld(static_cast<std::uint8_t>(bankHighlight_.bigLevel ? bigPaletteCode(bankHighlight_.big)
-                                                                     : smallPaletteCode(bankHighlight_.small)));
+        chooseHeld(static_cast<std::uint8_t>(h.bigLevel ? bigPaletteCode(h.big) : smallPaletteCode(h.small)));
         return;
     }
-    if (bankHighlight_.bigLevel) {
-        bigPaletteKey(bankHighlight_.big, key, bankPageRows(bank_->bigVisibleHeight()));
-        bank_->highlight(true, bigPaletteCode(bankHighlight_.big));
-        bank_->showBigRow(bankHighlight_.big.row);
-    } else {
-        smallPaletteKey(bankHighlight_.small, key);
-        bank_->highlight(false, smallPaletteCode(bankHighlight_.small));
-    }
+    if (h.bigLevel) bigPaletteKey(h.big, key, bankPageRows(bank_->bigVisibleHeight()));
+    else smallPaletteKey(h.small, key);
+    highlightBank();
 }
 
 void TFormMain::N20Click() {
@@ -179,34 +147,25 @@ void TFormMain::editorClick() {
     if (on) {
         if (action("BankBtn")->isChecked()) BankBtnClick();
         Edit2Click();
-        keptRegime_ = regime();
-        applyActions(RegimeSwitch::AdvRedOn);
-        canvas_->restorePatch();
-        setRegime(kRegimeAdvRed);
-        redrawAll();
-    } else {
-        applyActions(RegimeSwitch::AdvRedOff);
-        state_.Regime = keptRegime_.isEmpty() ? std::string(kRegimeEdit) : keptRegime_.toStdString();
-        redrawAll();
     }
-    showRegime();
+    switchRegime(on ? RegimeEvent::AdvRedOn : RegimeEvent::AdvRedOff);
 }
 
 void TFormMain::N7Click() { redrawAll(); }
 
 void TFormMain::redrawAll() {
     canvas_->redraw();
-    if (state_.Regime == kRegimeEdit || state_.Regime == kRegimeBank) {
+    if (state_.regime == Regime::Edit || state_.regime == Regime::Bank) {
         canvas_->savePatch(state_.cursor);
         canvas_->drawCursor(state_.cursor, state_.held);
-    } else if (state_.Regime == kRegimeRun) {
+    } else if (state_.regime == Regime::Run) {
         canvas_->savePatch(state_.cursor);
         canvas_->drawCursor(state_.cursor, 0);
     }
 }
 
 void TFormMain::editCommand(int code) {
-    if (busy_ || state_.Regime != kRegimeEdit) return;
+    if (busy_ || state_.regime != Regime::Edit) return;
     guarded([&] { edit_.command(code); });
 }
 
@@ -242,22 +201,22 @@ void TFormMain::UpTmpClick(int key, bool shift) {
 }
 
 void TFormMain::handOver(int key) {
-    if (state_.Regime == kRegimeRun) guarded([&] { run_.key(key); });
-    else if (state_.Regime == kRegimeEdit) guarded([&] { edit_.key(key); });
-    else if (state_.Regime == kRegimeBank) bankKey(key);
+    if (state_.regime == Regime::Run) guarded([&] { run_.key(key); });
+    else if (state_.regime == Regime::Edit) guarded([&] { edit_.key(key); });
+    else if (state_.regime == Regime::Bank) bankKey(key);
 }
 
 void TFormMain::EditEnterClick() {
     if (busy_) return;
-    if (state_.Regime == kRegimeEdit) guarded([&] { edit_.key(kKeyEnter); });
-    else if (state_.Regime == kRegimeRun) ChangeParameters1Click();
-    else if (state_.Regime == kRegimeBank) bankKey(kKeyEnter);
+    if (state_.regime == Regime::Edit) guarded([&] { edit_.key(kKeyEnter); });
+    else if (state_.regime == Regime::Run) ChangeParameters1Click();
+    else if (state_.regime == Regime::Bank) bankKey(kKeyEnter);
 }
 
 bool TFormMain::FormKeyDown(int key, Qt::KeyboardModifiers mods) {
     const bool ctrl = mods & Qt::ControlModifier;
     if (ctrl && key == Qt::Key_T) {
-        (clockShowsWork_ ? action("CurrentTime1") : action("TimeOfWork1"))->trigger();
+        (status_->clockShowsWork() ? action("CurrentTime1") : action("TimeOfWork1"))->trigger();
         return true;
     }
     if (key == Qt::Key_F5 && !ctrl) {
@@ -267,9 +226,9 @@ bool TFormMain::FormKeyDown(int key, Qt::KeyboardModifiers mods) {
     }
     if (ctrl && key == Qt::Key_Delete && !busy_) {
         // Clearing the scheme would destroy elements the compiled form refers to.
-        if (state_.Regime == kRegimeRun) Edit2Click();
-        if (state_.Regime == kRegimeAdvRed) leaveAdvRed();
-        if (state_.Regime == kRegimeEdit) editCommand(kCmdClearScreen);
+        if (state_.regime == Regime::Run) Edit2Click();
+        if (state_.regime == Regime::AdvRed) leaveAdvRed();
+        if (state_.regime == Regime::Edit) editCommand(kCmdClearScreen);
         return true;
     }
     return false;
@@ -290,44 +249,41 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-CursorCell TFormMain::cellAt(QPoint at) const { return cellAtPixel(at.x(), at.y()); }
-
-void TFormMain::moveCursorTo(CursorCell cell) {
-    if (state_.Regime == kRegimeEdit) edit_.moveTo(cell);
-    else if (state_.Regime == kRegimeRun) run_.moveTo(cell);
+void TFormMain::moveCursorTo(Cell cell) {
+    if (state_.regime == Regime::Edit) edit_.moveTo(cell);
+    else if (state_.regime == Regime::Run) run_.moveTo(cell);
 }
 
 void TFormMain::ImageMainMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint at) {
     if (busy_) return;
-    const bool edit = state_.Regime == kRegimeEdit, run = state_.Regime == kRegimeRun;
-    if (!edit && !run) return;
-    const CursorCell cell = cellAt(at);
-    if (mods & Qt::ControlModifier) {
-        if (!edit || (button != Qt::LeftButton && button != Qt::RightButton)) return;
-        moveCursorTo(cell);
-        ctrlDrag_ = button;
-        ctrlFrom_ = cell;
-        edit_.pickUp();
-        return;
-    }
-    if (button == Qt::LeftButton) {
-        leftHeld_ = true;
-        moveCursorTo(cell);
-    } else if (button == Qt::RightButton && (mods & Qt::ShiftModifier)) {
-        moveCursorTo(cell);
-        if (edit) edit_.pickUp();
-    } else if (button == Qt::RightButton && run) {
-        const std::uint8_t code = wb_.scheme.cell(cell.col, cell.row);
-        if (code >= 22) {
-            moveCursorTo(cell);
-            showBlockPopup(code, canvas_->widget()->mapToGlobal(at));
-        }
+    const Cell cell = cellAt(at);
+    const std::uint8_t code = wb_.scheme.cell(cell.col, cell.row);
+    const MouseButton b = button == Qt::LeftButton    ? MouseButton::Left
+                          : button == Qt::RightButton ? MouseButton::Right
+                                                      : MouseButton::Other;
+    const CanvasPress press =
+        canvasPress(state_.regime, b, mods & Qt::ControlModifier, mods & Qt::ShiftModifier, code);
+    if (press == CanvasPress::None) return;
+    if (press == CanvasPress::Follow) leftHeld_ = true;
+    moveCursorTo(cell);
+    switch (press) {
+        case CanvasPress::CtrlDrag:
+            ctrlDrag_ = button;
+            ctrlFrom_ = cell;
+            edit_.pickUp();
+            break;
+        case CanvasPress::PickUp:
+            if (state_.regime == Regime::Edit) edit_.pickUp();
+            break;
+        case CanvasPress::BlockPopup: showBlockPopup(code, canvas_->widget()->mapToGlobal(at)); break;
+        case CanvasPress::Follow:
+        case CanvasPress::None: break;
     }
 }
 
 void TFormMain::ImageMainMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPoint at) {
     if (busy_ || !leftHeld_ || !(buttons & Qt::LeftButton)) return;
-    const CursorCell cell = cellAt(at);
+    const Cell cell = cellAt(at);
     if (!(cell == state_.cursor)) moveCursorTo(cell);
 }
 
@@ -336,44 +292,29 @@ void TFormMain::ImageMainMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, 
     if (busy_ || ctrlDrag_ == Qt::NoButton || button != ctrlDrag_) return;
     const Qt::MouseButton drag = ctrlDrag_;
     ctrlDrag_ = Qt::NoButton;
-    if (state_.Regime != kRegimeEdit) return;
-    const CursorCell to = cellAt(at);
-    if (to == ctrlFrom_) return;
-    guarded([&] {
-        edit_.moveTo(to);
-        edit_.putDown();
-        if (drag == Qt::RightButton) {
-            // A move: the cell the item came from is erased, unless the copy covers it.
-            const Element* moved = wb_.scheme.ElementAt(to.col, to.row);
-            const Element* source = wb_.scheme.ElementAt(ctrlFrom_.col, ctrlFrom_.row);
-            if (source == nullptr || source != moved) {
-                canvas_->restorePatch();
-                wb_.scheme.EraseCell(ctrlFrom_.col, ctrlFrom_.row);
-                canvas_->savePatch(state_.cursor);
-                canvas_->drawCursor(state_.cursor, state_.held);
-            }
-        }
-    });
+    if (state_.regime != Regime::Edit) return;
+    const Cell to = cellAt(at);
+    if (!(to == ctrlFrom_)) guarded([&] { edit_.dropDragged(ctrlFrom_, to, drag == Qt::RightButton); });
 }
 
 void TFormMain::ImageMainDblClick(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint at) {
     if (busy_ || button != Qt::LeftButton || (mods & Qt::ControlModifier)) return;
     moveCursorTo(cellAt(at));
-    if (state_.Regime == kRegimeEdit) guarded([&] { edit_.putDown(); });
-    else if (state_.Regime == kRegimeRun) ChangeParameters1Click();
+    if (state_.regime == Regime::Edit) guarded([&] { edit_.putDown(); });
+    else if (state_.regime == Regime::Run) ChangeParameters1Click();
 }
 
 void TFormMain::BankSmollImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint at) {
     if (busy_ || button != Qt::LeftButton) return;
-    if (state_.Regime != kRegimeEdit && state_.Regime != kRegimeBank) return;
+    if (state_.regime != Regime::Edit && state_.regime != Regime::Bank) return;
     const auto code = paletteCodeAt(Palette::Small, at);
     if (!code) return;
-    bankHighlight_.small = smallPaletteCell(*code);
+    state_.bank.small = smallPaletteCell(*code);
     chooseHeld(static_cast<std::uint8_t>(*code));
 }
 
 void TFormMain::BankBigImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint at) {
-    if (busy_ || (state_.Regime != kRegimeEdit && state_.Regime != kRegimeBank)) return;
+    if (busy_ || (state_.regime != Regime::Edit && state_.regime != Regime::Bank)) return;
     const auto code = paletteCodeAt(Palette::Big, at);
     if (!code) return;
     if (button == Qt::RightButton) {
@@ -381,7 +322,7 @@ void TFormMain::BankBigImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifi
         return;
     }
     if (button != Qt::LeftButton) return;
-    bankHighlight_.big = bigPaletteCell(*code);
+    state_.bank.big = bigPaletteCell(*code);
     chooseHeld(static_cast<std::uint8_t>(*code));
     if (state_.centreChosen) {
         const int visible = scrollBox_->viewport()->width();
@@ -394,8 +335,7 @@ void TFormMain::BankBigImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifi
 void TFormMain::BankBigImageMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint at) {
     const auto code = paletteCodeAt(Palette::Big, at);
     if (!code) return;
-    infoPanel_->setStyleSheet("color: #00ffff; font-weight: bold; font-size: 12pt;");
-    infoPanel_->setText(QString::fromUtf8(" Блок : ") + QString::fromStdString(blockName(*code, wb_.names)));
+    status_->blockName(QString::fromStdString(blockName(*code, wb_.names)));
 }
 
 void TFormMain::showBlockPopup(int code, QPoint globalAt) {

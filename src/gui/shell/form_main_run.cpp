@@ -1,4 +1,4 @@
-// Running from the main window, the options, the status line and its clock.
+// Running from the main window, the options and the clock.
 #include <QApplication>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -12,7 +12,6 @@
 #include "core/errors.h"
 #include "gui/shell/form_main.h"
 #include "gui/shell/print_hooks.h"
-#include "gui/shell/progress_strip.h"
 #include "core/workbench/dispatcher.h"
 #include "core/simulation/driver.h"
 
@@ -59,25 +58,25 @@ void TFormMain::runCommand(int code) {
     menuBar()->setEnabled(true);
     speedBar_->setEnabled(true);
     keyQueue_ = 0;
-    if (state_.Regime == kRegimeRun) run_.enter();
+    if (state_.regime == Regime::Run) run_.enter();
 }
 
 void TFormMain::Solve1Click() {
-    if (SolveAllowed(host_, state_.Regime)) runCommand(kCommandSolve);
+    if (SolveAllowed(host_, state_.regime == Regime::Run)) runCommand(kCommandSolve);
 }
 
 void TFormMain::SolveBtnClick() {
     if (busy_) return;
-    if (state_.Regime != kRegimeRun) Run2Click();
-    if (state_.Regime == kRegimeRun) runCommand(kCommandSolve);
+    if (state_.regime != Regime::Run) Run2Click();
+    if (state_.regime == Regime::Run) runCommand(kCommandSolve);
 }
 
 void TFormMain::ChangeParameters1Click() {
-    if (state_.Regime == kRegimeRun) runCommand(kCommandChangeParameters);
+    if (state_.regime == Regime::Run) runCommand(kCommandChangeParameters);
 }
 
 void TFormMain::analysisItemClick(int code) {
-    if (state_.Regime == kRegimeRun) runCommand(code);
+    if (state_.regime == Regime::Run) runCommand(code);
 }
 
 void TFormMain::Constant1Click() {
@@ -106,7 +105,7 @@ void TFormMain::N25Click() {
 
 void TFormMain::N26Click() {
     if (busy_ || wb_.scheme.ElementCount() == 0) return;
-    if (state_.Regime != kRegimeRun) RunBtnClick();
+    if (state_.regime != Regime::Run) RunBtnClick();
     discrip_->showBeside();
 }
 
@@ -140,54 +139,13 @@ void TFormMain::ShowHints1Click() {
 
 void TFormMain::TimeOfProgress1Click() { wb_.settings.TimeOfProgress = action("TimeOfProgress1")->isChecked(); }
 
-void TFormMain::CurrentTime1Click() {
-    clockShowsWork_ = false;
-    Timer1Timer();
-}
+void TFormMain::CurrentTime1Click() { status_->setClockShowsWork(false); }
 
-void TFormMain::TimeOfWork1Click() {
-    clockShowsWork_ = true;
-    Timer1Timer();
-}
-
-void TFormMain::Timer1Timer() {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QTime shown = clockShowsWork_ ? QTime(0, 0).addSecs(static_cast<int>(startTime_.secsTo(now))) : now.time();
-    timePanel_->setText(shown.toString("hh:mm:ss"));
-    timePanel_->repaint();
-}
-
-void TFormMain::statusMessage(const QString& text) {
-    if (statusTimer_.isActive()) {
-        infoPanel_->clear();
-        infoPanel_->setStyleSheet(QString());
-        statusTimer_.stop();
-    } else {
-        infoPanel_->setStyleSheet("color: black; font-weight: bold; font-size: 10pt;");
-        infoPanel_->setText(" " + text);
-        statusTimer_.start();
-    }
-}
-
-void TFormMain::StatusTimerTimer() { statusMessage("Hi!"); }
-
-void TFormMain::showProgress(const ProgressInfo& info) {
-    strip_->setFill(info.filled, info.width);
-    if (info.texts) {
-        countPanel_->setText(QString::fromStdString(info.countText));
-        timePanel_->setText(QString::fromStdString(info.timeText));
-        countPanel_->repaint();
-        timePanel_->repaint();
-    }
-}
+void TFormMain::TimeOfWork1Click() { status_->setClockShowsWork(true); }
 
 bool TFormMain::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {
-        // The hint handler: two blanks and the hint, bold aqua.
-        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
-        if (statusTimer_.isActive()) return true;  // a status message is being shown
-        infoPanel_->setStyleSheet("color: #00ffff; font-weight: bold; font-size: 10pt;");
-        infoPanel_->setText(tip.isEmpty() ? QString() : "  " + tip);
+        status_->hint(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
     return QMainWindow::event(event);

@@ -68,7 +68,7 @@ void WindowHost::statusMessage(std::string_view text) {
 }
 
 void WindowHost::progress(const ProgressInfo& info) {
-    form_.showProgress(info);
+    form_.statusLine().progress(info);
     dialogs_->progress(info);
 }
 

@@ -13,9 +13,9 @@ constexpr Viewport kView{210, 55, 420, 220};
 
 TEST(CursorMotion, KeysMoveAndTheCursorStaysInTheGrid) {
     struct Row {
-        CursorCell from;
+        Cell from;
         int key;
-        CursorCell to;
+        Cell to;
     };
     const Row rows[] = {
         {{5, 5}, kKeyRight, {6, 5}},      {{5, 5}, kKeyUp, {5, 4}},
@@ -33,8 +33,8 @@ TEST(CursorMotion, KeysMoveAndTheCursorStaysInTheGrid) {
 TEST(CursorMotion, DigitsMoveABlockWidthOnlyInRun) {
     EXPECT_TRUE(isMovementKey(kKeyDigit6, true));
     EXPECT_FALSE(isMovementKey(kKeyDigit6, false));
-    EXPECT_EQ(moveCursor({5, 5}, kKeyDigit6, kView), (CursorCell{8, 5}));
-    EXPECT_EQ(moveCursor({2, 2}, kKeyDigit8, kView), (CursorCell{2, 1}));
+    EXPECT_EQ(moveCursor({5, 5}, kKeyDigit6, kView), (Cell{8, 5}));
+    EXPECT_EQ(moveCursor({2, 2}, kKeyDigit8, kView), (Cell{2, 1}));
 }
 
 TEST(CursorMotion, TheViewScrollsOnlyWhenTheCursorReachesAnEdge) {
@@ -50,9 +50,9 @@ TEST(CursorMotion, TheViewScrollsOnlyWhenTheCursorReachesAnEdge) {
 }
 
 TEST(CursorMotion, PixelsBelowTheFirstCellGoToCellOne) {
-    EXPECT_EQ(cellAtPixel(5, 3), (CursorCell{1, 1}));
-    EXPECT_EQ(cellAtPixel(21 * 7 + 20, 11 * 4), (CursorCell{7, 4}));
-    EXPECT_EQ(cellAtPixel(1889, 989), (CursorCell{88, 88}));
+    EXPECT_EQ(cellAtPixel(5, 3), (Cell{1, 1}));
+    EXPECT_EQ(cellAtPixel(21 * 7 + 20, 11 * 4), (Cell{7, 4}));
+    EXPECT_EQ(cellAtPixel(1889, 989), (Cell{88, 88}));
 }
 
 TEST(BankNavigation, SmallPaletteFollowsItsRaggedLastRow) {

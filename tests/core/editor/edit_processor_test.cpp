@@ -18,7 +18,7 @@ public:
     bool patchSaved = false;
     bool cursorDrawn = false;
     bool drewWithoutPatch = false;
-    CursorCell cursorAt;
+    Cell cursorAt;
     std::uint8_t cursorCode = 0;
 
     Viewport viewport() const override { return view; }
@@ -26,9 +26,9 @@ public:
         view.x = x;
         view.y = y;
     }
-    void savePatch(CursorCell) override { patchSaved = true; }
+    void savePatch(Cell) override { patchSaved = true; }
     void restorePatch() override { cursorDrawn = false; }
-    void drawCursor(CursorCell at, std::uint8_t code) override {
+    void drawCursor(Cell at, std::uint8_t code) override {
         if (!patchSaved) drewWithoutPatch = true;
         cursorDrawn = true;
         cursorAt = at;
@@ -180,6 +180,31 @@ TEST_F(EditProcessorTest, ClearScreenAsksFirst) {
     EXPECT_EQ(wb.scheme.ElementCount(), 0);
 }
 
+TEST_F(EditProcessorTest, ACtrlDragCopiesOrMovesWhatItPickedUp) {
+    testing::SchemeBuilder draw(wb.scheme);
+    draw.block(22, 10, 10);
+    wb.scheme.PutCell(30, 30, 5);
+    edit.enter();
+    const auto drag = [&](Cell from, Cell to, bool move) {
+        edit.moveTo(from);
+        edit.pickUp();
+        edit.dropDragged(from, to, move);
+    };
+    drag({30, 30}, {40, 30}, false);
+    EXPECT_EQ(at(30, 30), 5);
+    EXPECT_EQ(at(40, 30), 5);
+    drag({40, 30}, {50, 30}, true);
+    EXPECT_EQ(at(40, 30), 0);
+    EXPECT_EQ(at(50, 30), 5);
+    // Moved onto itself by one cell: the cell it was taken from now belongs to the block
+    // put down, which stays.
+    drag({12, 12}, {11, 11}, true);
+    ASSERT_NE(wb.scheme.ElementAt(11, 11), nullptr);
+    EXPECT_EQ(wb.scheme.ElementAt(12, 12), wb.scheme.ElementAt(11, 11));
+    EXPECT_EQ(at(13, 13), 22);
+    EXPECT_FALSE(view.drewWithoutPatch);
+}
+
 TEST(RunProcessorTest, TheCursorCarriesNoCodeAndDigitsMoveABlockWidth) {
     EditorState state;
     FakeView view;
@@ -191,9 +216,9 @@ TEST(RunProcessorTest, TheCursorCarriesNoCodeAndDigitsMoveABlockWidth) {
     run.moveTo({10, 10});
     run.key(kKeyDigit6);
     run.key(kKeyDigit2);
-    EXPECT_EQ(state.cursor, (CursorCell{13, 13}));
+    EXPECT_EQ(state.cursor, (Cell{13, 13}));
     run.key(kKeyEnter);  // Enter belongs to the dispatcher: nothing moves
-    EXPECT_EQ(state.cursor, (CursorCell{13, 13}));
+    EXPECT_EQ(state.cursor, (Cell{13, 13}));
     EXPECT_FALSE(view.drewWithoutPatch);
 }
 

@@ -140,8 +140,8 @@ TEST_F(DispatcherTest, ReductionRefusalStopsBeforeTheChooser) {
 
 TEST(RunRegime, SolveOnlyInRun) {
     ScriptedHost host;
-    EXPECT_TRUE(SolveAllowed(host, "Run"));
-    EXPECT_FALSE(SolveAllowed(host, "Edit"));
+    EXPECT_TRUE(SolveAllowed(host, true));
+    EXPECT_FALSE(SolveAllowed(host, false));
     EXPECT_EQ(host.lines, std::vector<std::string>{"message: Solve in Run Regime only !"});
 }
 

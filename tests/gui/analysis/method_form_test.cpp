@@ -10,7 +10,7 @@
 #include "gui/analysis/method_form.h"
 #include "gui/analysis/rooter_form.h"
 #include "gui/analysis/transfer_formula.h"
-#include "gui/method_chooser_driver.h"
+#include "gui/support/method_chooser_driver.h"
 #include "core/scripted_host.h"
 #include "gui/shell/form_main.h"
 

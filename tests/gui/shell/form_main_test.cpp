@@ -12,7 +12,7 @@
 #include "gui/editor/bank_palettes.h"
 #include "gui/editor/cell_pictures.h"
 #include "gui/editor/colours.h"
-#include "gui/method_chooser_driver.h"
+#include "gui/support/method_chooser_driver.h"
 #include "core/numtext.h"
 #include "core/scripted_host.h"
 #include "gui/shell/caption_editor.h"
@@ -259,7 +259,7 @@ private slots:
         drawLoopByMouse();
         checkLoopCells();
         QTest::mouseClick(canvasWidget(), Qt::LeftButton, Qt::NoModifier, pixelOf(30, 30));
-        QCOMPARE(form->editorState().cursor, (editor::CursorCell{30, 30}));
+        QCOMPARE(form->editorState().cursor, (Cell{30, 30}));
         trigger("RunBtn");
         QCOMPARE(form->regime(), QString("Run"));
         QVERIFY(form->workbench().scheme.ConnectErrors.empty());

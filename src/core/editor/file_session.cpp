@@ -1,0 +1,190 @@
+#include "core/editor/file_session.h"
+
+#include <cctype>
+#include <filesystem>
+
+#include "core/errors.h"
+#include "core/model/scheme_file.h"
+
+namespace velmar::editor {
+
+namespace {
+
+const char* const kSaveQuestion = "Схема не была сохранена. Сохранить схему?";
+
+// The save question offers Cancel on closing only; a command that offers it stops on
+// Cancel.
+constexpr bool kNewOffersCancel = false;
+constexpr bool kOpenOffersCancel = false;
+constexpr bool kCloseOffersCancel = true;
+
+std::filesystem::path pathOf(const std::string& name) { return std::filesystem::path(name); }
+
+std::string baseName(const std::string& name) { return pathOf(name).filename().string(); }
+
+bool isSchemeFile(const std::string& ext) { return ext == "SHM" || ext == "SHT"; }
+
+bool isPicture(const std::string& ext) { return ext == "BMP" || ext == "ICO" || ext == "WMF"; }
+
+std::string openFault(const std::string& name) {
+    return "Ошибка при попытке открыть файл " + name + ". Попробуйте снова. Возможно файл поврежден.";
+}
+
+}  // namespace
+
+std::string fileExtension(const std::string& name) {
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string::npos) return {};
+    std::string ext = name.substr(dot + 1);
+    for (char& c : ext) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return ext;
+}
+
+FileSession::FileSession(Workbench& wb, EditorState& state, FileSessionView& view)
+    : wb_(wb), state_(state), view_(view) {
+    markSaved();
+}
+
+bool FileSession::isSaved() const {
+    return SchemeBytes(wb_.scheme) == savedBytes_ && LabelsText(wb_.scheme) == savedLabels_;
+}
+
+void FileSession::markSaved() {
+    savedBytes_ = SchemeBytes(wb_.scheme);
+    savedLabels_ = LabelsText(wb_.scheme);
+}
+
+void FileSession::setFileName(const std::string& name) {
+    fileName_ = name;
+    view_.showTitle("VELMAR For Windows : " + baseName(name));
+}
+
+bool FileSession::tryFile(const std::function<void()>& operation) {
+    try {
+        operation();
+    } catch (const FileError& e) {
+        wb_.ui().message(Box::Error, std::string(e.what()) + ", try again.");
+        return false;
+    }
+    return true;
+}
+
+bool FileSession::settleUnsaved(bool offerCancel) {
+    if (isSaved()) return true;
+    switch (wb_.ui().ask("Предупреждение", kSaveQuestion, offerCancel)) {
+        case Reply::Cancel: return false;
+        case Reply::No: return true;
+        case Reply::Yes: break;
+    }
+    save();
+    return isSaved();
+}
+
+bool FileSession::saveTo(const std::string& path) {
+    if (!tryFile([&] { SaveScheme(wb_.scheme, pathOf(path), LabelsFileFor(pathOf(path))); })) return false;
+    markSaved();
+    wb_.ui().statusMessage("Сохранен.");
+    return true;
+}
+
+// The scheme was replaced: the results of the last run, the held code and the cursor
+// belong to the old one.
+void FileSession::replaced() {
+    wb_.run.ResultsAllocated = false;
+    state_.held = 0;
+    state_.cursor = {};
+    view_.schemeReplaced();
+    markSaved();
+}
+
+void FileSession::newScheme() {
+    if (!settleUnsaved(kNewOffersCancel)) return;
+    view_.leaveAdvRed();
+    wb_.scheme.ClearLabels();
+    wb_.scheme.SchemeComment.clear();
+    view_.enterFile();
+    setFileName(kNoName);
+    wb_.scheme.NewScheme();
+    replaced();
+    wb_.ui().statusMessage("Создан.");
+    view_.enterEdit();
+}
+
+void FileSession::open() {
+    if (!settleUnsaved(kOpenOffersCancel)) return;
+    view_.leaveAdvRed();
+    view_.enterFile();
+    const std::string name = view_.pickFile(FileDialogKind::OpenScheme, baseName(fileName_));
+    const std::string ext = fileExtension(name);
+    if (!name.empty() && isPicture(ext)) {
+        if (view_.showBackground(name)) {
+            setFileName(name);
+            wb_.ui().statusMessage("Открыт.");
+        } else {
+            wb_.ui().message(Box::Error, openFault(name));
+        }
+    } else if (!name.empty() && isSchemeFile(ext)) {
+        // The old scheme and its labels go only once the new one has been read whole.
+        Scheme fresh;
+        bool read = true;
+        try {
+            LoadScheme(fresh, pathOf(name), LabelsFileFor(pathOf(name)));
+        } catch (const FileError&) {
+            read = false;
+        }
+        if (read) {
+            wb_.scheme.swap(fresh);
+            setFileName(name);
+            replaced();
+            wb_.ui().statusMessage("Открыт.");
+        } else {
+            wb_.ui().message(Box::Error, openFault(name));
+            view_.redraw();
+        }
+    }
+    view_.enterEdit();
+}
+
+void FileSession::openAtStart(const std::string& path) {
+    if (!isSchemeFile(fileExtension(path))) return;
+    Scheme fresh;
+    if (!tryFile([&] { LoadScheme(fresh, pathOf(path), LabelsFileFor(pathOf(path))); })) return;
+    view_.enterFile();
+    wb_.scheme.swap(fresh);
+    setFileName(path);
+    replaced();
+    wb_.ui().statusMessage("Opened.");
+    view_.enterEdit();
+}
+
+void FileSession::save() {
+    view_.leaveAdvRed();
+    const std::string ext = fileExtension(fileName_);
+    if (ext == "SHT") {
+        wb_.ui().message(Box::Warning,
+                         "Это тестовая схема, ее изменять нельзя. Для редактирования запомните ее под другим именем");
+        return;
+    }
+    // A name that is not a scheme's (a picture opened as the background) is asked anew.
+    if (ext != "SHM" || baseName(fileName_) == kNoName) {
+        saveAs();
+        return;
+    }
+    saveTo(fileName_);
+}
+
+void FileSession::saveAs() {
+    view_.leaveAdvRed();
+    const std::string name = view_.pickFile(FileDialogKind::SaveScheme, kNoName);
+    if (name.empty() || fileExtension(name) != "SHM") return;
+    if (saveTo(name)) setFileName(name);
+}
+
+bool FileSession::mayClose() { return settleUnsaved(kCloseOffersCancel); }
+
+std::string FileSession::chooseBlockFile(FileDialogKind kind) {
+    const std::string name = view_.pickFile(kind, kind == FileDialogKind::OpenScheme ? "" : kNoName);
+    return fileExtension(name) == "SHM" ? name : std::string();
+}
+
+}  // namespace velmar::editor

@@ -1,0 +1,89 @@
+// The scheme's file as the main window works with it: the file name, the snapshot that
+// tells whether the scheme is saved, and the New / Open / Save / Save As / close
+// sequences with their questions, messages and status texts. It speaks to the person
+// through the host and takes the window's part through FileSessionView.
+//
+// The scheme counts as saved while its file bytes and labels equal what was last
+// opened, saved or created. A command that would drop an unsaved scheme first asks
+// "Схема не была сохранена. Сохранить схему?": No goes on, Yes saves and goes on only
+// if the save succeeded, Cancel (offered on closing) stops.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/editor/editor_state.h"
+#include "core/workbench/workbench.h"
+
+namespace velmar::editor {
+
+// Which file the file dialog is asked for.
+enum class FileDialogKind { OpenScheme, SaveScheme };
+
+// The name of a scheme not yet saved.
+inline constexpr const char* kNoName = "NoName.shm";
+
+// The text after the last dot of a file name, in capitals ("" without a dot).
+std::string fileExtension(const std::string& name);
+
+class FileSessionView {
+public:
+    virtual ~FileSessionView() = default;
+    // The file dialog, suggesting a file name; an empty answer cancels.
+    virtual std::string pickFile(FileDialogKind kind, const std::string& suggested) = 0;
+    // Before a save and before the scheme is replaced the mouse editor is left.
+    virtual void leaveAdvRed() = 0;
+    // The regime "File": Run or the bank is left before the scheme is replaced.
+    virtual void enterFile() = 0;
+    // The scheme was replaced: the run's thumbnails and the background picture go, the
+    // canvas is redrawn.
+    virtual void schemeReplaced() = 0;
+    // Shows a picture file as the canvas background; false when it cannot be read.
+    virtual bool showBackground(const std::string& path) = 0;
+    virtual void redraw() = 0;
+    // Every file command ends in "Edit".
+    virtual void enterEdit() = 0;
+    virtual void showTitle(const std::string& title) = 0;
+};
+
+class FileSession {
+public:
+    // The scheme as it is now counts as saved.
+    FileSession(Workbench& wb, EditorState& state, FileSessionView& view);
+
+    const std::string& fileName() const { return fileName_; }
+    bool isSaved() const;
+
+    void newScheme();
+    void open();
+    // A scheme named on the command line; anything but a scheme file is ignored.
+    void openAtStart(const std::string& path);
+    void save();
+    void saveAs();
+    // The close query; false keeps the window.
+    bool mayClose();
+
+    // The file of a block command: the chosen name if it is a scheme file, else "".
+    std::string chooseBlockFile(FileDialogKind kind);
+    // Runs a file operation; a file fault is shown ("<fault>, try again.") and false
+    // returned.
+    bool tryFile(const std::function<void()>& operation);
+
+private:
+    // Settles an unsaved scheme before it is dropped; true when the command may go on.
+    bool settleUnsaved(bool offerCancel);
+    bool saveTo(const std::string& path);
+    void markSaved();
+    void setFileName(const std::string& name);
+    void replaced();
+
+    Workbench& wb_;
+    EditorState& state_;
+    FileSessionView& view_;
+    std::string fileName_ = kNoName;  // the save dialog's file name
+    std::vector<std::uint8_t> savedBytes_;
+    std::string savedLabels_;
+};
+
+}  // namespace velmar::editor
