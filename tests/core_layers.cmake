@@ -3,17 +3,17 @@
 # The layers of src/core, bottom-up. A unit is a folder of src/core, or a file directly
 # in it (by its name without extension). A file may include files of its own unit and
 # of the units of lower layers. Units that share a layer do not include each other:
-# numtext and host, simulation and analysis, and the four front-end helpers are
+# numtext, host and file_io, simulation and analysis, and the front-end helpers are
 # independent of one another.
 set(layers
   "errors"
   "real48"
-  "numtext host"
+  "numtext host file_io"
   "model"
   "blocks"
   "simulation analysis"
   "workbench"
-  "editor graphs grid print")
+  "editor graphs grid print shell")
 # Files directly in src/core that belong to another file's unit.
 set(unit_of_scripted_host host)
 

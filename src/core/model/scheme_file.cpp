@@ -2,14 +2,11 @@
 
 #include <algorithm>
 #include <array>
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <iterator>
-#include <random>
 #include <system_error>
 
 #include "core/errors.h"
+#include "core/file_io.h"
 #include "core/model/bytes.h"
 
 namespace velmar {
@@ -33,64 +30,9 @@ bool storedCode(const Scheme& s, int col, int row) {
 // Scheme files cannot hold column 0: its column byte would read as the terminator.
 bool storedInScheme(const Scheme& s, int col, int row) { return col > 0 && storedCode(s, col, row); }
 
-std::string describe(const fs::path& file, const std::string& what) {
-    return what + " \"" + file.string() + "\"";
-}
-
 std::vector<std::uint8_t> readFile(const fs::path& file) {
-    std::error_code ec;
-    if (!fs::is_regular_file(file, ec)) throw FileError(describe(file, "Cannot open the file"));
-    const std::uintmax_t size = fs::file_size(file, ec);
-    if (ec) throw FileError(describe(file, "Cannot read the file"));
-    if (size > kMaxFileSize) throw FileError(describe(file, "The file is too large to be a scheme"));
-    std::ifstream in(file, std::ios::binary);
-    if (!in) throw FileError(describe(file, "Cannot open the file"));
-    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (static_cast<std::size_t>(in.gcount()) != bytes.size())
-        throw FileError(describe(file, "Cannot read the file"));
-    return bytes;
+    return readFileBytes(file, kMaxFileSize, "The file is too large to be a scheme");
 }
-
-// A file written beside its final name, renamed over it only when complete.
-class PendingFile {
-public:
-    PendingFile(fs::path target, std::string_view content) : target_(std::move(target)) {
-        std::random_device seed;
-        temp_ = target_;
-        temp_ += ".tmp" + std::to_string(seed() % 1000000);
-        std::ofstream out(temp_, std::ios::binary | std::ios::trunc);
-        if (!out) throw FileError(describe(target_, std::string("Cannot create the file (") +
-                                                        std::strerror(errno) + ")"));
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        out.close();
-        if (!out) {
-            discard();
-            throw FileError(describe(target_, "Cannot write the file"));
-        }
-    }
-    PendingFile(const PendingFile&) = delete;
-    PendingFile& operator=(const PendingFile&) = delete;
-    ~PendingFile() { discard(); }
-
-    void commit() {
-        std::error_code ec;
-        fs::rename(temp_, target_, ec);
-        if (ec) throw FileError(describe(target_, "Cannot write the file (" + ec.message() + ")"));
-        temp_.clear();
-    }
-
-private:
-    void discard() {
-        if (temp_.empty()) return;
-        std::error_code ec;
-        fs::remove(temp_, ec);
-        temp_.clear();
-    }
-
-    fs::path target_;
-    fs::path temp_;
-};
 
 std::string_view asText(const std::vector<std::uint8_t>& bytes) {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
@@ -243,7 +185,7 @@ void SaveScheme(const Scheme& scheme, const fs::path& schemeFile, const fs::path
     if (labels.empty()) {
         std::error_code ec;
         fs::remove(labelsFile, ec);
-        if (ec) throw FileError(describe(labelsFile, "Cannot delete the file (" + ec.message() + ")"));
+        if (ec) throw FileError(describeFile(labelsFile, "Cannot delete the file (" + ec.message() + ")"));
     } else {
         PendingFile labelsPending(labelsFile, labels);
         labelsPending.commit();
@@ -261,7 +203,7 @@ void LoadScheme(Scheme& scheme, const fs::path& schemeFile, const fs::path& labe
     try {
         ReadSchemeBytes(read, bytes);
     } catch (const FileError& e) {
-        throw FileError(describe(schemeFile, std::string(e.what()) + ":"));
+        throw FileError(describeFile(schemeFile, std::string(e.what()) + ":"));
     }
     if (hasLabels) ReadLabelsText(read, asText(labels));
     scheme.swap(read);
@@ -283,7 +225,7 @@ void ReadBlock(Scheme& scheme, int col, int row, const fs::path& file) {
     try {
         ReadBlockBytes(scheme, col, row, bytes);
     } catch (const FileError& e) {
-        throw FileError(describe(file, std::string(e.what()) + ":"));
+        throw FileError(describeFile(file, std::string(e.what()) + ":"));
     }
 }
 

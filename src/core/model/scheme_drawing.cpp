@@ -1,19 +1,18 @@
-#include "support/scheme_builder.h"
+#include "core/model/scheme_drawing.h"
 
-#include <cstdlib>
 #include <stdexcept>
 #include <string>
 
-namespace velmar::testing {
+#include "core/model/pieces.h"
 
-unsigned openings(int code) { return pieceOpenings(code); }
+namespace velmar {
 
-int pieceFor(unsigned sides) {
+int linePieceFor(unsigned sides) {
     if (const int code = pieceJoining(sides)) return code;
     throw std::logic_error("no line piece opens on sides " + std::to_string(sides));
 }
 
-Element& SchemeBuilder::block(int code, int col, int row) {
+Element& SchemeDrawing::block(int code, int col, int row) {
     if (code < 22 || !scheme_.PutCell(col, row, static_cast<std::uint8_t>(code)))
         throw std::logic_error("cannot place block " + std::to_string(code));
     Element* e = scheme_.ElementAt(col, row);
@@ -21,35 +20,41 @@ Element& SchemeBuilder::block(int code, int col, int row) {
     return *e;
 }
 
-Element& SchemeBuilder::node(int code, int col, int row) {
+Element& SchemeDrawing::node(int code, int col, int row) {
     if (code < 17 || code > 21 || !scheme_.PutCell(col, row, static_cast<std::uint8_t>(code)))
         throw std::logic_error("cannot place node " + std::to_string(code));
     return *scheme_.ElementAt(col, row);
 }
 
+void SchemeDrawing::face(int code, int col, int row) {
+    if (code < 22 || blockInfo(code).hasElement() ||
+        !scheme_.PutCell(col, row, static_cast<std::uint8_t>(code)))
+        throw std::logic_error("cannot place face " + std::to_string(code));
+}
+
 namespace {
 
 unsigned sideTowards(Cell from, Cell to) {
-    if (to.col > from.col) return Right;
-    if (to.col < from.col) return Left;
-    if (to.row > from.row) return Bottom;
-    return Top;
+    if (to.col > from.col) return RightSide;
+    if (to.col < from.col) return LeftSide;
+    if (to.row > from.row) return BottomSide;
+    return TopSide;
 }
 
 unsigned opposite(unsigned side) {
     switch (side) {
-        case Left: return Right;
-        case Right: return Left;
-        case Top: return Bottom;
-        default: return Top;
+        case LeftSide: return RightSide;
+        case RightSide: return LeftSide;
+        case TopSide: return BottomSide;
+        default: return TopSide;
     }
 }
 
 int arrowFor(unsigned side) {
     switch (side) {
-        case Right: return 1;
-        case Left: return 2;
-        case Top: return 3;
+        case RightSide: return 1;
+        case LeftSide: return 2;
+        case TopSide: return 3;
         default: return 4;
     }
 }
@@ -58,24 +63,25 @@ int arrowFor(unsigned side) {
 // passing straight over a straight wire at right angles crosses it (11); any other
 // meeting joins the two into a tee or the junction.
 int joined(int old, unsigned sides) {
-    if (old < 5 || old > 16) return pieceFor(sides);
-    const bool straight = sides == (Left | Right) || sides == (Top | Bottom);
-    const bool overStraight = old == 11 || ((old == 5 || old == 6) && (sides & openings(old)) == 0);
-    if (straight && overStraight) return 11;
-    const unsigned both = sides | openings(old);
-    return pieceFor(both);
+    if (!isLinePiece(old)) return linePieceFor(sides);
+    const bool straight = sides == (LeftSide | RightSide) || sides == (TopSide | BottomSide);
+    const bool overStraight =
+        old == kCrossingPiece || ((old == 5 || old == 6) && (sides & pieceOpenings(old)) == 0);
+    if (straight && overStraight) return kCrossingPiece;
+    return linePieceFor(sides | pieceOpenings(old));
 }
 
 }  // namespace
 
-void SchemeBuilder::junction(Cell cell) {
-    if (scheme_.cell(cell.col, cell.row) != 11) throw std::logic_error("junction: no crossing there");
-    scheme_.PutCell(cell.col, cell.row, 12);
+void SchemeDrawing::junction(Cell cell) {
+    if (scheme_.cell(cell.col, cell.row) != kCrossingPiece)
+        throw std::logic_error("junction: no crossing there");
+    scheme_.PutCell(cell.col, cell.row, kJunctionPiece);
 }
 
-void SchemeBuilder::wire(std::initializer_list<Cell> points) { wire(std::vector<Cell>(points)); }
+void SchemeDrawing::wire(std::initializer_list<Cell> points) { wire(std::vector<Cell>(points)); }
 
-void SchemeBuilder::wire(const std::vector<Cell>& points) {
+void SchemeDrawing::wire(const std::vector<Cell>& points) {
     if (points.size() < 2) throw std::logic_error("a wire needs two points");
     // Expand the polyline into its cells.
     std::vector<Cell> cells{points.front()};
@@ -94,11 +100,10 @@ void SchemeBuilder::wire(const std::vector<Cell>& points) {
     for (size_t i = 0; i < last; ++i) {
         const Cell c = cells[i];
         const int old = scheme_.cell(c.col, c.row);
-        const bool onWire = old >= 5 && old <= 16;
         unsigned sides = sideTowards(c, cells[i + 1]);
         if (i > 0)
             sides |= sideTowards(c, cells[i - 1]);
-        else if (!onWire)  // a wire leaves its source straight; a branch leaves its wire
+        else if (!isLinePiece(old))  // a wire leaves its source straight; a branch leaves its wire
             sides |= opposite(sideTowards(c, cells[1]));
         scheme_.PutCell(c.col, c.row, static_cast<std::uint8_t>(joined(old, sides)));
     }
@@ -106,7 +111,7 @@ void SchemeBuilder::wire(const std::vector<Cell>& points) {
     scheme_.PutCell(cells[last].col, cells[last].row, static_cast<std::uint8_t>(arrowFor(dir)));
 }
 
-void SchemeBuilder::connect(const Element& from, const Element& to) {
+void SchemeDrawing::connect(const Element& from, const Element& to) {
     const int row = middleRow(from);
     const Cell start{rightCol(from), row};
     const Cell arrow{to.Col - 1, row};
@@ -118,4 +123,4 @@ void SchemeBuilder::connect(const Element& from, const Element& to) {
     wire({start, arrow});
 }
 
-}  // namespace velmar::testing
+}  // namespace velmar
