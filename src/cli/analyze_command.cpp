@@ -99,7 +99,7 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
     Element& block = wb.scheme.element(o.block);
     if (!CompileScheme(wb)) return 1;  // the wiring faults have been reported
     const bool menuCommand = method && *method < 0;
-    wb.analysis.methodGroup = method && !menuCommand ? std::string(GroupForCode(*method)) : "character";
+    wb.analysis.methodGroup = method && !menuCommand ? GroupForCode(*method) : MethodGroup::Character;
     if (method && !menuCommand) host.methodCodes = {*method};
     try {
         wb.analysis.lastBlock = o.block;

@@ -10,8 +10,13 @@
 
 namespace velmar {
 
+// The method group chosen by the last group command of the Run menu: which list the
+// chooser offers ("character", "stability", "quality", "root", "optmaxaw", "other",
+// "sintez"; None before the first command).
+enum class MethodGroup { None, Character, Stability, Quality, Root, OptMaxAw, Other, Synthesis };
+
 struct AnalysisState {
-    std::string methodGroup;   // "character", "stability", "quality", "root", ...
+    MethodGroup methodGroup = MethodGroup::None;
     int lastBlock = 0;         // number of the last analysis block served
     bool methodChosen = false; // second phase of the Solve operation
     int methodCode = 0;

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/analysis/analysis_state.h"
 #include "core/host.h"
 
 namespace velmar {
@@ -38,10 +39,10 @@ struct MethodItem {
 const std::vector<MethodItem>& MethodItems(MethodList list);
 
 // The list a method group makes visible in the chooser; false for a group without one.
-bool ListForGroup(std::string_view group, MethodList& list);
+bool ListForGroup(MethodGroup group, MethodList& list);
 
 // The group whose list offers a code (for starting a method directly by its code).
-std::string_view GroupForCode(int code);
+MethodGroup GroupForCode(int code);
 
 // The caption of the item with this code in any list; empty when none.
 std::string CaptionOfCode(int code);

@@ -31,7 +31,7 @@ void RunMethod(Host& host, AnalysisState& state, const TransferFunction& w, int 
         case kCodeMikhailov: MikhailovCriterion(host, folder); break;
         case kCodeNyquist:
             if (host.ask("Confirm", kNyquistQuestion, false) != Reply::Yes) break;
-            state.methodGroup = "character";
+            state.methodGroup = MethodGroup::Character;
             state.nyquist = true;
             ShowFrequencyCharacteristic(host, state, w, kCodeHodograph);
             break;

@@ -93,16 +93,16 @@ void SolveOperation(Workbench& wb, AnalysisBlock& block) {
 }
 
 bool GroupCommand(Workbench& wb, int command) {
-    static constexpr std::pair<int, const char*> kGroups[] = {
-        {kCommandCharacteristics, "character"}, {kCommandStability, "stability"},
-        {kCommandQuality, "quality"},           {kCommandRoots, "root"},
-        {kCommandOptimMaxAw, "optmaxaw"},       {kCommandOther, "other"},
-        {kCommandSynthesis, "sintez"},
+    static constexpr std::pair<int, MethodGroup> kGroups[] = {
+        {kCommandCharacteristics, MethodGroup::Character}, {kCommandStability, MethodGroup::Stability},
+        {kCommandQuality, MethodGroup::Quality},           {kCommandRoots, MethodGroup::Root},
+        {kCommandOptimMaxAw, MethodGroup::OptMaxAw},       {kCommandOther, MethodGroup::Other},
+        {kCommandSynthesis, MethodGroup::Synthesis},
     };
-    const char* group = nullptr;
+    MethodGroup group = MethodGroup::None;
     for (const auto& [c, g] : kGroups)
         if (c == command) group = g;
-    if (!group) return false;
+    if (group == MethodGroup::None) return false;
     if (command == kCommandSynthesis) wb.analysis.synthesisShown = true;
     wb.analysis.methodGroup = group;
     for (int i = 1; i <= wb.scheme.ElementCount(); ++i) {
@@ -119,7 +119,7 @@ void ChangeParameters(Workbench& wb, int col, int row, bool gridFilling) {
     Element* e = wb.scheme.ElementAt(col, row);
     if (!e) return;
     if (e->TypeCode() == 60) {
-        wb.analysis.methodGroup = "character";
+        wb.analysis.methodGroup = MethodGroup::Character;
         wb.analysis.lastBlock = e->Number;
     }
     e->EditParameters(wb);

@@ -72,7 +72,7 @@ TEST_F(DispatcherTest, StabilityListRunsCriteriaAndNyquistQuestion) {
     GroupCommand(wb, kCommandStability);
     EXPECT_EQ(host.messagesOf(Box::Information), std::vector<std::string>{"Sistem is stable"});
     EXPECT_TRUE(host.graphs.empty());  // Nyquist refused
-    EXPECT_EQ(wb.analysis.methodGroup, "stability");
+    EXPECT_EQ(wb.analysis.methodGroup, MethodGroup::Stability);
 
     host.reply = Reply::Yes;
     host.methodCodes = {kCodeNyquist};
@@ -83,13 +83,13 @@ TEST_F(DispatcherTest, StabilityListRunsCriteriaAndNyquistQuestion) {
     ASSERT_EQ(host.graphs.size(), 1u);
     EXPECT_EQ(host.graphs[0].kind, 3);
     EXPECT_TRUE(wb.analysis.nyquist);
-    EXPECT_EQ(wb.analysis.methodGroup, "character");
+    EXPECT_EQ(wb.analysis.methodGroup, MethodGroup::Character);
 }
 
 TEST_F(DispatcherTest, MethodsOfLaterWorkAndFaultsAreReportedPerMethod) {
     answerHandEntry();
     host.methodCodes = {kCodeErrorCoefficients, kCodeRootsDenominator};
-    wb.analysis.methodGroup = "quality";
+    wb.analysis.methodGroup = MethodGroup::Quality;
     wb.analysis.lastBlock = block->Number;
     block->EditParameters(wb);
     ASSERT_EQ(host.messagesOf(Box::Error).size(), 1u);
@@ -112,11 +112,11 @@ TEST_F(DispatcherTest, EntryMustNameAnElement) {
 
 TEST_F(DispatcherTest, EnterOnTheBlockSolvesWithCharacteristics) {
     answerHandEntry();
-    wb.analysis.methodGroup = "stability";
+    wb.analysis.methodGroup = MethodGroup::Stability;
     ChangeParameters(wb, 11, 11, true);  // the grid is being filled: ignored
     EXPECT_TRUE(host.dialogs.empty());
     ChangeParameters(wb, 11, 11, false);
-    EXPECT_EQ(wb.analysis.methodGroup, "character");
+    EXPECT_EQ(wb.analysis.methodGroup, MethodGroup::Character);
     EXPECT_EQ(linesStartingWith("tf: ").size(), 5u);
 }
 
@@ -153,11 +153,11 @@ TEST(MethodLists, CodesOfTheChooser) {
     const auto& regulators = MethodItems(MethodList::Regulators);
     EXPECT_EQ(regulators[2].code, 1981);
     MethodList list;
-    ASSERT_TRUE(ListForGroup("other", list));
+    ASSERT_TRUE(ListForGroup(MethodGroup::Other, list));
     EXPECT_EQ(list, MethodList::Regulators);
-    EXPECT_FALSE(ListForGroup("optmaxaw", list));
-    EXPECT_EQ(GroupForCode(43), "root");
-    EXPECT_EQ(GroupForCode(kCodeMikhailov), "stability");
+    EXPECT_FALSE(ListForGroup(MethodGroup::OptMaxAw, list));
+    EXPECT_EQ(GroupForCode(43), MethodGroup::Root);
+    EXPECT_EQ(GroupForCode(kCodeMikhailov), MethodGroup::Stability);
 }
 
 }  // namespace
