@@ -13,7 +13,7 @@ int linePieceFor(unsigned sides) {
 }
 
 Element& SchemeDrawing::block(int code, int col, int row) {
-    if (code < 22 || !scheme_.PutCell(col, row, static_cast<std::uint8_t>(code)))
+    if (!isBlockCode(code) || !scheme_.PutCell(col, row, static_cast<std::uint8_t>(code)))
         throw std::logic_error("cannot place block " + std::to_string(code));
     Element* e = scheme_.ElementAt(col, row);
     if (!e) throw std::logic_error("block without element: " + std::to_string(code));
@@ -21,13 +21,13 @@ Element& SchemeDrawing::block(int code, int col, int row) {
 }
 
 Element& SchemeDrawing::node(int code, int col, int row) {
-    if (code < 17 || code > 21 || !scheme_.PutCell(col, row, static_cast<std::uint8_t>(code)))
+    if (!blockInfo(code).isNode() || !scheme_.PutCell(col, row, static_cast<std::uint8_t>(code)))
         throw std::logic_error("cannot place node " + std::to_string(code));
     return *scheme_.ElementAt(col, row);
 }
 
 void SchemeDrawing::face(int code, int col, int row) {
-    if (code < 22 || blockInfo(code).hasElement() ||
+    if (!isBlockCode(code) || blockInfo(code).hasElement() ||
         !scheme_.PutCell(col, row, static_cast<std::uint8_t>(code)))
         throw std::logic_error("cannot place face " + std::to_string(code));
 }

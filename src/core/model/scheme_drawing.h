@@ -42,8 +42,8 @@ public:
     void connect(const Element& from, const Element& to);
 
     // The middle row of an element (its row for a node), and the first column right of it.
-    static int middleRow(const Element& e) { return e.Code >= 22 ? e.Row + 1 : e.Row; }
-    static int rightCol(const Element& e) { return e.Code >= 22 ? e.Col + 3 : e.Col + 1; }
+    static int middleRow(const Element& e) { return e.info().isBlock() ? e.Row + 1 : e.Row; }
+    static int rightCol(const Element& e) { return e.info().isBlock() ? e.Col + 3 : e.Col + 1; }
 
 private:
     Scheme& scheme_;
