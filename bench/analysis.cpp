@@ -105,10 +105,8 @@ BENCHMARK(AmplitudeOfTenthOrderOver100000Points)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     std::vector<char*> args;
     for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--short") == 0)
-            velmar::shortMode = true;
-        else
-            args.push_back(argv[i]);
+        if (std::strcmp(argv[i], "--short") == 0) velmar::shortMode = true;
+        else args.push_back(argv[i]);
     }
     int count = static_cast<int>(args.size());
     benchmark::Initialize(&count, args.data());

@@ -11,8 +11,8 @@
 
 #include "core/editor/edit_processor.h"
 #include "core/editor/key_codes.h"
-#include "gui/editor/scheme_canvas.h"
 #include "core/scripted_host.h"
+#include "gui/editor/scheme_canvas.h"
 
 namespace {
 

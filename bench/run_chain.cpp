@@ -35,8 +35,8 @@ using namespace velmar;
 
 namespace {
 
-constexpr int kLinks = 98;           // between the source and the recorder
-constexpr int kVariableLinks = 50;   // states of the variable-step chain
+constexpr int kLinks = 98;          // between the source and the recorder
+constexpr int kVariableLinks = 50;  // states of the variable-step chain
 constexpr Extended kStep = 0.01L;
 constexpr Extended kGain = 1, kTimeConstant = 0.5L;
 
@@ -79,7 +79,8 @@ public:
         const RunOutcome outcome = RunSimulation(wb_);
         wb_.host = &host_;
         if (outcome != RunOutcome::Completed)
-            throw std::runtime_error("the chain's run failed: " + (host.lines.empty() ? "" : host.lines.back()));
+            throw std::runtime_error("the chain's run failed: " +
+                                     (host.lines.empty() ? "" : host.lines.back()));
     }
     std::int32_t points() const { return wb_.run.PointCount; }
     int elements() const { return wb_.compiled->N; }
@@ -143,9 +144,9 @@ void FloorConstant(benchmark::State& state) {
         benchmark::DoNotOptimize(y.data());
     }
     state.counters["points"] = points;
-    state.counters["ns_per_element_step"] = benchmark::Counter(
-        static_cast<double>(points) * kLinks * static_cast<double>(state.iterations()),
-        benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_element_step"] =
+        benchmark::Counter(static_cast<double>(points) * kLinks * static_cast<double>(state.iterations()),
+                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void DriverVariable(benchmark::State& state) {
@@ -173,10 +174,8 @@ BENCHMARK(DriverVariable)->Name("driver/variable")->Unit(benchmark::kMillisecond
 int main(int argc, char** argv) {
     std::vector<char*> args;
     for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--short") == 0)
-            shortMode = true;
-        else
-            args.push_back(argv[i]);
+        if (std::strcmp(argv[i], "--short") == 0) shortMode = true;
+        else args.push_back(argv[i]);
     }
     if (const char* env = std::getenv("VELMAR_BENCH_SHORT"); env && *env && std::strcmp(env, "0") != 0)
         shortMode = true;

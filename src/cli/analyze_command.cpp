@@ -35,8 +35,9 @@ struct Options {
 // The names of the items that have no chooser code; harmonic and popov are menu
 // commands rather than list items.
 constexpr std::pair<const char*, int> kMethodNames[] = {
-    {"routh", kCodeRouth},           {"mikhailov", kCodeMikhailov}, {"nyquist", kCodeNyquist},
-    {"ddecomp", kCodeDDecomposition}, {"harmonic", -kCommandHarmonic}, {"popov", -kCommandPopov},
+    {"routh", kCodeRouth},           {"mikhailov", kCodeMikhailov},
+    {"nyquist", kCodeNyquist},       {"ddecomp", kCodeDDecomposition},
+    {"harmonic", -kCommandHarmonic}, {"popov", -kCommandPopov},
 };
 
 // A code of an item of the chooser's lists; a menu command as its negative; nothing
@@ -55,8 +56,8 @@ std::optional<Options> parse(const Args& args, bool withMethod) {
     if (withMethod) known.insert(known.end(), {{"--method"}, {"--csv"}});
     const auto parsed = parseArguments(args, known);
     if (!parsed) return std::nullopt;
-    Options o{parsed->positional, 0, parsed->last("--method").value_or(""), parsed->last("--csv").value_or(""),
-              parsed->all("--answer")};
+    Options o{parsed->positional, 0, parsed->last("--method").value_or(""),
+              parsed->last("--csv").value_or(""), parsed->all("--answer")};
     for (const std::string& text : parsed->all("--block")) {  // every one given must be an element number
         const auto n = parseNumber(text);
         if (!n || *n != static_cast<int>(*n) || *n < 1) return std::nullopt;

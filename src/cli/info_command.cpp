@@ -54,8 +54,7 @@ int info(const Args& args) {
     std::cout << args[0] << ": " << scheme.ElementCount() << " elements\n";
     for (const auto& e : scheme.ElementList())
         std::cout << int(e->Number) << ": code " << int(e->Code) << " at (" << int(e->Col) << ","
-                  << int(e->Row) << ") " << blockName(e->Code, NameSet::Russian) << parameterText(*e)
-                  << "\n";
+                  << int(e->Row) << ") " << blockName(e->Code, NameSet::Russian) << parameterText(*e) << "\n";
     for (int k = 1; k <= kMaxElements; ++k)
         if (!scheme.Labels[static_cast<size_t>(k)].empty())
             std::cout << "label " << k << ": " << scheme.Labels[static_cast<size_t>(k)] << "\n";

@@ -12,16 +12,17 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"info", velmar::cli::info},   {"resave", velmar::cli::resave}, {"run", velmar::cli::run},
-    {"tf", velmar::cli::tf},       {"analyze", velmar::cli::analyze},
+    {"info", velmar::cli::info}, {"resave", velmar::cli::resave},   {"run", velmar::cli::run},
+    {"tf", velmar::cli::tf},     {"analyze", velmar::cli::analyze},
 };
 
 int usage() {
-    std::cerr << "usage: velmar-cli info SCHEME\n"
-                 "       velmar-cli resave IN OUT\n"
-                 "       velmar-cli run SCHEME [--variable] [--answer LABEL=VALUE]... [--csv OUT] [--pnt DIR]\n"
-                 "       velmar-cli tf SCHEME --block N [--answer LABEL=VALUE]...\n"
-                 "       velmar-cli analyze SCHEME --block N --method M [--answer LABEL=VALUE]... [--csv OUT]\n";
+    std::cerr
+        << "usage: velmar-cli info SCHEME\n"
+           "       velmar-cli resave IN OUT\n"
+           "       velmar-cli run SCHEME [--variable] [--answer LABEL=VALUE]... [--csv OUT] [--pnt DIR]\n"
+           "       velmar-cli tf SCHEME --block N [--answer LABEL=VALUE]...\n"
+           "       velmar-cli analyze SCHEME --block N --method M [--answer LABEL=VALUE]... [--csv OUT]\n";
     return 2;
 }
 

@@ -31,11 +31,10 @@ struct RunOptions {
 };
 
 std::optional<RunOptions> parse(const Args& args) {
-    const auto parsed =
-        parseArguments(args, {{"--variable", false}, {"--answer"}, {"--csv"}, {"--pnt"}});
+    const auto parsed = parseArguments(args, {{"--variable", false}, {"--answer"}, {"--csv"}, {"--pnt"}});
     if (!parsed || parsed->positional.empty()) return std::nullopt;
-    return RunOptions{parsed->positional, parsed->has("--variable"), parsed->all("--answer"), parsed->last("--csv"),
-                      parsed->last("--pnt")};
+    return RunOptions{parsed->positional, parsed->has("--variable"), parsed->all("--answer"),
+                      parsed->last("--csv"), parsed->last("--pnt")};
 }
 
 // Every recorder's curves in element-number order, as the graph viewer would get them.
@@ -62,13 +61,15 @@ void writePointFiles(const Workbench& wb, const std::filesystem::path& folder) {
         heading.applyKind(graph->kind);
         for (std::size_t s = 0; s < graph->diagrams.size(); ++s)
             if (graph->diagrams[s].present())
-                writePointFile((folder / (std::to_string(e->Number) + "-" + std::to_string(s + 1) + ".pnt")).string(),
-                               heading.title, graph->diagrams[s], wb.settings.VariableStep != 0);
+                writePointFile(
+                    (folder / (std::to_string(e->Number) + "-" + std::to_string(s + 1) + ".pnt")).string(),
+                    heading.title, graph->diagrams[s], wb.settings.VariableStep != 0);
     }
 }
 
 int usage() {
-    std::cerr << "usage: velmar-cli run SCHEME [--variable] [--answer LABEL=VALUE]... [--csv OUT] [--pnt DIR]\n";
+    std::cerr
+        << "usage: velmar-cli run SCHEME [--variable] [--answer LABEL=VALUE]... [--csv OUT] [--pnt DIR]\n";
     return 2;
 }
 
@@ -90,7 +91,8 @@ int run(const Args& args) {
         return 2;
     }
     if (!CompileScheme(wb)) {
-        for (const Cell& c : wb.scheme.ConnectErrors) std::cout << "fault cell: " << c.col << ' ' << c.row << '\n';
+        for (const Cell& c : wb.scheme.ConnectErrors)
+            std::cout << "fault cell: " << c.col << ' ' << c.row << '\n';
         return 1;
     }
     wb.settings.VariableStep = options->variable ? 1 : 0;

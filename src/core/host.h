@@ -91,8 +91,7 @@ public:
     // The common value dialog. Returns false when cancelled; otherwise rows hold the
     // confirmed texts and marks. `check` runs on confirmation; a non-empty answer is
     // shown and the dialog stays open.
-    virtual bool askValues(std::string_view caption, std::vector<ValueRow>& rows,
-                           const RowCheck& check) = 0;
+    virtual bool askValues(std::string_view caption, std::vector<ValueRow>& rows, const RowCheck& check) = 0;
     virtual void message(Box box, std::string_view text) = 0;
     virtual Reply ask(std::string_view caption, std::string_view text, bool withCancel) = 0;
 

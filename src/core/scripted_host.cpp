@@ -44,15 +44,15 @@ void ScriptedHost::say(std::string line) {
     lines.push_back(std::move(line));
 }
 
-bool ScriptedHost::askValues(std::string_view caption, std::vector<ValueRow>& rows,
-                             const RowCheck& check) {
+bool ScriptedHost::askValues(std::string_view caption, std::vector<ValueRow>& rows, const RowCheck& check) {
     Dialog d{std::string(caption), rows, false};
     for (ValueRow& row : d.rows) {
         const auto it = answers_.find(trimmed(row.name()));
         if (it != answers_.end() && row.editable) row.text = it->second;
     }
     // The same dialog with the same answers again would loop forever: cancel it.
-    const bool repeated = lastDialogSet_ && lastDialog_.caption == d.caption && sameRows(lastDialog_.rows, d.rows);
+    const bool repeated =
+        lastDialogSet_ && lastDialog_.caption == d.caption && sameRows(lastDialog_.rows, d.rows);
     lastDialog_ = d;
     lastDialogSet_ = true;
     if (repeated) {

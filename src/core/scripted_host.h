@@ -53,8 +53,7 @@ public:
     std::vector<Thumbnail> thumbnails;
     std::function<void(const std::string&)> echo;
 
-    bool askValues(std::string_view caption, std::vector<ValueRow>& rows,
-                   const RowCheck& check) override;
+    bool askValues(std::string_view caption, std::vector<ValueRow>& rows, const RowCheck& check) override;
     void message(Box box, std::string_view text) override;
     Reply ask(std::string_view caption, std::string_view text, bool withCancel) override;
     int showGraph(const Diagrams& diagrams, int kind) override;

@@ -35,8 +35,10 @@ struct AnalyzeCli : ::testing::Test {
     void TearDown() override { fs::remove_all(dir); }
 
     // Arguments answering the hand entry of W(s) = A(s)/B(s).
-    static std::vector<std::string> handEntry(const std::vector<long double>& a, const std::vector<long double>& b) {
-        std::vector<std::string> args = {"--answer", "Entry=0", "--answer", "m=" + std::to_string(a.size() - 1),
+    static std::vector<std::string> handEntry(const std::vector<long double>& a,
+                                              const std::vector<long double>& b) {
+        std::vector<std::string> args = {"--answer", "Entry=0",
+                                         "--answer", "m=" + std::to_string(a.size() - 1),
                                          "--answer", "n=" + std::to_string(b.size() - 1)};
         auto text = [](long double v) {
             std::ostringstream s;
@@ -44,12 +46,14 @@ struct AnalyzeCli : ::testing::Test {
             s << v;
             return s.str();
         };
-        for (size_t i = 0; i < a.size(); ++i) args.insert(args.end(), {"--answer", "a" + std::to_string(i) + "=" + text(a[i])});
-        for (size_t i = 0; i < b.size(); ++i) args.insert(args.end(), {"--answer", "b" + std::to_string(i) + "=" + text(b[i])});
+        for (size_t i = 0; i < a.size(); ++i)
+            args.insert(args.end(), {"--answer", "a" + std::to_string(i) + "=" + text(a[i])});
+        for (size_t i = 0; i < b.size(); ++i)
+            args.insert(args.end(), {"--answer", "b" + std::to_string(i) + "=" + text(b[i])});
         return args;
     }
     velmar::testing::Result analyze(const std::string& method, const std::vector<long double>& a,
-                                       const std::vector<long double>& b, std::vector<std::string> extra = {}) {
+                                    const std::vector<long double>& b, std::vector<std::string> extra = {}) {
         std::vector<std::string> args = {"analyze", scheme.string(), "--block", "1", "--method", method};
         const auto entry = handEntry(a, b);
         args.insert(args.end(), entry.begin(), entry.end());
@@ -83,16 +87,18 @@ TEST_F(AnalyzeCli, TfPrintsTheMemoLines) {
     args.insert(args.begin(), {"tf", scheme.string(), "--block", "1"});
     const auto r = cli(args, dir.string());
     EXPECT_EQ(r.code, 0) << r.out;
-    EXPECT_EQ(lines(r.out, "tf: "), (std::vector<std::string>{"a 0 =   2.00000", "a 1 =   0.50000", "b 0 =   1.00000",
-                                                              "b 1 =   3.00000", "b 2 =   1.00000"}));
+    EXPECT_EQ(lines(r.out, "tf: "),
+              (std::vector<std::string>{"a 0 =   2.00000", "a 1 =   0.50000", "b 0 =   1.00000",
+                                        "b 1 =   3.00000", "b 2 =   1.00000"}));
 }
 
 TEST_F(AnalyzeCli, FrequencyResponsesMatchComplexEvaluation) {
     const std::vector<long double> a{2, 0.5L}, b{1, 3, 1, 0.2L};
     for (const char* method : {"51", "52", "55", "56"}) {
         const fs::path csv = dir / (std::string(method) + ".csv");
-        const auto r = analyze(method, a, b, {"--answer", "w(begin)=0.5", "--answer", "w(end)=3", "--answer", "step=0.25",
-                                              "--csv", csv.string()});
+        const auto r = analyze(method, a, b,
+                               {"--answer", "w(begin)=0.5", "--answer", "w(end)=3", "--answer", "step=0.25",
+                                "--csv", csv.string()});
         ASSERT_EQ(r.code, 0) << r.out;
         std::ifstream in(csv);
         std::string header;
@@ -154,10 +160,13 @@ TEST_F(AnalyzeCli, RouthAndHurwitzCountsAgreeWithTheRoots) {
     for (const auto& c : cases) {
         const auto r = analyze("routh", {1}, fromRoots(c.roots));
         ASSERT_EQ(r.code, 0) << r.out;
-        EXPECT_EQ(lines(r.out, "report: Number of right roots:"), std::vector<std::string>{std::to_string(c.right)});
-        EXPECT_EQ(lines(r.out, "Сообщение: ").at(0), c.right == 0 ? "Sistem is stable" : "Sistem is unstable");
+        EXPECT_EQ(lines(r.out, "report: Number of right roots:"),
+                  std::vector<std::string>{std::to_string(c.right)});
+        EXPECT_EQ(lines(r.out, "Сообщение: ").at(0),
+                  c.right == 0 ? "Sistem is stable" : "Sistem is unstable");
         const auto h = analyze("102", {1}, fromRoots(c.roots));
-        EXPECT_EQ(lines(h.out, "Сообщение: ").at(0), c.right == 0 ? "System is stable" : "System is unstable");
+        EXPECT_EQ(lines(h.out, "Сообщение: ").at(0),
+                  c.right == 0 ? "System is stable" : "System is unstable");
     }
 }
 
@@ -167,10 +176,12 @@ TEST_F(AnalyzeCli, RouthAndHurwitzCountsAgreeWithTheRoots) {
 //   (13,11), 60 at (14,10)
 // The first link is 2 / (1 + 0.5s), the second (1 + s) / (1 + 3s + 4s^2).
 TEST_F(AnalyzeCli, TfOfACompiledChainIsTheProductOfItsLinks) {
-    const unsigned char one[] = {129, 0, 0, 0, 0, 0}, two[] = {130, 0, 0, 0, 0, 0}, half[] = {128, 0, 0, 0, 0, 0},
-                        three[] = {130, 0, 0, 0, 0, 0x40}, four[] = {131, 0, 0, 0, 0, 0};
+    const unsigned char one[] = {129, 0, 0, 0, 0, 0}, two[] = {130, 0, 0, 0, 0, 0},
+                        half[] = {128, 0, 0, 0, 0, 0}, three[] = {130, 0, 0, 0, 0, 0x40},
+                        four[] = {131, 0, 0, 0, 0, 0};
     std::string bytes;
-    for (const unsigned char t : {2, 10, 33, 5, 11, 1, 6, 10, 28, 9, 11, 1, 10, 10, 28, 13, 11, 1, 14, 10, 60, 0})
+    for (const unsigned char t :
+         {2, 10, 33, 5, 11, 1, 6, 10, 28, 9, 11, 1, 10, 10, 28, 13, 11, 1, 14, 10, 60, 0})
         bytes += static_cast<char>(t);
     auto real = [&bytes](const unsigned char* r) { bytes.append(reinterpret_cast<const char*>(r), 6); };
     real(one);                     // the step's C
@@ -178,7 +189,7 @@ TEST_F(AnalyzeCli, TfOfACompiledChainIsTheProductOfItsLinks) {
     real(two), real(one), real(half);
     bytes += '\1', bytes += '\2';  // second link: m = 1, n = 2
     real(one), real(one), real(one), real(three), real(four);
-    bytes += '\0', bytes += '*';    // empty comment
+    bytes += '\0', bytes += '*';  // empty comment
     const fs::path chain = dir / "chain.shm";
     std::ofstream(chain, std::ios::binary) << bytes;
 
@@ -207,8 +218,9 @@ TEST_F(AnalyzeCli, TfOfACompiledChainIsTheProductOfItsLinks) {
     EXPECT_EQ(lines(r.out, "tf: "), expected);
     // With the first link's output as the entry only the second link remains.
     const auto one2 = cli({"tf", chain.string(), "--block", "4", "--answer", "Entry=2"}, dir.string());
-    EXPECT_EQ(lines(one2.out, "tf: "), (std::vector<std::string>{"a 0 =   1.00000", "a 1 =   1.00000", "b 0 =   1.00000",
-                                                                 "b 1 =   3.00000", "b 2 =   4.00000"}));
+    EXPECT_EQ(lines(one2.out, "tf: "),
+              (std::vector<std::string>{"a 0 =   1.00000", "a 1 =   1.00000", "b 0 =   1.00000",
+                                        "b 1 =   3.00000", "b 2 =   4.00000"}));
 }
 
 TEST_F(AnalyzeCli, ExitCodes) {
@@ -218,7 +230,8 @@ TEST_F(AnalyzeCli, ExitCodes) {
     EXPECT_EQ(cli({"tf", scheme.string(), "--block", "2"}).code, 2);
     const auto later = analyze("1979", {1}, {1, 1});
     EXPECT_EQ(later.code, 1);
-    EXPECT_NE(later.out.find("Ошибка:   P      -regulator: this method is not available yet"), std::string::npos)
+    EXPECT_NE(later.out.find("Ошибка:   P      -regulator: this method is not available yet"),
+              std::string::npos)
         << later.out;
     const auto popov = analyze("popov", {1}, {1, 1});
     EXPECT_EQ(popov.code, 1);

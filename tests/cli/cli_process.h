@@ -3,13 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
 #include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
-#include <sys/wait.h>
 #include <vector>
 
 namespace velmar::testing {

@@ -25,12 +25,13 @@ TEST_F(Cli, InfoListsElementsLabelsAndComment) {
 
     const Result r = cli({"info", shm.string()});
     EXPECT_EQ(r.code, 0) << r.out;
-    EXPECT_EQ(r.out, shm.string() + ": 3 elements\n"
-                     "1: code 22 at (4,7) Апериодическое звено | K=1 | T=0.010000000000005116 | Nu=0\n"
-                     "2: code 18 at (10,8) Блок вычитания\n"
-                     "3: code 28 at (20,7) Произвольное звено | m=0 | n=0 | a0=1 | b0=1\n"
-                     "label 2: node\n"
-                     "comment: a comment\n");
+    EXPECT_EQ(r.out, shm.string() +
+                         ": 3 elements\n"
+                         "1: code 22 at (4,7) Апериодическое звено | K=1 | T=0.010000000000005116 | Nu=0\n"
+                         "2: code 18 at (10,8) Блок вычитания\n"
+                         "3: code 28 at (20,7) Произвольное звено | m=0 | n=0 | a0=1 | b0=1\n"
+                         "label 2: node\n"
+                         "comment: a comment\n");
 }
 
 TEST_F(Cli, InfoShowsTheDemo) {

@@ -29,7 +29,7 @@ namespace {
 Ext store(Ext x) {
     if (x == 0) return 0;
     int e;
-    const Ext m = std::frexp(std::fabs(x), &e);       // [0.5, 1)
+    const Ext m = std::frexp(std::fabs(x), &e);             // [0.5, 1)
     const Ext kept = std::floor(std::ldexp(m, 40) + 0.5L);  // 2^39 .. 2^40
     const Ext r = std::ldexp(kept, e - 40);
     if (e - 1 < -128) return 0;
@@ -80,8 +80,8 @@ public:
             }
         out.push_back(0);
         out.push_back(42);
-        std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(out.data()),
-                                                    static_cast<std::streamsize>(out.size()));
+        std::ofstream(file, std::ios::binary)
+            .write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
     }
 
 private:
@@ -158,7 +158,8 @@ TEST_F(CliRun, ConstantStepOutputsAgreeWithTheFormulasToTheLastPrintedDigit) {
     }
     const fs::path scheme = dir / "links.shm", csv = dir / "links.csv";
     s.write(scheme);
-    const velmar::testing::Result r = velmar::testing::cli({"run", scheme.string(), "--answer", "Step=0.01", "--answer", "Time=2", "--csv", csv.string()});
+    const velmar::testing::Result r = velmar::testing::cli(
+        {"run", scheme.string(), "--answer", "Step=0.01", "--answer", "Time=2", "--csv", csv.string()});
     ASSERT_EQ(r.code, 0) << r.out;
     const Curves curves = readCsv(csv);
 
@@ -188,7 +189,8 @@ TEST_F(CliRun, ConstantStepOutputsAgreeWithTheFormulasToTheLastPrintedDigit) {
         if (t - periodStart >= store(0.8L)) periodStart = t;
         const Ext pulse = t - periodStart > store(0.3L) ? 0 : store(1);
         const Ext a = store(0.2L), b = store(0.3L);
-        const Ext next = store((store(1) * pulse + (b / h) * y26 - (a / hh) * (y26_2 - 2 * y26)) / (a / hh + b / h + 1));
+        const Ext next =
+            store((store(1) * pulse + (b / h) * y26 - (a / hh) * (y26_2 - 2 * y26)) / (a / hh + b / h + 1));
         y26_2 = y26;
         y26 = next;
         oscillatory.push_back(y26);
@@ -213,8 +215,9 @@ TEST_F(CliRun, VariableStepOutputsFollowTheExactResponsesWithinEps) {
     }
     const fs::path scheme = dir / "variable.shm", csv = dir / "variable.csv";
     s.write(scheme);
-    const velmar::testing::Result r = velmar::testing::cli({"run", scheme.string(), "--variable", "--answer", "Time=5", "--answer", "Eps=0.001",
-                          "--csv", csv.string()});
+    const velmar::testing::Result r =
+        velmar::testing::cli({"run", scheme.string(), "--variable", "--answer", "Time=5", "--answer",
+                              "Eps=0.001", "--csv", csv.string()});
     ASSERT_EQ(r.code, 0) << r.out;
     const Curves curves = readCsv(csv);
     const std::function<Ext(Ext)> exact[] = {[](Ext t) { return 1 - std::exp(-t); },

@@ -37,7 +37,8 @@ TEST_F(Cli, RunWritesEveryCurveAsAPointFile) {
 
     // With --csv the CSV is written as well.
     const fs::path csv = dir / "out.csv";
-    const Result v = cli({"run", scheme.string(), "--answer", "Time=1", "--pnt", folder.string(), "--csv", csv.string()});
+    const Result v =
+        cli({"run", scheme.string(), "--answer", "Time=1", "--pnt", folder.string(), "--csv", csv.string()});
     ASSERT_EQ(v.code, 0) << v.out;
     EXPECT_EQ(contents(csv).substr(0, 25), "element,diagram,index,x,y");
 }

@@ -45,7 +45,8 @@ TEST_F(Cli, RunWritesEveryRecordersCurves) {
 
 TEST_F(Cli, RunWritesCsvToAFile) {
     const fs::path scheme = saveCommutatorScheme(dir), csv = dir / "out.csv";
-    const Result r = cli({"run", scheme.string(), "--csv", csv.string(), "--answer", "Step=0.5", "--answer", "Time = 2"});
+    const Result r =
+        cli({"run", scheme.string(), "--csv", csv.string(), "--answer", "Step=0.5", "--answer", "Time = 2"});
     ASSERT_EQ(r.code, 0) << r.out;
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(contents(csv), "element,diagram,index,x,y\n2,1,0,0,-2\n2,1,1,0.5,2\n2,1,2,1,-2\n");
@@ -60,7 +61,11 @@ TEST_F(Cli, RunReportsFaultsAndFailures) {
         std::string said;
     };
     const Row rows[] = {
-        {"a wire without its arrow", false, {}, 1, "Ошибка:  Внимание! Ошибка в схеме \nfault cell: 8 9\nfault cell: 4 9\n"},
+        {"a wire without its arrow",
+         false,
+         {},
+         1,
+         "Ошибка:  Внимание! Ошибка в схеме \nfault cell: 8 9\nfault cell: 4 9\n"},
         {"no state to integrate", true, {"--variable"}, 1, "Ошибка: Неверные входные параметры \n"},
         {"a step of 0", true, {"--answer", "Step=0"}, 2, "Ошибка: Неверные входные параметры \n"},
         {"a value that is not a number", true, {"--answer", "Time=ten"}, 2, "Ошибка: "},

@@ -33,7 +33,7 @@ TEST(NumText, FixedGeneralAndScientificForms) {
 
 TEST(NumText, ValueTextIsTheShortestTextOfTheStoredValue) {
     const std::pair<Extended, const char*> rows[] = {
-        {0.01L, "0.01"}, {0.1L, "0.1"}, {100, "100"}, {1234567890, "1234567890"},
+        {0.01L, "0.01"},     {0.1L, "0.1"},   {100, "100"},    {1234567890, "1234567890"},
         {1.5e20L, "1.5E20"}, {1e-5L, "1E-5"}, {-0.5L, "-0.5"}, {1.0L / 3, "0.3333333333335"},
     };
     for (const auto& [x, text] : rows) {
@@ -45,8 +45,8 @@ TEST(NumText, ValueTextIsTheShortestTextOfTheStoredValue) {
 TEST(NumText, PiSuffixMultipliesByPi) {
     constexpr Extended pi = 3.1415926535897932385L;
     const std::pair<const char*, Extended> rows[] = {
-        {"2pi", 2 * pi}, {"2Pi", 2 * pi}, {"pi", pi}, {"Pi", pi}, {"-pi", -pi},
-        {"0.5pi", pi / 2}, {" 2 pi ", 2 * pi}, {"1e1pi", 10 * pi},
+        {"2pi", 2 * pi}, {"2Pi", 2 * pi},   {"pi", pi},         {"Pi", pi},
+        {"-pi", -pi},    {"0.5pi", pi / 2}, {" 2 pi ", 2 * pi}, {"1e1pi", 10 * pi},
     };
     for (const auto& [text, want] : rows) {
         const auto v = parseValueText(text);
@@ -59,7 +59,8 @@ TEST(NumText, PiSuffixMultipliesByPi) {
 
 TEST(NumText, NumbersAreReadAndNonNumbersRefused) {
     const std::pair<const char*, Extended> good[] = {
-        {"1", 1}, {" 1.5 ", 1.5L}, {"-2", -2}, {"+3", 3}, {"1e3", 1000}, {"1.", 1}, {".5", 0.5L}, {"2.5E-1", 0.25L},
+        {"1", 1},      {" 1.5 ", 1.5L}, {"-2", -2},   {"+3", 3},
+        {"1e3", 1000}, {"1.", 1},       {".5", 0.5L}, {"2.5E-1", 0.25L},
     };
     for (const auto& [text, want] : good) {
         const auto v = parseValueText(text);

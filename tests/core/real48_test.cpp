@@ -40,11 +40,11 @@ TEST(Real48, StoredDecimalsReadBackAsTheSystemShowsThem) {
 
 TEST(Real48, RoundsByTheFirstDroppedBitHalfAwayFromZero) {
     const Extended one = 1.0L;
-    const Extended ulp = std::ldexp(1.0L, -39);  // spacing of Real48 values in [1, 2)
-    EXPECT_EQ(Real48(one + ulp / 2).get(), one + ulp);             // a half rounds up
-    EXPECT_EQ(Real48(-(one + ulp / 2)).get(), -(one + ulp));       // away from zero
-    EXPECT_EQ(Real48(one + ulp / 2 - ulp / 1024).get(), one);      // below a half: down
-    EXPECT_EQ(Real48(one + ulp + ulp / 2).get(), one + 2 * ulp);   // not to even
+    const Extended ulp = std::ldexp(1.0L, -39);                   // spacing of Real48 values in [1, 2)
+    EXPECT_EQ(Real48(one + ulp / 2).get(), one + ulp);            // a half rounds up
+    EXPECT_EQ(Real48(-(one + ulp / 2)).get(), -(one + ulp));      // away from zero
+    EXPECT_EQ(Real48(one + ulp / 2 - ulp / 1024).get(), one);     // below a half: down
+    EXPECT_EQ(Real48(one + ulp + ulp / 2).get(), one + 2 * ulp);  // not to even
     // A carry out of the mantissa moves to the next exponent.
     EXPECT_EQ(Real48(2.0L - ulp / 4).get(), 2.0L);
     EXPECT_EQ(bytes(2.0L - ulp / 4), bytes(2.0L));
@@ -83,21 +83,15 @@ TEST(Real48, FaultTextsNameTheFault) {
     try {
         Real48 r(1.0L / zero);
         FAIL();
-    } catch (const MathError& e) {
-        EXPECT_STREQ(e.what(), "Floating point division by zero");
-    }
+    } catch (const MathError& e) { EXPECT_STREQ(e.what(), "Floating point division by zero"); }
     clearFloatingFaults();
     try {
         Real48 r(zero / zero);
         FAIL();
-    } catch (const MathError& e) {
-        EXPECT_STREQ(e.what(), "Invalid floating point operation");
-    }
+    } catch (const MathError& e) { EXPECT_STREQ(e.what(), "Invalid floating point operation"); }
     clearFloatingFaults();
     try {
         Real48 r(1e300L);
         FAIL();
-    } catch (const MathError& e) {
-        EXPECT_STREQ(e.what(), "Floating point overflow");
-    }
+    } catch (const MathError& e) { EXPECT_STREQ(e.what(), "Floating point overflow"); }
 }

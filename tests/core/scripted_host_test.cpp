@@ -67,7 +67,8 @@ TEST(ScriptedHost, RecordsWhatItIsToldAndAnswersQueues) {
     host.message(Box::Plain, "plain");
     host.statusMessage("Saved.");
     host.report("line");
-    EXPECT_EQ(echoed, (std::vector<std::string>{"Сообщение: done", "message: plain", "status: Saved.", "report: line"}));
+    EXPECT_EQ(echoed, (std::vector<std::string>{"Сообщение: done", "message: plain", "status: Saved.",
+                                                "report: line"}));
     EXPECT_EQ(host.messagesOf(Box::Information), (std::vector<std::string>{"done"}));
     host.keys = {13};
     EXPECT_TRUE(host.keyWaiting());

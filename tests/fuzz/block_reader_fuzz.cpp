@@ -3,9 +3,9 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "fuzz/check.h"
 #include "core/errors.h"
 #include "core/model/scheme_file.h"
+#include "fuzz/check.h"
 
 using namespace velmar;
 

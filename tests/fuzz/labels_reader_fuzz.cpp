@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "fuzz/check.h"
 #include "core/model/scheme_file.h"
+#include "fuzz/check.h"
 
 using namespace velmar;
 

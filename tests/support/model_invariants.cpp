@@ -18,14 +18,17 @@ std::string modelProblem(const Scheme& s) {
         if (e.Number != i + 1) return "element numbered " + std::to_string(e.Number) + at(e.Col, e.Row);
         if (i > 0) {
             const Element& p = *list[i - 1];
-            if (p.Col > e.Col || (p.Col == e.Col && p.Row >= e.Row)) return "list out of order" + at(e.Col, e.Row);
+            if (p.Col > e.Col || (p.Col == e.Col && p.Row >= e.Row))
+                return "list out of order" + at(e.Col, e.Row);
         }
-        if (e.Code < 17 || e.Code > 143) return "element with code " + std::to_string(e.Code) + at(e.Col, e.Row);
+        if (e.Code < 17 || e.Code > 143)
+            return "element with code " + std::to_string(e.Code) + at(e.Col, e.Row);
         const int n = sizeOf(e.Code);
         for (int c = e.Col; c < e.Col + n; ++c)
             for (int r = e.Row; r < e.Row + n; ++r)
                 if (s.cell(c, r) != e.Code) return "element cell without its code" + at(c, r);
-        if (n == 3 && !s.IsBlockCorner(e.Col, e.Row)) return "element not at a square corner" + at(e.Col, e.Row);
+        if (n == 3 && !s.IsBlockCorner(e.Col, e.Row))
+            return "element not at a square corner" + at(e.Col, e.Row);
         for (size_t j = 0; j < i; ++j) {
             const Element& o = *list[j];
             const int m = sizeOf(o.Code);

@@ -28,7 +28,9 @@ public:
     void InitRun(RunContext&) override { Output = initial(); }
     void Advance(RunContext& ctx) override { Output = Output + ctx.run.h * rate(input()); }
     Polynomial Denominator() const override { return Polynomial{0, 1}; }
-    void LoadState(int k, const StateVector& y, RunContext&) override { Output = y[static_cast<std::size_t>(k)]; }
+    void LoadState(int k, const StateVector& y, RunContext&) override {
+        Output = y[static_cast<std::size_t>(k)];
+    }
     void Derivatives(int k, const StateVector&, StateVector& dy, RunContext&) override {
         dy[static_cast<std::size_t>(k)] = rate(input());
     }
@@ -42,6 +44,7 @@ protected:
 class TestIntegrator : public TestFirstOrder {
 public:
     using TestFirstOrder::TestFirstOrder;
+
 private:
     Extended initial() const override { return param(1); }
     Extended rate(Extended u) const override { return param(0) * u; }
@@ -50,6 +53,7 @@ private:
 class TestAperiodic : public TestFirstOrder {
 public:
     using TestFirstOrder::TestFirstOrder;
+
 private:
     Extended initial() const override { return param(2); }
     Extended rate(Extended u) const override { return (param(0) * u - Output) / param(1); }

@@ -5,10 +5,10 @@
 #include <gtest/gtest.h>
 
 #include "core/model/compile.h"
-#include "support/scheme_builder.h"
 #include "core/scripted_host.h"
-#include "support/test_blocks.h"
 #include "core/workbench/workbench.h"
+#include "support/scheme_builder.h"
+#include "support/test_blocks.h"
 
 namespace velmar::testing {
 
@@ -17,9 +17,7 @@ protected:
     WorkbenchTest() { UseTestElements(wb.scheme); }
 
     // Compiles, failing the test on a wiring fault.
-    void compile() {
-        ASSERT_TRUE(CompileScheme(wb)) << "fault cells:" << faultText();
-    }
+    void compile() { ASSERT_TRUE(CompileScheme(wb)) << "fault cells:" << faultText(); }
     std::string faultText() const {
         std::string text;
         for (const Cell& c : wb.scheme.ConnectErrors)

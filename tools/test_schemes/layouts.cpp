@@ -95,10 +95,8 @@ void operands(Sketch& s, const std::vector<Operand>& inputs, const Part& block,
         }
         s.route(*feeder, tested, static_cast<int>(k), turn);
         if (!input.shown) continue;
-        if (k == 0)
-            s.wire({{tap, row + 1}, {tap, row - 2}, {above(rec).col, row - 2}, above(rec)});
-        else
-            s.wire({{tap, row + 1}, {tap, row + 4}, {entryBelow(rec).col, row + 4}, entryBelow(rec)});
+        if (k == 0) s.wire({{tap, row + 1}, {tap, row - 2}, {above(rec).col, row - 2}, above(rec)});
+        else s.wire({{tap, row + 1}, {tap, row + 4}, {entryBelow(rec).col, row + 4}, entryBelow(rec)});
     }
     s.connect(tested, rec);
 }

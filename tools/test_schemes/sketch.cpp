@@ -53,10 +53,8 @@ Element& Sketch::node(int code, int col, int row) {
 void Sketch::route(const Element& from, const Element& to, int entry, int turn) {
     const Cell start = out(from);
     const Cell end = in(to, entry);
-    if (start.row == end.row)
-        wire({start, end});
-    else
-        wire({start, {turn, start.row}, {turn, end.row}, end});
+    if (start.row == end.row) wire({start, end});
+    else wire({start, {turn, start.row}, {turn, end.row}, end});
 }
 
 void Sketch::finish() {

@@ -17,8 +17,8 @@ enum class MethodGroup { None, Character, Stability, Quality, Root, OptMaxAw, Ot
 
 struct AnalysisState {
     MethodGroup methodGroup = MethodGroup::None;
-    int lastBlock = 0;         // number of the last analysis block served
-    bool methodChosen = false; // second phase of the Solve operation
+    int lastBlock = 0;          // number of the last analysis block served
+    bool methodChosen = false;  // second phase of the Solve operation
     int methodCode = 0;
     bool nyquist = false;
     bool synthesisShown = false;  // the chooser's synthesis panel, once shown, stays

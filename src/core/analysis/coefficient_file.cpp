@@ -17,12 +17,10 @@ void writePolynomial(std::ostream& out, const Polynomial& p) {
 
 Polynomial readPolynomial(std::istream& in, const std::string& name) {
     long count = 0;
-    if (!(in >> count) || count < 1)
-        throw FileError(name + ": a coefficient count is missing or wrong");
+    if (!(in >> count) || count < 1) throw FileError(name + ": a coefficient count is missing or wrong");
     if (count > kMaxCriterionOrder + 1)
         throw FileError(name + ": a polynomial of order " + std::to_string(count - 1) +
-                        " is above the order " + std::to_string(kMaxCriterionOrder) +
-                        " the criteria accept");
+                        " is above the order " + std::to_string(kMaxCriterionOrder) + " the criteria accept");
     Polynomial p;
     p.Allocate(static_cast<int>(count) - 1);
     for (int i = 0; i < count; ++i) {

@@ -4,11 +4,11 @@
 #include <optional>
 #include <string>
 
-#include "core/host.h"
-#include "core/numtext.h"
 #include "core/analysis/coefficient_file.h"
 #include "core/analysis/frequency.h"
 #include "core/analysis/stability.h"
+#include "core/host.h"
+#include "core/numtext.h"
 
 namespace velmar {
 
@@ -40,10 +40,11 @@ void RouthCriterion(Host& host, const std::filesystem::path& folder) {
     host.report("By Rauth:");
     host.report("Elements of the first column :");
     for (size_t i = 1; i <= routh.firstColumn.size(); ++i)
-        host.report("Next :  N" + fixedText(static_cast<Extended>(i), 2, 0) + " =" + fixedText(routh.firstColumn[i - 1], 10, 5));
+        host.report("Next :  N" + fixedText(static_cast<Extended>(i), 2, 0) + " =" +
+                    fixedText(routh.firstColumn[i - 1], 10, 5));
     host.report("Number of right roots:" +
                 (routh.determined ? std::to_string(routh.rightRoots) : std::string(" undetermined")));
-    verdict(host, !routh.determined         ? kRouthUndetermined
+    verdict(host, !routh.determined       ? kRouthUndetermined
                   : routh.rightRoots == 0 ? "Sistem is stable"
                                           : "Sistem is unstable");
 }

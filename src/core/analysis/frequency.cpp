@@ -2,10 +2,10 @@
 
 #include <cmath>
 
+#include "core/analysis/analysis_state.h"
 #include "core/host.h"
 #include "core/model/value_dialog.h"
 #include "core/numtext.h"
-#include "core/analysis/analysis_state.h"
 
 namespace velmar {
 
@@ -93,7 +93,10 @@ Curve FrequencyCharacteristic(const FrequencySplit& w, int code, const Frequency
         const Extended re = reNum / den, im = imNum / den;
         Extended x = omega, y = 0;
         switch (code) {
-            case kCodeHodograph: x = re; y = im; break;
+            case kCodeHodograph:
+                x = re;
+                y = im;
+                break;
             case kCodeAmplitude: y = std::sqrt(re * re + im * im); break;
             case kCodeLogAmplitude: {
                 const Extended a = std::sqrt(re * re + im * im);
@@ -125,8 +128,7 @@ int FrequencyGraphKind(int code) {
     }
 }
 
-void ShowFrequencyCharacteristic(Host& host, AnalysisState& state, const TransferFunction& w,
-                                 int code) {
+void ShowFrequencyCharacteristic(Host& host, AnalysisState& state, const TransferFunction& w, int code) {
     const FrequencySplit split(w);
     FrequencyRange range{state.wBegin, state.wEnd, state.wStep};
     if (!AskFrequencyRange(host, range)) return;

@@ -31,12 +31,12 @@ struct FrequencySplit {
 
 // Method codes of the characteristics list.
 enum FrequencyCode : int {
-    kCodeHodograph = 51,  // "W(jw)": Re against Im
-    kCodeAmplitude = 52,  // "A(w)"
+    kCodeHodograph = 51,     // "W(jw)": Re against Im
+    kCodeAmplitude = 52,     // "A(w)"
     kCodeLogAmplitude = 53,  // "20Lg(A)" against lg w
-    kCodePhase = 54,      // "Fi(w)", radians in -pi..pi
-    kCodeReal = 55,       // "Re"
-    kCodeImaginary = 56,  // "Im"
+    kCodePhase = 54,         // "Fi(w)", radians in -pi..pi
+    kCodeReal = 55,          // "Re"
+    kCodeImaginary = 56,     // "Im"
 };
 
 struct FrequencyRange {
@@ -74,7 +74,6 @@ int FrequencyGraphKind(int code);
 // The characteristics item: asks the range (starting from the values last entered,
 // kept in `state`), computes the curve and hands it to the graph viewer as
 // "Indicator". Nothing is handed over when the dialog is cancelled.
-void ShowFrequencyCharacteristic(Host& host, AnalysisState& state, const TransferFunction& w,
-                                 int code);
+void ShowFrequencyCharacteristic(Host& host, AnalysisState& state, const TransferFunction& w, int code);
 
 }  // namespace velmar

@@ -23,9 +23,12 @@ void MethodNotAvailable(Host& host, const std::string& what) {
 void RunMethod(Host& host, AnalysisState& state, const TransferFunction& w, int code) {
     const std::filesystem::path& folder = state.workingFolder;
     switch (code) {
-        case 51: case 52: case 53: case 54: case 55: case 56:
-            ShowFrequencyCharacteristic(host, state, w, code);
-            break;
+        case 51:
+        case 52:
+        case 53:
+        case 54:
+        case 55:
+        case 56: ShowFrequencyCharacteristic(host, state, w, code); break;
         case kCodeRouth: RouthCriterion(host, folder); break;
         case kCodeHurwitz: HurwitzCriterion(host, folder); break;
         case kCodeMikhailov: MikhailovCriterion(host, folder); break;
@@ -35,10 +38,11 @@ void RunMethod(Host& host, AnalysisState& state, const TransferFunction& w, int 
             state.nyquist = true;
             ShowFrequencyCharacteristic(host, state, w, kCodeHodograph);
             break;
-        case kCodeRootsNumerator: case kCodeRootsDenominator: case kCodeRootsFieldNumerator:
-        case kCodeRootsFieldDenominator: case kCodeRootsBoth:
-            ShowRoots(host, w, code, folder);
-            break;
+        case kCodeRootsNumerator:
+        case kCodeRootsDenominator:
+        case kCodeRootsFieldNumerator:
+        case kCodeRootsFieldDenominator:
+        case kCodeRootsBoth: ShowRoots(host, w, code, folder); break;
         default: {
             const std::string caption = CaptionOfCode(code);
             MethodNotAvailable(host, caption.empty() ? "Method " + std::to_string(code) : caption);

@@ -93,11 +93,11 @@ bool cauchyRoot(const Polynomial& p, Complex48& z) {
             const Complex48 P2 = evaluate(d2, z);
             Complex48 a;
             if (!P1.isZero()) {
-                const Complex48 E = scaled(P / P1, 2);                       // E = 2 P / P'
-                const Complex48 F = plusReal(-(E * (P2 / P1)), 1);           // F = 1 - E P''/P'
-                a = -(E / plusReal(squareRoot(F), 1));                       // a = -E / (1 + sqrt F)
+                const Complex48 E = scaled(P / P1, 2);              // E = 2 P / P'
+                const Complex48 F = plusReal(-(E * (P2 / P1)), 1);  // F = 1 - E P''/P'
+                a = -(E / plusReal(squareRoot(F), 1));              // a = -E / (1 + sqrt F)
             } else if (!P2.isZero()) {
-                a = squareRoot(-(scaled(P / P2, 2)));                        // a = sqrt(-2 P / P'')
+                a = squareRoot(-(scaled(P / P2, 2)));  // a = sqrt(-2 P / P'')
             } else {
                 a = z * Complex48{Real48(std::sin(static_cast<Extended>(k))), 0.0L};
                 if (a.isZero()) a = Complex48::polar(stride, k);  // z = 0 would not move

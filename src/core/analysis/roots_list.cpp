@@ -3,11 +3,11 @@
 #include <fstream>
 #include <system_error>
 
+#include "core/analysis/method_lists.h"
+#include "core/analysis/roots.h"
 #include "core/errors.h"
 #include "core/host.h"
 #include "core/numtext.h"
-#include "core/analysis/method_lists.h"
-#include "core/analysis/roots.h"
 
 namespace velmar {
 

@@ -103,10 +103,8 @@ MikhailovParts::MikhailovParts(const Polynomial& d) {
     X.Allocate(n);
     Y.Allocate(n);
     for (int k = 0; k <= n && !d.empty(); ++k) {
-        if (k % 2 == 0)
-            X.set(k, k % 4 == 2 ? -d[k] : d[k]);
-        else
-            Y.set(k, k % 4 == 3 ? -d[k] : d[k]);
+        if (k % 2 == 0) X.set(k, k % 4 == 2 ? -d[k] : d[k]);
+        else Y.set(k, k % 4 == 3 ? -d[k] : d[k]);
     }
 }
 

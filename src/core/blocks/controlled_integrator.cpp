@@ -1,5 +1,5 @@
-#include "core/model/run_context.h"
 #include "core/blocks/linear.h"
+#include "core/model/run_context.h"
 
 namespace velmar {
 

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/blocks/linear_messages.h"
 #include "core/errors.h"
 #include "core/model/run_context.h"
-#include "core/blocks/linear_messages.h"
 
 namespace velmar {
 

@@ -10,8 +10,8 @@
 #include <array>
 
 #include "core/blocks/discrete_kinds.h"
-#include "core/blocks/point_step.h"
 #include "core/blocks/feeders.h"
+#include "core/blocks/point_step.h"
 
 namespace velmar {
 
@@ -21,7 +21,7 @@ enum class Sync : std::uint8_t { None, Level, Edge };
 
 // The logic inputs of one step, with the data inputs' values of the previous step.
 struct LogicInputs {
-    int first, second;                  // S/J/D/T and R/K
+    int first, second;  // S/J/D/T and R/K
     int previousFirst, previousSecond;
 };
 
@@ -98,9 +98,7 @@ public:
 
         const LogicInputs in{first, second, previousFirst_, previousSecond_};
         switch (kind_.sync) {
-            case Sync::None:
-                Output = kind_.next(Output, in);
-                break;
+            case Sync::None: Output = kind_.next(Output, in); break;
             case Sync::Level:
                 if (clock == 1) Output = kind_.next(Output, in);
                 break;

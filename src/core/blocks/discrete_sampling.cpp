@@ -4,9 +4,9 @@
 #include <climits>
 #include <cmath>
 
-#include "core/model/run_context.h"
 #include "core/blocks/discrete_kinds.h"
 #include "core/blocks/point_step.h"
+#include "core/model/run_context.h"
 
 namespace velmar {
 
@@ -39,8 +39,7 @@ public:
 
 private:
     long pointsPerPeriod(const RunContext& ctx) const {
-        const Extended points =
-            checkFinite(param(0) * ctx.run.PointCount / Extended(ctx.settings.Time) + 1);
+        const Extended points = checkFinite(param(0) * ctx.run.PointCount / Extended(ctx.settings.Time) + 1);
         if (points < 1) return 1;
         if (points >= LONG_MAX) return LONG_MAX;
         return static_cast<long>(std::trunc(points));
@@ -170,10 +169,8 @@ public:
         const Extended u = Input()->Output;
         const Extended count = std::max<Extended>(1, std::nearbyint(param(0)));
         const Extended half = std::ceil(count / 2);
-        if (u - previous_ > 0)
-            ++rises_;
-        else if (u - previous_ < 0)
-            ++falls_;
+        if (u - previous_ > 0) ++rises_;
+        else if (u - previous_ < 0) ++falls_;
         if (rises_ == falls_) {
             if (rises_ < half) {
                 Output = 0;

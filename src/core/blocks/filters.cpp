@@ -1,7 +1,7 @@
 #include "core/blocks/filters.h"
 
-#include "core/model/run_context.h"
 #include "core/blocks/linear_messages.h"
+#include "core/model/run_context.h"
 
 namespace velmar {
 
@@ -75,8 +75,7 @@ Polynomial StageFilter::Denominator() const {
 }
 
 void BandFilter::EditParameters(RunContext& ctx) {
-    if (editCatalogueParameters(ctx) && param(1) >= param(2))
-        ctx.ui().message(Box::Error, kErrorInInputData);
+    if (editCatalogueParameters(ctx) && param(1) >= param(2)) ctx.ui().message(Box::Error, kErrorInInputData);
 }
 
 }  // namespace velmar

@@ -4,10 +4,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "core/model/run_context.h"
 #include "core/blocks/delays.h"
 #include "core/blocks/families.h"
 #include "core/blocks/filters.h"
+#include "core/model/run_context.h"
 
 namespace velmar {
 
@@ -57,40 +57,57 @@ namespace {
 const std::array<FirstOrderLink::Row, 7> kFirstOrderRows = {{
     {22, 2,  // K / (T s + 1)
      [](const Element& e) { return Polynomial{e.param(0)}; },
-     [](const Element& e) { return Polynomial{1, e.param(1)}; },
+     [](const Element& e) {
+         return Polynomial{1, e.param(1)};
+     },
      [](const Element& e, const LinkStep& s) {
          const Extended K = e.param(0), T = e.param(1);
          return (K * s.u + (T / s.h) * s.y) / (T / s.h + 1);
      }},
     {23, 2,  // K s / (T s + 1)
-     [](const Element& e) { return Polynomial{0, e.param(0)}; },
-     [](const Element& e) { return Polynomial{1, e.param(1)}; },
+     [](const Element& e) {
+         return Polynomial{0, e.param(0)};
+     },
+     [](const Element& e) {
+         return Polynomial{1, e.param(1)};
+     },
      [](const Element& e, const LinkStep& s) {
          const Extended K = e.param(0), T = e.param(1);
          return (K * s.du / s.h + (T / s.h) * s.y) / (T / s.h + 1);
      }},
     {24, 2,  // (Ta s + 1) / (Tb s + 1)
-     [](const Element& e) { return Polynomial{1, e.param(0)}; },
-     [](const Element& e) { return Polynomial{1, e.param(1)}; },
+     [](const Element& e) {
+         return Polynomial{1, e.param(0)};
+     },
+     [](const Element& e) {
+         return Polynomial{1, e.param(1)};
+     },
      [](const Element& e, const LinkStep& s) {
          const Extended Ta = e.param(0), Tb = e.param(1);
          return (Ta * s.du + s.h * s.u + Tb * s.y) / (s.h + Tb);
      }},
     {25, 1,  // (T s + 1) / s
-     [](const Element& e) { return Polynomial{1, e.param(0)}; },
-     [](const Element&) { return Polynomial{0, 1}; },
+     [](const Element& e) {
+         return Polynomial{1, e.param(0)};
+     },
+     [](const Element&) {
+         return Polynomial{0, 1};
+     },
      [](const Element& e, const LinkStep& s) { return s.y + e.param(0) * s.du + s.h * s.u; }},
     {27, 1,  // K / s
      [](const Element& e) { return Polynomial{e.param(0)}; },
-     [](const Element&) { return Polynomial{0, 1}; },
+     [](const Element&) {
+         return Polynomial{0, 1};
+     },
      [](const Element& e, const LinkStep& s) { return s.y + e.param(0) * s.u * s.h; }},
     {29, -1,  // s
-     [](const Element&) { return Polynomial{0, 1}; },
+     [](const Element&) {
+         return Polynomial{0, 1};
+     },
      [](const Element&) { return Polynomial{1}; },
      [](const Element&, const LinkStep& s) { return s.du / s.h; }},
     {30, -1,  // K
-     [](const Element& e) { return Polynomial{e.param(0)}; },
-     [](const Element&) { return Polynomial{1}; },
+     [](const Element& e) { return Polynomial{e.param(0)}; }, [](const Element&) { return Polynomial{1}; },
      [](const Element& e, const LinkStep& s) { return e.param(0) * s.u; }},
 }};
 
@@ -125,8 +142,8 @@ void FirstOrderLink::Advance(RunContext& ctx) {
 namespace {
 
 // y' for 26 and 139 from u, y, the output two steps back, h and HSquared.
-Extended oscillatoryStep(Extended k, Extended a, Extended b, Extended u, Extended y,
-                         Extended y2, Extended h, Extended hh) {
+Extended oscillatoryStep(Extended k, Extended a, Extended b, Extended u, Extended y, Extended y2, Extended h,
+                         Extended hh) {
     return (k * u + (b / h) * y - (a / hh) * (y2 - 2 * y)) / (a / hh + b / h + 1);
 }
 

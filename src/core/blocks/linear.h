@@ -10,9 +10,9 @@
 // variable-step run the states stand still.
 #pragma once
 
-#include "core/model/element.h"
 #include "core/blocks/polynomial_entry.h"
 #include "core/blocks/state_form.h"
+#include "core/model/element.h"
 
 namespace velmar {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/model/run_context.h"
-#include "core/blocks/point_step.h"
 #include "core/blocks/nonlinear_kinds.h"
+#include "core/blocks/point_step.h"
+#include "core/model/run_context.h"
 
 namespace velmar {
 

@@ -38,9 +38,7 @@ Extended relayWithDeadZone(Extended a, Extended b, Extended A) {
 
 // A symmetric relay switching at ±b: the first harmonic lags; its in-phase part is the
 // relay-with-dead-zone gain at the switching point.
-Extended relayWithHysteresis(Extended a, Extended b, Extended A) {
-    return relayWithDeadZone(a, b, A);
-}
+Extended relayWithHysteresis(Extended a, Extended b, Extended A) { return relayWithDeadZone(a, b, A); }
 
 // Switched on at ±c on the way out and off at ±b on the way back: the in-phase part is
 // (2a/(pi A))·(sqrt(1 - (c/A)²) + sqrt(1 - (b/A)²)).

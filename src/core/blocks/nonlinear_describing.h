@@ -44,7 +44,6 @@ Extended idealRelayAmplitude(Extended b, Extended x, Extended y);
 
 // The amplitude A in [lower, kHighestAmplitude] with x·q(A) - y = 0, by bisection; 0
 // when the ends give the same sign (no balance in the range).
-Extended balanceAmplitude(const std::function<Extended(Extended)>& q, Extended x, Extended y,
-                          Extended lower);
+Extended balanceAmplitude(const std::function<Extended(Extended)>& q, Extended x, Extended y, Extended lower);
 
 }  // namespace velmar::describing

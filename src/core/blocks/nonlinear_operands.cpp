@@ -3,10 +3,10 @@
 // selection (100, 101) and the two multiplicative typical structures (82, 83).
 #include <cmath>
 
-#include "core/model/run_context.h"
-#include "core/blocks/point_step.h"
 #include "core/blocks/feeders.h"
 #include "core/blocks/nonlinear_kinds.h"
+#include "core/blocks/point_step.h"
+#include "core/model/run_context.h"
 
 namespace velmar {
 
@@ -29,10 +29,8 @@ public:
     void Advance(RunContext&) override {
         for (const Element* feeder : Inputs) {
             if (!feeder) continue;
-            if (!feeder->isSelector())
-                base_ = feeder->Output;
-            else
-                Output = base_ > 0 ? std::pow(Extended(base_), Extended(feeder->Output)) : 0;
+            if (!feeder->isSelector()) base_ = feeder->Output;
+            else Output = base_ > 0 ? std::pow(Extended(base_), Extended(feeder->Output)) : 0;
         }
     }
 
@@ -78,10 +76,8 @@ public:
         const FeederSplit feeders = splitFeeders(*this);
         const Element* p = feeders.control(0);
         const Element* q = feeders.control(1);
-        if (p && q)
-            Output = q->Output <= p->Output ? param(0) : param(1);
-        else if (p || q)
-            Output = valueOf(p ? p : q) >= 0 ? param(0) : param(1);
+        if (p && q) Output = q->Output <= p->Output ? param(0) : param(1);
+        else if (p || q) Output = valueOf(p ? p : q) >= 0 ? param(0) : param(1);
     }
 };
 

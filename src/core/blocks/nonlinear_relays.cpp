@@ -9,10 +9,10 @@
 // order; without one the output stays.
 #include <array>
 
-#include "core/host.h"
-#include "core/blocks/nonlinear_describing.h"
 #include "core/blocks/feeders.h"
+#include "core/blocks/nonlinear_describing.h"
 #include "core/blocks/nonlinear_kinds.h"
+#include "core/host.h"
 
 namespace velmar {
 
@@ -45,8 +45,7 @@ struct RelayKind {
 
 const std::array<RelayKind, 7> kRelays = {{
     // 66 ideal relay: Bx switching point, b upper level, c lower level.
-    {66, true, -1,
-     [](const RelayStep& s) { return s.u >= s.p(0) + s.X0 ? s.p(1) + s.Y0 : s.p(2) + s.Y0; },
+    {66, true, -1, [](const RelayStep& s) { return s.u >= s.p(0) + s.X0 ? s.p(1) + s.Y0 : s.p(2) + s.Y0; },
      nullptr, AmplitudeRule::IdealRelay, -1},
     // 67 saturation: a upper level, b upper breakpoint, c lower level, d lower breakpoint.
     {67, false, -1,
@@ -145,8 +144,8 @@ public:
         if (const Element* c = feeders.control(0)) X0 = c->Output;
         if (const Element* c = feeders.control(1)) Y0 = c->Output;
         for (int i = 0; i < feeders.signalCount; ++i)
-            Output = kind_.respond({*this, feeders.signals[static_cast<std::size_t>(i)]->Output,
-                                    Output, X0, Y0});
+            Output =
+                kind_.respond({*this, feeders.signals[static_cast<std::size_t>(i)]->Output, Output, X0, Y0});
     }
 
     Extended DescribingGain(Extended amplitude) const override {
@@ -155,8 +154,7 @@ public:
 
     Extended OscillationAmplitude(Extended x, Extended y, Host& host) const override {
         switch (kind_.amplitude) {
-            case AmplitudeRule::None:
-                break;
+            case AmplitudeRule::None: break;
             case AmplitudeRule::IdealRelay:
                 // Only the symmetric relay switching at 0 has q(A) = 4b/(pi A): a
                 // switching point off 0 or unequal levels is refused with the message.
@@ -166,8 +164,8 @@ public:
                 }
                 return describing::idealRelayAmplitude(param(1), x, y);
             case AmplitudeRule::Balance:
-                return describing::balanceAmplitude(
-                    [this](Extended A) { return DescribingGain(A); }, x, y, param(kind_.lowerEnd));
+                return describing::balanceAmplitude([this](Extended A) { return DescribingGain(A); }, x, y,
+                                                    param(kind_.lowerEnd));
         }
         return Element::OscillationAmplitude(x, y, host);
     }
@@ -192,10 +190,8 @@ public:
         const Extended u = Input()->Output;
         const Extended a = param(0), k = param(1);
         const Extended shift = checkFinite(a * a * Output / k);
-        if (u > a + shift)
-            Output = k * (u - a) / (a * a);
-        else if (u < shift - a)
-            Output = k * (u + a) / (a * a);
+        if (u > a + shift) Output = k * (u - a) / (a * a);
+        else if (u < shift - a) Output = k * (u + a) / (a * a);
     }
 
     Extended DescribingGain(Extended amplitude) const override {

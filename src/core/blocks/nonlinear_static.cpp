@@ -43,13 +43,15 @@ const std::array<StaticFunction, 18> kFunctions = {{
     {65, [](Extended u, Extended, const Element&) { return u != 0 ? 1 / u : kInverseOfZero; }, nullptr},
     // 74 asymmetric amplifier: gain A below C, B from C on; its numerator is the gain of
     // the present input.
-    {74, [](Extended u, Extended, const Element& e) { return u >= e.param(2) ? e.param(1) * u : e.param(0) * u; },
+    {74,
+     [](Extended u, Extended, const Element& e) { return u >= e.param(2) ? e.param(1) * u : e.param(0) * u; },
      [](const Element& e) {
          const Extended u = e.Input() ? Extended(e.Input()->Output) : 0;
          return Polynomial{u >= e.param(2) ? e.param(1) : e.param(0)};
      }},
     // 75 A^u, computed as e^(u ln A).
-    {75, [](Extended u, Extended, const Element& e) { return std::exp(u * checkFinite(std::log(e.param(0)))); },
+    {75,
+     [](Extended u, Extended, const Element& e) { return std::exp(u * checkFinite(std::log(e.param(0)))); },
      nullptr},
     // 77 binary quantiser: whole multiples of Weigth 1, rounded to nearest (ties to even).
     {77, [](Extended u, Extended, const Element& e) { return std::nearbyint(u / e.param(0)); }, nullptr},
@@ -66,12 +68,16 @@ const std::array<StaticFunction, 18> kFunctions = {{
     {89, [](Extended u, Extended, const Element& e) { return std::exp(e.param(0) * u); }, nullptr},
     {90, [](Extended u, Extended y, const Element&) { return u > 0 ? std::log(u) : y; }, nullptr},
     // 98 limit on the left: a, b, k.
-    {98, [](Extended u, Extended, const Element& e) {
-         return u < e.param(1) ? e.param(0) : e.param(0) + e.param(2) * (u - e.param(1)); },
+    {98,
+     [](Extended u, Extended, const Element& e) {
+         return u < e.param(1) ? e.param(0) : e.param(0) + e.param(2) * (u - e.param(1));
+     },
      nullptr},
     // 99 limit on the right: a, b, k.
-    {99, [](Extended u, Extended, const Element& e) {
-         return u <= e.param(1) ? e.param(0) + e.param(2) * (u - e.param(1)) : e.param(0); },
+    {99,
+     [](Extended u, Extended, const Element& e) {
+         return u <= e.param(1) ? e.param(0) + e.param(2) * (u - e.param(1)) : e.param(0);
+     },
      nullptr},
     // 123, 124 peak memories: the output starts at 0 with every run.
     {123, [](Extended u, Extended y, const Element&) { return y < u ? u : y; }, nullptr},

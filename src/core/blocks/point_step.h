@@ -31,7 +31,7 @@ public:
 
 protected:
     virtual void start(RunContext& ctx) { Element::InitRun(ctx); }  // before the first point
-    virtual void step(RunContext&) {}                              // once per point
+    virtual void step(RunContext&) {}                               // once per point
 
 private:
     std::int32_t lastPoint_ = -1;

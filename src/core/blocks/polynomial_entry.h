@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "core/model/polynomial.h"
 #include "core/model/element.h"
+#include "core/model/polynomial.h"
 
 namespace velmar {
 

@@ -1,7 +1,7 @@
 #include <algorithm>
 
-#include "core/model/run_context.h"
 #include "core/blocks/linear.h"
+#include "core/model/run_context.h"
 
 namespace velmar {
 

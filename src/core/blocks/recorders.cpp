@@ -4,9 +4,9 @@
 #include <new>
 #include <string>
 
-#include "core/model/run_context.h"
 #include "core/blocks/families.h"
 #include "core/blocks/thumbnail.h"
+#include "core/model/run_context.h"
 
 namespace velmar {
 
@@ -15,7 +15,9 @@ namespace {
 constexpr int kAdditionalInput = 54;  // feeders of this code form Series2 of the two-series recorder
 
 // The samples a thumbnail's ranges cover.
-int thumbnailPoints(std::int32_t pointCount) { return pointCount > kMaxSamples ? kMaxSamples - 1 : pointCount; }
+int thumbnailPoints(std::int32_t pointCount) {
+    return pointCount > kMaxSamples ? kMaxSamples - 1 : pointCount;
+}
 
 }  // namespace
 
@@ -92,7 +94,9 @@ Diagrams TimeRecorder::diagrams() const {
     Diagrams slots;
     if (!hasResults()) return slots;
     for (int c = 0; c < 3; ++c)
-        if (Inputs[c]) slots[static_cast<std::size_t>(c)] = diagram(3 + c, c, "Number:" + std::to_string(Inputs[c]->Number));
+        if (Inputs[c])
+            slots[static_cast<std::size_t>(c)] =
+                diagram(3 + c, c, "Number:" + std::to_string(Inputs[c]->Number));
     return slots;
 }
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
-#include "core/model/value_dialog.h"
 #include "core/model/run_context.h"
+#include "core/model/value_dialog.h"
 
 namespace velmar {
 
@@ -17,7 +17,8 @@ constexpr int kIntervalsPerDialog = 3;  // a time row and a value row each
 
 std::string countProblem(Extended n) {
     if (n < 1 || n > kMaxRegimeIntervals || n != std::trunc(n))
-        return "The number of intervals must be a whole number from 1 to " + std::to_string(kMaxRegimeIntervals);
+        return "The number of intervals must be a whole number from 1 to " +
+               std::to_string(kMaxRegimeIntervals);
     return {};
 }
 
@@ -34,7 +35,8 @@ std::string valueLabel(int i, int n) {
 bool RegimeBlock::askSchedule(RunContext& ctx, Schedule& schedule) const {
     const std::string caption = std::string(kCaption) + ": " + schedule.name;
     const int old = static_cast<int>(schedule.points.size());
-    std::vector<DialogValue> countRow = {{"Intervals", static_cast<Extended>(std::max(old, 1)), false, false}};
+    std::vector<DialogValue> countRow = {
+        {"Intervals", static_cast<Extended>(std::max(old, 1)), false, false}};
     const ValueCheck whole = [](const std::vector<Extended>& v) { return countProblem(v[0]); };
     if (!AskValues(ctx.ui(), countRow, caption, whole)) return false;
     const int n = static_cast<int>(countRow[0].value);
@@ -76,8 +78,14 @@ void RegimeBlock::EditParameters(RunContext& ctx) {
     std::vector<Schedule> edited;
     for (const TunedParameter& t : tuned.list) {
         const Element& e = *t.element;
-        Schedule s{&e, e.Col, e.Row, e.Code, static_cast<std::size_t>(t.param - e.Params.data()), t.param->Name,
-                   t.param->Value, {}};
+        Schedule s{&e,
+                   e.Col,
+                   e.Row,
+                   e.Code,
+                   static_cast<std::size_t>(t.param - e.Params.data()),
+                   t.param->Name,
+                   t.param->Value,
+                   {}};
         // A parameter scheduled before starts from its earlier table.
         const auto before = std::find_if(schedules_.begin(), schedules_.end(), [&](const Schedule& o) {
             return o.element == s.element && o.param == s.param;

@@ -35,9 +35,9 @@ public:
         // since drops out of the table.
         const Element* element;
         std::uint8_t col, row, code;
-        std::size_t param;       // its index in the block's Params
-        std::string name;        // the registered name, e.g. "K3"
-        Real48 initial;          // the value when the table was entered
+        std::size_t param;  // its index in the block's Params
+        std::string name;   // the registered name, e.g. "K3"
+        Real48 initial;     // the value when the table was entered
         std::vector<Breakpoint> points;
     };
     const std::vector<Schedule>& schedules() const { return schedules_; }

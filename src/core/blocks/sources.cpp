@@ -3,12 +3,12 @@
 #include <cmath>
 #include <string>
 
-#include "core/model/bytes.h"
-#include "core/model/value_dialog.h"
-#include "core/model/run_context.h"
 #include "core/blocks/families.h"
 #include "core/blocks/time_functions.h"
 #include "core/blocks/waveforms.h"
+#include "core/model/bytes.h"
+#include "core/model/run_context.h"
+#include "core/model/value_dialog.h"
 
 namespace velmar {
 
@@ -114,7 +114,7 @@ void ControlledHarmonic::step(RunContext& ctx) {
     ownTime_ = ownTime_ + ctx.run.h;
     if (in->isSelector()) Params[2].Value = in->Output;
     const Extended V = param(2), phase = param(1);
-    Output = Code == 103 ? V * std::sin(param(0) * ownTime_ + phase)  // w, Phase
+    Output = Code == 103 ? V * std::sin(param(0) * ownTime_ + phase)   // w, Phase
                          : param(0) * std::sin(V * ownTime_ + phase);  // A, Phase
 }
 
@@ -147,9 +147,7 @@ void OneShot::step(RunContext& ctx) {
     Output = level_ * sign_;
 }
 
-void PolynomialSignal::SetDefaults() {
-    Params = {{Real48(0), false, "n"}, {Real48(1), false, "a0"}};
-}
+void PolynomialSignal::SetDefaults() { Params = {{Real48(0), false, "n"}, {Real48(1), false, "a0"}}; }
 
 void PolynomialSignal::setDegree(int n) {
     const std::size_t old = Params.size();
@@ -181,8 +179,8 @@ void PolynomialSignal::EditParameters(RunContext& ctx) {
     for (std::size_t first = 1; first < edited.Params.size(); first += kMaxDialogRows) {
         std::vector<DialogValue> rows;
         for (std::size_t i = first; i < edited.Params.size() && i < first + kMaxDialogRows; ++i)
-            rows.push_back({"a" + std::to_string(i - 1), edited.param(static_cast<int>(i)), false,
-                            false, true, {}});
+            rows.push_back(
+                {"a" + std::to_string(i - 1), edited.param(static_cast<int>(i)), false, false, true, {}});
         if (!AskValues(ctx.ui(), rows, "Function")) return;
         for (std::size_t k = 0; k < rows.size(); ++k) edited.Params[first + k].Value = rows[k].value;
     }

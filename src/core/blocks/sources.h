@@ -10,8 +10,8 @@
 
 #include <random>
 
-#include "core/model/element.h"
 #include "core/blocks/point_step.h"
+#include "core/model/element.h"
 
 namespace velmar {
 

@@ -1,7 +1,7 @@
 #include "core/blocks/state_form.h"
 
-#include "core/errors.h"
 #include "core/blocks/linear_messages.h"
+#include "core/errors.h"
 
 namespace velmar {
 

@@ -15,8 +15,8 @@
 
 #include <vector>
 
-#include "core/model/polynomial.h"
 #include "core/model/element.h"
+#include "core/model/polynomial.h"
 
 namespace velmar {
 

@@ -8,10 +8,10 @@
 #include <array>
 #include <cmath>
 
-#include "core/model/run_context.h"
 #include "core/blocks/families.h"
 #include "core/blocks/feeders.h"
 #include "core/blocks/regime_block.h"
+#include "core/model/run_context.h"
 
 namespace velmar {
 
@@ -77,9 +77,7 @@ public:
 
 protected:
     // The first signal input; 0 when not connected.
-    Extended signal() const {
-        return feeders_.signalCount > 0 ? feeders_.signals[0]->Output.get() : 0;
-    }
+    Extended signal() const { return feeders_.signalCount > 0 ? feeders_.signals[0]->Output.get() : 0; }
     // Selector input k: 0 for 54 .. 5 for 59; 0 when not connected.
     Extended selector(int k) const {
         const Element* in = feeders_.control(k);
@@ -174,11 +172,8 @@ public:
                     Output = ctx.run.t();
                 }
                 break;
-            case Criterion::IntegralX2:
-                Output = Output + u * u * ctx.run.h;
-                break;
-            default:
-                break;
+            case Criterion::IntegralX2: Output = Output + u * u * ctx.run.h; break;
+            default: break;
         }
     }
 

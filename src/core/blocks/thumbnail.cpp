@@ -57,7 +57,8 @@ Thumbnail MakeThumbnail(int col, int row, const Diagrams& curves, int points) {
         if (!d.present()) continue;
         std::vector<std::pair<int, int>> line;
         for (int i = 0; i < points; ++i) {
-            const std::pair<int, int> p{kLeft + pixel(across.at(d.x[i])), kTop + kHeight - pixel(up.at(d.y[i]))};
+            const std::pair<int, int> p{kLeft + pixel(across.at(d.x[i])),
+                                        kTop + kHeight - pixel(up.at(d.y[i]))};
             if (line.empty() || line.back() != p) line.push_back(p);
         }
         t.curves.push_back(std::move(line));

@@ -22,20 +22,15 @@ void PulseGenerator::step(RunContext& ctx) {
         }
         case 107: {  // A, t1, t2, t3: the branches never divide by an empty span
             const Extended t1 = param(1), t2 = param(2), t3 = param(3);
-            if (t1 < t && t <= t2)
-                Output = A * (t - t1) / (t2 - t1);
-            else if (t2 < t && t <= t3)
-                Output = A * (1 - (t - t2) / (t3 - t2));
-            else
-                Output = 0;
+            if (t1 < t && t <= t2) Output = A * (t - t1) / (t2 - t1);
+            else if (t2 < t && t <= t3) Output = A * (1 - (t - t2) / (t3 - t2));
+            else Output = 0;
             break;
         }
         case 109: {  // A, B, t-, t+
             const Extended low = param(2), period = low + param(3);
-            if (t - periodStart_ >= period)
-                periodStart_ = t;
-            else
-                Output = t - periodStart_ <= low ? param(1) : A;
+            if (t - periodStart_ >= period) periodStart_ = t;
+            else Output = t - periodStart_ <= low ? param(1) : A;
             break;
         }
     }

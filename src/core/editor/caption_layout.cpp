@@ -13,12 +13,10 @@ int textLength(const std::string& text) {
     return n;
 }
 
-int captionX(int col, int length) {
-    return col * kCellWidth + (length >= 15 ? 28 : 30) - 4 * (length / 2);
-}
+int captionX(int col, int length) { return col * kCellWidth + (length >= 15 ? 28 : 30) - 4 * (length / 2); }
 
-std::vector<CanvasCaption> blockCaptions(const Scheme& scheme, const CaptionSettings& s,
-                                         NameSet names, int canvasWidth, int canvasHeight) {
+std::vector<CanvasCaption> blockCaptions(const Scheme& scheme, const CaptionSettings& s, NameSet names,
+                                         int canvasWidth, int canvasHeight) {
     std::vector<CanvasCaption> out;
     const bool sameSide = s.namesBelow == s.labelsBelow;
     for (const auto& e : scheme.ElementList()) {

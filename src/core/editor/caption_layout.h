@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "core/editor/editor_state.h"
 #include "core/model/catalogue.h"
 #include "core/model/scheme.h"
-#include "core/editor/editor_state.h"
 
 namespace velmar::editor {
 
@@ -31,7 +31,7 @@ struct CanvasCaption {
 };
 
 // The captions of every block in element-list order, for a canvas of the given size.
-std::vector<CanvasCaption> blockCaptions(const Scheme& scheme, const CaptionSettings& settings,
-                                         NameSet names, int canvasWidth, int canvasHeight);
+std::vector<CanvasCaption> blockCaptions(const Scheme& scheme, const CaptionSettings& settings, NameSet names,
+                                         int canvasWidth, int canvasHeight);
 
 }  // namespace velmar::editor

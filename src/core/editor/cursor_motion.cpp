@@ -8,13 +8,21 @@ namespace velmar::editor {
 
 bool isMovementKey(int key, bool runRegime) {
     switch (key) {
-        case kKeyRight: case kKeyLeft: case kKeyUp: case kKeyDown: case kKeyEnd:
-        case kKeyHome: case kKeyCtrlLeft: case kKeyCtrlRight: case kKeyPgDn: case kKeyPgUp:
-            return true;
-        case kKeyDigit2: case kKeyDigit4: case kKeyDigit6: case kKeyDigit8:
-            return runRegime;
-        default:
-            return false;
+        case kKeyRight:
+        case kKeyLeft:
+        case kKeyUp:
+        case kKeyDown:
+        case kKeyEnd:
+        case kKeyHome:
+        case kKeyCtrlLeft:
+        case kKeyCtrlRight:
+        case kKeyPgDn:
+        case kKeyPgUp: return true;
+        case kKeyDigit2:
+        case kKeyDigit4:
+        case kKeyDigit6:
+        case kKeyDigit8: return runRegime;
+        default: return false;
     }
 }
 

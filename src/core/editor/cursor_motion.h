@@ -24,9 +24,7 @@ struct Viewport {
     int height = 0;
 };
 
-inline int clampToCursorRange(int v) {
-    return v < kCursorMin ? kCursorMin : v > kCursorMax ? kCursorMax : v;
-}
+inline int clampToCursorRange(int v) { return v < kCursorMin ? kCursorMin : v > kCursorMax ? kCursorMax : v; }
 
 // True for the keys that move the cursor: the arrows, Home, End, PgUp, PgDn and the
 // Ctrl arrows; in the Run regime also the digits 2, 4, 6 and 8.

@@ -64,7 +64,8 @@ void EditProcessor::move(int key) {
     }
     showCursor();
     // A line drawn into a block or a node ends in an arrow at its edge.
-    const bool intoElement = !blockInfo(entered).isPiece() && state_.held != before && !(state_.cursor == left);
+    const bool intoElement =
+        !blockInfo(entered).isPiece() && state_.held != before && !(state_.cursor == left);
     if (drawing && state_.autoArrows && !mode.scrollLock && intoElement)
         scheme.PutCell(left.col, left.row, arrowFor(key));
 }
@@ -113,20 +114,13 @@ void EditProcessor::command(int code) {
             scheme.mark.bottom = at.row;
             break;
         case kCmdCopyBlock:
-        case kCmdMoveBlock:
-            copyMarkedBlock(scheme, at, code == kCmdMoveBlock);
-            break;
-        case kCmdDeleteBlock:
-            deleteMarkedBlock(scheme);
-            break;
-        case kCmdZoom:
-            wb_.ui().message(Box::Information, "Хочешь в Масштабе? Смотри карту!");
-            break;
+        case kCmdMoveBlock: copyMarkedBlock(scheme, at, code == kCmdMoveBlock); break;
+        case kCmdDeleteBlock: deleteMarkedBlock(scheme); break;
+        case kCmdZoom: wb_.ui().message(Box::Information, "Хочешь в Масштабе? Смотри карту!"); break;
         case kCmdClearScreen:
             if (wb_.ui().ask("", "Очистить экран?", false) == Reply::Yes) scheme.NewScheme();
             break;
-        default:
-            break;
+        default: break;
     }
     view_.redraw();
     showCursor();

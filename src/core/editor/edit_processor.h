@@ -6,9 +6,9 @@
 
 #include <cstdint>
 
-#include "core/workbench/workbench.h"
 #include "core/editor/editor_state.h"
 #include "core/editor/editor_view.h"
+#include "core/workbench/workbench.h"
 
 namespace velmar::editor {
 

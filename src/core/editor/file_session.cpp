@@ -129,9 +129,7 @@ void FileSession::open() {
         bool read = true;
         try {
             LoadScheme(fresh, pathOf(name), LabelsFileFor(pathOf(name)));
-        } catch (const FileError&) {
-            read = false;
-        }
+        } catch (const FileError&) { read = false; }
         if (read) {
             wb_.scheme.swap(fresh);
             setFileName(name);
@@ -161,8 +159,9 @@ void FileSession::save() {
     view_.leaveAdvRed();
     const std::string ext = fileExtension(fileName_);
     if (ext == "SHT") {
-        wb_.ui().message(Box::Warning,
-                         "Это тестовая схема, ее изменять нельзя. Для редактирования запомните ее под другим именем");
+        wb_.ui().message(
+            Box::Warning,
+            "Это тестовая схема, ее изменять нельзя. Для редактирования запомните ее под другим именем");
         return;
     }
     // A name that is not a scheme's (a picture opened as the background) is asked anew.

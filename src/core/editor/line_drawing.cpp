@@ -66,7 +66,9 @@ std::uint8_t leavingCode(std::uint8_t old, int direction, int previous, LineMode
     for (const LeavingRow& row : kLeaving) {
         if (row.direction != direction) continue;
         if (old == 0)
-            return previous == row.turnA ? row.fromTurnA : previous == row.turnB ? row.fromTurnB : row.straight;
+            return previous == row.turnA   ? row.fromTurnA
+                   : previous == row.turnB ? row.fromTurnB
+                                           : row.straight;
         return applyChanges(row.changes, old, mode);
     }
     return old;

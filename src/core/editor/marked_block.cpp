@@ -15,7 +15,8 @@ namespace {
 class Snapshot {
 public:
     Snapshot(const Scheme& s, const Mark& m)
-        : cols_(m.right - m.left + 5), rows_(m.bottom - m.top + 5),
+        : cols_(m.right - m.left + 5),
+          rows_(m.bottom - m.top + 5),
           cells_(static_cast<std::size_t>(cols_ * rows_)) {
         for (int i = 0; i < cols_; ++i)
             for (int j = 0; j < rows_; ++j)

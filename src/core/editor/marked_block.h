@@ -3,8 +3,8 @@
 // new, with the default parameters of their type.
 #pragma once
 
-#include "core/model/scheme.h"
 #include "core/editor/cursor_motion.h"
+#include "core/model/scheme.h"
 
 namespace velmar::editor {
 

@@ -18,10 +18,18 @@ Names joined(std::initializer_list<const Names*> parts, Names extra = {}) {
 }  // namespace
 
 const Names& analysisItems() {
-    static const Names items = {"Solve1",         "ChangeParameters1", "Step1",
-                                "GarmonicLinearization1", "Popov1", "OptimMethods1",
-                                "Characteristics1", "Stability1", "Quality1",
-                                "Roots1",         "OptimMaxAw1",       "Sintez1",
+    static const Names items = {"Solve1",
+                                "ChangeParameters1",
+                                "Step1",
+                                "GarmonicLinearization1",
+                                "Popov1",
+                                "OptimMethods1",
+                                "Characteristics1",
+                                "Stability1",
+                                "Quality1",
+                                "Roots1",
+                                "OptimMaxAw1",
+                                "Sintez1",
                                 "Other1"};
     return items;
 }

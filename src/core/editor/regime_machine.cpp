@@ -4,7 +4,8 @@ namespace velmar::editor {
 
 using Task = RegimeTask;
 
-RegimeStep RegimeMachine::enter(Regime next, std::optional<RegimeSwitch> actions, std::vector<RegimeTask> tasks) {
+RegimeStep RegimeMachine::enter(Regime next, std::optional<RegimeSwitch> actions,
+                                std::vector<RegimeTask> tasks) {
     state_.regime = next;
     return {actions, std::move(tasks)};
 }
@@ -27,13 +28,13 @@ RegimeStep RegimeMachine::tab() {
     switch (state_.regime) {
         case Regime::Edit:
             state_.bank.bigLevel = false;
-            return enter(Regime::Bank, RegimeSwitch::Bank, {Task::ShowBank, Task::ShowCaption, Task::Highlight});
+            return enter(Regime::Bank, RegimeSwitch::Bank,
+                         {Task::ShowBank, Task::ShowCaption, Task::Highlight});
         case Regime::Bank:
             if (state_.bank.bigLevel) return leaveBank();
             state_.bank.bigLevel = true;
             return {std::nullopt, {Task::Highlight}};
-        default:
-            return {};
+        default: return {};
     }
 }
 
@@ -56,7 +57,8 @@ RegimeStep RegimeMachine::on(RegimeEvent event) {
             if (from == Regime::Run)
                 return enter(Regime::Edit, RegimeSwitch::Edit,
                              {Task::RestorePatch, Task::ReleaseCompiled, Task::ShowCaption, Task::EnterEdit});
-            return enter(Regime::Edit, RegimeSwitch::Edit, {Task::RestorePatch, Task::ShowCaption, Task::EnterEdit});
+            return enter(Regime::Edit, RegimeSwitch::Edit,
+                         {Task::RestorePatch, Task::ShowCaption, Task::EnterEdit});
         case RegimeEvent::Run: {
             state_.held = 0;
             std::vector<RegimeTask> tasks{Task::RestorePatch};
@@ -69,13 +71,11 @@ RegimeStep RegimeMachine::on(RegimeEvent event) {
             return {std::nullopt, {Task::EnterRun, Task::RefreshGrid}};
         case RegimeEvent::Faulted:
             if (from != Regime::Run) return {};
-            return enter(Regime::ToEdit, std::nullopt, {Task::RedrawCanvas, Task::ReleaseCompiled, Task::GoToEdit});
-        case RegimeEvent::Tab:
-            return tab();
-        case RegimeEvent::LeaveBank:
-            return from == Regime::Bank ? leaveBank() : RegimeStep{};
-        case RegimeEvent::BankButton:
-            return bankButton();
+            return enter(Regime::ToEdit, std::nullopt,
+                         {Task::RedrawCanvas, Task::ReleaseCompiled, Task::GoToEdit});
+        case RegimeEvent::Tab: return tab();
+        case RegimeEvent::LeaveBank: return from == Regime::Bank ? leaveBank() : RegimeStep{};
+        case RegimeEvent::BankButton: return bankButton();
         case RegimeEvent::File: {
             // The caption of "File" is empty: the status line shows no regime meanwhile.
             if (from == Regime::Run)
@@ -90,7 +90,8 @@ RegimeStep RegimeMachine::on(RegimeEvent event) {
             return from == Regime::Bank ? leaveBank() : RegimeStep{};
         case RegimeEvent::AdvRedOn:
             kept_ = from;
-            return enter(Regime::AdvRed, RegimeSwitch::AdvRedOn, {Task::RestorePatch, Task::RedrawAll, Task::ShowCaption});
+            return enter(Regime::AdvRed, RegimeSwitch::AdvRedOn,
+                         {Task::RestorePatch, Task::RedrawAll, Task::ShowCaption});
         case RegimeEvent::AdvRedOff:
             return enter(kept_, RegimeSwitch::AdvRedOff, {Task::RedrawAll, Task::ShowCaption});
     }

@@ -13,14 +13,10 @@ namespace {
 
 Extended apply(Extended a, CurveOp op, Extended b) {
     switch (op) {
-        case CurveOp::Add:
-            return a + b;
-        case CurveOp::Subtract:
-            return a - b;
-        case CurveOp::Multiply:
-            return a * b;
-        case CurveOp::Divide:
-            return a / b;
+        case CurveOp::Add: return a + b;
+        case CurveOp::Subtract: return a - b;
+        case CurveOp::Multiply: return a * b;
+        case CurveOp::Divide: return a / b;
     }
     return a;
 }
@@ -33,19 +29,18 @@ class Interpolator {
 public:
     explicit Interpolator(const Diagram& d) : d_(d), order_(static_cast<std::size_t>(d.count)) {
         std::iota(order_.begin(), order_.end(), 0);
-        std::stable_sort(order_.begin(), order_.end(),
-                         [&](int p, int q) { return X(p) < X(q); });
+        std::stable_sort(order_.begin(), order_.end(), [&](int p, int q) { return X(p) < X(q); });
     }
 
     std::optional<Extended> at(Extended x) const {
         // The first point above x, and before it the points not above x.
-        auto above = std::upper_bound(order_.begin(), order_.end(), x,
-                                      [&](Extended v, int p) { return v < X(p); });
+        auto above =
+            std::upper_bound(order_.begin(), order_.end(), x, [&](Extended v, int p) { return v < X(p); });
         if (above == order_.begin()) return std::nullopt;
         const Extended belowX = X(*(above - 1));
         // Of several points at that X, the first in the diagram's order.
-        const int below = *std::lower_bound(order_.begin(), above, belowX,
-                                            [&](int p, Extended v) { return X(p) < v; });
+        const int below =
+            *std::lower_bound(order_.begin(), above, belowX, [&](int p, Extended v) { return X(p) < v; });
         if (belowX == x) return Y(below);
         if (above == order_.end()) return std::nullopt;
         // Y = Ybelow + (Yabove - Ybelow) * (x - Xbelow) / (Xabove - Xbelow)
@@ -71,14 +66,10 @@ int pointsIn(const Diagram& d, Extended lo, Extended hi) {
 
 CurveOp curveOpOf(char sign) {
     switch (sign) {
-        case '-':
-            return CurveOp::Subtract;
-        case '*':
-            return CurveOp::Multiply;
-        case '/':
-            return CurveOp::Divide;
-        default:
-            return CurveOp::Add;
+        case '-': return CurveOp::Subtract;
+        case '*': return CurveOp::Multiply;
+        case '/': return CurveOp::Divide;
+        default: return CurveOp::Add;
     }
 }
 

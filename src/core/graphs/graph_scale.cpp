@@ -48,10 +48,8 @@ GraphScale computeScale(const Slots& shown, const PlotArea& area, Extended userY
 
     // A constant curve is shown between zero and its value, on whichever side it lies.
     if (yMax == yMin) {
-        if (yMax >= 0)
-            yMin = 0;
-        else
-            yMax = 0;
+        if (yMax >= 0) yMin = 0;
+        else yMax = 0;
     }
     if (xMax == 0 && xMin == 0) xMax = kTinyRange;
     if (yMax == 0 && yMin == 0) yMax = kTinyRange;

@@ -10,16 +10,13 @@ int moveCursor(int cursor, int count, CursorKey key) {
     const int last = count - 1;
     cursor = std::clamp(cursor, 0, last);
     switch (key) {
-        case CursorKey::Up:
-            return std::min(cursor + 1, last);
-        case CursorKey::Down:
-            return std::max(cursor - 1, 0);
+        case CursorKey::Up: return std::min(cursor + 1, last);
+        case CursorKey::Down: return std::max(cursor - 1, 0);
         case CursorKey::Tab: {
             const int jump = count / 10;
             return cursor + jump <= last ? cursor + jump : cursor;
         }
-        case CursorKey::Enter:
-            return cursor == last ? std::max(cursor - 1, 0) : cursor + 1;
+        case CursorKey::Enter: return cursor == last ? std::max(cursor - 1, 0) : cursor + 1;
     }
     return cursor;
 }

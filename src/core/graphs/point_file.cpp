@@ -87,9 +87,7 @@ bool parsePoint(const std::string& line, Real48& x, Real48& y) {
     try {
         x = *xv;
         y = *yv;
-    } catch (const MathError&) {
-        return false;
-    }
+    } catch (const MathError&) { return false; }
     return true;
 }
 
@@ -106,8 +104,8 @@ std::string pointFileText(const std::string& title, const Diagram& diagram, bool
     text += std::string(1, '\0') + kEol;
     text += std::string(13, ' ') + "X" + std::string(19, ' ') + "Y" + kEol;
     for (int k = 1; k <= n; ++k)
-        text += std::to_string(k) + ".   " + realText(diagram.x[k - 1]) + "   " +
-                realText(diagram.y[k - 1]) + kEol;
+        text += std::to_string(k) + ".   " + realText(diagram.x[k - 1]) + "   " + realText(diagram.y[k - 1]) +
+                kEol;
     text += kEol;
     return text;
 }

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "core/host.h"
 #include "core/graphs/graph_texts.h"
+#include "core/host.h"
 
 namespace velmar {
 
@@ -22,7 +22,7 @@ inline constexpr int kSlotCount = 5;
 struct Slot {
     Diagram diagram;
     std::shared_ptr<const std::vector<Real48>> ownX, ownY;  // set when the viewer made the arrays
-    int cursor = 0;  // the point-reading cursor, kept per slot
+    int cursor = 0;                                         // the point-reading cursor, kept per slot
 
     bool present() const { return diagram.present(); }
     int count() const { return present() ? diagram.count : 0; }

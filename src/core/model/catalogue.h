@@ -16,25 +16,25 @@ namespace velmar {
 
 // How BindInputs fills the input slots from the link matrix.
 enum class InputKind : std::uint8_t {
-    None,               // drawing pieces and faces without an element
-    Single,             // Input := the highest-numbered feeder
-    Three,              // Inputs[1..3] := feeders in increasing number
-    SubtractMinusFirst, // 18, 19: the link-value-2 feeder first, then the value-1 feeders
-    SubtractPlusFirst,  // 20: the link-value-1 feeder first, then the value-2 feeders
-    Seven,              // 136: Inputs[1..7] := feeders in increasing number
+    None,                // drawing pieces and faces without an element
+    Single,              // Input := the highest-numbered feeder
+    Three,               // Inputs[1..3] := feeders in increasing number
+    SubtractMinusFirst,  // 18, 19: the link-value-2 feeder first, then the value-1 feeders
+    SubtractPlusFirst,   // 20: the link-value-1 feeder first, then the value-2 feeders
+    Seven,               // 136: Inputs[1..7] := feeders in increasing number
 };
 
 // The family that implements a code's behaviour.
 enum class Family : std::uint8_t {
-    Piece,        // 0..16: the empty cell, arrows and line pieces, no element
-    Structural,   // nodes, inverter, selectors, contacts, commutators, multiplexer, 47, 78
+    Piece,       // 0..16: the empty cell, arrows and line pieces, no element
+    Structural,  // nodes, inverter, selectors, contacts, commutators, multiplexer, 47, 78
     Linear,
     Source,
     Nonlinear,
     Discrete,
     Recorder,
-    Analysis,     // 60
-    Face,         // 144: a named face without an element type
+    Analysis,  // 60
+    Face,      // 144: a named face without an element type
 };
 
 // The group a block belongs to in the big palette of the Bank of Blocks, which shows
@@ -59,8 +59,8 @@ struct ParamInfo {
     std::string label;       // dialog row label, e.g. "H y"
     std::string storedName;  // ParamRec Name set by SetDefaults, e.g. "Nu"
     Extended defaultValue = 0;
-    bool hidden = false;     // an internal value kept in the file but not in the dialog
-    bool markEnabled = true; // the row's "Mark" check box can be ticked
+    bool hidden = false;      // an internal value kept in the file but not in the dialog
+    bool markEnabled = true;  // the row's "Mark" check box can be ticked
 };
 
 struct BlockInfo {
@@ -71,18 +71,18 @@ struct BlockInfo {
     Family family = Family::Piece;
 
     // --- classes ---
-    std::uint8_t cells = 3;  // the side of its square in grid cells: 1 (pieces, nodes) or 3
-    bool summing = false;    // a summing or subtracting node (17..20): reductions cut loops there
-    bool source = false;     // a test input (33..37): no feeder, computed first, left out of W(s)
+    std::uint8_t cells = 3;     // the side of its square in grid cells: 1 (pieces, nodes) or 3
+    bool summing = false;       // a summing or subtracting node (17..20): reductions cut loops there
+    bool source = false;        // a test input (33..37): no feeder, computed first, left out of W(s)
     std::uint8_t selector = 0;  // an additional-input selector's number 1..6 (54..59); 0: none
-    bool oneFeeder = false;  // takes one feeder only: a second is a wiring fault
-    bool reducible = false;  // permitted on the paths a reduction to W(s) walks
+    bool oneFeeder = false;     // takes one feeder only: a second is a wiring fault
+    bool reducible = false;     // permitted on the paths a reduction to W(s) walks
     Contraction contraction = Contraction::None;
-    bool inBank = true;      // has a slot in the Bank of Blocks
+    bool inBank = true;  // has a slot in the Bank of Blocks
     BankGroup group = BankGroup::General;
 
-    std::vector<ParamInfo> params;    // dialog row order (hidden values last)
-    std::vector<std::string> faces;   // texts drawn on the face, in drawing order
+    std::vector<ParamInfo> params;   // dialog row order (hidden values last)
+    std::vector<std::string> faces;  // texts drawn on the face, in drawing order
     // Indices into params, in the order the scheme file holds their values. Codes
     // whose records have counts (28, 46, 118) write their own layout.
     std::vector<int> fileOrder;
@@ -91,9 +91,9 @@ struct BlockInfo {
     std::string noteRow;
 
     bool hasElement() const { return family != Family::Piece && family != Family::Face; }
-    bool isPiece() const { return family == Family::Piece; }  // the empty cell included
+    bool isPiece() const { return family == Family::Piece; }    // the empty cell included
     bool isNode() const { return hasElement() && cells == 1; }  // 17..21
-    bool isBlock() const { return cells == 3; }                  // 22..144
+    bool isBlock() const { return cells == 3; }                 // 22..144
     bool isSelector() const { return selector != 0; }
     bool isRecorder() const { return family == Family::Recorder; }
 };

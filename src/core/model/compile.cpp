@@ -37,8 +37,7 @@ void CheckScheme(CompiledScheme& c, LinkTable& work, FaultCells& faults) {
             c.OrderList.push_back(n);
             for (auto& link : work[static_cast<std::size_t>(n)]) link = 0;
         }
-        if (e.Code == kPhasePlane && (feeders != 1 || feeders + successorCount(c, n) > 1))
-            faults.add(corner);
+        if (e.Code == kPhasePlane && (feeders != 1 || feeders + successorCount(c, n) > 1)) faults.add(corner);
     }
 }
 
@@ -61,7 +60,8 @@ bool CompileScheme(Scheme& scheme, std::unique_ptr<CompiledScheme>& compiled, Ho
     LinkTable work(size, std::vector<std::uint8_t>(size, 0));
 
     FaultCells faults(scheme);
-    for (int n = 1; n <= c.N; ++n) TraceOutputs(scheme, *c.Elements[static_cast<std::size_t>(n)], work, faults);
+    for (int n = 1; n <= c.N; ++n)
+        TraceOutputs(scheme, *c.Elements[static_cast<std::size_t>(n)], work, faults);
     if (!faults.any()) {
         c.LinkMatrix = work;
         CheckScheme(c, work, faults);

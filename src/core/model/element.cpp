@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
-#include "core/numtext.h"
-#include "core/model/run_context.h"
 #include "core/model/bytes.h"
 #include "core/model/compiled.h"
+#include "core/model/run_context.h"
 #include "core/model/value_dialog.h"
+#include "core/numtext.h"
 
 namespace velmar {
 
@@ -31,17 +31,12 @@ void Element::BindInputs(int n, const CompiledScheme& compiled) {
             Inputs[first + k] = compiled.Elements[static_cast<size_t>(feeders[k])];
     };
     switch (info().inputs) {
-        case InputKind::None:
-            break;
+        case InputKind::None: break;
         case InputKind::Single:
             if (!all.empty()) Inputs[0] = compiled.Elements[static_cast<size_t>(all.back())];
             break;
-        case InputKind::Three:
-            fill(0, all, 3);
-            break;
-        case InputKind::Seven:
-            fill(0, all, 7);
-            break;
+        case InputKind::Three: fill(0, all, 3); break;
+        case InputKind::Seven: fill(0, all, 7); break;
         case InputKind::SubtractMinusFirst:  // 18, 19: the subtracted input first
             if (!twos.empty()) Inputs[0] = compiled.Elements[static_cast<size_t>(twos.back())];
             fill(1, ones, 3);
@@ -78,8 +73,7 @@ bool Element::editCatalogueParameters(RunContext& ctx) {
         const ParamRec& rec = Params[static_cast<size_t>(i)];
         rows.push_back({cutLabel(p.label), rec.Value, rec.Varied, p.markEnabled, true, p.label});
     }
-    if (!row.noteRow.empty())
-        rows.push_back({cutLabel(row.noteRow), 0, false, false, false, row.noteRow});
+    if (!row.noteRow.empty()) rows.push_back({cutLabel(row.noteRow), 0, false, false, false, row.noteRow});
     if (!AskValues(ctx.ui(), rows)) return false;
     for (int k = 0; k < count; ++k) {
         ParamRec& rec = Params[static_cast<size_t>(visible[static_cast<size_t>(k)])];

@@ -108,27 +108,27 @@ public:
     Element& operator=(const Element&) = delete;
 
     // --- the twenty operations, in slot order ---
-    virtual void ReleaseResults();                                                  // 0
-    virtual void ShowResults(RunContext& ctx);                                      // 1
-    virtual void BindInputs(int n, const CompiledScheme& compiled);                 // 2
-    virtual void EditParameters(RunContext& ctx);                                   // 3
-    virtual void SetDefaults();                                                     // 4
-    virtual void Advance(RunContext& ctx);                                          // 5
-    virtual void LoadState(int k, const StateVector& y, RunContext& ctx);           // 6
+    virtual void ReleaseResults();                                         // 0
+    virtual void ShowResults(RunContext& ctx);                             // 1
+    virtual void BindInputs(int n, const CompiledScheme& compiled);        // 2
+    virtual void EditParameters(RunContext& ctx);                          // 3
+    virtual void SetDefaults();                                            // 4
+    virtual void Advance(RunContext& ctx);                                 // 5
+    virtual void LoadState(int k, const StateVector& y, RunContext& ctx);  // 6
     virtual void Derivatives(int k, const StateVector& y, StateVector& dy,
-                             RunContext& ctx);                                      // 7
-    virtual Polynomial Numerator() const;                                           // 8
-    virtual Polynomial Denominator() const;                                         // 9
-    virtual void InitRun(RunContext& ctx);                                          // 10
-    virtual void RegisterParameters(TunedParameters& tuned);                        // 11
-    virtual void FinishRun(RunContext& ctx);                                        // 12
-    virtual void AllocateResults(RunContext& ctx);                                  // 13
-    virtual void WriteParameters(ByteWriter& out) const;                            // 14
-    virtual void ListParameters(std::vector<ParameterRow>& rows) const;             // 15
-    virtual void ReadParameters(ByteReader& in);                                    // 16
-    virtual Extended DescribingGain(Extended amplitude) const;                      // 17
-    virtual Extended OscillationAmplitude(Extended x, Extended y, Host& host) const; // 18
-    virtual std::uint8_t TypeCode() const;                                          // 19
+                             RunContext& ctx);                                        // 7
+    virtual Polynomial Numerator() const;                                             // 8
+    virtual Polynomial Denominator() const;                                           // 9
+    virtual void InitRun(RunContext& ctx);                                            // 10
+    virtual void RegisterParameters(TunedParameters& tuned);                          // 11
+    virtual void FinishRun(RunContext& ctx);                                          // 12
+    virtual void AllocateResults(RunContext& ctx);                                    // 13
+    virtual void WriteParameters(ByteWriter& out) const;                              // 14
+    virtual void ListParameters(std::vector<ParameterRow>& rows) const;               // 15
+    virtual void ReadParameters(ByteReader& in);                                      // 16
+    virtual Extended DescribingGain(Extended amplitude) const;                        // 17
+    virtual Extended OscillationAmplitude(Extended x, Extended y, Host& host) const;  // 18
+    virtual std::uint8_t TypeCode() const;                                            // 19
 
     // --- header ---
     Real48 Output;

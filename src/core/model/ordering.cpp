@@ -9,7 +9,10 @@ namespace {
 class Orderer {
 public:
     Orderer(const CompiledScheme& compiled, LinkTable& work, std::vector<int>& order)
-        : n_(compiled.N), compiled_(compiled), work_(work), order_(order),
+        : n_(compiled.N),
+          compiled_(compiled),
+          work_(work),
+          order_(order),
           placed_(static_cast<std::size_t>(n_) + 1, false) {
         for (int k : order_) placed_[static_cast<std::size_t>(k)] = true;
     }

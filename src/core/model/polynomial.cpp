@@ -148,10 +148,8 @@ void Polynomial::SplitAtJw(Polynomial& P, Polynomial& Q) const {
     Q.Allocate(n >= 1 ? (n % 2 == 1 ? n : n - 1) : 0);
     for (int i = 0; i <= n && !c_.empty(); ++i) {
         const Extended v = (i % 4 == 2 || i % 4 == 3) ? -c_[i].get() : c_[i].get();
-        if (i % 2 == 0)
-            P.c_[i] = v;
-        else
-            Q.c_[i] = v;
+        if (i % 2 == 0) P.c_[i] = v;
+        else Q.c_[i] = v;
     }
 }
 

@@ -42,14 +42,14 @@ public:
     // self += x * y, summed in Extended and stored once; the order is the larger of
     // self's and order(x) + order(y), then Trim.
     void MultiplyAdd(const Polynomial& x, const Polynomial& y);
-    void Reverse();                          // coefficient i becomes coefficient order - i
-    void Trim();                             // drop exactly-zero leading coefficients
-    Extended Evaluate(Extended x) const;     // Horner, from the highest coefficient down
+    void Reverse();                       // coefficient i becomes coefficient order - i
+    void Trim();                          // drop exactly-zero leading coefficients
+    Extended Evaluate(Extended x) const;  // Horner, from the highest coefficient down
     Polynomial Derivative() const;
-    void ShiftUp();                          // multiply by s
-    void DropConstant();                     // divide by s, discarding the constant term
-    Polynomial EvenPart() const;             // coefficients 0, 2, 4, ... as a polynomial in s^2
-    void Normalise();                        // Trim, then divide by the leading coefficient
+    void ShiftUp();               // multiply by s
+    void DropConstant();          // divide by s, discarding the constant term
+    Polynomial EvenPart() const;  // coefficients 0, 2, 4, ... as a polynomial in s^2
+    void Normalise();             // Trim, then divide by the leading coefficient
 
     // P(w) = Re A(jw) and Q(w) = Im A(jw) as real polynomials in w: P holds c0, -c2, c4,
     // -c6, ... at the even powers, Q holds c1, -c3, c5, ... at the odd powers.

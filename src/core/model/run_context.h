@@ -29,9 +29,9 @@ namespace velmar {
 class Element;
 
 struct RunSettings {
-    Real48 Time = 10.0L;  // final time of the run
-    Real48 Step = 0.01L;  // constant step; after a variable-step run its output interval
-    Real48 Eps = 0.01L;   // accuracy of the variable-step integrator
+    Real48 Time = 10.0L;            // final time of the run
+    Real48 Step = 0.01L;            // constant step; after a variable-step run its output interval
+    Real48 Eps = 0.01L;             // accuracy of the variable-step integrator
     std::uint8_t VariableStep = 0;  // 1 variable step, 0 constant step
     bool TimeOfProgress = true;     // the "Time of &Progress" option: progress texts during a run
 };
@@ -43,8 +43,8 @@ struct RunState {
     Extended CurrentTime = 0;     // time shown in the progress display
     bool OutOfMemory = false;     // raised by an element's AllocateResults
     bool ResultsAllocated = false;
-    bool UserStop = false;        // checked after every constant-step time point (Esc)
-    int RunError = 0;             // variable-step outcome 0..5
+    bool UserStop = false;  // checked after every constant-step time point (Esc)
+    int RunError = 0;       // variable-step outcome 0..5
 
     Extended t() const { return static_cast<Extended>(StepIndex) * h; }
 };

@@ -45,8 +45,7 @@ int Scheme::elementsIn(int c1, int r1, int c2, int r2) const {
     int count = 0;
     for (const auto& e : elements_) {
         const int size = e->info().cells;
-        if (e->Col + size - 1 >= c1 && e->Col <= c2 && e->Row + size - 1 >= r1 && e->Row <= r2)
-            ++count;
+        if (e->Col + size - 1 >= c1 && e->Col <= c2 && e->Row + size - 1 >= r1 && e->Row <= r2) ++count;
     }
     return count;
 }

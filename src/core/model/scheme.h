@@ -48,9 +48,7 @@ public:
     Scheme();
     ~Scheme();
 
-    std::uint8_t cell(int col, int row) const {
-        return inGrid(col, row) ? grid_[col][row] : 0;
-    }
+    std::uint8_t cell(int col, int row) const { return inGrid(col, row) ? grid_[col][row] : 0; }
     static bool inGrid(int col, int row) {
         return col >= 0 && col < kGridSize && row >= 0 && row < kGridSize;
     }

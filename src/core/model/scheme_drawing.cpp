@@ -101,8 +101,7 @@ void SchemeDrawing::wire(const std::vector<Cell>& points) {
         const Cell c = cells[i];
         const int old = scheme_.cell(c.col, c.row);
         unsigned sides = sideTowards(c, cells[i + 1]);
-        if (i > 0)
-            sides |= sideTowards(c, cells[i - 1]);
+        if (i > 0) sides |= sideTowards(c, cells[i - 1]);
         else if (!isLinePiece(old))  // a wire leaves its source straight; a branch leaves its wire
             sides |= opposite(sideTowards(c, cells[1]));
         scheme_.PutCell(c.col, c.row, static_cast<std::uint8_t>(joined(old, sides)));

@@ -117,7 +117,8 @@ std::string LabelsText(const Scheme& scheme) {
     std::string text;
     for (int k = 1; k <= kLabelLines; ++k) {
         std::string line = scheme.Labels[static_cast<size_t>(k)];
-        std::replace_if(line.begin(), line.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, ' ');
+        std::replace_if(
+            line.begin(), line.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, ' ');
         text += line + "\r\n";
     }
     return text;
@@ -202,9 +203,7 @@ void LoadScheme(Scheme& scheme, const fs::path& schemeFile, const fs::path& labe
     read.Labels = scheme.Labels;
     try {
         ReadSchemeBytes(read, bytes);
-    } catch (const FileError& e) {
-        throw FileError(describeFile(schemeFile, std::string(e.what()) + ":"));
-    }
+    } catch (const FileError& e) { throw FileError(describeFile(schemeFile, std::string(e.what()) + ":")); }
     if (hasLabels) ReadLabelsText(read, asText(labels));
     scheme.swap(read);
 }
@@ -224,9 +223,7 @@ void ReadBlock(Scheme& scheme, int col, int row, const fs::path& file) {
     const std::vector<std::uint8_t> bytes = readFile(file);
     try {
         ReadBlockBytes(scheme, col, row, bytes);
-    } catch (const FileError& e) {
-        throw FileError(describeFile(file, std::string(e.what()) + ":"));
-    }
+    } catch (const FileError& e) { throw FileError(describeFile(file, std::string(e.what()) + ":")); }
 }
 
 }  // namespace velmar

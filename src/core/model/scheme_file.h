@@ -65,8 +65,7 @@ std::filesystem::path LabelsFileFor(const std::filesystem::path& schemeFile);
 
 // Writes the rectangle (c1, r1)..(c2, r2), clipped to the grid, as a block file.
 // Returns false, writing nothing, unless c2 >= c1 and r2 >= r1. Throws FileError.
-bool WriteBlock(const Scheme& scheme, int c1, int r1, int c2, int r2,
-                const std::filesystem::path& file);
+bool WriteBlock(const Scheme& scheme, int c1, int r1, int c2, int r2, const std::filesystem::path& file);
 
 // Pastes a block file with its top-left cell at (col, row): the target area is
 // cleared, every stored cell is put down (elements get their defaults) and the pasted

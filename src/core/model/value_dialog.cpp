@@ -25,8 +25,8 @@ bool AskValues(Host& host, std::vector<DialogValue>& rows, std::string_view capt
     std::vector<ValueRow> shown;
     shown.reserve(rows.size());
     for (const DialogValue& r : rows)
-        shown.push_back({r.label, r.editable ? valueText(Real48(r.value)) : std::string(),
-                         r.marked, r.markEnabled, r.editable, r.key});
+        shown.push_back({r.label, r.editable ? valueText(Real48(r.value)) : std::string(), r.marked,
+                         r.markEnabled, r.editable, r.key});
     const RowCheck check = [&extra](const std::vector<ValueRow>& confirmed) -> std::string {
         std::vector<Extended> values;
         for (const ValueRow& r : confirmed) {

@@ -92,8 +92,8 @@ private:
             return;
         }
         const std::uint8_t code = scheme_.element(target).Code;
-        const bool subtracted = (d == Up && (code == 18 || code == 20)) ||
-                                (d == Down && (code == 19 || code == 20));
+        const bool subtracted =
+            (d == Up && (code == 18 || code == 20)) || (d == Down && (code == 19 || code == 20));
         links_[from_.Number][static_cast<std::size_t>(target)] = subtracted ? 2 : 1;
     }
 
@@ -107,7 +107,8 @@ private:
 }  // namespace
 
 void FaultCells::add(Cell cell) {
-    if (!blockInfo(scheme_.cell(cell.col, cell.row)).isPiece()) cell = scheme_.ElementCorner(cell.col, cell.row);
+    if (!blockInfo(scheme_.cell(cell.col, cell.row)).isPiece())
+        cell = scheme_.ElementCorner(cell.col, cell.row);
     if (cells_.size() >= static_cast<std::size_t>(kMaxConnectErrors)) return;
     if (std::find(cells_.begin(), cells_.end(), cell) == cells_.end()) cells_.push_back(cell);
 }

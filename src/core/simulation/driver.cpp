@@ -28,8 +28,7 @@ std::string constantStepProblem(const std::vector<Extended>& v) {
         if (step > 0 && time > 0 && points >= 2 &&
             points < static_cast<Extended>(std::numeric_limits<std::int32_t>::max()))
             return {};
-    } catch (const MathError&) {
-    }
+    } catch (const MathError&) {}
     return badValues();
 }
 
@@ -38,8 +37,7 @@ std::string variableStepProblem(const std::vector<Extended>& v) {
     try {
         const Real48 time = v[0], eps = v[1];  // both must be storable
         if (time > 0 && std::isfinite(eps.get())) return {};
-    } catch (const MathError&) {
-    }
+    } catch (const MathError&) {}
     return badValues();
 }
 

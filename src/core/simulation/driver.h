@@ -51,8 +51,9 @@ RunOutcome RunConstantStep(RunContext& ctx, const CompiledScheme& compiled);
 RunOutcome RunVariableStep(RunContext& ctx, const CompiledScheme& compiled);
 
 // Element operations over the whole compiled scheme.
-void ReleaseAllResults(RunContext& ctx, const CompiledScheme& compiled);  // numbering order; clears ResultsAllocated
-void FinishAll(RunContext& ctx, const CompiledScheme& compiled);          // CalcOrder
-void ShowAllResults(RunContext& ctx, const CompiledScheme& compiled);     // numbering order
+void ReleaseAllResults(RunContext& ctx,
+                       const CompiledScheme& compiled);           // numbering order; clears ResultsAllocated
+void FinishAll(RunContext& ctx, const CompiledScheme& compiled);  // CalcOrder
+void ShowAllResults(RunContext& ctx, const CompiledScheme& compiled);  // numbering order
 
 }  // namespace velmar

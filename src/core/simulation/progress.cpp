@@ -3,8 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
-#include "core/numtext.h"
 #include "core/model/run_context.h"
+#include "core/numtext.h"
 
 namespace velmar {
 
@@ -48,7 +48,8 @@ bool Progress::Show() {
     filled_ = filled;
 
     const std::int32_t span = run.PointCount - 1;
-    const int percent = span > 0 ? static_cast<int>(static_cast<std::int64_t>(run.StepIndex) * 100 / span) : 100;
+    const int percent =
+        span > 0 ? static_cast<int>(static_cast<std::int64_t>(run.StepIndex) * 100 / span) : 100;
     if (percent == lastPercent_) {
         if (moved) send(filled, false, {});
         return false;

@@ -40,10 +40,8 @@ public:
 
     bool Rates(const StateVector& y, StateVector& dy) override {
         for (std::size_t j = 0; j < calc_.size(); ++j) {
-            if (StateOffset[j] > 0)
-                calc_[j]->LoadState(StateOffset[j], y, ctx_);
-            else
-                calc_[j]->Advance(ctx_);
+            if (StateOffset[j] > 0) calc_[j]->LoadState(StateOffset[j], y, ctx_);
+            else calc_[j]->Advance(ctx_);
         }
         for (std::size_t j = 0; j < calc_.size(); ++j)
             if (StateOffset[j] > 0) calc_[j]->Derivatives(StateOffset[j], y, dy, ctx_);
@@ -84,11 +82,9 @@ RunOutcome RunVariableStep(RunContext& ctx, const CompiledScheme& compiled) {
         // Sample i is written at the output time i·h it is stamped with: the evaluation
         // at t = 0 fills sample 0, each output point moves to the next one.
         run.StepIndex = 0;
-        run.RunError = Integrate(y, settings.Eps, interval * kMinStepShare, interval, interval,
-                                 settings.Time, 0, rates);
-    } catch (const std::bad_alloc&) {
-        run.RunError = kNoResultMemory;
-    }
+        run.RunError =
+            Integrate(y, settings.Eps, interval * kMinStepShare, interval, interval, settings.Time, 0, rates);
+    } catch (const std::bad_alloc&) { run.RunError = kNoResultMemory; }
 
     FinishAll(ctx, compiled);
     progress.Finish(std::string(kRunRegimeName));

@@ -58,9 +58,7 @@ bool prepare(Workbench& wb, AnalysisBlock& block) {
     host.showTransferFunction(CoefficientLines('a', block.W.A), CoefficientLines('b', block.W.B));
     try {
         WriteCoefficientFile(wb.analysis.workingFolder, block.W);
-    } catch (const FileError& e) {
-        host.message(Box::Error, std::string(e.what()) + ", try again.");
-    }
+    } catch (const FileError& e) { host.message(Box::Error, std::string(e.what()) + ", try again."); }
     return true;
 }
 

@@ -72,7 +72,8 @@ TMethodForm::TMethodForm(Host& messages, QWidget* owner) : QWidget(owner, Qt::Wi
     auto* open = new QPushButton("&Open", selection_);
     open->setObjectName("SelectBitBtn");
     connect(open, &QPushButton::clicked, this, &TMethodForm::SelectBitBtnClick);
-    for (QWidget* w : std::initializer_list<QWidget*>{rootsChoice_, functionalsChoice_, regulatorsChoice_, open})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{rootsChoice_, functionalsChoice_, regulatorsChoice_, open})
         choices->addWidget(w);
     selection_->hide();
     left->addWidget(selection_);
@@ -180,17 +181,18 @@ bool TMethodForm::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::MouseButtonDblClick:
             if (!clickPicked_) pick(l->itemAt(static_cast<QMouseEvent*>(event)->position().toPoint()));
             break;
-        default:
-            break;
+        default: break;
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void TMethodForm::showTransferFunction(const QStringList& numeratorLines, const QStringList& denominatorLines) {
+void TMethodForm::showTransferFunction(const QStringList& numeratorLines,
+                                       const QStringList& denominatorLines) {
     leftMemo_->setPlainText(numeratorLines.join('\n'));
     rightMemo_->setPlainText(denominatorLines.join('\n'));
     // One line per coefficient: the orders are one less than the counts.
-    formula_->setOrders(static_cast<int>(numeratorLines.size()) - 1, static_cast<int>(denominatorLines.size()) - 1);
+    formula_->setOrders(static_cast<int>(numeratorLines.size()) - 1,
+                        static_cast<int>(denominatorLines.size()) - 1);
     showBesideOwner();
 }
 
@@ -231,8 +233,8 @@ void TMethodForm::SelectBitBtnClick() {
         rooter_->raise();
         rooter_->activateWindow();
     } else {
-        const char* window = functionalsChoice_->isChecked() ? "Square Functional Calculation"
-                                                             : "Regulators Main Calculating";
+        const char* window =
+            functionalsChoice_->isChecked() ? "Square Functional Calculation" : "Regulators Main Calculating";
         messages_.message(Box::Information, std::string(window) + ": this window is not available yet");
     }
 }

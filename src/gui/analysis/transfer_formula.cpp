@@ -37,7 +37,9 @@ struct FormulaFonts {
         subDrop = ascent * 3 / 10;
         supRise = ascent * 45 / 100;
     }
-    const QFont& of(const FormulaRun& r) const { return r.shift != Shift::None ? small : r.italic ? italic : plain; }
+    const QFont& of(const FormulaRun& r) const {
+        return r.shift != Shift::None ? small : r.italic ? italic : plain;
+    }
     int width(const std::vector<FormulaRun>& runs) const {
         int w = 0;
         for (const FormulaRun& r : runs) w += QFontMetrics(of(r)).horizontalAdvance(r.text);

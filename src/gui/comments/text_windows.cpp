@@ -32,15 +32,14 @@ void TTextWindow::FontClick() {
 }
 
 void TTextWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape)
-        close();
-    else
-        QMainWindow::keyPressEvent(event);
+    if (event->key() == Qt::Key_Escape) close();
+    else QMainWindow::keyPressEvent(event);
 }
 
 TFormTopComments::TFormTopComments(QWidget* parent)
     : TTextWindow("FormTopComments", "Текст над рисунком", false, parent) {}
 
-TFormTextPad::TFormTextPad(QWidget* parent) : TTextWindow("FormTextPad", "Текст под рисунком", true, parent) {}
+TFormTextPad::TFormTextPad(QWidget* parent)
+    : TTextWindow("FormTextPad", "Текст под рисунком", true, parent) {}
 
 }  // namespace velmar::gui

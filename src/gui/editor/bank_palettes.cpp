@@ -11,7 +11,7 @@ namespace {
 
 struct Geometry {
     QSize image;
-    QPoint origin;   // top-left of the first cell
+    QPoint origin;  // top-left of the first cell
     QSize cell;
     int columns;
     int firstCode;
@@ -20,9 +20,14 @@ struct Geometry {
 };
 
 const Geometry& geometry(Palette palette) {
-    static const Geometry small{{236, 58}, {3, 11}, {25, 15}, 9, bankCodes(1).first, kSmallPaletteLastCode,
-                                kSmallPaletteLastCode};
-    static const Geometry big{{220, 1620}, {5, 10}, {70, 40}, 3, kBigPaletteFirstCode, kBigPaletteLastCode,
+    static const Geometry small{
+        {236, 58}, {3, 11}, {25, 15}, 9, bankCodes(1).first, kSmallPaletteLastCode, kSmallPaletteLastCode};
+    static const Geometry big{{220, 1620},
+                              {5, 10},
+                              {70, 40},
+                              3,
+                              kBigPaletteFirstCode,
+                              kBigPaletteLastCode,
                               kBigPaletteLastClickable};
     return palette == Palette::Small ? small : big;
 }
@@ -80,9 +85,9 @@ void paintPaletteCell(QImage& image, Palette palette, int code, bool highlighted
     const QRect cell = paletteCellRect(palette, code);
     if (cell.isEmpty()) return;
     const QSize picture = cellPictureSize(code);
-    const QPoint topLeft = cell.topLeft() + QPoint((cell.width() - picture.width()) / 2,
-                                                   (cell.height() - picture.height()) / 2);
-    const ColourPair colours = highlighted ? kPaletteHighlight
+    const QPoint topLeft =
+        cell.topLeft() + QPoint((cell.width() - picture.width()) / 2, (cell.height() - picture.height()) / 2);
+    const ColourPair colours = highlighted                 ? kPaletteHighlight
                                : palette == Palette::Small ? ColourPair{Gray, White}
                                                            : ColourPair{blockGroupColour(code), White};
     QPainter painter(&image);

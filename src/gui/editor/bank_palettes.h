@@ -19,10 +19,10 @@ namespace velmar::gui {
 enum class Palette { Small, Big };
 
 // The codes the palettes hold come from the catalogue (bankCodes).
-inline const int kSmallPaletteLastCode = bankCodes(1).last;                 // 21
-inline const int kBigPaletteFirstCode = bankCodes(3).first;                 // 22
-inline const int kBigPaletteLastCode = bankCodes(3).last;                   // 141: painted and reachable from the keyboard
-inline const int kBigPaletteLastClickable = kBigPaletteLastCode - 1;        // the mouse reaches 22..140 only
+inline const int kSmallPaletteLastCode = bankCodes(1).last;  // 21
+inline const int kBigPaletteFirstCode = bankCodes(3).first;  // 22
+inline const int kBigPaletteLastCode = bankCodes(3).last;    // 141: painted and reachable from the keyboard
+inline const int kBigPaletteLastClickable = kBigPaletteLastCode - 1;  // the mouse reaches 22..140 only
 inline constexpr int kBigPaletteRows = 40;
 
 // The size of the palette image: 236 x 58 (small) or 220 x 1620 (big).

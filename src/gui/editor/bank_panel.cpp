@@ -7,7 +7,8 @@
 
 namespace velmar::gui {
 
-BankPanel::BankPanel(QWidget* parent) : QWidget(parent), small_(paintPalette(Palette::Small)), big_(paintPalette(Palette::Big)) {
+BankPanel::BankPanel(QWidget* parent)
+    : QWidget(parent), small_(paintPalette(Palette::Small)), big_(paintPalette(Palette::Big)) {
     setObjectName("BankPanel");
     setFixedWidth(245);
     setMinimumHeight(363);

@@ -20,25 +20,26 @@ constexpr int kMidY = kCellHeight / 2;  // 5
 constexpr int kRight = kCellWidth - 1;
 constexpr int kBottom = kCellHeight - 1;
 
-
 void drawArrowPiece(QPainter& painter, int code) {
     switch (code) {
-    case 1:  // right
-        painter.drawLine(0, kMidY, kRight, kMidY);
-        painter.drawPolygon(QPolygon({QPoint(kRight, kMidY), QPoint(kRight - 5, kMidY - 3), QPoint(kRight - 5, kMidY + 3)}));
-        break;
-    case 2:  // left
-        painter.drawLine(0, kMidY, kRight, kMidY);
-        painter.drawPolygon(QPolygon({QPoint(0, kMidY), QPoint(5, kMidY - 3), QPoint(5, kMidY + 3)}));
-        break;
-    case 3:  // up
-        painter.drawLine(kMidX, 0, kMidX, kBottom);
-        painter.drawPolygon(QPolygon({QPoint(kMidX, 0), QPoint(kMidX - 3, 4), QPoint(kMidX + 3, 4)}));
-        break;
-    default:  // 4, down
-        painter.drawLine(kMidX, 0, kMidX, kBottom);
-        painter.drawPolygon(QPolygon({QPoint(kMidX, kBottom), QPoint(kMidX - 3, kBottom - 4), QPoint(kMidX + 3, kBottom - 4)}));
-        break;
+        case 1:  // right
+            painter.drawLine(0, kMidY, kRight, kMidY);
+            painter.drawPolygon(QPolygon(
+                {QPoint(kRight, kMidY), QPoint(kRight - 5, kMidY - 3), QPoint(kRight - 5, kMidY + 3)}));
+            break;
+        case 2:  // left
+            painter.drawLine(0, kMidY, kRight, kMidY);
+            painter.drawPolygon(QPolygon({QPoint(0, kMidY), QPoint(5, kMidY - 3), QPoint(5, kMidY + 3)}));
+            break;
+        case 3:  // up
+            painter.drawLine(kMidX, 0, kMidX, kBottom);
+            painter.drawPolygon(QPolygon({QPoint(kMidX, 0), QPoint(kMidX - 3, 4), QPoint(kMidX + 3, 4)}));
+            break;
+        default:  // 4, down
+            painter.drawLine(kMidX, 0, kMidX, kBottom);
+            painter.drawPolygon(QPolygon(
+                {QPoint(kMidX, kBottom), QPoint(kMidX - 3, kBottom - 4), QPoint(kMidX + 3, kBottom - 4)}));
+            break;
     }
 }
 
@@ -91,7 +92,8 @@ QFont canvasFont(int pixelSize) {
 }
 
 QSize cellPictureSize(int code) {
-    return isBlockCode(code) ? QSize(kBlockPictureWidth, kBlockPictureHeight) : QSize(kCellWidth, kCellHeight);
+    return isBlockCode(code) ? QSize(kBlockPictureWidth, kBlockPictureHeight)
+                             : QSize(kCellWidth, kCellHeight);
 }
 
 void drawCellPicture(QPainter& painter, QPoint topLeft, int code, int backgroundIndex, int lineIndex) {

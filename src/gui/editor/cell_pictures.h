@@ -13,9 +13,9 @@ class QPainter;
 
 namespace velmar::gui {
 
-inline constexpr int kCellWidth = 21;             // one grid cell, in pixels
+inline constexpr int kCellWidth = 21;  // one grid cell, in pixels
 inline constexpr int kCellHeight = 11;
-inline constexpr int kBlockPictureWidth = 62;     // a block's 3 x 3 cells, less one pixel
+inline constexpr int kBlockPictureWidth = 62;  // a block's 3 x 3 cells, less one pixel
 inline constexpr int kBlockPictureHeight = 32;
 inline const int kFirstBlockCode = bankCodes(3).first;  // codes from here on are 3 x 3 blocks
 

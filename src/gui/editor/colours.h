@@ -39,14 +39,15 @@ struct ColourPair {
 
 inline constexpr int kCanvasBackground = Green;
 
-inline constexpr ColourPair kBlockColours{Purple, White};          // block outside the mark
-inline constexpr ColourPair kMarkedBlockColours{Maroon, White};    // block inside the mark
-inline constexpr ColourPair kCellColours{Green, White};            // one-cell item outside the mark
-inline constexpr ColourPair kMarkedCellColours{Olive, Maroon};     // one-cell item inside the mark, on redraw
-inline constexpr ColourPair kMarkedCellPutColours{Olive, White};   // one-cell item inside the mark, when put down
-inline constexpr ColourPair kFaultColours{Navy, Fuchsia};          // cell listed as a wiring fault
-inline constexpr ColourPair kCursorColours{Gray, Fuchsia};         // the cursor with its held code
-inline constexpr int kSelectionLine = Silver;                      // items inside a mouse selection
-inline constexpr ColourPair kPaletteHighlight{White, Maroon};      // highlighted bank cell
+inline constexpr ColourPair kBlockColours{Purple, White};        // block outside the mark
+inline constexpr ColourPair kMarkedBlockColours{Maroon, White};  // block inside the mark
+inline constexpr ColourPair kCellColours{Green, White};          // one-cell item outside the mark
+inline constexpr ColourPair kMarkedCellColours{Olive, Maroon};   // one-cell item inside the mark, on redraw
+inline constexpr ColourPair kMarkedCellPutColours{Olive,
+                                                  White};      // one-cell item inside the mark, when put down
+inline constexpr ColourPair kFaultColours{Navy, Fuchsia};      // cell listed as a wiring fault
+inline constexpr ColourPair kCursorColours{Gray, Fuchsia};     // the cursor with its held code
+inline constexpr int kSelectionLine = Silver;                  // items inside a mouse selection
+inline constexpr ColourPair kPaletteHighlight{White, Maroon};  // highlighted bank cell
 
 }  // namespace velmar::gui

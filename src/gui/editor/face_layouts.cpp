@@ -36,7 +36,9 @@ Shape disc(int x, int y, int r) { return {Kind::Disc, {x, y, r, r}}; }
 Shape arrow(int x0, int y0, int x1, int y1) { return {Kind::Arrow, {x0, y0, x1, y1}}; }
 Shape dashes(int x0, int y0, int x1, int y1) { return {Kind::Dashes, {x0, y0, x1, y1}}; }
 Shape arc(int x, int y, int w, int h, int start, int span) { return {Kind::Arc, {x, y, w, h, start, span}}; }
-Shape bezier(int x0, int y0, int cx, int cy, int x1, int y1) { return {Kind::Bezier, {x0, y0, cx, cy, x1, y1}}; }
+Shape bezier(int x0, int y0, int cx, int cy, int x1, int y1) {
+    return {Kind::Bezier, {x0, y0, cx, cy, x1, y1}};
+}
 Shape plot(Curve curve, int x, int y, int sx, int sy) { return {Kind::Plot, {x, y, sx, sy}, curve}; }
 
 Shapes join(std::initializer_list<Shapes> parts) {
@@ -75,10 +77,15 @@ Shapes threeLeads(int x) { return {line(1, 9, x, 9), line(1, 16, x, 16), line(1,
 // Logic gates, drawn with distinctive outlines: the body spans x 18..43, y 5..27.
 enum class Gate { And, Or, Xor };
 Shapes gate(Gate kind, bool inverted) {
-    Shapes s = kind == Gate::And
-                   ? join({threeLeads(18), {path({30, 5, 18, 5, 18, 27, 30, 27}), arc(19, 5, 24, 22, 90, -180)}})
-                   : Shapes{line(1, 9, 20, 9), line(1, 16, 22, 16), line(1, 23, 20, 23), arc(12, 5, 10, 22, 90, -180),
-                            bezier(17, 5, 36, 5, 44, 16), bezier(17, 27, 36, 27, 44, 16)};
+    Shapes s =
+        kind == Gate::And
+            ? join({threeLeads(18), {path({30, 5, 18, 5, 18, 27, 30, 27}), arc(19, 5, 24, 22, 90, -180)}})
+            : Shapes{line(1, 9, 20, 9),
+                     line(1, 16, 22, 16),
+                     line(1, 23, 20, 23),
+                     arc(12, 5, 10, 22, 90, -180),
+                     bezier(17, 5, 36, 5, 44, 16),
+                     bezier(17, 27, 36, 27, 44, 16)};
     if (kind == Gate::Xor) s.push_back(arc(8, 5, 10, 22, 90, -180));
     if (inverted) return join({s, {ring(46, 16, 2), line(49, 16, 60, 16)}});
     return join({s, {line(44, 16, 60, 16)}});
@@ -86,7 +93,9 @@ Shapes gate(Gate kind, bool inverted) {
 
 // The typical structures: the input multiplied, integrated and multiplied again.
 Shapes typicalStructure() {
-    return join({multiplier(12, 18), multiplier(50, 18), integralSign(31, 12, 24, 2),
+    return join({multiplier(12, 18),
+                 multiplier(50, 18),
+                 integralSign(31, 12, 24, 2),
                  {line(1, 18, 8, 18), arrow(16, 18, 23, 18), path({23, 11, 38, 11, 38, 25, 23, 25, 23, 11}),
                   arrow(38, 18, 46, 18), line(54, 18, 60, 18)}});
 }
@@ -95,8 +104,8 @@ Shapes typicalStructure() {
 // direct and inverted outputs at the right. Pins sit at y 8 (top), 16 (clock) and 24.
 enum Pins : unsigned { Top = 1, Clock = 2, Bottom = 4 };
 Shapes flipFlop(unsigned pins, bool edge, bool toggles) {
-    Shapes s = {path({12, 2, 46, 2, 46, 29, 12, 29, 12, 2}), line(26, 2, 26, 29),
-                line(46, 8, 60, 8), ring(48, 24, 2), line(51, 24, 60, 24)};
+    Shapes s = {path({12, 2, 46, 2, 46, 29, 12, 29, 12, 2}), line(26, 2, 26, 29), line(46, 8, 60, 8),
+                ring(48, 24, 2), line(51, 24, 60, 24)};
     if (pins & Top) s.push_back(line(1, 8, 12, 8));
     if (pins & Clock) s.push_back(line(1, 16, 12, 16));
     if (pins & Bottom) s.push_back(line(1, 24, 12, 24));
@@ -122,6 +131,7 @@ struct Row {
 };
 
 const std::vector<Row>& rows() {
+    // clang-format off
     static const std::vector<Row> table = {
         // Transfer functions written as fractions.
         {22, {at(31, 12), at(31, 27)}, fractionBar()},
@@ -305,6 +315,7 @@ const std::vector<Row>& rows() {
         {143, {at(31, 11)}, bode({9, 17, 25, 17, 31, 27, 37, 17, 56, 17})},
         {144, {at(31, 11)}, join({axes(9, 29, 7, 58, 15, 30), {path({9, 26, 18, 19, 28, 23, 40, 17, 54, 20})}})},
     };
+    // clang-format on
     return table;
 }
 
@@ -323,55 +334,94 @@ const FaceLayout& faceLayout(int code) {
 bool curvePoint(Curve curve, double s, double& x, double& y) {
     constexpr double pi = std::numbers::pi;
     switch (curve) {
-    case Curve::Sine: x = s; y = std::sin(2 * pi * s); return true;
-    case Curve::Cosine: x = s; y = std::cos(2 * pi * s); return true;
-    case Curve::DampedSine: x = s; y = std::exp(-1.5 * s) * std::sin(4 * pi * s); return true;
-    case Curve::Noise: {
-        // A fixed irregular signal: linear between twelve samples.
-        static constexpr std::array<double, 13> samples = {0.1, 0.7, -0.4, 0.3, 0.9, -0.8, -0.2, 0.5,
-                                                           -0.6, 0.2, 0.8, -0.3, 0.4};
-        const double pos = s * (samples.size() - 1);
-        const auto i = std::min<std::size_t>(static_cast<std::size_t>(pos), samples.size() - 2);
-        x = s;
-        y = samples[i] + (samples[i + 1] - samples[i]) * (pos - static_cast<double>(i));
-        return true;
-    }
-    case Curve::Tangent: {
-        x = s;
-        const double t = std::tan((s - 0.5) * 1.9 * pi);
-        y = t / 2.5;
-        return std::abs(y) <= 1.0;
-    }
-    case Curve::Arctan: x = s; y = std::atan(10 * (s - 0.5)) / std::atan(5.0); return true;
-    case Curve::Exp: x = s; y = (std::exp(3 * s) - 1) / (std::exp(3.0) - 1); return true;
-    case Curve::Log: x = std::exp(-3.0) + s * (1 - std::exp(-3.0)); y = 1 + std::log(x) / 3; return true;
-    case Curve::Bell: x = s; y = std::exp(-9 * s * s); return true;
-    case Curve::TExp: x = s; y = (s / 0.2) * std::exp(1 - s / 0.2); return true;
-    case Curve::T2Exp: x = s; y = (s / 0.35) * (s / 0.35) * std::exp(2 * (1 - s / 0.35)); return true;
-    case Curve::Square: x = s; y = s * s; return true;
-    case Curve::StepResponse:
-        x = s;
-        y = (1 - std::exp(-5 * s) * (std::cos(14 * s) + 5.0 / 14 * std::sin(14 * s))) / 1.35;
-        return true;
-    case Curve::Nyquist: {
-        // 1 / (1 + jw)^3 for w from 0 upwards: from (1, 0) through the lower half plane.
-        const double w = std::tan(s * pi / 2 * 0.96);
-        const std::complex<double> jw1(1.0, w);
-        const std::complex<double> value = 1.0 / (jw1 * jw1 * jw1);
-        x = value.real();
-        y = value.imag();
-        return true;
-    }
-    case Curve::PhaseSpiral: {
-        const double angle = s * 4 * pi;
-        const double radius = std::exp(-0.28 * angle);
-        x = radius * std::cos(angle);
-        y = radius * std::sin(angle);
-        return true;
-    }
-    case Curve::Lissajous: x = std::sin(2 * pi * s); y = std::sin(4 * pi * s + 0.6); return true;
-    case Curve::ParabolaDown: x = 2 * s - 1; y = -x * x; return true;
-    case Curve::ParabolaUp: x = 2 * s - 1; y = x * x; return true;
+        case Curve::Sine:
+            x = s;
+            y = std::sin(2 * pi * s);
+            return true;
+        case Curve::Cosine:
+            x = s;
+            y = std::cos(2 * pi * s);
+            return true;
+        case Curve::DampedSine:
+            x = s;
+            y = std::exp(-1.5 * s) * std::sin(4 * pi * s);
+            return true;
+        case Curve::Noise: {
+            // A fixed irregular signal: linear between twelve samples.
+            static constexpr std::array<double, 13> samples = {0.1, 0.7,  -0.4, 0.3, 0.9,  -0.8, -0.2,
+                                                               0.5, -0.6, 0.2,  0.8, -0.3, 0.4};
+            const double pos = s * (samples.size() - 1);
+            const auto i = std::min<std::size_t>(static_cast<std::size_t>(pos), samples.size() - 2);
+            x = s;
+            y = samples[i] + (samples[i + 1] - samples[i]) * (pos - static_cast<double>(i));
+            return true;
+        }
+        case Curve::Tangent: {
+            x = s;
+            const double t = std::tan((s - 0.5) * 1.9 * pi);
+            y = t / 2.5;
+            return std::abs(y) <= 1.0;
+        }
+        case Curve::Arctan:
+            x = s;
+            y = std::atan(10 * (s - 0.5)) / std::atan(5.0);
+            return true;
+        case Curve::Exp:
+            x = s;
+            y = (std::exp(3 * s) - 1) / (std::exp(3.0) - 1);
+            return true;
+        case Curve::Log:
+            x = std::exp(-3.0) + s * (1 - std::exp(-3.0));
+            y = 1 + std::log(x) / 3;
+            return true;
+        case Curve::Bell:
+            x = s;
+            y = std::exp(-9 * s * s);
+            return true;
+        case Curve::TExp:
+            x = s;
+            y = (s / 0.2) * std::exp(1 - s / 0.2);
+            return true;
+        case Curve::T2Exp:
+            x = s;
+            y = (s / 0.35) * (s / 0.35) * std::exp(2 * (1 - s / 0.35));
+            return true;
+        case Curve::Square:
+            x = s;
+            y = s * s;
+            return true;
+        case Curve::StepResponse:
+            x = s;
+            y = (1 - std::exp(-5 * s) * (std::cos(14 * s) + 5.0 / 14 * std::sin(14 * s))) / 1.35;
+            return true;
+        case Curve::Nyquist: {
+            // 1 / (1 + jw)^3 for w from 0 upwards: from (1, 0) through the lower half plane.
+            const double w = std::tan(s * pi / 2 * 0.96);
+            const std::complex<double> jw1(1.0, w);
+            const std::complex<double> value = 1.0 / (jw1 * jw1 * jw1);
+            x = value.real();
+            y = value.imag();
+            return true;
+        }
+        case Curve::PhaseSpiral: {
+            const double angle = s * 4 * pi;
+            const double radius = std::exp(-0.28 * angle);
+            x = radius * std::cos(angle);
+            y = radius * std::sin(angle);
+            return true;
+        }
+        case Curve::Lissajous:
+            x = std::sin(2 * pi * s);
+            y = std::sin(4 * pi * s + 0.6);
+            return true;
+        case Curve::ParabolaDown:
+            x = 2 * s - 1;
+            y = -x * x;
+            return true;
+        case Curve::ParabolaUp:
+            x = 2 * s - 1;
+            y = x * x;
+            return true;
     }
     return false;
 }

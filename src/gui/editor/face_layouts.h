@@ -27,8 +27,24 @@ struct TextPlace {
 
 // Functions drawn as curves, each in its own natural units (see curvePoint).
 enum class Curve : std::uint8_t {
-    Sine, Cosine, DampedSine, Noise, Tangent, Arctan, Exp, Log, Bell, TExp, T2Exp,
-    Square, StepResponse, Nyquist, PhaseSpiral, Lissajous, ParabolaDown, ParabolaUp,
+    Sine,
+    Cosine,
+    DampedSine,
+    Noise,
+    Tangent,
+    Arctan,
+    Exp,
+    Log,
+    Bell,
+    TExp,
+    T2Exp,
+    Square,
+    StepResponse,
+    Nyquist,
+    PhaseSpiral,
+    Lissajous,
+    ParabolaDown,
+    ParabolaUp,
 };
 
 struct Shape {

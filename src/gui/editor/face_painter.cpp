@@ -30,10 +30,10 @@ constexpr int kPlotSamples = 96;
 
 int pixelSize(TextSize size) {
     switch (size) {
-    case TextSize::Small: return 9;
-    case TextSize::Index: return 8;
-    case TextSize::Large: return 13;
-    case TextSize::Normal: break;
+        case TextSize::Small: return 9;
+        case TextSize::Index: return 8;
+        case TextSize::Large: return 13;
+        case TextSize::Normal: break;
     }
     return 10;
 }
@@ -62,7 +62,8 @@ struct PlacedText {
 
 // Resolves the positions of the face texts; anchored texts follow the text they name,
 // which may itself be anchored, so positions are settled in passes.
-std::vector<PlacedText> placeTexts(const std::vector<std::string>& texts, const std::vector<TextPlace>& places) {
+std::vector<PlacedText> placeTexts(const std::vector<std::string>& texts,
+                                   const std::vector<TextPlace>& places) {
     std::vector<PlacedText> placed;
     const std::size_t count = std::min(texts.size(), places.size());
     for (std::size_t i = 0; i < count; ++i) {
@@ -109,7 +110,8 @@ void drawArrow(QPainter& painter, QPoint from, QPoint to) {
         return QPoint(static_cast<int>(std::lround(to.x() - ux * along - uy * across)),
                       static_cast<int>(std::lround(to.y() - uy * along + ux * across)));
     };
-    painter.drawPolygon(QPolygon({to, at(kArrowLength, kArrowHalfWidth), at(kArrowLength, -kArrowHalfWidth)}));
+    painter.drawPolygon(
+        QPolygon({to, at(kArrowLength, kArrowHalfWidth), at(kArrowLength, -kArrowHalfWidth)}));
 }
 
 void drawDashes(QPainter& painter, QPoint from, QPoint to) {
@@ -137,7 +139,8 @@ void drawPlot(QPainter& painter, const Shape& shape) {
             flush();
             continue;
         }
-        const QPoint p(v[0] + static_cast<int>(std::lround(x * v[2])), v[1] - static_cast<int>(std::lround(y * v[3])));
+        const QPoint p(v[0] + static_cast<int>(std::lround(x * v[2])),
+                       v[1] - static_cast<int>(std::lround(y * v[3])));
         if (run.isEmpty() || run.back() != p) run << p;
     }
     flush();
@@ -146,29 +149,29 @@ void drawPlot(QPainter& painter, const Shape& shape) {
 void drawShape(QPainter& painter, const Shape& shape) {
     const auto& v = shape.v;
     switch (shape.kind) {
-    case Shape::Kind::Lines: painter.drawPolyline(points(v)); break;
-    case Shape::Kind::Polygon: painter.drawPolygon(points(v)); break;
-    case Shape::Kind::Ring: {
-        const QBrush brush = painter.brush();
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(QPoint(v[0], v[1]), v[2], v[3]);
-        painter.setBrush(brush);
-        break;
-    }
-    case Shape::Kind::Disc: painter.drawEllipse(QPoint(v[0], v[1]), v[2], v[3]); break;
-    case Shape::Kind::Arrow: drawArrow(painter, QPoint(v[0], v[1]), QPoint(v[2], v[3])); break;
-    case Shape::Kind::Arc: painter.drawArc(QRect(v[0], v[1], v[2], v[3]), v[4] * 16, v[5] * 16); break;
-    case Shape::Kind::Bezier: {
-        QPainterPath path(QPointF(v[0], v[1]));
-        path.quadTo(QPointF(v[2], v[3]), QPointF(v[4], v[5]));
-        const QBrush brush = painter.brush();
-        painter.setBrush(Qt::NoBrush);
-        painter.drawPath(path);
-        painter.setBrush(brush);
-        break;
-    }
-    case Shape::Kind::Plot: drawPlot(painter, shape); break;
-    case Shape::Kind::Dashes: drawDashes(painter, QPoint(v[0], v[1]), QPoint(v[2], v[3])); break;
+        case Shape::Kind::Lines: painter.drawPolyline(points(v)); break;
+        case Shape::Kind::Polygon: painter.drawPolygon(points(v)); break;
+        case Shape::Kind::Ring: {
+            const QBrush brush = painter.brush();
+            painter.setBrush(Qt::NoBrush);
+            painter.drawEllipse(QPoint(v[0], v[1]), v[2], v[3]);
+            painter.setBrush(brush);
+            break;
+        }
+        case Shape::Kind::Disc: painter.drawEllipse(QPoint(v[0], v[1]), v[2], v[3]); break;
+        case Shape::Kind::Arrow: drawArrow(painter, QPoint(v[0], v[1]), QPoint(v[2], v[3])); break;
+        case Shape::Kind::Arc: painter.drawArc(QRect(v[0], v[1], v[2], v[3]), v[4] * 16, v[5] * 16); break;
+        case Shape::Kind::Bezier: {
+            QPainterPath path(QPointF(v[0], v[1]));
+            path.quadTo(QPointF(v[2], v[3]), QPointF(v[4], v[5]));
+            const QBrush brush = painter.brush();
+            painter.setBrush(Qt::NoBrush);
+            painter.drawPath(path);
+            painter.setBrush(brush);
+            break;
+        }
+        case Shape::Kind::Plot: drawPlot(painter, shape); break;
+        case Shape::Kind::Dashes: drawDashes(painter, QPoint(v[0], v[1]), QPoint(v[2], v[3])); break;
     }
 }
 
@@ -177,8 +180,9 @@ void drawShape(QPainter& painter, const Shape& shape) {
 std::vector<QRect> faceTextBounds(int code) {
     std::vector<QRect> bounds;
     for (const PlacedText& text : placeTexts(blockInfo(code).faces, faces::faceLayout(code).texts))
-        bounds.push_back(text.origin ? QFontMetrics(text.font).tightBoundingRect(text.text).translated(*text.origin)
-                                     : QRect());
+        bounds.push_back(text.origin
+                             ? QFontMetrics(text.font).tightBoundingRect(text.text).translated(*text.origin)
+                             : QRect());
     return bounds;
 }
 

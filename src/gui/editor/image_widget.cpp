@@ -17,9 +17,15 @@ void ImageWidget::paintEvent(QPaintEvent* event) {
     p.drawImage(r, image_, r);
 }
 
-void ImageWidget::mousePressEvent(QMouseEvent* e) { emit mouseDown(e->button(), e->modifiers(), e->position().toPoint()); }
-void ImageWidget::mouseMoveEvent(QMouseEvent* e) { emit mouseMove(e->buttons(), e->modifiers(), e->position().toPoint()); }
-void ImageWidget::mouseReleaseEvent(QMouseEvent* e) { emit mouseUp(e->button(), e->modifiers(), e->position().toPoint()); }
+void ImageWidget::mousePressEvent(QMouseEvent* e) {
+    emit mouseDown(e->button(), e->modifiers(), e->position().toPoint());
+}
+void ImageWidget::mouseMoveEvent(QMouseEvent* e) {
+    emit mouseMove(e->buttons(), e->modifiers(), e->position().toPoint());
+}
+void ImageWidget::mouseReleaseEvent(QMouseEvent* e) {
+    emit mouseUp(e->button(), e->modifiers(), e->position().toPoint());
+}
 void ImageWidget::mouseDoubleClickEvent(QMouseEvent* e) {
     emit doubleClick(e->button(), e->modifiers(), e->position().toPoint());
 }

@@ -10,9 +10,10 @@
 
 namespace velmar::gui {
 
-
 SchemeCanvas::SchemeCanvas(Workbench& wb, editor::EditorState& state)
-    : wb_(wb), state_(state), image_(editor::kCanvasWidth, editor::kCanvasHeight, QImage::Format_RGB32),
+    : wb_(wb),
+      state_(state),
+      image_(editor::kCanvasWidth, editor::kCanvasHeight, QImage::Format_RGB32),
       patch_(editor::kBlockWidth, editor::kBlockHeight, QImage::Format_RGB32) {
     image_.fill(tableColour(Green));
     widget_ = new ImageWidget(image_);
@@ -118,21 +119,25 @@ void SchemeCanvas::paintCells(QPainter& p, const QRect& clip) {
     const Scheme& s = wb_.scheme;
     const Mark& m = s.mark;
     // A block's picture starts up to two cells before the area it covers.
-    const int c1 = std::max(clip.left() / kCellWidth - 2, 0), c2 = std::min(clip.right() / kCellWidth, kGridSize - 1);
-    const int r1 = std::max(clip.top() / kCellHeight - 2, 0), r2 = std::min(clip.bottom() / kCellHeight, kGridSize - 1);
+    const int c1 = std::max(clip.left() / kCellWidth - 2, 0),
+              c2 = std::min(clip.right() / kCellWidth, kGridSize - 1);
+    const int r1 = std::max(clip.top() / kCellHeight - 2, 0),
+              r2 = std::min(clip.bottom() / kCellHeight, kGridSize - 1);
     for (int i = c1; i <= c2; ++i) {
         for (int j = r1; j <= r2; ++j) {
             const std::uint8_t code = s.cell(i, j);
             const bool inside = m.contains(i, j);
             if (s.IsBlockCorner(i, j))
-                drawCellPicture(p, QPoint(i * kCellWidth, j * kCellHeight), code, inside ? Maroon : Purple, White);
+                drawCellPicture(p, QPoint(i * kCellWidth, j * kCellHeight), code, inside ? Maroon : Purple,
+                                White);
             else if (code != 0 && !isBlockCode(code))
                 drawCellPicture(p, QPoint(i * kCellWidth, j * kCellHeight), code, inside ? Olive : Green,
                                 inside ? Maroon : White);
         }
     }
     for (const Cell& f : s.ConnectErrors)
-        drawCellPicture(p, QPoint(f.col * kCellWidth, f.row * kCellHeight), s.cell(f.col, f.row), Navy, Fuchsia);
+        drawCellPicture(p, QPoint(f.col * kCellWidth, f.row * kCellHeight), s.cell(f.col, f.row), Navy,
+                        Fuchsia);
 }
 
 void SchemeCanvas::paintCaptions(QPainter& p) {
@@ -145,7 +150,8 @@ void SchemeCanvas::paintCaptions(QPainter& p) {
     QFont labelFont("DejaVu Sans");
     labelFont.setBold(true);
     labelFont.setPointSize(state_.captions.labelFontSize);
-    for (const auto& c : editor::blockCaptions(wb_.scheme, state_.captions, wb_.names, image_.width(), image_.height())) {
+    for (const auto& c :
+         editor::blockCaptions(wb_.scheme, state_.captions, wb_.names, image_.width(), image_.height())) {
         const QString text = QString::fromStdString(c.text);
         switch (c.kind) {
             case Kind::Number: {
@@ -164,7 +170,8 @@ void SchemeCanvas::paintCaptions(QPainter& p) {
                 break;
             case Kind::Label: {
                 p.setFont(labelFont);
-                const QRect r = p.fontMetrics().boundingRect(text).translated(c.x, c.y + p.fontMetrics().ascent());
+                const QRect r =
+                    p.fontMetrics().boundingRect(text).translated(c.x, c.y + p.fontMetrics().ascent());
                 p.fillRect(r, tableColour(Green));
                 p.setPen(tableColour(White));
                 p.drawText(QPoint(c.x, c.y + p.fontMetrics().ascent()), text);

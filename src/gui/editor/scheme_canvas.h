@@ -16,8 +16,8 @@
 #include "core/editor/editor_state.h"
 #include "core/editor/editor_view.h"
 #include "core/host.h"
-#include "gui/editor/image_widget.h"
 #include "core/workbench/workbench.h"
+#include "gui/editor/image_widget.h"
 
 namespace velmar::gui {
 

@@ -1,8 +1,8 @@
 #include "gui/graphs/graph_painter.h"
 
 #include <QPainter>
-#include <algorithm>
 #include <QPolygon>
+#include <algorithm>
 #include <array>
 
 #include "core/graphs/graph_texts.h"
@@ -41,7 +41,8 @@ void paintMargins(QPainter& p, const GraphScale& s, const PlotArea& a, const Gra
     const int textHeight = p.fontMetrics().height();
     const QRect left(2, a.top, a.left - 6, textHeight);
     p.drawText(left, Qt::AlignRight | Qt::AlignTop, rangeText(s.yMax));
-    p.drawText(left.translated(0, a.height() - textHeight), Qt::AlignRight | Qt::AlignBottom, rangeText(s.yMin));
+    p.drawText(left.translated(0, a.height() - textHeight), Qt::AlignRight | Qt::AlignBottom,
+               rangeText(s.yMin));
     const QRect below(a.left, a.bottom + 2, a.width(), textHeight);
     p.drawText(below, Qt::AlignLeft, rangeText(s.xMin));
     p.drawText(below, Qt::AlignRight, rangeText(s.xMax));
@@ -63,8 +64,8 @@ void paintLegend(QPainter& p, const ViewerSlots& viewer, const PlotArea& a) {
     }
 }
 
-void paintDiagram(QPainter& p, const Slot& slot, const QColor& colour, const GraphScale& s,
-                  const PlotArea& a, int kind) {
+void paintDiagram(QPainter& p, const Slot& slot, const QColor& colour, const GraphScale& s, const PlotArea& a,
+                  int kind) {
     p.setPen(colour);
     const int n = slot.count();
     if (!drawsPointMarks(kind)) {
@@ -88,8 +89,9 @@ void paintDiagram(QPainter& p, const Slot& slot, const QColor& colour, const Gra
 }  // namespace
 
 QColor slotColour(int n) {
-    static const std::array<QColor, kSlotCount> colours = {
-        QColor(0, 255, 0), QColor(255, 0, 0), QColor(255, 255, 0), QColor(0, 255, 255), QColor(255, 255, 255)};
+    static const std::array<QColor, kSlotCount> colours = {QColor(0, 255, 0), QColor(255, 0, 0),
+                                                           QColor(255, 255, 0), QColor(0, 255, 255),
+                                                           QColor(255, 255, 255)};
     return colours[static_cast<std::size_t>(std::clamp(n, 1, kSlotCount) - 1)];
 }
 
@@ -101,7 +103,8 @@ void paintGraph(QImage& image, const ViewerSlots& viewer, const GraphScale& scal
     p.save();
     p.setClipRect(QRect(area.left, area.top, area.width() + 1, area.height() + 1));
     for (int n = 1; n <= kSlotCount; ++n)
-        if (viewer.slot(n).present()) paintDiagram(p, viewer.slot(n), slotColour(n), scale, area, viewer.kind());
+        if (viewer.slot(n).present())
+            paintDiagram(p, viewer.slot(n), slotColour(n), scale, area, viewer.kind());
     p.restore();
     paintLegend(p, viewer, area);
 }

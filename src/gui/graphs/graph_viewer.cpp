@@ -12,10 +12,10 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "core/numtext.h"
 #include "gui/comments/text_windows.h"
 #include "gui/graphs/graph_canvas.h"
 #include "gui/graphs/graph_painter.h"
-#include "core/numtext.h"
 #include "gui/graphs/point_grid.h"
 #include "gui/graphs/viewer_dialogs.h"
 
@@ -168,7 +168,8 @@ QWidget* TFormGraphPg::buildArithmeticPanel() {
     ComboBox2->setCurrentIndex(1);
     QToolButton* solve = toolButton("SolveSpBtn", "&Solve", ArithmeticPanel);
     connect(solve, &QToolButton::clicked, this, &TFormGraphPg::SolveSpBtnClick);
-    for (QWidget* w : std::initializer_list<QWidget*>{ComboBox1, ComboBoxSign, ComboBox2, solve}) row->addWidget(w);
+    for (QWidget* w : std::initializer_list<QWidget*>{ComboBox1, ComboBoxSign, ComboBox2, solve})
+        row->addWidget(w);
     row->addStretch();
     ArithmeticPanel->setVisible(false);
     return ArithmeticPanel;
@@ -198,15 +199,16 @@ void TFormGraphPg::buildMenus() {
         const char* name;
         const char* text;
         void (TFormGraphPg::*slot)();
-    } file[] = {
-        {"OpenPNT", "&Open...", &TFormGraphPg::OpenPNTClick},
-        {"SavePNT", "&Save", &TFormGraphPg::SavePNTClick},
-        {"SaveAsPNT", "Save &As...", &TFormGraphPg::SaveAsPNTClick},
-        {"PrintPreview1", "Print Pre&view...", &TFormGraphPg::PrintPreview1Click},
-        {"PrintSetupPNT", "P&rint Setup...", &TFormGraphPg::PrintSetupPNTClick},
-        {"PrintPNT", "&Print...", &TFormGraphPg::PrintPNTClick},
-        {"ExitPNT", "E&xit", &TFormGraphPg::SpeedButton9Click},
-    },
+    } file[] =
+        {
+            {"OpenPNT", "&Open...", &TFormGraphPg::OpenPNTClick},
+            {"SavePNT", "&Save", &TFormGraphPg::SavePNTClick},
+            {"SaveAsPNT", "Save &As...", &TFormGraphPg::SaveAsPNTClick},
+            {"PrintPreview1", "Print Pre&view...", &TFormGraphPg::PrintPreview1Click},
+            {"PrintSetupPNT", "P&rint Setup...", &TFormGraphPg::PrintSetupPNTClick},
+            {"PrintPNT", "&Print...", &TFormGraphPg::PrintPNTClick},
+            {"ExitPNT", "E&xit", &TFormGraphPg::SpeedButton9Click},
+        },
       comments[] = {
           {"Create1", "C&reate", &TFormGraphPg::CreateSpBtnClick},
           {"Destroy1", "Des&troy", &TFormGraphPg::DestroySpBtnClick},
@@ -219,7 +221,8 @@ void TFormGraphPg::buildMenus() {
     for (const auto& item : file) fileMenu->addAction(item.text, this, item.slot)->setObjectName(item.name);
     QMenu* commentsMenu = menuBar()->addMenu("Comme&nts");
     commentsMenu->menuAction()->setObjectName("Comments1");
-    for (const auto& item : comments) commentsMenu->addAction(item.text, this, item.slot)->setObjectName(item.name);
+    for (const auto& item : comments)
+        commentsMenu->addAction(item.text, this, item.slot)->setObjectName(item.name);
 }
 
 void TFormGraphPg::open(const Diagrams& diagrams, int kind) {
@@ -280,7 +283,8 @@ void TFormGraphPg::finish() {
 }
 
 std::vector<CommentLabel*> TFormGraphPg::commentLabels() const {
-    const QList<CommentLabel*> found = canvas_->findChildren<CommentLabel*>(QString(), Qt::FindDirectChildrenOnly);
+    const QList<CommentLabel*> found =
+        canvas_->findChildren<CommentLabel*>(QString(), Qt::FindDirectChildrenOnly);
     return {found.begin(), found.end()};
 }
 

@@ -1,16 +1,16 @@
 // The viewer's point files and printing.
 #include <QPrinter>
 
-#include "gui/comments/text_windows.h"
 #include "core/errors.h"
+#include "core/graphs/point_file.h"
+#include "gui/comments/text_windows.h"
 #include "gui/graphs/graph_canvas.h"
 #include "gui/graphs/graph_viewer.h"
-#include "core/graphs/point_file.h"
+#include "gui/graphs/viewer_dialogs.h"
 #include "gui/print/preview_form.h"
 #include "gui/print/print_compose.h"
 #include "gui/print/print_page.h"
 #include "gui/print/print_prompts.h"
-#include "gui/graphs/viewer_dialogs.h"
 
 namespace velmar::gui {
 
@@ -24,11 +24,8 @@ void TFormGraphPg::loadPointFile(const QString& path) {
     }
     Slot& current = slots_.currentSlot();
     switch (content.kind) {
-        case PointFileContent::Kind::NotPointFile:
-            return;
-        case PointFileContent::Kind::Foreign:
-            current.diagram.name.clear();
-            break;
+        case PointFileContent::Kind::NotPointFile: return;
+        case PointFileContent::Kind::Foreign: current.diagram.name.clear(); break;
         case PointFileContent::Kind::Loaded: {
             const int count = static_cast<int>(content.x.size());
             current = ownedSlot(std::move(content.x), std::move(content.y), count, content.name);
@@ -61,15 +58,14 @@ void TFormGraphPg::OpenPNTClick() {
 }
 
 void TFormGraphPg::SavePNTClick() {
-    if (slots_.pointFileName.empty())
-        SaveAsPNTClick();
-    else
-        writePointFile(QString::fromStdString(slots_.pointFileName));
+    if (slots_.pointFileName.empty()) SaveAsPNTClick();
+    else writePointFile(QString::fromStdString(slots_.pointFileName));
 }
 
 void TFormGraphPg::SaveAsPNTClick() {
     if (!slots_.currentSlot().present()) return;
-    const QString path = viewerDialogs().pointFileName(this, true, QString::fromStdString(slots_.pointFileName));
+    const QString path =
+        viewerDialogs().pointFileName(this, true, QString::fromStdString(slots_.pointFileName));
     if (!path.isEmpty()) writePointFile(path);
 }
 

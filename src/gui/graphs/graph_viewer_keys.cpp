@@ -3,9 +3,9 @@
 #include <QKeyEvent>
 #include <QToolButton>
 
-#include "gui/graphs/graph_viewer.h"
 #include "core/graphs/curve_arithmetic.h"
 #include "core/graphs/point_cursor.h"
+#include "gui/graphs/graph_viewer.h"
 #include "gui/graphs/point_grid.h"
 
 namespace velmar::gui {
@@ -15,18 +15,12 @@ namespace {
 // The leaving keys and the codes they return.
 int leavingCode(int key) {
     switch (key) {
-        case Qt::Key_Escape:
-            return kLeaveEsc;
-        case Qt::Key_Home:
-            return kLeaveHome;
-        case Qt::Key_PageUp:
-            return kLeavePgUp;
-        case Qt::Key_End:
-            return kLeaveEnd;
-        case Qt::Key_PageDown:
-            return kLeavePgDn;
-        default:
-            return 0;
+        case Qt::Key_Escape: return kLeaveEsc;
+        case Qt::Key_Home: return kLeaveHome;
+        case Qt::Key_PageUp: return kLeavePgUp;
+        case Qt::Key_End: return kLeaveEnd;
+        case Qt::Key_PageDown: return kLeavePgDn;
+        default: return 0;
     }
 }
 
@@ -34,14 +28,10 @@ bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter || 
 
 std::optional<CursorKey> cursorKey(int key) {
     switch (key) {
-        case Qt::Key_Up:
-            return CursorKey::Up;
-        case Qt::Key_Down:
-            return CursorKey::Down;
-        case Qt::Key_Tab:
-            return CursorKey::Tab;
-        default:
-            return isEnter(key) ? std::optional(CursorKey::Enter) : std::nullopt;
+        case Qt::Key_Up: return CursorKey::Up;
+        case Qt::Key_Down: return CursorKey::Down;
+        case Qt::Key_Tab: return CursorKey::Tab;
+        default: return isEnter(key) ? std::optional(CursorKey::Enter) : std::nullopt;
     }
 }
 
@@ -62,27 +52,17 @@ void TFormGraphPg::handleKey(QKeyEvent* event) {
     switch (key) {
         case Qt::Key_Tab:
         case Qt::Key_Up:
-        case Qt::Key_Down:
-            startReading();
-            break;
-        case Qt::Key_Left:
-            SpeedButtonClick(slots_.current() == 1 ? kSlotCount : slots_.current() - 1);
-            break;
+        case Qt::Key_Down: startReading(); break;
+        case Qt::Key_Left: SpeedButtonClick(slots_.current() == 1 ? kSlotCount : slots_.current() - 1); break;
         case Qt::Key_Right:
             SpeedButtonClick(slots_.current() == kSlotCount ? 1 : slots_.current() + 1);
             break;
-        case Qt::Key_Delete:
-            SpeedButton8Click();
-            break;
-        case Qt::Key_L:
-            startMagnifier();
-            break;
+        case Qt::Key_Delete: SpeedButton8Click(); break;
+        case Qt::Key_L: startMagnifier(); break;
         default:
             if (isEnter(key)) {
-                if (slots_.currentSlot().present())
-                    SaveAsPNTClick();
-                else
-                    OpenPNTClick();
+                if (slots_.currentSlot().present()) SaveAsPNTClick();
+                else OpenPNTClick();
             }
     }
 }
@@ -91,10 +71,8 @@ void TFormGraphPg::handleKey(QKeyEvent* event) {
 bool TFormGraphPg::handleModeKey(int key) {
     if (!reading_) return false;
     if (key == Qt::Key_Escape) {
-        if (selecting_ != 0)
-            endMagnifier();
-        else
-            endReading();
+        if (selecting_ != 0) endMagnifier();
+        else endReading();
         return true;
     }
     if (key == Qt::Key_L && selecting_ != 0) {
@@ -123,7 +101,8 @@ void TFormGraphPg::startReading() {
     if (!slots_.currentSlot().present()) return;
     reading_ = true;
     redraw();
-    if (pointGrid_ != nullptr && pointGrid_->isVisible()) pointGrid_->selectPoint(slots_.currentSlot().cursor);
+    if (pointGrid_ != nullptr && pointGrid_->isVisible())
+        pointGrid_->selectPoint(slots_.currentSlot().cursor);
 }
 
 void TFormGraphPg::endReading() {
@@ -145,10 +124,8 @@ void TFormGraphPg::SpeedButton8Click() {
 // --- magnifier ---
 
 void TFormGraphPg::MagnifierBtnClick() {
-    if (selecting_ != 0)
-        endMagnifier();
-    else
-        startMagnifier();
+    if (selecting_ != 0) endMagnifier();
+    else startMagnifier();
 }
 
 void TFormGraphPg::startMagnifier() {
@@ -194,8 +171,8 @@ void TFormGraphPg::fixMagnifierPoint() {
 
 void TFormGraphPg::SolveSpBtnClick() {
     const std::string sign = ComboBoxSign->currentText().toStdString();
-    const std::string name = (ComboBox1->currentText() + ComboBoxSign->currentText() + ComboBox2->currentText())
-                                 .toStdString();
+    const std::string name =
+        (ComboBox1->currentText() + ComboBoxSign->currentText() + ComboBox2->currentText()).toStdString();
     const std::string error = solveArithmetic(slots_, ComboBox1->currentText().toInt(), curveOpOf(sign.at(0)),
                                               ComboBox2->currentText().toInt(), name);
     if (!error.empty()) {

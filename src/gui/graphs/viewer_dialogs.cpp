@@ -11,10 +11,8 @@ namespace {
 const char* kPointFilter = "pnt files (*.pnt);;all files (*.*)";
 
 void showMessage(QWidget* parent, velmar::Box box, const QString& text) {
-    if (box == velmar::Box::Error)
-        QMessageBox::critical(parent, QStringLiteral("Ошибка"), text);
-    else
-        QMessageBox::information(parent, QStringLiteral("Сообщение"), text);
+    if (box == velmar::Box::Error) QMessageBox::critical(parent, QStringLiteral("Ошибка"), text);
+    else QMessageBox::information(parent, QStringLiteral("Сообщение"), text);
 }
 
 QString askPointFileName(QWidget* parent, bool save, const QString& current) {

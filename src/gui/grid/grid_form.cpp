@@ -14,11 +14,11 @@
 #include <QTableWidget>
 
 #include "core/errors.h"
-#include "gui/graphs/viewer_dialogs.h"
 #include "core/grid/parameter_grid.h"
+#include "core/workbench/workbench.h"
+#include "gui/graphs/viewer_dialogs.h"
 #include "gui/print/print_page.h"
 #include "gui/print/print_prompts.h"
-#include "core/workbench/workbench.h"
 
 namespace velmar::gui {
 
@@ -34,7 +34,8 @@ class ValueDelegate : public QStyledItemDelegate {
 public:
     explicit ValueDelegate(TGridForm& form) : QStyledItemDelegate(&form), form_(form) {}
 
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const override {
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                          const QModelIndex& index) const override {
         auto* editor = new QLineEdit(parent);
         editor->installEventFilter(const_cast<ValueDelegate*>(this));
         const int row = index.row();
@@ -46,7 +47,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         auto* editor = qobject_cast<QLineEdit*>(watched);
-        if (editor == nullptr || event->type() != QEvent::KeyPress) return QStyledItemDelegate::eventFilter(watched, event);
+        if (editor == nullptr || event->type() != QEvent::KeyPress)
+            return QStyledItemDelegate::eventFilter(watched, event);
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString text = key->text();
         if (text.isEmpty() || !text.at(0).isPrint()) return QStyledItemDelegate::eventFilter(watched, event);
@@ -89,13 +91,17 @@ TGridForm::TGridForm(velmar::Workbench& wb, QWidget* parent)
             [this](int row, int column) { StringGrid1SelectCell(row, column); });
     setCentralWidget(StringGrid1);
 
-    menuBar()->addAction("&Вернуться в программу", this, &TGridForm::MainPage1Click)->setObjectName("MainPage1");
+    menuBar()
+        ->addAction("&Вернуться в программу", this, &TGridForm::MainPage1Click)
+        ->setObjectName("MainPage1");
     QMenu* options = menuBar()->addMenu("&Опции");
     OnTop2 = options->addAction("Всегда &сверху");
     OnTop2->setObjectName("OnTop2");
     QMenu* heights = options->addMenu("Высота &рядов");
-    heights->addAction("&Нормальная", this, [this] { RowHeightClick(kNormalRowHeight); })->setObjectName("Normal1");
-    heights->addAction("&Большая", this, [this] { RowHeightClick(kLargeRowHeight); })->setObjectName("Large1");
+    heights->addAction("&Нормальная", this, [this] { RowHeightClick(kNormalRowHeight); })
+        ->setObjectName("Normal1");
+    heights->addAction("&Большая", this, [this] { RowHeightClick(kLargeRowHeight); })
+        ->setObjectName("Large1");
     QAction* print = menuBar()->addAction("Печать", this, &TGridForm::PrintGrdFClick);
     print->setObjectName("PrintGrdF");
     print->setToolTip("Print list");
@@ -111,7 +117,8 @@ TGridForm::TGridForm(velmar::Workbench& wb, QWidget* parent)
 
     const int width = 75 + 300 + 2 * StringGrid1->horizontalHeader()->defaultSectionSize() + 50;
     resize(width, 400);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) move(screen->availableGeometry().left(), y());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().left(), y());
 }
 
 void TGridForm::ResetGrid() {

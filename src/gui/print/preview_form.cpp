@@ -76,12 +76,14 @@ TPrePrnForm::TPrePrnForm(QPrinter& printer, QWidget* parent) : QDialog(parent), 
     }
     connect(findChild<QToolButton*>("ExitBtn"), &QToolButton::clicked, this, &QDialog::reject);
     connect(findChild<QToolButton*>("PrintBtn"), &QToolButton::clicked, this, &TPrePrnForm::PrintBtnClick);
-    connect(findChild<QToolButton*>("SpeedButton1"), &QToolButton::clicked, this, &TPrePrnForm::SpeedButton1Click);
+    connect(findChild<QToolButton*>("SpeedButton1"), &QToolButton::clicked, this,
+            &TPrePrnForm::SpeedButton1Click);
 
     ZoomComboBox = makeZoomBox("ZoomComboBox",
-                           {"150%", "100%", "75%", "50%", "25%", "10%", kPageWidthText, kWholePageText},
-                           "Page Zoom", this);
-    ComboBox1 = makeZoomBox("ComboBox1", {"200%", "150%", "100%", "75%", "50%", "25%", "10%"}, "Object Zoom", this);
+                               {"150%", "100%", "75%", "50%", "25%", "10%", kPageWidthText, kWholePageText},
+                               "Page Zoom", this);
+    ComboBox1 =
+        makeZoomBox("ComboBox1", {"200%", "150%", "100%", "75%", "50%", "25%", "10%"}, "Object Zoom", this);
     ZoomComboBox->lineEdit()->installEventFilter(this);
     ComboBox1->lineEdit()->installEventFilter(this);
     connect(ZoomComboBox, &QComboBox::activated, this, &TPrePrnForm::ZoomComboBoxCommit);
@@ -135,7 +137,8 @@ void TPrePrnForm::applyPageZoom() {
     else if (pageFit_ == velmar::PageZoomChoice::Kind::WholePage)
         pageZoom_ = velmar::fittingZoom(room.height() - 2 * kPanelMargin, page_.height());
     pageZoom_ = std::max(pageZoom_, 1);
-    const QSize panel(static_cast<int>(page_.width() * pageZoom_ / 100), static_cast<int>(page_.height() * pageZoom_ / 100));
+    const QSize panel(static_cast<int>(page_.width() * pageZoom_ / 100),
+                      static_cast<int>(page_.height() * pageZoom_ / 100));
     // A page smaller than the room is centred in it, a larger one sits 20 px in.
     const int x = panel.width() < room.width() ? (room.width() - panel.width()) / 2 : kPanelMargin;
     const int y = panel.height() < room.height() ? (room.height() - panel.height()) / 2 : kPanelMargin;

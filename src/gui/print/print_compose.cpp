@@ -24,7 +24,8 @@ QImage composeSchemePrint(const QImage& canvas, const velmar::Scheme& scheme) {
         QRgb* to = reinterpret_cast<QRgb*>(print.scanLine(y));
         for (int x = 0; x < print.width(); ++x) {
             const int cx = x + bounds->canvasLeft();
-            if (cx >= 0 && cx < source.width() && (from[cx] & 0xFFFFFF) == (white & 0xFFFFFF)) to[x] = qRgb(0, 0, 0);
+            if (cx >= 0 && cx < source.width() && (from[cx] & 0xFFFFFF) == (white & 0xFFFFFF))
+                to[x] = qRgb(0, 0, 0);
         }
     }
     return print;
@@ -62,7 +63,8 @@ QImage composeGraphPrint(const QImage& graph, const QString& top, const QFont& t
                          const QFont& bottomFont) {
     const QStringList above = linesOf(top), below = linesOf(bottom);
     const QFontMetrics topMetrics(topFont), bottomMetrics(bottomFont);
-    const int width = std::max({graph.width(), textWidth(above, topMetrics), textWidth(below, bottomMetrics)});
+    const int width =
+        std::max({graph.width(), textWidth(above, topMetrics), textWidth(below, bottomMetrics)});
     const int height = static_cast<int>(above.size()) * topMetrics.lineSpacing() + graph.height() +
                        static_cast<int>(below.size()) * bottomMetrics.lineSpacing();
     QImage print(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);

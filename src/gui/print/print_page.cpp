@@ -41,7 +41,8 @@ bool printCentred(QPrinter& printer, const QImage& picture) {
     return p.end();
 }
 
-bool printPlaced(QPrinter& printer, const QImage& picture, const velmar::Placement& placement, int objectZoom) {
+bool printPlaced(QPrinter& printer, const QImage& picture, const velmar::Placement& placement,
+                 int objectZoom) {
     const QSizeF screen = screenDpi(), dpi = printerDpi(printer);
     const double rx = dpi.width() / screen.width(), ry = dpi.height() / screen.height();
     const double scale = objectZoom / 100.0;

@@ -19,6 +19,7 @@ bool printCentred(QPrinter& printer, const QImage& picture);
 
 // One page with the picture where the preview placed it (in page pixels at 100 % page
 // zoom) at the object zoom.
-bool printPlaced(QPrinter& printer, const QImage& picture, const velmar::Placement& placement, int objectZoom);
+bool printPlaced(QPrinter& printer, const QImage& picture, const velmar::Placement& placement,
+                 int objectZoom);
 
 }  // namespace velmar::gui

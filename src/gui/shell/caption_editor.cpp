@@ -6,8 +6,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QShortcut>
 #include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -27,7 +27,8 @@ QRadioButton* addChoice(QVBoxLayout* layout, QWidget* parent, const char* name, 
 QGroupBox* positionGroup(QWidget* parent, const char* title, const char* below, const char* above,
                          QRadioButton*& belowButton, QRadioButton*& aboveButton) {
     auto* group = new QGroupBox(QString::fromUtf8(title), parent);
-    group->setToolTip(QString::fromUtf8("При одинаковом положении пишутся пояснения и только если их нет пишется названия"));
+    group->setToolTip(QString::fromUtf8(
+        "При одинаковом положении пишутся пояснения и только если их нет пишется названия"));
     auto* l = new QVBoxLayout(group);
     belowButton = addChoice(l, group, below, "Подпись снизу");
     aboveButton = addChoice(l, group, above, "Подпись сверху");
@@ -62,15 +63,19 @@ TDiscrip::TDiscrip(TFormMain& form) : QDialog(&form, Qt::Tool), form_(form) {
     sizeRow->addWidget(new QLabel(QString::fromUtf8("Размер шрифта"), this));
     fontSize_ = new QComboBox(this);
     fontSize_->setObjectName("ComboBox1");
-    for (const char* item : {"5", "6 (рекомендуется)", "7 ", "8", "9", "10"}) fontSize_->addItem(QString::fromUtf8(item));
+    for (const char* item : {"5", "6 (рекомендуется)", "7 ", "8", "9", "10"})
+        fontSize_->addItem(QString::fromUtf8(item));
     fontSize_->setCurrentIndex(1);
     sizeRow->addWidget(fontSize_);
     side->addLayout(sizeRow);
-    side->addWidget(positionGroup(this, "Название элементов", "RadioButton1", "RadioButton2", namesBelow_, namesAbove_));
-    side->addWidget(positionGroup(this, "Пояснение элементов", "RadioButton3", "RadioButton4", labelsBelow_, labelsAbove_));
-    for (const char* text : {"Чтобы поставить пробел   нажмите Ctrl+Пробел",
-                             "Сумматоры и блоки перемножения являются блоками, но подписать их нельзя",
-                             "Настоятельно рекомендуется вводить комментарии в окончательном варианте проекта"}) {
+    side->addWidget(
+        positionGroup(this, "Название элементов", "RadioButton1", "RadioButton2", namesBelow_, namesAbove_));
+    side->addWidget(positionGroup(this, "Пояснение элементов", "RadioButton3", "RadioButton4", labelsBelow_,
+                                  labelsAbove_));
+    for (const char* text :
+         {"Чтобы поставить пробел   нажмите Ctrl+Пробел",
+          "Сумматоры и блоки перемножения являются блоками, но подписать их нельзя",
+          "Настоятельно рекомендуется вводить комментарии в окончательном варианте проекта"}) {
         auto* l = new QLabel(QString::fromUtf8(text), this);
         l->setWordWrap(true);
         side->addWidget(l);
@@ -79,11 +84,13 @@ TDiscrip::TDiscrip(TFormMain& form) : QDialog(&form, Qt::Tool), form_(form) {
     auto* buttons = new QHBoxLayout;
     refresh_ = new QPushButton(QString::fromUtf8("Обновить"), this);
     refresh_->setObjectName("BitBtn1");
-    refresh_->setToolTip(QString::fromUtf8("Нажмите эту кнопку если вы добавили новые блоки\nчтобы получить доступ к "
-                                           "редактированию\nнезакрывая при этом это окно"));
+    refresh_->setToolTip(
+        QString::fromUtf8("Нажмите эту кнопку если вы добавили новые блоки\nчтобы получить доступ к "
+                          "редактированию\nнезакрывая при этом это окно"));
     auto* apply = new QPushButton(QString::fromUtf8("Применить"), this);
     apply->setObjectName("ApplyBtn");
-    apply->setToolTip(QString::fromUtf8("Нажмите эту кнопку если вы хотите просмотреть\n сделанные изменения не закрывая это окно"));
+    apply->setToolTip(QString::fromUtf8(
+        "Нажмите эту кнопку если вы хотите просмотреть\n сделанные изменения не закрывая это окно"));
     auto* exit = new QPushButton(QString::fromUtf8("Выход"), this);
     exit->setObjectName("ExitBtn");
     exit->setToolTip(QString::fromUtf8("Выйти и сохранить изменения"));
@@ -122,7 +129,8 @@ void TDiscrip::refresh() {
     grid_->setItem(0, 1, fixed(QString::fromUtf8("Пояснение")));
     for (int r = 1; r <= n; ++r) {
         grid_->setItem(r, 0, fixed(QString::fromUtf8("Блок №") + QString::number(r)));
-        grid_->setItem(r, 1, new QTableWidgetItem(QString::fromStdString(s.Labels[static_cast<std::size_t>(r)])));
+        grid_->setItem(r, 1,
+                       new QTableWidgetItem(QString::fromStdString(s.Labels[static_cast<std::size_t>(r)])));
     }
 }
 

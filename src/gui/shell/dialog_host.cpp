@@ -44,6 +44,8 @@ Reply DialogHost::ask(std::string_view caption, std::string_view text, bool with
     }
 }
 
-int DialogHost::showGraph(const Diagrams& diagrams, int kind) { return showGraphWindow(owner_, diagrams, kind); }
+int DialogHost::showGraph(const Diagrams& diagrams, int kind) {
+    return showGraphWindow(owner_, diagrams, kind);
+}
 
 }  // namespace velmar::gui

@@ -18,8 +18,9 @@ std::string TFormMain::pickFile(FileDialogKind kind, const std::string& suggeste
     const QFileInfo current(fileName());
     const QString folder = current.isAbsolute() ? current.absolutePath() : QString();
     if (kind == FileDialogKind::OpenScheme)
-        return QFileDialog::getOpenFileName(this, "Open", folder,
-                                            "scheme (*.shm);;test scheme (*.sht);;picture (*.bmp *.ico *.wmf);;all files (*)")
+        return QFileDialog::getOpenFileName(
+                   this, "Open", folder,
+                   "scheme (*.shm);;test scheme (*.sht);;picture (*.bmp *.ico *.wmf);;all files (*)")
             .toStdString();
     QString name = QFileDialog::getSaveFileName(this, "Save As", QDir(folder).filePath(proposal),
                                                 "scheme (*.shm);;all files (*)");
@@ -85,7 +86,8 @@ void TFormMain::WriteBlockTo1Click() {
     if (name.empty()) return;
     const Mark& m = wb_.scheme.mark;
     bool written = false;
-    if (files_.tryFile([&] { written = WriteBlock(wb_.scheme, m.left, m.top, m.right, m.bottom, name); }) && written)
+    if (files_.tryFile([&] { written = WriteBlock(wb_.scheme, m.left, m.top, m.right, m.bottom, name); }) &&
+        written)
         statusMessage("Saved.");
 }
 

@@ -1,7 +1,7 @@
 // The main window's parameter grid: "Параметры" opens it; while it is being filled,
 // Enter on a block in "Run" opens no dialog.
-#include "gui/shell/form_main.h"
 #include "gui/grid/grid_form.h"
+#include "gui/shell/form_main.h"
 
 namespace velmar::gui {
 

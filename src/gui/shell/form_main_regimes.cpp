@@ -25,9 +25,11 @@ Cell cellAt(QPoint at) { return cellAtPixel(at.x(), at.y()); }
 void TFormMain::applyActions(RegimeSwitch s) {
     const ActionSet& set = regimeActions(s);
     for (std::string_view name : set.enable)
-        if (QAction* a = action(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())))) a->setEnabled(true);
+        if (QAction* a = action(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))))
+            a->setEnabled(true);
     for (std::string_view name : set.disable)
-        if (QAction* a = action(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())))) a->setEnabled(false);
+        if (QAction* a = action(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))))
+            a->setEnabled(false);
 }
 
 void TFormMain::switchRegime(RegimeEvent event) {
@@ -41,7 +43,9 @@ void TFormMain::switchRegime(RegimeEvent event) {
                 bank_->unhighlight(true);
                 break;
             case RegimeTask::ReleaseCompiled: ReleaseCompiled(wb_); break;
-            case RegimeTask::ShowCaption: status_->showCount(QString::fromStdString(regimeCaption(state_.regime))); break;
+            case RegimeTask::ShowCaption:
+                status_->showCount(QString::fromStdString(regimeCaption(state_.regime)));
+                break;
             case RegimeTask::ShowBank:
                 bank_->show();
                 action("BankBtn")->setChecked(true);
@@ -235,10 +239,11 @@ bool TFormMain::FormKeyDown(int key, Qt::KeyboardModifiers mods) {
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
-    if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->window() == this) {
+    if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
+        watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
         auto* k = static_cast<QKeyEvent*>(event);
-        const bool ours = (k->key() == Qt::Key_T && (k->modifiers() & Qt::ControlModifier)) || k->key() == Qt::Key_F5 ||
+        const bool ours = (k->key() == Qt::Key_T && (k->modifiers() & Qt::ControlModifier)) ||
+                          k->key() == Qt::Key_F5 ||
                           (k->key() == Qt::Key_Delete && (k->modifiers() & Qt::ControlModifier));
         if (ours) {
             if (event->type() == QEvent::KeyPress) FormKeyDown(k->key(), k->modifiers());
@@ -328,7 +333,8 @@ void TFormMain::BankBigImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifi
         const int visible = scrollBox_->viewport()->width();
         QScrollBar* h = scrollBox_->horizontalScrollBar();
         if (canvas_->cursorScreenX() > visible)
-            h->setValue(std::min(canvas_->cursorScreenX() + visible / 2 + h->value() - visible, h->maximum()));
+            h->setValue(
+                std::min(canvas_->cursorScreenX() + visible / 2 + h->value() - visible, h->maximum()));
     }
 }
 

@@ -7,13 +7,13 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "gui/shell/caption_editor.h"
 #include "core/editor/key_codes.h"
 #include "core/errors.h"
+#include "core/simulation/driver.h"
+#include "core/workbench/dispatcher.h"
+#include "gui/shell/caption_editor.h"
 #include "gui/shell/form_main.h"
 #include "gui/shell/print_hooks.h"
-#include "core/workbench/dispatcher.h"
-#include "core/simulation/driver.h"
 
 namespace velmar::gui {
 
@@ -22,9 +22,7 @@ using namespace velmar::editor;
 void TFormMain::guarded(const std::function<void()>& command) {
     try {
         command();
-    } catch (const MathError& e) {
-        host_.message(Box::Error, e.what());
-    }
+    } catch (const MathError& e) { host_.message(Box::Error, e.what()); }
 }
 
 void TFormMain::runCommand(int code) {
@@ -46,12 +44,8 @@ void TFormMain::runCommand(int code) {
                 ChangeParameters(wb_, state_.cursor.col, state_.cursor.row, gridFilling);
                 break;
             case kCommandHarmonic:
-            case kCommandPopov:
-                AnalysisMenuCommand(wb_, code);
-                break;
-            default:
-                GroupCommand(wb_, code);
-                break;
+            case kCommandPopov: AnalysisMenuCommand(wb_, code); break;
+            default: GroupCommand(wb_, code); break;
         }
     });
     busy_ = false;
@@ -137,7 +131,9 @@ void TFormMain::ShowHints1Click() {
         if (QWidget* w = speedBar_->widgetForAction(a)) w->setToolTip(on ? a->toolTip() : QString());
 }
 
-void TFormMain::TimeOfProgress1Click() { wb_.settings.TimeOfProgress = action("TimeOfProgress1")->isChecked(); }
+void TFormMain::TimeOfProgress1Click() {
+    wb_.settings.TimeOfProgress = action("TimeOfProgress1")->isChecked();
+}
 
 void TFormMain::CurrentTime1Click() { status_->setClockShowsWork(false); }
 

@@ -1,7 +1,7 @@
 // The graph hand-over goes to the graph viewer.
+#include "gui/graphs/show_graph.h"
 #include "gui/shell/dialog_host.h"
 #include "gui/shell/form_main.h"
-#include "gui/graphs/show_graph.h"
 
 namespace velmar::gui {
 

@@ -15,12 +15,12 @@ namespace velmar::gui {
 namespace {
 
 enum : unsigned {
-    kHidden = 1,     // not in a menu; its shortcut works
+    kHidden = 1,  // not in a menu; its shortcut works
     kCheck = 2,
     kChecked = 4,
     kSeparator = 8,  // a separator before the item
     kSubmenu = 16,
-    kRadio = 32,     // one of the checked items of its submenu
+    kRadio = 32,  // one of the checked items of its submenu
 };
 
 struct MenuItem {
@@ -32,6 +32,7 @@ struct MenuItem {
     const char* hint;
 };
 
+// clang-format off
 constexpr MenuItem kMenu[] = {
     {"File1", "&File", "", "", kSubmenu, ""},
     {"New1", "&New", "Ctrl+N", "File1", 0, "New scheme"},
@@ -102,14 +103,17 @@ constexpr MenuItem kMenu[] = {
     {"Help1", "&Help", "", "", kSubmenu, ""},
     {"About1", "&About...", "", "Help1", 0, ""},
 };
+// clang-format on
 
 // The analysis items of the Run menu and the command codes they hand to the dispatcher.
+// clang-format off
 constexpr struct {
     const char* name;
     int code;
 } kAnalysisCommands[] = {{"GarmonicLinearization1", 64}, {"Popov1", 69}, {"Characteristics1", 71},
                          {"Stability1", 72},             {"Quality1", 73}, {"Roots1", 74},
                          {"OptimMaxAw1", 75},            {"Other1", 76}, {"Sintez1", 77}};
+// clang-format on
 
 struct SpeedButton {
     const char* name;
@@ -121,6 +125,7 @@ struct SpeedButton {
     bool separatorBefore;
 };
 
+// clang-format off
 constexpr SpeedButton kSpeedButtons[] = {
     {"NewBtn", "New", "New", "New1Click", 0, QStyle::SP_FileIcon, false},
     {"OpenBtn", "Open", "Open", "Open1Click", 0, QStyle::SP_DirOpenIcon, false},
@@ -139,6 +144,7 @@ constexpr SpeedButton kSpeedButtons[] = {
     {"SpeedButton1", "Параметры", "Parameters of every block", "SpeedButton1Click", 0, -1, false},
     {"ExitBtn", "Exit", "Exit", "Exit1Click", 0, QStyle::SP_DialogCloseButton, true},
 };
+// clang-format on
 
 struct KeyItem {
     const char* name;
@@ -147,6 +153,7 @@ struct KeyItem {
     bool shift;
 };
 
+// clang-format off
 const KeyItem kKeyItems[] = {
     {"EscTmp", QKeyCombination(Qt::Key_Escape), editor::kKeyEsc, false},
     {"SpaceTmp", QKeyCombination(Qt::Key_Space), editor::kKeySpace, false},
@@ -172,6 +179,7 @@ const KeyItem kKeyItems[] = {
     {"Digit6Tmp", QKeyCombination(Qt::Key_6), editor::kKeyDigit6, false},
     {"Digit8Tmp", QKeyCombination(Qt::Key_8), editor::kKeyDigit8, false},
 };
+// clang-format on
 
 // A speed-button glyph: the button's text in a small frame.
 QIcon glyphIcon(const QString& text) {
@@ -187,7 +195,6 @@ QIcon glyphIcon(const QString& text) {
     p.drawText(pm.rect(), Qt::AlignCenter, text);
     return QIcon(pm);
 }
-
 
 class Builder {
 public:
@@ -214,7 +221,8 @@ private:
         const QByteArray name(handler);
         if (form_.metaObject()->indexOfSlot((name + "()").constData()) < 0) return;
         TFormMain* form = &form_;
-        QObject::connect(a, &QAction::triggered, form, [form, name] { QMetaObject::invokeMethod(form, name.constData()); });
+        QObject::connect(a, &QAction::triggered, form,
+                         [form, name] { QMetaObject::invokeMethod(form, name.constData()); });
     }
 
     void menus();
@@ -233,7 +241,8 @@ void Builder::menus() {
         const QString caption = QString::fromUtf8(item.caption);
         const QString parent = QString::fromUtf8(item.parent);
         if (item.flags & kSubmenu) {
-            QMenu* menu = parent.isEmpty() ? form_.menuBar()->addMenu(caption) : menus.value(parent)->addMenu(caption);
+            QMenu* menu =
+                parent.isEmpty() ? form_.menuBar()->addMenu(caption) : menus.value(parent)->addMenu(caption);
             if (item.flags & kSeparator) menus.value(parent)->insertSeparator(menu->menuAction());
             menu->setObjectName(QString::fromUtf8(item.name) + "Menu");
             menu->menuAction()->setObjectName(item.name);
@@ -303,7 +312,8 @@ void Builder::keyMenu() {
         QAction* a = make(k.name, QString::fromUtf8(k.name), QKeySequence(k.key));
         const int code = k.code;
         const bool shift = k.shift;
-        QObject::connect(a, &QAction::triggered, form, [form, code, shift] { form->UpTmpClick(code, shift); });
+        QObject::connect(a, &QAction::triggered, form,
+                         [form, code, shift] { form->UpTmpClick(code, shift); });
         form_.addAction(a);
     }
     QAction* enter = make("EditEnter", "EditEnter");

@@ -2,8 +2,8 @@
 // printed through the program's print preview and printer.
 #include "gui/shell/print_hooks.h"
 
-#include "gui/shell/form_main.h"
 #include "gui/print/preview_form.h"
+#include "gui/shell/form_main.h"
 
 namespace velmar::gui {
 
@@ -16,8 +16,7 @@ void printCommand(TFormMain& form, PrintCommand command) {
     form.statusMessage("Printing...");
     if (command == PrintCommand::Preview)
         PrintPreviewScheme(&form, form.canvas().image(), form.workbench().scheme);
-    else
-        PrintScheme(&form, form.canvas().image(), form.workbench().scheme);
+    else PrintScheme(&form, form.canvas().image(), form.workbench().scheme);
     form.statusMessage(QString());  // a second message clears the line
 }
 

@@ -95,7 +95,8 @@ void StatusLine::setClockShowsWork(bool on) {
 
 void StatusLine::Timer1Timer() {
     const QDateTime now = QDateTime::currentDateTime();
-    const QTime shown = clockShowsWork_ ? QTime(0, 0).addSecs(static_cast<int>(startTime_.secsTo(now))) : now.time();
+    const QTime shown =
+        clockShowsWork_ ? QTime(0, 0).addSecs(static_cast<int>(startTime_.secsTo(now))) : now.time();
     timePanel_->setText(shown.toString("hh:mm:ss"));
     timePanel_->repaint();
 }

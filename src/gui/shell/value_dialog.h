@@ -16,8 +16,8 @@ namespace velmar::gui {
 class TGMenu21Form : public QDialog {
     Q_OBJECT
 public:
-    TGMenu21Form(const QString& caption, std::vector<ValueRow>& rows, const RowCheck& check,
-                 Host& messages, QWidget* parent = nullptr);
+    TGMenu21Form(const QString& caption, std::vector<ValueRow>& rows, const RowCheck& check, Host& messages,
+                 QWidget* parent = nullptr);
 
     QLineEdit* valueEdit(int row) const { return edits_[static_cast<std::size_t>(row)]; }
     QCheckBox* markBox(int row) const { return marks_[static_cast<std::size_t>(row)]; }

@@ -18,7 +18,8 @@ QStringList qLines(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-WindowHost::WindowHost(TFormMain& form, Host& dialogs, bool person) : form_(form), dialogs_(&dialogs), person_(person) {}
+WindowHost::WindowHost(TFormMain& form, Host& dialogs, bool person)
+    : form_(form), dialogs_(&dialogs), person_(person) {}
 
 // The chooser is a child window of the main window; deleted here, before the main
 // window's own children go, it takes itself out of their list.

@@ -84,15 +84,15 @@ TEST(FrequencyCharacteristics, PhaseQuadrantsAndImaginaryAxis) {
     const Curve negativeIntegrator = FrequencyCharacteristic(
         FrequencySplit({Polynomial{-1}, Polynomial{0, 1}}), kCodePhase, {1.0L, 2.0L, 0.5L});
     EXPECT_NEAR(negativeIntegrator.y[0], kPi / 2, kCurveTolerance);
-    const Curve cube = FrequencyCharacteristic(
-        FrequencySplit({Polynomial{1}, Polynomial{1, 3, 3, 1}}), kCodePhase, {1.7L, 1.8L, 0.01L});
+    const Curve cube = FrequencyCharacteristic(FrequencySplit({Polynomial{1}, Polynomial{1, 3, 3, 1}}),
+                                               kCodePhase, {1.7L, 1.8L, 0.01L});
     EXPECT_LT(cube.y.front(), -kPi + 0.1);
     EXPECT_GT(cube.y.back(), kPi - 0.1);
 }
 
 TEST(FrequencyCharacteristics, IntegratorHodographAndPolesOnTheAxis) {
-    const Curve w = FrequencyCharacteristic(FrequencySplit({Polynomial{1}, Polynomial{0, 1}}),
-                                            kCodeHodograph, {0.5L, 3.0L, 0.5L});
+    const Curve w = FrequencyCharacteristic(FrequencySplit({Polynomial{1}, Polynomial{0, 1}}), kCodeHodograph,
+                                            {0.5L, 3.0L, 0.5L});
     ASSERT_EQ(w.x.size(), 5u);
     for (size_t i = 0; i < w.x.size(); ++i) {
         EXPECT_EQ(w.x[i].get(), 0);

@@ -13,7 +13,8 @@ namespace {
 // matrix: the reduction sees only codes, polynomials and links.
 class TestLink : public Element {
 public:
-    TestLink(std::uint8_t code, Polynomial n, Polynomial d) : Element(code), n_(std::move(n)), d_(std::move(d)) {}
+    TestLink(std::uint8_t code, Polynomial n, Polynomial d)
+        : Element(code), n_(std::move(n)), d_(std::move(d)) {}
     Polynomial Numerator() const override { return n_; }
     Polynomial Denominator() const override { return d_; }
 

@@ -3,13 +3,13 @@
 
 #include <filesystem>
 
-#include "core/workbench/dispatcher.h"
 #include "core/blocks/analysis_block.h"
 #include "core/blocks/linear.h"
-#include "support/scheme_builder.h"
 #include "core/model/compile.h"
 #include "core/scripted_host.h"
+#include "core/workbench/dispatcher.h"
 #include "core/workbench/workbench.h"
+#include "support/scheme_builder.h"
 
 namespace velmar {
 namespace {
@@ -45,7 +45,9 @@ protected:
         wb.host = &idle;
         return block.W;
     }
-    AnalysisBlock& analysisBlock(int col, int row) { return dynamic_cast<AnalysisBlock&>(draw.block(60, col, row)); }
+    AnalysisBlock& analysisBlock(int col, int row) {
+        return dynamic_cast<AnalysisBlock&>(draw.block(60, col, row));
+    }
 
     std::filesystem::path folder;
     ScriptedHost idle;

@@ -34,7 +34,8 @@ TEST(PulseElement, PassesEveryDthPoint) {
         const Trace y = bench.runFor(10, r.step);
         ASSERT_EQ(y.size(), static_cast<std::size_t>(r.pointCount));
         for (int n = 0; n < r.pointCount; ++n)
-            ASSERT_EQ(y[static_cast<std::size_t>(n)], n > 0 && n % r.d == 0 ? n : 0) << "step " << r.step << " point " << n;
+            ASSERT_EQ(y[static_cast<std::size_t>(n)], n > 0 && n % r.d == 0 ? n : 0)
+                << "step " << r.step << " point " << n;
     }
 }
 
@@ -154,17 +155,21 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Non-logical S (0.5) leaves the step out.
         FlipFlopCase{"AsyncRS", 127, {1, 0, 0, 0.5L, 1}, Trace{0, 0, 1, 0, 0}, std::nullopt, {1, 1, 0, 0, 1}},
-        FlipFlopCase{"AsyncJKActsOnChange", 128, {1, 1, 1, 0, 1}, Trace{0, 0, 1, 1, 1}, std::nullopt,
-                     {1, 1, 0, 0, 1}},
-        FlipFlopCase{"ToggleOnRisingT", 129, {0, 1, 1, 0, 1, 0.5L, 0, 1}, std::nullopt, std::nullopt,
+        FlipFlopCase{
+            "AsyncJKActsOnChange", 128, {1, 1, 1, 0, 1}, Trace{0, 0, 1, 1, 1}, std::nullopt, {1, 1, 0, 0, 1}},
+        FlipFlopCase{"ToggleOnRisingT",
+                     129,
+                     {0, 1, 1, 0, 1, 0.5L, 0, 1},
+                     std::nullopt,
+                     std::nullopt,
                      {0, 1, 1, 1, 0, 0, 0, 1}},
         FlipFlopCase{"LevelRS", 130, {1, 1, 0, 1}, Trace{0, 0, 1, 0}, Trace{0, 1, 1, 0}, {0, 1, 0, 0}},
-        FlipFlopCase{"LevelJK", 131, {1, 1, 1, 0, 0}, Trace{0, 1, 1, 1, 1}, Trace{1, 1, 1, 0, 1},
-                     {1, 0, 0, 0, 0}},
+        FlipFlopCase{
+            "LevelJK", 131, {1, 1, 1, 0, 0}, Trace{0, 1, 1, 1, 1}, Trace{1, 1, 1, 0, 1}, {1, 0, 0, 0, 0}},
         FlipFlopCase{"LevelD", 132, {1, 1, 0, 1}, std::nullopt, Trace{0, 1, 1, 0}, {0, 1, 0, 0}},
         // Set while the clock is 1, shown when it falls.
-        FlipFlopCase{"EdgeRS", 133, {1, 1, 1, 1, 0}, Trace{0, 0, 0, 0, 0}, Trace{0, 1, 1, 0, 0},
-                     {0, 0, 0, 1, 1}},
+        FlipFlopCase{
+            "EdgeRS", 133, {1, 1, 1, 1, 0}, Trace{0, 0, 0, 0, 0}, Trace{0, 1, 1, 0, 0}, {0, 0, 0, 1, 1}},
         FlipFlopCase{"EdgeJK", 134, {1, 1, 1, 1}, Trace{0, 0, 1, 1}, Trace{1, 0, 1, 0}, {0, 1, 1, 0}},
         FlipFlopCase{"EdgeD", 135, {1, 1, 0, 0}, std::nullopt, Trace{1, 0, 1, 0}, {0, 1, 1, 0}}),
     [](const auto& info) { return info.param.name; });

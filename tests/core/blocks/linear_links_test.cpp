@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "core/blocks/block_run.h"
-#include "core/model/catalogue.h"
 #include "core/blocks/linear.h"
+#include "core/model/catalogue.h"
 
 using namespace velmar;
 using namespace velmar::testing;
@@ -52,12 +52,13 @@ INSTANTIATE_TEST_SUITE_P(
     Links, FirstOrderStep,
     ::testing::Values(
         // aperiodic K = 1, T = 1: 0.01/1.01, then (1 + 100 y1)/101
-        FirstStep{22, {1, 1, 0}, 0.01L, h001 / (1 + h001), (1 + (1 / h001) * (h001 / (1 + h001))) / (1 / h001 + 1)},
+        FirstStep{
+            22, {1, 1, 0}, 0.01L, h001 / (1 + h001), (1 + (1 / h001) * (h001 / (1 + h001))) / (1 / h001 + 1)},
         // real differentiating K = 2, T = 0.5: K/(T + h), then decays by T/(T + h)
         FirstStep{23, {2, 0.5L, 0}, 0.01L, 2 / (0.5L + h001), 2 / (0.5L + h001) * 0.5L / (0.5L + h001)},
         // integro-differentiating Ta = 2, Tb = 1: (Ta + h)/(Tb + h)
-        FirstStep{24, {2, 1, 0}, 0.01L, (2 + h001) / (1 + h001),
-                  (h001 + (2 + h001) / (1 + h001)) / (1 + h001)},
+        FirstStep{
+            24, {2, 1, 0}, 0.01L, (2 + h001) / (1 + h001), (h001 + (2 + h001) / (1 + h001)) / (1 + h001)},
         // PI regulator T = 2, H y = 1: 1 + T + h, then + h
         FirstStep{25, {2, 1}, 0.01L, 1 + 2 + h001, 1 + 2 + 2 * h001},
         // integrating K = 2, h = 0.1, H y = 3: + 0.2 per step
@@ -67,7 +68,11 @@ INSTANTIATE_TEST_SUITE_P(
         // amplifier
         FirstStep{30, {2.5L}, 0.01L, 2.5L, 2.5L},
         // low-pass I k = 2, Wo = 4: k h Wo / (1 + h Wo)
-        FirstStep{138, {2, 4}, 0.01L, 8 * h001 / (1 + 4 * h001), (8 * h001 + 8 * h001 / (1 + 4 * h001)) / (1 + 4 * h001)},
+        FirstStep{138,
+                  {2, 4},
+                  0.01L,
+                  8 * h001 / (1 + 4 * h001),
+                  (8 * h001 + 8 * h001 / (1 + 4 * h001)) / (1 + 4 * h001)},
         // high-pass I k = 2, Wo = 4: k / (1 + Wo h), then decays by 1/(1 + Wo h)
         FirstStep{140, {2, 4}, 0.01L, 2 / (1 + 4 * h001), 2 / ((1 + 4 * h001) * (1 + 4 * h001))}),
     [](const auto& info) { return "code" + std::to_string(info.param.code); });
@@ -209,7 +214,8 @@ TEST(ControlledDelay, DelaysBySelectorValueWhateverTheFeederOrder) {
         ASSERT_TRUE(s.r.run(0.01L, 1)) << s.r.errorText();
         const Curve y = s.r.curve(*s.recorder);
         for (std::size_t i = 0; i < y.size(); ++i)
-            ASSERT_NEAR(y.y[i], i < 5 ? 0 : (i - 5) * h001, kSummedTolerance) << i << " control first " << controlFirst;
+            ASSERT_NEAR(y.y[i], i < 5 ? 0 : (i - 5) * h001, kSummedTolerance)
+                << i << " control first " << controlFirst;
     }
 }
 
@@ -268,14 +274,14 @@ struct ControlledIntegratorScheme {
 
 TEST(ControlledIntegrator, ZeroHoldWithoutMemoryShowsZeroAndRestartsFromZero) {
     ControlledIntegratorScheme s(50);
-    set(*s.integrator, 1, 4);    // H y
-    set(*s.pulse, 1, 0.5L);      // control on from 0.5
+    set(*s.integrator, 1, 4);  // H y
+    set(*s.pulse, 1, 0.5L);    // control on from 0.5
     set(*s.pulse, 2, 100);
     ASSERT_TRUE(s.r.run(0.01L, 1)) << s.r.errorText();
     const Curve y = s.r.curve(*s.recorder);
     for (std::size_t i = 0; i < y.size(); ++i) {
         const Extended t = y.t[i];
-        if (t < 0.49L) ASSERT_EQ(y.y[i], 0) << i;  // H y is cleared by the hold
+        if (t < 0.49L) ASSERT_EQ(y.y[i], 0) << i;                             // H y is cleared by the hold
         if (t > 0.52L) ASSERT_NEAR(y.y[i], t - 0.5L, kSwitchStepError) << i;  // from 0 at 0.5
     }
 }
@@ -321,7 +327,8 @@ TEST(Filters, BandFiltersSettleAtTheirStaticGains) {
     const Curve p = r.curve(*pass[2]), s = r.curve(*stop[2]);
     EXPECT_NEAR(p.y.back(), 0, kFirstOrderStepError);  // band-pass: no DC
     EXPECT_NEAR(s.y.back(), 3, kFirstOrderStepError);  // band-stop: k at DC
-    EXPECT_NEAR(s.y.front(), 3 / (1 + 1 * h001) , kSecondOrderStepError);  // the high-pass stage passes the edge
+    EXPECT_NEAR(s.y.front(), 3 / (1 + 1 * h001),
+                kSecondOrderStepError);  // the high-pass stage passes the edge
     EXPECT_GT(*std::max_element(p.y.begin(), p.y.end()), 0.5L);
 }
 
@@ -356,15 +363,14 @@ TEST_P(LinkFault, EndsTheRunWithTheFaultsText) {
     EXPECT_EQ(r.errorText(), f.text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faults, LinkFault,
-    ::testing::Values(Fault{138, 1, 0, "Floating point division by zero"},
-                      Fault{139, 1, 0, "Floating point division by zero"},
-                      Fault{141, 1, 0, "Floating point division by zero"},
-                      Fault{142, 2, 0, "Floating point division by zero"},
-                      Fault{31, 0, -1, "Error in input data"},
-                      Fault{64, 0, -1, "Error in input data"}),
-    [](const auto& info) { return "code" + std::to_string(info.param.code); });
+INSTANTIATE_TEST_SUITE_P(Faults, LinkFault,
+                         ::testing::Values(Fault{138, 1, 0, "Floating point division by zero"},
+                                           Fault{139, 1, 0, "Floating point division by zero"},
+                                           Fault{141, 1, 0, "Floating point division by zero"},
+                                           Fault{142, 2, 0, "Floating point division by zero"},
+                                           Fault{31, 0, -1, "Error in input data"},
+                                           Fault{64, 0, -1, "Error in input data"}),
+                         [](const auto& info) { return "code" + std::to_string(info.param.code); });
 
 TEST(PolynomialLink, ZeroFreeTermOfTheDifferenceEquationEndsTheRun) {
     BlockRun r;

@@ -8,8 +8,8 @@
 #include <optional>
 #include <ostream>
 
-#include "core/scripted_host.h"
 #include "core/blocks/signal_bench.h"
+#include "core/scripted_host.h"
 #include "support/tolerances.h"
 
 namespace velmar::testing {
@@ -42,23 +42,23 @@ TEST_P(DescribingGainRun, MatchesFirstHarmonicOfResponse) {
     bench.signal(0, u, 0);
     const Trace y = bench.run(static_cast<int>(u.size()));
     Extended inPhase = 0;
-    for (std::size_t n = kPointsPerPeriod; n < y.size(); ++n) inPhase += y[n] * std::sin(w * static_cast<Extended>(n));
+    for (std::size_t n = kPointsPerPeriod; n < y.size(); ++n)
+        inPhase += y[n] * std::sin(w * static_cast<Extended>(n));
     const Extended harmonic = 2 * inPhase / (kPointsPerPeriod * c.A);
     EXPECT_NEAR(block.DescribingGain(c.A), harmonic, kHarmonicTolerance);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Characteristics, DescribingGainRun,
-    ::testing::Values(GainCase{"SaturationBeyondBreakpoint", 67, {1, 1, -1, -1}, 2},
-                      GainCase{"SaturationWithinBreakpoint", 67, {2, 1, -2, -1}, 0.5L},
-                      GainCase{"SaturationWithDeadZoneOnSlope", 68, {}, 0.8L},
-                      GainCase{"SaturationWithDeadZoneSaturated", 68, {}, 3},
-                      GainCase{"DeadZone", 69, {1, 1, -1}, 3},
-                      GainCase{"RelayWithDeadZone", 70, {1, 1, -1, -1}, 2},
-                      GainCase{"Hysteresis", 71, {}, 1},
-                      GainCase{"HysteresisDeadZone", 72, {}, 1},
-                      GainCase{"Backlash", 45, {1, 1, 0}, 3}),
-    [](const auto& info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(Characteristics, DescribingGainRun,
+                         ::testing::Values(GainCase{"SaturationBeyondBreakpoint", 67, {1, 1, -1, -1}, 2},
+                                           GainCase{"SaturationWithinBreakpoint", 67, {2, 1, -2, -1}, 0.5L},
+                                           GainCase{"SaturationWithDeadZoneOnSlope", 68, {}, 0.8L},
+                                           GainCase{"SaturationWithDeadZoneSaturated", 68, {}, 3},
+                                           GainCase{"DeadZone", 69, {1, 1, -1}, 3},
+                                           GainCase{"RelayWithDeadZone", 70, {1, 1, -1, -1}, 2},
+                                           GainCase{"Hysteresis", 71, {}, 1},
+                                           GainCase{"HysteresisDeadZone", 72, {}, 1},
+                                           GainCase{"Backlash", 45, {1, 1, 0}, 3}),
+                         [](const auto& info) { return info.param.name; });
 
 std::unique_ptr<Element> relay(int code, const std::vector<Extended>& params) {
     auto e = CreateElement(static_cast<std::uint8_t>(code));
@@ -80,11 +80,9 @@ TEST(DescribingGain, ThresholdsJoin) {
         std::optional<Extended> value;
     };
     const Threshold rows[] = {
-        {67, {2, 1, -2, -1}, 1, 2},
-        {68, {}, 0.5L, 0},
+        {67, {2, 1, -2, -1}, 1, 2}, {68, {}, 0.5L, 0},
         {68, {}, 1, std::nullopt},  // the slope meets the saturation
-        {69, {1, 1, -1}, 1, 0},
-        {70, {1, 1, -1, -1}, 1, 0},
+        {69, {1, 1, -1}, 1, 0},     {70, {1, 1, -1, -1}, 1, 0},
         {71, {}, 0.5L, 0},
     };
     constexpr Extended kNudge = 1e-15L;  // q grows like a square root past a threshold
@@ -129,7 +127,8 @@ TEST(OscillationAmplitude, NoSignChangeGivesZero) {
 
 TEST(OscillationAmplitude, IdealRelayClosedForm) {
     ScriptedHost host;
-    EXPECT_NEAR(relay(66, {0, 1, -1})->OscillationAmplitude(1, 1, host), 4 * 0.31830988618379067154L, kLongDoubleTolerance);
+    EXPECT_NEAR(relay(66, {0, 1, -1})->OscillationAmplitude(1, 1, host), 4 * 0.31830988618379067154L,
+                kLongDoubleTolerance);
     EXPECT_TRUE(host.messages.empty());
 }
 

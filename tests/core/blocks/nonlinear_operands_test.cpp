@@ -113,8 +113,8 @@ TEST(UniversalQuantiser, SamplesAtHalfQuantaAndMovesByWholeSteps) {
     for (std::size_t n = 100; n < u.size(); ++n) u[n] = 2.7L;
     bench.signal(0, u, 0);
     const Trace y = bench.run(static_cast<int>(u.size()));
-    EXPECT_EQ(y[159], 0);  // 0.4 is within half a quantum
-    EXPECT_EQ(y[160], 2);  // 2.7 moves it by two whole quanta
+    EXPECT_EQ(y[159], 0);                                 // 0.4 is within half a quantum
+    EXPECT_EQ(y[160], 2);                                 // 2.7 moves it by two whole quanta
     EXPECT_EQ(bench.run(static_cast<int>(u.size())), y);  // the clocks restart with the run
 }
 

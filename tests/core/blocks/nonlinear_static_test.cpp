@@ -40,11 +40,9 @@ const Extended e = std::exp(1.0L);
 INSTANTIATE_TEST_SUITE_P(
     Functions, StaticFunctionRun,
     ::testing::Values(
-        StaticCase{"Modulus", 38, {}, {-2, 3}, {2, 3}},
-        StaticCase{"Parabola", 43, {2}, {3, -1}, {-18, -2}},
+        StaticCase{"Modulus", 38, {}, {-2, 3}, {2, 3}}, StaticCase{"Parabola", 43, {2}, {3, -1}, {-18, -2}},
         StaticCase{"AnalogToLogicAboveLevelOnly", 48, {1}, {1, 1.5L, -3}, {0, 1, 0}},
-        StaticCase{"InverterOX", 49, {2, 5, 7}, {3}, {-6}},
-        StaticCase{"InverterOY", 49, {0, 2, 7}, {3}, {6}},
+        StaticCase{"InverterOX", 49, {2, 5, 7}, {3}, {-6}}, StaticCase{"InverterOY", 49, {0, 2, 7}, {3}, {6}},
         StaticCase{"InverterOo", 49, {0, 0, 2}, {3}, {-6}},
         StaticCase{"InverterPlain", 49, {0, 0, 0}, {3}, {3}},
         StaticCase{"InverseOfZeroIsTenToFifteen", 65, {}, {0, 4}, {1e15L, 0.25L}},
@@ -54,8 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
         StaticCase{"Sine", 85, {}, {0.5L}, {std::sin(0.5L)}},
         StaticCase{"Cosine", 86, {}, {0.5L}, {std::cos(0.5L)}},
         StaticCase{"Tangent", 87, {}, {0.5L}, {std::tan(0.5L)}},
-        StaticCase{"Arctangent", 88, {}, {1}, {std::atan(1.0L)}},
-        StaticCase{"Exp", 89, {2}, {1}, {e * e}},
+        StaticCase{"Arctangent", 88, {}, {1}, {std::atan(1.0L)}}, StaticCase{"Exp", 89, {2}, {1}, {e * e}},
         StaticCase{"LogarithmKeepsOutputOutsideDomain", 90, {}, {e, -1, 0}, {1, 1, 1}},
         StaticCase{"LimitLeft", 98, {1, 1, 2}, {0, 1, 2}, {1, 1, 3}},
         StaticCase{"LimitRight", 99, {1, 1, 2}, {0, 1, 2}, {-1, 1, 1}},

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "support/workbench_fixture.h"
 #include "core/simulation/driver.h"
 #include "support/tolerances.h"
+#include "support/workbench_fixture.h"
 
 namespace velmar::testing {
 namespace {
@@ -94,11 +94,13 @@ TEST_F(Recorders, PhasePlaneOfARampHasItsSlopeEverywhere) {
         const auto& level = g.curves[0].x;
         const auto& rate = g.curves[0].y;
         ASSERT_EQ(rate.size(), static_cast<size_t>(bench.run.PointCount - 1));
-        for (size_t k = 0; k < rate.size(); ++k) EXPECT_NEAR(rate[k], 2, kRateTolerance) << variable << " " << k;
+        for (size_t k = 0; k < rate.size(); ++k)
+            EXPECT_NEAR(rate[k], 2, kRateTolerance) << variable << " " << k;
         // Level lags one point; the first sample repeats the second.
         EXPECT_EQ(level[0], level[1]);
         const Extended h = bench.settings.Step;
-        for (size_t k = 2; k < level.size(); ++k) EXPECT_NEAR(level[k] - level[k - 1], 2 * h, kSummedTolerance) << k;
+        for (size_t k = 2; k < level.size(); ++k)
+            EXPECT_NEAR(level[k] - level[k - 1], 2 * h, kSummedTolerance) << k;
     }
 }
 
@@ -126,7 +128,7 @@ TEST_F(Recorders, TwoSeriesPlotsOrdinaryFeedersAgainstSelector54) {
 TEST_F(Recorders, ThumbnailPlacesAxesWhereZeroFalls) {
     struct Case {
         const char* value;
-        int axisRow;   // the horizontal axis: at the bottom for positive data, the top for negative
+        int axisRow;  // the horizontal axis: at the bottom for positive data, the top for negative
         int curveRow;
     };
     for (Case c : {Case{"1", 31, 16}, Case{"-1", 1, 16}, Case{"0", 31, 31}}) {

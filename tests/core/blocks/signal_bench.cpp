@@ -73,12 +73,9 @@ private:
 SignalBench::SignalBench() {
     wb.scheme.elementFactory = [](std::uint8_t code) -> std::unique_ptr<Element> {
         std::unique_ptr<Element> e;
-        if (code == kPlayedCode)
-            e = std::make_unique<PlayedSignal>();
-        else if (code == kProbeCode)
-            e = std::make_unique<Probe>();
-        else
-            return CreateElement(code);
+        if (code == kPlayedCode) e = std::make_unique<PlayedSignal>();
+        else if (code == kProbeCode) e = std::make_unique<Probe>();
+        else return CreateElement(code);
         e->SetDefaults();
         return e;
     };
@@ -103,10 +100,8 @@ void SignalBench::feed(const Element& from, int slot) {
     const int row = SchemeBuilder::middleRow(from);
     const int entry = kBlockRow + slot;
     const Cell start{SchemeBuilder::rightCol(from), row};
-    if (row == entry)
-        draw.wire({start, {kBlockCol - 1, entry}});
-    else
-        draw.wire({start, {kBendCol, row}, {kBendCol, entry}, {kBlockCol - 1, entry}});
+    if (row == entry) draw.wire({start, {kBlockCol - 1, entry}});
+    else draw.wire({start, {kBendCol, row}, {kBendCol, entry}, {kBlockCol - 1, entry}});
 }
 
 Element& SignalBench::signal(int k, const Trace& values, int slot) {

@@ -10,11 +10,11 @@
 
 #include <vector>
 
-#include "support/scheme_builder.h"
 #include "core/model/element.h"
 #include "core/scripted_host.h"
 #include "core/simulation/driver.h"
 #include "core/workbench/workbench.h"
+#include "support/scheme_builder.h"
 
 namespace velmar::testing {
 

@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "core/blocks/block_run.h"
-#include "core/model/catalogue.h"
 #include "core/blocks/sources.h"
+#include "core/model/catalogue.h"
 
 using namespace velmar;
 using namespace velmar::testing;
@@ -39,7 +39,7 @@ TEST(ElementaryInputs, DeltaIsOneOverHAtTheFirstPointOnly) {
 
 TEST(ElementaryInputs, DeltaStillComesWhenALongRunStartsAtIndexOne) {
     BlockRun r;
-    auto e = r.chain({36, 27, 62});  // its integral
+    auto e = r.chain({36, 27, 62});                  // its integral
     ASSERT_TRUE(r.run(0.01L, 60)) << r.errorText();  // 5999 points
     const Curve y = r.curve(*e[2]);
     EXPECT_NEAR(y.y.back(), 1, kSummedTolerance);
@@ -106,7 +106,8 @@ TEST(Pulses, SinglePulsesAndRectangularSignal) {
         ASSERT_EQ(rect.y[n], t >= Real48(0.3L) && t <= Real48(0.6L) ? 2 : 0) << n;
     }
     const Curve tri = generate(107, {2, 1, 2, 4}, 0.25L, 5);  // A, t1, t2, t3 at exact points
-    const std::vector<Extended> expected = {0, 0, 0, 0, 0, 0.5L, 1, 1.5L, 2, 1.75L, 1.5L, 1.25L, 1, 0.75L, 0.5L, 0.25L, 0, 0, 0};
+    const std::vector<Extended> expected = {0,    0,     0, 0,     0,    0.5L,  1, 1.5L, 2, 1.75L,
+                                            1.5L, 1.25L, 1, 0.75L, 0.5L, 0.25L, 0, 0,    0};
     for (std::size_t n = 0; n < expected.size(); ++n) ASSERT_EQ(tri.y[n], expected[n]) << n;
 
     const Curve sq = generate(109, {1, -1, 0.5L, 0.5L}, 0.25L, 5);  // A, B, t-, t+
@@ -117,8 +118,8 @@ TEST(Pulses, SinglePulsesAndRectangularSignal) {
 
 TEST(Pulses, TriangleWithoutARiseSpanRisesAtOnce) {
     const Curve y = generate(107, {2, 1, 1, 3}, 0.25L, 5);  // t2 = t1
-    EXPECT_EQ(y.y[4], 0);                                     // t = 1
-    EXPECT_EQ(y.y[5], 2 * (1 - 0.25L / 2));                   // t = 1.25, already falling
+    EXPECT_EQ(y.y[4], 0);                                   // t = 1
+    EXPECT_EQ(y.y[5], 2 * (1 - 0.25L / 2));                 // t = 1.25, already falling
     for (Extended v : y.y) ASSERT_TRUE(std::isfinite(v));
 }
 
@@ -141,9 +142,9 @@ TEST(SawTooth, VariantsAlternateSignBlankPeriodsOrSwapRiseTimes) {
     }
     EXPECT_EQ(blank.y[17], blank.y[1]);
     // 117: rise time 0.5 in the first period, 1.5 in the second, and the sign flips
-    EXPECT_EQ(swap.y[2], 1);                 // tau = 0.5
+    EXPECT_EQ(swap.y[2], 1);                                      // tau = 0.5
     EXPECT_NEAR(swap.y[10], -(0.5L / 1.5L), kRoundingTolerance);  // tau = 0.5 of 1.5
-    EXPECT_EQ(swap.y[14], -1);               // tau = 1.5: top, negative
+    EXPECT_EQ(swap.y[14], -1);                                    // tau = 1.5: top, negative
 }
 
 // --- functions of time ---------------------------------------------------------------
@@ -223,7 +224,8 @@ TEST(TriggeredBlocks, DampedOscillationStartsAtTheTriggerAndKeepsItsAmplitude) {
         EXPECT_NEAR(y.y[0], -2, kRoundingTolerance);
         for (std::size_t n = 0; n < y.size(); ++n) {
             const Extended tau = n * h001;
-            ASSERT_NEAR(y.y[n], 2 * std::exp(-damping * tau) * std::sin(2 * tau - kPi / 2), kProductTolerance) << n;
+            ASSERT_NEAR(y.y[n], 2 * std::exp(-damping * tau) * std::sin(2 * tau - kPi / 2), kProductTolerance)
+                << n;
         }
     }
 }
@@ -236,7 +238,7 @@ TEST(TriggeredBlocks, OneShotPulsesForTAfterEachTrigger) {
     set(*single[0], 1, 0);
     set(*single[0], 2, 0);
     for (Element* e : {single[1], train[1]}) {
-        set(*e, 0, 2);     // A
+        set(*e, 0, 2);       // A
         set(*e, 1, 0.095L);  // t: ten points
     }
     ASSERT_TRUE(r.run(0.01L, 1)) << r.errorText();
@@ -252,9 +254,9 @@ TEST(TriggeredBlocks, HarmonicGeneratorsTakeTheirValueFromASelector) {
     auto amp = r.chain({33, 54, 103, 62});
     auto freq = r.chain({33, 54, 104, 62}, 8);
     auto direct = r.chain({33, 103, 62}, 14);
-    set(*amp[0], 0, 3);    // amplitude 3
-    set(*amp[2], 0, 2);    // w
-    set(*freq[0], 0, 2);   // frequency 2
+    set(*amp[0], 0, 3);   // amplitude 3
+    set(*amp[2], 0, 2);   // w
+    set(*freq[0], 0, 2);  // frequency 2
     set(*freq[2], 0, 1.5L);
     set(*freq[2], 1, 0.25L);  // Phase
     ASSERT_TRUE(r.run(0.01L, 2)) << r.errorText();

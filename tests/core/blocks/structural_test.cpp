@@ -3,11 +3,11 @@
 
 #include <optional>
 
-#include "core/model/run_context.h"
 #include "core/blocks/recorders.h"
 #include "core/blocks/regime_block.h"
-#include "support/workbench_fixture.h"
+#include "core/model/run_context.h"
 #include "core/simulation/driver.h"
+#include "support/workbench_fixture.h"
 
 namespace velmar::testing {
 namespace {
@@ -108,10 +108,8 @@ INSTANTIATE_TEST_SUITE_P(Structural, Nodes,
                                            NodeCase{20, 5, 1, 2, 2},   // from above and below
                                            NodeCase{18, 4, {}, {}, 4},
                                            NodeCase{21, 3, {}, {}, 9},  // one input is squared
-                                           NodeCase{21, 2, 3, {}, 6},
-                                           NodeCase{21, 2, 3, 4, 24},
-                                           NodeCase{21, {}, {}, {}, 0},
-                                           NodeCase{17, {}, {}, {}, 0}));
+                                           NodeCase{21, 2, 3, {}, 6}, NodeCase{21, 2, 3, 4, 24},
+                                           NodeCase{21, {}, {}, {}, 0}, NodeCase{17, {}, {}, {}, 0}));
 
 struct PortCase {
     const char* what;
@@ -131,23 +129,23 @@ TEST_P(Ports, RouteBySelector) {
 
 INSTANTIATE_TEST_SUITE_P(
     Structural, Ports,
-    ::testing::Values(PortCase{"inverter", 32, {{0, 3}}, -3},
-                      PortCase{"selector passes through", 57, {{0, 3}}, 3},
-                      PortCase{"closed contact, selector off", 52, {{0, 5}, {54, 0}}, 5},
-                      PortCase{"closed contact opens", 52, {{0, 5}, {54, 1}}, 0},
-                      PortCase{"closed contact, any selector", 52, {{0, 5}, {54, 0}, {57, -2}}, 0},
-                      PortCase{"open contact, selector off", 53, {{0, 5}, {54, 0}}, 0},
-                      PortCase{"open contact closes", 53, {{0, 5}, {56, 1}}, 5},
-                      PortCase{"commutator I, control >= 0", 125, {{0, 0}, {54, 7}, {55, 9}}, 7},
-                      PortCase{"commutator I, control < 0", 125, {{0, -1}, {54, 7}, {55, 9}}, 9},
-                      PortCase{"commutator II, control 0", 126, {{0, 0}, {54, 7}, {55, 9}}, 7},
-                      PortCase{"commutator II, control on", 126, {{0, 2}, {54, 7}, {55, 9}}, 9},
-                      PortCase{"multiplexer, address 2", 136, {{0, 1}, {54, 3}, {56, 7}, {59, 1}}, 7},
-                      PortCase{"multiplexer, address 0", 136, {{0, 1}, {54, 3}, {56, 7}, {59, 0}}, 3},
-                      PortCase{"multiplexer, address 1", 136, {{0, 1}, {54, 3}, {55, 5}, {58, 1}}, 5},
-                      PortCase{"multiplexer, strobe 0", 136, {{0, 0}, {54, 3}, {56, 7}, {59, 1}}, 0},
-                      PortCase{"multiplexer keeps y on a non-logical address", 136,
-                               {{0, 1}, {54, 3}, {56, 7}, {59, 0.5}}, 0}));
+    ::testing::Values(
+        PortCase{"inverter", 32, {{0, 3}}, -3}, PortCase{"selector passes through", 57, {{0, 3}}, 3},
+        PortCase{"closed contact, selector off", 52, {{0, 5}, {54, 0}}, 5},
+        PortCase{"closed contact opens", 52, {{0, 5}, {54, 1}}, 0},
+        PortCase{"closed contact, any selector", 52, {{0, 5}, {54, 0}, {57, -2}}, 0},
+        PortCase{"open contact, selector off", 53, {{0, 5}, {54, 0}}, 0},
+        PortCase{"open contact closes", 53, {{0, 5}, {56, 1}}, 5},
+        PortCase{"commutator I, control >= 0", 125, {{0, 0}, {54, 7}, {55, 9}}, 7},
+        PortCase{"commutator I, control < 0", 125, {{0, -1}, {54, 7}, {55, 9}}, 9},
+        PortCase{"commutator II, control 0", 126, {{0, 0}, {54, 7}, {55, 9}}, 7},
+        PortCase{"commutator II, control on", 126, {{0, 2}, {54, 7}, {55, 9}}, 9},
+        PortCase{"multiplexer, address 2", 136, {{0, 1}, {54, 3}, {56, 7}, {59, 1}}, 7},
+        PortCase{"multiplexer, address 0", 136, {{0, 1}, {54, 3}, {56, 7}, {59, 0}}, 3},
+        PortCase{"multiplexer, address 1", 136, {{0, 1}, {54, 3}, {55, 5}, {58, 1}}, 5},
+        PortCase{"multiplexer, strobe 0", 136, {{0, 0}, {54, 3}, {56, 7}, {59, 1}}, 0},
+        PortCase{
+            "multiplexer keeps y on a non-logical address", 136, {{0, 1}, {54, 3}, {56, 7}, {59, 0.5}}, 0}));
 
 TEST_F(Structural, CommutatorFlipsWhenTheStoredStepsReachT) {
     Element& commutator = rig(81, {});
@@ -181,12 +179,11 @@ TEST_P(Criteria, AccumulateOverTheRun) {
 // 999 points of h = 0.010000000000005116: the ramp ends at 999 h, its last rise is at
 // point 998; the integral of its square is h^3 · (1² + ... + 999²).
 constexpr Extended kH = 0.010000000000005116L;
-INSTANTIATE_TEST_SUITE_P(Structural, Criteria,
-                         ::testing::Values(CriterionCase{Criterion::IntegralE2, 0},
-                                           CriterionCase{Criterion::Maximum, 999 * kH},
-                                           CriterionCase{Criterion::T1Max, 998 * kH},
-                                           CriterionCase{Criterion::IntegralX2,
-                                                         kH * kH * kH * 999 * 1000 * 1999 / 6}));
+INSTANTIATE_TEST_SUITE_P(
+    Structural, Criteria,
+    ::testing::Values(CriterionCase{Criterion::IntegralE2, 0}, CriterionCase{Criterion::Maximum, 999 * kH},
+                      CriterionCase{Criterion::T1Max, 998 * kH},
+                      CriterionCase{Criterion::IntegralX2, kH* kH* kH * 999 * 1000 * 1999 / 6}));
 
 // Answers the regime dialogs per tuned parameter (by the name ending the caption).
 class RegimeHost : public ScriptedHost {
@@ -219,9 +216,8 @@ protected:
     }
 
     std::vector<Extended> recorded(const Element& amplifier) {
-        const auto* rec = static_cast<const TimeRecorder*>(amplifier.Number == first->Number
-                                                               ? wb.scheme.ElementAt(25, 5)
-                                                               : wb.scheme.ElementAt(25, 15));
+        const auto* rec = static_cast<const TimeRecorder*>(
+            amplifier.Number == first->Number ? wb.scheme.ElementAt(25, 5) : wb.scheme.ElementAt(25, 15));
         const Diagram d = rec->diagrams()[0];
         return std::vector<Extended>(d.y, d.y + d.count);
     }
@@ -238,7 +234,7 @@ TEST_F(Regime, EachParameterFollowsItsOwnIntervals) {
     drawScheme();
     const std::string k1 = "k" + std::to_string(first->Number), k2 = "k" + std::to_string(second->Number);
     host.perParameter[k1] = {{"Intervals", "2"}, {"t1", "0"}, {"t1<t<t2", "1"}, {"t2", "0.5"}, {">t2", "3"}};
-    host.perParameter[k2] = {{"Intervals", "3"}, {"t1", "0"},   {"t1<t<t2", "2"}, {"t2", "0.25"},
+    host.perParameter[k2] = {{"Intervals", "3"}, {"t1", "0"},    {"t1<t<t2", "2"}, {"t2", "0.25"},
                              {"t2<t<t3", "4"},   {"t3", "0.75"}, {">t3", "5"}};
     ASSERT_TRUE(CompileScheme(wb));
     regime->EditParameters(wb);

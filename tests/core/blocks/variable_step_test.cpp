@@ -52,17 +52,23 @@ INSTANTIATE_TEST_SUITE_P(
         StepResponse{"real_differentiating", 23, {1, 1, 0}, [](Extended t) { return std::exp(-t); }},
         StepResponse{"integro_differentiating", 24, {2, 1, 0}, [](Extended t) { return 1 + std::exp(-t); }},
         StepResponse{"pi_regulator", 25, {1, 0}, [](Extended t) { return 1 + t; }},
-        StepResponse{"oscillatory", 26, {1, 1, 0.5L},
+        StepResponse{"oscillatory",
+                     26,
+                     {1, 1, 0.5L},
                      [](Extended t) {
-                         return 1 - std::exp(-kZeta * t) * (std::cos(kWd * t) + kZeta / kWd * std::sin(kWd * t));
+                         return 1 -
+                                std::exp(-kZeta * t) * (std::cos(kWd * t) + kZeta / kWd * std::sin(kWd * t));
                      }},
         StepResponse{"integrating", 27, {2, 0}, [](Extended t) { return 2 * t; }},
         StepResponse{"low_pass_1", 138, {1, 2}, [](Extended t) { return 1 - std::exp(-2 * t); }},
-        StepResponse{"low_pass_2", 139, {1, 2}, [](Extended t) { return 1 - (1 + 2 * t) * std::exp(-2 * t); }},
+        StepResponse{
+            "low_pass_2", 139, {1, 2}, [](Extended t) { return 1 - (1 + 2 * t) * std::exp(-2 * t); }},
         StepResponse{"high_pass_1", 140, {1, 2}, [](Extended t) { return std::exp(-2 * t); }},
         StepResponse{"high_pass_2", 141, {1, 1}, [](Extended t) { return (1 - t) * std::exp(-t); }},
-        StepResponse{"band_pass", 142, {1, 1, 2}, [](Extended t) { return 2 * (std::exp(-t) - std::exp(-2 * t)); }},
-        StepResponse{"band_stop", 143, {1, 1, 2}, [](Extended t) { return 1 - std::exp(-t) + std::exp(-2 * t); }}),
+        StepResponse{
+            "band_pass", 142, {1, 1, 2}, [](Extended t) { return 2 * (std::exp(-t) - std::exp(-2 * t)); }},
+        StepResponse{
+            "band_stop", 143, {1, 1, 2}, [](Extended t) { return 1 - std::exp(-t) + std::exp(-2 * t); }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PolynomialLinkVariableStep, FollowsTheCanonicalFormOfItsPolynomials) {
@@ -75,7 +81,8 @@ TEST(PolynomialLinkVariableStep, FollowsTheCanonicalFormOfItsPolynomials) {
     link.entry.B.set(1, 4);
     link.entry.B.set(2, 2);
     ASSERT_TRUE(r.runVariable(kTime, kEps)) << r.errorText();
-    expectFollows(r.curve(*e[2]), [](Extended t) { return 1 - std::exp(-t); }, "46");
+    expectFollows(
+        r.curve(*e[2]), [](Extended t) { return 1 - std::exp(-t); }, "46");
 }
 
 // The delay's output is its input, recorded against the integrator's time, shifted.
@@ -85,8 +92,8 @@ TEST(DelaysVariableStep, TransportDelayShiftsTheResponse) {
     set(*e[1], 1, 0.5L);  // T of the aperiodic link
     set(*e[2], 0, 1.5L);  // the delay
     ASSERT_TRUE(r.runVariable(kTime, kEps)) << r.errorText();
-    expectFollows(r.curve(*e[3]),
-                  [](Extended t) { return t < 1.5L ? 0 : 1 - std::exp(-(t - 1.5L) / 0.5L); }, "31");
+    expectFollows(
+        r.curve(*e[3]), [](Extended t) { return t < 1.5L ? 0 : 1 - std::exp(-(t - 1.5L) / 0.5L); }, "31");
 }
 
 TEST(DelaysVariableStep, ControlledDelayShiftsBySelectorValue) {
@@ -97,8 +104,8 @@ TEST(DelaysVariableStep, ControlledDelayShiftsBySelectorValue) {
     set(*c[0], 0, 0.8L);  // the delay asked for; T = 1 is the longest
     r.draw.wire({{c[1]->Col + 3, 15}, {s[2]->Col + 1, 15}, {s[2]->Col + 1, s[2]->Row + 3}});
     ASSERT_TRUE(r.runVariable(kTime, kEps)) << r.errorText();
-    expectFollows(r.curve(*s[3]),
-                  [](Extended t) { return t < 0.8L ? 0 : 1 - std::exp(-(t - 0.8L) / 0.5L); }, "64");
+    expectFollows(
+        r.curve(*s[3]), [](Extended t) { return t < 0.8L ? 0 : 1 - std::exp(-(t - 0.8L) / 0.5L); }, "64");
 }
 
 TEST(ControlledIntegratorVariableStep, IntegratesWhileFreeAndHoldsOtherwise) {

@@ -31,8 +31,8 @@ const Press kPresses[] = {
 TEST(CanvasPress, FollowsRegimeButtonAndModifiers) {
     for (const Press& p : kPresses)
         EXPECT_EQ(canvasPress(p.regime, p.button, p.ctrl, p.shift, p.under), p.does)
-            << regimeName(p.regime) << " button " << int(p.button) << " ctrl " << p.ctrl << " shift " << p.shift
-            << " code " << int(p.under);
+            << regimeName(p.regime) << " button " << int(p.button) << " ctrl " << p.ctrl << " shift "
+            << p.shift << " code " << int(p.under);
 }
 
 }  // namespace

@@ -18,12 +18,10 @@ TEST(CursorMotion, KeysMoveAndTheCursorStaysInTheGrid) {
         Cell to;
     };
     const Row rows[] = {
-        {{5, 5}, kKeyRight, {6, 5}},      {{5, 5}, kKeyUp, {5, 4}},
-        {{1, 1}, kKeyLeft, {1, 1}},       {{88, 88}, kKeyDown, {88, 88}},
-        {{5, 5}, kKeyPgDn, {5, 25}},      {{5, 80}, kKeyPgDn, {5, 88}},
-        {{5, 88}, kKeyPgDn, {5, 88}},     {{5, 10}, kKeyPgUp, {5, 1}},
-        {{5, 5}, kKeyHome, {11, 6}},      {{5, 5}, kKeyEnd, {27, 22}},
-        {{5, 5}, kKeyCtrlRight, {25, 5}}, {{30, 5}, kKeyCtrlLeft, {10, 5}},
+        {{5, 5}, kKeyRight, {6, 5}},    {{5, 5}, kKeyUp, {5, 4}},         {{1, 1}, kKeyLeft, {1, 1}},
+        {{88, 88}, kKeyDown, {88, 88}}, {{5, 5}, kKeyPgDn, {5, 25}},      {{5, 80}, kKeyPgDn, {5, 88}},
+        {{5, 88}, kKeyPgDn, {5, 88}},   {{5, 10}, kKeyPgUp, {5, 1}},      {{5, 5}, kKeyHome, {11, 6}},
+        {{5, 5}, kKeyEnd, {27, 22}},    {{5, 5}, kKeyCtrlRight, {25, 5}}, {{30, 5}, kKeyCtrlLeft, {10, 5}},
     };
     for (const Row& r : rows) EXPECT_EQ(moveCursor(r.from, r.key, kView), r.to) << r.key;
     // End on a view narrower than three cells gives a column below 1: clamped.
@@ -82,9 +80,9 @@ TEST(BankNavigation, BigPaletteClampsAndKeepsTheRowInView) {
     EXPECT_EQ(c.row, 31);
     EXPECT_EQ(bigPaletteCell(62), (PaletteCell{1, 13}));
     EXPECT_EQ(bankPageRows(330), 8);
-    EXPECT_EQ(bankScrollFor(2, 400, 300), 82);      // above the view: to its top
-    EXPECT_EQ(bankScrollFor(20, 0, 300), 550);      // below it: to its bottom
-    EXPECT_EQ(bankScrollFor(5, 100, 300), 100);     // inside: unchanged
+    EXPECT_EQ(bankScrollFor(2, 400, 300), 82);   // above the view: to its top
+    EXPECT_EQ(bankScrollFor(20, 0, 300), 550);   // below it: to its bottom
+    EXPECT_EQ(bankScrollFor(5, 100, 300), 100);  // inside: unchanged
 }
 
 }  // namespace

@@ -98,10 +98,10 @@ TEST_F(EditProcessorTest, CrossingALineFollowsNumLockAndScrollLockErases) {
     moveTo(10, 10);
     press(kKeyRight, true, 4);  // a horizontal line through (12, 10)
     moveTo(12, 8);
-    press(kKeyDown, true, 2);   // enter the line from above: a tee
+    press(kKeyDown, true, 2);  // enter the line from above: a tee
     EXPECT_EQ(at(12, 10), 16);
     state.numLock = true;
-    press(kKeyDown, true);      // and leave it below: the crossing code
+    press(kKeyDown, true);  // and leave it below: the crossing code
     EXPECT_EQ(at(12, 10), 11);
 
     state.scrollLock = true;

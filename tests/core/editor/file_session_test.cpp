@@ -40,7 +40,8 @@ public:
 
 class FileSessionTest : public ::testing::Test {
 protected:
-    FileSessionTest() : dir(fs::temp_directory_path() / ("velmar-session-" + std::to_string(std::random_device{}()))) {
+    FileSessionTest()
+        : dir(fs::temp_directory_path() / ("velmar-session-" + std::to_string(std::random_device{}()))) {
         fs::create_directories(dir);
     }
     ~FileSessionTest() override { fs::remove_all(dir); }
@@ -103,7 +104,8 @@ TEST_F(FileSessionTest, SavedSchemesOpenWithTheirLabels) {
     files.newScheme();
     window.calls.clear();
     files.open();
-    EXPECT_EQ(window.calls, (std::vector<std::string>{"leaveAdvRed", "file", "open:NoName.shm", "replaced", "edit"}));
+    EXPECT_EQ(window.calls,
+              (std::vector<std::string>{"leaveAdvRed", "file", "open:NoName.shm", "replaced", "edit"}));
     EXPECT_EQ(wb.scheme.ElementCount(), 1);
     EXPECT_EQ(wb.scheme.Labels[1], "Lag");
     EXPECT_TRUE(files.isSaved());
@@ -139,7 +141,8 @@ TEST_F(FileSessionTest, AFileThatCannotBeReadLeavesTheSchemeAsItWas) {
 TEST_F(FileSessionTest, APictureBecomesTheBackgroundAndIsNeverSavedOver) {
     window.chosen = file("plan.bmp");
     files.open();
-    EXPECT_EQ(window.calls, (std::vector<std::string>{"leaveAdvRed", "file", "open:NoName.shm", "background", "edit"}));
+    EXPECT_EQ(window.calls,
+              (std::vector<std::string>{"leaveAdvRed", "file", "open:NoName.shm", "background", "edit"}));
     EXPECT_EQ(files.fileName(), window.chosen);
     window.chosen = file("plan.shm");
     files.save();  // a picture's name is not a scheme's: Save As

@@ -46,12 +46,14 @@ TEST(LineDrawing, EmptyCellsTakeStraightPiecesOrCornersAfterATurn) {
         std::uint8_t expected;
     };
     const Row rows[] = {
-        {kKeyRight, kKeyRight, 5}, {kKeyRight, 0, 5},       {kKeyRight, kKeyUp, 9},  {kKeyRight, kKeyDown, 8},
-        {kKeyLeft, kKeyUp, 10},    {kKeyLeft, kKeyDown, 7}, {kKeyUp, kKeyLeft, 8},   {kKeyUp, kKeyRight, 7},
-        {kKeyUp, kKeyUp, 6},       {kKeyDown, kKeyLeft, 9}, {kKeyDown, kKeyRight, 10}, {kKeyDown, 0, 6},
+        {kKeyRight, kKeyRight, 5}, {kKeyRight, 0, 5},         {kKeyRight, kKeyUp, 9},
+        {kKeyRight, kKeyDown, 8},  {kKeyLeft, kKeyUp, 10},    {kKeyLeft, kKeyDown, 7},
+        {kKeyUp, kKeyLeft, 8},     {kKeyUp, kKeyRight, 7},    {kKeyUp, kKeyUp, 6},
+        {kKeyDown, kKeyLeft, 9},   {kKeyDown, kKeyRight, 10}, {kKeyDown, 0, 6},
     };
     for (const Row& r : rows)
-        EXPECT_EQ(leavingCode(0, r.move, r.previous, kJunction), r.expected) << r.move << " after " << r.previous;
+        EXPECT_EQ(leavingCode(0, r.move, r.previous, kJunction), r.expected)
+            << r.move << " after " << r.previous;
 }
 
 TEST(LineDrawing, AFourthOpeningIsTheCrossingCodeOfNumLock) {

@@ -18,6 +18,7 @@ struct Switch {
     Tasks tasks;
 };
 
+// clang-format off
 const Switch kSwitches[] = {
     {"EditFromRunReleases", Regime::Run, false, RegimeEvent::Edit, Regime::Edit, RegimeSwitch::Edit,
      {Task::RestorePatch, Task::ReleaseCompiled, Task::ShowCaption, Task::EnterEdit}},
@@ -58,6 +59,7 @@ const Switch kSwitches[] = {
     {"AdvRedOn", Regime::Edit, false, RegimeEvent::AdvRedOn, Regime::AdvRed, RegimeSwitch::AdvRedOn,
      {Task::RestorePatch, Task::RedrawAll, Task::ShowCaption}},
 };
+// clang-format on
 
 class RegimeSwitches : public ::testing::TestWithParam<Switch> {};
 
@@ -103,7 +105,8 @@ TEST(RegimeMachine, EnteringRunDropsTheHeldCode) {
 TEST(RegimeMachine, CaptionsShowNothingForThePassingRegimes) {
     EXPECT_EQ(regimeCaption(Regime::Edit), "Edit");
     EXPECT_EQ(regimeCaption(Regime::Run), "Run");
-    for (Regime r : {Regime::New, Regime::File, Regime::ToEdit}) EXPECT_EQ(regimeCaption(r), "") << regimeName(r);
+    for (Regime r : {Regime::New, Regime::File, Regime::ToEdit})
+        EXPECT_EQ(regimeCaption(r), "") << regimeName(r);
 }
 
 }  // namespace

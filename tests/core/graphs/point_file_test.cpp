@@ -81,7 +81,7 @@ TEST_F(PointFileTest, ThreePointsMakeElevenLines) {
 TEST_F(PointFileTest, WrittenFileReadsBackExactly) {
     std::vector<Real48> x, y;
     for (int i = 0; i < 150; ++i) {  // point numbers of 100 and above overrun the number field
-        x.push_back(i * -0.01L);  // negative X right after a one-digit number keeps its sign
+        x.push_back(i * -0.01L);     // negative X right after a one-digit number keeps its sign
         y.push_back(-1.0L / (i + 3) * 1e-7L);
     }
     x.back() = 1.7e38L;
@@ -126,15 +126,14 @@ TEST_F(PointFileTest, DamagedFilesSayWhatIsWrong) {
          "File read error: line 8 does not hold the X and Y of point 1"},
         {"unnumbered.pnt", fileWith("Number of points = 1", {"   1   2"}),
          "File read error: line 8 does not hold the X and Y of point 1"},
-        {"header.pnt", "Points of x\r\nCreated by programm VELMAR\r\n", "File read error: the file ends before the count of points"},
+        {"header.pnt", "Points of x\r\nCreated by programm VELMAR\r\n",
+         "File read error: the file ends before the count of points"},
     };
     for (const Case& c : cases) {
         try {
             readPointFile(write(c.name, c.text));
             ADD_FAILURE() << c.name << " was read";
-        } catch (const FileError& e) {
-            EXPECT_EQ(std::string(e.what()), c.message) << c.name;
-        }
+        } catch (const FileError& e) { EXPECT_EQ(std::string(e.what()), c.message) << c.name; }
     }
     EXPECT_THROW(readPointFile(path("missing.pnt")), FileError);
 }

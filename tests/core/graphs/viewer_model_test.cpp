@@ -72,7 +72,8 @@ TEST(ViewerSlots, FreeSlotIsTheHighestEmptyOne) {
         std::vector<int> occupied;
         int free;
     };
-    for (const Case& k : std::vector<Case>{{{1, 2, 4}, 5}, {{1, 2, 3, 5}, 4}, {{}, 5}, {{1, 2, 3, 4, 5}, 0}}) {
+    for (const Case& k :
+         std::vector<Case>{{{1, 2, 4}, 5}, {{1, 2, 3, 5}, 4}, {{}, 5}, {{1, 2, 3, 4, 5}, 0}}) {
         Diagrams d;
         for (int n : k.occupied) d[static_cast<std::size_t>(n - 1)] = c.diagram();
         ViewerSlots v;
@@ -175,8 +176,8 @@ TEST(PointCursor, MovesWithinTheDiagram) {
         int expected;
     };
     const std::vector<Case> cases = {
-        {0, 5, CursorKey::Up, 1},     {4, 5, CursorKey::Up, 4},      {0, 5, CursorKey::Down, 0},
-        {3, 5, CursorKey::Down, 2},   {0, 100, CursorKey::Tab, 10},  {89, 100, CursorKey::Tab, 99},
+        {0, 5, CursorKey::Up, 1},      {4, 5, CursorKey::Up, 4},     {0, 5, CursorKey::Down, 0},
+        {3, 5, CursorKey::Down, 2},    {0, 100, CursorKey::Tab, 10}, {89, 100, CursorKey::Tab, 99},
         {90, 100, CursorKey::Tab, 90}, {2, 5, CursorKey::Enter, 3},  {4, 5, CursorKey::Enter, 3},
         {0, 0, CursorKey::Up, 0},      {7, 5, CursorKey::Down, 3},
     };

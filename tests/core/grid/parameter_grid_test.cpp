@@ -2,8 +2,8 @@
 
 #include "core/grid/parameter_grid.h"
 #include "core/scripted_host.h"
-#include "support/scheme_builder.h"
 #include "core/workbench/workbench.h"
+#include "support/scheme_builder.h"
 
 using namespace velmar;
 using velmar::testing::SchemeBuilder;

@@ -91,7 +91,8 @@ TEST_F(Compile, JunctionReachesEveryBranch) {
     draw.wire({{21, 11}, {21, 5}});   // and upwards
     ASSERT_EQ(wb.scheme.cell(21, 11), 12);
     compile();
-    for (const Element* target : {&right, &above, &below}) EXPECT_EQ(compiled().link(src.Number, target->Number), 1);
+    for (const Element* target : {&right, &above, &below})
+        EXPECT_EQ(compiled().link(src.Number, target->Number), 1);
     EXPECT_EQ(linkCount(compiled()), 3);
 }
 
@@ -109,7 +110,7 @@ TEST_F(Compile, JoiningTwoOutputsIsAFault) {
 }
 
 TEST_F(Compile, FeedbackIntoSubtractionNodeIsBrokenAtTheDynamicLink) {
-    Element& src = draw.block(33, 5, 10);       // output on row 11
+    Element& src = draw.block(33, 5, 10);  // output on row 11
     Element& node = draw.node(18, 12, 11);
     Element& link = draw.block(22, 16, 10);
     Element& rec = draw.block(62, 26, 10);
@@ -143,55 +144,54 @@ TEST_P(CompileChecks, FaultCells) {
     EXPECT_EQ(wb.scheme.ConnectErrors, GetParam().faults) << GetParam().what;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Scheme, CompileChecks,
-    ::testing::Values(
-        CheckCase{"two wires into one aperiodic link",
-                  [](SchemeBuilder& d, Scheme&) {
-                      Element& a = d.block(33, 5, 5);
-                      Element& b = d.block(33, 5, 15);
-                      d.block(22, 20, 10);
-                      d.wire({{8, 6}, {12, 6}, {12, 10}, {19, 10}});
-                      d.wire({{8, 16}, {14, 16}, {14, 12}, {19, 12}});
-                      (void)a, (void)b;
-                  },
-                  {{20, 10}}},
-        CheckCase{"a source with an input",
-                  [](SchemeBuilder& d, Scheme&) {
-                      Element& a = d.block(33, 5, 5);
-                      Element& b = d.block(33, 15, 5);
-                      d.connect(a, b);
-                  },
-                  {{15, 5}}},
-        CheckCase{"a phase-plane recorder with a wire leaving it",
-                  [](SchemeBuilder& d, Scheme&) {
-                      Element& a = d.block(33, 5, 5);
-                      Element& p = d.block(63, 15, 5);
-                      Element& r = d.block(62, 25, 5);
-                      d.connect(a, p);
-                      d.connect(p, r);
-                  },
-                  {{15, 5}}},
-        CheckCase{"a contact takes a selector besides its signal",
-                  [](SchemeBuilder& d, Scheme&) {
-                      Element& a = d.block(33, 5, 5);
-                      Element& s = d.block(54, 5, 15);
-                      d.block(52, 20, 10);
-                      d.wire({{8, 6}, {12, 6}, {12, 10}, {19, 10}});
-                      d.wire({{8, 16}, {14, 16}, {14, 12}, {19, 12}});
-                      (void)a, (void)s;
-                  },
-                  {}},
-        CheckCase{"a loop no pass can contract",
-                  [](SchemeBuilder& d, Scheme&) {
-                      Element& a = d.block(74, 10, 10);
-                      Element& b = d.block(75, 20, 10);
-                      Element& r = d.block(62, 30, 10);
-                      d.connect(a, b);
-                      d.connect(b, r);
-                      d.wire({{27, 11}, {27, 16}, {8, 16}, {8, 11}, {9, 11}});
-                  },
-                  {{10, 10}, {20, 10}}}));
+INSTANTIATE_TEST_SUITE_P(Scheme, CompileChecks,
+                         ::testing::Values(CheckCase{"two wires into one aperiodic link",
+                                                     [](SchemeBuilder& d, Scheme&) {
+                                                         Element& a = d.block(33, 5, 5);
+                                                         Element& b = d.block(33, 5, 15);
+                                                         d.block(22, 20, 10);
+                                                         d.wire({{8, 6}, {12, 6}, {12, 10}, {19, 10}});
+                                                         d.wire({{8, 16}, {14, 16}, {14, 12}, {19, 12}});
+                                                         (void)a, (void)b;
+                                                     },
+                                                     {{20, 10}}},
+                                           CheckCase{"a source with an input",
+                                                     [](SchemeBuilder& d, Scheme&) {
+                                                         Element& a = d.block(33, 5, 5);
+                                                         Element& b = d.block(33, 15, 5);
+                                                         d.connect(a, b);
+                                                     },
+                                                     {{15, 5}}},
+                                           CheckCase{"a phase-plane recorder with a wire leaving it",
+                                                     [](SchemeBuilder& d, Scheme&) {
+                                                         Element& a = d.block(33, 5, 5);
+                                                         Element& p = d.block(63, 15, 5);
+                                                         Element& r = d.block(62, 25, 5);
+                                                         d.connect(a, p);
+                                                         d.connect(p, r);
+                                                     },
+                                                     {{15, 5}}},
+                                           CheckCase{"a contact takes a selector besides its signal",
+                                                     [](SchemeBuilder& d, Scheme&) {
+                                                         Element& a = d.block(33, 5, 5);
+                                                         Element& s = d.block(54, 5, 15);
+                                                         d.block(52, 20, 10);
+                                                         d.wire({{8, 6}, {12, 6}, {12, 10}, {19, 10}});
+                                                         d.wire({{8, 16}, {14, 16}, {14, 12}, {19, 12}});
+                                                         (void)a, (void)s;
+                                                     },
+                                                     {}},
+                                           CheckCase{
+                                               "a loop no pass can contract",
+                                               [](SchemeBuilder& d, Scheme&) {
+                                                   Element& a = d.block(74, 10, 10);
+                                                   Element& b = d.block(75, 20, 10);
+                                                   Element& r = d.block(62, 30, 10);
+                                                   d.connect(a, b);
+                                                   d.connect(b, r);
+                                                   d.wire({{27, 11}, {27, 16}, {8, 16}, {8, 11}, {9, 11}});
+                                               },
+                                               {{10, 10}, {20, 10}}}));
 
 TEST_F(Compile, LoopOfOneUncontractableElementIsReported) {
     Element& a = draw.block(74, 10, 10);

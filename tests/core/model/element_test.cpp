@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "core/model/catalogue.h"
 #include "core/blocks/linear.h"
 #include "core/blocks/sources.h"
 #include "core/model/bytes.h"
+#include "core/model/catalogue.h"
 #include "core/model/compiled.h"
 #include "core/model/element.h"
 
@@ -55,7 +55,8 @@ TEST(ElementBase, RecordsHoldTheValuesInFileOrderAndReadBack) {
     for (int code = 17; code <= 143; ++code) {
         if (ownLayout(code)) continue;
         const auto e = CreateElement(static_cast<std::uint8_t>(code));
-        for (size_t i = 0; i < e->Params.size(); ++i) e->Params[i].Value = code + 0.125L * static_cast<Extended>(i + 1);
+        for (size_t i = 0; i < e->Params.size(); ++i)
+            e->Params[i].Value = code + 0.125L * static_cast<Extended>(i + 1);
         ByteWriter want;
         for (int i : blockInfo(code).fileOrder) want.real(e->Params[static_cast<size_t>(i)].Value);
         const std::vector<std::uint8_t> bytes = record(*e);
@@ -67,7 +68,8 @@ TEST(ElementBase, RecordsHoldTheValuesInFileOrderAndReadBack) {
         EXPECT_TRUE(in.atEnd()) << code;
         EXPECT_EQ(record(*back), bytes) << code;
         for (int i : blockInfo(code).fileOrder)
-            EXPECT_EQ(back->Params[static_cast<size_t>(i)].Value, e->Params[static_cast<size_t>(i)].Value) << code;
+            EXPECT_EQ(back->Params[static_cast<size_t>(i)].Value, e->Params[static_cast<size_t>(i)].Value)
+                << code;
     }
     // Values the file does not hold keep their defaults: the ramp's initial value, the
     // exponential function's K.
@@ -127,7 +129,8 @@ TEST(ElementBase, PolynomialLinkRecordHasDegreesThenCoefficients) {
 TEST(ElementBase, PolynomialSignalRecordIsA0ThenDegreeThenTheRest) {
     auto e = CreateElement(118);
     auto& signal = dynamic_cast<PolynomialSignal&>(*e);
-    EXPECT_EQ(record(*e), (std::vector<std::uint8_t>{129, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));  // a0 = 1, n = 0
+    EXPECT_EQ(record(*e),
+              (std::vector<std::uint8_t>{129, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));  // a0 = 1, n = 0
     signal.setDegree(2);
     signal.Params[1].Value = 0.5L;
     signal.Params[2].Value = 2;
@@ -172,7 +175,9 @@ struct Linked {
         }
         compiled.LinkMatrix.assign(codes.size() + 1, std::vector<std::uint8_t>(codes.size() + 1, 0));
     }
-    void link(int from, int to, std::uint8_t value = 1) { compiled.LinkMatrix[size_t(from)][size_t(to)] = value; }
+    void link(int from, int to, std::uint8_t value = 1) {
+        compiled.LinkMatrix[size_t(from)][size_t(to)] = value;
+    }
     Element* at(int n) const { return compiled.Elements[size_t(n)]; }
     // The inputs of element n after binding, as element numbers (0 for none).
     std::vector<int> bound(int n) const {

@@ -7,11 +7,11 @@
 
 #include "core/blocks/linear.h"
 #include "core/blocks/sources.h"
-#include "support/model_invariants.h"
-#include "support/scheme_builder.h"
 #include "core/errors.h"
 #include "core/model/bytes.h"
 #include "core/model/scheme_file.h"
+#include "support/model_invariants.h"
+#include "support/scheme_builder.h"
 
 using namespace velmar;
 using velmar::testing::modelProblem;
@@ -33,9 +33,7 @@ Bytes read(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), {});
 }
-void write(const fs::path& file, std::string_view text) {
-    std::ofstream(file, std::ios::binary) << text;
-}
+void write(const fs::path& file, std::string_view text) { std::ofstream(file, std::ios::binary) << text; }
 
 struct TempDir {
     fs::path path;
@@ -74,8 +72,9 @@ struct HandMade {
         placed.push_back({2, 40, 1});
         placed.push_back({30, 41, 4});
         placed.push_back({50, 50, 144});
-        std::sort(placed.begin(), placed.end(),
-                  [](const Placed& a, const Placed& b) { return std::pair(a.col, a.row) < std::pair(b.col, b.row); });
+        std::sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
+            return std::pair(a.col, a.row) < std::pair(b.col, b.row);
+        });
         for (const Placed& p : placed) append(bytes, {p.col, p.row, p.code});
         append(bytes, {0});
         for (const Placed& p : placed) {
@@ -155,7 +154,8 @@ TEST(SchemeFile, HandLaidFileOfEveryCodeReadsAndWritesBackIdentically) {
             const auto& order = blockInfo(p.code).fileOrder;
             for (size_t i = 0; i < e->Params.size(); ++i) {
                 const bool stored = std::find(order.begin(), order.end(), int(i)) != order.end();
-                const Extended want = stored ? sample(p.code, int(i)) : blockInfo(p.code).params[i].defaultValue;
+                const Extended want =
+                    stored ? sample(p.code, int(i)) : blockInfo(p.code).params[i].defaultValue;
                 if (p.code == 35 && i == 0) continue;  // R follows from the stored scale
                 EXPECT_EQ(e->Params[i].Value, Real48(want)) << p.code << " " << i;
             }
@@ -188,12 +188,9 @@ TEST(SchemeFile, DamagedFilesRaiseFileErrorAndLeaveTheSchemeAsItWas) {
     appendReal(commentBeforeData, 1);
     append(commentBeforeData, {'x', 200, 42});
     const Bytes damaged[] = {
-        cutRecord,
-        commentBeforeData,
-        {5, 5, 22, 0, 9, 42},  // L = 9 reaches into the triples
-        {42},                  // a triple cut short
-        {5, 5},
-        {7, 0, 42},  // the trailer's L would be the terminator
+        cutRecord, commentBeforeData, {5, 5, 22, 0, 9, 42},  // L = 9 reaches into the triples
+        {42},                                                // a triple cut short
+        {5, 5},    {7, 0, 42},                               // the trailer's L would be the terminator
     };
     for (const Bytes& file : damaged) {
         Scheme s;
@@ -207,13 +204,13 @@ TEST(SchemeFile, DamagedFilesRaiseFileErrorAndLeaveTheSchemeAsItWas) {
 
 TEST(SchemeFile, WhatCannotBePlacedIsSkipped) {
     Bytes b{
-        200, 5, 22,   // column beyond the grid
-        5,   91, 22,  // row beyond the grid
-        6,   6,  150, // code above 144
-        89,  5,  22,  // square reaching past the grid
-        10,  10, 22,  // kept
-        11,  11, 30,  // overlaps the first: replaces it
-        20,  20, 0,   // empty cell
+        200, 5,  22,   // column beyond the grid
+        5,   91, 22,   // row beyond the grid
+        6,   6,  150,  // code above 144
+        89,  5,  22,   // square reaching past the grid
+        10,  10, 22,   // kept
+        11,  11, 30,   // overlaps the first: replaces it
+        20,  20, 0,    // empty cell
         0,
     };
     append(b, {0, 42});
@@ -256,7 +253,8 @@ TEST(SchemeFile, HostileInputNeverBreaksTheModel) {
         switch (round % 4) {
             case 0: b.resize(below(b.size() + 1)); break;
             case 1:
-                for (int k = 0; k < 1 + int(below(8)); ++k) b[below(b.size())] = static_cast<std::uint8_t>(below(256));
+                for (int k = 0; k < 1 + int(below(8)); ++k)
+                    b[below(b.size())] = static_cast<std::uint8_t>(below(256));
                 break;
             case 2: b.insert(b.begin() + long(below(b.size())), static_cast<std::uint8_t>(below(256))); break;
             default:
@@ -349,9 +347,7 @@ TEST(SchemeFile, LoadingAMissingOrForeignFileFails) {
     try {
         LoadScheme(s, dir.path / "bad.shm", dir.path / "bad.sdf");
         FAIL() << "a record cut short must not load";
-    } catch (const FileError& e) {
-        EXPECT_NE(std::string(e.what()).find("bad.shm"), std::string::npos);
-    }
+    } catch (const FileError& e) { EXPECT_NE(std::string(e.what()).find("bad.shm"), std::string::npos); }
     EXPECT_EQ(s.ElementCount(), 1);
 }
 

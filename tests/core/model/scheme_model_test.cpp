@@ -2,9 +2,9 @@
 
 #include <random>
 
+#include "core/model/scheme.h"
 #include "support/model_invariants.h"
 #include "support/scheme_builder.h"
-#include "core/model/scheme.h"
 
 using namespace velmar;
 using velmar::testing::modelProblem;
@@ -56,8 +56,7 @@ TEST(SchemeModel, PieceOverAnyCellOfABlockRemovesTheWholeBlock) {
             ASSERT_TRUE(s.PutCell(20 + dc, 20 + dr, 5));
             EXPECT_EQ(s.ElementCount(), 0);
             for (int c = 20; c < 23; ++c)
-                for (int r = 20; r < 23; ++r)
-                    EXPECT_EQ(s.cell(c, r), c == 20 + dc && r == 20 + dr ? 5 : 0);
+                for (int r = 20; r < 23; ++r) EXPECT_EQ(s.cell(c, r), c == 20 + dc && r == 20 + dr ? 5 : 0);
         }
 }
 

@@ -15,11 +15,15 @@ TEST(PrintLayout, PageZoomTexts) {
         std::string shown;
     };
     const std::vector<Case> cases = {
-        {"200", Kind::Percent, 150, "150%"},  {"0", Kind::Percent, 10, "10%"},
-        {"75", Kind::Percent, 75, "75%"},     {"150%", Kind::Percent, 150, "150%"},
-        {"1", Kind::Percent, 1, "1%"},        {"Page Width", Kind::PageWidth, 0, "Page Width"},
+        {"200", Kind::Percent, 150, "150%"},
+        {"0", Kind::Percent, 10, "10%"},
+        {"75", Kind::Percent, 75, "75%"},
+        {"150%", Kind::Percent, 150, "150%"},
+        {"1", Kind::Percent, 1, "1%"},
+        {"Page Width", Kind::PageWidth, 0, "Page Width"},
         {"Whole Page", Kind::WholePage, 0, "Whole Page"},
-        {"", Kind::Refused, 0, ""},           {"abc", Kind::Refused, 0, "abc"},
+        {"", Kind::Refused, 0, ""},
+        {"abc", Kind::Refused, 0, "abc"},
     };
     for (const Case& c : cases) {
         const PageZoomChoice z = commitPageZoom(c.typed);

@@ -5,9 +5,9 @@
 #include <cmath>
 
 #include "core/blocks/recorders.h"
-#include "support/workbench_fixture.h"
 #include "core/simulation/integrator.h"
 #include "support/tolerances.h"
+#include "support/workbench_fixture.h"
 
 namespace velmar::testing {
 namespace {
@@ -94,7 +94,7 @@ TEST_P(ConstantStepPoints, CountFromStoredValuesAndStartIndex) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Driver, ConstantStepPoints,
-                         ::testing::Values(PointCase{"10", "0.01", 999, 0},       // 10 / 0.010000000000005116
+                         ::testing::Values(PointCase{"10", "0.01", 999, 0},  // 10 / 0.010000000000005116
                                            PointCase{"100", "0.01", 9999, 1},
                                            PointCase{"100", "0.015625", 6400, 1},  // exact in 6 bytes
                                            PointCase{"4999", "1", 4999, 0}));
@@ -266,7 +266,8 @@ TEST_F(Driver, VariableStepNeedsOneToFiftyStates) {
         ASSERT_TRUE(CompileScheme(bench));
         bench.settings.VariableStep = 1;
         EXPECT_EQ(RunSimulation(bench), c.ok ? RunOutcome::Completed : RunOutcome::Failed) << c.integrators;
-        if (!c.ok) EXPECT_EQ(host.messagesOf(Box::Error), (std::vector<std::string>{"Неверные входные параметры "}));
+        if (!c.ok)
+            EXPECT_EQ(host.messagesOf(Box::Error), (std::vector<std::string>{"Неверные входные параметры "}));
     }
 }
 

@@ -54,9 +54,10 @@ TEST(Integrate, RefusesBadParameters) {
         int states;
         Extended hmin, h0, hout, tend;
     };
-    for (const Case& c : {Case{"no time", 1, 1e-6L, 0.1L, 0.1L, 0}, Case{"output beyond the end", 1, 1e-6L, 0.1L, 2, 1},
-                          Case{"hmin above h0", 1, 0.2L, 0.1L, 0.1L, 1}, Case{"no state", 0, 1e-6L, 0.1L, 0.1L, 1},
-                          Case{"51 states", 51, 1e-6L, 0.1L, 0.1L, 1}}) {
+    for (const Case& c :
+         {Case{"no time", 1, 1e-6L, 0.1L, 0.1L, 0}, Case{"output beyond the end", 1, 1e-6L, 0.1L, 2, 1},
+          Case{"hmin above h0", 1, 0.2L, 0.1L, 0.1L, 1}, Case{"no state", 0, 1e-6L, 0.1L, 0.1L, 1},
+          Case{"51 states", 51, 1e-6L, 0.1L, 0.1L, 1}}) {
         Exponential f(-1);
         StateVector y = states(c.states, 1);
         EXPECT_EQ(Integrate(y, 0.01L, c.hmin, c.h0, c.hout, c.tend, 0, f), kBadParameters) << c.what;

@@ -18,7 +18,8 @@ class DispatcherTest : public ::testing::Test {
 protected:
     void SetUp() override {
         folder = std::filesystem::temp_directory_path() /
-                 ("velmar-dispatch-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 ("velmar-dispatch-" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::create_directories(folder);
         wb.analysis.workingFolder = folder;
         ASSERT_TRUE(wb.scheme.PutCell(10, 10, 60));
@@ -29,7 +30,8 @@ protected:
 
     // Hand entry of W(s) = (2 + s) / (1 + 2s + s^2).
     void answerHandEntry() {
-        for (const char* a : {"Entry=0", "m=1", "n=2", "a0=2", "a1=1", "b0=1", "b1=2", "b2=1"}) host.addAnswer(a);
+        for (const char* a : {"Entry=0", "m=1", "n=2", "a0=2", "a1=1", "b0=1", "b1=2", "b2=1"})
+            host.addAnswer(a);
     }
     std::vector<std::string> linesStartingWith(const std::string& prefix) const {
         std::vector<std::string> out;
@@ -106,7 +108,8 @@ TEST_F(DispatcherTest, MethodsOfLaterWorkAndFaultsAreReportedPerMethod) {
 TEST_F(DispatcherTest, EntryMustNameAnElement) {
     host.addAnswer("Entry=7");
     GroupCommand(wb, kCommandCharacteristics);
-    EXPECT_EQ(host.messagesOf(Box::Error), std::vector<std::string>{"Entry must be 0 or an element number from 1 to 1"});
+    EXPECT_EQ(host.messagesOf(Box::Error),
+              std::vector<std::string>{"Entry must be 0 or an element number from 1 to 1"});
     EXPECT_TRUE(linesStartingWith("tf: ").empty());
 }
 
@@ -134,7 +137,8 @@ TEST_F(DispatcherTest, ReductionRefusalStopsBeforeTheChooser) {
     host.addAnswer("Entry=" + std::to_string(wb.scheme.FindElementAt(2, 20)));
     host.methodCodes = {52};
     GroupCommand(wb, kCommandCharacteristics);
-    EXPECT_EQ(host.messagesOf(Box::Error), std::vector<std::string>{"Nedopustimyi block : " + std::to_string(relay)});
+    EXPECT_EQ(host.messagesOf(Box::Error),
+              std::vector<std::string>{"Nedopustimyi block : " + std::to_string(relay)});
     EXPECT_EQ(host.methodCodes.size(), 1u);  // the chooser was never offered
 }
 

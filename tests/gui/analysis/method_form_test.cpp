@@ -7,12 +7,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/scripted_host.h"
 #include "gui/analysis/method_form.h"
 #include "gui/analysis/rooter_form.h"
 #include "gui/analysis/transfer_formula.h"
-#include "gui/support/method_chooser_driver.h"
-#include "core/scripted_host.h"
 #include "gui/shell/form_main.h"
+#include "gui/support/method_chooser_driver.h"
 
 using namespace velmar;
 using namespace velmar::gui;
@@ -29,7 +29,8 @@ constexpr const char* kDemoEntry = "1";
 // The demo's W(s) = (2s + 1) / (0.2s^3 + s^2 + 2s + 1), as the coefficient memos and
 // the Routh report show it.
 const QStringList kDemoNumerator = {"a 0 =   1.00000", "a 1 =   2.00000"};
-const QStringList kDemoDenominator = {"b 0 =   1.00000", "b 1 =   2.00000", "b 2 =   1.00000", "b 3 =   0.20000"};
+const QStringList kDemoDenominator = {"b 0 =   1.00000", "b 1 =   2.00000", "b 2 =   1.00000",
+                                      "b 3 =   0.20000"};
 const QStringList kDemoRouthReport = {"By Rauth:",
                                       "Elements of the first column :",
                                       "Next :  N 1 =   0.20000",
@@ -51,7 +52,9 @@ void pickRow(TMethodForm& chooser, int row, PickBy how) {
             QTest::keyClick(list, Qt::Key_Return);
             break;
         case PickBy::Click: QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at); break;
-        case PickBy::DoubleClick: QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at); break;
+        case PickBy::DoubleClick:
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+            break;
     }
 }
 
@@ -109,9 +112,12 @@ private slots:
         QTest::newRow("Znamenatel") << MethodList::Roots << "RootsList" << 1 << enter << 42;
         QTest::newRow("Coefficients by roots") << MethodList::Other << "OtherList" << 0 << dbl << 82;
         QTest::newRow("PI-regulator") << MethodList::Regulators << "RegulatorsList" << 1 << click << 1980;
-        QTest::newRow("Sintez of the regulator") << MethodList::Synthesis << "SynthesisList" << 2 << enter << 341;
-        QTest::newRow("Roots with overlaying") << MethodList::RootsDisplay << "RootsDisplayList" << 2 << click << 105;
-        QTest::newRow("Roots(D(s))") << MethodList::FunctionalMinimisation << "FunctionalsList" << 1 << dbl << 107;
+        QTest::newRow("Sintez of the regulator")
+            << MethodList::Synthesis << "SynthesisList" << 2 << enter << 341;
+        QTest::newRow("Roots with overlaying")
+            << MethodList::RootsDisplay << "RootsDisplayList" << 2 << click << 105;
+        QTest::newRow("Roots(D(s))") << MethodList::FunctionalMinimisation << "FunctionalsList" << 1 << dbl
+                                     << 107;
         QTest::newRow("A (+s+)") << MethodList::Harmonic << "HarmonicList" << 1 << enter << 42;
     }
     void pickedItemGivesItsMethodCode() {
@@ -136,7 +142,9 @@ private slots:
     void leavingAnswers27AndClearsTheMemos() {
         const std::vector<std::function<void(TMethodForm&)>> ways = {
             [](TMethodForm& c) { pressEscape(c); },
-            [](TMethodForm& c) { QTest::mouseClick(c.findChild<QPushButton*>("CloseBitBtn"), Qt::LeftButton); },
+            [](TMethodForm& c) {
+                QTest::mouseClick(c.findChild<QPushButton*>("CloseBitBtn"), Qt::LeftButton);
+            },
             [](TMethodForm& c) { c.close(); },  // the window's own close box
         };
         for (const auto& leave : ways) {
@@ -158,7 +166,9 @@ private slots:
         // arrives as a double click, and a release. The second half must not pick
         // again when the chooser is offered at once after the first method.
         ChooserDriver driver(nullptr, chooser.get());
-        const auto rowRect = [](TMethodForm& c) { return c.visibleList()->visualItemRect(c.visibleList()->item(2)).center(); };
+        const auto rowRect = [](TMethodForm& c) {
+            return c.visibleList()->visualItemRect(c.visibleList()->item(2)).center();
+        };
         driver.then([&](TMethodForm& c) {
             QTest::mousePress(c.visibleList()->viewport(), Qt::LeftButton, Qt::NoModifier, rowRect(c));
             QTest::mouseRelease(c.visibleList()->viewport(), Qt::LeftButton, Qt::NoModifier, rowRect(c));

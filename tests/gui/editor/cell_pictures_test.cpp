@@ -22,9 +22,9 @@ using namespace velmar::gui;
 namespace {
 
 constexpr int kMargin = 6;
-constexpr int kSentinel = Yellow;   // never used by a picture in these tests
+constexpr int kSentinel = Yellow;  // never used by a picture in these tests
 constexpr int kLastCode = 144;
-constexpr int kUnknownCode = 200;   // a corrupt grid byte must still draw safely
+constexpr int kUnknownCode = 200;  // a corrupt grid byte must still draw safely
 
 QImage drawOne(int code, int background = Purple, int line = White) {
     const QSize size = cellPictureSize(code);
@@ -61,11 +61,13 @@ private slots:
             for (int x = 0; x < image.width(); ++x) {
                 const QRgb pixel = image.pixel(x, y);
                 if (!area.contains(x, y)) {
-                    QVERIFY2(pixel == tableColour(kSentinel).rgb(), qPrintable(QStringLiteral("drawn outside at %1,%2").arg(x).arg(y)));
+                    QVERIFY2(pixel == tableColour(kSentinel).rgb(),
+                             qPrintable(QStringLiteral("drawn outside at %1,%2").arg(x).arg(y)));
                     continue;
                 }
-                QVERIFY2(pixel == background || pixel == line,
-                         qPrintable(QStringLiteral("third colour at %1,%2").arg(x - kMargin).arg(y - kMargin)));
+                QVERIFY2(
+                    pixel == background || pixel == line,
+                    qPrintable(QStringLiteral("third colour at %1,%2").arg(x - kMargin).arg(y - kMargin)));
                 linePixels += pixel == line;
             }
         }
@@ -77,9 +79,11 @@ private slots:
         for (int code = kFirstBlockCode; code <= kLastCode; ++code) {
             const QImage image = drawOne(code);
             for (int x = 0; x < kBlockPictureWidth; ++x)
-                QVERIFY2(isLine(image, x, 0) && isLine(image, x, kBlockPictureHeight - 1), qPrintable(QString::number(code)));
+                QVERIFY2(isLine(image, x, 0) && isLine(image, x, kBlockPictureHeight - 1),
+                         qPrintable(QString::number(code)));
             for (int y = 0; y < kBlockPictureHeight; ++y)
-                QVERIFY2(isLine(image, 0, y) && isLine(image, kBlockPictureWidth - 1, y), qPrintable(QString::number(code)));
+                QVERIFY2(isLine(image, 0, y) && isLine(image, kBlockPictureWidth - 1, y),
+                         qPrintable(QString::number(code)));
         }
     }
 
@@ -87,9 +91,9 @@ private slots:
     // the middle of its open sides and nowhere else.
     void piecesMeetTheCellEdgesAtTheirOpenings_data() {
         QTest::addColumn<int>("code");
-        QTest::addColumn<QString>("open");  // l r t b
-        const char* openings[] = {"lr", "lr", "tb", "tb",                    // arrows 1..4
-                                  "lr", "tb", "lt", "rt", "rb", "lb",        // 5..10
+        QTest::addColumn<QString>("open");                                      // l r t b
+        const char* openings[] = {"lr",   "lr",   "tb",  "tb",                  // arrows 1..4
+                                  "lr",   "tb",   "lt",  "rt",  "rb",  "lb",    // 5..10
                                   "lrtb", "lrtb", "lrb", "rtb", "ltb", "lrt"};  // 11..16
         for (int code = 1; code <= 16; ++code)
             QTest::addRow("%d", code) << code << QString::fromLatin1(openings[code - 1]);
@@ -173,8 +177,12 @@ private slots:
             QCOMPARE(bounds.size(), blockInfo(code).faces.size());
             for (const QRect& rect : bounds)
                 QVERIFY2(!rect.isEmpty() && inside.contains(rect),
-                         qPrintable(QStringLiteral("code %1: %2,%3 %4x%5").arg(code).arg(rect.x()).arg(rect.y())
-                                        .arg(rect.width()).arg(rect.height())));
+                         qPrintable(QStringLiteral("code %1: %2,%3 %4x%5")
+                                        .arg(code)
+                                        .arg(rect.x())
+                                        .arg(rect.y())
+                                        .arg(rect.width())
+                                        .arg(rect.height())));
         }
     }
 
@@ -244,12 +252,14 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("colour");
         const std::pair<int, int> rows[] = {
-            {22, Green}, {32, Green}, {33, Fuchsia}, {37, Fuchsia}, {38, Red}, {45, Red}, {46, Purple},
-            {48, Purple}, {49, Green}, {53, Green}, {54, Gray}, {59, Gray}, {60, Silver}, {63, Silver},
-            {64, Green}, {65, Red}, {72, Red}, {73, Maroon}, {77, Maroon}, {78, Navy}, {79, Red}, {81, Red},
-            {82, Green}, {83, Green}, {84, Olive}, {85, Green}, {90, Green}, {91, Purple}, {97, Purple},
-            {98, Red}, {99, Red}, {100, Olive}, {101, Olive}, {102, Maroon}, {103, Fuchsia}, {122, Fuchsia},
-            {123, Olive}, {126, Olive}, {127, Purple}, {137, Purple}, {138, Red}, {143, Red}, {144, Green}};
+            {22, Green},  {32, Green},  {33, Fuchsia}, {37, Fuchsia}, {38, Red},      {45, Red},
+            {46, Purple}, {48, Purple}, {49, Green},   {53, Green},   {54, Gray},     {59, Gray},
+            {60, Silver}, {63, Silver}, {64, Green},   {65, Red},     {72, Red},      {73, Maroon},
+            {77, Maroon}, {78, Navy},   {79, Red},     {81, Red},     {82, Green},    {83, Green},
+            {84, Olive},  {85, Green},  {90, Green},   {91, Purple},  {97, Purple},   {98, Red},
+            {99, Red},    {100, Olive}, {101, Olive},  {102, Maroon}, {103, Fuchsia}, {122, Fuchsia},
+            {123, Olive}, {126, Olive}, {127, Purple}, {137, Purple}, {138, Red},     {143, Red},
+            {144, Green}};
         for (auto [code, colour] : rows) QTest::addRow("%d", code) << code << colour;
     }
     void blockGroupsColourTheBigPalette() {
@@ -298,7 +308,8 @@ namespace {
 QImage bankSheet() {
     const QImage small = paintPalette(Palette::Small);
     const QImage big = paintPalette(Palette::Big);
-    QImage sheet(std::max(small.width(), big.width()), small.height() + 4 + big.height(), QImage::Format_RGB32);
+    QImage sheet(std::max(small.width(), big.width()), small.height() + 4 + big.height(),
+                 QImage::Format_RGB32);
     sheet.fill(tableColour(Silver));
     QPainter painter(&sheet);
     painter.drawImage(0, 0, small);

@@ -10,9 +10,9 @@
 #include <deque>
 #include <functional>
 
+#include "core/graphs/point_file.h"
 #include "gui/graphs/graph_canvas.h"
 #include "gui/graphs/graph_viewer.h"
-#include "core/graphs/point_file.h"
 #include "gui/graphs/point_grid.h"
 #include "gui/graphs/viewer_dialogs.h"
 
@@ -50,7 +50,9 @@ class GraphViewerTest : public QObject {
     std::deque<QString> fileAnswers;
     QTemporaryDir dir;
 
-    void key(int k, Qt::KeyboardModifiers m = Qt::NoModifier) { QTest::keyClick(viewer->canvas(), Qt::Key(k), m); }
+    void key(int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+        QTest::keyClick(viewer->canvas(), Qt::Key(k), m);
+    }
     QToolButton* button(const char* name) { return viewer->findChild<QToolButton*>(name); }
 
 private slots:

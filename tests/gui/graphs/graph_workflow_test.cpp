@@ -16,16 +16,16 @@
 #include <QtTest>
 #include <deque>
 
+#include "core/graphs/point_file.h"
+#include "core/scripted_host.h"
 #include "gui/comments/text_windows.h"
 #include "gui/graphs/graph_canvas.h"
 #include "gui/graphs/graph_viewer.h"
-#include "core/graphs/point_file.h"
 #include "gui/graphs/show_graph.h"
 #include "gui/graphs/viewer_dialogs.h"
 #include "gui/grid/grid_form.h"
 #include "gui/print/preview_form.h"
 #include "gui/print/print_prompts.h"
-#include "core/scripted_host.h"
 #include "gui/shell/form_main.h"
 
 using namespace velmar;
@@ -67,7 +67,9 @@ class GraphWorkflowTest : public QObject {
 
 private slots:
     void initTestCase() {
-        viewerDialogs().message = [](QWidget*, Box, const QString& text) { QFAIL(qPrintable("message: " + text)); };
+        viewerDialogs().message = [](QWidget*, Box, const QString& text) {
+            QFAIL(qPrintable("message: " + text));
+        };
         viewerDialogs().pointFileName = [this](QWidget*, bool, const QString&) {
             QString name = fileAnswers.empty() ? QString() : fileAnswers.front();
             if (!fileAnswers.empty()) fileAnswers.pop_front();
@@ -147,7 +149,8 @@ private slots:
             key(Qt::Key_C, Qt::ControlModifier);
             button("CreateSpBtn")->click();
             viewer().findChild<QLineEdit*>("RxLabelEdit")->setText("");
-            QTest::keyClicks(viewer().findChild<QLineEdit*>("RxLabelEdit"), "lag T = 0.6 (slot 2) against T = 0.2 (slot 1)");
+            QTest::keyClicks(viewer().findChild<QLineEdit*>("RxLabelEdit"),
+                             "lag T = 0.6 (slot 2) against T = 0.2 (slot 1)");
             viewer().commentLabels()[0]->move(330, 200);
             button("CreateSpBtn")->click();
             viewer().findChild<QLineEdit*>("RxLabelEdit")->setText("");
@@ -161,7 +164,8 @@ private slots:
             shoot(&viewer(), "viewer-three-curves.png");
 
             viewer().topComments()->memo()->setPlainText("Demo scheme: step response of the closed loop");
-            viewer().textPad()->memo()->setPlainText("Slot 1: T = 0.2 (RUN1.PNT), slot 2: T = 0.6, slot 5: slot 2 - slot 1");
+            viewer().textPad()->memo()->setPlainText(
+                "Slot 1: T = 0.2 (RUN1.PNT), slot 2: T = 0.6, slot 5: slot 2 - slot 1");
             later([&] {
                 TPrePrnForm& preview = printPreviewForm();
                 QVERIFY(preview.isVisible());

@@ -5,10 +5,10 @@
 #include <QTableWidget>
 #include <QtTest>
 
-#include "gui/comments/text_windows.h"
-#include "gui/grid/grid_form.h"
 #include "core/scripted_host.h"
 #include "core/workbench/workbench.h"
+#include "gui/comments/text_windows.h"
+#include "gui/grid/grid_form.h"
 
 using namespace velmar;
 using namespace velmar::gui;

@@ -32,7 +32,8 @@ QImage testPicture(int w, int h) {
 // Renders the first page of a PDF at `dpi` with pdftoppm.
 QImage renderPdf(const QString& pdf, int dpi) {
     const QString prefix = pdf + "-page";
-    QProcess::execute("pdftoppm", {"-png", "-r", QString::number(dpi), "-f", "1", "-l", "1", "-singlefile", pdf, prefix});
+    QProcess::execute("pdftoppm",
+                      {"-png", "-r", QString::number(dpi), "-f", "1", "-l", "1", "-singlefile", pdf, prefix});
     return QImage(prefix + ".png");
 }
 
@@ -141,8 +142,9 @@ private slots:
         QWidget* page = form->pageImage();
         const QRect shown = form->pageImage()->pictureRect();
         QTest::mousePress(page, Qt::LeftButton, {}, shown.center());
-        QMouseEvent move(QEvent::MouseMove, QPointF(shown.center() + QPoint(30, 40)), page->mapToGlobal(QPointF(shown.center() + QPoint(30, 40))),
-                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(shown.center() + QPoint(30, 40)),
+                         page->mapToGlobal(QPointF(shown.center() + QPoint(30, 40))), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(page, &move);
         QTest::mouseRelease(page, Qt::LeftButton, {}, shown.center() + QPoint(30, 40));
         QCOMPARE(form->placement().left, shown.left() + 30.0);
@@ -179,7 +181,8 @@ private slots:
         QVERIFY(!page.isNull());
         // At 96 dpi the page holds the picture at its placement, twice its size.
         const velmar::Placement& p = form->placement();
-        const QPoint margin = printer->pageRect(QPrinter::DevicePixel).topLeft().toPoint() * 96 / printer->resolution();
+        const QPoint margin =
+            printer->pageRect(QPrinter::DevicePixel).topLeft().toPoint() * 96 / printer->resolution();
         const QPoint redSpot = margin + QPoint(int(p.left + 300), int(p.top + 150));
         QCOMPARE(page.pixelColor(redSpot).red() > 200 && page.pixelColor(redSpot).green() < 60, true);
         const int reds = countNear(page, Qt::red);
@@ -200,7 +203,8 @@ private slots:
                     minX = std::min(minX, x);
                     maxX = std::max(maxX, x);
                 }
-        QVERIFY2(std::abs((minX + maxX) / 2 - page.width() / 2) < 12, qPrintable(QString("%1 %2 %3").arg(minX).arg(maxX).arg(page.width())));
+        QVERIFY2(std::abs((minX + maxX) / 2 - page.width() / 2) < 12,
+                 qPrintable(QString("%1 %2 %3").arg(minX).arg(maxX).arg(page.width())));
     }
 };
 

@@ -9,15 +9,15 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/numtext.h"
+#include "core/scripted_host.h"
 #include "gui/editor/bank_palettes.h"
 #include "gui/editor/cell_pictures.h"
 #include "gui/editor/colours.h"
-#include "gui/support/method_chooser_driver.h"
-#include "core/numtext.h"
-#include "core/scripted_host.h"
 #include "gui/shell/caption_editor.h"
 #include "gui/shell/form_main.h"
 #include "gui/shell/value_dialog.h"
+#include "gui/support/method_chooser_driver.h"
 
 using namespace velmar;
 using namespace velmar::gui;
@@ -91,12 +91,12 @@ private:
         putByKeys(18, kLoop.node);
         putByKeys(22, kLoop.link);
         putByKeys(62, kLoop.recorder);
-        cursorTo(5, 6);                                  // source -> node
+        cursorTo(5, 6);  // source -> node
         key(Qt::Key_Right, Qt::ShiftModifier, 3);
-        key(Qt::Key_Right, Qt::ShiftModifier, 2);        // node -> link
-        cursorTo(13, 6);                                 // link -> recorder
+        key(Qt::Key_Right, Qt::ShiftModifier, 2);  // node -> link
+        cursorTo(13, 6);                           // link -> recorder
         key(Qt::Key_Right, Qt::ShiftModifier, 4);
-        cursorTo(14, 6);                                 // the feedback, into the node from below
+        cursorTo(14, 6);  // the feedback, into the node from below
         key(Qt::Key_Down, Qt::ShiftModifier, 3);
         key(Qt::Key_Left, Qt::ShiftModifier, 6);
         key(Qt::Key_Up, Qt::ShiftModifier, 3);
@@ -141,10 +141,12 @@ private:
         QCOMPARE(int(cell(kLoop.link.col + 2, kLoop.link.row + 2)), 22);
         QCOMPARE(int(cell(kLoop.recorder)), 62);
         const std::vector<std::pair<Cell, int>> wires = {
-            {{5, 6}, 5},  {{6, 6}, 5},  {{7, 6}, 1},  {{9, 6}, 1},   {{13, 6}, 5},  {{14, 6}, 13},
-            {{15, 6}, 5}, {{16, 6}, 1}, {{14, 7}, 6}, {{14, 8}, 6},  {{14, 9}, 7},  {{13, 9}, 5},
+            {{5, 6}, 5},  {{6, 6}, 5},  {{7, 6}, 1},  {{9, 6}, 1},  {{13, 6}, 5}, {{14, 6}, 13},
+            {{15, 6}, 5}, {{16, 6}, 1}, {{14, 7}, 6}, {{14, 8}, 6}, {{14, 9}, 7}, {{13, 9}, 5},
             {{9, 9}, 5},  {{8, 9}, 8},  {{8, 8}, 6},  {{8, 7}, 3}};
-        for (const auto& [c, code] : wires) QVERIFY2(cell(c) == code, qPrintable(QString("cell %1,%2 holds %3").arg(c.col).arg(c.row).arg(cell(c))));
+        for (const auto& [c, code] : wires)
+            QVERIFY2(cell(c) == code,
+                     qPrintable(QString("cell %1,%2 holds %3").arg(c.col).arg(c.row).arg(cell(c))));
         QCOMPARE(form->workbench().scheme.ElementCount(), 4);
     }
     // A status message within two seconds of the last one clears the panel instead.
@@ -161,7 +163,8 @@ private:
         cli.start(VELMAR_CLI, {"run", file});
         if (!cli.waitForFinished(60000) || cli.exitCode() != 0) return {};
         std::map<int, QStringList> bySlot;
-        const QString recorder = QString::number(form->workbench().scheme.FindElementAt(kLoop.recorder.col, kLoop.recorder.row));
+        const QString recorder =
+            QString::number(form->workbench().scheme.FindElementAt(kLoop.recorder.col, kLoop.recorder.row));
         for (const QString& line : QString::fromUtf8(cli.readAllStandardOutput()).split('\n')) {
             const QStringList f = line.split(',');
             if (f.size() == 5 && f[0] == recorder) bySlot[f[1].toInt()] << f[3] + "," + f[4];
@@ -295,7 +298,8 @@ private slots:
         const auto& faults = form->workbench().scheme.ConnectErrors;
         QVERIFY(!faults.empty());
         QVERIFY(host->messagesOf(Box::Error).size() == 1);
-        QCOMPARE(QString::fromStdString(host->messagesOf(Box::Error).front()), QString::fromUtf8(" Внимание! Ошибка в схеме "));
+        QCOMPARE(QString::fromStdString(host->messagesOf(Box::Error).front()),
+                 QString::fromUtf8(" Внимание! Ошибка в схеме "));
         const Cell f = faults.front();
         // The faulty block is drawn in navy with fuchsia lines.
         const QImage square = form->canvas().image().copy(f.col * kCellWidth, f.row * kCellHeight, 62, 32);
@@ -314,7 +318,8 @@ private slots:
     void solveOutsideRunOnlySaysSoButTheButtonEntersRun() {
         form->Solve1Click();  // the menu item itself is enabled only in Run
         QCOMPARE(host->messagesOf(Box::Plain).size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(host->messagesOf(Box::Plain).back()), QString("Solve in Run Regime only !"));
+        QCOMPARE(QString::fromStdString(host->messagesOf(Box::Plain).back()),
+                 QString("Solve in Run Regime only !"));
         QCOMPARE(form->regime(), QString("Edit"));
         host->setAnswer("Step", "0.1");
         trigger("SolveBtn");
@@ -556,7 +561,8 @@ int takeScreenshots(const QString& dir) {
     form.action("BankBtn")->trigger();
     QTest::mouseClick(form.bank().bigImage(), Qt::LeftButton, Qt::NoModifier,
                       paletteCellRect(Palette::Big, 26).center());
-    QTest::mouseClick(form.canvas().widget(), Qt::LeftButton, Qt::NoModifier, QPoint(24 * 21 + 5, 12 * 11 + 5));
+    QTest::mouseClick(form.canvas().widget(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint(24 * 21 + 5, 12 * 11 + 5));
     QTest::mouseMove(form.bank().bigImage(), paletteCellRect(Palette::Big, 26).center());
     form.grab().save(dir + "/editing_with_bank.png");
 
@@ -565,7 +571,8 @@ int takeScreenshots(const QString& dir) {
     form.discrip().ApplyBtnClick();
     form.discrip().grab().save(dir + "/caption_editor.png");
 
-    std::vector<ValueRow> rows = {{"K", "1", false, true, true, {}}, {"T", "0.5", true, true, true, {}},
+    std::vector<ValueRow> rows = {{"K", "1", false, true, true, {}},
+                                  {"T", "0.5", true, true, true, {}},
                                   {"H y", "0", false, false, true, {}}};
     TGMenu21Form dialog("", rows, {}, host, &form);
     dialog.show();

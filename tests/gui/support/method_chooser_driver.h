@@ -20,7 +20,8 @@ inline void clickItem(TMethodForm& chooser, const QString& caption) {
     QVERIFY(list);
     const auto found = list->findItems(caption, Qt::MatchExactly);
     QVERIFY2(found.size() == 1, qPrintable(caption));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, list->visualItemRect(found.front()).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                      list->visualItemRect(found.front()).center());
 }
 
 inline void pressEscape(TMethodForm& chooser) { QTest::keyClick(chooser.visibleList(), Qt::Key_Escape); }
@@ -30,7 +31,8 @@ public:
     using Step = std::function<void(TMethodForm&)>;
 
     // Watches the chooser that `owner` (the main window) makes, or `chooser` itself.
-    explicit ChooserDriver(QWidget* owner, TMethodForm* chooser = nullptr) : owner_(owner), chooser_(chooser) {
+    explicit ChooserDriver(QWidget* owner, TMethodForm* chooser = nullptr)
+        : owner_(owner), chooser_(chooser) {
         QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
         timer_.start(5);
     }
