@@ -1,5 +1,5 @@
 // tf SCHEME --block N [--answer LABEL=VALUE]...
-// analyze SCHEME --block N --method M [--answer LABEL=VALUE]... [--csv OUT]
+// analyze SCHEME --block N --method M [--mark E:LABEL]... [--answer LABEL=VALUE]... [--csv OUT]
 //
 // Both compile the scheme and run the Solve operation of analysis block N as the Run
 // regime would (its dialogs answered by label); analyze then runs method M, a chooser code or the name of
@@ -12,6 +12,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/curve_csv.h"
+#include "cli/scheme_options.h"
 #include "core/analysis/method_lists.h"
 #include "core/errors.h"
 #include "core/model/scheme_file.h"
@@ -30,6 +31,7 @@ struct Options {
     std::string method;
     std::string csv;
     std::vector<std::string> answers;
+    std::vector<std::string> marks;
 };
 
 // The names of the items that have no chooser code; harmonic and popov are menu
@@ -53,11 +55,11 @@ std::optional<int> methodCode(const std::string& text) {
 
 std::optional<Options> parse(const Args& args, bool withMethod) {
     std::vector<OptionSpec> known = {{"--block"}, {"--answer"}};
-    if (withMethod) known.insert(known.end(), {{"--method"}, {"--csv"}});
+    if (withMethod) known.insert(known.end(), {{"--method"}, {"--csv"}, {"--mark"}});
     const auto parsed = parseArguments(args, known);
     if (!parsed) return std::nullopt;
     Options o{parsed->positional, 0, parsed->last("--method").value_or(""),
-              parsed->last("--csv").value_or(""), parsed->all("--answer")};
+              parsed->last("--csv").value_or(""), parsed->all("--answer"), parsed->all("--mark")};
     for (const std::string& text : parsed->all("--block")) {  // every one given must be an element number
         const auto n = parseNumber(text);
         if (!n || *n != static_cast<int>(*n) || *n < 1) return std::nullopt;
@@ -70,8 +72,8 @@ std::optional<Options> parse(const Args& args, bool withMethod) {
 int usage(const char* command) {
     std::cerr << (std::string(command) == "tf"
                       ? "usage: velmar-cli tf SCHEME --block N [--answer LABEL=VALUE]...\n"
-                      : "usage: velmar-cli analyze SCHEME --block N --method M [--answer LABEL=VALUE]... "
-                        "[--csv OUT]\n"
+                      : "usage: velmar-cli analyze SCHEME --block N --method M [--mark E:LABEL]... "
+                        "[--answer LABEL=VALUE]... [--csv OUT]\n"
                         "  M: 51..56, 41..45, 60, 82, 101, 102, 103..108, 311, 331, 341, 1979..1981,\n"
                         "     or routh, mikhailov, nyquist, ddecomp, harmonic, popov\n");
     return 2;
@@ -98,6 +100,11 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
         return 2;
     }
     Element& block = wb.scheme.element(o.block);
+    std::string markError;
+    if (!applyMarks(wb.scheme, o.marks, markError)) {
+        std::cerr << "velmar-cli " << command << ": " << markError << "\n";
+        return 2;
+    }
     if (!CompileScheme(wb)) return 1;  // the wiring faults have been reported
     const bool menuCommand = method && *method < 0;
     wb.analysis.methodGroup = method && !menuCommand ? GroupForCode(*method) : MethodGroup::Character;

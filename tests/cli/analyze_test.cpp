@@ -267,3 +267,17 @@ TEST_F(AnalyzeCli, ArgumentRules) {
 }
 
 }  // namespace
+
+// --mark names a parameter by its dialog row; a wrong element or label is a usage error.
+TEST(AnalyzeMarks, RefusesWhatTheSchemeDoesNotHave) {
+    const std::string demo = std::string(VELMAR_DATA_DIR) + "/Schemes/demo.shm";
+    for (const char* mark : {"3:Q", "9:T", "T", "0:T"}) {
+        const auto r = cli({"analyze", demo, "--block", "7", "--method", "52", "--mark", mark, "--answer",
+                            "Entry=1"});
+        EXPECT_EQ(r.code, 2) << mark << ": " << r.out;
+        EXPECT_NE(r.out.find("--mark"), std::string::npos) << r.out;
+    }
+    const auto ok = cli({"analyze", demo, "--block", "7", "--method", "52", "--mark", "3: T ", "--answer",
+                         "Entry=1", "--answer", "w(end)=1", "--answer", "step=0.5"});
+    EXPECT_EQ(ok.code, 0) << ok.out;
+}

@@ -85,6 +85,24 @@ bool Element::editCatalogueParameters(RunContext& ctx) {
 
 void Element::EditParameters(RunContext& ctx) { editCatalogueParameters(ctx); }
 
+namespace {
+
+std::string_view trimmed(std::string_view s) {
+    const auto first = s.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+ParameterRef ParameterByLabel(Element& e, std::string_view label) {
+    const std::vector<ParamInfo>& rows = e.info().params;
+    for (std::size_t i = 0; i < rows.size() && i < e.Params.size(); ++i)
+        if (!rows[i].hidden && trimmed(rows[i].label) == trimmed(label))
+            return {&e.Params[i], rows[i].markEnabled};
+    return {};
+}
+
 void Element::SetDefaults() {
     Params.clear();
     for (const ParamInfo& p : info().params) Params.push_back({Real48(p.defaultValue), false, p.storedName});

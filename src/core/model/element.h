@@ -51,6 +51,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/model/catalogue.h"
@@ -149,6 +150,15 @@ protected:
     // The dialog of the catalogue rows; true when confirmed (or applied from the grid).
     bool editCatalogueParameters(RunContext& ctx);
 };
+
+// The parameter of an element's catalogue dialog whose row label is `label` (blanks
+// around either are ignored); nothing when the dialog has no such row. `markable` is
+// false for a row whose "Mark" box is disabled.
+struct ParameterRef {
+    ParamRec* param = nullptr;
+    bool markable = false;
+};
+ParameterRef ParameterByLabel(Element& e, std::string_view label);
 
 // Creates the element for a code 17..143 with its defaults; nothing for other codes.
 // Code 46 creates the type of 28, which reports 28 through TypeCode.

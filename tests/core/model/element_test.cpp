@@ -260,3 +260,14 @@ TEST(ElementBase, RegisteringRenamesToTheElementNumber) {
     EXPECT_EQ(f->Params[0].Name, "K9");
     EXPECT_EQ(f->Params[1].Name, "T");
 }
+
+TEST(ElementBase, ParametersAreFoundByTheirDialogLabel) {
+    auto pi = CreateElement(25);  // "T", "H y"
+    EXPECT_EQ(ParameterByLabel(*pi, "H y").param, &pi->Params[1]);
+    EXPECT_EQ(ParameterByLabel(*pi, " T ").param, &pi->Params[0]);
+    EXPECT_TRUE(ParameterByLabel(*pi, "T").markable);
+    EXPECT_EQ(ParameterByLabel(*pi, "Nu").param, nullptr);  // the stored name is not a row label
+    auto random = CreateElement(35);  // "R" cannot be marked; "Scale" is hidden
+    EXPECT_FALSE(ParameterByLabel(*random, "R").markable);
+    EXPECT_EQ(ParameterByLabel(*random, "Scale").param, nullptr);
+}
