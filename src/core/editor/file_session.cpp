@@ -131,6 +131,7 @@ void FileSession::open() {
             LoadScheme(fresh, pathOf(name), LabelsFileFor(pathOf(name)));
         } catch (const FileError&) { read = false; }
         if (read) {
+            view_.takeSnapshot();
             wb_.scheme.swap(fresh);
             setFileName(name);
             replaced();

@@ -45,6 +45,8 @@ public:
     // Every file command ends in "Edit".
     virtual void enterEdit() = 0;
     virtual void showTitle(const std::string& title) = 0;
+    // An opened scheme is about to replace the present one: the undo snapshot.
+    virtual void takeSnapshot() {}
 };
 
 class FileSession {
@@ -63,6 +65,9 @@ public:
     void saveAs();
     // The close query; false keeps the window.
     bool mayClose();
+
+    // The file name a scheme brought back by Undo or Redo had.
+    void restoreFileName(const std::string& name) { setFileName(name); }
 
     // The file of a block command: the chosen name if it is a scheme file, else "".
     std::string chooseBlockFile(FileDialogKind kind);

@@ -1,6 +1,7 @@
 #include "core/editor/marked_block.h"
 
 #include "core/model/catalogue.h"
+#include "core/model/scheme_file.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -71,6 +72,25 @@ void deleteMarkedBlock(Scheme& scheme) {
     eraseMarkCells(scheme, m);
     scheme.mark.right = m.left - 1;
     scheme.mark.bottom = m.top;
+}
+
+bool readBlockFile(FileSession& files, Workbench& wb, Cell at, const std::function<void()>& beforeRead) {
+    const std::string name = files.chooseBlockFile(FileDialogKind::OpenScheme);
+    if (name.empty()) return false;
+    if (beforeRead) beforeRead();
+    if (!files.tryFile([&] { ReadBlock(wb.scheme, at.col, at.row, name); })) return false;
+    wb.ui().statusMessage("Opened.");
+    return true;
+}
+
+void writeBlockFile(FileSession& files, Workbench& wb) {
+    const std::string name = files.chooseBlockFile(FileDialogKind::SaveScheme);
+    if (name.empty()) return;
+    const Mark& m = wb.scheme.mark;
+    bool written = false;
+    if (files.tryFile([&] { written = WriteBlock(wb.scheme, m.left, m.top, m.right, m.bottom, name); }) &&
+        written)
+        wb.ui().statusMessage("Saved.");
 }
 
 }  // namespace velmar::editor

@@ -1,9 +1,11 @@
 // Operations on the marked block, the rectangle of cells between the mark's corners:
-// copy or move it to a cell, and delete it. Elements put down by a copy or a move are
-// new, with the default parameters of their type.
+// copy or move it to a cell, delete it, write it to a block file and read a block file
+// in. Elements put down by a copy, a move or a read are new, with the default
+// parameters of their type.
 #pragma once
 
 #include "core/editor/cursor_motion.h"
+#include "core/editor/file_session.h"
 #include "core/model/scheme.h"
 
 namespace velmar::editor {
@@ -16,5 +18,14 @@ void copyMarkedBlock(Scheme& scheme, Cell to, bool move);
 
 // Erases every cell of the mark (whole blocks that touch it) and empties the mark.
 void deleteMarkedBlock(Scheme& scheme);
+
+// The block file chosen in the open dialog, read in with its top-left cell at `at`
+// ("Opened."), `beforeRead` called once a file was chosen. A name that is not a scheme
+// file's is ignored; a file fault is shown. True when the scheme changed.
+bool readBlockFile(FileSession& files, Workbench& wb, Cell at, const std::function<void()>& beforeRead = {});
+
+// The marked block written to the file chosen in the save dialog ("Saved."), under
+// the same rules.
+void writeBlockFile(FileSession& files, Workbench& wb);
 
 }  // namespace velmar::editor

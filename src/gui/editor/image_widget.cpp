@@ -15,6 +15,18 @@ void ImageWidget::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect r = event->rect();
     p.drawImage(r, image_, r);
+    for (const QRect& f : focus_) {
+        p.setPen(Qt::black);
+        p.drawRect(f.adjusted(0, 0, -1, -1));
+        p.setPen(QPen(Qt::white, 1, Qt::DotLine));
+        p.drawRect(f.adjusted(0, 0, -1, -1));
+    }
+}
+
+void ImageWidget::setFocusRects(const QList<QRect>& rects) {
+    for (const QRect& f : focus_) update(f);
+    focus_ = rects;
+    for (const QRect& f : focus_) update(f);
 }
 
 void ImageWidget::mousePressEvent(QMouseEvent* e) {

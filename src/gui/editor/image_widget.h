@@ -3,6 +3,8 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
+#include <QRect>
 #include <QWidget>
 
 namespace velmar::gui {
@@ -14,6 +16,10 @@ public:
     QSize sizeHint() const override { return image_.size(); }
     // Follows a change of the image's size.
     void imageResized() { setFixedSize(image_.size()); }
+    // Dotted focus rectangles drawn over the image (the mouse editor's band, its
+    // selection and the items in it); an empty list removes them.
+    void setFocusRects(const QList<QRect>& rects);
+    const QList<QRect>& focusRects() const { return focus_; }
 
 signals:
     void mouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint at);
@@ -30,6 +36,7 @@ protected:
 
 private:
     const QImage& image_;
+    QList<QRect> focus_;
 };
 
 }  // namespace velmar::gui

@@ -97,27 +97,57 @@ void SchemeCanvas::redraw() {
 void SchemeCanvas::paintScene(const QRect& clip) {
     QPainter p(&image_);
     p.setClipRect(clip);
-    if (background_.isNull()) {
-        p.fillRect(clip, tableColour(Green));
-    } else {
-        p.fillRect(clip, tableColour(Green));
-        p.drawImage(0, 0, background_);
-    }
-    const Mark& m = wb_.scheme.mark;
-    if (!m.empty() && state_.regime != editor::Regime::AdvRed)
-        p.fillRect(QRect(QPoint(m.left * kCellWidth, m.top * kCellHeight),
-                         QPoint(m.right * kCellWidth + 20, m.bottom * kCellHeight + 10)),
-                   tableColour(Olive));
-    paintCells(p, clip);
-    paintThumbnails(p);
-    if (state_.captionsShown) paintCaptions(p);
+    paint(p, clip, false);
     p.end();
     update(clip);
 }
 
-void SchemeCanvas::paintCells(QPainter& p, const QRect& clip) {
+QImage SchemeCanvas::printPicture() const {
+    QImage picture(image_.size(), QImage::Format_RGB32);
+    QPainter p(&picture);
+    paint(p, picture.rect(), true);
+    return picture;
+}
+
+void SchemeCanvas::paint(QPainter& p, const QRect& clip, bool forPrint) const {
+    if (forPrint) {
+        p.fillRect(clip, Qt::white);
+    } else {
+        p.fillRect(clip, tableColour(Green));
+        if (!background_.isNull()) p.drawImage(0, 0, background_);
+    }
+    const Mark& m = wb_.scheme.mark;
+    if (!forPrint && !m.empty() && state_.regime != editor::Regime::AdvRed)
+        p.fillRect(QRect(QPoint(m.left * kCellWidth, m.top * kCellHeight),
+                         QPoint(m.right * kCellWidth + 20, m.bottom * kCellHeight + 10)),
+                   tableColour(Olive));
+    paintCells(p, clip, forPrint);
+    if (!forPrint) paintThumbnails(p);
+    if (state_.captionsShown) paintCaptions(p, forPrint);
+}
+
+namespace {
+
+struct CellColours {
+    int background;
+    int line;
+};
+
+// Inside the mark the keyboard editor fills the cells, the mouse editor draws the
+// selected items in silver; a print is black on white.
+CellColours cellColours(bool block, bool inside, bool mouseEditor, bool forPrint) {
+    if (forPrint) return {White, Black};
+    if (block) return {inside && !mouseEditor ? Maroon : Purple, inside && mouseEditor ? Silver : White};
+    if (!inside) return {Green, White};
+    return mouseEditor ? CellColours{Green, Silver} : CellColours{Olive, Maroon};
+}
+
+}  // namespace
+
+void SchemeCanvas::paintCells(QPainter& p, const QRect& clip, bool forPrint) const {
     const Scheme& s = wb_.scheme;
     const Mark& m = s.mark;
+    const bool mouseEditor = state_.regime == editor::Regime::AdvRed;
     // A block's picture starts up to two cells before the area it covers.
     const int c1 = std::max(clip.left() / kCellWidth - 2, 0),
               c2 = std::min(clip.right() / kCellWidth, kGridSize - 1);
@@ -126,21 +156,19 @@ void SchemeCanvas::paintCells(QPainter& p, const QRect& clip) {
     for (int i = c1; i <= c2; ++i) {
         for (int j = r1; j <= r2; ++j) {
             const std::uint8_t code = s.cell(i, j);
-            const bool inside = m.contains(i, j);
-            if (s.IsBlockCorner(i, j))
-                drawCellPicture(p, QPoint(i * kCellWidth, j * kCellHeight), code, inside ? Maroon : Purple,
-                                White);
-            else if (code != 0 && !isBlockCode(code))
-                drawCellPicture(p, QPoint(i * kCellWidth, j * kCellHeight), code, inside ? Olive : Green,
-                                inside ? Maroon : White);
+            const bool block = s.IsBlockCorner(i, j);
+            if (!block && (code == 0 || isBlockCode(code))) continue;
+            const CellColours c = cellColours(block, m.contains(i, j), mouseEditor, forPrint);
+            drawCellPicture(p, QPoint(i * kCellWidth, j * kCellHeight), code, c.background, c.line);
         }
     }
+    if (forPrint) return;
     for (const Cell& f : s.ConnectErrors)
         drawCellPicture(p, QPoint(f.col * kCellWidth, f.row * kCellHeight), s.cell(f.col, f.row), Navy,
                         Fuchsia);
 }
 
-void SchemeCanvas::paintCaptions(QPainter& p) {
+void SchemeCanvas::paintCaptions(QPainter& p, bool forPrint) const {
     using Kind = editor::CanvasCaption::Kind;
     QFont numberFont("DejaVu Sans");
     numberFont.setBold(true);
@@ -158,22 +186,22 @@ void SchemeCanvas::paintCaptions(QPainter& p) {
                 p.setFont(numberFont);
                 const int w = std::max(8, p.fontMetrics().horizontalAdvance(text) + 2);
                 const QRect r(c.x, c.y, w, 8);
-                p.fillRect(r, tableColour(Purple));
-                p.setPen(tableColour(White));
+                if (!forPrint) p.fillRect(r, tableColour(Purple));
+                p.setPen(forPrint ? Qt::black : tableColour(White));
                 p.drawText(r, Qt::AlignCenter, text);
                 break;
             }
             case Kind::Name:
                 p.setFont(nameFont);
-                p.setPen(tableColour(Yellow));
+                p.setPen(forPrint ? Qt::black : tableColour(Yellow));
                 p.drawText(QPoint(c.x, c.y + p.fontMetrics().ascent()), text);
                 break;
             case Kind::Label: {
                 p.setFont(labelFont);
                 const QRect r =
                     p.fontMetrics().boundingRect(text).translated(c.x, c.y + p.fontMetrics().ascent());
-                p.fillRect(r, tableColour(Green));
-                p.setPen(tableColour(White));
+                p.fillRect(r, forPrint ? Qt::white : tableColour(Green));
+                p.setPen(forPrint ? Qt::black : tableColour(White));
                 p.drawText(QPoint(c.x, c.y + p.fontMetrics().ascent()), text);
                 break;
             }
@@ -181,7 +209,7 @@ void SchemeCanvas::paintCaptions(QPainter& p) {
     }
 }
 
-void SchemeCanvas::paintThumbnails(QPainter& p) {
+void SchemeCanvas::paintThumbnails(QPainter& p) const {
     if (!wb_.run.ResultsAllocated) return;
     static const int kCurveColours[] = {Yellow, Aqua, White};
     for (const auto& [at, t] : thumbnails_) {

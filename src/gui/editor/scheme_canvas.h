@@ -53,12 +53,18 @@ public:
     // A text written onto the canvas by an analysis.
     void drawText(int x, int y, const QString& text);
 
+    // The scheme drawn anew for print, black on white over the whole canvas: the cells,
+    // numbers, names and labels, without the cursor, the mark, the fault cells, the
+    // thumbnails or a background picture.
+    QImage printPicture() const;
+
 private:
     void cellsChanged(int col, int row, int cols, int rows);
     void paintScene(const QRect& clip);
-    void paintCells(QPainter& p, const QRect& clip);
-    void paintCaptions(QPainter& p);
-    void paintThumbnails(QPainter& p);
+    void paint(QPainter& p, const QRect& clip, bool forPrint) const;
+    void paintCells(QPainter& p, const QRect& clip, bool forPrint) const;
+    void paintCaptions(QPainter& p, bool forPrint) const;
+    void paintThumbnails(QPainter& p) const;
     void update(const QRect& r);
 
     Workbench& wb_;

@@ -20,7 +20,9 @@
 #include "core/editor/edit_processor.h"
 #include "core/editor/editor_state.h"
 #include "core/editor/file_session.h"
+#include "core/editor/mouse_editor.h"
 #include "core/editor/regime_machine.h"
+#include "core/editor/undo_history.h"
 #include "core/workbench/workbench.h"
 #include "gui/editor/bank_panel.h"
 #include "gui/editor/scheme_canvas.h"
@@ -34,7 +36,7 @@ class TGridForm;
 
 using editor::FileDialogKind;
 
-class TFormMain : public QMainWindow, private editor::FileSessionView {
+class TFormMain : public QMainWindow, private editor::FileSessionView, private editor::MouseEditorView {
     Q_OBJECT
 public:
     // `dialogs` answers the value dialogs, message boxes and questions instead of real
@@ -58,6 +60,8 @@ public:
     QString fileName() const { return QString::fromStdString(files_.fileName()); }
     // True while the scheme equals what was last opened, saved or created.
     bool isSaved() const { return files_.isSaved(); }
+    editor::UndoHistory& history() { return history_; }
+    editor::MouseEditor& mouseEditor() { return mouse_; }
 
     // The file dialogs; tests replace this to choose files without a person. An empty
     // answer cancels.
@@ -97,6 +101,21 @@ public slots:
     void ReadBlockFrom1Click();
     void WriteBlockTo1Click();
     void Delete1Click();
+    // Undo and redo
+    void UndoBtnClick();
+    void RedoBtnClick();
+    // The mouse editor's popup `PopupMenu2` (also CutBtn, CopyBtn, PasteBtn, DelBtn) and
+    // its drag popup `PopupMenu3`.
+    void G05Click();
+    void GClick();
+    void N10Click();
+    void G03Click();
+    void N16Click();
+    void N17Click();
+    void N19Click();
+    void N11Click();
+    void N12Click();
+    void N14Click();
     // Run
     void Run2Click();
     void Solve1Click();
@@ -173,6 +192,21 @@ private:
     void enterEdit() override { Edit2Click(); }
     void showTitle(const std::string& title) override { setWindowTitle(QString::fromStdString(title)); }
 
+    // Undo and redo, in form_main_history.cpp; takeSnapshot serves the file session, the
+    // mouse editor and the window's own changes.
+    void takeSnapshot() override;
+    void stepHistory(bool forward);
+    void refreshUndoButtons();
+
+    // The mouse editor's part, in form_main_mouse.cpp.
+    void showFocus(const std::vector<editor::PixelRect>& rects) override;
+    void offerDragChoice(editor::PixelPoint at) override;
+    void offerCommands(editor::PixelPoint at, const editor::MouseCommands& enabled) override;
+    void buttonsChanged(const editor::MouseCommands& enabled) override;
+    bool mouseEditorKey(int key);
+    void mouseCommand(void (editor::MouseEditor::*command)());
+    void dragChoice(editor::DragChoice choice);
+
     // Running, in form_main_run.cpp.
     void runCommand(int code);
     // Runs a command, showing a floating-point fault in the error box.
@@ -187,6 +221,9 @@ private:
     editor::RunProcessor run_;
     editor::RegimeMachine regimes_;
     editor::FileSession files_;
+    std::unique_ptr<editor::SnapshotFolder> snapshotFolder_;  // null when none could be made
+    editor::UndoHistory history_;
+    editor::MouseEditor mouse_;
 
     QScrollArea* scrollBox_ = nullptr;
     BankPanel* bank_ = nullptr;
@@ -195,6 +232,8 @@ private:
     QToolBar* speedBar_ = nullptr;
     StatusLine* status_ = nullptr;
     QMenu* popupMenuHelp_ = nullptr;
+    QMenu* popupMenu2_ = nullptr;
+    QMenu* popupMenu3_ = nullptr;
     QHash<QString, QAction*> actions_;
 
     int keyQueue_ = 0;

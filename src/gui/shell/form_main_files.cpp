@@ -4,7 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-#include "core/model/scheme_file.h"
+#include "core/editor/marked_block.h"
 #include "gui/shell/caption_editor.h"
 #include "gui/shell/form_main.h"
 
@@ -71,24 +71,13 @@ void TFormMain::SaveAs1Click() {
 
 void TFormMain::ReadBlockFrom1Click() {
     if (busy_ || state_.regime != Regime::Edit) return;
-    const std::string name = files_.chooseBlockFile(FileDialogKind::OpenScheme);
-    if (name.empty()) return;
     canvas_->restorePatch();
-    files_.tryFile([&] { ReadBlock(wb_.scheme, state_.cursor.col, state_.cursor.row, name); });
-    state_.held = 0;
+    if (readBlockFile(files_, wb_, state_.cursor)) state_.held = 0;
     redrawAll();
-    statusMessage("Opened.");
 }
 
 void TFormMain::WriteBlockTo1Click() {
-    if (busy_ || state_.regime != Regime::Edit) return;
-    const std::string name = files_.chooseBlockFile(FileDialogKind::SaveScheme);
-    if (name.empty()) return;
-    const Mark& m = wb_.scheme.mark;
-    bool written = false;
-    if (files_.tryFile([&] { written = WriteBlock(wb_.scheme, m.left, m.top, m.right, m.bottom, name); }) &&
-        written)
-        statusMessage("Saved.");
+    if (!busy_ && state_.regime == Regime::Edit) writeBlockFile(files_, wb_);
 }
 
 void TFormMain::Exit1Click() { close(); }

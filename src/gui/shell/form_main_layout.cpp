@@ -2,7 +2,10 @@
 // scroll box with the canvas, the bank panel, and the first New.
 #include <QApplication>
 #include <QHBoxLayout>
+#include <QMenu>
+#include <QTimer>
 
+#include "core/errors.h"
 #include "gui/editor/colours.h"
 #include "gui/shell/caption_editor.h"
 #include "gui/shell/dialog_host.h"
@@ -10,6 +13,19 @@
 #include "gui/shell/main_actions.h"
 
 namespace velmar::gui {
+
+namespace {
+
+// The undo snapshots live in a folder of this window's own, so that two workbenches
+// never load each other's; without one nothing is recorded.
+std::unique_ptr<editor::SnapshotFolder> ownSnapshotFolder() {
+    try {
+        return std::make_unique<editor::SnapshotFolder>("velmar-" +
+                                                        std::to_string(QCoreApplication::applicationPid()));
+    } catch (const FileError&) { return nullptr; }
+}
+
+}  // namespace
 
 TFormMain::TFormMain(Host* dialogs, QWidget* parent)
     : QMainWindow(parent),
@@ -20,7 +36,10 @@ TFormMain::TFormMain(Host* dialogs, QWidget* parent)
       edit_(wb_, state_, *canvas_),
       run_(state_, *canvas_),
       regimes_(state_),
-      files_(wb_, state_, *this) {
+      files_(wb_, state_, *this),
+      snapshotFolder_(ownSnapshotFolder()),
+      history_(snapshotFolder_ ? snapshotFolder_->path() : std::filesystem::path()),
+      mouse_(wb_, state_, files_, *this) {
     setObjectName("FormMain");
     setWindowTitle("VELMAR for Windows");
 
@@ -28,6 +47,8 @@ TFormMain::TFormMain(Host* dialogs, QWidget* parent)
     actions_ = built.byName;
     speedBar_ = built.speedBar;
     popupMenuHelp_ = built.popupMenuHelp;
+    popupMenu2_ = built.popupMenu2;
+    popupMenu3_ = built.popupMenu3;
     status_ = new StatusLine(statusBar());
 
     auto* central = new QWidget(this);
@@ -58,6 +79,13 @@ TFormMain::TFormMain(Host* dialogs, QWidget* parent)
 
     action("UndoBtn")->setEnabled(false);
     action("RedoBtn")->setEnabled(false);
+    // The drag popup closed without a choice cancels the drag; a choice is handled
+    // first, the popup hiding before its item triggers.
+    connect(popupMenu3_, &QMenu::aboutToHide, this, [this] {
+        QTimer::singleShot(0, this, [this] {
+            if (mouse_.dragChoicePending()) mouse_.dragChosen(editor::DragChoice::Cancel);
+        });
+    });
     action("SpeedButton1")->setEnabled(false);
     qApp->installEventFilter(this);
 

@@ -20,6 +20,14 @@ namespace {
 
 Cell cellAt(QPoint at) { return cellAtPixel(at.x(), at.y()); }
 
+PixelPoint pixelOf(QPoint at) { return {at.x(), at.y()}; }
+
+MouseButton buttonOf(Qt::MouseButton button) {
+    return button == Qt::LeftButton    ? MouseButton::Left
+           : button == Qt::RightButton ? MouseButton::Right
+                                       : MouseButton::Other;
+}
+
 }  // namespace
 
 void TFormMain::applyActions(RegimeSwitch s) {
@@ -147,12 +155,13 @@ void TFormMain::N20Click() {
 void TFormMain::editorClick() {
     const bool on = action("editor")->isChecked();
     action("N20")->setChecked(on);
-    wb_.scheme.mark = Mark{};
+    mouse_.reset();
     if (on) {
         if (action("BankBtn")->isChecked()) BankBtnClick();
         Edit2Click();
     }
     switchRegime(on ? RegimeEvent::AdvRedOn : RegimeEvent::AdvRedOff);
+    if (on) buttonsChanged(mouse_.buttons());
 }
 
 void TFormMain::N7Click() { redrawAll(); }
@@ -171,13 +180,17 @@ void TFormMain::redrawAll() {
 void TFormMain::editCommand(int code) {
     if (busy_ || state_.regime != Regime::Edit) return;
     guarded([&] { edit_.command(code); });
+    refreshUndoButtons();
 }
 
 void TFormMain::MarkBegin1Click() { editCommand(kCmdMarkBegin); }
 void TFormMain::MarkEnd1Click() { editCommand(kCmdMarkEnd); }
 void TFormMain::Copy1Click() { editCommand(kCmdCopyBlock); }
 void TFormMain::Paste1Click() { editCommand(kCmdMoveBlock); }
-void TFormMain::Cut1Click() { editCommand(kCmdDeleteBlock); }
+void TFormMain::Cut1Click() {
+    if (state_.regime == Regime::AdvRed) G03Click();
+    else editCommand(kCmdDeleteBlock);
+}
 void TFormMain::Zoom1Click() { editCommand(kCmdZoom); }
 void TFormMain::Delete1Click() { editCommand(kCmdClearScreen); }
 
@@ -205,14 +218,19 @@ void TFormMain::UpTmpClick(int key, bool shift) {
 }
 
 void TFormMain::handOver(int key) {
-    if (state_.regime == Regime::Run) guarded([&] { run_.key(key); });
-    else if (state_.regime == Regime::Edit) guarded([&] { edit_.key(key); });
-    else if (state_.regime == Regime::Bank) bankKey(key);
+    if (state_.regime == Regime::Run) {
+        guarded([&] { run_.key(key); });
+    } else if (state_.regime == Regime::Edit) {
+        guarded([&] { edit_.key(key); });
+        refreshUndoButtons();  // an edit without a snapshot may open a step back
+    } else if (state_.regime == Regime::Bank) {
+        bankKey(key);
+    }
 }
 
 void TFormMain::EditEnterClick() {
     if (busy_) return;
-    if (state_.regime == Regime::Edit) guarded([&] { edit_.key(kKeyEnter); });
+    if (state_.regime == Regime::Edit) handOver(kKeyEnter);
     else if (state_.regime == Regime::Run) ChangeParameters1Click();
     else if (state_.regime == Regime::Bank) bankKey(kKeyEnter);
 }
@@ -231,20 +249,22 @@ bool TFormMain::FormKeyDown(int key, Qt::KeyboardModifiers mods) {
     if (ctrl && key == Qt::Key_Delete && !busy_) {
         // Clearing the scheme would destroy elements the compiled form refers to.
         if (state_.regime == Regime::Run) Edit2Click();
-        if (state_.regime == Regime::AdvRed) leaveAdvRed();
+        if (state_.regime == Regime::AdvRed) N19Click();
         if (state_.regime == Regime::Edit) editCommand(kCmdClearScreen);
         return true;
     }
-    return false;
+    return ctrl && mouseEditorKey(key);
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
     if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
         watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
         auto* k = static_cast<QKeyEvent*>(event);
-        const bool ours = (k->key() == Qt::Key_T && (k->modifiers() & Qt::ControlModifier)) ||
-                          k->key() == Qt::Key_F5 ||
-                          (k->key() == Qt::Key_Delete && (k->modifiers() & Qt::ControlModifier));
+        const bool ctrl = k->modifiers() & Qt::ControlModifier;
+        const bool mouseKey = state_.regime == Regime::AdvRed &&
+                              (k->key() == Qt::Key_X || k->key() == Qt::Key_C || k->key() == Qt::Key_V);
+        const bool ours = (ctrl && (k->key() == Qt::Key_T || k->key() == Qt::Key_Delete || mouseKey)) ||
+                          k->key() == Qt::Key_F5;
         if (ours) {
             if (event->type() == QEvent::KeyPress) FormKeyDown(k->key(), k->modifiers());
             event->accept();
@@ -261,11 +281,13 @@ void TFormMain::moveCursorTo(Cell cell) {
 
 void TFormMain::ImageMainMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint at) {
     if (busy_) return;
+    const MouseButton b = buttonOf(button);
+    if (state_.regime == Regime::AdvRed) {
+        mouse_.press(b, pixelOf(at));
+        return;
+    }
     const Cell cell = cellAt(at);
     const std::uint8_t code = wb_.scheme.cell(cell.col, cell.row);
-    const MouseButton b = button == Qt::LeftButton    ? MouseButton::Left
-                          : button == Qt::RightButton ? MouseButton::Right
-                                                      : MouseButton::Other;
     const CanvasPress press =
         canvasPress(state_.regime, b, mods & Qt::ControlModifier, mods & Qt::ShiftModifier, code);
     if (press == CanvasPress::None) return;
@@ -287,23 +309,35 @@ void TFormMain::ImageMainMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers
 }
 
 void TFormMain::ImageMainMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPoint at) {
-    if (busy_ || !leftHeld_ || !(buttons & Qt::LeftButton)) return;
+    if (busy_) return;
+    if (state_.regime == Regime::AdvRed) {
+        mouse_.move(pixelOf(at));
+        return;
+    }
+    if (!leftHeld_ || !(buttons & Qt::LeftButton)) return;
     const Cell cell = cellAt(at);
     if (!(cell == state_.cursor)) moveCursorTo(cell);
 }
 
 void TFormMain::ImageMainMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint at) {
     if (button == Qt::LeftButton) leftHeld_ = false;
+    if (state_.regime == Regime::AdvRed && !busy_) {
+        mouse_.release(buttonOf(button), pixelOf(at));
+        return;
+    }
     if (busy_ || ctrlDrag_ == Qt::NoButton || button != ctrlDrag_) return;
     const Qt::MouseButton drag = ctrlDrag_;
     ctrlDrag_ = Qt::NoButton;
     if (state_.regime != Regime::Edit) return;
     const Cell to = cellAt(at);
-    if (!(to == ctrlFrom_)) guarded([&] { edit_.dropDragged(ctrlFrom_, to, drag == Qt::RightButton); });
+    if (to == ctrlFrom_) return;
+    takeSnapshot();
+    guarded([&] { edit_.dropDragged(ctrlFrom_, to, drag == Qt::RightButton); });
 }
 
 void TFormMain::ImageMainDblClick(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint at) {
     if (busy_ || button != Qt::LeftButton || (mods & Qt::ControlModifier)) return;
+    if (state_.regime == Regime::Edit) takeSnapshot();
     moveCursorTo(cellAt(at));
     if (state_.regime == Regime::Edit) guarded([&] { edit_.putDown(); });
     else if (state_.regime == Regime::Run) ChangeParameters1Click();

@@ -49,15 +49,16 @@ constexpr MenuItem kMenu[] = {
     {"Banck1", "&Banck of Blocks", "F2", "Edit1", 0, "Show or hide the Bank of Blocks"},
     {"N20", "Редактор схем", "Ctrl+A", "Edit1", kCheck, "Mouse selection of the scheme"},
     {"N7", "Обновить экран", "F3", "Edit1", kSeparator, "Redraw the scheme"},
-    {"MarkBegin1", "MarkBe&gin", "Ctrl+B", "Edit1", kHidden, ""},
-    {"MarkEnd1", "MarkEn&d", "Ctrl+K", "Edit1", kHidden, ""},
-    {"Cut1", "Dele&te", "Del", "Edit1", kHidden, ""},
-    {"Copy1", "&Copy", "", "Edit1", kHidden, ""},
-    {"Paste1", "&Move", "", "Edit1", kHidden, ""},
+    {"MarkBegin1", "MarkBe&gin", "Ctrl+B", "Edit1", kSeparator, "Mark: its top-left corner at the cursor"},
+    {"MarkEnd1", "MarkEn&d", "Ctrl+K", "Edit1", 0, "Mark: its bottom-right corner at the cursor"},
+    {"Copy1", "&Copy", "Ctrl+Shift+C", "Edit1", 0, "Copy the marked block to the cursor"},
+    {"Paste1", "&Move", "Ctrl+Shift+V", "Edit1", 0, "Move the marked block to the cursor"},
+    {"Cut1", "Dele&te", "Del", "Edit1", 0, "Delete the marked block"},
+    {"ReadBlockFrom1", "&Read block from ...", "Ctrl+Shift+R", "Edit1", kSeparator,
+     "Read a block file in at the cursor"},
+    {"WriteBlockTo1", "&Write Block To...", "Ctrl+Shift+W", "Edit1", 0, "Write the marked block to a block file"},
+    {"Delete1", "Clear &screen", "Ctrl+Del", "Edit1", kSeparator, "Clear the scheme"},
     {"Zoom1", "&Zoom", "Ctrl+M", "Edit1", kHidden, ""},
-    {"ReadBlockFrom1", "&Read block from ...", "", "Edit1", kHidden, ""},
-    {"WriteBlockTo1", "&Write Block To...", "", "Edit1", kHidden, ""},
-    {"Delete1", "Clear &screen", "", "Edit1", kHidden, ""},
 
     {"Run1", "&Run", "", "", kSubmenu, ""},
     {"Run2", "&Run", "Ctrl+R", "Run1", 0, "Check the scheme and enter the Run regime"},
@@ -134,12 +135,12 @@ constexpr SpeedButton kSpeedButtons[] = {
     {"BankBtn", "Bank", "Bank of Blocks (Tab)", "BankBtnClick", 2, -1, false},
     {"RunBtn", "Run", "Check the scheme and set parameters (Ctrl+R)", "RunBtnClick", 1, -1, false},
     {"SolveBtn", "Solve", "Solve", "SolveBtnClick", 0, QStyle::SP_MediaPlay, false},
-    {"UndoBtn", "Undo", "Отменить действие", nullptr, 0, QStyle::SP_ArrowBack, true},
-    {"RedoBtn", "Redo", "Вернуть действие", nullptr, 0, QStyle::SP_ArrowForward, false},
-    {"CutBtn", "Cut", "Cut", nullptr, 0, -1, true},
-    {"CopyBtn", "Copy", "Copy", nullptr, 0, -1, false},
-    {"PasteBtn", "Paste", "Paste", nullptr, 0, -1, false},
-    {"DelBtn", "Del", "Delete the selection", nullptr, 0, QStyle::SP_TrashIcon, false},
+    {"UndoBtn", "Undo", "Отменить действие", "UndoBtnClick", 0, QStyle::SP_ArrowBack, true},
+    {"RedoBtn", "Redo", "Вернуть действие", "RedoBtnClick", 0, QStyle::SP_ArrowForward, false},
+    {"CutBtn", "Cut", "Cut", "G05Click", 0, -1, true},
+    {"CopyBtn", "Copy", "Copy", "GClick", 0, -1, false},
+    {"PasteBtn", "Paste", "Paste", "N10Click", 0, -1, false},
+    {"DelBtn", "Del", "Delete the selection", "G03Click", 0, QStyle::SP_TrashIcon, false},
     {"editor", "Editor", "Редактор Схем (Ctrl+A)", "editorClick", 3, -1, true},
     {"SpeedButton1", "Параметры", "Parameters of every block", "SpeedButton1Click", 0, -1, false},
     {"ExitBtn", "Exit", "Exit", "Exit1Click", 0, QStyle::SP_DialogCloseButton, true},
@@ -178,6 +179,30 @@ const KeyItem kKeyItems[] = {
     {"Digit4Tmp", QKeyCombination(Qt::Key_4), editor::kKeyDigit4, false},
     {"Digit6Tmp", QKeyCombination(Qt::Key_6), editor::kKeyDigit6, false},
     {"Digit8Tmp", QKeyCombination(Qt::Key_8), editor::kKeyDigit8, false},
+};
+// clang-format on
+
+struct PopupItem {
+    const char* name;
+    const char* caption;
+    const char* key;  // shown only: the window handles the key
+    const char* handler;
+};
+
+// clang-format off
+constexpr PopupItem kPopupMenu2[] = {
+    {"G05", "Вырезать", "Ctrl+X", "G05Click"},
+    {"G", "Копировать ", "Ctrl+C", "GClick"},
+    {"N10", "Вставить", "Ctrl+V", "N10Click"},
+    {"G03", "Удалить", "Del", "G03Click"},
+    {"N16", "Записать в файл...", "", "N16Click"},
+    {"N17", "Считать из файла...", "", "N17Click"},
+    {"N19", "Очистить экран", "Ctrl+Del", "N19Click"},
+};
+constexpr PopupItem kPopupMenu3[] = {
+    {"N11", "Копировать", "", "N11Click"},
+    {"N12", "Переместить", "", "N12Click"},
+    {"N14", "Отменить", "", "N14Click"},
 };
 // clang-format on
 
@@ -229,6 +254,8 @@ private:
     void speedBar();
     void keyMenu();
     void popupMenus();
+    template <std::size_t N>
+    QMenu* popupMenu(const char* name, const PopupItem (&items)[N]);
 
     TFormMain& form_;
     MainActions out_;
@@ -298,8 +325,7 @@ void Builder::speedBar() {
             }
         }
         bar->addAction(a);
-        if (b.handler) connectHandler(a, b.handler);
-        else a->setEnabled(false);
+        connectHandler(a, b.handler);
     }
     bar->widgetForAction(out_.byName.value("SpeedButton1"))->setObjectName("SpeedButton1");
 }
@@ -334,6 +360,24 @@ void Builder::popupMenus() {
     f.setBold(true);
     name->setFont(f);
     out_.byName.insert("Help_bl", name);
+    out_.popupMenu2 = popupMenu("PopupMenu2", kPopupMenu2);
+    out_.popupMenu3 = popupMenu("PopupMenu3", kPopupMenu3);
+}
+
+template <std::size_t N>
+QMenu* Builder::popupMenu(const char* name, const PopupItem (&items)[N]) {
+    auto* menu = new QMenu(&form_);
+    menu->setObjectName(name);
+    for (const PopupItem& item : items) {
+        QAction* a =
+            make(item.name, QString::fromUtf8(item.caption), QKeySequence(QString::fromUtf8(item.key)));
+        // Active only while the popup itself has the keys.
+        a->setShortcutContext(Qt::WidgetShortcut);
+        a->setShortcutVisibleInContextMenu(true);
+        menu->addAction(a);
+        connectHandler(a, item.handler);
+    }
+    return menu;
 }
 
 }  // namespace

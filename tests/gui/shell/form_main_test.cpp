@@ -3,7 +3,9 @@
 // host, a run with its recorder thumbnails, files saved and opened, wiring faults, and
 // the regime strings, enabled actions and status texts after each step.
 #include <QApplication>
+#include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QProcess>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -527,6 +529,43 @@ private slots:
 
 namespace {
 
+// The window with a popup of its own drawn where it stands.
+QPixmap withPopup(QWidget& window, QMenu& popup) {
+    QPixmap shot = window.grab();
+    QPainter p(&shot);
+    p.drawPixmap(window.mapFromGlobal(popup.pos()), popup.grab());
+    return shot;
+}
+
+// The mouse editor on the demo: a selection with its focus rectangles, the popup of a
+// right click in it, and the drag popup after the selection was dragged.
+int mouseEditorScreenshots(TFormMain& form, const QString& dir) {
+    form.action("Edit2")->trigger();
+    form.openAtStart(QStringLiteral(VELMAR_DATA_DIR "/Schemes/demo.shm"));
+    form.action("editor")->trigger();
+    QWidget* canvas = form.canvas().widget();
+    const QPoint from(2 * 21 + 4, 3 * 11 + 4), to(17 * 21 + 4, 9 * 11 + 4);
+    QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, from);
+    QTest::mouseMove(canvas, to);
+    QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, to);
+    form.grab().save(dir + "/mouse_editor_selection.png");
+
+    auto* commands = form.findChild<QMenu*>("PopupMenu2");
+    QTest::mouseClick(canvas, Qt::RightButton, Qt::NoModifier, from + QPoint(60, 30));
+    QTest::qWait(100);
+    withPopup(form, *commands).save(dir + "/mouse_editor_popup.png");
+    commands->hide();
+
+    auto* drag = form.findChild<QMenu*>("PopupMenu3");
+    QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, from + QPoint(60, 30));
+    QTest::mouseMove(canvas, from + QPoint(60 + 8 * 21, 30 + 12 * 11));
+    QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, from + QPoint(60 + 8 * 21, 30 + 12 * 11));
+    QTest::qWait(100);
+    withPopup(form, *drag).save(dir + "/mouse_editor_drag.png");
+    form.action("N14")->trigger();
+    return 0;
+}
+
 // `--screenshots DIR`: the demo scheme after a run with its thumbnails, and a scheme
 // with wiring faults, as the window shows them.
 int takeScreenshots(const QString& dir) {
@@ -577,7 +616,9 @@ int takeScreenshots(const QString& dir) {
     TGMenu21Form dialog("", rows, {}, host, &form);
     dialog.show();
     dialog.grab().save(dir + "/value_dialog.png");
-    return 0;
+    dialog.close();
+    form.discrip().close();
+    return mouseEditorScreenshots(form, dir);
 }
 
 }  // namespace

@@ -1,0 +1,52 @@
+// Undo and redo of the main window: the snapshot before every undoable change, and the
+// steps through them. Outside the mouse editor a step goes through the regime "File"
+// into "Edit", as Open does; in the mouse editor it only redraws.
+#include "gui/shell/caption_editor.h"
+#include "gui/shell/form_main.h"
+
+namespace velmar::gui {
+
+using namespace velmar::editor;
+
+void TFormMain::takeSnapshot() {
+    files_.tryFile([&] { history_.take(wb_.scheme, files_.fileName()); });
+    refreshUndoButtons();
+}
+
+void TFormMain::refreshUndoButtons() {
+    action("UndoBtn")->setEnabled(history_.canUndo(wb_.scheme));
+    action("RedoBtn")->setEnabled(history_.canRedo(wb_.scheme));
+}
+
+void TFormMain::stepHistory(bool forward) {
+    if (busy_) return;
+    Scheme restored;
+    std::optional<std::string> name;
+    files_.tryFile([&] {
+        name = forward ? history_.redo(wb_.scheme, restored)
+                       : history_.undo(wb_.scheme, files_.fileName(), restored);
+    });
+    if (name) {
+        const bool mouseEditor = state_.regime == Regime::AdvRed;
+        // The compiled form refers to the elements the step replaces.
+        if (!mouseEditor) enterFile();
+        wb_.scheme.swap(restored);
+        wb_.run.ResultsAllocated = false;
+        files_.restoreFileName(*name);
+        canvas_->clearThumbnails();
+        discrip_->refresh();
+        if (mouseEditor) {
+            mouse_.reset();
+            redrawAll();
+        } else {
+            Edit2Click();
+        }
+    }
+    refreshUndoButtons();
+}
+
+void TFormMain::UndoBtnClick() { stepHistory(false); }
+
+void TFormMain::RedoBtnClick() { stepHistory(true); }
+
+}  // namespace velmar::gui

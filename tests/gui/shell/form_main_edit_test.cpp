@@ -1,0 +1,264 @@
+// Editing through the main window: undo and redo through the snapshot files, the
+// marked-block commands of both front ends, the mouse editor's selection, drag and
+// popups, and its clipboard shared between two windows.
+#include <QApplication>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "core/model/scheme_file.h"
+#include "core/scripted_host.h"
+#include "gui/editor/cell_pictures.h"
+#include "gui/editor/colours.h"
+#include "gui/shell/form_main.h"
+
+using namespace velmar;
+using namespace velmar::gui;
+
+class FormMainEditTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir;  // also the system temporary folder: the clipboard file lives here
+    std::unique_ptr<ScriptedHost> host;
+    std::unique_ptr<TFormMain> form;
+    QString chosen;  // the file the file dialogs answer with
+
+    void trigger(const char* name) { form->action(name)->trigger(); }
+    bool enabled(const char* name) const { return form->action(name)->isEnabled(); }
+    Scheme& scheme() const { return form->workbench().scheme; }
+    std::uint8_t cell(int col, int row) const { return scheme().cell(col, row); }
+    static QPoint pixelOf(int col, int row) { return QPoint(col * kCellWidth + 10, row * kCellHeight + 5); }
+    QWidget* canvasWidget() const { return form->canvas().widget(); }
+    int piecesInRow(int row) const {
+        int n = 0;
+        for (int c = 1; c < kGridSize; ++c) n += cell(c, row) != 0;
+        return n;
+    }
+    // A double click puts the held code down: an undoable change.
+    void putByDoubleClick(std::uint8_t code, int col, int row) {
+        form->editorState().held = code;
+        QTest::mouseDClick(canvasWidget(), Qt::LeftButton, Qt::NoModifier, pixelOf(col, row));
+    }
+    void band(TFormMain& window, QPoint from, QPoint to) {
+        QWidget* canvas = window.canvas().widget();
+        QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, from);
+        QTest::mouseMove(canvas, to);
+        QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, to);
+    }
+    QMenu* popup(const char* name) const { return form->findChild<QMenu*>(name); }
+    static void closeWithNo(TFormMain& window, ScriptedHost& answers) {
+        answers.reply = Reply::No;
+        window.close();
+    }
+
+private slots:
+    void initTestCase() {
+        QVERIFY(dir.isValid());
+        qputenv("TMPDIR", QFile::encodeName(dir.path()));
+        QVERIFY(QDir::setCurrent(dir.path()));
+    }
+    void init() {
+        QFile::remove(dir.filePath("~VelTmpC.tmp"));
+        host = std::make_unique<ScriptedHost>();
+        form = std::make_unique<TFormMain>(host.get());
+        form->chooseFile = [this](FileDialogKind, const QString&) { return chosen; };
+        form->resize(1200, 800);
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+    void cleanup() {
+        closeWithNo(*form, *host);
+        form.reset();
+        host.reset();
+    }
+
+    void undoAndRedoWalkNineSnapshots() {
+        QVERIFY(!enabled("UndoBtn"));
+        QVERIFY(!enabled("RedoBtn"));
+        for (int i = 0; i < 10; ++i) putByDoubleClick(5, 10 + i, 10);
+        QCOMPARE(piecesInRow(10), 10);
+        for (int k = 1; k <= 9; ++k)
+            QVERIFY(QFile::exists(QString::fromStdString(form->history().snapshotFile(k))));
+        QVERIFY(!QFile::exists(QString::fromStdString(form->history().snapshotFile(0))));
+        QVERIFY(enabled("UndoBtn"));
+        QVERIFY(!enabled("RedoBtn"));
+
+        for (int expected = 9; expected >= 1; --expected) {
+            trigger("UndoBtn");
+            QCOMPARE(piecesInRow(10), expected);
+            QCOMPARE(form->regime(), QString("Edit"));
+        }
+        QVERIFY(!enabled("UndoBtn"));
+        for (int expected = 2; expected <= 10; ++expected) {
+            QVERIFY(enabled("RedoBtn"));
+            trigger("RedoBtn");
+            QCOMPARE(piecesInRow(10), expected);
+        }
+        QVERIFY(!enabled("RedoBtn"));
+
+        // A change after two Undos drops the two steps after it, and no step before it.
+        trigger("UndoBtn");
+        trigger("UndoBtn");
+        putByDoubleClick(6, 40, 20);
+        QVERIFY(!enabled("RedoBtn"));
+        trigger("UndoBtn");
+        QCOMPARE(cell(40, 20), std::uint8_t(0));
+        QCOMPARE(piecesInRow(10), 8);
+        trigger("UndoBtn");
+        QCOMPARE(piecesInRow(10), 7);
+        trigger("RedoBtn");
+        trigger("RedoBtn");
+        QCOMPARE(cell(40, 20), std::uint8_t(6));
+        QVERIFY(!enabled("RedoBtn"));
+    }
+
+    void undoLeavesRunAndGivesAnOpenedSchemeItsNameBack() {
+        putByDoubleClick(22, 10, 10);
+        trigger("Run2");
+        QVERIFY(form->workbench().compiled != nullptr);
+        trigger("UndoBtn");
+        QCOMPARE(form->regime(), QString("Edit"));
+        QVERIFY(form->workbench().compiled == nullptr);
+        QCOMPARE(scheme().ElementCount(), 0);
+        trigger("RedoBtn");
+        QCOMPARE(scheme().ElementCount(), 1);
+
+        chosen = dir.filePath("first.shm");
+        trigger("SaveAs1");
+        Scheme other;
+        other.PutCell(30, 30, 22);
+        other.PutCell(40, 30, 26);
+        const QString second = dir.filePath("second.shm");
+        SaveScheme(other, second.toStdString(), LabelsFileFor(second.toStdString()));
+        chosen = second;
+        trigger("Open1");
+        QCOMPARE(scheme().ElementCount(), 2);
+        QVERIFY(form->windowTitle().endsWith("second.shm"));
+        trigger("UndoBtn");
+        QCOMPARE(scheme().ElementCount(), 1);
+        QVERIFY(form->windowTitle().endsWith("first.shm"));
+        QCOMPARE(form->fileName(), dir.filePath("first.shm"));
+    }
+
+    void editMenuOffersTheBlockCommandsWithKeys() {
+        QMenu* edit = form->findChild<QMenu*>("Edit1Menu");
+        QVERIFY(edit);
+        for (const char* name : {"MarkBegin1", "MarkEnd1", "Copy1", "Paste1", "Cut1", "ReadBlockFrom1",
+                                 "WriteBlockTo1", "Delete1"}) {
+            QVERIFY2(edit->actions().contains(form->action(name)), name);
+            QVERIFY2(!form->action(name)->shortcut().isEmpty(), name);
+        }
+        scheme().PutCell(10, 10, 22);
+        scheme().PutCell(14, 11, 5);
+        QTest::mouseClick(canvasWidget(), Qt::LeftButton, Qt::NoModifier, pixelOf(10, 10));
+        QTest::keyClick(form.get(), Qt::Key_B, Qt::ControlModifier);
+        QTest::mouseClick(canvasWidget(), Qt::LeftButton, Qt::NoModifier, pixelOf(14, 12));
+        QTest::keyClick(form.get(), Qt::Key_K, Qt::ControlModifier);
+        QTest::mouseClick(canvasWidget(), Qt::LeftButton, Qt::NoModifier, pixelOf(30, 20));
+        QTest::keyClick(form.get(), Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(cell(30, 20), std::uint8_t(22));
+        QCOMPARE(cell(34, 21), std::uint8_t(5));
+        QTest::mouseClick(canvasWidget(), Qt::LeftButton, Qt::NoModifier, pixelOf(50, 20));
+        QTest::keyClick(form.get(), Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier);  // move
+        QCOMPARE(cell(50, 20), std::uint8_t(22));
+        QCOMPARE(cell(30, 20), std::uint8_t(0));
+        QCOMPARE(scheme().ElementCount(), 2);
+        QTest::keyClick(form.get(), Qt::Key_Delete);  // the mark went with the block
+        QCOMPARE(cell(50, 20), std::uint8_t(0));
+    }
+
+    void mouseEditorSelectsDragsAndOffersWhatIsPossible() {
+        scheme().PutCell(10, 10, 22);
+        scheme().PutCell(14, 11, 5);
+        scheme().PutCell(15, 11, 1);
+        trigger("editor");
+        QCOMPARE(form->countText(), QString("Editor"));
+        QVERIFY(!enabled("CutBtn"));
+        QVERIFY(!enabled("PasteBtn"));
+
+        QWidget* canvas = canvasWidget();
+        QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, pixelOf(9, 9));
+        QTest::mouseMove(canvas, pixelOf(16, 13));
+        QCOMPARE(form->canvas().widget()->focusRects().size(), 1);  // the band
+        QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, pixelOf(16, 13));
+        QCOMPARE(form->canvas().widget()->focusRects().size(), 4);  // the selection and its three items
+        QVERIFY(enabled("CutBtn") && enabled("CopyBtn") && enabled("DelBtn"));
+        QVERIFY(!enabled("PasteBtn"));
+        // The selected items are drawn in silver.
+        const QImage square = form->canvas().image().copy(10 * kCellWidth, 10 * kCellHeight, 62, 32);
+        int silver = 0;
+        for (int x = 0; x < square.width(); ++x)
+            for (int y = 0; y < square.height(); ++y)
+                silver += square.pixel(x, y) == tableColour(Silver).rgb();
+        QVERIFY(silver > 20);
+
+        // Dragged straight to the right: the drag popup offers copy and move.
+        QTest::mousePress(canvas, Qt::LeftButton, Qt::NoModifier, pixelOf(11, 11));
+        QTest::mouseMove(canvas, pixelOf(31, 11));
+        QTest::mouseRelease(canvas, Qt::LeftButton, Qt::NoModifier, pixelOf(31, 11));
+        QTRY_VERIFY(popup("PopupMenu3")->isVisible());
+        trigger("N12");
+        QTRY_VERIFY(!popup("PopupMenu3")->isVisible());
+        QCOMPARE(cell(30, 10), std::uint8_t(22));
+        QCOMPARE(cell(10, 10), std::uint8_t(0));
+        QCOMPARE(cell(35, 11), std::uint8_t(1));
+        // Undo in the mouse editor stays in it.
+        trigger("UndoBtn");
+        QCOMPARE(cell(10, 10), std::uint8_t(22));
+        QCOMPARE(cell(30, 10), std::uint8_t(0));
+        QCOMPARE(form->regime(), QString("AdvRed"));
+
+        // A right click outside any selection: read, clear and (without a clipboard) no paste.
+        QTest::mouseClick(canvas, Qt::RightButton, Qt::NoModifier, pixelOf(50, 50));
+        QTRY_VERIFY(popup("PopupMenu2")->isVisible());
+        QVERIFY(!enabled("G05") && !enabled("G") && !enabled("G03") && !enabled("N16"));
+        QVERIFY(!enabled("N10"));
+        QVERIFY(enabled("N17") && enabled("N19"));
+        popup("PopupMenu2")->hide();
+
+        // Ctrl+Del clears without a question, and Undo brings it back.
+        const std::size_t said = host->lines.size();
+        QTest::keyClick(form.get(), Qt::Key_Delete, Qt::ControlModifier);
+        QCOMPARE(scheme().ElementCount(), 0);
+        QCOMPARE(host->lines.size(), said);
+        trigger("UndoBtn");
+        QCOMPARE(scheme().ElementCount(), 1);
+        trigger("editor");
+        QCOMPARE(form->regime(), QString("Edit"));
+        QVERIFY(!enabled("CutBtn"));
+    }
+
+    void aSelectionCopiedInOneWindowIsPastedInAnother() {
+        scheme().PutCell(10, 10, 22);
+        scheme().PutCell(14, 11, 5);
+        trigger("editor");
+        band(*form, pixelOf(9, 9), pixelOf(15, 13));
+        QTest::keyClick(form.get(), Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(QFile::exists(dir.filePath("~VelTmpC.tmp")));
+        QVERIFY(enabled("PasteBtn"));
+
+        ScriptedHost secondHost;
+        TFormMain second(&secondHost);
+        second.show();
+        QVERIFY(second.history().snapshotFile(1).parent_path() !=
+                form->history().snapshotFile(1).parent_path());
+        second.action("editor")->trigger();
+        QVERIFY(second.action("PasteBtn")->isEnabled());
+        QTest::mouseClick(second.canvas().widget(), Qt::LeftButton, Qt::NoModifier, pixelOf(40, 30));
+        second.action("PasteBtn")->trigger();
+        const Scheme& pasted = second.workbench().scheme;
+        QCOMPARE(pasted.cell(41, 31), std::uint8_t(22));
+        QCOMPARE(pasted.cell(45, 32), std::uint8_t(5));
+        QCOMPARE(pasted.ElementCount(), 1);
+        QVERIFY(second.action("UndoBtn")->isEnabled());
+        second.action("UndoBtn")->trigger();
+        QCOMPARE(second.workbench().scheme.ElementCount(), 0);
+        QCOMPARE(scheme().ElementCount(), 1);  // the first window's scheme is its own
+        closeWithNo(second, secondHost);
+    }
+};
+
+QTEST_MAIN(FormMainEditTest)
+#include "form_main_edit_test.moc"
