@@ -9,6 +9,10 @@ namespace {
 
 constexpr Extended kRangeStart = 1.7e38L;
 constexpr Extended kTinyRange = 1e-35L;
+// The share of a range added at each end when the points are drawn as marks.
+constexpr Extended kMarkMargin = 0.08L;
+// Below this share of its range a range end reads as 0.
+constexpr Extended kShownZero = 1e-6L;
 // Pixels far outside any image; keeps coordinates of huge values drawable.
 constexpr Extended kPixelLimit = 1e6L;
 
@@ -18,7 +22,22 @@ Extended unitScale(int pixels, Extended lo, Extended hi) {
     return static_cast<Extended>(pixels) / span;
 }
 
+void widenForMarks(Extended& lo, Extended& hi) {
+    if (hi == lo) {
+        const Extended half = lo == 0 ? 1 : std::fabs(lo);
+        lo -= half;
+        hi += half;
+    }
+    const Extended margin = (hi - lo) * kMarkMargin;
+    lo -= margin;
+    hi += margin;
+}
+
 }  // namespace
+
+Extended shownRangeEnd(Extended v, Extended lo, Extended hi) {
+    return std::fabs(v) < std::fabs(hi - lo) * kShownZero ? 0 : v;
+}
 
 int roundPixel(Extended v) {
     if (std::isnan(v)) return 0;
@@ -31,7 +50,7 @@ int GraphScale::py(Extended y) const {
     return roundPixel(yZero - std::nearbyint(std::clamp(y * yScale * userY, -kPixelLimit, kPixelLimit)));
 }
 
-GraphScale computeScale(const Slots& shown, const PlotArea& area, Extended userY) {
+GraphScale computeScale(const Slots& shown, const PlotArea& area, Extended userY, bool pointMarks) {
     GraphScale s;
     s.userY = userY;
     Extended xMin = kRangeStart, xMax = -kRangeStart, yMin = kRangeStart, yMax = -kRangeStart;
@@ -46,6 +65,10 @@ GraphScale computeScale(const Slots& shown, const PlotArea& area, Extended userY
         }
     if (!any) xMin = yMin = 0, xMax = yMax = 1;
 
+    if (pointMarks && any) {
+        widenForMarks(xMin, xMax);
+        widenForMarks(yMin, yMax);
+    }
     // A constant curve is shown between zero and its value, on whichever side it lies.
     if (yMax == yMin) {
         if (yMax >= 0) yMin = 0;

@@ -37,10 +37,19 @@ struct GraphScale {
 // Scales the points of every occupied slot into the area:
 // - ranges over all points; a constant curve is shown from 0 to its value; a range that
 //   is 0 at both ends becomes 0..1e-35;
+// - with `pointMarks` (the points are drawn as marks, not joined) the marks keep clear
+//   of the frame instead: a single value lies in the middle of a range around it, and
+//   each range gets a margin at both ends;
 // - pixels per unit = area size / range (/ |max| when the range is a single value);
 // - the pixel of zero is placed from the minimum X and the maximum Y.
 // With no point at all both ranges are 0..1.
-GraphScale computeScale(const Slots& shown, const PlotArea& area, Extended userY = 1);
+GraphScale computeScale(const Slots& shown, const PlotArea& area, Extended userY = 1,
+                        bool pointMarks = false);
+
+// A range end as the axis writes it: a value that is zero within the axis texts' six
+// significant digits (below a millionth of the range, as rounding leaves -1.8E-18 for
+// a zero) is written as 0.
+Extended shownRangeEnd(Extended v, Extended lo, Extended hi);
 
 // Round to the nearest integer, ties to even, kept within what a pixel can be.
 int roundPixel(Extended v);

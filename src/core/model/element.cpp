@@ -134,11 +134,15 @@ void Element::WriteParameters(ByteWriter& out) const {
     for (int i : info().fileOrder) out.real(Params[static_cast<size_t>(i)].Value);
 }
 
+// A parameter is listed under the label its dialog shows ("H y"), not the name it is
+// stored and tuned under ("Nu").
 void Element::ListParameters(std::vector<ParameterRow>& rows) const {
     const BlockInfo& row = info();
-    for (std::size_t i = 0; i < Params.size(); ++i)
-        if (i >= row.params.size() || !row.params[i].hidden)
-            rows.push_back({Params[i].Name, generalText(Params[i].Value, 9, 4)});
+    for (std::size_t i = 0; i < Params.size(); ++i) {
+        if (i < row.params.size() && row.params[i].hidden) continue;
+        const std::string name = i < row.params.size() ? cutLabel(row.params[i].label) : Params[i].Name;
+        rows.push_back({name, generalText(Params[i].Value, 9, 4)});
+    }
 }
 
 void Element::ReadParameters(ByteReader& in) {

@@ -89,8 +89,8 @@ struct TunedParameters {
     }
 };
 
-// Rows added to the parameter grid by ListParameters: the stored name and the value
-// in general format (9 significant digits, 4 exponent digits).
+// Rows added to the parameter grid by ListParameters: the label of the parameter's
+// dialog row and the value in general format (9 significant digits, 4 exponent digits).
 struct ParameterRow {
     std::string name;
     std::string value;

@@ -40,12 +40,12 @@ void paintMargins(QPainter& p, const GraphScale& s, const PlotArea& a, const Gra
     p.setPen(kText);
     const int textHeight = p.fontMetrics().height();
     const QRect left(2, a.top, a.left - 6, textHeight);
-    p.drawText(left, Qt::AlignRight | Qt::AlignTop, rangeText(s.yMax));
+    p.drawText(left, Qt::AlignRight | Qt::AlignTop, rangeText(shownRangeEnd(s.yMax, s.yMin, s.yMax)));
     p.drawText(left.translated(0, a.height() - textHeight), Qt::AlignRight | Qt::AlignBottom,
-               rangeText(s.yMin));
+               rangeText(shownRangeEnd(s.yMin, s.yMin, s.yMax)));
     const QRect below(a.left, a.bottom + 2, a.width(), textHeight);
-    p.drawText(below, Qt::AlignLeft, rangeText(s.xMin));
-    p.drawText(below, Qt::AlignRight, rangeText(s.xMax));
+    p.drawText(below, Qt::AlignLeft, rangeText(shownRangeEnd(s.xMin, s.xMin, s.xMax)));
+    p.drawText(below, Qt::AlignRight, rangeText(shownRangeEnd(s.xMax, s.xMin, s.xMax)));
     p.drawText(below, Qt::AlignHCenter, QString::fromStdString(h.axisCaption));
     p.drawText(QRect(a.left, a.top + 2, a.width(), textHeight), Qt::AlignHCenter,
                QString::fromStdString(h.title));

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "core/graphs/graph_texts.h"
 #include "core/numtext.h"
 #include "gui/comments/text_windows.h"
 #include "gui/graphs/graph_canvas.h"
@@ -291,7 +292,7 @@ std::vector<CommentLabel*> TFormGraphPg::commentLabels() const {
 void TFormGraphPg::rescale() {
     area_ = PlotArea::forImage(canvas_->width(), canvas_->height());
     const Extended userY = std::pow(2.0L, UpDown1->value() - kUserYMiddle);
-    scale_ = computeScale(slots_.all(), area_, userY);
+    scale_ = computeScale(slots_.all(), area_, userY, drawsPointMarks(slots_.kind()));
     ScaleXLabel->setText(viewerTexts().scaleX + QString::fromStdString(generalText(scale_.shownX(), 6, 2)));
     ScaleYLabel->setText(viewerTexts().scaleY + QString::fromStdString(generalText(scale_.shownY(), 6, 2)));
 }

@@ -2,7 +2,8 @@
 
 #include <QFileDialog>
 #include <QFontDialog>
-#include <QMessageBox>
+
+#include "gui/message_box.h"
 
 namespace velmar::gui {
 
@@ -11,8 +12,12 @@ namespace {
 const char* kPointFilter = "pnt files (*.pnt);;all files (*.*)";
 
 void showMessage(QWidget* parent, velmar::Box box, const QString& text) {
-    if (box == velmar::Box::Error) QMessageBox::critical(parent, QStringLiteral("Ошибка"), text);
-    else QMessageBox::information(parent, QStringLiteral("Сообщение"), text);
+    const bool error = box == velmar::Box::Error;
+    QMessageBox m(error ? QMessageBox::Critical : QMessageBox::Information,
+                  error ? QStringLiteral("Ошибка") : QStringLiteral("Сообщение"), text, QMessageBox::Ok,
+                  parent);
+    fitTitle(m);
+    m.exec();
 }
 
 QString askPointFileName(QWidget* parent, bool save, const QString& current) {

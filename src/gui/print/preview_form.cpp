@@ -295,16 +295,16 @@ TPrePrnForm& printPreviewForm() {
     return *form;
 }
 
-void PrintPreviewScheme(QWidget*, const QImage& canvas, const velmar::Scheme& scheme) {
-    printPreviewForm().preview(composeSchemePrint(canvas, scheme));
+void PrintPreviewScheme(QWidget*, const QImage& printPicture, const velmar::Scheme& scheme) {
+    printPreviewForm().preview(composeSchemePrint(printPicture, scheme));
 }
 
 void PrinterSetup(QWidget* parent) { printPrompts().setup(sharedPrinter(), parent); }
 
-bool PrintScheme(QWidget* parent, const QImage& canvas, const velmar::Scheme& scheme) {
+bool PrintScheme(QWidget* parent, const QImage& printPicture, const velmar::Scheme& scheme) {
     QPrinter& printer = sharedPrinter();
     if (!printPrompts().print(printer, parent)) return false;
-    return printCentred(printer, composeSchemePrint(canvas, scheme));
+    return printCentred(printer, composeSchemePrint(printPicture, scheme));
 }
 
 }  // namespace velmar::gui

@@ -103,10 +103,10 @@ private:
 TPrePrnForm& printPreviewForm();
 
 // The main window's print commands on the scheme canvas.
-void PrintPreviewScheme(QWidget* parent, const QImage& canvas, const velmar::Scheme& scheme);
+void PrintPreviewScheme(QWidget* parent, const QImage& printPicture, const velmar::Scheme& scheme);
 void PrinterSetup(QWidget* parent);
 // Runs the print dialog and prints the scheme picture centred on one page. False when
 // cancelled or when the printer failed.
-bool PrintScheme(QWidget* parent, const QImage& canvas, const velmar::Scheme& scheme);
+bool PrintScheme(QWidget* parent, const QImage& printPicture, const velmar::Scheme& scheme);
 
 }  // namespace velmar::gui

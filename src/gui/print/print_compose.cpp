@@ -10,24 +10,43 @@
 
 namespace velmar::gui {
 
-QImage composeSchemePrint(const QImage& canvas, const velmar::Scheme& scheme) {
-    const auto bounds = velmar::usedCells(scheme);
-    if (!bounds) return {};
-    QImage print(bounds->imageWidth(), bounds->imageHeight(), QImage::Format_RGB32);
-    print.fill(Qt::white);
-    const QImage source = canvas.convertToFormat(QImage::Format_RGB32);
-    const QRgb white = qRgb(255, 255, 255);
-    for (int y = 0; y < print.height(); ++y) {
-        const int cy = y + bounds->canvasTop();
-        if (cy < 0 || cy >= source.height()) continue;
-        const QRgb* from = reinterpret_cast<const QRgb*>(source.constScanLine(cy));
-        QRgb* to = reinterpret_cast<QRgb*>(print.scanLine(y));
-        for (int x = 0; x < print.width(); ++x) {
-            const int cx = x + bounds->canvasLeft();
-            if (cx >= 0 && cx < source.width() && (from[cx] & 0xFFFFFF) == (white & 0xFFFFFF))
-                to[x] = qRgb(0, 0, 0);
+namespace {
+
+// The smallest rectangle holding every pixel that is not white.
+QRect drawnRect(const QImage& picture) {
+    const QImage source = picture.convertToFormat(QImage::Format_RGB32);
+    int left = source.width(), right = -1, top = source.height(), bottom = -1;
+    for (int y = 0; y < source.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        for (int x = 0; x < source.width(); ++x) {
+            if ((line[x] & 0xFFFFFF) == 0xFFFFFF) continue;
+            left = std::min(left, x);
+            right = std::max(right, x);
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
         }
     }
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
+}  // namespace
+
+QRect schemePrintArea(const QImage& printPicture, const velmar::Scheme& scheme) {
+    const auto bounds = velmar::usedCells(scheme);
+    if (!bounds) return {};
+    constexpr int kMargin = 2;
+    const QRect cells(bounds->canvasLeft(), bounds->canvasTop(), bounds->imageWidth(), bounds->imageHeight());
+    const QRect drawn = drawnRect(printPicture);
+    return drawn.isNull() ? cells : cells.united(drawn.adjusted(-kMargin, -kMargin, kMargin, kMargin));
+}
+
+QImage composeSchemePrint(const QImage& printPicture, const velmar::Scheme& scheme) {
+    const QRect area = schemePrintArea(printPicture, scheme);
+    if (area.isNull()) return {};
+    QImage print(area.size(), QImage::Format_RGB32);
+    print.fill(Qt::white);
+    QPainter p(&print);
+    p.drawImage(-area.topLeft(), printPicture);
     return print;
 }
 

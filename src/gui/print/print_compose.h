@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 namespace velmar {
@@ -12,10 +13,12 @@ class Scheme;
 
 namespace velmar::gui {
 
-// The used cells of the scheme, taken from the canvas picture: every pure white canvas
-// pixel becomes black, everything else (the background, coloured marks) white. An
-// empty scheme gives an empty picture.
-QImage composeSchemePrint(const QImage& canvas, const velmar::Scheme& scheme);
+// The used cells of the scheme, cut from the whole canvas drawn for print (black on
+// white, SchemeCanvas::printPicture), widened to the names and labels that reach past
+// them. An empty scheme gives an empty picture.
+QImage composeSchemePrint(const QImage& printPicture, const velmar::Scheme& scheme);
+// Where that cut lies on the canvas; a null rectangle for an empty scheme.
+QRect schemePrintArea(const QImage& printPicture, const velmar::Scheme& scheme);
 
 // The graph picture with the lines of `top` above it and those of `bottom` below it,
 // each in its own font, on white.

@@ -4,6 +4,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScreen>
@@ -94,9 +95,11 @@ TDiscrip::TDiscrip(TFormMain& form) : QDialog(&form, Qt::Tool), form_(form) {
     auto* exit = new QPushButton(QString::fromUtf8("Выход"), this);
     exit->setObjectName("ExitBtn");
     exit->setToolTip(QString::fromUtf8("Выйти и сохранить изменения"));
-    buttons->addWidget(refresh_);
-    buttons->addWidget(apply);
-    buttons->addWidget(exit);
+    // Enter commits a caption; it presses no button.
+    for (QPushButton* b : {refresh_, apply, exit}) {
+        b->setAutoDefault(false);
+        buttons->addWidget(b);
+    }
     side->addLayout(buttons);
     outer->addLayout(side);
 
@@ -113,6 +116,18 @@ TDiscrip::TDiscrip(TFormMain& form) : QDialog(&form, Qt::Tool), form_(form) {
         if (auto* edit = qobject_cast<QLineEdit*>(focusWidget())) edit->insert(" ");
     });
     refresh();
+}
+
+// The main window's key items would take the keys of a tool window of its own (Enter
+// opening the parameters of the block under its cursor): what is typed here stays here,
+// but for the window's own Ctrl+Space.
+bool TDiscrip::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(event)->keyCombination() != QKeyCombination(Qt::CTRL, Qt::Key_Space)) {
+        event->accept();
+        return true;
+    }
+    return QDialog::event(event);
 }
 
 void TDiscrip::refresh() {
@@ -150,6 +165,11 @@ void TDiscrip::showBeside() {
         move(form_.x() + form_.width() - width() - 10,
              form_.y() + form_.height() - height() - form_.statusBar()->height() - 10);
     raise();
+    // The keys typed now are the captions': the window takes them from the main window,
+    // whose keys would otherwise move its cursor or open a block's parameters.
+    activateWindow();
+    grid_->setFocus();
+    if (grid_->rowCount() > 1) grid_->setCurrentCell(1, 1);
 }
 
 void TDiscrip::applyCaptions() {

@@ -38,6 +38,9 @@ public slots:
     void ComboBox1Change(int index);
     void PositionClick();
 
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void applyCaptions();
 

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 
 #include "core/scripted_host.h"
+#include "gui/message_box.h"
 #include "gui/shell/value_dialog.h"
 
 namespace velmar::gui {
@@ -30,6 +31,7 @@ bool DialogHost::askValues(std::string_view caption, std::vector<ValueRow>& rows
 
 void DialogHost::message(Box box, std::string_view text) {
     QMessageBox m(iconOf(box), qs(boxCaption(box)), qs(text), QMessageBox::Ok, owner_);
+    fitTitle(m);
     m.exec();
 }
 
@@ -37,6 +39,7 @@ Reply DialogHost::ask(std::string_view caption, std::string_view text, bool with
     QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
     if (withCancel) buttons |= QMessageBox::Cancel;
     QMessageBox m(QMessageBox::Question, qs(caption), qs(text), buttons, owner_);
+    fitTitle(m);
     switch (m.exec()) {
         case QMessageBox::Yes: return Reply::Yes;
         case QMessageBox::No: return Reply::No;

@@ -64,6 +64,11 @@ void StatusLine::message(const QString& text) {
     }
 }
 
+void StatusLine::messageNow(const QString& text) {
+    statusTimer_.stop();
+    message(text);
+}
+
 void StatusLine::StatusTimerTimer() { message("Hi!"); }
 
 void StatusLine::hint(const QString& tip) {

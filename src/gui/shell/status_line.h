@@ -26,6 +26,8 @@ public:
     // A status message stays about two seconds; a second one within them clears the
     // panel instead.
     void message(const QString& text);
+    // A status message shown whatever was shown before: for what the user must see.
+    void messageNow(const QString& text);
     // The hint of a menu item or speed button, unless a status message is showing.
     void hint(const QString& tip);
     // The name of the block under the mouse in the bank.

@@ -47,6 +47,10 @@ TGMenu21Form::TGMenu21Form(const QString& caption, std::vector<ValueRow>& rows, 
         marks_.push_back(mark);
     }
     outer->addLayout(grid);
+    // Tab goes from value to value, then through the "Mark" boxes.
+    std::vector<QWidget*> order(edits_.begin(), edits_.end());
+    order.insert(order.end(), marks_.begin(), marks_.end());
+    for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName("OkBtn");
     buttons->button(QDialogButtonBox::Cancel)->setObjectName("CancelBtn");

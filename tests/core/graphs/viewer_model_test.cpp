@@ -135,6 +135,34 @@ TEST(GraphScale, ZeroRangesAndSinglePoints) {
     EXPECT_EQ(s.px(4), kArea.left);
 }
 
+// Roots drawn as crosses three pixels wide: every cross lies inside the frame, also
+// when all roots are real or there is only one.
+TEST(GraphScale, MarkedPointsKeepClearOfTheFrame) {
+    const std::vector<Curve> cases = {curve({-1, -2, -0.5}, {0, 0, 0}), curve({-1, -1, -3}, {2, -2, 0}),
+                                      curve({-2}, {0}), curve({0}, {0})};
+    for (const Curve& c : cases) {
+        Diagrams d;
+        d[0] = c.diagram();
+        ViewerSlots v;
+        v.open(d, 12);
+        const GraphScale s = computeScale(v.all(), kArea, 1, true);
+        for (std::size_t i = 0; i < c.x.size(); ++i) {
+            const int x = s.px(c.x[i]), y = s.py(c.y[i]);
+            EXPECT_GE(x, kArea.left + 4) << i;
+            EXPECT_LE(x, kArea.right - 4) << i;
+            EXPECT_GE(y, kArea.top + 4) << i;
+            EXPECT_LE(y, kArea.bottom - 4) << i;
+        }
+    }
+}
+
+TEST(GraphScale, RangeEndsThatAreZeroWithinTheTextsAreShownAsZero) {
+    EXPECT_EQ(shownRangeEnd(-1.8e-18L, -1.8e-18L, 2.5L), 0);
+    EXPECT_EQ(shownRangeEnd(1e-7L, -1, 1e-7L), 0);
+    EXPECT_EQ(shownRangeEnd(0.001L, 0.001L, 1), 0.001L);           // small, but not zero on this axis
+    EXPECT_EQ(shownRangeEnd(-3e-20L, -3e-20L, -1e-20L), -3e-20L);  // a range of tiny values
+}
+
 TEST(GraphScale, PointsMapOntoThePlotAreaAcrossCurves) {
     const Curve a = curve({-1, 0, 1}, {0, 10, 0});
     const Curve b = curve({0, 3}, {-10, 5});

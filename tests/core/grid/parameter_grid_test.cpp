@@ -36,7 +36,7 @@ TEST_F(ParameterGridTest, ListsBlocksWithTheirParametersButNoNodes) {
     EXPECT_EQ(rows[0].name, "Апериодическое звено");
     EXPECT_EQ(rows[0].parameter, "K");
     EXPECT_EQ(rows[1].number, "");
-    EXPECT_EQ(rows[2].parameter, "Nu");
+    EXPECT_EQ(rows[2].parameter, "H y");  // the dialog's label, not the stored name "Nu"
     EXPECT_EQ(rows[3].number, "3");
     EXPECT_EQ(rows[3].name, "Блок временных характеристик");
     EXPECT_EQ(rows[3].parameter, "");

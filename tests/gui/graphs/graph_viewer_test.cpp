@@ -10,6 +10,7 @@
 #include <deque>
 #include <functional>
 
+#include "core/graphs/graph_texts.h"
 #include "core/graphs/point_file.h"
 #include "gui/graphs/graph_canvas.h"
 #include "gui/graphs/graph_viewer.h"
@@ -325,6 +326,26 @@ private slots:
         const int mid = (area.left + area.right) / 2;
         QCOMPARE(image.pixelColor(mid, area.bottom), QColor(0, 255, 0));
         QCOMPARE(image.pixelColor(mid, area.top), QColor(255, 0, 0));
+    }
+
+    // Roots are crosses three pixels each way; autoscale keeps the outermost ones off
+    // the frame, so no arm is cut away.
+    void rootsAreDrawnWholeInsideTheFrame() {
+        const Curve roots{{-2, -1, -1, -0.5}, {0, 1, -1, 0}};
+        Diagrams d;
+        d[0] = roots.diagram("roots");
+        viewer->open(d, kRootsKind);
+        viewer->show();
+        QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
+        const QImage& image = viewer->canvas()->image();
+        const QColor lime(0, 255, 0);
+        for (std::size_t i = 0; i < roots.x.size(); ++i) {
+            const int x = viewer->scale().px(roots.x[i]), y = viewer->scale().py(roots.y[i]);
+            for (int arm = -3; arm <= 3; ++arm) {
+                QVERIFY2(image.pixelColor(x + arm, y) == lime, qPrintable(QString("root %1").arg(i)));
+                QVERIFY2(image.pixelColor(x, y + arm) == lime, qPrintable(QString("root %1").arg(i)));
+            }
+        }
     }
 };
 

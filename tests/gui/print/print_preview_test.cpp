@@ -74,21 +74,24 @@ private slots:
         printer.reset();
     }
 
-    void schemePictureKeepsOnlyWhitePixels() {
+    void schemePictureIsCutToTheUsedCellsAndWhatIsDrawnBeyond() {
         Scheme scheme;
-        QImage canvas(1890, 990, QImage::Format_RGB32);
-        canvas.fill(Qt::black);
-        QCOMPARE(composeSchemePrint(canvas, scheme).size(), QSize(0, 0));
+        QImage picture(1890, 990, QImage::Format_RGB32);  // the canvas drawn for print
+        picture.fill(Qt::white);
+        QCOMPARE(composeSchemePrint(picture, scheme).size(), QSize(0, 0));
         scheme.PutCell(1, 1, 17);  // a node in the first drawn cell: canvas pixels from (0, 0)
-        canvas.setPixelColor(5, 5, Qt::white);
-        canvas.setPixelColor(6, 5, QColor(255, 255, 254));
-        canvas.setPixelColor(7, 5, Qt::red);
-        const QImage print = composeSchemePrint(canvas, scheme);
+        picture.setPixelColor(5, 5, Qt::black);
+        picture.setPixelColor(7, 5, QColor(128, 128, 128));  // anti-aliased text keeps its grey
+        QImage print = composeSchemePrint(picture, scheme);
         QCOMPARE(print.size(), QSize(93, 45));
         QCOMPARE(print.pixelColor(5, 5), QColor(Qt::black));
-        QCOMPARE(print.pixelColor(6, 5), QColor(Qt::white));
-        QCOMPARE(print.pixelColor(7, 5), QColor(Qt::white));
+        QCOMPARE(print.pixelColor(7, 5), QColor(128, 128, 128));
         QCOMPARE(countNear(print, Qt::black), 1);
+        // A label written below the cells widens the picture down to it.
+        picture.setPixelColor(30, 60, Qt::black);
+        print = composeSchemePrint(picture, scheme);
+        QCOMPARE(print.size(), QSize(93, 63));
+        QCOMPARE(print.pixelColor(30, 60), QColor(Qt::black));
     }
 
     void graphPictureCarriesBothTexts() {

@@ -1,17 +1,30 @@
 // Editing through the main window: undo and redo through the snapshot files, the
 // marked-block commands of both front ends, the mouse editor's selection, drag and
-// popups, and its clipboard shared between two windows.
+// popups, its clipboard shared between two windows, and the faults a new user met
+// (the caption editor's keys, the printed captions, a message box title, the tab order
+// of the value dialog, the parameter grid's names).
 #include <QApplication>
 #include <QFile>
 #include <QMenu>
+#include <QMessageBox>
+#include <QPrinter>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
+#include "core/editor/caption_layout.h"
 #include "core/model/scheme_file.h"
 #include "core/scripted_host.h"
 #include "gui/editor/cell_pictures.h"
 #include "gui/editor/colours.h"
+#include "gui/grid/grid_form.h"
+#include "gui/message_box.h"
+#include "gui/print/print_compose.h"
+#include "gui/print/print_prompts.h"
+#include "gui/shell/caption_editor.h"
+#include "gui/shell/dialog_host.h"
 #include "gui/shell/form_main.h"
+#include "gui/shell/value_dialog.h"
 
 using namespace velmar;
 using namespace velmar::gui;
@@ -257,6 +270,107 @@ private slots:
         QCOMPARE(second.workbench().scheme.ElementCount(), 0);
         QCOMPARE(scheme().ElementCount(), 1);  // the first window's scheme is its own
         closeWithNo(second, secondHost);
+    }
+
+    void captionEditorKeepsTheKeysTypedInIt() {
+        scheme().PutCell(10, 10, 22);
+        QTest::mouseClick(canvasWidget(), Qt::LeftButton, Qt::NoModifier, pixelOf(11, 11));
+        trigger("N26");  // Run, where Enter on the block would open its parameters
+        TDiscrip& editor = form->discrip();
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&editor));
+        QWidget* focus = QApplication::focusWidget();
+        QVERIFY(focus && focus->window() == &editor);
+        for (const char c : {'L', 'a', 'g'}) QTest::keyClicks(QApplication::focusWidget(), QString(c));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(host->dialogs.empty());
+        QTRY_COMPARE(editor.grid()->item(1, 1)->text(), QString("Lag"));
+        QCOMPARE(form->editorState().cursor, (Cell{11, 11}));
+        editor.close();
+    }
+
+    void printedSchemeKeepsItsCaptionsAndSaysWhereThePdfWent() {
+        scheme().PutCell(10, 10, 22);
+        scheme().PutCell(30, 10, 26);
+        scheme().Labels[1] = "Plant";  // block 2 shows its name instead
+        form->redrawAll();
+        const QImage canvas = form->canvas().image();
+        const QImage picture = form->canvas().printPicture();
+        const QImage print = composeSchemePrint(picture, scheme());
+        const QRect printed = schemePrintArea(picture, scheme());
+        QCOMPARE(print.size(), printed.size());
+        // Every pixel of a name or label on the canvas has a dark pixel on paper.
+        for (const auto& c :
+             editor::blockCaptions(scheme(), form->editorState().captions, form->workbench().names,
+                                   canvas.width(), canvas.height())) {
+            if (c.kind == editor::CanvasCaption::Kind::Number) continue;
+            // The caption's row; what is not on the paper counts as lost.
+            const QRect area(c.x, c.y, 120, 14);
+            int onCanvas = 0, onPaper = 0;
+            for (int x = area.left(); x <= area.right(); ++x)
+                for (int y = area.top(); y <= area.bottom(); ++y) {
+                    onCanvas += canvas.pixel(x, y) != tableColour(Green).rgb();
+                    const QPoint onSheet = QPoint(x, y) - printed.topLeft();
+                    onPaper += print.rect().contains(onSheet) && print.pixel(onSheet) != qRgb(255, 255, 255);
+                }
+            QVERIFY2(onCanvas > 20, c.text.c_str());
+            QVERIFY2(onPaper * 10 >= onCanvas * 9, qPrintable(QString("%1: %2 of %3 pixels")
+                                                                  .arg(QString::fromStdString(c.text))
+                                                                  .arg(onPaper)
+                                                                  .arg(onCanvas)));
+        }
+
+        QPrinter& printer = sharedPrinter();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("scheme.pdf"));
+        const auto keep = printPrompts().print;
+        printPrompts().print = [](QPrinter&, QWidget*) { return true; };
+        trigger("Print1");
+        printPrompts().print = keep;
+        QVERIFY(QFile::exists(dir.filePath("scheme.pdf")));
+        QVERIFY2(form->infoText().contains(dir.filePath("scheme.pdf")), qPrintable(form->infoText()));
+    }
+
+    void messageBoxShowsItsWholeTitle() {
+        DialogHost dialogs(form.get());
+        int width = 0;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            width = box->width();
+            box->accept();
+        });
+        dialogs.message(Box::Information, "1");
+        QVERIFY(width >= titleWidth(QString::fromUtf8("Сообщение")));
+    }
+
+    void valueDialogTabsFromValueToValue() {
+        std::vector<ValueRow> rows = {{"K", "1", false, true, true, {}},
+                                      {"T", "0.5", false, true, true, {}},
+                                      {"H y", "0", false, true, true, {}}};
+        TGMenu21Form dialog("", rows, {}, *host, form.get());
+        // The chain Tab follows: every value first, then the Mark boxes.
+        const QList<QWidget*> expected = {dialog.valueEdit(1), dialog.valueEdit(2), dialog.markBox(0),
+                                          dialog.markBox(1), dialog.markBox(2)};
+        QList<QWidget*> chain;
+        QWidget* w = dialog.valueEdit(0);
+        for (int i = 0; i < expected.size(); ++i) {
+            do w = w->nextInFocusChain();
+            while (!(w->focusPolicy() & Qt::TabFocus));
+            chain << w;
+        }
+        QCOMPARE(chain, expected);
+    }
+
+    void parameterGridNamesAParameterAsItsDialogDoes() {
+        scheme().PutCell(10, 10, 22);
+        trigger("Run2");
+        trigger("SpeedButton1");
+        QTableWidget* grid = form->gridForm().grid();
+        QStringList names;
+        for (int r = 0; r < grid->rowCount(); ++r)
+            if (grid->item(r, 2)) names << grid->item(r, 2)->text();
+        QCOMPARE(names, (QStringList{"K", "T", "H y"}));
+        form->gridForm().close();
     }
 };
 
