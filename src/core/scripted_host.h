@@ -51,6 +51,8 @@ public:
     std::vector<Dialog> dialogs;
     std::vector<Graph> graphs;
     std::vector<Thumbnail> thumbnails;
+    std::vector<ScanProgress> scanProgresses;  // every update of the "Progress" window
+    std::vector<DDecompositionMap> dDecompositions;
     std::function<void(const std::string&)> echo;
 
     bool askValues(std::string_view caption, std::vector<ValueRow>& rows, const RowCheck& check) override;
@@ -66,6 +68,8 @@ public:
     void showThumbnail(const Thumbnail& thumbnail) override { thumbnails.push_back(thumbnail); }
     void canvasText(int x, int y, std::string_view text) override;
     void report(std::string_view line) override;
+    void scanProgress(const ScanProgress& progress) override { scanProgresses.push_back(progress); }
+    void showDDecomposition(const DDecompositionMap& map) override { dDecompositions.push_back(map); }
 
     // The messages of one box kind, in order.
     std::vector<std::string> messagesOf(Box box) const;

@@ -9,6 +9,7 @@
 #include "core/blocks/analysis_block.h"
 #include "core/errors.h"
 #include "core/model/value_dialog.h"
+#include "core/workbench/d_decomposition_command.h"
 #include "core/workbench/workbench.h"
 
 namespace velmar {
@@ -67,7 +68,8 @@ bool prepare(Workbench& wb, AnalysisBlock& block) {
 void SolveOperation(Workbench& wb, AnalysisBlock& block) {
     AnalysisState& state = wb.analysis;
     if (state.methodChosen) {
-        RunMethod(wb.ui(), state, block.W, state.methodCode);
+        if (state.methodCode == kCodeDDecomposition) DDecomposition(wb);  // needs the scheme itself
+        else RunMethod(wb.ui(), state, block.W, state.methodCode);
         return;
     }
     state.lastBlock = block.Number;
