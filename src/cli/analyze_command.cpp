@@ -13,6 +13,7 @@
 #include "cli/commands.h"
 #include "cli/curve_csv.h"
 #include "cli/scheme_options.h"
+#include "core/analysis/d_decomposition.h"
 #include "core/analysis/method_lists.h"
 #include "core/errors.h"
 #include "core/model/scheme_file.h"
@@ -58,8 +59,12 @@ std::optional<Options> parse(const Args& args, bool withMethod) {
     if (withMethod) known.insert(known.end(), {{"--method"}, {"--csv"}, {"--mark"}});
     const auto parsed = parseArguments(args, known);
     if (!parsed) return std::nullopt;
-    Options o{parsed->positional, 0, parsed->last("--method").value_or(""),
-              parsed->last("--csv").value_or(""), parsed->all("--answer"), parsed->all("--mark")};
+    Options o{parsed->positional,
+              0,
+              parsed->last("--method").value_or(""),
+              parsed->last("--csv").value_or(""),
+              parsed->all("--answer"),
+              parsed->all("--mark")};
     for (const std::string& text : parsed->all("--block")) {  // every one given must be an element number
         const auto n = parseNumber(text);
         if (!n || *n != static_cast<int>(*n) || *n < 1) return std::nullopt;
@@ -67,6 +72,22 @@ std::optional<Options> parse(const Args& args, bool withMethod) {
     }
     if (o.scheme.empty() || o.block == 0 || (withMethod && o.method.empty())) return std::nullopt;
     return o;
+}
+
+// One line per scanned grid point of every D-decomposition map:
+// "ddecomp: X Y COUNT", X and Y the values the parameters had there.
+void printPlanes(const ScriptedHost& host) {
+    for (const DDecompositionMap& map : host.dDecompositions)
+        for (int j = 0; j <= map.ny; ++j)
+            for (int i = 0; i <= map.nx; ++i) {
+                const int count = map.count(i, j);
+                if (count == DDecompositionMap::kNotScanned) continue;
+                std::cout << "ddecomp: " << significantText(Real48(GridX(map, i))) << ' '
+                          << significantText(Real48(GridY(map, j))) << ' '
+                          << (count == DDecompositionMap::kUndetermined ? "undetermined"
+                                                                        : std::to_string(count))
+                          << '\n';
+            }
 }
 
 int usage(const char* command) {
@@ -116,6 +137,7 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
     } catch (const std::runtime_error& e) {  // MathError and FileError end the command
         host.message(Box::Error, e.what());
     }
+    printPlanes(host);
     if (!o.csv.empty()) {
         std::vector<CsvCurve> curves;
         for (const auto& g : host.graphs)
@@ -129,7 +151,8 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
     const bool solved = std::any_of(host.lines.begin(), host.lines.end(),
                                     [](const std::string& l) { return l.rfind("tf: ", 0) == 0; });
     if (!solved) std::cerr << "velmar-cli " << command << ": block " << o.block << " was not solved\n";
-    return solved && host.messagesOf(Box::Error).empty() ? 0 : 1;
+    const bool planeMissing = method == kCodeDDecomposition && host.dDecompositions.empty();
+    return solved && !planeMissing && host.messagesOf(Box::Error).empty() ? 0 : 1;
 }
 
 }  // namespace
