@@ -19,6 +19,7 @@
 #include "core/numtext.h"
 #include "core/scripted_host.h"
 #include "core/workbench/dispatcher.h"
+#include "core/workbench/roots_animation.h"
 #include "core/workbench/workbench.h"
 
 namespace velmar::cli {
@@ -58,8 +59,12 @@ std::optional<Options> parse(const Args& args, bool withMethod) {
     if (withMethod) known.insert(known.end(), {{"--method"}, {"--csv"}, {"--mark"}});
     const auto parsed = parseArguments(args, known);
     if (!parsed) return std::nullopt;
-    Options o{parsed->positional, 0, parsed->last("--method").value_or(""),
-              parsed->last("--csv").value_or(""), parsed->all("--answer"), parsed->all("--mark")};
+    Options o{parsed->positional,
+              0,
+              parsed->last("--method").value_or(""),
+              parsed->last("--csv").value_or(""),
+              parsed->all("--answer"),
+              parsed->all("--mark")};
     for (const std::string& text : parsed->all("--block")) {  // every one given must be an element number
         const auto n = parseNumber(text);
         if (!n || *n != static_cast<int>(*n) || *n < 1) return std::nullopt;
@@ -78,6 +83,8 @@ int usage(const char* command) {
                         "     or routh, mikhailov, nyquist, ddecomp, harmonic, popov\n");
     return 2;
 }
+
+bool IsRootsDisplay(int code) { return code >= 103 && code <= 105; }
 
 // Loads the scheme, solves block N and, with a method, runs it. Exit code as for run.
 int solve(const char* command, const Options& o, std::optional<int> method) {
@@ -109,6 +116,8 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
     const bool menuCommand = method && *method < 0;
     wb.analysis.methodGroup = method && !menuCommand ? GroupForCode(*method) : MethodGroup::Character;
     if (method && !menuCommand) host.methodCodes = {*method};
+    // A display of the roots animation is reached through the animation.
+    if (method && IsRootsDisplay(*method)) host.methodCodes = {kCodeRootsAnimation, *method};
     try {
         wb.analysis.lastBlock = o.block;
         block.EditParameters(wb);

@@ -125,6 +125,14 @@ public:
     }
     virtual void clearReport() {}
     virtual void report(std::string_view line) { (void)line; }
+
+    // Enter on optimisation block `block` in Run: the optimisation window opens over it.
+    virtual void openOptimisation(int block) { (void)block; }
+    // After every evaluation of an optimisation: the evaluation count and the value.
+    virtual void optimisationProgress(int evaluations, Extended value) {
+        (void)evaluations;
+        (void)value;
+    }
 };
 
 }  // namespace velmar
