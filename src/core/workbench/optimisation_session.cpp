@@ -89,6 +89,7 @@ void OptimisationSession::setCriterion(int index) {
         s.method = s.rememberedMethod;
     }
     s.criterion = index;
+    wb_.criterion = static_cast<Criterion>(index);  // what block 47 accumulates in a run
 }
 
 bool OptimisationSession::methodsEnabled() const { return IsRunCriterion(criterion()); }
@@ -133,14 +134,14 @@ SearchMethod OptimisationSession::searchMethod() const {
     return static_cast<SearchMethod>(*m);
 }
 
-bool OptimisationSession::prepareRuns() {
-    if (!askOne(wb_.ui(), "Limitation", wb_.optimisation.limitation)) return false;
+std::optional<OptimisationSession::Outcome> OptimisationSession::prepareRuns() {
+    if (!askOne(wb_.ui(), "Limitation", wb_.optimisation.limitation)) return Outcome::Cancelled;
     wb_.settings.VariableStep = 0;
     if (wb_.run.ResultsAllocated) ReleaseAllResults(wb_, *wb_.compiled);
-    if (!AskRunValues(wb_)) return false;
-    if (AllocateRunResults(wb_, *wb_.compiled)) return true;
+    if (!AskRunValues(wb_)) return Outcome::Cancelled;
+    if (AllocateRunResults(wb_, *wb_.compiled)) return std::nullopt;
     wb_.ui().message(Box::Error, kOptimisationNoMemory);
-    return false;
+    return Outcome::Refused;
 }
 
 OptimisationSession::Outcome OptimisationSession::optimise() {
@@ -173,7 +174,8 @@ OptimisationSession::Outcome OptimisationSession::optimise() {
     }
     const bool withTau = !byRuns && !maxAmplitude_ && criterion == kCriterionIntegralE2Tau;
     if (withTau && !askOne(host, "tau", s.tau)) return Outcome::Cancelled;
-    if (byRuns && !prepareRuns()) return Outcome::Cancelled;
+    if (byRuns)
+        if (const auto notReady = prepareRuns()) return *notReady;
     wb_.criterion = static_cast<Criterion>(criterion);
 
     std::vector<Real48> x;

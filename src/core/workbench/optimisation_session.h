@@ -91,7 +91,9 @@ public:
 
 private:
     bool collect();
-    bool prepareRuns();
+    // Limitation, the constant step, the run's values and its results; nothing when
+    // the runs are ready, otherwise how the optimisation ends.
+    std::optional<Outcome> prepareRuns();
     SearchMethod searchMethod() const;
 
     Workbench& wb_;
