@@ -82,4 +82,4 @@ BENCHMARK(DDecompositionOfTenElements)
 }  // namespace
 }  // namespace velmar
 
-int main(int argc, char** argv) { return velmar::RunBenchmarks(argc, argv, velmar::shortMode); }
+int main(int argc, char** argv) { return velmar::bench::RunBenchmarks(argc, argv, velmar::shortMode); }

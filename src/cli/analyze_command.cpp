@@ -20,6 +20,7 @@
 #include "core/numtext.h"
 #include "core/scripted_host.h"
 #include "core/workbench/dispatcher.h"
+#include "core/workbench/roots_animation.h"
 #include "core/workbench/workbench.h"
 
 namespace velmar::cli {
@@ -100,6 +101,8 @@ int usage(const char* command) {
     return 2;
 }
 
+bool IsRootsDisplay(int code) { return code >= 103 && code <= 105; }
+
 // Loads the scheme, solves block N and, with a method, runs it. Exit code as for run.
 int solve(const char* command, const Options& o, std::optional<int> method) {
     ScriptedHost host;
@@ -130,6 +133,8 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
     const bool menuCommand = method && *method < 0;
     wb.analysis.methodGroup = method && !menuCommand ? GroupForCode(*method) : MethodGroup::Character;
     if (method && !menuCommand) host.methodCodes = {*method};
+    // A display of the roots animation is reached through the animation.
+    if (method && IsRootsDisplay(*method)) host.methodCodes = {kCodeRootsAnimation, *method};
     try {
         wb.analysis.lastBlock = o.block;
         block.EditParameters(wb);

@@ -154,6 +154,14 @@ public:
     virtual void scanProgress(const ScanProgress& progress) { (void)progress; }
     // The D-decomposition window ("D Composition"), shown modally with a finished map.
     virtual void showDDecomposition(const DDecompositionMap& map) { (void)map; }
+
+    // Enter on optimisation block `block` in Run: the optimisation window opens over it.
+    virtual void openOptimisation(int block) { (void)block; }
+    // After every evaluation of an optimisation: the evaluation count and the value.
+    virtual void optimisationProgress(int evaluations, Extended value) {
+        (void)evaluations;
+        (void)value;
+    }
 };
 
 }  // namespace velmar

@@ -45,7 +45,7 @@ public:
 
     // What the core said, in order, one line each: "CAPTION: TEXT" for message boxes
     // ("message: TEXT" without caption), "report: LINE", "canvas: LINE", "tf: LINE",
-    // "status: TEXT".
+    // "status: TEXT", "optimisation: BLOCK" (Enter on an optimisation block).
     std::vector<std::string> lines;
     std::vector<std::pair<Box, std::string>> messages;
     std::vector<Dialog> dialogs;
@@ -53,6 +53,7 @@ public:
     std::vector<Thumbnail> thumbnails;
     std::vector<ScanProgress> scanProgresses;  // every update of the "Progress" window
     std::vector<DDecompositionMap> dDecompositions;
+    std::vector<std::pair<int, Extended>> optimisationSteps;  // (count, value) per evaluation
     std::function<void(const std::string&)> echo;
 
     bool askValues(std::string_view caption, std::vector<ValueRow>& rows, const RowCheck& check) override;
@@ -70,6 +71,10 @@ public:
     void report(std::string_view line) override;
     void scanProgress(const ScanProgress& progress) override { scanProgresses.push_back(progress); }
     void showDDecomposition(const DDecompositionMap& map) override { dDecompositions.push_back(map); }
+    void openOptimisation(int block) override { say("optimisation: " + std::to_string(block)); }
+    void optimisationProgress(int evaluations, Extended value) override {
+        optimisationSteps.emplace_back(evaluations, value);
+    }
 
     // The messages of one box kind, in order.
     std::vector<std::string> messagesOf(Box box) const;

@@ -10,6 +10,7 @@
 #include "core/errors.h"
 #include "core/model/value_dialog.h"
 #include "core/workbench/d_decomposition_command.h"
+#include "core/workbench/roots_animation.h"
 #include "core/workbench/workbench.h"
 
 namespace velmar {
@@ -68,8 +69,10 @@ bool prepare(Workbench& wb, AnalysisBlock& block) {
 void SolveOperation(Workbench& wb, AnalysisBlock& block) {
     AnalysisState& state = wb.analysis;
     if (state.methodChosen) {
-        if (state.methodCode == kCodeDDecomposition) DDecomposition(wb);  // needs the scheme itself
-        else RunMethod(wb.ui(), state, block.W, state.methodCode);
+        // These two need the scheme itself, not only W(s).
+        if (state.methodCode == kCodeDDecomposition) return DDecomposition(wb);
+        if (state.methodCode == kCodeRootsAnimation) return RootsAnimation(wb, block);
+        RunMethod(wb.ui(), state, block.W, state.methodCode);
         return;
     }
     state.lastBlock = block.Number;
