@@ -11,6 +11,7 @@
 #include "gui/shell/dialog_host.h"
 #include "gui/shell/form_main.h"
 #include "gui/shell/main_actions.h"
+#include "gui/shell/shell_state.h"
 
 namespace velmar::gui {
 
@@ -27,8 +28,9 @@ std::unique_ptr<editor::SnapshotFolder> ownSnapshotFolder() {
 
 }  // namespace
 
-TFormMain::TFormMain(Host* dialogs, QWidget* parent)
+TFormMain::TFormMain(Host* dialogs, QWidget* parent, const ShellPlaces* places)
     : QMainWindow(parent),
+      shell_(std::make_unique<ShellState>()),
       ownDialogs_(dialogs ? nullptr : std::make_unique<DialogHost>(this)),
       host_(*this, dialogs ? *dialogs : *ownDialogs_, dialogs == nullptr),
       wb_(host_),
@@ -88,6 +90,7 @@ TFormMain::TFormMain(Host* dialogs, QWidget* parent)
     });
     action("SpeedButton1")->setEnabled(false);
     qApp->installEventFilter(this);
+    startShell(places);
 
     // The first showing: a new scheme in "Edit".
     state_.regime = editor::Regime::File;
