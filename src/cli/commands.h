@@ -14,5 +14,6 @@ int resave(const Args& args);   // resave IN OUT
 int run(const Args& args);      // run SCHEME [--variable] [--answer L=V]... [--csv OUT] [--pnt DIR]
 int tf(const Args& args);       // tf SCHEME --block N [--answer L=V]...
 int analyze(const Args& args);  // analyze SCHEME --block N --method M [--answer L=V]... [--csv OUT]
+int metrics(const Args& args);  // metrics SCHEME [--element N] [--diagram D] [--variable] [--answer L=V]...
 
 }  // namespace velmar::cli
