@@ -62,8 +62,9 @@ void TFormGraphPg::refreshMetrics() {
 
 void TFormGraphPg::KeepForComparison1Click() {
     const Slot& current = slots_.currentSlot();
-    if (!current.present() || current.kept()) return;
-    if (slots_.keepCurrent() == 0) {
+    // Nothing to keep, or kept already: nothing to say either.
+    if (!current.present() || current.kept() || current.copyKept) return;
+    if (slots_.keepCurrent() == 0) {  // no free slot, or as many kept curves as slots
         showError(kNoRoomText);
         return;
     }

@@ -98,6 +98,7 @@ private slots:
             expected = qLines(metricLines(stepMetrics(output.x, output.y, note.stepLevel.value_or(1))));
             shoot(&viewer(), "viewer-metrics.png");
             action("KeepForComparison1")->trigger();
+            action("KeepForComparison1")->trigger();  // kept once: the second says nothing
             action("Metrics1")->trigger();
             QTest::keyClick(viewer().canvas(), Qt::Key_Escape);
         });
