@@ -1,7 +1,9 @@
 // metrics SCHEME [--element N] [--diagram D] [--variable] [--answer LABEL=VALUE]...:
 // run a scheme as `run` does and print the step-response metrics of one recorder
 // curve, one "metric: NAME = VALUE" line each, exactly as the graph viewer's metrics
-// panel shows them for that curve (the same core function, the same step level).
+// panel shows them for that curve (the same core function, the same step level). A run
+// that blows up keeps no curve; its metrics all say "diverging".
+#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -16,6 +18,7 @@
 #include "core/model/scheme_file.h"
 #include "core/numtext.h"
 #include "core/scripted_host.h"
+#include "core/simulation/driver.h"
 #include "core/workbench/workbench.h"
 
 namespace velmar::cli {
@@ -73,6 +76,11 @@ const Element* recorderOf(const Workbench& wb, int element) {
     return nullptr;
 }
 
+bool saidNotStable(const ScriptedHost& host) {
+    const std::vector<std::string> errors = host.messagesOf(Box::Error);
+    return std::find(errors.begin(), errors.end(), kNotStable) != errors.end();
+}
+
 }  // namespace
 
 int metrics(const Args& args) {
@@ -92,7 +100,12 @@ int metrics(const Args& args) {
     wb.settings.VariableStep = o->variable ? 1 : 0;
     switch (RunSimulation(wb)) {
         case RunOutcome::Cancelled: return 2;  // the run's values were refused
-        case RunOutcome::Failed: return 1;     // the run said why; it keeps no curves
+        case RunOutcome::Failed:
+            // The run said why and keeps no curves; one that blew up did diverge.
+            if (saidNotStable(host))
+                for (int i = 0; i < kMetricCount; ++i)
+                    std::cout << metricLine({MetricId(i), MetricStatus::Diverging}) << '\n';
+            return 1;
         case RunOutcome::Completed: break;
     }
 

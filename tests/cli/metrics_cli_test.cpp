@@ -6,6 +6,7 @@
 
 #include "cli/cli_process.h"
 #include "core/graphs/step_metrics.h"
+#include "core/model/scheme_file.h"
 #include "core/numtext.h"
 #include "core/real48.h"
 
@@ -69,6 +70,27 @@ TEST_F(Cli, MetricsTakeTheFirstRecorderAndItsFirstDiagramByDefault) {
     EXPECT_EQ(said[0], "metric: final_value = 1");
     EXPECT_EQ(said[1], "metric: rise_time = undefined");
     EXPECT_EQ(said[7], "metric: steady_state_error = 0");
+}
+
+TEST_F(Cli, MetricsOfARunThatBlowsUpSayItDiverges) {
+    // A step into a lag with a negative time constant: its output grows as e^t until the
+    // run stops it beyond 1e15.
+    Scheme s;
+    s.PutCell(4, 9, 33);
+    s.PutCell(7, 10, 1);
+    s.PutCell(8, 9, 22);
+    s.PutCell(11, 10, 1);
+    s.PutCell(12, 9, 62);
+    s.element(2).Params[1].Value = -1;
+    const fs::path file = dir / "unstable.shm";
+    SaveScheme(s, file, LabelsFileFor(file));
+    const Result r = cli({"metrics", file.string(), "--answer", "Time=50"});
+    EXPECT_EQ(r.code, 1);
+    const std::vector<std::string> said = lines(r.out);
+    ASSERT_EQ(said.size(), 1u + kMetricCount) << r.out;
+    EXPECT_EQ(said[0], "Ошибка: Process is not stable");
+    EXPECT_EQ(said[1], "metric: final_value = diverging");
+    EXPECT_EQ(said[8], "metric: steady_state_error = diverging");
 }
 
 TEST_F(Cli, MetricsRefuseWhatTheyCannotMeasure) {
