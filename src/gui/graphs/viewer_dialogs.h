@@ -27,6 +27,9 @@ struct ViewerDialogs {
         exportFileName;
     // Lets the user change `font`; false when cancelled.
     std::function<bool(QWidget* parent, QFont& font)> chooseFont;
+    // The folder the point-file dialogs start in while no point file is current; made
+    // when first used.
+    QString pointsFolder;
 };
 
 // The process-wide set, filled with the Qt dialogs.
