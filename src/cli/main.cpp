@@ -29,7 +29,7 @@ int usage() {
            "                           [--answer LABEL=VALUE]... [--expression TEXT] [--save OUT]\n"
            "                           (velmar-cli optimize --help)\n"
            "       velmar-cli metrics SCHEME [--element N] [--diagram D] [--variable]\n"
-           "                          [--answer LABEL=VALUE]...\n";
+           "                          [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n";
     return 2;
 }
 

@@ -1,5 +1,5 @@
-// metrics SCHEME [--element N] [--diagram D] [--variable] [--answer LABEL=VALUE]...:
-// run a scheme as `run` does and print the step-response metrics of one recorder
+// metrics SCHEME [--element N] [--diagram D] [run options]: run a scheme as `run` does
+// (--variable, --answer, --set) and print the step-response metrics of one recorder
 // curve, one "metric: NAME = VALUE" line each, exactly as the graph viewer's metrics
 // panel shows them for that curve (the same core function, the same step level). A run
 // that blows up keeps no curve; its metrics all say "diverging".
@@ -11,11 +11,10 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/run_setup.h"
 #include "core/blocks/recorders.h"
-#include "core/errors.h"
 #include "core/graphs/run_note.h"
 #include "core/graphs/step_metrics.h"
-#include "core/model/scheme_file.h"
 #include "core/numtext.h"
 #include "core/scripted_host.h"
 #include "core/simulation/driver.h"
@@ -26,11 +25,9 @@ namespace velmar::cli {
 namespace {
 
 struct MetricsOptions {
-    std::string scheme;
+    RunOptions run;   // the scheme and how to run it, as for `run`
     int element = 0;  // 0: the first recorder that holds a curve
     int diagram = 1;  // the viewer's slot; 1 is the slot the viewer opens on
-    bool variable = false;
-    std::vector<std::string> answers;
 };
 
 // A whole number of at least 1, as the last of the option's values; `fallback` when the
@@ -47,18 +44,22 @@ std::optional<int> countOption(const ParsedArguments& parsed, std::string_view o
 
 std::optional<MetricsOptions> parse(const Args& args) {
     const auto parsed =
-        parseArguments(args, {{"--element"}, {"--diagram"}, {"--variable", false}, {"--answer"}});
+        parseArguments(args, {{"--element"}, {"--diagram"}, {"--variable", false}, {"--answer"}, {"--set"}});
     if (!parsed || parsed->positional.empty()) return std::nullopt;
     const auto element = countOption(*parsed, "--element", 0);
     const auto diagram = countOption(*parsed, "--diagram", 1);
     if (!element || !diagram || *diagram > static_cast<int>(std::tuple_size_v<Diagrams>)) return std::nullopt;
-    return MetricsOptions{parsed->positional, *element, *diagram, parsed->has("--variable"),
-                          parsed->all("--answer")};
+    MetricsOptions o{{}, *element, *diagram};
+    o.run.scheme = parsed->positional;
+    o.run.variable = parsed->has("--variable");
+    o.run.answers = parsed->all("--answer");
+    o.run.sets = parsed->all("--set");
+    return o;
 }
 
 int usage() {
     std::cerr << "usage: velmar-cli metrics SCHEME [--element N] [--diagram D] [--variable] "
-                 "[--answer LABEL=VALUE]...\n";
+                 "[--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n";
     return 2;
 }
 
@@ -87,27 +88,19 @@ int metrics(const Args& args) {
     const std::optional<MetricsOptions> o = parse(args);
     if (!o) return usage();
     ScriptedHost host;
-    for (const std::string& a : o->answers)
+    for (const std::string& a : o->run.answers)
         if (!host.addAnswer(a)) return usage();
     host.echo = [](const std::string& line) { std::cout << line << '\n'; };
     Workbench wb(host);
-    try {
-        LoadScheme(wb.scheme, o->scheme, LabelsFileFor(o->scheme));
-    } catch (const FileError& e) { return fail(e.what()); }
+    if (const int code = loadAndRun(wb, o->run, std::cout, std::cerr); code != 0) {
+        // A failed run keeps no curves; one that blew up did diverge.
+        if (saidNotStable(host))
+            for (int i = 0; i < kMetricCount; ++i)
+                std::cout << metricLine({MetricId(i), MetricStatus::Diverging}) << '\n';
+        return code;
+    }
     if (o->element > wb.scheme.ElementCount())
         return fail("the scheme has no element " + std::to_string(o->element));
-    if (!CompileScheme(wb)) return 1;  // the wiring faults have been reported
-    wb.settings.VariableStep = o->variable ? 1 : 0;
-    switch (RunSimulation(wb)) {
-        case RunOutcome::Cancelled: return 2;  // the run's values were refused
-        case RunOutcome::Failed:
-            // The run said why and keeps no curves; one that blew up did diverge.
-            if (saidNotStable(host))
-                for (int i = 0; i < kMetricCount; ++i)
-                    std::cout << metricLine({MetricId(i), MetricStatus::Diverging}) << '\n';
-            return 1;
-        case RunOutcome::Completed: break;
-    }
 
     const Element* recorder = recorderOf(wb, o->element);
     const auto graph = recorder ? RecordedGraphOf(*recorder, wb.run) : std::nullopt;
