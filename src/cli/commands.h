@@ -15,5 +15,6 @@ int run(const Args& args);       // run SCHEME [--variable] [--answer L=V]... [-
 int tf(const Args& args);        // tf SCHEME --block N [--answer L=V]...
 int analyze(const Args& args);   // analyze SCHEME --block N --method M [--answer L=V]... [--csv OUT]
 int optimize(const Args& args);  // optimize SCHEME --block N --criterion C [--method M] [--mark E:L]...
+int metrics(const Args& args);   // metrics SCHEME [--element N] [--diagram D] [run options]
 
 }  // namespace velmar::cli

@@ -12,8 +12,9 @@ struct Command {
 };
 
 constexpr Command kCommands[] = {
-    {"info", velmar::cli::info}, {"resave", velmar::cli::resave},   {"run", velmar::cli::run},
-    {"tf", velmar::cli::tf},     {"analyze", velmar::cli::analyze}, {"optimize", velmar::cli::optimize},
+    {"info", velmar::cli::info},       {"resave", velmar::cli::resave},   {"run", velmar::cli::run},
+    {"tf", velmar::cli::tf},           {"analyze", velmar::cli::analyze}, {"optimize", velmar::cli::optimize},
+    {"metrics", velmar::cli::metrics},
 };
 
 int usage() {
@@ -26,7 +27,9 @@ int usage() {
            "       velmar-cli analyze SCHEME --block N --method M [--answer LABEL=VALUE]... [--csv OUT]\n"
            "       velmar-cli optimize SCHEME --block N --criterion C [--method M] [--mark E:LABEL]...\n"
            "                           [--answer LABEL=VALUE]... [--expression TEXT] [--save OUT]\n"
-           "                           (velmar-cli optimize --help)\n";
+           "                           (velmar-cli optimize --help)\n"
+           "       velmar-cli metrics SCHEME [--element N] [--diagram D] [--variable]\n"
+           "                          [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n";
     return 2;
 }
 

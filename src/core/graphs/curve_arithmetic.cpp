@@ -125,4 +125,11 @@ std::string solveArithmetic(ViewerSlots& viewer, int i, CurveOp op, int j, const
     return {};
 }
 
+std::string differenceWithKept(ViewerSlots& viewer) {
+    const int i = viewer.current();
+    const int j = viewer.latestKeptSlot(i);
+    if (j == 0) return kNoKeptCurveText;
+    return solveArithmetic(viewer, i, CurveOp::Subtract, j, std::to_string(i) + "-" + std::to_string(j));
+}
+
 }  // namespace velmar

@@ -37,4 +37,11 @@ bool disjointRanges(const Diagram& a, const Diagram& b);
 // stored.
 std::string solveArithmetic(ViewerSlots& viewer, int i, CurveOp op, int j, const std::string& name);
 
+inline constexpr const char* kNoKeptCurveText = "No kept curve to subtract";
+
+// The viewer's "Difference": the current curve minus the latest kept curve shown beside
+// it, named "i-j" like the arithmetic's results. Returns the message to show
+// (kNoKeptCurveText, or one of solveArithmetic's), or an empty text.
+std::string differenceWithKept(ViewerSlots& viewer);
+
 }  // namespace velmar

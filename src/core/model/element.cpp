@@ -118,16 +118,18 @@ Polynomial Element::Numerator() const { return Polynomial{1}; }
 Polynomial Element::Denominator() const { return Polynomial{1}; }
 void Element::InitRun(RunContext&) { Output = 0; }
 
+std::string NumberedParameterName(const std::string& name, int number) {
+    std::string numbered;
+    for (char ch : name)
+        if (!std::isdigit(static_cast<unsigned char>(ch))) numbered += ch;
+    numbered += std::to_string(number);
+    if (numbered.size() > 254) numbered.resize(254);
+    return numbered;
+}
+
 void Element::RegisterParameters(TunedParameters& tuned) {
-    for (ParamRec& p : Params) {
-        if (!p.Varied || !tuned.add(p, *this)) continue;
-        std::string name;
-        for (char ch : p.Name)
-            if (!std::isdigit(static_cast<unsigned char>(ch))) name += ch;
-        name += std::to_string(Number);
-        if (name.size() > 254) name.resize(254);
-        p.Name = name;
-    }
+    for (ParamRec& p : Params)
+        if (p.Varied && tuned.add(p, *this)) p.Name = NumberedParameterName(p.Name, Number);
 }
 
 void Element::FinishRun(RunContext&) {}

@@ -72,6 +72,10 @@ struct ParamRec {
     std::string Name;     // short name shown in lists, e.g. "K", "Nu"
 };
 
+// A parameter's name in lists of tuned or marked parameters: its name without digits,
+// followed by the element's number ("K" of element 3 is "K3"), at most 254 characters.
+std::string NumberedParameterName(const std::string& name, int number);
+
 class Element;
 
 // The tuned-parameter list filled by RegisterParameters; `limit` is the most it takes.

@@ -59,14 +59,14 @@ void paintLegend(QPainter& p, const ViewerSlots& viewer, const PlotArea& a) {
         if (!s.present()) continue;
         p.setPen(slotColour(n));
         p.drawText(a.left + 6, y + p.fontMetrics().ascent(),
-                   QString("%1: %2").arg(n).arg(QString::fromStdString(s.diagram.name)));
+                   QString("%1: %2").arg(n).arg(QString::fromStdString(viewer.legendText(n))));
         y += line;
     }
 }
 
-void paintDiagram(QPainter& p, const Slot& slot, const QColor& colour, const GraphScale& s, const PlotArea& a,
+void paintDiagram(QPainter& p, const Slot& slot, const QPen& pen, const GraphScale& s, const PlotArea& a,
                   int kind) {
-    p.setPen(colour);
+    p.setPen(pen);
     const int n = slot.count();
     if (!drawsPointMarks(kind)) {
         QPolygon line(n);
@@ -96,15 +96,24 @@ QColor slotColour(int n) {
 }
 
 void paintGraph(QImage& image, const ViewerSlots& viewer, const GraphScale& scale, const PlotArea& area) {
-    image.fill(kBackground);
     QPainter p(&image);
-    paintAxes(p, scale, area, image.width());
+    paintGraph(p, image.size(), viewer, scale, area);
+}
+
+void paintGraph(QPainter& p, QSize size, const ViewerSlots& viewer, const GraphScale& scale,
+                const PlotArea& area) {
+    p.fillRect(QRect(QPoint(0, 0), size), kBackground);
+    paintAxes(p, scale, area, size.width());
     paintMargins(p, scale, area, viewer.heading());
     p.save();
     p.setClipRect(QRect(area.left, area.top, area.width() + 1, area.height() + 1));
-    for (int n = 1; n <= kSlotCount; ++n)
-        if (viewer.slot(n).present())
-            paintDiagram(p, viewer.slot(n), slotColour(n), scale, area, viewer.kind());
+    const bool comparing = viewer.anyKeptShown();
+    for (int n = 1; n <= kSlotCount; ++n) {
+        const Slot& s = viewer.slot(n);
+        if (!s.present()) continue;
+        const int width = comparing && !s.kept() ? 2 : 1;
+        paintDiagram(p, s, QPen(slotColour(n), width), scale, area, viewer.kind());
+    }
     p.restore();
     paintLegend(p, viewer, area);
 }

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 
 #include "core/graphs/graph_scale.h"
 #include "core/graphs/viewer_slots.h"
@@ -15,8 +16,12 @@ namespace velmar::gui {
 QColor slotColour(int n);
 
 // Paints the whole picture for the viewer, scaled as given; kind selects lines or point
-// marks and the stems of the discrete spectrum.
+// marks and the stems of the discrete spectrum. While kept curves are shown the other
+// curves are drawn two pixels wide, the kept ones one.
 void paintGraph(QImage& image, const ViewerSlots& viewer, const GraphScale& scale, const PlotArea& area);
+// The same on any paint device (an SVG drawing) of the given size.
+void paintGraph(QPainter& p, QSize size, const ViewerSlots& viewer, const GraphScale& scale,
+                const PlotArea& area);
 
 // Marks point `index` of the slot by lines from both axes and writes its X beside the
 // x axis and its Y beside the y axis.

@@ -17,6 +17,7 @@
 #include "gui/comments/text_windows.h"
 #include "gui/graphs/graph_canvas.h"
 #include "gui/graphs/graph_painter.h"
+#include "gui/graphs/metrics_panel.h"
 #include "gui/graphs/point_grid.h"
 #include "gui/graphs/viewer_dialogs.h"
 
@@ -68,7 +69,13 @@ void TFormGraphPg::buildWindow() {
     column->addWidget(buildCommentsPanel());
     canvas_ = new GraphCanvas(central);
     canvas_->setObjectName("ImageGraph");
-    column->addWidget(canvas_, 1);
+    metricsPanel_ = new MetricsPanel(central);
+    metricsPanel_->setVisible(false);
+    auto* plotRow = new QHBoxLayout;
+    plotRow->setSpacing(2);
+    plotRow->addWidget(canvas_, 1);
+    plotRow->addWidget(metricsPanel_);
+    column->addLayout(plotRow, 1);
     auto* captions = new QHBoxLayout;
     ScaleXLabel = new QLabel(central);
     ScaleXLabel->setObjectName("ScaleXLabel");
@@ -147,7 +154,7 @@ QWidget* TFormGraphPg::buildSlotBar() {
         connect(button, &QToolButton::clicked, this, b.slot);
         row->addWidget(button);
     }
-    row->addStretch();
+    addComparisonButtons(row);
     return bar;
 }
 
@@ -205,6 +212,7 @@ void TFormGraphPg::buildMenus() {
             {"OpenPNT", "&Open...", &TFormGraphPg::OpenPNTClick},
             {"SavePNT", "&Save", &TFormGraphPg::SavePNTClick},
             {"SaveAsPNT", "Save &As...", &TFormGraphPg::SaveAsPNTClick},
+            {"ExportGraph", "&Export...", &TFormGraphPg::ExportGraphClick},
             {"PrintPreview1", "Print Pre&view...", &TFormGraphPg::PrintPreview1Click},
             {"PrintSetupPNT", "P&rint Setup...", &TFormGraphPg::PrintSetupPNTClick},
             {"PrintPNT", "&Print...", &TFormGraphPg::PrintPNTClick},
@@ -224,10 +232,12 @@ void TFormGraphPg::buildMenus() {
     commentsMenu->menuAction()->setObjectName("Comments1");
     for (const auto& item : comments)
         commentsMenu->addAction(item.text, this, item.slot)->setObjectName(item.name);
+    addComparisonMenu();
 }
 
-void TFormGraphPg::open(const Diagrams& diagrams, int kind) {
+void TFormGraphPg::open(const Diagrams& diagrams, int kind, bool withKept) {
     slots_.open(diagrams, kind);
+    if (withKept) slots_.showKept();
     reading_ = false;
     selecting_ = 0;
     MagnPointBtn->setVisible(false);
@@ -238,7 +248,8 @@ void TFormGraphPg::open(const Diagrams& diagrams, int kind) {
 int TFormGraphPg::ShowGraph(const Diagrams& diagrams, int kind) {
     std::optional<ViewerSlots::State> outer;
     if (!loops_.empty()) outer = slots_.save();
-    open(diagrams, kind);
+    // A nested viewer (the magnifier) shows only what it is given.
+    open(diagrams, kind, !outer);
     setWindowTitle(viewerTexts().caption);
     show();
     raise();
@@ -312,6 +323,7 @@ void TFormGraphPg::slotsChanged() {
     rescale();
     redraw();
     refreshPointGrid();
+    refreshMetrics();
 }
 
 void TFormGraphPg::refreshPointGrid() {
@@ -333,6 +345,7 @@ void TFormGraphPg::SpeedButtonClick(int slot) {
     slots_.setCurrent(slot);
     syncSlotButtons();
     refreshPointGrid();
+    refreshMetrics();
 }
 
 void TFormGraphPg::SpeedButton10Click() {

@@ -8,9 +8,18 @@
 // magnifier; Ctrl+A and Ctrl+C show or hide the arithmetic and comments panels; Esc,
 // Home, PgUp, End and PgDn leave the viewer and are returned as their key code times
 // 256 (Esc 6912, Home 18176, PgUp 18688, End 20224, PgDn 20736).
+//
+// Beside these: "Metrics" shows the step-response metrics of the current curve in a
+// panel to the right of the plot; "Keep for comparison" keeps a copy of the current
+// curve that comes back with the next graphs of the same kind, drawn thinner;
+// "Difference" puts the current curve minus the latest kept one into a free slot (all
+// three on the slot bar and in the Compare menu); and File, "Export..." writes the
+// graph as drawn (PNG, SVG) or the shown curves (CSV).
 #pragma once
 
+#include <QByteArray>
 #include <QFont>
+#include <QList>
 #include <QMainWindow>
 #include <array>
 #include <vector>
@@ -20,6 +29,7 @@
 
 class QAction;
 class QComboBox;
+class QBoxLayout;
 class QEventLoop;
 class QLabel;
 class QLineEdit;
@@ -31,6 +41,7 @@ namespace velmar::gui {
 
 class CommentLabel;
 class GraphCanvas;
+class MetricsPanel;
 class TPntGridForm;
 class TFormTopComments;
 class TFormTextPad;
@@ -64,8 +75,12 @@ public:
     // A call made while the viewer is already showing (the magnifier's) keeps the
     // outer diagrams and restores them when it returns.
     int ShowGraph(const Diagrams& diagrams, int kind);
-    // Fills the slots and draws, without waiting.
-    void open(const Diagrams& diagrams, int kind);
+    // Fills the slots, with the kept curves of the kind unless `withKept` is false, and
+    // draws, without waiting.
+    void open(const Diagrams& diagrams, int kind, bool withKept = true);
+    // What the run whose curves come next marked and stepped (for kept curves' names,
+    // the legend and the metrics).
+    void setRunNote(const RunNote& note) { slots_.runNote = note; }
 
     void setStepIsVariable(bool variable) { variableStep_ = variable; }
 
@@ -88,6 +103,13 @@ public:
     void loadPointFile(const QString& path);
     // Writes the current diagram; errors are shown. False when nothing was written.
     bool writePointFile(const QString& path);
+
+    // Writes the graph by the file's extension: ".png" the picture as printed, ".svg"
+    // the same drawn as vectors, ".csv" the shown curves. Errors are shown; false when
+    // nothing was written.
+    bool exportGraph(const QString& path);
+    static bool svgAvailable();
+    MetricsPanel* metricsPanel() const { return metricsPanel_; }
 
 public slots:
     void handleKey(QKeyEvent* event);
@@ -113,6 +135,10 @@ public slots:
     void PrintSetupPNTClick();
     void PrintPNTClick();
     void UpDown1Change(int position);
+    void Metrics1Click();
+    void KeepForComparison1Click();
+    void Difference1Click();
+    void ExportGraphClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -130,6 +156,10 @@ private:
     void redraw();
     void slotsChanged();
     void refreshPointGrid();
+    void refreshMetrics();
+    void addComparisonButtons(QBoxLayout* row);
+    void addComparisonMenu();
+    QByteArray svgDrawing();
     void syncSlotButtons();
     void moveCursor(int key);
     void startReading();
@@ -139,6 +169,8 @@ private:
     void fixMagnifierPoint();
     void selectLabel(CommentLabel* label);
     void showError(const QString& text);
+    // Shows the message of a curve operation, or the slots it changed.
+    void arithmeticDone(const std::string& error);
     bool handleModeKey(int key);
 
     ViewerSlots slots_;
@@ -165,6 +197,8 @@ private:
     QLineEdit* RxLabelEdit = nullptr;
     QLabel* ScaleXLabel = nullptr;
     QLabel* ScaleYLabel = nullptr;
+    QList<QAction*> comparisonActions_;  // on the slot bar and in the Compare menu
+    MetricsPanel* metricsPanel_ = nullptr;
     TPntGridForm* pointGrid_ = nullptr;
     TFormTopComments* topComments_ = nullptr;
     TFormTextPad* textPad_ = nullptr;

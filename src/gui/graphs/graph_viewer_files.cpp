@@ -28,7 +28,8 @@ void TFormGraphPg::loadPointFile(const QString& path) {
         case PointFileContent::Kind::Foreign: current.diagram.name.clear(); break;
         case PointFileContent::Kind::Loaded: {
             const int count = static_cast<int>(content.x.size());
-            current = ownedSlot(std::move(content.x), std::move(content.y), count, content.name);
+            slots_.put(slots_.current(),
+                       ownedSlot(std::move(content.x), std::move(content.y), count, content.name));
             slots_.pointFileName = path.toStdString();
             break;
         }

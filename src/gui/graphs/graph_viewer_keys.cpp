@@ -173,8 +173,11 @@ void TFormGraphPg::SolveSpBtnClick() {
     const std::string sign = ComboBoxSign->currentText().toStdString();
     const std::string name =
         (ComboBox1->currentText() + ComboBoxSign->currentText() + ComboBox2->currentText()).toStdString();
-    const std::string error = solveArithmetic(slots_, ComboBox1->currentText().toInt(), curveOpOf(sign.at(0)),
-                                              ComboBox2->currentText().toInt(), name);
+    arithmeticDone(solveArithmetic(slots_, ComboBox1->currentText().toInt(), curveOpOf(sign.at(0)),
+                                   ComboBox2->currentText().toInt(), name));
+}
+
+void TFormGraphPg::arithmeticDone(const std::string& error) {
     if (!error.empty()) {
         showError(QString::fromStdString(error));
         return;

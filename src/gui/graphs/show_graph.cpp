@@ -17,9 +17,11 @@ TFormGraphPg& graphViewer(QWidget* parent) {
     return *viewer;
 }
 
-int ShowGraph(const velmar::Diagrams& diagrams, int kind, QWidget* parent, bool variableStep) {
+int ShowGraph(const velmar::Diagrams& diagrams, int kind, QWidget* parent, bool variableStep,
+              const velmar::RunNote& note) {
     TFormGraphPg& viewer = graphViewer(parent);
     viewer.setStepIsVariable(variableStep);
+    viewer.setRunNote(note);
     return viewer.ShowGraph(diagrams, kind);
 }
 

@@ -37,6 +37,23 @@ QString askPointFileName(QWidget* parent, bool save, const QString& current) {
     return dialog.selectedFiles().first();
 }
 
+QString askExportFileName(QWidget* parent, const QStringList& formats, const QString& current) {
+    QStringList filters;
+    for (const QString& f : formats) filters << QString("%1 files (*.%2)").arg(f.toUpper(), f);
+    QFileDialog dialog(parent);
+    dialog.setNameFilters(filters);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(formats.value(0));
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &filters, &formats](const QString& f) {
+                         dialog.setDefaultSuffix(formats.value(static_cast<int>(filters.indexOf(f))));
+                     });
+    if (!current.isEmpty()) dialog.selectFile(current);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return dialog.selectedFiles().first();
+}
+
 bool askFont(QWidget* parent, QFont& font) {
     bool ok = false;
     const QFont chosen = QFontDialog::getFont(&ok, font, parent);
@@ -47,7 +64,7 @@ bool askFont(QWidget* parent, QFont& font) {
 }  // namespace
 
 ViewerDialogs& viewerDialogs() {
-    static ViewerDialogs dialogs{showMessage, askPointFileName, askFont};
+    static ViewerDialogs dialogs{showMessage, askPointFileName, askExportFileName, askFont};
     return dialogs;
 }
 

@@ -78,21 +78,38 @@ int writeLines(QPainter& p, const QStringList& lines, const QFont& font, int y) 
 
 }  // namespace
 
-QImage composeGraphPrint(const QImage& graph, const QString& top, const QFont& topFont, const QString& bottom,
-                         const QFont& bottomFont) {
+QSize graphPrintSize(QSize graph, const QString& top, const QFont& topFont, const QString& bottom,
+                     const QFont& bottomFont) {
     const QStringList above = linesOf(top), below = linesOf(bottom);
     const QFontMetrics topMetrics(topFont), bottomMetrics(bottomFont);
     const int width =
         std::max({graph.width(), textWidth(above, topMetrics), textWidth(below, bottomMetrics)});
     const int height = static_cast<int>(above.size()) * topMetrics.lineSpacing() + graph.height() +
                        static_cast<int>(below.size()) * bottomMetrics.lineSpacing();
-    QImage print(std::max(width, 1), std::max(height, 1), QImage::Format_RGB32);
-    print.fill(Qt::white);
-    QPainter p(&print);
+    return {std::max(width, 1), std::max(height, 1)};
+}
+
+void paintGraphPrint(QPainter& p, QSize graph, const std::function<void(QPainter&)>& paintGraph,
+                     const QString& top, const QFont& topFont, const QString& bottom,
+                     const QFont& bottomFont) {
+    p.fillRect(QRect(QPoint(0, 0), graphPrintSize(graph, top, topFont, bottom, bottomFont)), Qt::white);
     p.setPen(Qt::black);
-    int y = writeLines(p, above, topFont, 0);
-    p.drawImage(0, y, graph);
-    writeLines(p, below, bottomFont, y + graph.height());
+    int y = writeLines(p, linesOf(top), topFont, 0);
+    p.save();
+    p.translate(0, y);
+    paintGraph(p);
+    p.restore();
+    p.setPen(Qt::black);
+    writeLines(p, linesOf(bottom), bottomFont, y + graph.height());
+}
+
+QImage composeGraphPrint(const QImage& graph, const QString& top, const QFont& topFont, const QString& bottom,
+                         const QFont& bottomFont) {
+    QImage print(graphPrintSize(graph.size(), top, topFont, bottom, bottomFont), QImage::Format_RGB32);
+    QPainter p(&print);
+    paintGraphPrint(
+        p, graph.size(), [&graph](QPainter& q) { q.drawImage(0, 0, graph); }, top, topFont, bottom,
+        bottomFont);
     return print;
 }
 

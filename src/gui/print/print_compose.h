@@ -6,6 +6,9 @@
 #include <QImage>
 #include <QRect>
 #include <QString>
+#include <functional>
+
+class QPainter;
 
 namespace velmar {
 class Scheme;
@@ -24,5 +27,13 @@ QRect schemePrintArea(const QImage& printPicture, const velmar::Scheme& scheme);
 // each in its own font, on white.
 QImage composeGraphPrint(const QImage& graph, const QString& top, const QFont& topFont, const QString& bottom,
                          const QFont& bottomFont);
+
+// The same page on any paint device: its size for a graph of size `graph`, and its
+// painting, where `paintGraph` draws the graph with its top-left corner at the origin.
+QSize graphPrintSize(QSize graph, const QString& top, const QFont& topFont, const QString& bottom,
+                     const QFont& bottomFont);
+void paintGraphPrint(QPainter& p, QSize graph, const std::function<void(QPainter&)>& paintGraph,
+                     const QString& top, const QFont& topFont, const QString& bottom,
+                     const QFont& bottomFont);
 
 }  // namespace velmar::gui

@@ -27,27 +27,10 @@
 #include "gui/print/preview_form.h"
 #include "gui/print/print_prompts.h"
 #include "gui/shell/form_main.h"
+#include "gui/support/demo_viewer.h"
 
 using namespace velmar;
 using namespace velmar::gui;
-
-namespace {
-
-// Answers the value dialogs from a script but shows the real graph viewer.
-class ViewerHost : public ScriptedHost {
-public:
-    QWidget* owner = nullptr;
-    int showGraph(const Diagrams& diagrams, int kind) override {
-        ScriptedHost::showGraph(diagrams, kind);
-        return ShowGraph(diagrams, kind, owner);
-    }
-};
-
-void later(std::function<void()> step) { QTimer::singleShot(0, std::move(step)); }
-
-const QPoint kRecorderPixel(36 * 21 + 30, 9 * 11 + 15);  // the recorder of the demo at (36, 9)
-
-}  // namespace
 
 class GraphWorkflowTest : public QObject {
     Q_OBJECT
