@@ -61,9 +61,6 @@ TMethodForm::TMethodForm(Host& messages, QWidget* owner) : QWidget(owner, Qt::Wi
 
     auto* left = new QVBoxLayout;
     for (const auto& [which, name] : kLists) left->addWidget(addList(which, name), 1);
-    generalForms_ = new GeneralForms(this);
-    generalForms_->hide();
-    left->addWidget(generalForms_);
     selection_ = new QGroupBox(this);
     selection_->setObjectName("SelectPanel");
     auto* choices = new QVBoxLayout(selection_);
@@ -101,6 +98,10 @@ TMethodForm::TMethodForm(Host& messages, QWidget* owner) : QWidget(owner, Qt::Wi
     right->addLayout(memos, 1);
     upper->addLayout(right, 3);
     outer->addLayout(upper, 3);
+    // The general forms run across the window, above the report.
+    generalForms_ = new GeneralForms(this);
+    generalForms_->hide();
+    outer->addWidget(generalForms_);
 
     reportMemo_ = memo(this, "ReportMemo", fixed);
     outer->addWidget(reportMemo_, 2);
