@@ -9,6 +9,8 @@
 #include <QVBoxLayout>
 
 #include "core/analysis/method_lists.h"
+#include "gui/analysis/general_forms.h"
+#include "gui/analysis/integral_form.h"
 #include "gui/analysis/rooter_form.h"
 #include "gui/analysis/transfer_formula.h"
 
@@ -96,6 +98,10 @@ TMethodForm::TMethodForm(Host& messages, QWidget* owner) : QWidget(owner, Qt::Wi
     right->addLayout(memos, 1);
     upper->addLayout(right, 3);
     outer->addLayout(upper, 3);
+    // The general forms run across the window, above the report.
+    generalForms_ = new GeneralForms(this);
+    generalForms_->hide();
+    outer->addWidget(generalForms_);
 
     reportMemo_ = memo(this, "ReportMemo", fixed);
     outer->addWidget(reportMemo_, 2);
@@ -132,6 +138,7 @@ QListWidget* TMethodForm::visibleList() const {
 int TMethodForm::choose(MethodList which) {
     if (loop_) return kLeaveCode;  // one wait at a time
     for (const auto& [w, l] : lists_) l->setVisible(w == which);
+    generalForms_->setVisible(which == MethodList::Synthesis);
     QListWidget* l = lists_.at(which);
     if (!l->currentItem() && l->count() > 0) l->setCurrentRow(0);
     showBesideOwner();
@@ -226,16 +233,25 @@ void TMethodForm::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+namespace {
+
+void bringUp(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
 void TMethodForm::SelectBitBtnClick() {
     if (rootsChoice_->isChecked()) {
         if (!rooter_) rooter_ = new TFormRooter(messages_, this);
-        rooter_->show();
-        rooter_->raise();
-        rooter_->activateWindow();
+        bringUp(rooter_);
+    } else if (functionalsChoice_->isChecked()) {
+        if (!integral_) integral_ = new TFormIntegral(messages_, this);
+        bringUp(integral_);
     } else {
-        const char* window =
-            functionalsChoice_->isChecked() ? "Square Functional Calculation" : "Regulators Main Calculating";
-        messages_.message(Box::Information, std::string(window) + ": this window is not available yet");
+        messages_.message(Box::Information, "Regulators Main Calculating: this window is not available yet");
     }
 }
 

@@ -6,7 +6,8 @@
 //
 // The window only shows: the items and their codes come from the analysis core's
 // table, and `choose` hands back the code of the item a person picks. It stays beside
-// the main window; `choose` waits in a local event loop until an item is picked with
+// the main window; beside the synthesis list it draws the general forms of the
+// characteristic polynomial and the minimised functional. `choose` waits in a local event loop until an item is picked with
 // Enter, a mouse release (or a double click) on it, or the window is left with Escape
 // or "&Close", which answers 27 and clears the memos.
 #pragma once
@@ -24,10 +25,12 @@
 #include <map>
 
 #include "core/host.h"
+#include "gui/analysis/integral_form.h"
 #include "gui/analysis/rooter_form.h"
 
 namespace velmar::gui {
 
+class GeneralForms;
 class TransferFormula;
 
 class TMethodForm : public QWidget {
@@ -57,6 +60,10 @@ public:
     QGroupBox* selectionPanel() const { return selection_; }
     // The calculator opened by the "Roots" choice; null before.
     TFormRooter* rooter() const { return rooter_; }
+    // The calculator opened by the "Functionals" choice; null before.
+    TFormIntegral* integral() const { return integral_; }
+    // The general forms drawn while the synthesis list is shown.
+    GeneralForms* generalForms() const { return generalForms_; }
 
 public slots:
     void CloseBitBtnClick();
@@ -87,6 +94,8 @@ private:
     QRadioButton* functionalsChoice_;
     QRadioButton* regulatorsChoice_;
     QPointer<TFormRooter> rooter_;
+    QPointer<TFormIntegral> integral_;
+    GeneralForms* generalForms_;
 
     QEventLoop* loop_ = nullptr;  // set while `choose` waits
     int answer_ = 0;

@@ -3,35 +3,12 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 #include "core/analysis/roots_list.h"
+#include "gui/analysis/string_grids.h"
 
 namespace velmar::gui {
-
-namespace {
-
-QStringList headers(const std::vector<std::string>& texts) {
-    QStringList list;
-    for (const std::string& t : texts) list << QString::fromStdString(t);
-    return list;
-}
-
-QTableWidget* grid(QWidget* parent, const char* name, int rows) {
-    auto* g = new QTableWidget(rows, 0, parent);
-    g->setObjectName(name);
-    g->horizontalHeader()->setDefaultSectionSize(96);
-    g->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);  // high orders scroll sideways
-    // Every row shows: the header, the rows, the scroll bar and the frame.
-    g->setFixedHeight(g->fontMetrics().height() + 8 + rows * g->verticalHeader()->defaultSectionSize() +
-                      g->horizontalScrollBar()->sizeHint().height() + 2 * g->frameWidth());
-    return g;
-}
-
-}  // namespace
 
 TFormRooter::TFormRooter(Host& messages, QWidget* owner) : QWidget(owner, Qt::Window), messages_(messages) {
     setObjectName("FormRooter");
@@ -54,7 +31,7 @@ TFormRooter::TFormRooter(Host& messages, QWidget* owner) : QWidget(owner, Qt::Wi
     outer->addLayout(orderRow);
 
     outer->addWidget(new QLabel("Polinom Coefificents ", this));
-    coefficients_ = grid(this, "CoeffGrid", 1);
+    coefficients_ = calculatorGrid(this, "CoeffGrid", 1);
     coefficients_->verticalHeader()->hide();
     outer->addWidget(coefficients_);
     solve_ = new QPushButton("Solve", this);
@@ -63,7 +40,7 @@ TFormRooter::TFormRooter(Host& messages, QWidget* owner) : QWidget(owner, Qt::Wi
     outer->addWidget(solve_, 0, Qt::AlignLeft);
 
     outer->addWidget(new QLabel("Polinom Roots ", this));
-    roots_ = grid(this, "RootsGrid", 2);
+    roots_ = calculatorGrid(this, "RootsGrid", 2);
     roots_->setVerticalHeaderLabels({"Re", "Im"});
     roots_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     outer->addWidget(roots_);
@@ -85,23 +62,18 @@ void TFormRooter::OkBtnClick() {
     const auto order = RooterOrder(messages_, order_->text().toStdString());
     if (!order) return;
     coefficients_->setColumnCount(*order + 1);
-    coefficients_->setHorizontalHeaderLabels(headers(RooterCoefficientHeaders(*order)));
+    coefficients_->setHorizontalHeaderLabels(headerTexts(RooterCoefficientHeaders(*order)));
     for (int i = 0; i <= *order; ++i) coefficients_->setItem(0, i, new QTableWidgetItem("1"));
     roots_->clearContents();
     roots_->setColumnCount(*order);
-    roots_->setHorizontalHeaderLabels(headers(RooterRootHeaders(*order)));
+    roots_->setHorizontalHeaderLabels(headerTexts(RooterRootHeaders(*order)));
     setEntering(true);
     coefficients_->setCurrentCell(0, 0);
     coefficients_->setFocus();
 }
 
 void TFormRooter::SolveBtnClick() {
-    std::vector<std::string> texts;
-    for (int i = 0; i < coefficients_->columnCount(); ++i) {
-        const QTableWidgetItem* item = coefficients_->item(0, i);
-        texts.push_back(item ? item->text().trimmed().toStdString() : std::string());
-    }
-    const auto rows = SolveRooter(messages_, texts);
+    const auto rows = SolveRooter(messages_, rowTexts(*coefficients_, 0));
     if (!rows) return;
     roots_->clearContents();
     for (std::size_t k = 0; k < rows->re.size(); ++k) {

@@ -145,6 +145,8 @@ public slots:
     void analysisItemClick(int code);
     void Constant1Click();
     void Var1Click();
+    // Poisk21, Poisk41, NelderMid1, HukJivs1: the method of the next optimisation.
+    void optimMethodClick(int method);
     // Tools and options
     void N23Click();
     void N24Click();
@@ -256,6 +258,9 @@ private:
 
     // Running, in form_main_run.cpp.
     void runCommand(int code);
+    // The Step submenu and the optimisation method items show the workbench's settings,
+    // which a command may have changed (the optimisation selects the constant step).
+    void syncRunMenu();
     // Runs a command, showing a floating-point fault in the error box.
     void guarded(const std::function<void()>& command);
 

@@ -5,12 +5,14 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "core/analysis/optimisation/method_choice.h"
 #include "core/editor/key_codes.h"
 #include "core/errors.h"
 #include "core/simulation/driver.h"
 #include "core/workbench/dispatcher.h"
 #include "gui/shell/caption_editor.h"
 #include "gui/shell/form_main.h"
+#include "gui/shell/main_actions.h"
 #include "gui/shell/print_hooks.h"
 
 namespace velmar::gui {
@@ -50,6 +52,7 @@ void TFormMain::runCommand(int code) {
     menuBar()->setEnabled(true);
     speedBar_->setEnabled(true);
     keyQueue_ = 0;
+    syncRunMenu();
     if (state_.regime == Regime::Run) run_.enter();
 }
 
@@ -73,12 +76,31 @@ void TFormMain::analysisItemClick(int code) {
 
 void TFormMain::Constant1Click() {
     wb_.settings.VariableStep = 0;
-    action("Step1")->setText(QString::fromUtf8("Шаг: Постоянный"));
+    syncRunMenu();
 }
 
 void TFormMain::Var1Click() {
     wb_.settings.VariableStep = 1;
-    action("Step1")->setText(QString::fromUtf8("Шаг: Переменный"));
+    syncRunMenu();
+}
+
+void TFormMain::optimMethodClick(int method) {
+    ChooseSearchMethod(wb_.optimisation, method);
+    syncRunMenu();
+}
+
+void TFormMain::syncRunMenu() {
+    const bool variable = wb_.settings.VariableStep != 0;
+    action(variable ? "Var1" : "Constant1")->setChecked(true);
+    action("Step1")->setText(QString::fromUtf8(variable ? "Шаг: Переменный" : "Шаг: Постоянный"));
+    const int method = ChosenSearchMethod(wb_.optimisation);
+    if (const char* item = optimMethodItem(method)) action(item)->setChecked(true);
+    QAction* methods = action("OptimMethods1");
+    const QString caption = methods->text();
+    const qsizetype colon = caption.lastIndexOf(": ");
+    if (colon >= 0)
+        methods->setText(caption.left(colon + 2) +
+                         QString::fromUtf8(kMethodCaptions[static_cast<std::size_t>(method)]).remove('&'));
 }
 
 void TFormMain::N23Click() { state_.autoArrows = action("N23")->isChecked(); }

@@ -70,6 +70,10 @@ constexpr MenuItem kMenu[] = {
     {"GarmonicLinearization1", "Garmonic &Linearization", "", "Run1", kSeparator, ""},
     {"Popov1", "&Popov", "", "Run1", 0, ""},
     {"OptimMethods1", "Optim. Methods: Poisk 2", "", "Run1", kHidden, ""},
+    {"Poisk21", "Poisk &2", "", "OptimMethods1", kHidden | kCheck | kChecked | kRadio, ""},
+    {"Poisk41", "Poisk &4", "", "OptimMethods1", kHidden | kCheck | kRadio, ""},
+    {"NelderMid1", "&Nelder-Mid", "", "OptimMethods1", kHidden | kCheck | kRadio, ""},
+    {"HukJivs1", "&Huk-Jivs", "", "OptimMethods1", kHidden | kCheck | kRadio, ""},
     {"Characteristics1", "C&haracteristics", "F9", "Run1", 0, ""},
     {"Stability1", "S&tability", "", "Run1", 0, ""},
     {"Quality1", "&Quality", "", "Run1", kHidden, ""},
@@ -123,6 +127,14 @@ constexpr struct {
 } kAnalysisCommands[] = {{"GarmonicLinearization1", 64}, {"Popov1", 69}, {"Characteristics1", 71},
                          {"Stability1", 72},             {"Quality1", 73}, {"Roots1", 74},
                          {"OptimMaxAw1", 75},            {"Other1", 76}, {"Sintez1", 77}};
+// clang-format on
+
+// The optimisation methods of the Run menu and their indices in the "&Method" group.
+// clang-format off
+constexpr struct {
+    const char* name;
+    int method;
+} kOptimMethodItems[] = {{"Poisk21", 0}, {"Poisk41", 1}, {"NelderMid1", 2}, {"HukJivs1", 3}};
 // clang-format on
 
 struct SpeedButton {
@@ -310,6 +322,12 @@ void Builder::menus() {
         QObject::connect(out_.byName.value(item.name), &QAction::triggered, form,
                          [form, code] { form->analysisItemClick(code); });
     }
+    for (const auto& item : kOptimMethodItems) {
+        const int method = item.method;
+        TFormMain* form = &form_;
+        QObject::connect(out_.byName.value(item.name), &QAction::triggered, form,
+                         [form, method] { form->optimMethodClick(method); });
+    }
 }
 
 void Builder::speedBar() {
@@ -408,6 +426,12 @@ QMenu* Builder::popupMenu(const char* name, const PopupItem (&items)[N]) {
 }
 
 }  // namespace
+
+const char* optimMethodItem(int method) {
+    for (const auto& item : kOptimMethodItems)
+        if (item.method == method) return item.name;
+    return nullptr;
+}
 
 MainActions buildMainActions(TFormMain& form) { return Builder(form).build(); }
 

@@ -27,4 +27,8 @@ struct MainActions {
 
 MainActions buildMainActions(TFormMain& form);
 
+// The Run menu's item of an optimisation method ("Poisk21" for 0), or null for a method
+// without one.
+const char* optimMethodItem(int method);
+
 }  // namespace velmar::gui

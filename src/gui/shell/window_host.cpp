@@ -3,7 +3,14 @@
 #include <QCoreApplication>
 #include <QEventLoop>
 
+#include <QMenuBar>
+
+#include "core/editor/key_codes.h"
+#include "core/workbench/optimisation_session.h"
+#include "gui/analysis/dcom_form.h"
 #include "gui/analysis/method_form.h"
+#include "gui/analysis/optimization_form.h"
+#include "gui/analysis/progress_form.h"
 #include "gui/shell/form_main.h"
 
 namespace velmar::gui {
@@ -24,6 +31,8 @@ WindowHost::WindowHost(TFormMain& form, Host& dialogs, bool person)
 // The chooser is a child window of the main window; deleted here, before the main
 // window's own children go, it takes itself out of their list.
 WindowHost::~WindowHost() = default;
+
+void WindowHost::escape() { form_.UpTmpClick(editor::kKeyEsc, false); }
 
 TMethodForm& WindowHost::methods() {
     if (!methods_) methods_ = std::make_unique<TMethodForm>(*this, &form_);
@@ -96,6 +105,38 @@ void WindowHost::clearReport() {
 void WindowHost::report(std::string_view line) {
     methods().report(QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size())));
     dialogs_->report(line);
+}
+
+void WindowHost::scanProgress(const ScanProgress& progress) {
+    if (!progress_) progress_ = std::make_unique<TPrgBarForm>([this] { escape(); }, &form_);
+    progress_->showProgress(progress);
+    dialogs_->scanProgress(progress);
+}
+
+void WindowHost::showDDecomposition(const DDecompositionMap& map) {
+    dialogs_->showDDecomposition(map);
+    TDComForm window(map, form_.action("RussianLang")->isChecked(), &form_);
+    window.exec();
+}
+
+void WindowHost::openOptimisation(int block) {
+    dialogs_->openOptimisation(block);
+    OptimisationSession session(form_.workbench(), block);
+    TOptimizationForm window(
+        session, *this, [this] { escape(); }, &form_);
+    // While the window is open the main window has no menu.
+    form_.menuBar()->hide();
+    optimization_ = &window;
+    window.exec();
+    optimization_ = nullptr;
+    form_.menuBar()->show();
+    form_.activateWindow();
+    form_.redrawAll();
+}
+
+void WindowHost::optimisationProgress(int evaluations, Extended value) {
+    if (optimization_) optimization_->showProgress(evaluations, value);
+    dialogs_->optimisationProgress(evaluations, value);
 }
 
 }  // namespace velmar::gui

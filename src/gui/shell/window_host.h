@@ -3,7 +3,8 @@
 // which is a scripted host in tests; progress, thumbnails, canvas texts, status
 // messages, the key queue and the method chooser with its memos belong to the window,
 // and what they show is passed on to the dialog host as well so that a test sees it.
-// A method is always chosen in the chooser window.
+// A method is always chosen in the chooser window; the optimisation, the
+// D-decomposition and its "Progress" window are always real windows.
 #pragma once
 
 #include <memory>
@@ -14,6 +15,8 @@ namespace velmar::gui {
 
 class TFormMain;
 class TMethodForm;
+class TOptimizationForm;
+class TPrgBarForm;
 
 class WindowHost : public Host {
 public:
@@ -36,17 +39,29 @@ public:
     void canvasText(int x, int y, std::string_view text) override;
     void clearReport() override;
     void report(std::string_view line) override;
+    void scanProgress(const ScanProgress& progress) override;
+    void showDDecomposition(const DDecompositionMap& map) override;
+    void openOptimisation(int block) override;
+    void optimisationProgress(int evaluations, Extended value) override;
 
     // The method chooser, made when first needed (null before).
     TMethodForm* methodForm() const { return methods_.get(); }
+    // The optimisation window while it is open (null otherwise) and the scan's
+    // "Progress" window, made when first needed.
+    TOptimizationForm* optimizationForm() const { return optimization_; }
+    TPrgBarForm* progressForm() const { return progress_.get(); }
 
 private:
     TMethodForm& methods();
+    // Escape into the main window's key queue: stops a search or a scan.
+    void escape();
 
     TFormMain& form_;
     Host* dialogs_;
     bool person_;  // real dialogs: readKey waits for the keyboard
     std::unique_ptr<TMethodForm> methods_;
+    std::unique_ptr<TPrgBarForm> progress_;
+    TOptimizationForm* optimization_ = nullptr;
 };
 
 }  // namespace velmar::gui

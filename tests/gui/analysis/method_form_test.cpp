@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "core/scripted_host.h"
+#include "gui/analysis/general_forms.h"
 #include "gui/analysis/method_form.h"
 #include "gui/analysis/rooter_form.h"
 #include "gui/analysis/transfer_formula.h"
@@ -255,15 +256,19 @@ private slots:
         QVERIFY(!panelShownFor("Stability1", pressEscape));
         QVERIFY(panelShownFor("Sintez1", [](TMethodForm& c) {
             QCOMPARE(c.visibleList()->objectName(), QString("SynthesisList"));
+            QVERIFY(c.generalForms()->isVisible());
             c.findChild<QRadioButton*>("FunctionalsRadio")->click();
             c.SelectBitBtnClick();
+            QVERIFY(c.integral() && c.integral()->isVisible());
             c.findChild<QRadioButton*>("RootsRadio")->click();
             c.SelectBitBtnClick();
             QVERIFY(c.rooter() && c.rooter()->isVisible());
+            c.findChild<QRadioButton*>("RegulatorsRadio")->click();
+            c.SelectBitBtnClick();
             pressEscape(c);
         }));
         QCOMPARE(host->messagesOf(Box::Information),
-                 std::vector<std::string>{"Square Functional Calculation: this window is not available yet"});
+                 std::vector<std::string>{"Regulators Main Calculating: this window is not available yet"});
         // Once shown, the panel stays for the other commands too.
         QVERIFY(panelShownFor("Stability1", pressEscape));
         closeQuietly(*form, *host);
