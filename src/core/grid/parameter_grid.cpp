@@ -48,8 +48,12 @@ bool gridKeyAccepted(char c) {
 
 bool commitGridValue(Workbench& wb, GridTarget target, std::string_view text) {
     const auto value = parseNumber(text);
-    if (!value || target.element < 1 || target.element > wb.scheme.ElementCount()) return false;
-    wb.gridEdit.value = *value;
+    return value && writeParameter(wb, target, *value);
+}
+
+bool writeParameter(Workbench& wb, GridTarget target, Real48 value) {
+    if (target.element < 1 || target.element > wb.scheme.ElementCount()) return false;
+    wb.gridEdit.value = value;
     wb.gridEdit.index = target.index;
     wb.scheme.element(target.element).EditParameters(wb);
     wb.gridEdit.index = 0;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/model/catalogue.h"
+#include "core/real48.h"
 
 namespace velmar {
 
@@ -45,5 +46,10 @@ bool gridKeyAccepted(char c);
 // EditParameters, as the grid's transfer value. A text that is not a number changes
 // nothing and gives false. A value too large to store raises MathError.
 bool commitGridValue(Workbench& wb, GridTarget target, std::string_view text);
+
+// Stores a value into the target parameter the same way, for the callers that hold a
+// number (the command line's overrides and sweeps, the live parameter panel). False
+// when the element does not exist.
+bool writeParameter(Workbench& wb, GridTarget target, Real48 value);
 
 }  // namespace velmar
