@@ -68,6 +68,8 @@ public:
     void open(const Diagrams& diagrams, int kind);
 
     void setStepIsVariable(bool variable) { variableStep_ = variable; }
+    // ShowGraph calls in progress: 0 when only opened, 2 while the magnifier's runs.
+    int showDepth() const { return static_cast<int>(loops_.size()); }
 
     const ViewerSlots& diagramSlots() const { return slots_; }
     const GraphScale& scale() const { return scale_; }
