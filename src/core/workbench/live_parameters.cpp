@@ -20,8 +20,8 @@ std::string trimmed(const std::string& s) {
     return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
-// The host of a live re-run: the run dialog is confirmed as it stands and message boxes
-// are kept; everything else goes to the workbench's own host.
+// The host of a live re-run: the run dialog is confirmed as it stands, message boxes
+// are kept and progress shows the strip; the rest goes to the workbench's own host.
 class QuietRunHost : public Host {
 public:
     explicit QuietRunHost(Host& inner) : inner_(inner) {}
@@ -40,7 +40,13 @@ public:
     bool keyWaiting() override { return inner_.keyWaiting(); }
     int readKey() override { return inner_.readKey(); }
     void statusMessage(std::string_view text) override { inner_.statusMessage(text); }
-    void progress(const ProgressInfo& info) override { inner_.progress(info); }
+    // The strip only: a re-run is short, and the count and time texts are painted at
+    // once each time, which would cost more than the run itself.
+    void progress(const ProgressInfo& info) override {
+        ProgressInfo strip = info;
+        strip.texts = false;
+        inner_.progress(strip);
+    }
     void showThumbnail(const Thumbnail& thumbnail) override { inner_.showThumbnail(thumbnail); }
 
 private:

@@ -112,8 +112,9 @@ struct LiveRunResult {
 };
 
 // Runs the compiled scheme again with the run values last confirmed (Step and Time, or
-// Time and Eps) without asking them. Progress, thumbnails and the key queue go to the
-// workbench's host as in any run; message boxes are kept in the result instead. A run
+// Time and Eps) without asking them. Thumbnails, the key queue and the progress strip
+// (not its texts) go to the workbench's host as in any run; message boxes are kept in
+// the result instead. A run
 // of the constant step stops at Esc or when RunState::UserStop is raised meanwhile.
 LiveRunResult RunWithoutDialogs(Workbench& wb);
 
