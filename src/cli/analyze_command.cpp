@@ -1,5 +1,6 @@
 // tf SCHEME --block N [--answer LABEL=VALUE]...
-// analyze SCHEME --block N --method M [--mark E:LABEL]... [--answer LABEL=VALUE]... [--csv OUT]
+// analyze SCHEME --block N --method M [--mark E:LABEL]... [--answer LABEL=VALUE]...
+//     [--set E:LABEL=VALUE]... [--csv OUT]
 //
 // Both compile the scheme and run the Solve operation of analysis block N as the Run
 // regime would (its dialogs answered by label); analyze then runs method M, a chooser code or the name of
@@ -34,6 +35,7 @@ struct Options {
     std::string csv;
     std::vector<std::string> answers;
     std::vector<std::string> marks;
+    std::vector<std::string> sets;
 };
 
 // The names of the items that have no chooser code; harmonic and popov are menu
@@ -56,7 +58,7 @@ std::optional<int> methodCode(const std::string& text) {
 }
 
 std::optional<Options> parse(const Args& args, bool withMethod) {
-    std::vector<OptionSpec> known = {{"--block"}, {"--answer"}};
+    std::vector<OptionSpec> known = {{"--block"}, {"--answer"}, {"--set"}};
     if (withMethod) known.insert(known.end(), {{"--method"}, {"--csv"}, {"--mark"}});
     const auto parsed = parseArguments(args, known);
     if (!parsed) return std::nullopt;
@@ -65,7 +67,8 @@ std::optional<Options> parse(const Args& args, bool withMethod) {
               parsed->last("--method").value_or(""),
               parsed->last("--csv").value_or(""),
               parsed->all("--answer"),
-              parsed->all("--mark")};
+              parsed->all("--mark"),
+              parsed->all("--set")};
     for (const std::string& text : parsed->all("--block")) {  // every one given must be an element number
         const auto n = parseNumber(text);
         if (!n || *n != static_cast<int>(*n) || *n < 1) return std::nullopt;
@@ -92,12 +95,13 @@ void printPlanes(const ScriptedHost& host) {
 }
 
 int usage(const char* command) {
-    std::cerr << (std::string(command) == "tf"
-                      ? "usage: velmar-cli tf SCHEME --block N [--answer LABEL=VALUE]...\n"
-                      : "usage: velmar-cli analyze SCHEME --block N --method M [--mark E:LABEL]... "
-                        "[--answer LABEL=VALUE]... [--csv OUT]\n"
-                        "  M: 51..56, 41..45, 60, 82, 101, 102, 103..108, 311, 331, 341, 1979..1981,\n"
-                        "     or routh, mikhailov, nyquist, ddecomp, harmonic, popov\n");
+    std::cerr
+        << (std::string(command) == "tf"
+                ? "usage: velmar-cli tf SCHEME --block N [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n"
+                : "usage: velmar-cli analyze SCHEME --block N --method M [--mark E:LABEL]... "
+                  "[--answer LABEL=VALUE]... [--set E:LABEL=VALUE]... [--csv OUT]\n"
+                  "  M: 51..56, 41..45, 60, 82, 101, 102, 103..108, 311, 331, 341, 1979..1981,\n"
+                  "     or routh, mikhailov, nyquist, ddecomp, harmonic, popov\n");
     return 2;
 }
 
@@ -125,7 +129,7 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
     }
     Element& block = wb.scheme.element(o.block);
     std::string markError;
-    if (!applyMarks(wb.scheme, o.marks, markError)) {
+    if (!applyMarks(wb.scheme, o.marks, markError) || !applySets(wb, o.sets, markError)) {
         std::cerr << "velmar-cli " << command << ": " << markError << "\n";
         return 2;
     }

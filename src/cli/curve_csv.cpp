@@ -1,13 +1,14 @@
 #include "cli/curve_csv.h"
 
 #include <fstream>
+#include <utility>
 
 #include "core/numtext.h"
 
 namespace velmar::cli {
 
-CsvCurve csvCurve(int element, int diagram, const Diagram& d) {
-    CsvCurve c{element, diagram, {}, {}};
+CsvCurve csvCurve(int element, int diagram, const Diagram& d, std::string sweep) {
+    CsvCurve c{element, diagram, {}, {}, std::move(sweep)};
     for (int i = 0; i < d.count; ++i) {
         c.x.push_back(d.x[i]);
         c.y.push_back(d.y[i]);
@@ -16,11 +17,12 @@ CsvCurve csvCurve(int element, int diagram, const Diagram& d) {
 }
 
 void writeCurvesCsv(std::ostream& out, const std::vector<CsvCurve>& curves) {
-    out << "element,diagram,index,x,y\n";
+    const bool swept = !curves.empty() && !curves.front().sweep.empty();
+    out << (swept ? "sweep,element,diagram,index,x,y\n" : "element,diagram,index,x,y\n");
     for (const CsvCurve& c : curves)
         for (size_t i = 0; i < c.x.size() && i < c.y.size(); ++i)
-            out << c.element << ',' << c.diagram << ',' << i << ',' << significantText(c.x[i], 17) << ','
-                << significantText(c.y[i], 17) << '\n';
+            out << (swept ? c.sweep + ',' : std::string()) << c.element << ',' << c.diagram << ',' << i << ','
+                << significantText(c.x[i], 17) << ',' << significantText(c.y[i], 17) << '\n';
 }
 
 bool writeCurvesCsv(const std::string& path, const std::vector<CsvCurve>& curves, std::string& error) {

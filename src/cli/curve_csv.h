@@ -1,6 +1,6 @@
 // Curves as CSV, the one writer of the commands that hand curves out (run, analyze):
 // the header "element,diagram,index,x,y", then one row per point with x and y in 17
-// significant digits.
+// significant digits. The curves of a sweep lead every row with their "sweep" value.
 #pragma once
 
 #include <ostream>
@@ -17,10 +17,11 @@ struct CsvCurve {
     int diagram = 0;  // the curve's slot, from 1
     std::vector<Extended> x;
     std::vector<Extended> y;
+    std::string sweep;  // the swept value this curve was run with; empty outside sweeps
 };
 
 // The points of a curve handed to the graph viewer.
-CsvCurve csvCurve(int element, int diagram, const Diagram& d);
+CsvCurve csvCurve(int element, int diagram, const Diagram& d, std::string sweep = {});
 
 void writeCurvesCsv(std::ostream& out, const std::vector<CsvCurve>& curves);
 

@@ -20,7 +20,8 @@ int usage() {
     std::cerr
         << "usage: velmar-cli info SCHEME\n"
            "       velmar-cli resave IN OUT\n"
-           "       velmar-cli run SCHEME [--variable] [--answer LABEL=VALUE]... [--csv OUT] [--pnt DIR]\n"
+           "       velmar-cli run SCHEME [--variable] [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n"
+           "                      [--sweep E:LABEL=BEGIN:END:STEP] [--csv OUT] [--pnt DIR]\n"
            "       velmar-cli tf SCHEME --block N [--answer LABEL=VALUE]...\n"
            "       velmar-cli analyze SCHEME --block N --method M [--answer LABEL=VALUE]... [--csv OUT]\n"
            "       velmar-cli optimize SCHEME --block N --criterion C [--method M] [--mark E:LABEL]...\n"

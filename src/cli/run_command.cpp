@@ -1,6 +1,7 @@
-// run SCHEME [--variable] [--answer LABEL=VALUE]... [--csv OUT] [--pnt DIR]: compile a
-// scheme, run it and write what every recorder would show in the graph viewer, as CSV
-// and as one point file per curve.
+// run SCHEME [--variable] [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...
+//     [--sweep E:LABEL=BEGIN:END:STEP] [--csv OUT] [--pnt DIR]: compile a scheme, run it
+// and write what every recorder would show in the graph viewer, as CSV and as one point
+// file per curve.
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -10,6 +11,8 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/curve_csv.h"
+#include "cli/run_setup.h"
+#include "cli/scheme_options.h"
 #include "core/blocks/recorders.h"
 #include "core/errors.h"
 #include "core/graphs/graph_texts.h"
@@ -22,30 +25,15 @@ namespace velmar::cli {
 
 namespace {
 
-struct RunOptions {
-    std::string scheme;
-    bool variable = false;
-    std::vector<std::string> answers;
-    std::optional<std::string> csv;
-    std::optional<std::string> pnt;
-};
-
 std::optional<RunOptions> parse(const Args& args) {
-    const auto parsed = parseArguments(args, {{"--variable", false}, {"--answer"}, {"--csv"}, {"--pnt"}});
+    const auto parsed = parseArguments(
+        args, {{"--variable", false}, {"--answer"}, {"--set"}, {"--sweep"}, {"--csv"}, {"--pnt"}});
     if (!parsed || parsed->positional.empty()) return std::nullopt;
-    return RunOptions{parsed->positional, parsed->has("--variable"), parsed->all("--answer"),
-                      parsed->last("--csv"), parsed->last("--pnt")};
-}
-
-// Every recorder's curves in element-number order, as the graph viewer would get them.
-std::vector<CsvCurve> recordedCurves(const Workbench& wb) {
-    std::vector<CsvCurve> curves;
-    for (const auto& e : wb.scheme.ElementList())
-        if (const auto graph = RecordedGraphOf(*e, wb.run))
-            for (std::size_t s = 0; s < graph->diagrams.size(); ++s)
-                if (graph->diagrams[s].present())
-                    curves.push_back(csvCurve(e->Number, static_cast<int>(s) + 1, graph->diagrams[s]));
-    return curves;
+    RunOptions options{parsed->positional,   parsed->has("--variable"), parsed->all("--answer"),
+                       parsed->all("--set"), parsed->last("--sweep"),   parsed->last("--csv"),
+                       parsed->last("--pnt")};
+    if (options.sweep && options.pnt) return std::nullopt;  // one point file per curve, not per value
+    return options;
 }
 
 // Every recorder's curves as point files "NUMBER-SLOT.pnt" in the folder, as the graph
@@ -69,11 +57,48 @@ void writePointFiles(const Workbench& wb, const std::filesystem::path& folder) {
 
 int usage() {
     std::cerr
-        << "usage: velmar-cli run SCHEME [--variable] [--answer LABEL=VALUE]... [--csv OUT] [--pnt DIR]\n";
+        << "usage: velmar-cli run SCHEME [--variable] [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n"
+           "                      [--sweep E:LABEL=BEGIN:END:STEP] [--csv OUT] [--pnt DIR]\n";
     return 2;
 }
 
 }  // namespace
+
+std::vector<CsvCurve> recordedCurves(const Workbench& wb, const std::string& sweep) {
+    std::vector<CsvCurve> curves;
+    for (const auto& e : wb.scheme.ElementList())
+        if (const auto graph = RecordedGraphOf(*e, wb.run))
+            for (std::size_t s = 0; s < graph->diagrams.size(); ++s)
+                if (graph->diagrams[s].present())
+                    curves.push_back(csvCurve(e->Number, static_cast<int>(s) + 1, graph->diagrams[s], sweep));
+    return curves;
+}
+
+int loadAndRun(Workbench& wb, const RunOptions& options, std::ostream& out, std::ostream& err,
+               const std::function<std::string(Workbench&)>& adjust) {
+    try {
+        LoadScheme(wb.scheme, options.scheme, LabelsFileFor(options.scheme));
+    } catch (const FileError& e) {
+        err << "velmar-cli run: " << e.what() << "\n";
+        return 2;
+    }
+    std::string error;
+    if (!applySets(wb, options.sets, error) || (adjust && !(error = adjust(wb)).empty())) {
+        err << "velmar-cli run: " << error << "\n";
+        return 2;
+    }
+    if (!CompileScheme(wb)) {
+        for (const Cell& c : wb.scheme.ConnectErrors) out << "fault cell: " << c.col << ' ' << c.row << '\n';
+        return 1;
+    }
+    wb.settings.VariableStep = options.variable ? 1 : 0;
+    switch (RunSimulation(wb)) {
+        case RunOutcome::Cancelled: return 2;  // the run's values were refused
+        case RunOutcome::Failed: return 1;
+        case RunOutcome::Completed: break;
+    }
+    return 0;
+}
 
 int run(const Args& args) {
     const std::optional<RunOptions> options = parse(args);
@@ -81,26 +106,10 @@ int run(const Args& args) {
     ScriptedHost host;
     for (const std::string& a : options->answers)
         if (!host.addAnswer(a)) return usage();
+    if (options->sweep) return runSweep(*options);
     host.echo = [](const std::string& line) { std::cout << line << '\n'; };
     Workbench wb(host);
-
-    try {
-        LoadScheme(wb.scheme, options->scheme, LabelsFileFor(options->scheme));
-    } catch (const FileError& e) {
-        std::cerr << "velmar-cli run: " << e.what() << "\n";
-        return 2;
-    }
-    if (!CompileScheme(wb)) {
-        for (const Cell& c : wb.scheme.ConnectErrors)
-            std::cout << "fault cell: " << c.col << ' ' << c.row << '\n';
-        return 1;
-    }
-    wb.settings.VariableStep = options->variable ? 1 : 0;
-    switch (RunSimulation(wb)) {
-        case RunOutcome::Cancelled: return 2;  // the run's values were refused
-        case RunOutcome::Failed: return 1;
-        case RunOutcome::Completed: break;
-    }
+    if (const int code = loadAndRun(wb, *options, std::cout, std::cerr); code != 0) return code;
 
     if (options->pnt) {
         try {

@@ -1,19 +1,28 @@
 #include "cli/scheme_options.h"
 
+#include "core/errors.h"
+#include "core/grid/parameter_grid.h"
 #include "core/numtext.h"
+#include "core/workbench/workbench.h"
 
 namespace velmar::cli {
+
+std::optional<ParameterName> parseParameterName(std::string_view text) {
+    const auto colon = text.find(':');
+    if (colon == std::string_view::npos) return std::nullopt;
+    const auto n = parseNumber(text.substr(0, colon));
+    if (!n || *n != static_cast<int>(*n) || *n < 1) return std::nullopt;
+    return ParameterName{static_cast<int>(*n), std::string(text.substr(colon + 1))};
+}
 
 namespace {
 
 // "E:LABEL" with E an element number of the scheme; the element, or null.
 Element* elementOf(Scheme& scheme, const std::string& spec, std::string& label) {
-    const auto colon = spec.find(':');
-    if (colon == std::string::npos) return nullptr;
-    const auto n = parseNumber(spec.substr(0, colon));
-    if (!n || *n != static_cast<int>(*n) || *n < 1 || *n > scheme.ElementCount()) return nullptr;
-    label = spec.substr(colon + 1);
-    return &scheme.element(static_cast<int>(*n));
+    const auto name = parseParameterName(spec);
+    if (!name || name->element > scheme.ElementCount()) return nullptr;
+    label = name->label;
+    return &scheme.element(name->element);
 }
 
 }  // namespace
@@ -28,11 +37,32 @@ bool applyMarks(Scheme& scheme, const std::vector<std::string>& marks, std::stri
         }
         const ParameterRef ref = ParameterByLabel(*e, label);
         if (!ref.param || !ref.markable) {
-            error = "--mark " + spec + ": element " + std::to_string(e->Number) + " has no markable parameter \"" +
-                    label + "\"";
+            error = "--mark " + spec + ": element " + std::to_string(e->Number) +
+                    " has no markable parameter \"" + label + "\"";
             return false;
         }
         ref.param->Varied = true;
+    }
+    return true;
+}
+
+bool applySets(Workbench& wb, const std::vector<std::string>& sets, std::string& error) {
+    for (const std::string& spec : sets) {
+        const auto equals = spec.rfind('=');
+        const auto name = parseParameterName(std::string_view(spec).substr(0, equals));
+        const auto value =
+            equals == std::string::npos ? std::nullopt : parseValueText(spec.substr(equals + 1));
+        if (!name || !value) {
+            error = "--set " + spec + ": expected ELEMENT:LABEL=VALUE";
+            return false;
+        }
+        try {
+            error = setParameterByLabel(wb, name->element, name->label, *value);
+        } catch (const MathError& e) { error = e.what(); }
+        if (!error.empty()) {
+            error = "--set " + spec + ": " + error;
+            return false;
+        }
     }
     return true;
 }

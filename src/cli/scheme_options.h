@@ -1,11 +1,20 @@
 // Options that change a loaded scheme before anything runs: `--mark E:LABEL` ticks the
-// "Mark" of element E's parameter whose dialog row is labelled LABEL.
+// "Mark" of element E's parameter whose dialog row is labelled LABEL; `--set
+// E:LABEL=VALUE` gives that parameter a value for this call, as typed into the
+// parameter grid.
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/model/scheme.h"
+#include "core/real48.h"
+
+namespace velmar {
+class Workbench;
+}
 
 namespace velmar::cli {
 
@@ -13,5 +22,17 @@ namespace velmar::cli {
 // an element does not exist or has no markable row of that label; the scheme may then
 // hold the marks applied before it.
 bool applyMarks(Scheme& scheme, const std::vector<std::string>& marks, std::string& error);
+
+// "E:LABEL" split into the element number and the label; nothing when E is not a whole
+// number from 1.
+struct ParameterName {
+    int element = 0;
+    std::string label;
+};
+std::optional<ParameterName> parseParameterName(std::string_view text);
+
+// Applies every `E:LABEL=VALUE` in order, the value read as in the dialog ("2pi"). False,
+// with `error` naming the option and the reason, at the first that cannot be applied.
+bool applySets(Workbench& wb, const std::vector<std::string>& sets, std::string& error);
 
 }  // namespace velmar::cli

@@ -60,4 +60,20 @@ bool writeParameter(Workbench& wb, GridTarget target, Real48 value) {
     return true;
 }
 
+std::string setParameterByLabel(Workbench& wb, int element, std::string_view label, Real48 value) {
+    if (element < 1 || element > wb.scheme.ElementCount())
+        return "the scheme has no element " + std::to_string(element);
+    Element& e = wb.scheme.element(element);
+    const ParameterRef ref = ParameterByLabel(e, label);
+    if (!ref.param)
+        return "element " + std::to_string(element) + " has no parameter \"" + std::string(label) + "\"";
+    writeParameter(wb, {element, ref.row}, value);
+    // Blocks with a dialog of their own (polynomials, tables) number their rows
+    // differently: a value that did not arrive is refused rather than put elsewhere.
+    if (!(ref.param->Value == value))
+        return "element " + std::to_string(element) + " does not take \"" + std::string(label) +
+               "\" from the command line";
+    return {};
+}
+
 }  // namespace velmar

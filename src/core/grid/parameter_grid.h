@@ -52,4 +52,9 @@ bool commitGridValue(Workbench& wb, GridTarget target, std::string_view text);
 // when the element does not exist.
 bool writeParameter(Workbench& wb, GridTarget target, Real48 value);
 
+// Stores `value` into the parameter of element `element` whose dialog row is labelled
+// `label`, through the grid's path. Returns what went wrong, or an empty text: no such
+// element, no such row, or a block that does not keep the value as given.
+std::string setParameterByLabel(Workbench& wb, int element, std::string_view label, Real48 value);
+
 }  // namespace velmar

@@ -97,9 +97,12 @@ std::string_view trimmed(std::string_view s) {
 
 ParameterRef ParameterByLabel(Element& e, std::string_view label) {
     const std::vector<ParamInfo>& rows = e.info().params;
-    for (std::size_t i = 0; i < rows.size() && i < e.Params.size(); ++i)
-        if (!rows[i].hidden && trimmed(rows[i].label) == trimmed(label))
-            return {&e.Params[i], rows[i].markEnabled};
+    int row = 0;
+    for (std::size_t i = 0; i < rows.size() && i < e.Params.size(); ++i) {
+        if (rows[i].hidden) continue;
+        ++row;
+        if (trimmed(rows[i].label) == trimmed(label)) return {&e.Params[i], rows[i].markEnabled, row};
+    }
     return {};
 }
 

@@ -153,10 +153,12 @@ protected:
 
 // The parameter of an element's catalogue dialog whose row label is `label` (blanks
 // around either are ignored); nothing when the dialog has no such row. `markable` is
-// false for a row whose "Mark" box is disabled.
+// false for a row whose "Mark" box is disabled; `row` is the row's place among the
+// dialog's rows, from 1 (the index the parameter grid hands to EditParameters).
 struct ParameterRef {
     ParamRec* param = nullptr;
     bool markable = false;
+    int row = 0;
 };
 ParameterRef ParameterByLabel(Element& e, std::string_view label);
 

@@ -46,9 +46,13 @@ bool isFolder(const fs::path& p) {
 
 }  // namespace
 
+fs::path installedShare(const ShellPlaces& places) {
+    return withoutTrailingSeparator(places.programFolder).parent_path() / "share" / "velmar";
+}
+
 fs::path findDataFolder(const ShellPlaces& places, std::string_view name) {
     const fs::path program = withoutTrailingSeparator(places.programFolder);
-    const fs::path candidates[] = {program / name, program.parent_path() / "share" / "velmar" / name};
+    const fs::path candidates[] = {program / name, installedShare(places) / name};
     for (const fs::path& c : candidates)
         if (isFolder(c)) return c;
     return withoutTrailingSeparator(places.sourceData) / name;
@@ -56,7 +60,9 @@ fs::path findDataFolder(const ShellPlaces& places, std::string_view name) {
 
 ShellPaths resolveShellPaths(const ShellPlaces& places) {
     ShellPaths paths;
-    const bool beside = places.programFolderWritable;
+    // An installed program (its prefix holds share/velmar) keeps its file with the user
+    // even where it could write beside itself, e.g. installed into the user's own prefix.
+    const bool beside = places.programFolderWritable && !isFolder(installedShare(places));
     paths.configPlace = beside ? ConfigPlace::BesideProgram : ConfigPlace::UserConfig;
     const fs::path home = beside ? places.programFolder : places.userConfigFolder;
     paths.configFile = withoutTrailingSeparator(home) / kConfigFileName;

@@ -2,8 +2,9 @@
 // configuration file "VELMAR.INI" itself.
 //
 // The file lives beside the program while the program's folder is writable (a program
-// run from where it was built or unpacked); an installed program, whose folder is not,
-// keeps it in the user's configuration folder. The working folders "Schemes" and
+// run from where it was built or unpacked); an installed program — its folder is not
+// writable, or its prefix holds share/velmar — keeps it in the user's configuration
+// folder. The working folders "Schemes" and
 // "Points" default to the same place (the user's data folder for an installed
 // program). The shipped test schemes and help pages are found beside the program, in
 // the installation's share folder, or in the source tree, whichever comes first.
@@ -57,6 +58,8 @@ struct ShellPaths {
 // program being in <prefix>/bin), the source tree's data folder; the last when none
 // exists.
 std::filesystem::path findDataFolder(const ShellPlaces& places, std::string_view name);
+// Where an installation keeps the shipped data: <prefix>/share/velmar.
+std::filesystem::path installedShare(const ShellPlaces& places);
 
 ShellPaths resolveShellPaths(const ShellPlaces& places);
 

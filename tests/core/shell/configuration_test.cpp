@@ -46,6 +46,10 @@ TEST_F(ConfigurationTest, AnInstalledProgramKeepsItsFileAndWorkInTheUsersFolders
     EXPECT_EQ(installed.configPlace, ConfigPlace::UserConfig);
     EXPECT_EQ(installed.configFile, root / "config" / "VELMAR.INI");
     EXPECT_EQ(installed.defaults.schemes, (root / "data" / "Schemes").string() + "/");
+
+    // Installed into a prefix the user may write (cmake --install --prefix ~/.local).
+    fs::create_directories(root / "prefix" / "share" / "velmar");
+    EXPECT_EQ(resolveShellPaths(places(true)).configFile, root / "config" / "VELMAR.INI");
 }
 
 // The shipped data is looked for beside the program, then in the installation's share

@@ -1,0 +1,40 @@
+// What `run` does with one scheme, shared by a plain run and every value of a sweep.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "cli/curve_csv.h"
+
+namespace velmar {
+class Workbench;
+}
+
+namespace velmar::cli {
+
+struct RunOptions {
+    std::string scheme;
+    bool variable = false;
+    std::vector<std::string> answers;
+    std::vector<std::string> sets;     // --set E:LABEL=VALUE, in order
+    std::optional<std::string> sweep;  // --sweep E:LABEL=BEGIN:END:STEP
+    std::optional<std::string> csv;
+    std::optional<std::string> pnt;
+};
+
+// Loads the scheme into `wb`, applies the --set overrides and then `adjust` (a sweep's
+// value; it returns what went wrong, or an empty text), compiles and runs it. Returns 0,
+// or the exit code of what stopped it: the reason on `err`, the fault cells on `out`.
+int loadAndRun(Workbench& wb, const RunOptions& options, std::ostream& out, std::ostream& err,
+               const std::function<std::string(Workbench&)>& adjust = {});
+
+// Every recorder's curves in element-number order, as the graph viewer would get them.
+std::vector<CsvCurve> recordedCurves(const Workbench& wb, const std::string& sweep = {});
+
+// `run --sweep`: one run per value, the values spread over every core.
+int runSweep(const RunOptions& options);
+
+}  // namespace velmar::cli
