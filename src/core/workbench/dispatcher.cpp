@@ -57,14 +57,19 @@ bool prepare(Workbench& wb, AnalysisBlock& block) {
         }
         if (r.status == ReductionStatus::Reduced) block.W = std::move(r.w);
     }
-    host.showTransferFunction(CoefficientLines('a', block.W.A), CoefficientLines('b', block.W.B));
-    try {
-        WriteCoefficientFile(wb.analysis.workingFolder, block.W);
-    } catch (const FileError& e) { host.message(Box::Error, std::string(e.what()) + ", try again."); }
+    PublishTransferFunction(wb, block.W);
     return true;
 }
 
 }  // namespace
+
+void PublishTransferFunction(Workbench& wb, const TransferFunction& w) {
+    Host& host = wb.ui();
+    host.showTransferFunction(CoefficientLines('a', w.A), CoefficientLines('b', w.B));
+    try {
+        WriteCoefficientFile(wb.analysis.workingFolder, w);
+    } catch (const FileError& e) { host.message(Box::Error, std::string(e.what()) + ", try again."); }
+}
 
 void SolveOperation(Workbench& wb, AnalysisBlock& block) {
     AnalysisState& state = wb.analysis;

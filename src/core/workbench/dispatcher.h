@@ -21,6 +21,7 @@ namespace velmar {
 class AnalysisBlock;
 class Workbench;
 class Host;
+struct TransferFunction;
 
 // Run-regime command codes of the analysis menu.
 enum RunCommand : int {
@@ -39,6 +40,10 @@ enum RunCommand : int {
 
 // The analysis block's EditParameters (the workbench's SolveAnalysis).
 void SolveOperation(Workbench& wb, AnalysisBlock& block);
+
+// W(s) as the first phase hands it over: shown in the chooser's memos and written to
+// the coefficient file (a file that cannot be written is reported; the work goes on).
+void PublishTransferFunction(Workbench& wb, const TransferFunction& w);
 
 // A group command 71..77 (77 first raises the synthesis flag). False for other codes.
 bool GroupCommand(Workbench& wb, int command);

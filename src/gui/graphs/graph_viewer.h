@@ -83,6 +83,8 @@ public:
     void setRunNote(const RunNote& note) { slots_.runNote = note; }
 
     void setStepIsVariable(bool variable) { variableStep_ = variable; }
+    // ShowGraph calls in progress: 0 when only opened, 2 while the magnifier's runs.
+    int showDepth() const { return static_cast<int>(loops_.size()); }
 
     const ViewerSlots& diagramSlots() const { return slots_; }
     const GraphScale& scale() const { return scale_; }

@@ -97,6 +97,10 @@ public:
     // The key queue polled by long computations.
     int takeKey();
     bool keyQueued() const { return keyQueue_ != 0; }
+    // A command is in progress; work started outside the menus (the live parameter
+    // panel) marks itself the same way.
+    bool busy() const { return busy_; }
+    void setBusy(bool busy) { busy_ = busy; }
 
 public slots:
     // File

@@ -11,6 +11,7 @@
 #include "gui/shell/dialog_host.h"
 #include "gui/shell/form_main.h"
 #include "gui/shell/main_actions.h"
+#include "gui/shell/parameter_panel.h"
 #include "gui/shell/shell_state.h"
 
 namespace velmar::gui {
@@ -70,6 +71,7 @@ TFormMain::TFormMain(Host* dialogs, QWidget* parent, const ShellPlaces* places)
     layout->addWidget(bank_);
     setCentralWidget(central);
     discrip_ = new TDiscrip(*this);
+    installParameterPanel(*this);
 
     connect(canvas_->widget(), &ImageWidget::mouseDown, this, &TFormMain::ImageMainMouseDown);
     connect(canvas_->widget(), &ImageWidget::mouseMove, this, &TFormMain::ImageMainMouseMove);

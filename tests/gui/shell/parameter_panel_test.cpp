@@ -1,0 +1,334 @@
+// The live parameter panel in the main window, on the demo scheme: a parameter marked in
+// its block's dialog gets a row; moving its slider runs the scheme again without the
+// run dialog and the recorder's curve becomes what a run with that value gives, the
+// thumbnails and an open viewer follow, a move during a run supersedes it, and the
+// frequency characteristic the Solve operation is showing is computed afresh.
+#include <QAction>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSlider>
+#include <QtTest>
+#include <set>
+
+#include "core/analysis/reduction.h"
+#include "core/blocks/recorders.h"
+#include "core/grid/parameter_grid.h"
+#include "core/model/scheme_file.h"
+#include "core/numtext.h"
+#include "core/scripted_host.h"
+#include "gui/editor/cell_pictures.h"
+#include "gui/graphs/graph_viewer.h"
+#include "gui/graphs/show_graph.h"
+#include "gui/shell/form_main.h"
+#include "gui/shell/parameter_panel.h"
+#include "gui/support/method_chooser_driver.h"
+
+using namespace velmar;
+using namespace velmar::gui;
+
+namespace {
+
+const QString kDemo = QStringLiteral(VELMAR_DATA_DIR "/Schemes/demo.shm");
+constexpr int kLag = 4;       // the demo's lag, K in its first dialog row
+constexpr int kRecorder = 6;  // the time recorder
+
+// A person at the dialogs: the rows named in `marks` get their "Mark" ticked. With
+// `realViewer` the graphs go to the real viewer, which waits as it does for a person.
+class MarkingHost : public ScriptedHost {
+public:
+    std::set<std::string> marks;
+    QWidget* realViewer = nullptr;
+
+    bool askValues(std::string_view caption, std::vector<ValueRow>& rows, const RowCheck& check) override {
+        for (ValueRow& row : rows)
+            if (marks.count(row.name())) row.marked = true;
+        return ScriptedHost::askValues(caption, rows, check);
+    }
+    int showGraph(const Diagrams& diagrams, int kind) override {
+        return realViewer ? ShowGraph(diagrams, kind, realViewer) : ScriptedHost::showGraph(diagrams, kind);
+    }
+};
+
+// The points of a curve as "x,y" texts of 17 significant digits, as velmar-cli writes
+// them; of several curves, as "slot,x,y".
+QStringList pointTexts(const Diagram& d, const QString& prefix = {}) {
+    QStringList points;
+    for (int i = 0; i < d.count; ++i)
+        points << prefix +
+                      QString::fromStdString(significantText(d.x[i], 17) + "," + significantText(d.y[i], 17));
+    return points;
+}
+QStringList pointTexts(const Diagrams& diagrams) {
+    QStringList points;
+    for (std::size_t s = 0; s < diagrams.size(); ++s)
+        if (diagrams[s].present()) points << pointTexts(diagrams[s], QString::number(s + 1) + ",");
+    return points;
+}
+Diagrams shownBy(const TFormGraphPg& viewer) {
+    Diagrams shown;
+    for (int n = 1; n <= kSlotCount; ++n)
+        shown[static_cast<std::size_t>(n - 1)] = viewer.diagramSlots().slot(n).diagram;
+    return shown;
+}
+
+// The recorder's curves after a run of the demo on its own, with `value` stored
+// into the lag's K through the parameter grid's path.
+QStringList coreRun(const QString& value, const char* time = "10") {
+    ScriptedHost host;
+    host.setAnswer("Time", time);
+    Workbench wb(host);
+    LoadScheme(wb.scheme, kDemo.toStdString(), LabelsFileFor(kDemo.toStdString()));
+    if (!commitGridValue(wb, {kLag, 1}, value.toStdString()) || !CompileScheme(wb)) return {};
+    if (RunSimulation(wb) != RunOutcome::Completed) return {};
+    const auto graph = RecordedGraphOf(wb.scheme.element(kRecorder), wb.run);
+    return graph ? pointTexts(graph->diagrams) : QStringList{};
+}
+
+}  // namespace
+
+class ParameterPanelTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MarkingHost> host;
+    std::unique_ptr<TFormMain> form;
+    TParameterPanel* panel = nullptr;
+
+    Workbench& wb() { return form->workbench(); }
+    QStringList recorded() {
+        const auto graph = RecordedGraphOf(wb().scheme.element(kRecorder), wb().run);
+        return graph ? pointTexts(graph->diagrams) : QStringList{};
+    }
+    // Enter on the lag in Run: its dialog, with K marked.
+    void markLagGain() {
+        host->marks = {"K"};
+        const Element& lag = wb().scheme.element(kLag);
+        QTest::mouseClick(form->canvas().widget(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint((lag.Col + 1) * kCellWidth + 5, (lag.Row + 1) * kCellHeight + 5));
+        form->action("ChangeParameters1")->trigger();
+        host->marks.clear();
+        panel->sync();
+    }
+    void waitIdle() { QTRY_VERIFY_WITH_TIMEOUT(panel->idle(), 20000); }
+
+private slots:
+    void init() {
+        host = std::make_unique<MarkingHost>();
+        form = std::make_unique<TFormMain>(host.get());
+        form->resize(1400, 800);
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        form->openAtStart(kDemo);
+        form->action("Run2")->trigger();
+        QCOMPARE(form->regime(), QString("Run"));
+        panel = form->findChild<TParameterPanel*>();
+        QVERIFY(panel);
+        QVERIFY(!panel->isVisible());  // the classic window until asked for
+        QAction* toggle = form->findChild<QAction*>("LiveParameters1");
+        QVERIFY(toggle);
+        toggle->trigger();
+        QVERIFY(panel->isVisible());
+        panel->sync();
+    }
+    void cleanup() {
+        host->reply = Reply::No;
+        form.reset();
+        host.reset();
+    }
+
+    void aMarkedParameterGetsASliderAroundItsValue() {
+        QCOMPARE(panel->rowCount(), 0);
+        QVERIFY(panel->statusText().contains("Mark"));
+        markLagGain();
+        QCOMPARE(panel->rowCount(), 1);
+        QCOMPARE(QString::fromStdString(panel->parameter(0).name()), QString("4:K"));
+        QCOMPARE(panel->valueEdit(0)->text(), QString("1"));
+        QCOMPARE(panel->lowEdit(0)->text(), QString("0"));
+        QCOMPARE(panel->highEdit(0)->text(), QString("2"));
+        QCOMPARE(panel->slider(0)->value(), kSliderSteps / 2);
+        // Leaving Run disables the rows; nothing runs from them there.
+        form->action("Edit2")->trigger();
+        panel->sync();
+        QVERIFY(!panel->slider(0)->isEnabled());
+        QVERIFY(panel->statusText().contains("Run regime"));
+    }
+
+    void movingTheSliderRunsAgainAsACommandLineRunWould() {
+        markLagGain();
+        const std::size_t dialogs = host->dialogs.size();
+        const std::size_t thumbnails = host->thumbnails.size();
+        panel->slider(0)->setFocus();
+        const auto cursor = form->editorState().cursor;
+        // Five presses in one go: one run, with the value they end at.
+        for (int i = 0; i < 5; ++i) QTest::keyClick(panel->slider(0), Qt::Key_PageUp);
+        QCOMPARE(form->editorState().cursor.col, cursor.col);  // the keys stayed in the panel
+        waitIdle();
+        QCOMPARE(panel->runCount(), 1);
+        QCOMPARE(panel->valueEdit(0)->text(), QString("1.1"));
+        QVERIFY(wb().scheme.element(kLag).Params[0].Value == Real48(1.1L));
+        QCOMPARE(host->dialogs.size(), dialogs);  // no run dialog
+        QVERIFY(host->thumbnails.size() > thumbnails);
+        const QStringList curve = recorded();
+        QVERIFY(!curve.isEmpty());
+        QCOMPARE(curve, coreRun("1.1"));
+        QVERIFY(curve != coreRun("1"));
+
+        // A typed value outside the range moves the range around it.
+        panel->valueEdit(0)->setFocus();
+        panel->valueEdit(0)->setText("3");
+        QTest::keyClick(panel->valueEdit(0), Qt::Key_Return);
+        waitIdle();
+        QCOMPARE(panel->highEdit(0)->text(), QString("6"));
+        QCOMPARE(recorded(), coreRun("3"));
+        // A range that leaves the value out is refused.
+        panel->lowEdit(0)->setFocus();
+        panel->lowEdit(0)->setText("4");
+        QTest::keyClick(panel->lowEdit(0), Qt::Key_Return);
+        QCOMPARE(panel->lowEdit(0)->text(), QString("0"));
+        QVERIFY(panel->statusText().contains("holds the value 3"));
+    }
+
+    void theCurveEqualsVelmarCliRunWithSet() {
+        QProcess probe;
+        probe.start(VELMAR_CLI, {"run", kDemo, "--set", "4:K=1"});
+        QVERIFY(probe.waitForFinished(60000));
+        if (probe.exitCode() != 0) QSKIP("this velmar-cli has no --set");
+        markLagGain();
+        panel->slider(0)->setValue(700);  // K = 1.4
+        waitIdle();
+        QProcess cli;
+        cli.start(VELMAR_CLI, {"run", kDemo, "--set", "4:K=" + panel->valueEdit(0)->text()});
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 0);
+        QStringList fromCli;
+        for (const QString& line : QString::fromUtf8(cli.readAllStandardOutput()).split('\n')) {
+            const QStringList f = line.split(',');
+            if (f.size() == 5 && f[0] == QString::number(kRecorder))
+                fromCli << f[1] + "," + f[3] + "," + f[4];
+        }
+        QCOMPARE(recorded(), fromCli);
+    }
+
+    void anOpenViewerShowsTheNewCurves() {
+        markLagGain();
+        form->action("Solve1")->trigger();
+        const auto before = RecordedGraphOf(wb().scheme.element(kRecorder), wb().run);
+        QVERIFY(before);
+        TFormGraphPg& viewer = graphViewer(form.get());
+        viewer.open(before->diagrams, before->kind);
+        viewer.show();
+        panel->slider(0)->setValue(250);  // K = 0.5
+        waitIdle();
+        QCOMPARE(pointTexts(shownBy(viewer)), coreRun("0.5"));
+        // The viewer holds copies: the next run releases the recorder's arrays safely.
+        const auto after = RecordedGraphOf(wb().scheme.element(kRecorder), wb().run);
+        QVERIFY(viewer.diagramSlots().slot(2).diagram.y != after->diagrams[1].y);
+        panel->slider(0)->setValue(750);
+        waitIdle();
+        QCOMPARE(pointTexts(shownBy(viewer)), coreRun("1.5"));
+        viewer.close();
+    }
+
+    void aMoveDuringARunSupersedesIt() {
+        markLagGain();
+        wb().settings.Time = 1000.0L;  // a run long enough to move the slider during it
+        bool moved = false;
+        bool stopRaised = false;
+        QTimer during;
+        connect(&during, &QTimer::timeout, this, [&] {
+            if (moved || !panel->running()) return;
+            moved = true;
+            panel->slider(0)->setValue(900);  // K = 1.8
+            stopRaised = wb().run.UserStop;
+        });
+        panel->slider(0)->setValue(100);
+        during.start(1);
+        waitIdle();
+        QVERIFY(moved);
+        QVERIFY(stopRaised);
+        QCOMPARE(panel->runCount(), 2);
+        QVERIFY(wb().scheme.element(kLag).Params[0].Value == Real48(1.8L));
+        QCOMPARE(recorded(), coreRun("1.8", "1000"));  // the newer run went to the end
+    }
+
+    void theCharacteristicOnShowIsComputedAfresh() {
+        markLagGain();
+        host->realViewer = form.get();
+        host->setAnswer("Entry", "1");
+        QStringList expected, shownAfter;
+        ChooserDriver chooser(form.get());
+        chooser.then([](TMethodForm& c) { clickItem(c, "A(w)"); });
+        QTimer person;
+        bool done = false;
+        connect(&person, &QTimer::timeout, this, [&] {
+            TFormGraphPg* viewer = form->findChild<TFormGraphPg*>();
+            if (done || !viewer || !viewer->isVisible() || viewer->showDepth() != 1) return;
+            if (panel->runCount() == 0) {
+                if (panel->idle()) panel->slider(0)->setValue(800);  // K = 1.6, while Solve waits
+                return;
+            }
+            if (!panel->idle()) return;
+            done = true;
+            shownAfter = pointTexts(viewer->diagramSlots().slot(1).diagram);
+            const ReductionResult r = ReduceScheme(*wb().compiled, 7, 1);
+            const Curve c =
+                FrequencyCharacteristic(FrequencySplit(r.w), kCodeAmplitude,
+                                        {wb().analysis.wBegin, wb().analysis.wEnd, wb().analysis.wStep});
+            expected = pointTexts(Diagram{c.x.data(), c.y.data(), static_cast<int>(c.x.size()), {}});
+            viewer->close();
+        });
+        person.start(5);
+        form->action("Characteristics1")->trigger();  // returns when the chooser is left
+        QVERIFY(done);
+        QCOMPARE(panel->runCount(), 1);
+        QVERIFY(!expected.isEmpty());
+        QCOMPARE(shownAfter, expected);
+        QVERIFY(wb().scheme.element(kLag).Params[0].Value == Real48(1.6L));
+    }
+};
+
+namespace {
+
+// `--screenshots DIR`: the demo in Run with the lag's K and T marked, K moved on its
+// slider, and the recorder's graph open in the viewer beside the window.
+int takeScreenshots(const QString& dir) {
+    MarkingHost host;
+    TFormMain form(&host);
+    form.resize(1280, 720);
+    form.show();
+    form.openAtStart(kDemo);
+    form.action("Run2")->trigger();
+    form.action("Solve1")->trigger();
+    for (int i : {0, 1})
+        form.workbench().scheme.element(kLag).Params[static_cast<std::size_t>(i)].Varied = true;
+    form.findChild<QAction*>("LiveParameters1")->trigger();
+    auto* panel = form.findChild<TParameterPanel*>();
+    panel->sync();
+    const auto graph = RecordedGraphOf(form.workbench().scheme.element(kRecorder), form.workbench().run);
+    TFormGraphPg& viewer = graphViewer(&form);
+    viewer.open(graph->diagrams, graph->kind);
+    viewer.resize(560, 420);
+    viewer.move(700, 280);
+    viewer.show();
+    panel->slider(0)->setValue(900);
+    QTest::qWait(300);
+    form.grab().save(dir + "/live_parameters.png");
+    viewer.grab().save(dir + "/live_parameters_viewer.png");
+    // Under a real display the windows stay up a while for a look at the whole screen.
+    if (QGuiApplication::platformName() != "offscreen") QTest::qWait(6000);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const int at = args.indexOf("--screenshots");
+    if (at > 0 && at + 1 < args.size()) return takeScreenshots(args.at(at + 1));
+    ParameterPanelTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "parameter_panel_test.moc"
