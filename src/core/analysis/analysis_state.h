@@ -24,8 +24,8 @@ struct AnalysisState {
     bool synthesisShown = false;  // the chooser's synthesis panel, once shown, stays
     // The frequency range of the characteristics, kept between uses.
     Real48 wBegin = 0.0L, wEnd = 5.0L, wStep = 0.01L;
-    // Where the coefficient file and the root lists are written; empty: the current
-    // folder.
+    // Where the side files (the coefficient file and the root lists) are written;
+    // empty: nowhere. The workbench window sets it.
     std::filesystem::path workingFolder;
 };
 

@@ -56,9 +56,7 @@ bool prepare(Workbench& wb, AnalysisBlock& block) {
         if (r.status == ReductionStatus::Reduced) block.W = std::move(r.w);
     }
     host.showTransferFunction(CoefficientLines('a', block.W.A), CoefficientLines('b', block.W.B));
-    try {
-        WriteCoefficientFile(wb.analysis.workingFolder, block.W);
-    } catch (const FileError& e) { host.message(Box::Error, std::string(e.what()) + ", try again."); }
+    WriteCoefficientFile(host, wb.analysis.workingFolder, block.W);
     return true;
 }
 

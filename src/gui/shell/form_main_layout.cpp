@@ -2,6 +2,8 @@
 // scroll box with the canvas, the bank panel, and the first New.
 #include <QApplication>
 #include <QHBoxLayout>
+#include <filesystem>
+#include <system_error>
 
 #include "gui/editor/colours.h"
 #include "gui/shell/caption_editor.h"
@@ -23,6 +25,10 @@ TFormMain::TFormMain(Host* dialogs, QWidget* parent)
       files_(wb_, state_, *this) {
     setObjectName("FormMain");
     setWindowTitle("VELMAR for Windows");
+    // The analyses leave their side files (CfFile.txt, mcad/) in the folder the
+    // workbench was started in.
+    std::error_code noFolder;
+    wb_.analysis.workingFolder = std::filesystem::current_path(noFolder);
 
     MainActions built = buildMainActions(*this);
     actions_ = built.byName;
