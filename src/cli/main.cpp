@@ -1,4 +1,5 @@
 // velmar-cli: the headless front end of the workbench.
+#include <cstdio>
 #include <iostream>
 #include <string_view>
 
@@ -21,8 +22,19 @@ int usage() {
         << "usage: velmar-cli info SCHEME\n"
            "       velmar-cli resave IN OUT\n"
            "       velmar-cli run SCHEME [--variable] [--answer LABEL=VALUE]... [--csv OUT] [--pnt DIR]\n"
-           "       velmar-cli tf SCHEME --block N [--answer LABEL=VALUE]...\n"
-           "       velmar-cli analyze SCHEME --block N --method M [--answer LABEL=VALUE]... [--csv OUT]\n";
+           "       velmar-cli tf SCHEME --block N [--answer LABEL=VALUE]... [--side-files DIR]\n"
+           "       velmar-cli analyze SCHEME --block N --method M [--mark E:LABEL]... [--answer "
+           "LABEL=VALUE]...\n"
+           "                          [--csv OUT] [--side-files DIR]\n";
+    return 2;
+}
+
+// A verb's output is only done once it has reached the standard output: a failing
+// stream (a full disk, a closed pipe) turns any exit code into 2.
+int checkedOutput(int code) {
+    std::cout.flush();
+    if (std::cout && std::fflush(stdout) == 0 && !std::ferror(stdout)) return code;
+    std::cerr << "velmar-cli: cannot write the standard output\n";
     return 2;
 }
 
@@ -32,6 +44,6 @@ int main(int argc, char** argv) {
     if (argc < 2) return usage();
     const std::string_view name = argv[1];
     for (const Command& c : kCommands)
-        if (c.name == name) return c.run(velmar::cli::Args(argv + 2, argv + argc));
+        if (c.name == name) return checkedOutput(c.run(velmar::cli::Args(argv + 2, argv + argc)));
     return usage();
 }

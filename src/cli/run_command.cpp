@@ -2,19 +2,19 @@
 // scheme, run it and write what every recorder would show in the graph viewer, as CSV
 // and as one point file per curve.
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <string>
 
+#include "cli/answers.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/curve_csv.h"
+#include "cli/scheme_loading.h"
 #include "core/blocks/recorders.h"
 #include "core/errors.h"
 #include "core/graphs/graph_texts.h"
 #include "core/graphs/point_file.h"
-#include "core/model/scheme_file.h"
 #include "core/scripted_host.h"
 #include "core/workbench/workbench.h"
 
@@ -84,19 +84,16 @@ int run(const Args& args) {
     host.echo = [](const std::string& line) { std::cout << line << '\n'; };
     Workbench wb(host);
 
-    try {
-        LoadScheme(wb.scheme, options->scheme, LabelsFileFor(options->scheme));
-    } catch (const FileError& e) {
-        std::cerr << "velmar-cli run: " << e.what() << "\n";
-        return 2;
-    }
+    if (!loadSchemeWarning("run", options->scheme, wb.scheme, std::cerr)) return 2;
     if (!CompileScheme(wb)) {
         for (const Cell& c : wb.scheme.ConnectErrors)
             std::cout << "fault cell: " << c.col << ' ' << c.row << '\n';
         return 1;
     }
     wb.settings.VariableStep = options->variable ? 1 : 0;
-    switch (RunSimulation(wb)) {
+    const RunOutcome outcome = RunSimulation(wb);
+    if (!answersAllTaken(host, "run", std::cerr)) return 2;
+    switch (outcome) {
         case RunOutcome::Cancelled: return 2;  // the run's values were refused
         case RunOutcome::Failed: return 1;
         case RunOutcome::Completed: break;
