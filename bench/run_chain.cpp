@@ -13,7 +13,8 @@
 // arithmetic. It should stay at 2 or below.
 //
 // Full run: ./build/bench/run_chain (100 000 points). Short mode for CI: --short or
-// VELMAR_BENCH_SHORT=1 (2 000 points).
+// VELMAR_BENCH_SHORT=1 (2 000 points). --save-scheme FILE writes the constant-step chain
+// as a scheme file and exits (bench/peers runs it through velmar-cli).
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -26,6 +27,7 @@
 
 #include "core/blocks/linear.h"
 #include "core/model/compile.h"
+#include "core/model/scheme_file.h"
 #include "core/numtext.h"
 #include "core/scripted_host.h"
 #include "core/simulation/driver.h"
@@ -82,6 +84,7 @@ public:
             throw std::runtime_error("the chain's run failed: " +
                                      (host.lines.empty() ? "" : host.lines.back()));
     }
+    void save(const std::string& file) const { SaveScheme(wb_.scheme, file, LabelsFileFor(file)); }
     std::int32_t points() const { return wb_.run.PointCount; }
     int elements() const { return wb_.compiled->N; }
 
@@ -174,8 +177,14 @@ BENCHMARK(DriverVariable)->Name("driver/variable")->Unit(benchmark::kMillisecond
 int main(int argc, char** argv) {
     std::vector<char*> args;
     for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--short") == 0) shortMode = true;
-        else args.push_back(argv[i]);
+        if (std::strcmp(argv[i], "--short") == 0) {
+            shortMode = true;
+        } else if (std::strcmp(argv[i], "--save-scheme") == 0 && i + 1 < argc) {
+            ChainScheme(kLinks).save(argv[i + 1]);  // for bench/peers
+            return 0;
+        } else {
+            args.push_back(argv[i]);
+        }
     }
     if (const char* env = std::getenv("VELMAR_BENCH_SHORT"); env && *env && std::strcmp(env, "0") != 0)
         shortMode = true;
