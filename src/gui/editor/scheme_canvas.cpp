@@ -70,7 +70,7 @@ void SchemeCanvas::restorePatch() {
 void SchemeCanvas::drawCursor(Cell at, std::uint8_t code) {
     const int x = at.col * kCellWidth, y = at.row * kCellHeight;
     QPainter p(&image_);
-    drawCellPicture(p, QPoint(x, y), code, Gray, Fuchsia);
+    pictures_.draw(p, QPoint(x, y), code, Gray, Fuchsia);
     p.end();
     cursorShown_ = true;
     cursorAt_ = at;
@@ -128,16 +128,16 @@ void SchemeCanvas::paintCells(QPainter& p, const QRect& clip) {
             const std::uint8_t code = s.cell(i, j);
             const bool inside = m.contains(i, j);
             if (s.IsBlockCorner(i, j))
-                drawCellPicture(p, QPoint(i * kCellWidth, j * kCellHeight), code, inside ? Maroon : Purple,
-                                White);
+                pictures_.draw(p, QPoint(i * kCellWidth, j * kCellHeight), code, inside ? Maroon : Purple,
+                               White);
             else if (code != 0 && !isBlockCode(code))
-                drawCellPicture(p, QPoint(i * kCellWidth, j * kCellHeight), code, inside ? Olive : Green,
-                                inside ? Maroon : White);
+                pictures_.draw(p, QPoint(i * kCellWidth, j * kCellHeight), code, inside ? Olive : Green,
+                               inside ? Maroon : White);
         }
     }
     for (const Cell& f : s.ConnectErrors)
-        drawCellPicture(p, QPoint(f.col * kCellWidth, f.row * kCellHeight), s.cell(f.col, f.row), Navy,
-                        Fuchsia);
+        pictures_.draw(p, QPoint(f.col * kCellWidth, f.row * kCellHeight), s.cell(f.col, f.row), Navy,
+                       Fuchsia);
 }
 
 void SchemeCanvas::paintCaptions(QPainter& p) {
