@@ -1,10 +1,26 @@
 #include "core/model/scheme.h"
 
 #include <algorithm>
+#include <array>
 #include <stdexcept>
 #include <utility>
 
 namespace velmar {
+
+namespace {
+
+std::array<bool, 256> pieceCodes() {
+    std::array<bool, 256> p{};
+    for (int c = 0; c < 256; ++c) p[static_cast<std::size_t>(c)] = blockInfo(c).isPiece();
+    return p;
+}
+
+// Whether a code is a piece (the empty cell, an arrow, a line piece): asked of every
+// cell around every block put down, so a file's cells are laid at table speed.
+const std::array<bool, 256> kPieceCodes = pieceCodes();
+bool isPieceCode(std::uint8_t code) { return kPieceCodes[code]; }
+
+}  // namespace
 
 Scheme::Scheme() = default;
 Scheme::~Scheme() = default;
@@ -66,14 +82,14 @@ void Scheme::eraseElementsIn(int c1, int r1, int c2, int r2) {
     r2 = std::min(r2, kGridSize - 1);
     for (int c = c1; c <= c2; ++c)
         for (int r = r1; r <= r2; ++r)
-            if (!blockInfo(grid_[c][r]).isPiece()) EraseCell(c, r);
+            if (!isPieceCode(grid_[c][r])) EraseCell(c, r);
 }
 
 bool Scheme::PutCell(int col, int row, std::uint8_t code) {
     if (!inGrid(col, row) || code >= kCodeCount) return false;
     const BlockInfo& info = blockInfo(code);
     if (info.isPiece()) {
-        if (!blockInfo(grid_[col][row]).isPiece()) EraseCell(col, row);
+        if (!isPieceCode(grid_[col][row])) EraseCell(col, row);
         grid_[col][row] = code;
         changed(col, row, 1, 1);
         return true;
@@ -105,7 +121,7 @@ void Scheme::EraseCell(int col, int row) {
     if (!inGrid(col, row)) return;
     const std::uint8_t code = grid_[col][row];
     if (code == 0) return;
-    if (blockInfo(code).isPiece()) {
+    if (isPieceCode(code)) {
         grid_[col][row] = 0;
         changed(col, row, 1, 1);
         return;
