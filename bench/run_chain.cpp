@@ -18,8 +18,6 @@
 // as a scheme file and exits (bench/peers runs it through velmar-cli).
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <iostream>
 #include <map>
 #include <stdexcept>
@@ -33,6 +31,7 @@
 #include "core/scripted_host.h"
 #include "core/simulation/driver.h"
 #include "core/workbench/workbench.h"
+#include "short_mode.h"
 
 using namespace velmar;
 
@@ -207,18 +206,12 @@ BENCHMARK(DriverVariable)->Name("driver/variable")->Unit(benchmark::kMillisecond
 
 int main(int argc, char** argv) {
     std::vector<char*> args;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--short") == 0) {
-            shortMode = true;
-        } else if (std::strcmp(argv[i], "--save-scheme") == 0 && i + 1 < argc) {
+    for (int i = 0; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "--save-scheme") == 0) {
             ChainScheme(kLinks).save(argv[i + 1]);  // for bench/peers
             return 0;
-        } else {
-            args.push_back(argv[i]);
         }
-    }
-    if (const char* env = std::getenv("VELMAR_BENCH_SHORT"); env && *env && std::strcmp(env, "0") != 0)
-        shortMode = true;
+    shortMode = velmar::bench::TakeShortMode(argc, argv, args);
     int count = static_cast<int>(args.size());
     benchmark::Initialize(&count, args.data());
     RatioReporter reporter;

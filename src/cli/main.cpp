@@ -14,7 +14,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"info", velmar::cli::info}, {"resave", velmar::cli::resave},   {"run", velmar::cli::run},
-    {"tf", velmar::cli::tf},     {"analyze", velmar::cli::analyze},
+    {"tf", velmar::cli::tf},     {"analyze", velmar::cli::analyze}, {"optimize", velmar::cli::optimize},
 };
 
 int usage() {
@@ -25,7 +25,10 @@ int usage() {
            "       velmar-cli tf SCHEME --block N [--answer LABEL=VALUE]... [--side-files DIR]\n"
            "       velmar-cli analyze SCHEME --block N --method M [--mark E:LABEL]... [--answer "
            "LABEL=VALUE]...\n"
-           "                          [--csv OUT] [--side-files DIR]\n";
+           "                          [--csv OUT] [--side-files DIR]\n"
+           "       velmar-cli optimize SCHEME --block N --criterion C [--method M] [--mark E:LABEL]...\n"
+           "                           [--answer LABEL=VALUE]... [--expression TEXT] [--save OUT]\n"
+           "                           (velmar-cli optimize --help)\n";
     return 2;
 }
 

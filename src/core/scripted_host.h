@@ -45,12 +45,15 @@ public:
 
     // What the core said, in order, one line each: "CAPTION: TEXT" for message boxes
     // ("message: TEXT" without caption), "report: LINE", "canvas: LINE", "tf: LINE",
-    // "status: TEXT".
+    // "status: TEXT", "optimisation: BLOCK" (Enter on an optimisation block).
     std::vector<std::string> lines;
     std::vector<std::pair<Box, std::string>> messages;
     std::vector<Dialog> dialogs;
     std::vector<Graph> graphs;
     std::vector<Thumbnail> thumbnails;
+    std::vector<ScanProgress> scanProgresses;  // every update of the "Progress" window
+    std::vector<DDecompositionMap> dDecompositions;
+    std::vector<std::pair<int, Extended>> optimisationSteps;  // (count, value) per evaluation
     std::function<void(const std::string&)> echo;
 
     bool askValues(std::string_view caption, std::vector<ValueRow>& rows, const RowCheck& check) override;
@@ -66,6 +69,12 @@ public:
     void showThumbnail(const Thumbnail& thumbnail) override { thumbnails.push_back(thumbnail); }
     void canvasText(int x, int y, std::string_view text) override;
     void report(std::string_view line) override;
+    void scanProgress(const ScanProgress& progress) override { scanProgresses.push_back(progress); }
+    void showDDecomposition(const DDecompositionMap& map) override { dDecompositions.push_back(map); }
+    void openOptimisation(int block) override { say("optimisation: " + std::to_string(block)); }
+    void optimisationProgress(int evaluations, Extended value) override {
+        optimisationSteps.emplace_back(evaluations, value);
+    }
 
     // The messages of one box kind, in order.
     std::vector<std::string> messagesOf(Box box) const;

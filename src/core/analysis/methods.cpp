@@ -4,7 +4,9 @@
 #include "core/analysis/criteria.h"
 #include "core/analysis/frequency.h"
 #include "core/analysis/method_lists.h"
+#include "core/analysis/quality.h"
 #include "core/analysis/roots_list.h"
+#include "core/analysis/square_functional.h"
 #include "core/host.h"
 #include "core/numtext.h"
 
@@ -42,6 +44,11 @@ void RunMethod(Host& host, AnalysisState& state, const TransferFunction& w, int 
         case kCodeRootsFieldNumerator:
         case kCodeRootsFieldDenominator:
         case kCodeRootsBoth: ShowRoots(host, w, code, state.workingFolder); break;
+        case kCodeErrorCoefficients: ShowErrorCoefficients(host, w); break;
+        case kCodeSquareIntegralEstimation: SquareIntegralEstimation(host, w); break;
+        case 106:
+        case 107:
+        case 108: FunctionalMinimisationItem(host, w, code); break;
         default: {
             const std::string caption = CaptionOfCode(code);
             MethodNotAvailable(host, caption.empty() ? "Method " + std::to_string(code) : caption);

@@ -90,6 +90,7 @@ std::vector<std::uint8_t> SchemeBytes(const Scheme& scheme) {
 SchemeRead ReadSchemeBytes(Scheme& scheme, std::span<const std::uint8_t> bytes) {
     if (bytes.empty()) throw FileError("The file is damaged: it is empty");
     Scheme read;
+    read.elementFactory = scheme.elementFactory;  // the elements are the scheme's kind
     read.Labels = scheme.Labels;
     std::vector<Scheme::PlacedCell> cells;
     const Triples triples = readTriples(bytes, [&cells](int col, int row, std::uint8_t code) {
@@ -225,6 +226,7 @@ SchemeRead LoadScheme(Scheme& scheme, const fs::path& schemeFile, const fs::path
     const std::vector<std::uint8_t> labels =
         hasLabels ? readFile(labelsFile, "labels file") : std::vector<std::uint8_t>{};
     Scheme read;
+    read.elementFactory = scheme.elementFactory;
     read.Labels = scheme.Labels;
     SchemeRead result;
     try {

@@ -90,12 +90,12 @@ TEST_F(DispatcherTest, StabilityListRunsCriteriaAndNyquistQuestion) {
 
 TEST_F(DispatcherTest, MethodsOfLaterWorkAndFaultsAreReportedPerMethod) {
     answerHandEntry();
-    host.methodCodes = {kCodeErrorCoefficients, kCodeRootsDenominator};
+    host.methodCodes = {1979, kCodeRootsDenominator};
     wb.analysis.methodGroup = MethodGroup::Quality;
     wb.analysis.lastBlock = block->Number;
     block->EditParameters(wb);
     ASSERT_EQ(host.messagesOf(Box::Error).size(), 1u);
-    EXPECT_EQ(host.messagesOf(Box::Error)[0], "Error coeficients: this method is not available yet");
+    EXPECT_EQ(host.messagesOf(Box::Error)[0], "  P      -regulator: this method is not available yet");
     // The second code is not offered by the quality list but still reaches the block.
     std::ifstream u(folder / "mcad" / "root_u.prn");
     long double first = 0, second = 0;
