@@ -1,6 +1,6 @@
-// tf SCHEME --block N [--answer LABEL=VALUE]...
+// tf SCHEME --block N [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]... [--side-files DIR]
 // analyze SCHEME --block N --method M [--mark E:LABEL]... [--answer LABEL=VALUE]...
-//     [--set E:LABEL=VALUE]... [--csv OUT]
+//     [--set E:LABEL=VALUE]... [--csv OUT] [--side-files DIR]
 //
 // Both compile the scheme and run the Solve operation of analysis block N as the Run
 // regime would (its dialogs answered by label); analyze then runs method M, a chooser code or the name of
@@ -10,9 +10,11 @@
 #include <optional>
 #include <string>
 
+#include "cli/answers.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/curve_csv.h"
+#include "cli/scheme_loading.h"
 #include "cli/scheme_options.h"
 #include "core/analysis/d_decomposition.h"
 #include "core/analysis/method_lists.h"
@@ -35,6 +37,7 @@ struct Options {
     std::string csv;
     std::vector<std::string> answers;
     std::vector<std::string> marks;
+    std::string sideFiles;  // where CfFile.txt and mcad/ go; none without
     std::vector<std::string> sets;
 };
 
@@ -58,7 +61,7 @@ std::optional<int> methodCode(const std::string& text) {
 }
 
 std::optional<Options> parse(const Args& args, bool withMethod) {
-    std::vector<OptionSpec> known = {{"--block"}, {"--answer"}, {"--set"}};
+    std::vector<OptionSpec> known = {{"--block"}, {"--answer"}, {"--side-files"}, {"--set"}};
     if (withMethod) known.insert(known.end(), {{"--method"}, {"--csv"}, {"--mark"}});
     const auto parsed = parseArguments(args, known);
     if (!parsed) return std::nullopt;
@@ -68,6 +71,7 @@ std::optional<Options> parse(const Args& args, bool withMethod) {
               parsed->last("--csv").value_or(""),
               parsed->all("--answer"),
               parsed->all("--mark"),
+              parsed->last("--side-files").value_or(""),
               parsed->all("--set")};
     for (const std::string& text : parsed->all("--block")) {  // every one given must be an element number
         const auto n = parseNumber(text);
@@ -98,8 +102,9 @@ int usage(const char* command) {
     std::cerr
         << (std::string(command) == "tf"
                 ? "usage: velmar-cli tf SCHEME --block N [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n"
+                  "                     [--side-files DIR]\n"
                 : "usage: velmar-cli analyze SCHEME --block N --method M [--mark E:LABEL]... "
-                  "[--answer LABEL=VALUE]... [--set E:LABEL=VALUE]... [--csv OUT]\n"
+                  "[--answer LABEL=VALUE]... [--set E:LABEL=VALUE]... [--csv OUT] [--side-files DIR]\n"
                   "  M: 51..56, 41..45, 60, 82, 101, 102, 103..108, 311, 331, 341, 1979..1981,\n"
                   "     or routh, mikhailov, nyquist, ddecomp, harmonic, popov\n");
     return 2;
@@ -110,19 +115,21 @@ bool IsRootsDisplay(int code) { return code >= 103 && code <= 105; }
 // Loads the scheme, solves block N and, with a method, runs it. Exit code as for run.
 int solve(const char* command, const Options& o, std::optional<int> method) {
     ScriptedHost host;
-    host.echo = [](const std::string& line) { std::cout << line << '\n'; };
+    // A warning (a side file that could not be written) goes to standard error.
+    const std::string warning = std::string(boxCaption(Box::Warning)) + ": ";
+    host.echo = [&](const std::string& line) {
+        if (line.starts_with(warning))
+            std::cerr << "velmar-cli " << command << ": warning: " << line.substr(warning.size()) << '\n';
+        else std::cout << line << '\n';
+    };
     for (const std::string& a : o.answers)
         if (!host.addAnswer(a)) {
             std::cerr << "velmar-cli " << command << ": an answer must read LABEL=VALUE: " << a << "\n";
             return 2;
         }
     Workbench wb(host);
-    try {
-        LoadScheme(wb.scheme, o.scheme, LabelsFileFor(o.scheme));
-    } catch (const FileError& e) {
-        std::cerr << "velmar-cli " << command << ": " << e.what() << "\n";
-        return 2;
-    }
+    wb.analysis.workingFolder = o.sideFiles;
+    if (!loadSchemeWarning(command, o.scheme, wb.scheme, std::cerr)) return 2;
     if (o.block > wb.scheme.ElementCount() || wb.scheme.element(o.block).TypeCode() != 60) {
         std::cerr << "velmar-cli " << command << ": element " << o.block << " is not an analysis block\n";
         return 2;
@@ -147,6 +154,7 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
         host.message(Box::Error, e.what());
     }
     printPlanes(host);
+    if (!answersAllTaken(host, command, std::cerr)) return 2;
     if (!o.csv.empty()) {
         std::vector<CsvCurve> curves;
         for (const auto& g : host.graphs)

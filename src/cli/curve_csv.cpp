@@ -1,8 +1,10 @@
 #include "cli/curve_csv.h"
 
-#include <fstream>
+#include <sstream>
 #include <utility>
 
+#include "core/errors.h"
+#include "core/file_io.h"
 #include "core/numtext.h"
 
 namespace velmar::cli {
@@ -26,11 +28,12 @@ void writeCurvesCsv(std::ostream& out, const std::vector<CsvCurve>& curves) {
 }
 
 bool writeCurvesCsv(const std::string& path, const std::vector<CsvCurve>& curves, std::string& error) {
-    std::ofstream out(path, std::ios::binary);
-    if (out) writeCurvesCsv(out, curves);
-    out.flush();
-    if (!out) {
-        error = "cannot write " + path;
+    std::ostringstream text;
+    writeCurvesCsv(text, curves);
+    try {
+        replaceFile(path, text.str());
+    } catch (const FileError& e) {
+        error = e.what();
         return false;
     }
     return true;

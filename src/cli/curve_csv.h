@@ -25,7 +25,8 @@ CsvCurve csvCurve(int element, int diagram, const Diagram& d, std::string sweep 
 
 void writeCurvesCsv(std::ostream& out, const std::vector<CsvCurve>& curves);
 
-// Writes the file; false (with the reason in `error`) when it cannot be written.
+// Writes the file through a replacing write (a failure leaves an existing file whole);
+// false, with the reason in `error`, when it cannot be written.
 bool writeCurvesCsv(const std::string& path, const std::vector<CsvCurve>& curves, std::string& error);
 
 }  // namespace velmar::cli

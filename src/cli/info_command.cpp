@@ -1,9 +1,12 @@
 // info SCHEME: what a scheme file holds, one line per element.
 // resave IN OUT: read a scheme (with its labels file) and write it under a new name.
+// A scheme whose records end early is listed (or written) with a warning, exit 1.
 #include <iostream>
+#include <optional>
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/scheme_loading.h"
 #include "core/blocks/linear.h"
 #include "core/errors.h"
 #include "core/model/catalogue.h"
@@ -32,16 +35,6 @@ std::string parameterText(const Element& e) {
     return text;
 }
 
-bool load(const std::string& command, const std::string& file, Scheme& scheme) {
-    try {
-        LoadScheme(scheme, file, LabelsFileFor(file));
-        return true;
-    } catch (const FileError& e) {
-        std::cerr << "velmar-cli " << command << ": " << e.what() << "\n";
-        return false;
-    }
-}
-
 }  // namespace
 
 int info(const Args& args) {
@@ -50,7 +43,8 @@ int info(const Args& args) {
         return 2;
     }
     Scheme scheme;
-    if (!load("info", args[0], scheme)) return 2;
+    const std::optional<SchemeRead> read = loadScheme("info", args[0], scheme, std::cerr);
+    if (!read) return 2;
     std::cout << args[0] << ": " << scheme.ElementCount() << " elements\n";
     for (const auto& e : scheme.ElementList())
         std::cout << int(e->Number) << ": code " << int(e->Code) << " at (" << int(e->Col) << ","
@@ -59,7 +53,9 @@ int info(const Args& args) {
         if (!scheme.Labels[static_cast<size_t>(k)].empty())
             std::cout << "label " << k << ": " << scheme.Labels[static_cast<size_t>(k)] << "\n";
     if (!scheme.SchemeComment.empty()) std::cout << "comment: " << scheme.SchemeComment << "\n";
-    return 0;
+    if (read->whole()) return 0;
+    std::cout << "Warning: " << read->warning() << "\n";
+    return 1;
 }
 
 int resave(const Args& args) {
@@ -68,14 +64,17 @@ int resave(const Args& args) {
         return 2;
     }
     Scheme scheme;
-    if (!load("resave", args[0], scheme)) return 2;
+    const std::optional<SchemeRead> read = loadScheme("resave", args[0], scheme, std::cerr);
+    if (!read) return 2;
     try {
         SaveScheme(scheme, args[1], LabelsFileFor(args[1]));
     } catch (const FileError& e) {
         std::cerr << "velmar-cli resave: " << e.what() << "\n";
         return 2;
     }
-    return 0;
+    if (read->whole()) return 0;
+    std::cerr << "velmar-cli resave: warning: " << args[0] << ": " << read->warning() << "\n";
+    return 1;
 }
 
 }  // namespace velmar::cli

@@ -50,6 +50,7 @@ std::optional<MetricsOptions> parse(const Args& args) {
     const auto diagram = countOption(*parsed, "--diagram", 1);
     if (!element || !diagram || *diagram > static_cast<int>(std::tuple_size_v<Diagrams>)) return std::nullopt;
     MetricsOptions o{{}, *element, *diagram};
+    o.run.verb = "metrics";
     o.run.scheme = parsed->positional;
     o.run.variable = parsed->has("--variable");
     o.run.answers = parsed->all("--answer");
@@ -92,7 +93,7 @@ int metrics(const Args& args) {
         if (!host.addAnswer(a)) return usage();
     host.echo = [](const std::string& line) { std::cout << line << '\n'; };
     Workbench wb(host);
-    if (const int code = loadAndRun(wb, o->run, std::cout, std::cerr); code != 0) {
+    if (const int code = loadAndRun(wb, host, o->run, std::cout, std::cerr); code != 0) {
         // A failed run keeps no curves; one that blew up did diverge.
         if (saidNotStable(host))
             for (int i = 0; i < kMetricCount; ++i)

@@ -12,6 +12,7 @@
 
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/scheme_loading.h"
 #include "cli/scheme_options.h"
 #include "core/errors.h"
 #include "core/model/scheme_file.h"
@@ -109,12 +110,7 @@ int optimize(const Args& args) {
             return 2;
         }
     Workbench wb(host);
-    try {
-        LoadScheme(wb.scheme, o->scheme, LabelsFileFor(o->scheme));
-    } catch (const FileError& e) {
-        std::cerr << "velmar-cli optimize: " << e.what() << "\n";
-        return 2;
-    }
+    if (!loadSchemeWarning("optimize", o->scheme, wb.scheme, std::cerr)) return 2;
     if (o->block > wb.scheme.ElementCount() || wb.scheme.element(o->block).TypeCode() != kOptimisationBlock) {
         std::cerr << "velmar-cli optimize: element " << o->block << " is not an optimisation block\n";
         return 2;

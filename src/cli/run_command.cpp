@@ -3,21 +3,21 @@
 // and write what every recorder would show in the graph viewer, as CSV and as one point
 // file per curve.
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <optional>
 #include <string>
 
+#include "cli/answers.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/curve_csv.h"
 #include "cli/run_setup.h"
+#include "cli/scheme_loading.h"
 #include "cli/scheme_options.h"
 #include "core/blocks/recorders.h"
 #include "core/errors.h"
 #include "core/graphs/graph_texts.h"
 #include "core/graphs/point_file.h"
-#include "core/model/scheme_file.h"
 #include "core/scripted_host.h"
 #include "core/workbench/workbench.h"
 
@@ -29,8 +29,13 @@ std::optional<RunOptions> parse(const Args& args) {
     const auto parsed = parseArguments(
         args, {{"--variable", false}, {"--answer"}, {"--set"}, {"--sweep"}, {"--csv"}, {"--pnt"}});
     if (!parsed || parsed->positional.empty()) return std::nullopt;
-    RunOptions options{parsed->positional,   parsed->has("--variable"), parsed->all("--answer"),
-                       parsed->all("--set"), parsed->last("--sweep"),   parsed->last("--csv"),
+    RunOptions options{"run",
+                       parsed->positional,
+                       parsed->has("--variable"),
+                       parsed->all("--answer"),
+                       parsed->all("--set"),
+                       parsed->last("--sweep"),
+                       parsed->last("--csv"),
                        parsed->last("--pnt")};
     if (options.sweep && options.pnt) return std::nullopt;  // one point file per curve, not per value
     return options;
@@ -74,17 +79,12 @@ std::vector<CsvCurve> recordedCurves(const Workbench& wb, const std::string& swe
     return curves;
 }
 
-int loadAndRun(Workbench& wb, const RunOptions& options, std::ostream& out, std::ostream& err,
-               const std::function<std::string(Workbench&)>& adjust) {
-    try {
-        LoadScheme(wb.scheme, options.scheme, LabelsFileFor(options.scheme));
-    } catch (const FileError& e) {
-        err << "velmar-cli run: " << e.what() << "\n";
-        return 2;
-    }
+int loadAndRun(Workbench& wb, const ScriptedHost& host, const RunOptions& options, std::ostream& out,
+               std::ostream& err, const std::function<std::string(Workbench&)>& adjust) {
+    if (!loadSchemeWarning(options.verb, options.scheme, wb.scheme, err)) return 2;
     std::string error;
     if (!applySets(wb, options.sets, error) || (adjust && !(error = adjust(wb)).empty())) {
-        err << "velmar-cli run: " << error << "\n";
+        err << "velmar-cli " << options.verb << ": " << error << "\n";
         return 2;
     }
     if (!CompileScheme(wb)) {
@@ -92,7 +92,9 @@ int loadAndRun(Workbench& wb, const RunOptions& options, std::ostream& out, std:
         return 1;
     }
     wb.settings.VariableStep = options.variable ? 1 : 0;
-    switch (RunSimulation(wb)) {
+    const RunOutcome outcome = RunSimulation(wb);
+    if (!answersAllTaken(host, options.verb, err)) return 2;
+    switch (outcome) {
         case RunOutcome::Cancelled: return 2;  // the run's values were refused
         case RunOutcome::Failed: return 1;
         case RunOutcome::Completed: break;
@@ -109,7 +111,7 @@ int run(const Args& args) {
     if (options->sweep) return runSweep(*options);
     host.echo = [](const std::string& line) { std::cout << line << '\n'; };
     Workbench wb(host);
-    if (const int code = loadAndRun(wb, *options, std::cout, std::cerr); code != 0) return code;
+    if (const int code = loadAndRun(wb, host, *options, std::cout, std::cerr); code != 0) return code;
 
     if (options->pnt) {
         try {

@@ -10,12 +10,14 @@
 #include "cli/curve_csv.h"
 
 namespace velmar {
+class ScriptedHost;
 class Workbench;
-}
+}  // namespace velmar
 
 namespace velmar::cli {
 
 struct RunOptions {
+    std::string verb = "run";  // the verb that runs, named in its messages
     std::string scheme;
     bool variable = false;
     std::vector<std::string> answers;
@@ -25,11 +27,13 @@ struct RunOptions {
     std::optional<std::string> pnt;
 };
 
-// Loads the scheme into `wb`, applies the --set overrides and then `adjust` (a sweep's
-// value; it returns what went wrong, or an empty text), compiles and runs it. Returns 0,
-// or the exit code of what stopped it: the reason on `err`, the fault cells on `out`.
-int loadAndRun(Workbench& wb, const RunOptions& options, std::ostream& out, std::ostream& err,
-               const std::function<std::string(Workbench&)>& adjust = {});
+// Loads the scheme into `wb` (a scheme whose records end early is warned about on
+// `err`), applies the --set overrides and then `adjust` (a sweep's value; it returns
+// what went wrong, or an empty text), compiles and runs it, and checks that `host`, the
+// workbench's host, took every --answer. Returns 0, or the exit code of what stopped it:
+// the reason on `err`, the fault cells on `out`.
+int loadAndRun(Workbench& wb, const ScriptedHost& host, const RunOptions& options, std::ostream& out,
+               std::ostream& err, const std::function<std::string(Workbench&)>& adjust = {});
 
 // Every recorder's curves in element-number order, as the graph viewer would get them.
 std::vector<CsvCurve> recordedCurves(const Workbench& wb, const std::string& sweep = {});

@@ -37,7 +37,7 @@ SweepPoint runValue(const RunOptions& options, const ParameterName& parameter, R
     host.echo = [&out](const std::string& line) { out << line << '\n'; };
     Workbench wb(host);
     const std::string shown = valueText(value);
-    point.code = loadAndRun(wb, options, out, err, [&](Workbench& w) {
+    point.code = loadAndRun(wb, host, options, out, err, [&](Workbench& w) {
         const std::string error = setParameterByLabel(w, parameter.element, parameter.label, value);
         return error.empty() ? error : "--sweep at " + shown + ": " + error;
     });

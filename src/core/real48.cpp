@@ -24,8 +24,7 @@ const char* textForNonFinite(Extended x) {
 
 }  // namespace
 
-double Real48::round(Extended x) {
-    static_assert(sizeof(Extended) >= 10, "Extended must be the 80-bit x87 type");
+double Real48::roundRare(Extended x) {
     std::uint64_t mantissa;
     std::uint16_t signExponent;
     std::memcpy(&mantissa, &x, 8);

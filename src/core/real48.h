@@ -18,7 +18,9 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <cstring>
 
 namespace velmar {
 
@@ -47,8 +49,32 @@ public:
     friend bool operator==(Real48 a, Real48 b) { return a.value_ == b.value_; }
 
 private:
+    // Zero, values at the ends of the range and the non-numbers.
+    static double roundRare(Extended x);
+
     double value_ = 0.0;
 };
+
+// Every store goes through here, so the common case is built from the bits in line: a
+// normal value well inside the range, whose rounding does not carry into the exponent,
+// has its 64-bit mantissa rounded to 40 bits by the first dropped bit (adding half of
+// the dropped part rounds a half away from zero, the mantissa being a magnitude) and
+// placed into a double's 52-bit fraction.
+inline double Real48::round(Extended x) {
+    static_assert(sizeof(Extended) >= 10, "Extended must be the 80-bit x87 type");
+    constexpr int kExtendedBias = 16383, kDoubleBias = 1023, kDroppedBits = 24;
+    std::uint64_t mantissa;
+    std::uint16_t signExponent;
+    std::memcpy(&mantissa, &x, 8);
+    std::memcpy(&signExponent, reinterpret_cast<const char*>(&x) + 8, 2);
+    const int exponent = (signExponent & 0x7fff) - kExtendedBias;
+    const std::uint64_t rounded = mantissa + (std::uint64_t{1} << (kDroppedBits - 1));
+    if (exponent < -128 || exponent > 126 || (mantissa >> 63) == 0 || rounded < mantissa) return roundRare(x);
+    const std::uint64_t fraction = (rounded >> kDroppedBits << 13) & ((std::uint64_t{1} << 52) - 1);
+    const std::uint64_t bits = (std::uint64_t{signExponent & 0x8000u} << 48) |
+                               (static_cast<std::uint64_t>(exponent + kDoubleBias) << 52) | fraction;
+    return std::bit_cast<double>(bits);
+}
 
 // The text of a floating-point fault, chosen from the x87/SSE status flags raised since
 // the last clearFloatingFaults(): division by zero, invalid operation or overflow.

@@ -1,5 +1,6 @@
 #include "core/scripted_host.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace velmar {
@@ -127,6 +128,25 @@ void ScriptedHost::statusMessage(std::string_view text) { say("status: " + std::
 void ScriptedHost::canvasText(int, int, std::string_view text) { say("canvas: " + std::string(text)); }
 
 void ScriptedHost::report(std::string_view line) { say("report: " + std::string(line)); }
+
+std::vector<std::string> ScriptedHost::askedLabels() const {
+    std::vector<std::string> labels;
+    for (const Dialog& d : dialogs)
+        for (const ValueRow& row : d.rows) {
+            std::string label = trimmed(row.name());
+            if (row.editable && std::find(labels.begin(), labels.end(), label) == labels.end())
+                labels.push_back(std::move(label));
+        }
+    return labels;
+}
+
+std::vector<std::string> ScriptedHost::unusedAnswers() const {
+    const std::vector<std::string> asked = askedLabels();
+    std::vector<std::string> unused;
+    for (const auto& [label, value] : answers_)
+        if (std::find(asked.begin(), asked.end(), label) == asked.end()) unused.push_back(label);
+    return unused;
+}
 
 std::vector<std::string> ScriptedHost::messagesOf(Box box) const {
     std::vector<std::string> out;

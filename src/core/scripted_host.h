@@ -79,6 +79,11 @@ public:
     // The messages of one box kind, in order.
     std::vector<std::string> messagesOf(Box box) const;
 
+    // The labels of the editable rows of every dialog asked so far, each once, in the
+    // order first asked; and the labels of the answers none of them took, sorted.
+    std::vector<std::string> askedLabels() const;
+    std::vector<std::string> unusedAnswers() const;
+
 private:
     void say(std::string line);
 

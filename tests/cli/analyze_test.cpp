@@ -134,7 +134,7 @@ TEST_F(AnalyzeCli, FrequencyResponsesMatchComplexEvaluation) {
 }
 
 TEST_F(AnalyzeCli, RootsListMatchesKnownRootsAndWritesTheLists) {
-    const auto r = analyze("42", {1}, fromRoots({-1, -2.5L, -4}));
+    const auto r = analyze("42", {1}, fromRoots({-1, -2.5L, -4}), {"--side-files", dir.string()});
     ASSERT_EQ(r.code, 0) << r.out;
     const auto canvas = lines(r.out, "canvas: ");
     ASSERT_EQ(canvas.size(), 6u);
@@ -272,8 +272,8 @@ TEST_F(AnalyzeCli, ArgumentRules) {
 TEST(AnalyzeMarks, RefusesWhatTheSchemeDoesNotHave) {
     const std::string demo = std::string(VELMAR_DATA_DIR) + "/Schemes/demo.shm";
     for (const char* mark : {"3:Q", "9:T", "T", "0:T"}) {
-        const auto r = cli({"analyze", demo, "--block", "7", "--method", "52", "--mark", mark, "--answer",
-                            "Entry=1"});
+        const auto r =
+            cli({"analyze", demo, "--block", "7", "--method", "52", "--mark", mark, "--answer", "Entry=1"});
         EXPECT_EQ(r.code, 2) << mark << ": " << r.out;
         EXPECT_NE(r.out.find("--mark"), std::string::npos) << r.out;
     }

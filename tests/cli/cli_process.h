@@ -22,11 +22,13 @@ struct Result {
 };
 
 // Runs velmar-cli with the arguments (each single-quoted) in the folder `cwd`, standard
-// error joined to standard output.
-inline Result cli(const std::vector<std::string>& args, const std::string& cwd = ".") {
-    std::string command = "cd '" + cwd + "' && " + std::string(VELMAR_CLI);
+// error joined to standard output. `shell` runs first in the same shell (a limit, a
+// trap); `streams` replaces the joining of the streams.
+inline Result cli(const std::vector<std::string>& args, const std::string& cwd = ".",
+                  const std::string& shell = "", const std::string& streams = " 2>&1") {
+    std::string command = "cd '" + cwd + "' && " + shell + std::string(VELMAR_CLI);
     for (const auto& a : args) command += " '" + a + "'";
-    command += " 2>&1";
+    command += streams;
     Result r;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return r;

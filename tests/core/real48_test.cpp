@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <random>
 
 #include "core/errors.h"
 #include "core/numtext.h"
@@ -75,6 +77,34 @@ TEST(Real48, BytesRoundTripEveryExponentAndSign) {
                 const auto b = r.toBytes();
                 EXPECT_EQ(Real48::fromBytes(b.data()), r) << e;
             }
+}
+
+// The store builds its common case from the bits; over random mantissas and every
+// exponent (the ends of the range and the carries into them included) it must give what
+// plain extended arithmetic gives: scale to 40 bits, add a half, cut.
+TEST(Real48, StoresWhatExtendedArithmeticRoundsTo) {
+    std::mt19937_64 random(48);
+    auto reference = [](Extended x) -> std::optional<Extended> {
+        int e;
+        const Extended m = std::frexp(std::fabs(x), &e);  // [0.5, 1)
+        const Extended kept = std::floor(std::ldexp(m, 40) + 0.5L);
+        const Extended magnitude = std::ldexp(kept, e - 40);
+        if (magnitude >= std::ldexp(1.0L, 127)) return std::nullopt;  // overflow
+        if (magnitude < std::ldexp(1.0L, -128)) return 0.0L;
+        return std::signbit(x) ? -magnitude : magnitude;
+    };
+    for (int e = -131; e <= 128; ++e)
+        for (int i = 0; i < 200; ++i) {
+            std::uint64_t bits = random() | (std::uint64_t{1} << 63);
+            if (i % 10 == 0) bits |= (std::uint64_t{1} << 63) - (std::uint64_t{1} << 23);  // carries out
+            const Extended x = std::ldexp(static_cast<Extended>(bits), e - 63) * (i % 2 ? -1 : 1);
+            const std::optional<Extended> expected = reference(x);
+            if (!expected) {
+                EXPECT_THROW(Real48{x}, MathError) << e;
+                continue;
+            }
+            EXPECT_EQ(Real48(x).get(), *expected) << e << " " << bits;
+        }
 }
 
 TEST(Real48, FaultTextsNameTheFault) {

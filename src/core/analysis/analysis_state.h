@@ -31,8 +31,8 @@ struct AnalysisState {
     // The frequency range of the characteristics, kept between uses.
     Real48 wBegin = 0.0L, wEnd = 5.0L, wStep = 0.01L;
     PlaneRanges plane;
-    // Where the coefficient file and the root lists are written; empty: the current
-    // folder.
+    // Where the side files (the coefficient file and the root lists) are written;
+    // empty: nowhere. The workbench window sets it.
     std::filesystem::path workingFolder;
 };
 

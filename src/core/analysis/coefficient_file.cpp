@@ -1,8 +1,10 @@
 #include "core/analysis/coefficient_file.h"
 
 #include <fstream>
+#include <sstream>
 #include <string>
 
+#include "core/analysis/side_files.h"
 #include "core/errors.h"
 #include "core/numtext.h"
 
@@ -35,14 +37,16 @@ Polynomial readPolynomial(std::istream& in, const std::string& name) {
 
 }  // namespace
 
-void WriteCoefficientFile(const std::filesystem::path& folder, const TransferFunction& w) {
-    const std::filesystem::path path = folder / kCoefficientFileName;
-    std::ofstream out(path);
+std::string CoefficientFileText(const TransferFunction& w) {
+    std::ostringstream out;
     writePolynomial(out, w.A);
     out << '\n';
     writePolynomial(out, w.B);
-    out.flush();
-    if (!out) throw FileError("Cannot write " + path.string());
+    return out.str();
+}
+
+void WriteCoefficientFile(Host& host, const std::filesystem::path& folder, const TransferFunction& w) {
+    WriteSideFile(host, folder, kCoefficientFileName, CoefficientFileText(w));
 }
 
 std::optional<TransferFunction> ReadCoefficientFile(const std::filesystem::path& folder) {

@@ -1,5 +1,6 @@
 #include "core/analysis/criteria.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -16,13 +17,21 @@ namespace {
 
 const char* const kRouthUndetermined = "It is impossible to determine stability";
 
-std::optional<Polynomial> characteristicPolynomial(Host& host, const std::filesystem::path& folder) {
-    const std::optional<TransferFunction> w = ReadCoefficientFile(folder);
-    if (!w) {
-        host.message(Box::Error, kNoCoefficientFile);
+// D(s) = B(s) of the solved transfer function; nothing, with the reason shown, when
+// there is none or it is of an order the criteria's tables cannot hold.
+std::optional<Polynomial> characteristicPolynomial(Host& host, const TransferFunction& w) {
+    if (w.B.empty()) {
+        host.message(Box::Error, kNoTransferFunction);
         return std::nullopt;
     }
-    return w->B;
+    if (w.A.order() > kMaxCriterionOrder || w.B.order() > kMaxCriterionOrder) {
+        host.message(Box::Error, "A polynomial of order " +
+                                     std::to_string(std::max(w.A.order(), w.B.order())) +
+                                     " is above the order " + std::to_string(kMaxCriterionOrder) +
+                                     " the criteria accept");
+        return std::nullopt;
+    }
+    return w.B;
 }
 
 void verdict(Host& host, const std::string& text) {
@@ -32,8 +41,8 @@ void verdict(Host& host, const std::string& text) {
 
 }  // namespace
 
-void RouthCriterion(Host& host, const std::filesystem::path& folder) {
-    const auto d = characteristicPolynomial(host, folder);
+void RouthCriterion(Host& host, const TransferFunction& w) {
+    const auto d = characteristicPolynomial(host, w);
     if (!d) return;
     const RouthResult routh = RouthTable(*d);
     host.clearReport();
@@ -49,8 +58,8 @@ void RouthCriterion(Host& host, const std::filesystem::path& folder) {
                                           : "Sistem is unstable");
 }
 
-void HurwitzCriterion(Host& host, const std::filesystem::path& folder) {
-    const auto d = characteristicPolynomial(host, folder);
+void HurwitzCriterion(Host& host, const TransferFunction& w) {
+    const auto d = characteristicPolynomial(host, w);
     if (!d) return;
     const HurwitzResult hurwitz = HurwitzMinors(*d);
     host.clearReport();
@@ -64,8 +73,8 @@ void HurwitzCriterion(Host& host, const std::filesystem::path& folder) {
     }
 }
 
-void MikhailovCriterion(Host& host, const std::filesystem::path& folder) {
-    const auto d = characteristicPolynomial(host, folder);
+void MikhailovCriterion(Host& host, const TransferFunction& w) {
+    const auto d = characteristicPolynomial(host, w);
     if (!d) return;
     host.clearReport();
     host.report("By Mikhailov:");

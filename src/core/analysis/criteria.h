@@ -1,21 +1,24 @@
-// The Routh, Hurwitz and Mikhailov items of the stability list. Each reads the
-// characteristic polynomial D(s) = B(s) back from the coefficient file in `folder`,
-// clears the report memo, writes its report there and shows the verdict in the
-// information box. A missing coefficient file is reported in the error box and nothing
-// is tested.
+// The Routh, Hurwitz and Mikhailov items of the stability list. Each tests the
+// characteristic polynomial D(s) = B(s) of the transfer function the analysis block
+// solved, clears the report memo, writes its report there and shows the verdict in the
+// information box. Without a solved transfer function (an empty B), or with a
+// polynomial above kMaxCriterionOrder, the error box says so and nothing is tested.
 #pragma once
 
-#include <filesystem>
+#include "core/model/polynomial.h"
 
 namespace velmar {
 
 class Host;
 
-void RouthCriterion(Host& host, const std::filesystem::path& folder);
-void HurwitzCriterion(Host& host, const std::filesystem::path& folder);
+void RouthCriterion(Host& host, const TransferFunction& w);
+void HurwitzCriterion(Host& host, const TransferFunction& w);
 // After the verdict, asks a frequency range (defaults 0, 2, 0.01) and hands the
 // hodograph X(w) against Y(w) to the graph viewer (kind 13, "Indicator").
-void MikhailovCriterion(Host& host, const std::filesystem::path& folder);
+void MikhailovCriterion(Host& host, const TransferFunction& w);
+
+inline constexpr const char* kNoTransferFunction =
+    "No transfer function to test: solve an analysis block first";
 
 inline constexpr int kMikhailovGraphKind = 13;
 

@@ -23,7 +23,6 @@ void MethodNotAvailable(Host& host, const std::string& what) {
 }
 
 void RunMethod(Host& host, AnalysisState& state, const TransferFunction& w, int code) {
-    const std::filesystem::path& folder = state.workingFolder;
     switch (code) {
         case 51:
         case 52:
@@ -31,9 +30,9 @@ void RunMethod(Host& host, AnalysisState& state, const TransferFunction& w, int 
         case 54:
         case 55:
         case 56: ShowFrequencyCharacteristic(host, state, w, code); break;
-        case kCodeRouth: RouthCriterion(host, folder); break;
-        case kCodeHurwitz: HurwitzCriterion(host, folder); break;
-        case kCodeMikhailov: MikhailovCriterion(host, folder); break;
+        case kCodeRouth: RouthCriterion(host, w); break;
+        case kCodeHurwitz: HurwitzCriterion(host, w); break;
+        case kCodeMikhailov: MikhailovCriterion(host, w); break;
         case kCodeNyquist:
             if (host.ask("Confirm", kNyquistQuestion, false) != Reply::Yes) break;
             state.methodGroup = MethodGroup::Character;
@@ -44,7 +43,7 @@ void RunMethod(Host& host, AnalysisState& state, const TransferFunction& w, int 
         case kCodeRootsDenominator:
         case kCodeRootsFieldNumerator:
         case kCodeRootsFieldDenominator:
-        case kCodeRootsBoth: ShowRoots(host, w, code, folder); break;
+        case kCodeRootsBoth: ShowRoots(host, w, code, state.workingFolder); break;
         case kCodeErrorCoefficients: ShowErrorCoefficients(host, w); break;
         case kCodeSquareIntegralEstimation: SquareIntegralEstimation(host, w); break;
         case 106:

@@ -13,8 +13,9 @@ class Host;
 struct AnalysisState;
 
 // Runs the method of `code` on W(s): the frequency characteristics (after Nyquist's
-// question for the Nyquist item), the stability criteria on the coefficient file, the
-// root lists. A method not built yet says so in the error box.
+// question for the Nyquist item), the stability criteria, the root lists (and their
+// side files in the state's working folder). A method not built yet says so in the
+// error box.
 void RunMethod(Host& host, AnalysisState& state, const TransferFunction& w, int code);
 
 // The error box of a method that is not available yet: "<what>: this method is not

@@ -195,6 +195,14 @@ private:
 }  // namespace
 
 ReductionResult ReduceScheme(const CompiledScheme& compiled, int output, int entry) {
+    // Numbers from the scheme as it is now may lie beyond the compiled form of an older
+    // one: the link matrix knows nothing of them.
+    if (output < 1 || output > compiled.N || entry < 0 || entry > compiled.N) {
+        ReductionResult refused;
+        refused.status = ReductionStatus::Refused;
+        refused.message = kStaleCompilation;
+        return refused;
+    }
     return Reducer(compiled, output, entry).run();
 }
 

@@ -41,7 +41,11 @@ struct ReductionResult {
     std::string message;  // when Refused: the error box text
 };
 
+// An output outside 1..N or an entry outside 0..N of the compiled scheme (numbers of
+// a scheme changed since) is refused with kStaleCompilation.
 ReductionResult ReduceScheme(const CompiledScheme& compiled, int output, int entry);
+inline constexpr const char* kStaleCompilation =
+    "The scheme has changed since it was compiled: enter Run again";
 
 // A square matrix of polynomials; an empty polynomial is an empty entry.
 using PolynomialMatrix = std::vector<std::vector<Polynomial>>;

@@ -1,11 +1,8 @@
 #include "core/analysis/roots_list.h"
 
-#include <fstream>
-#include <system_error>
-
 #include "core/analysis/method_lists.h"
 #include "core/analysis/roots.h"
-#include "core/errors.h"
+#include "core/analysis/side_files.h"
 #include "core/host.h"
 #include "core/numtext.h"
 
@@ -15,11 +12,10 @@ namespace {
 
 constexpr int kLineHeight = 15;  // pixels between canvas lines
 
-void writeColumn(const std::filesystem::path& path, const std::vector<Real48>& values) {
-    std::ofstream out(path);
-    for (const Real48& v : values) out << floatText(v) << '\n';
-    out.flush();
-    if (!out) throw FileError("Cannot write " + path.string());
+std::string columnText(const std::vector<Real48>& values) {
+    std::string text;
+    for (const Real48& v : values) text += floatText(v) + '\n';
+    return text;
 }
 
 // Finds and lists the roots of p; false when the search was refused.
@@ -53,11 +49,8 @@ void ShowRoots(Host& host, const TransferFunction& w, int code, const std::files
     }
     const bool numerator = code == kCodeRootsNumerator || code == kCodeRootsFieldNumerator;
     if (!listRoots(host, numerator ? w.A : w.B, roots, y)) return;
-    const std::filesystem::path mcad = folder / "mcad";
-    std::error_code ec;
-    std::filesystem::create_directories(mcad, ec);
-    writeColumn(mcad / "root_u.prn", roots.re);
-    writeColumn(mcad / "root_v.prn", roots.im);
+    WriteSideFile(host, folder, std::filesystem::path("mcad") / "root_u.prn", columnText(roots.re));
+    WriteSideFile(host, folder, std::filesystem::path("mcad") / "root_v.prn", columnText(roots.im));
     if (code == kCodeRootsFieldNumerator || code == kCodeRootsFieldDenominator) {
         Diagrams slots;
         slots[0] = {roots.re.data(), roots.im.data(), roots.count(), "Indicator"};

@@ -19,7 +19,8 @@ inline constexpr int kRootsGraphKind = 12;
 
 // Codes 41 and 42 list the roots of the numerator or the denominator on the drawing
 // area ("Re" + k + " =" + value, "Im" + k + " =" + value) and write the real parts to
-// "mcad/root_u.prn" and the imaginary parts to "mcad/root_v.prn" in `folder`; 43 and
+// "mcad/root_u.prn" and the imaginary parts to "mcad/root_v.prn" in `folder` (side
+// files: none without a folder, a failure is a warning); 43 and
 // 44 then also plot them (real against imaginary, "Indicator"); 45 finds both sets
 // and ends with an information message. At most one root found shows "Not found
 // roots" in the error box; an order above 30 is refused.

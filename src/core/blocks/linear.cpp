@@ -33,82 +33,53 @@ void TransferLink::Derivatives(int k, const StateVector& y, StateVector& dy, Run
 
 // --- first-order links -----------------------------------------------------------------
 
-namespace {
-
-// One step of a first-order link: u the input now, du = u - PrevInput, y the output
-// before the step, h the step.
-struct LinkStep {
-    Extended u, du, y, h;
-};
-
-}  // namespace
-
 struct FirstOrderLink::Row {
     std::uint8_t code;
     int initialValue;  // the "H y" parameter, or -1: the output starts at 0
     Polynomial (*numerator)(const Element&);
     Polynomial (*denominator)(const Element&);
-    Extended (*advance)(const Element&, const LinkStep&);
 };
 
 namespace {
 
-// W(s), and y' from the backward-Euler rule, by parameter position (catalogue rows).
+// W(s) by parameter position (catalogue rows); the steps are in Advance.
 const std::array<FirstOrderLink::Row, 7> kFirstOrderRows = {{
-    {22, 2,  // K / (T s + 1)
-     [](const Element& e) { return Polynomial{e.param(0)}; },
+    {22, 2, [](const Element& e) { return Polynomial{e.param(0)}; },  // K / (T s + 1)
      [](const Element& e) {
          return Polynomial{1, e.param(1)};
-     },
-     [](const Element& e, const LinkStep& s) {
-         const Extended K = e.param(0), T = e.param(1);
-         return (K * s.u + (T / s.h) * s.y) / (T / s.h + 1);
      }},
-    {23, 2,  // K s / (T s + 1)
+    {23, 2,
      [](const Element& e) {
          return Polynomial{0, e.param(0)};
-     },
+     },  // K s / (T s + 1)
      [](const Element& e) {
          return Polynomial{1, e.param(1)};
-     },
-     [](const Element& e, const LinkStep& s) {
-         const Extended K = e.param(0), T = e.param(1);
-         return (K * s.du / s.h + (T / s.h) * s.y) / (T / s.h + 1);
      }},
-    {24, 2,  // (Ta s + 1) / (Tb s + 1)
+    {24, 2,
      [](const Element& e) {
          return Polynomial{1, e.param(0)};
-     },
+     },  // (Ta s + 1) / (Tb s + 1)
      [](const Element& e) {
          return Polynomial{1, e.param(1)};
-     },
-     [](const Element& e, const LinkStep& s) {
-         const Extended Ta = e.param(0), Tb = e.param(1);
-         return (Ta * s.du + s.h * s.u + Tb * s.y) / (s.h + Tb);
      }},
-    {25, 1,  // (T s + 1) / s
+    {25, 1,
      [](const Element& e) {
          return Polynomial{1, e.param(0)};
-     },
+     },  // (T s + 1) / s
      [](const Element&) {
          return Polynomial{0, 1};
-     },
-     [](const Element& e, const LinkStep& s) { return s.y + e.param(0) * s.du + s.h * s.u; }},
-    {27, 1,  // K / s
-     [](const Element& e) { return Polynomial{e.param(0)}; },
+     }},
+    {27, 1, [](const Element& e) { return Polynomial{e.param(0)}; },  // K / s
      [](const Element&) {
          return Polynomial{0, 1};
-     },
-     [](const Element& e, const LinkStep& s) { return s.y + e.param(0) * s.u * s.h; }},
-    {29, -1,  // s
+     }},
+    {29, -1,
      [](const Element&) {
          return Polynomial{0, 1};
-     },
-     [](const Element&) { return Polynomial{1}; },
-     [](const Element&, const LinkStep& s) { return s.du / s.h; }},
-    {30, -1,  // K
-     [](const Element& e) { return Polynomial{e.param(0)}; }, [](const Element&) { return Polynomial{1}; },
-     [](const Element& e, const LinkStep& s) { return e.param(0) * s.u; }},
+     },  // s
+     [](const Element&) { return Polynomial{1}; }},
+    {30, -1, [](const Element& e) { return Polynomial{e.param(0)}; },  // K
+     [](const Element&) { return Polynomial{1}; }},
 }};
 
 const FirstOrderLink::Row& firstOrderRow(std::uint8_t code) {
@@ -129,12 +100,34 @@ Extended FirstOrderLink::initialOutput() const {
 Polynomial FirstOrderLink::Numerator() const { return row().numerator(*this); }
 Polynomial FirstOrderLink::Denominator() const { return row().denominator(*this); }
 
-void FirstOrderLink::Advance(RunContext& ctx) {
+void FirstOrderLink::InitRun(RunContext& ctx) {
+    TransferLink::InitRun(ctx);
+    h_ = ctx.run.h;
+    k_ = Params.empty() ? 0 : param(0);  // the ideal differentiating link (29) has none
+    if (Code == 22 || Code == 23) {
+        ratio_ = param(1) / h_;  // T / h
+        divisor_ = ratio_ + 1;
+    } else if (Code == 24) {
+        divisor_ = h_ + param(1);  // h + Tb
+    }
+}
+
+// The backward-Euler rule with u the input now, du = u - PrevInput, y the output before
+// the step; k_ is the first parameter (K, T or Ta).
+void FirstOrderLink::Advance(RunContext&) {
     const Element* in = Input();
     if (!in) return;
-    const Extended u = in->Output;
-    Output = row().advance(*this, {u, u - PrevInput, Output, ctx.run.h});
-    PrevInput = u;
+    const Extended u = in->Output, y = Output, h = h_;
+    switch (Code) {
+        case 22: Output = (k_ * u + ratio_ * y) / divisor_; break;
+        case 23: Output = (k_ * (u - PrevInput) / h + ratio_ * y) / divisor_; break;
+        case 24: Output = (k_ * (u - PrevInput) + h * u + param(1) * y) / divisor_; break;
+        case 25: Output = y + k_ * (u - PrevInput) + h * u; break;
+        case 27: Output = y + k_ * u * h; break;
+        case 29: Output = (u - PrevInput) / h; break;
+        default: Output = k_ * u; break;  // 30
+    }
+    PrevInput = in->Output;
 }
 
 // --- second-order links ------------------------------------------------------------------

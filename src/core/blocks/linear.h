@@ -37,9 +37,15 @@ private:
 // The first-order links and the two static ones: aperiodic (22), real differentiating
 // (23), integro-differentiating (24), PI regulator (25), integrating (27), ideal
 // differentiating (29), amplifier (30). Their formulas are rows of one table.
+//
+// The step is the innermost loop of a constant-step run: what stays the same for the
+// whole run (the parameters, h, T/h and T/h + 1, h + Tb) is worked out by InitRun in
+// extended precision, exactly as the formula would work it out at every step, so the
+// results are the same to the last bit.
 class FirstOrderLink : public TransferLink {
 public:
     explicit FirstOrderLink(std::uint8_t code);
+    void InitRun(RunContext& ctx) override;
     void Advance(RunContext& ctx) override;
     Polynomial Numerator() const override;
     Polynomial Denominator() const override;
@@ -54,6 +60,8 @@ private:
     const Row& row() const { return *row_; }
     const Row* row_;
     Real48 PrevInput;  // the input of the previous step
+    // The run's constants: the first parameter, h, and the step's denominators.
+    Extended k_ = 0, h_ = 0, ratio_ = 0, divisor_ = 0;
 };
 
 // The second-order links advanced with the last two outputs: oscillatory (26) and the

@@ -2,6 +2,7 @@
 
 #include <cctype>
 #include <filesystem>
+#include <optional>
 
 #include "core/errors.h"
 #include "core/model/scheme_file.h"
@@ -100,6 +101,14 @@ void FileSession::replaced() {
     markSaved();
 }
 
+// A scheme whose file ended early is not what the file says: it is shown as loaded, with
+// a warning, and counts as unsaved until it is saved.
+void FileSession::warnIfIncomplete(const SchemeRead& read) {
+    if (read.whole()) return;
+    wb_.ui().message(Box::Warning, read.warning());
+    savedBytes_.clear();
+}
+
 void FileSession::newScheme() {
     if (!settleUnsaved(kNewOffersCancel)) return;
     view_.leaveAdvRed();
@@ -129,16 +138,17 @@ void FileSession::open() {
     } else if (!name.empty() && isSchemeFile(ext)) {
         // The old scheme and its labels go only once the new one has been read whole.
         Scheme fresh;
-        bool read = true;
+        std::optional<SchemeRead> read;
         try {
-            LoadScheme(fresh, pathOf(name), LabelsFileFor(pathOf(name)));
-        } catch (const FileError&) { read = false; }
+            read = LoadScheme(fresh, pathOf(name), LabelsFileFor(pathOf(name)));
+        } catch (const FileError&) {}
         if (read) {
             view_.takeSnapshot();
             wb_.scheme.swap(fresh);
             setFileName(name);
             replaced();
             wb_.ui().statusMessage("Открыт.");
+            warnIfIncomplete(*read);
         } else {
             wb_.ui().message(Box::Error, openFault(name));
             view_.redraw();
@@ -150,12 +160,14 @@ void FileSession::open() {
 void FileSession::openAtStart(const std::string& path) {
     if (!isSchemeFile(fileExtension(path))) return;
     Scheme fresh;
-    if (!tryFile([&] { LoadScheme(fresh, pathOf(path), LabelsFileFor(pathOf(path))); })) return;
+    SchemeRead read;
+    if (!tryFile([&] { read = LoadScheme(fresh, pathOf(path), LabelsFileFor(pathOf(path))); })) return;
     view_.enterFile();
     wb_.scheme.swap(fresh);
     setFileName(path);
     replaced();
     wb_.ui().statusMessage("Opened.");
+    warnIfIncomplete(read);
     view_.enterEdit();
 }
 
@@ -192,10 +204,10 @@ bool FileSession::loadTestScheme(const std::string& path) {
     view_.leaveAdvRed();
     view_.enterFile();
     Scheme fresh;
-    bool read = true;
+    std::optional<SchemeRead> read;
     try {
-        LoadScheme(fresh, pathOf(path), LabelsFileFor(pathOf(path)));
-    } catch (const FileError&) { read = false; }
+        read = LoadScheme(fresh, pathOf(path), LabelsFileFor(pathOf(path)));
+    } catch (const FileError&) {}
     if (read) {
         wb_.scheme.swap(fresh);
         fileName_ = path;
@@ -203,12 +215,13 @@ bool FileSession::loadTestScheme(const std::string& path) {
         view_.showTitle("VELMAR For Windows : Test scheme.");
         replaced();
         wb_.ui().statusMessage("Test scheme loaded.");
+        warnIfIncomplete(*read);
     } else {
         wb_.ui().message(Box::Error, openFault(path));
         view_.redraw();
     }
     view_.enterEdit();
-    return read;
+    return read.has_value();
 }
 
 bool FileSession::mayClose() { return settleUnsaved(kCloseOffersCancel); }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/editor/editor_state.h"
+#include "core/model/scheme_file.h"
 #include "core/workbench/workbench.h"
 
 namespace velmar::editor {
@@ -86,6 +87,7 @@ private:
     bool settleUnsaved(bool offerCancel);
     bool saveTo(const std::string& path);
     void markSaved();
+    void warnIfIncomplete(const SchemeRead& read);
     void setFileName(const std::string& name);
     void replaced();
 

@@ -4,11 +4,11 @@
 #include <cctype>
 #include <charconv>
 #include <cstring>
-#include <fstream>
 #include <optional>
 #include <sstream>
 
 #include "core/errors.h"
+#include "core/file_io.h"
 #include "core/numtext.h"
 
 namespace velmar {
@@ -18,6 +18,8 @@ namespace {
 constexpr const char* kEol = "\r\n";
 constexpr const char* kCountPrefix = "Number of points = ";
 constexpr std::size_t kCountField = 5;
+// 99999 points of two numbers in any spacing stay far below this.
+constexpr std::uintmax_t kMaxPointFileSize = 64u << 20;
 
 std::string upper(std::string s) {
     for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
@@ -33,14 +35,19 @@ std::string baseName(const std::string& path) {
     throw FileError(std::string(kFileReadError) + ": " + what);
 }
 
+// The lines of a text, without their line ends.
 class LineReader {
 public:
-    explicit LineReader(std::istream& in) : in_(in) {}
+    explicit LineReader(std::string_view text) : text_(text) {}
 
-    // The next line without its line end; false at the end of the file.
+    // The next line; false at the end of the text.
     bool next(std::string& line) {
-        if (!std::getline(in_, line)) return false;
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (pos_ >= text_.size()) return false;
+        const std::size_t end = std::min(text_.find('\n', pos_), text_.size());
+        std::string_view l = text_.substr(pos_, end - pos_);
+        if (!l.empty() && l.back() == '\r') l.remove_suffix(1);
+        line.assign(l);
+        pos_ = end + 1;
         ++number_;
         return true;
     }
@@ -52,7 +59,8 @@ public:
     int number() const { return number_; }
 
 private:
-    std::istream& in_;
+    std::string_view text_;
+    std::size_t pos_ = 0;
     int number_ = 0;
 };
 
@@ -112,11 +120,7 @@ std::string pointFileText(const std::string& title, const Diagram& diagram, bool
 
 void writePointFile(const std::string& path, const std::string& title, const Diagram& diagram,
                     bool variableStep) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) throw FileError("Cannot create " + path);
-    out << pointFileText(title, diagram, variableStep);
-    out.close();
-    if (!out) throw FileError("Cannot write " + path);
+    replaceFile(path, pointFileText(title, diagram, variableStep));
 }
 
 bool isPointFileName(const std::string& path) {
@@ -126,15 +130,19 @@ bool isPointFileName(const std::string& path) {
 }
 
 PointFileContent readPointFile(const std::string& path) {
+    if (!isPointFileName(path)) return {};
+    const std::vector<std::uint8_t> bytes =
+        readFileBytes(path, kMaxPointFileSize, "The file is too large to be a point file");
+    return readPointFileText(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+}
+
+PointFileContent readPointFileText(const std::string& path, std::string_view text) {
     PointFileContent content;
     if (!isPointFileName(path)) return content;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw FileError("Cannot open " + path);
-
     const std::string name = upper(baseName(path));
     content.name = name.substr(0, name.size() - 4);
 
-    LineReader lines(in);
+    LineReader lines(text);
     lines.need("its header");
     if (lines.need("its header") != kPointFileSignature) {
         content.kind = PointFileContent::Kind::Foreign;
@@ -157,7 +165,6 @@ PointFileContent readPointFile(const std::string& path) {
             readError("line " + std::to_string(lines.number()) + " does not hold the X and Y of point " +
                       std::to_string(k + 1));
     }
-    if (in.bad()) readError("the file cannot be read");
     content.kind = PointFileContent::Kind::Loaded;
     return content;
 }

@@ -19,6 +19,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/host.h"
@@ -32,7 +33,8 @@ inline constexpr int kMaxPointFileCount = 99999;
 // The whole text of a point file for points 0..count-1 of a diagram.
 std::string pointFileText(const std::string& title, const Diagram& diagram, bool variableStep);
 
-// Writes the file, replacing an existing one. Throws FileError when it cannot.
+// Writes the file through a replacing write: a failure leaves an existing file whole.
+// Throws FileError when it cannot.
 void writePointFile(const std::string& path, const std::string& title, const Diagram& diagram,
                     bool variableStep);
 
@@ -54,5 +56,7 @@ bool isPointFileName(const std::string& path);
 // the file cannot be opened, its count is not a number, or a point line is missing or
 // does not hold two numbers.
 PointFileContent readPointFile(const std::string& path);
+// The same for the text of a file named `path`.
+PointFileContent readPointFileText(const std::string& path, std::string_view text);
 
 }  // namespace velmar

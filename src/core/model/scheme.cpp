@@ -1,9 +1,26 @@
 #include "core/model/scheme.h"
 
 #include <algorithm>
+#include <array>
+#include <stdexcept>
 #include <utility>
 
 namespace velmar {
+
+namespace {
+
+std::array<bool, 256> pieceCodes() {
+    std::array<bool, 256> p{};
+    for (int c = 0; c < 256; ++c) p[static_cast<std::size_t>(c)] = blockInfo(c).isPiece();
+    return p;
+}
+
+// Whether a code is a piece (the empty cell, an arrow, a line piece): asked of every
+// cell around every block put down, so a file's cells are laid at table speed.
+const std::array<bool, 256> kPieceCodes = pieceCodes();
+bool isPieceCode(std::uint8_t code) { return kPieceCodes[code]; }
+
+}  // namespace
 
 Scheme::Scheme() = default;
 Scheme::~Scheme() = default;
@@ -43,10 +60,18 @@ int Scheme::FindElementAt(int col, int row) const {
 
 int Scheme::elementsIn(int c1, int r1, int c2, int r2) const {
     int count = 0;
-    for (const auto& e : elements_) {
-        const int size = e->info().cells;
-        if (e->Col + size - 1 >= c1 && e->Col <= c2 && e->Row + size - 1 >= r1 && e->Row <= r2) ++count;
+    auto meets = [&](int col, int row, int size) {
+        if (col + size - 1 >= c1 && col <= c2 && row + size - 1 >= r1 && row <= r2) ++count;
+    };
+    if (!laying_) {
+        for (const auto& e : elements_) meets(e->Col, e->Row, e->info().cells);
+        return count;
     }
+    // A square reaching into the area has its top-left cell at most two cells before it.
+    for (int c = std::max(c1 - 2, 0); c <= std::min(c2, kGridSize - 1); ++c)
+        for (int r = std::max(r1 - 2, 0); r <= std::min(r2, kGridSize - 1); ++r)
+            if (laidCorners_[static_cast<size_t>(c * kGridSize + r)])
+                meets(c, r, blockInfo(grid_[c][r]).cells);
     return count;
 }
 
@@ -57,14 +82,14 @@ void Scheme::eraseElementsIn(int c1, int r1, int c2, int r2) {
     r2 = std::min(r2, kGridSize - 1);
     for (int c = c1; c <= c2; ++c)
         for (int r = r1; r <= r2; ++r)
-            if (!blockInfo(grid_[c][r]).isPiece()) EraseCell(c, r);
+            if (!isPieceCode(grid_[c][r])) EraseCell(c, r);
 }
 
 bool Scheme::PutCell(int col, int row, std::uint8_t code) {
     if (!inGrid(col, row) || code >= kCodeCount) return false;
     const BlockInfo& info = blockInfo(code);
     if (info.isPiece()) {
-        if (!blockInfo(grid_[col][row]).isPiece()) EraseCell(col, row);
+        if (!isPieceCode(grid_[col][row])) EraseCell(col, row);
         grid_[col][row] = code;
         changed(col, row, 1, 1);
         return true;
@@ -73,7 +98,9 @@ bool Scheme::PutCell(int col, int row, std::uint8_t code) {
     if (col + size - 1 >= kGridSize || row + size - 1 >= kGridSize) return false;
     const bool needsElement = info.hasElement();
     const int c1 = col - 1, r1 = row - 1, c2 = col + size, r2 = row + size;  // with the ring around it
-    if (needsElement && ElementCount() - elementsIn(c1, r1, c2, r2) >= kMaxElements) return false;
+    if (needsElement && ElementCount() >= kMaxElements &&
+        ElementCount() - elementsIn(c1, r1, c2, r2) >= kMaxElements)
+        return false;
     eraseElementsIn(c1, r1, c2, r2);
     for (int c = col; c < col + size; ++c)
         for (int r = row; r < row + size; ++r) grid_[c][r] = code;
@@ -94,7 +121,7 @@ void Scheme::EraseCell(int col, int row) {
     if (!inGrid(col, row)) return;
     const std::uint8_t code = grid_[col][row];
     if (code == 0) return;
-    if (blockInfo(code).isPiece()) {
+    if (isPieceCode(code)) {
         grid_[col][row] = 0;
         changed(col, row, 1, 1);
         return;
@@ -106,6 +133,11 @@ void Scheme::EraseCell(int col, int row) {
 
 Element* Scheme::InsertElement(int col, int row, std::uint8_t code) {
     if (ElementCount() >= kMaxElements) return nullptr;
+    if (laying_) {
+        laidCorners_[static_cast<size_t>(col * kGridSize + row)] = true;
+        ++laidCount_;
+        return nullptr;
+    }
     std::unique_ptr<Element> e = elementFactory ? elementFactory(code) : CreateElement(code);
     if (!e) return nullptr;
     e->Col = static_cast<std::uint8_t>(col);
@@ -120,11 +152,40 @@ Element* Scheme::InsertElement(int col, int row, std::uint8_t code) {
 }
 
 void Scheme::RemoveElement(int col, int row) {
+    if (laying_) {
+        if (!inGrid(col, row) || !laidCorners_[static_cast<size_t>(col * kGridSize + row)]) return;
+        laidCorners_[static_cast<size_t>(col * kGridSize + row)] = false;
+        --laidCount_;
+        return;
+    }
     const auto at = std::find_if(elements_.begin(), elements_.end(),
                                  [&](const auto& x) { return x->Col == col && x->Row == row; });
     if (at == elements_.end()) return;
     (*at)->ReleaseResults();
     elements_.erase(at);
+    Renumber();
+}
+
+void Scheme::LayCells(const std::vector<PlacedCell>& cells) {
+    if (!elements_.empty()) throw std::logic_error("LayCells needs a scheme without elements");
+    laidCorners_.assign(static_cast<size_t>(kGridSize * kGridSize), false);
+    laidCount_ = 0;
+    laying_ = true;
+    for (const PlacedCell& c : cells) PutCell(c.col, c.row, c.code);
+    laying_ = false;
+    // Column by column, row by row: the list's own order.
+    for (int c = 0; c < kGridSize; ++c)
+        for (int r = 0; r < kGridSize; ++r)
+            if (laidCorners_[static_cast<size_t>(c * kGridSize + r)]) {
+                std::unique_ptr<Element> e =
+                    elementFactory ? elementFactory(grid_[c][r]) : CreateElement(grid_[c][r]);
+                if (!e) continue;
+                e->Col = static_cast<std::uint8_t>(c);
+                e->Row = static_cast<std::uint8_t>(r);
+                elements_.push_back(std::move(e));
+            }
+    laidCorners_.clear();
+    laidCorners_.shrink_to_fit();
     Renumber();
 }
 

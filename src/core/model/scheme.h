@@ -57,6 +57,14 @@ public:
     // nothing changed, when the code cannot be placed there: a block reaching past the
     // grid, a code above 144, or a new element while the list already holds 255.
     bool PutCell(int col, int row, std::uint8_t code);
+    // Puts the cells down on an empty scheme as PutCell would, one after another, but
+    // makes the element objects once at the end (each with its defaults): a file's cells
+    // are read in time proportional to their number, however often an element is put
+    // down and swept away again. The scheme must hold no element.
+    struct PlacedCell {
+        std::uint8_t col, row, code;
+    };
+    void LayCells(const std::vector<PlacedCell>& cells);
     // Erases the cell; a block is erased whole from whichever of its cells.
     void EraseCell(int col, int row);
     // Creates and links an element at (col, row); nothing when 255 are present or the
@@ -79,7 +87,7 @@ public:
     // when the whole file was understood.
     void swap(Scheme& other);
 
-    int ElementCount() const { return static_cast<int>(elements_.size()); }
+    int ElementCount() const { return laying_ ? laidCount_ : static_cast<int>(elements_.size()); }
     const std::vector<std::unique_ptr<Element>>& ElementList() const { return elements_; }
     Element& element(int number) const { return *elements_[static_cast<size_t>(number - 1)]; }
 
@@ -107,6 +115,10 @@ private:
 
     std::array<std::array<std::uint8_t, kGridSize>, kGridSize> grid_{};
     std::vector<std::unique_ptr<Element>> elements_;
+    // While LayCells runs, elements are only marked at their top-left cells.
+    bool laying_ = false;
+    int laidCount_ = 0;
+    std::vector<bool> laidCorners_;  // [col * kGridSize + row]
 };
 
 }  // namespace velmar

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <iterator>
+#include <optional>
 #include <system_error>
 
 #include "core/errors.h"
@@ -30,28 +31,39 @@ bool storedCode(const Scheme& s, int col, int row) {
 // Scheme files cannot hold column 0: its column byte would read as the terminator.
 bool storedInScheme(const Scheme& s, int col, int row) { return col > 0 && storedCode(s, col, row); }
 
-std::vector<std::uint8_t> readFile(const fs::path& file) {
-    return readFileBytes(file, kMaxFileSize, "The file is too large to be a scheme");
+std::vector<std::uint8_t> readFile(const fs::path& file, const char* kind) {
+    return readFileBytes(file, kMaxFileSize, std::string("The file is too large to be a ") + kind);
 }
 
 std::string_view asText(const std::vector<std::uint8_t>& bytes) {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};
 }
 
-// Reads triples up to the terminator (or the end), handing each on; returns the
-// position after the terminator.
+// The triples up to the terminator (or the end), each handed on.
+struct Triples {
+    std::size_t end = 0;  // the position after the terminator, or the file's size
+    bool terminated = false;
+};
+
 template <typename OnCell>
-std::size_t readTriples(std::span<const std::uint8_t> bytes, OnCell onCell) {
+Triples readTriples(std::span<const std::uint8_t> bytes, OnCell onCell) {
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         const int col = bytes[pos++];
-        if (col == 0) break;
-        if (bytes.size() - pos < 2) throw FileError("The file ends inside a cell entry");
+        if (col == 0) return {pos, true};
+        if (bytes.size() - pos < 2) throw FileError("The file is damaged: it ends inside a cell entry");
         const int row = bytes[pos++];
         const std::uint8_t code = bytes[pos++];
         onCell(col, row, code);
     }
-    return pos;
+    return {pos, false};
+}
+
+// True when the element's record holds anything (nodes have none).
+bool hasRecord(const Element& e) {
+    ByteWriter probe;
+    e.WriteParameters(probe);
+    return !probe.bytes().empty();
 }
 
 }  // namespace
@@ -75,40 +87,57 @@ std::vector<std::uint8_t> SchemeBytes(const Scheme& scheme) {
     return std::move(out.bytes());
 }
 
-void ReadSchemeBytes(Scheme& scheme, std::span<const std::uint8_t> bytes) {
+SchemeRead ReadSchemeBytes(Scheme& scheme, std::span<const std::uint8_t> bytes) {
+    if (bytes.empty()) throw FileError("The file is damaged: it is empty");
     Scheme read;
     read.elementFactory = scheme.elementFactory;  // the elements are the scheme's kind
     read.Labels = scheme.Labels;
-    const std::size_t recordsBegin = readTriples(bytes, [&read](int col, int row, std::uint8_t code) {
-        // PutCell refuses what cannot be placed: positions off the grid, codes above
-        // 144, squares reaching past the grid, a 256th element.
-        if (code != 0) read.PutCell(col, row, code);
+    std::vector<Scheme::PlacedCell> cells;
+    const Triples triples = readTriples(bytes, [&cells](int col, int row, std::uint8_t code) {
+        if (code != 0)
+            cells.push_back({static_cast<std::uint8_t>(col), static_cast<std::uint8_t>(row), code});
     });
+    if (!triples.terminated) throw FileError("The file is damaged: the list of cells has no end");
+    // PutCell refuses what cannot be placed: positions off the grid, codes above 144,
+    // squares reaching past the grid, a 256th element.
+    read.LayCells(cells);
+    const std::size_t recordsBegin = triples.end;
 
     // The trailer: L comment characters, L, 42. Records lie between it and the triples.
     std::size_t recordsEnd = bytes.size();
-    if (!bytes.empty() && bytes.back() == kCommentMark) {
+    if (bytes.back() == kCommentMark) {
         const std::size_t length = bytes.size() >= 2 ? bytes[bytes.size() - 2] : 0;
         if (bytes.size() < length + 2 || bytes.size() - length - 2 < recordsBegin)
-            throw FileError("The comment at the end of the file is damaged");
+            throw FileError("The file is damaged: the comment at its end reaches into the cells");
         recordsEnd = bytes.size() - length - 2;
         read.SchemeComment.assign(reinterpret_cast<const char*>(bytes.data()) + recordsEnd, length);
     }
 
     // A record region ending where a record would begin leaves the rest at their
     // defaults; one ending inside a record is an error (ByteReader throws).
+    SchemeRead result;
     ByteReader records(bytes.data() + recordsBegin, recordsEnd - recordsBegin);
     try {
         for (const auto& e : read.ElementList()) {
-            if (records.atEnd()) break;
-            e->ReadParameters(records);
+            if (!records.atEnd()) e->ReadParameters(records);
+            else if (hasRecord(*e)) result.defaulted.push_back(e->Number);
         }
     } catch (const MathError& fault) {
-        throw FileError(std::string("A value in the file cannot be used: ") + fault.what());
-    }
+        throw FileError(std::string("The file is damaged: a value in it cannot be used: ") + fault.what());
+    } catch (const FileError& cut) { throw FileError(std::string("The file is damaged: ") + cut.what()); }
     read.mark = Mark{};
     read.ConnectErrors.clear();
     scheme.swap(read);
+    return result;
+}
+
+std::string SchemeRead::warning() const {
+    if (defaulted.empty()) return {};
+    std::string numbers;
+    for (const int n : defaulted) numbers += (numbers.empty() ? "" : ", ") + std::to_string(n);
+    return std::string("The file ends before the parameters of element") +
+           (defaulted.size() > 1 ? "s " : " ") + numbers + ": " +
+           (defaulted.size() > 1 ? "they keep their defaults" : "it keeps its defaults");
 }
 
 std::string LabelsText(const Scheme& scheme) {
@@ -181,33 +210,31 @@ fs::path LabelsFileFor(const fs::path& schemeFile) {
 }
 
 void SaveScheme(const Scheme& scheme, const fs::path& schemeFile, const fs::path& labelsFile) {
+    if (sameFile(schemeFile, labelsFile))
+        throw FileError(
+            describeFile(schemeFile, "The labels file of this name would be the scheme file itself"));
     const std::vector<std::uint8_t> bytes = SchemeBytes(scheme);
     const std::string labels = LabelsText(scheme);
-    PendingFile schemePending(schemeFile, asText(bytes));
-    if (labels.empty()) {
-        std::error_code ec;
-        fs::remove(labelsFile, ec);
-        if (ec) throw FileError(describeFile(labelsFile, "Cannot delete the file (" + ec.message() + ")"));
-    } else {
-        PendingFile labelsPending(labelsFile, labels);
-        labelsPending.commit();
-    }
-    schemePending.commit();
+    replaceFiles({{schemeFile, asText(bytes)},
+                  {labelsFile, labels.empty() ? std::nullopt : std::optional<std::string_view>(labels)}});
 }
 
-void LoadScheme(Scheme& scheme, const fs::path& schemeFile, const fs::path& labelsFile) {
-    const std::vector<std::uint8_t> bytes = readFile(schemeFile);
+SchemeRead LoadScheme(Scheme& scheme, const fs::path& schemeFile, const fs::path& labelsFile) {
+    const std::vector<std::uint8_t> bytes = readFile(schemeFile, "scheme");
     std::error_code ec;
     const bool hasLabels = fs::exists(labelsFile, ec);
-    const std::vector<std::uint8_t> labels = hasLabels ? readFile(labelsFile) : std::vector<std::uint8_t>{};
+    const std::vector<std::uint8_t> labels =
+        hasLabels ? readFile(labelsFile, "labels file") : std::vector<std::uint8_t>{};
     Scheme read;
     read.elementFactory = scheme.elementFactory;
     read.Labels = scheme.Labels;
+    SchemeRead result;
     try {
-        ReadSchemeBytes(read, bytes);
+        result = ReadSchemeBytes(read, bytes);
     } catch (const FileError& e) { throw FileError(describeFile(schemeFile, std::string(e.what()) + ":")); }
     if (hasLabels) ReadLabelsText(read, asText(labels));
     scheme.swap(read);
+    return result;
 }
 
 bool WriteBlock(const Scheme& scheme, int c1, int r1, int c2, int r2, const fs::path& file) {
@@ -217,12 +244,12 @@ bool WriteBlock(const Scheme& scheme, int c1, int r1, int c2, int r2, const fs::
     r2 = std::min(r2, kGridSize - 1);
     if (c2 < c1 || r2 < r1) return false;
     const std::vector<std::uint8_t> bytes = BlockBytes(scheme, c1, r1, c2, r2);
-    PendingFile(file, asText(bytes)).commit();
+    replaceFile(file, asText(bytes));
     return true;
 }
 
 void ReadBlock(Scheme& scheme, int col, int row, const fs::path& file) {
-    const std::vector<std::uint8_t> bytes = readFile(file);
+    const std::vector<std::uint8_t> bytes = readFile(file, "block file");
     try {
         ReadBlockBytes(scheme, col, row, bytes);
     } catch (const FileError& e) { throw FileError(describeFile(file, std::string(e.what()) + ":")); }

@@ -25,9 +25,11 @@
 // Reading goes through PutCell, so a file written by this system reads back exactly,
 // and any other file still gives a consistent model: triples outside the grid, codes
 // above 144, squares reaching past the grid and elements beyond the 255th are skipped.
-// What cannot be understood (a triple or record cut short, a comment trailer pointing
-// before the element records, a value out of range) raises FileError and leaves the
-// scheme as it was.
+// What cannot be understood (an empty file, triples without their terminator, a triple
+// or record cut short, a comment trailer pointing before the element records, a value
+// out of range) raises FileError saying the file is damaged, and leaves the scheme as it
+// was. Records that end where a record would begin leave the remaining elements at
+// their defaults: the scheme loads, and the read says which elements those are.
 #pragma once
 
 #include <cstddef>
@@ -45,20 +47,32 @@ namespace velmar {
 inline constexpr std::uint8_t kCommentMark = 42;  // "*", the last byte of a scheme file
 inline constexpr std::size_t kMaxCommentLength = 255;
 
+// What a read found short of a whole scheme file.
+struct SchemeRead {
+    // The numbers of the elements whose records were missing: they keep their defaults.
+    std::vector<int> defaulted;
+    bool whole() const { return defaulted.empty(); }
+    // "The file ends before the parameters of elements 3, 5: they keep their defaults";
+    // empty for a whole file.
+    std::string warning() const;
+};
+
 // --- files ---
 
-// Writes the labels file (or deletes it when no label is set), then the scheme file.
-// Each is written to a temporary file beside it and renamed over the old one, so a
-// failed save leaves the previous files whole. Throws FileError.
+// Writes the labels file (or deletes it when no label is set) and the scheme file, as
+// one replacement: both are prepared first and the previous files stay as they were
+// unless both are replaced. A labels file that would be the scheme file itself is
+// refused. Throws FileError.
 void SaveScheme(const Scheme& scheme, const std::filesystem::path& schemeFile,
                 const std::filesystem::path& labelsFile);
 
 // Reads a scheme file and, when it exists, its labels file (missing lines read as
 // empty; without a labels file the labels stay as they are). Clears the mark (begin
 // (1, 1), end (0, 0)) and the fault cells. Throws FileError, leaving the scheme as it
-// was.
-void LoadScheme(Scheme& scheme, const std::filesystem::path& schemeFile,
-                const std::filesystem::path& labelsFile);
+// was. A scheme whose records end early loads, and the result names the elements left
+// at their defaults: such a scheme is not what its file says, so it counts as unsaved.
+SchemeRead LoadScheme(Scheme& scheme, const std::filesystem::path& schemeFile,
+                      const std::filesystem::path& labelsFile);
 
 // The labels file beside a scheme file: the same name with the extension ".sdf".
 std::filesystem::path LabelsFileFor(const std::filesystem::path& schemeFile);
@@ -77,7 +91,7 @@ void ReadBlock(Scheme& scheme, int col, int row, const std::filesystem::path& fi
 std::vector<std::uint8_t> SchemeBytes(const Scheme& scheme);
 // Replaces the scheme's grid, elements and comment with those of the bytes; labels
 // stay. Clears the mark and the fault cells.
-void ReadSchemeBytes(Scheme& scheme, std::span<const std::uint8_t> bytes);
+SchemeRead ReadSchemeBytes(Scheme& scheme, std::span<const std::uint8_t> bytes);
 
 // The labels file's text; empty when no label is set.
 std::string LabelsText(const Scheme& scheme);

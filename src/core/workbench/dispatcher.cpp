@@ -66,9 +66,7 @@ bool prepare(Workbench& wb, AnalysisBlock& block) {
 void PublishTransferFunction(Workbench& wb, const TransferFunction& w) {
     Host& host = wb.ui();
     host.showTransferFunction(CoefficientLines('a', w.A), CoefficientLines('b', w.B));
-    try {
-        WriteCoefficientFile(wb.analysis.workingFolder, w);
-    } catch (const FileError& e) { host.message(Box::Error, std::string(e.what()) + ", try again."); }
+    WriteCoefficientFile(host, wb.analysis.workingFolder, w);
 }
 
 void SolveOperation(Workbench& wb, AnalysisBlock& block) {

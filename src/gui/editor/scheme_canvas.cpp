@@ -70,7 +70,7 @@ void SchemeCanvas::restorePatch() {
 void SchemeCanvas::drawCursor(Cell at, std::uint8_t code) {
     const int x = at.col * kCellWidth, y = at.row * kCellHeight;
     QPainter p(&image_);
-    drawCellPicture(p, QPoint(x, y), code, Gray, Fuchsia);
+    pictures_.draw(p, QPoint(x, y), code, Gray, Fuchsia);
     p.end();
     cursorShown_ = true;
     cursorAt_ = at;
@@ -159,13 +159,13 @@ void SchemeCanvas::paintCells(QPainter& p, const QRect& clip, bool forPrint) con
             const bool block = s.IsBlockCorner(i, j);
             if (!block && (code == 0 || isBlockCode(code))) continue;
             const CellColours c = cellColours(block, m.contains(i, j), mouseEditor, forPrint);
-            drawCellPicture(p, QPoint(i * kCellWidth, j * kCellHeight), code, c.background, c.line);
+            pictures_.draw(p, QPoint(i * kCellWidth, j * kCellHeight), code, c.background, c.line);
         }
     }
     if (forPrint) return;
     for (const Cell& f : s.ConnectErrors)
-        drawCellPicture(p, QPoint(f.col * kCellWidth, f.row * kCellHeight), s.cell(f.col, f.row), Navy,
-                        Fuchsia);
+        pictures_.draw(p, QPoint(f.col * kCellWidth, f.row * kCellHeight), s.cell(f.col, f.row), Navy,
+                       Fuchsia);
 }
 
 void SchemeCanvas::paintCaptions(QPainter& p, bool forPrint) const {

@@ -18,6 +18,7 @@
 #include "core/host.h"
 #include "core/workbench/workbench.h"
 #include "gui/editor/image_widget.h"
+#include "gui/editor/picture_cache.h"
 
 namespace velmar::gui {
 
@@ -78,6 +79,7 @@ private:
     std::uint8_t cursorCode_ = 0;
     int cursorScreenX_ = 0;
     QImage background_;
+    mutable PictureCache pictures_;  // a cache: filling it does not change what is drawn
     std::map<std::pair<int, int>, Thumbnail> thumbnails_;
     ImageWidget* widget_ = nullptr;
     QPointer<QScrollArea> scrollBox_;

@@ -4,6 +4,8 @@
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QTimer>
+#include <filesystem>
+#include <system_error>
 
 #include "core/errors.h"
 #include "gui/editor/colours.h"
@@ -45,6 +47,10 @@ TFormMain::TFormMain(Host* dialogs, QWidget* parent, const ShellPlaces* places)
       mouse_(wb_, state_, files_, *this) {
     setObjectName("FormMain");
     setWindowTitle("VELMAR for Windows");
+    // The analyses leave their side files (CfFile.txt, mcad/) in the folder the
+    // workbench was started in.
+    std::error_code noFolder;
+    wb_.analysis.workingFolder = std::filesystem::current_path(noFolder);
 
     MainActions built = buildMainActions(*this);
     actions_ = built.byName;

@@ -170,6 +170,20 @@ TEST(Reduction, RefusalsAndNothingToDo) {
     }
 }
 
+TEST(Reduction, ElementNumbersBeyondTheCompiledSchemeAreRefused) {
+    Links s;
+    const int e = s.add(kStep);
+    const int o = s.add(kAnalysis);
+    s.link(e, o);
+    const CompiledScheme cs = s.compile();
+    for (const auto& [output, entry] :
+         {std::pair{3, e}, std::pair{o, 3}, std::pair{0, e}, std::pair{o, -1}}) {
+        const ReductionResult r = ReduceScheme(cs, output, entry);
+        EXPECT_EQ(r.status, ReductionStatus::Refused) << output << " " << entry;
+        EXPECT_EQ(r.message, "The scheme has changed since it was compiled: enter Run again");
+    }
+}
+
 TEST(Determinant, PermutationExpansionSignsAndPruning) {
     // [[1, s, -], [-, 2, 1], [s, -, 3]]: 1*2*3 + s*1*s (one cycle of three: even) = 6 + s^2
     PolynomialMatrix m(3, std::vector<Polynomial>(3));

@@ -127,7 +127,7 @@ protected:
 
 TEST_F(CriteriaTest, CoefficientFileRoundTripsAndRefusesWhatItCannotRead) {
     const TransferFunction w{Polynomial{0.01L, 2}, Polynomial{1, -3.5L, 1e-7L, 1}};
-    WriteCoefficientFile(folder, w);
+    WriteCoefficientFile(host, folder, w);
     std::ifstream in(folder / "CfFile.txt");
     std::string first;
     std::getline(in, first);
@@ -146,9 +146,9 @@ TEST_F(CriteriaTest, CoefficientFileRoundTripsAndRefusesWhatItCannotRead) {
 }
 
 TEST_F(CriteriaTest, ReportsAndVerdicts) {
-    WriteCoefficientFile(folder, {Polynomial{1}, Polynomial{1, 2, 1}});
-    RouthCriterion(host, folder);
-    HurwitzCriterion(host, folder);
+    const TransferFunction stable{Polynomial{1}, Polynomial{1, 2, 1}};
+    RouthCriterion(host, stable);
+    HurwitzCriterion(host, stable);
     const std::vector<std::string> expected = {
         "report: By Rauth:",
         "report: Elements of the first column :",
@@ -167,18 +167,16 @@ TEST_F(CriteriaTest, ReportsAndVerdicts) {
     EXPECT_EQ(host.lines, expected);
 
     host.lines.clear();
-    WriteCoefficientFile(folder, {Polynomial{1}, Polynomial{-1, 0, 1}});
-    RouthCriterion(host, folder);
+    RouthCriterion(host, {Polynomial{1}, Polynomial{-1, 0, 1}});
     EXPECT_EQ(host.lines.back(), "Сообщение: It is impossible to determine stability");
     EXPECT_EQ(host.lines[host.lines.size() - 3], "report: Number of right roots: undetermined");
 }
 
 TEST_F(CriteriaTest, MikhailovVerdictThenHodograph) {
-    WriteCoefficientFile(folder, {Polynomial{1}, Polynomial{1, 3, 3, 1}});
     host.setAnswer("w(begin)", "0");
     host.setAnswer("w(end)", "1");
     host.setAnswer("step", "0.25");
-    MikhailovCriterion(host, folder);
+    MikhailovCriterion(host, {Polynomial{1}, Polynomial{1, 3, 3, 1}});
     EXPECT_EQ(host.messagesOf(Box::Information), std::vector<std::string>{" Sistem is stable"});
     ASSERT_EQ(host.graphs.size(), 1u);
     EXPECT_EQ(host.graphs[0].kind, 13);
@@ -190,11 +188,16 @@ TEST_F(CriteriaTest, MikhailovVerdictThenHodograph) {
     EXPECT_NEAR(c.y[2], 3 * 0.500001L - std::pow(0.500001L, 3), kTableTolerance);
 }
 
-TEST_F(CriteriaTest, MissingFileIsReportedNotTested) {
-    RouthCriterion(host, folder);
-    HurwitzCriterion(host, folder);
-    MikhailovCriterion(host, folder);
-    EXPECT_EQ(host.messagesOf(Box::Error).size(), 3u);
+TEST_F(CriteriaTest, NoTransferFunctionOrOneTooLongIsReportedNotTested) {
+    Polynomial order31;
+    order31.Allocate(31);
+    order31.set(31, 1);
+    for (const TransferFunction& w : {TransferFunction{}, TransferFunction{Polynomial{1}, order31}}) {
+        RouthCriterion(host, w);
+        HurwitzCriterion(host, w);
+        MikhailovCriterion(host, w);
+    }
+    EXPECT_EQ(host.messagesOf(Box::Error).size(), 6u);
     EXPECT_TRUE(host.messagesOf(Box::Information).empty());
     EXPECT_TRUE(host.graphs.empty());
 }

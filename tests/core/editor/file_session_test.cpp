@@ -138,6 +138,23 @@ TEST_F(FileSessionTest, AFileThatCannotBeReadLeavesTheSchemeAsItWas) {
     EXPECT_EQ(host.messagesOf(Box::Error).size(), 2u);
 }
 
+TEST_F(FileSessionTest, ASchemeCutShortOpensWithAWarningAndCountsAsUnsaved) {
+    window.chosen = file("cut.shm");
+    // A block and the terminator, without its record.
+    std::ofstream(window.chosen, std::ios::binary) << std::string("\x05\x05\x16\x00", 4);
+    files.open();
+    EXPECT_EQ(wb.scheme.ElementCount(), 1);
+    EXPECT_EQ(
+        host.messagesOf(Box::Warning),
+        std::vector<std::string>{"The file ends before the parameters of element 1: it keeps its defaults"});
+    EXPECT_FALSE(files.isSaved());
+    files.openAtStart(window.chosen);
+    EXPECT_EQ(host.messagesOf(Box::Warning).size(), 2u);
+    EXPECT_FALSE(files.isSaved());
+    files.save();
+    EXPECT_TRUE(files.isSaved());
+}
+
 TEST_F(FileSessionTest, APictureBecomesTheBackgroundAndIsNeverSavedOver) {
     window.chosen = file("plan.bmp");
     files.open();

@@ -204,6 +204,47 @@ TEST(SchemeFile, DamagedFilesRaiseFileErrorAndLeaveTheSchemeAsItWas) {
     }
 }
 
+TEST(SchemeFile, AnEmptyFileOrCellsWithoutTheirEndAreDamaged) {
+    for (const Bytes& file : {Bytes{}, Bytes{5, 5, 22}, Bytes{5, 5, 22, 9, 9, 17}}) {
+        Scheme s;
+        ASSERT_TRUE(s.PutCell(30, 30, 26));
+        try {
+            ReadSchemeBytes(s, file);
+            ADD_FAILURE() << "a file of " << file.size() << " bytes loaded";
+        } catch (const FileError& e) { EXPECT_NE(std::string(e.what()).find("damaged"), std::string::npos); }
+        EXPECT_EQ(s.ElementCount(), 1);
+    }
+}
+
+TEST(SchemeFile, RecordsEndingEarlyNameTheElementsLeftAtTheirDefaults) {
+    // A block with its record, a node (no record), then two blocks whose records are gone.
+    Bytes b{5, 5, 22, 9, 5, 17, 12, 5, 22, 20, 5, 30, 0};
+    for (Extended v : {2, 3, 4}) appendReal(b, v);
+    append(b, {0, 42});
+    Scheme s;
+    const SchemeRead read = ReadSchemeBytes(s, b);
+    EXPECT_EQ(read.defaulted, (std::vector<int>{3, 4}));
+    EXPECT_EQ(read.warning(),
+              "The file ends before the parameters of elements 3, 4: they keep their defaults");
+    EXPECT_TRUE(ReadSchemeBytes(s, SchemeBytes(s)).whole());
+}
+
+TEST(SchemeFile, ReadingTakesTimeInProportionToTheCells) {
+    // Elements put down and swept away again by their neighbours, over and over, give
+    // the same scheme as the editor's PutCell one cell after another.
+    std::mt19937 random(11);
+    std::vector<Scheme::PlacedCell> cells;
+    for (int i = 0; i < 20000; ++i)
+        cells.push_back({static_cast<std::uint8_t>(random() % 92), static_cast<std::uint8_t>(random() % 92),
+                         static_cast<std::uint8_t>(random() % 146)});
+    Scheme laid, put;
+    laid.LayCells(cells);
+    for (const auto& c : cells) put.PutCell(c.col, c.row, c.code);
+    EXPECT_EQ(modelProblem(laid), "");
+    EXPECT_EQ(SchemeBytes(laid), SchemeBytes(put));
+    EXPECT_GT(laid.ElementCount(), 100);
+}
+
 TEST(SchemeFile, WhatCannotBePlacedIsSkipped) {
     Bytes b{
         200, 5,  22,   // column beyond the grid
@@ -337,6 +378,47 @@ TEST(SchemeFile, AFailedSaveKeepsThePreviousFiles) {
         EXPECT_EQ(dir.names(), (std::vector<std::string>{"b.sdf", "b.shm"}));
     }
     EXPECT_THROW(SaveScheme(s, dir.path / "missing" / "c.shm", dir.path / "missing" / "c.sdf"), FileError);
+}
+
+TEST(SchemeFile, ASaveThatCannotReplaceBothFilesChangesNeither) {
+    TempDir dir;
+    const fs::path shm = dir.path / "c.shm", sdf = dir.path / "c.sdf";
+    fs::create_directories(shm / "in the way");
+    write(sdf, "old labels");
+    Scheme s;
+    for (const char* label : {"new", ""}) {  // the labels file replaced, or deleted
+        s.Labels[1] = label;
+        EXPECT_THROW(SaveScheme(s, shm, sdf), FileError);
+        const Bytes kept = read(sdf);
+        EXPECT_EQ(std::string(kept.begin(), kept.end()), "old labels");
+    }
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"c.sdf", "c.shm"}));
+}
+
+TEST(SchemeFile, ALabelsFileThatWouldBeTheSchemeItselfIsRefused) {
+    TempDir dir;
+    const fs::path out = dir.path / "out.sdf";
+    write(out, "labels");
+    Scheme s;
+    s.Labels[1] = "one";
+    EXPECT_THROW(SaveScheme(s, out, LabelsFileFor(out)), FileError);
+    const Bytes kept = read(out);
+    EXPECT_EQ(std::string(kept.begin(), kept.end()), "labels");
+}
+
+TEST(SchemeFile, ALabelsFileTooLargeIsCalledALabelsFile) {
+    TempDir dir;
+    const fs::path shm = dir.path / "d.shm", sdf = dir.path / "d.sdf";
+    SaveScheme(Scheme{}, shm, sdf);
+    write(sdf, "");
+    fs::resize_file(sdf, (64u << 20) + 1);  // sparse: nothing is written
+    Scheme s;
+    try {
+        LoadScheme(s, shm, sdf);
+        FAIL() << "a labels file of 64 MiB loaded";
+    } catch (const FileError& e) {
+        EXPECT_NE(std::string(e.what()).find("too large to be a labels file"), std::string::npos) << e.what();
+    }
 }
 
 TEST(SchemeFile, LoadingAMissingOrForeignFileFails) {

@@ -125,6 +125,7 @@ TEST_F(DispatcherTest, EnterOnTheBlockSolvesWithCharacteristics) {
 
 TEST_F(DispatcherTest, ReductionRefusalStopsBeforeTheChooser) {
     ASSERT_TRUE(wb.scheme.PutCell(2, 10, 67));  // a relay as the block's feeder
+    ASSERT_TRUE(wb.scheme.PutCell(2, 20, 33));  // the entry, compiled with the rest
     CompiledScheme cs;
     cs.N = wb.scheme.ElementCount();
     cs.Elements.assign(1, nullptr);
@@ -133,13 +134,63 @@ TEST_F(DispatcherTest, ReductionRefusalStopsBeforeTheChooser) {
     const int relay = wb.scheme.FindElementAt(2, 10);
     cs.LinkMatrix[relay][block->Number] = 1;
     wb.compiled = std::make_unique<CompiledScheme>(std::move(cs));
-    ASSERT_TRUE(wb.scheme.PutCell(2, 20, 33));
     host.addAnswer("Entry=" + std::to_string(wb.scheme.FindElementAt(2, 20)));
     host.methodCodes = {52};
     GroupCommand(wb, kCommandCharacteristics);
     EXPECT_EQ(host.messagesOf(Box::Error),
               std::vector<std::string>{"Nedopustimyi block : " + std::to_string(relay)});
     EXPECT_EQ(host.methodCodes.size(), 1u);  // the chooser was never offered
+}
+
+// Another analysis in the same folder rewrites CfFile.txt while the chooser is open.
+class RewritingHost : public ScriptedHost {
+public:
+    std::filesystem::path file;
+    int chooseMethod(MethodList list) override {
+        std::ofstream(file) << "1\n1\n\n2\n-1\n1\n";  // B(s) = s - 1: unstable
+        return ScriptedHost::chooseMethod(list);
+    }
+};
+
+TEST_F(DispatcherTest, CriteriaTestTheSolvedFunctionNotTheFile) {
+    RewritingHost other;
+    other.file = folder / "CfFile.txt";
+    Workbench bench(other);
+    bench.analysis.workingFolder = folder;
+    ASSERT_TRUE(bench.scheme.PutCell(10, 10, 60));
+    for (const char* a : {"Entry=0", "m=1", "n=2", "a0=2", "a1=1", "b0=1", "b1=2", "b2=1"})
+        other.addAnswer(a);
+    other.methodCodes = {kCodeRouth, kCodeHurwitz};
+    GroupCommand(bench, kCommandStability);
+    EXPECT_EQ(other.messagesOf(Box::Information),
+              (std::vector<std::string>{"Sistem is stable", "System is stable"}));
+}
+
+TEST_F(DispatcherTest, SideFilesGoOnlyToAWorkingFolderAndNeverThroughALink) {
+    // A planted link is replaced; what it pointed at stays as it was.
+    const std::filesystem::path victim = folder / "victim.txt";
+    std::ofstream(victim) << "keep me";
+    std::filesystem::create_symlink(victim, folder / "CfFile.txt");
+    answerHandEntry();
+    host.methodCodes = {kCodeRouth};
+    GroupCommand(wb, kCommandStability);
+    EXPECT_FALSE(std::filesystem::is_symlink(folder / "CfFile.txt"));
+    std::ifstream kept(victim);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "keep me");
+    std::ifstream cf(folder / "CfFile.txt");
+    std::string count;
+    cf >> count;
+    EXPECT_EQ(count, "2");
+
+    // A folder that cannot be made is a warning; the method still runs.
+    for (const std::filesystem::path& where : {std::filesystem::path(), victim / "below a file"}) {
+        host.messages.clear();
+        wb.analysis.workingFolder = where;
+        host.methodCodes = {kCodeRouth};
+        GroupCommand(wb, kCommandStability);
+        EXPECT_EQ(host.messagesOf(Box::Information), std::vector<std::string>{"Sistem is stable"});
+        EXPECT_EQ(host.messagesOf(Box::Warning).size(), where.empty() ? 0u : 1u);
+    }
 }
 
 TEST(RunRegime, SolveOnlyInRun) {
