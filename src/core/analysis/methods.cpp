@@ -4,7 +4,10 @@
 #include "core/analysis/criteria.h"
 #include "core/analysis/frequency.h"
 #include "core/analysis/method_lists.h"
+#include "core/analysis/popov.h"
 #include "core/analysis/roots_list.h"
+#include "core/analysis/synthesis.h"
+#include "core/analysis/two_regulators.h"
 #include "core/host.h"
 #include "core/numtext.h"
 
@@ -43,6 +46,11 @@ void RunMethod(Host& host, AnalysisState& state, const TransferFunction& w, int 
         case kCodeRootsFieldNumerator:
         case kCodeRootsFieldDenominator:
         case kCodeRootsBoth: ShowRoots(host, w, code, folder); break;
+        case kCodeModifiedPopov: ShowModifiedPopov(host, state, w); break;
+        case kCodePRegulator: TunePRegulator(host, state, w); break;
+        case kCodePiRegulator: TunePiRegulator(host, state, w, RegulatorType::PI); break;
+        case kCodePidRegulator: TunePiRegulator(host, state, w, RegulatorType::PID); break;
+        case kCodeTwoRegulators: TuneTwoRegulators(host, state); break;
         default: {
             const std::string caption = CaptionOfCode(code);
             MethodNotAvailable(host, caption.empty() ? "Method " + std::to_string(code) : caption);
