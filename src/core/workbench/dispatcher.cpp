@@ -9,6 +9,7 @@
 #include "core/blocks/analysis_block.h"
 #include "core/errors.h"
 #include "core/model/value_dialog.h"
+#include "core/workbench/harmonic_commands.h"
 #include "core/workbench/workbench.h"
 
 namespace velmar {
@@ -124,7 +125,8 @@ void ChangeParameters(Workbench& wb, int col, int row, bool gridFilling) {
 }
 
 void AnalysisMenuCommand(Workbench& wb, int command) {
-    MethodNotAvailable(wb.ui(), command == kCommandHarmonic ? "Garmonic Linearization" : "Popov");
+    if (command == kCommandHarmonic) HarmonicCommand(wb);
+    if (command == kCommandPopov) PopovCommand(wb);
 }
 
 bool SolveAllowed(Host& host, bool inRun) {
