@@ -5,7 +5,6 @@
 // (2 000 frequencies).
 #include <benchmark/benchmark.h>
 
-#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -13,6 +12,7 @@
 #include "core/analysis/reduction.h"
 #include "core/blocks/linear.h"
 #include "core/model/compiled.h"
+#include "short_mode.h"
 
 namespace velmar {
 namespace {
@@ -102,16 +102,4 @@ BENCHMARK(AmplitudeOfTenthOrderOver100000Points)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace velmar
 
-int main(int argc, char** argv) {
-    std::vector<char*> args;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--short") == 0) velmar::shortMode = true;
-        else args.push_back(argv[i]);
-    }
-    int count = static_cast<int>(args.size());
-    benchmark::Initialize(&count, args.data());
-    if (benchmark::ReportUnrecognizedArguments(count, args.data())) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return velmar::RunBenchmarks(argc, argv, velmar::shortMode); }
