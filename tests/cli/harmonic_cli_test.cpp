@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "cli/cli_process.h"
+#include "support/popov_brute_force.h"
 
 namespace fs = std::filesystem;
 using velmar::testing::cli;
@@ -147,33 +148,16 @@ TEST_F(HarmonicCli, ScanOfTheHysteresisRelay) {
     }
 }
 
-// Brute force: the largest q·w·Im W - Re W on a log grid, minimised over q by ternary
-// search; Kkrit is its inverse.
+// Kkrit against the brute-force bound of support/popov_brute_force.h.
 TEST_F(HarmonicCli, PopovBoundMatchesABruteForceSearch) {
     const Poly a{2}, b{1, 2, 1.31L, 0.34L, 0.03L};  // (1 + s)(1 + 0.2s)(1 + 0.3s)(1 + 0.5s)
     const auto r = analyze(write("p.shm", loopScheme(67, {1, 1, -1, -1}, a, b)), "popov");
     ASSERT_EQ(r.code, 0) << r.out;
     const auto k = values(r.out, "report: Kkrit", "Kkrit");
     ASSERT_EQ(k.size(), 1u) << r.out;
-    std::vector<long double> X, Y;
-    for (int i = 0; i <= 20000; ++i) {
-        const long double omega = std::pow(10.0L, -3 + 6.0L * i / 20000);
-        const C W = at(a, omega) / at(b, omega);  // the loop's sign taken out again
-        X.push_back(W.real());
-        Y.push_back(omega * W.imag());
-    }
-    auto g = [&](long double q) {
-        long double m = 0;
-        for (size_t i = 0; i < X.size(); ++i) m = std::max(m, q * Y[i] - X[i]);
-        return m;
-    };
-    long double lo = 0, hi = 100;
-    for (int i = 0; i < 200; ++i) {
-        const long double p = lo + (hi - lo) / 3, q = hi - (hi - lo) / 3;
-        if (g(p) <= g(q)) hi = q;
-        else lo = p;
-    }
-    const long double expected = 1 / std::min(g(lo), g(0));
+    // The loop's sign taken out again.
+    const long double expected = velmar::testing::BruteForcePopovBound(
+        [&](long double omega) { return at(a, omega) / at(b, omega); }, -3, 3, 100);
     EXPECT_NEAR(k[0], expected, 0.01L * expected);
 }
 

@@ -1,6 +1,4 @@
-// The Popov sector bound against a brute-force search: for each q the largest
-// q·Y - X over a dense logarithmic frequency grid, minimised over q by ternary search
-// (the maximum of lines is convex in q).
+// The Popov sector bound against a brute-force search (support/popov_brute_force.h).
 #include "core/analysis/popov.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +9,7 @@
 
 #include "core/analysis/analysis_state.h"
 #include "core/scripted_host.h"
+#include "support/popov_brute_force.h"
 
 namespace velmar {
 namespace {
@@ -24,25 +23,8 @@ C at(const Polynomial& p, long double omega) {
 }
 
 long double bruteForceBound(const TransferFunction& w) {
-    std::vector<long double> X, Y;
-    for (int k = 0; k <= 20000; ++k) {
-        const long double omega = std::pow(10.0L, -4 + 8.0L * k / 20000);
-        const C W = at(w.A, omega) / at(w.B, omega);
-        X.push_back(W.real());
-        Y.push_back(omega * W.imag());
-    }
-    auto g = [&](long double q) {
-        long double m = 0;  // the hodograph's end at the origin
-        for (std::size_t i = 0; i < X.size(); ++i) m = std::max(m, q * Y[i] - X[i]);
-        return m;
-    };
-    long double lo = 0, hi = 1000;
-    for (int i = 0; i < 200; ++i) {
-        const long double a = lo + (hi - lo) / 3, b = hi - (hi - lo) / 3;
-        if (g(a) <= g(b)) hi = b;
-        else lo = a;
-    }
-    return 1 / std::min(g(lo), g(0));
+    return testing::BruteForcePopovBound([&w](long double omega) { return at(w.A, omega) / at(w.B, omega); },
+                                         -4, 4, 1000);
 }
 
 struct PopovCase {
