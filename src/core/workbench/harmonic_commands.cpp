@@ -14,6 +14,7 @@ namespace velmar {
 
 namespace {
 
+constexpr int kEsc = 27;
 const char* const kNoAnalysisBlockForPopov = "Popov: the scheme has no analysis block";
 
 // The last element of one of `codes` in element order; 0 when none.
@@ -58,6 +59,14 @@ SelfOscillation selfOscillation(Workbench& wb, int output, int relay, bool& redu
         w, [&block, &host](Extended x, Extended y) { return block.OscillationAmplitude(x, y, host); });
 }
 
+// Escape in the key queue ends a sweep with the points found so far.
+bool escapePressed(Host& host) {
+    bool escape = false;
+    while (host.keyWaiting())
+        if (host.readKey() == kEsc) escape = true;
+    return escape;
+}
+
 // Gives a swept parameter its own value back however the sweep ends.
 struct KeepValue {
     ParamRec& param;
@@ -90,6 +99,7 @@ void sweep(Workbench& wb, int output, int relay, ParamRec& param) {
             break;
         }
         points.push_back({param.Value, s.frequency, s.amplitude});
+        if (escapePressed(host)) break;
     }
     host.progress({0, kProgressStripWidth, false, {}, {}});
     if (!points.empty()) OfferSweep(host, name, points);

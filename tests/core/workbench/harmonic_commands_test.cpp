@@ -76,6 +76,21 @@ TEST_F(HarmonicCommands, SweepOfAMarkedParameter) {
     EXPECT_NE(std::find(host.lines.begin(), host.lines.end(), "list: W( a3 ) |  A( a3 )"), host.lines.end());
 }
 
+// Escape after the first value ends the sweep; its curves hold that one point.
+TEST_F(HarmonicCommands, EscapeEndsTheSweep) {
+    Element& saturation = loop(67, 20);
+    saturation.Params[0].Varied = true;
+    host.setAnswer("a3(beg)", "1");
+    host.setAnswer("a3(end)", "2");
+    host.setAnswer("a3(step)", "0.5");
+    host.keys = {27};
+    host.methodCodes = {41};
+    run(kCommandHarmonic);
+    ASSERT_EQ(host.graphs.size(), 1u);
+    EXPECT_EQ(host.graphs[0].curves[0].x, std::vector<Extended>{1});
+    EXPECT_EQ(saturation.param(0), 1);
+}
+
 TEST_F(HarmonicCommands, PopovOnTheSaturationLoop) {
     loop(67);
     run(kCommandPopov);
