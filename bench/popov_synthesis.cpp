@@ -73,4 +73,4 @@ BENCHMARK(PiSweepOfSixthOrderOverTenTi)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace velmar
 
-int main(int argc, char** argv) { return velmar::RunBenchmarks(argc, argv, velmar::shortMode); }
+int main(int argc, char** argv) { return velmar::bench::RunBenchmarks(argc, argv, velmar::shortMode); }

@@ -16,8 +16,6 @@
 // VELMAR_BENCH_SHORT=1 (2 000 points).
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
-#include <cstring>
 #include <iostream>
 #include <map>
 #include <stdexcept>
@@ -30,6 +28,7 @@
 #include "core/scripted_host.h"
 #include "core/simulation/driver.h"
 #include "core/workbench/workbench.h"
+#include "short_mode.h"
 
 using namespace velmar;
 
@@ -173,12 +172,7 @@ BENCHMARK(DriverVariable)->Name("driver/variable")->Unit(benchmark::kMillisecond
 
 int main(int argc, char** argv) {
     std::vector<char*> args;
-    for (int i = 0; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--short") == 0) shortMode = true;
-        else args.push_back(argv[i]);
-    }
-    if (const char* env = std::getenv("VELMAR_BENCH_SHORT"); env && *env && std::strcmp(env, "0") != 0)
-        shortMode = true;
+    shortMode = velmar::bench::TakeShortMode(argc, argv, args);
     int count = static_cast<int>(args.size());
     benchmark::Initialize(&count, args.data());
     RatioReporter reporter;

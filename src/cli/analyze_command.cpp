@@ -15,12 +15,14 @@
 #include "cli/commands.h"
 #include "cli/curve_csv.h"
 #include "cli/scheme_options.h"
+#include "core/analysis/d_decomposition.h"
 #include "core/analysis/method_lists.h"
 #include "core/errors.h"
 #include "core/model/scheme_file.h"
 #include "core/numtext.h"
 #include "core/scripted_host.h"
 #include "core/workbench/dispatcher.h"
+#include "core/workbench/roots_animation.h"
 #include "core/workbench/workbench.h"
 
 namespace velmar::cli {
@@ -77,6 +79,22 @@ std::optional<Options> parse(const Args& args, bool withMethod) {
     return o;
 }
 
+// One line per scanned grid point of every D-decomposition map:
+// "ddecomp: X Y COUNT", X and Y the values the parameters had there.
+void printPlanes(const ScriptedHost& host) {
+    for (const DDecompositionMap& map : host.dDecompositions)
+        for (int j = 0; j <= map.ny; ++j)
+            for (int i = 0; i <= map.nx; ++i) {
+                const int count = map.count(i, j);
+                if (count == DDecompositionMap::kNotScanned) continue;
+                std::cout << "ddecomp: " << significantText(Real48(GridX(map, i))) << ' '
+                          << significantText(Real48(GridY(map, j))) << ' '
+                          << (count == DDecompositionMap::kUndetermined ? "undetermined"
+                                                                        : std::to_string(count))
+                          << '\n';
+            }
+}
+
 int usage(const char* command) {
     std::cerr << (std::string(command) == "tf"
                       ? "usage: velmar-cli tf SCHEME --block N [--answer LABEL=VALUE]...\n"
@@ -87,6 +105,8 @@ int usage(const char* command) {
                         "  harmonic and popov take --block only to name the analysis block\n");
     return 2;
 }
+
+bool IsRootsDisplay(int code) { return code >= 103 && code <= 105; }
 
 // Loads the scheme, solves block N and, with a method, runs it. Exit code as for run.
 int solve(const char* command, const Options& o, std::optional<int> method) {
@@ -120,6 +140,8 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
     host.methodCodes = menuCommand ? std::vector<int>{41, 42}
                        : method    ? std::vector<int>{*method}
                                    : std::vector<int>{};
+    // A display of the roots animation is reached through the animation.
+    if (method && IsRootsDisplay(*method)) host.methodCodes = {kCodeRootsAnimation, *method};
     try {
         wb.analysis.lastBlock = o.block;
         if (menuCommand) AnalysisMenuCommand(wb, -*method);
@@ -127,6 +149,7 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
     } catch (const std::runtime_error& e) {  // MathError and FileError end the command
         host.message(Box::Error, e.what());
     }
+    printPlanes(host);
     if (!o.csv.empty()) {
         std::vector<CsvCurve> curves;
         for (const auto& g : host.graphs)
@@ -141,7 +164,8 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
         menuCommand || std::any_of(host.lines.begin(), host.lines.end(),
                                    [](const std::string& l) { return l.rfind("tf: ", 0) == 0; });
     if (!solved) std::cerr << "velmar-cli " << command << ": block " << o.block << " was not solved\n";
-    return solved && host.messagesOf(Box::Error).empty() ? 0 : 1;
+    const bool planeMissing = method == kCodeDDecomposition && host.dDecompositions.empty();
+    return solved && !planeMissing && host.messagesOf(Box::Error).empty() ? 0 : 1;
 }
 
 }  // namespace

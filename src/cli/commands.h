@@ -9,10 +9,11 @@ namespace velmar::cli {
 
 using Args = std::vector<std::string>;
 
-int info(const Args& args);     // info SCHEME
-int resave(const Args& args);   // resave IN OUT
-int run(const Args& args);      // run SCHEME [--variable] [--answer L=V]... [--csv OUT] [--pnt DIR]
-int tf(const Args& args);       // tf SCHEME --block N [--answer L=V]...
-int analyze(const Args& args);  // analyze SCHEME --block N --method M [--answer L=V]... [--csv OUT]
+int info(const Args& args);      // info SCHEME
+int resave(const Args& args);    // resave IN OUT
+int run(const Args& args);       // run SCHEME [--variable] [--answer L=V]... [--csv OUT] [--pnt DIR]
+int tf(const Args& args);        // tf SCHEME --block N [--answer L=V]...
+int analyze(const Args& args);   // analyze SCHEME --block N --method M [--answer L=V]... [--csv OUT]
+int optimize(const Args& args);  // optimize SCHEME --block N --criterion C [--method M] [--mark E:L]...
 
 }  // namespace velmar::cli

@@ -13,7 +13,7 @@ struct Command {
 
 constexpr Command kCommands[] = {
     {"info", velmar::cli::info}, {"resave", velmar::cli::resave},   {"run", velmar::cli::run},
-    {"tf", velmar::cli::tf},     {"analyze", velmar::cli::analyze},
+    {"tf", velmar::cli::tf},     {"analyze", velmar::cli::analyze}, {"optimize", velmar::cli::optimize},
 };
 
 int usage() {
@@ -22,7 +22,10 @@ int usage() {
            "       velmar-cli resave IN OUT\n"
            "       velmar-cli run SCHEME [--variable] [--answer LABEL=VALUE]... [--csv OUT] [--pnt DIR]\n"
            "       velmar-cli tf SCHEME --block N [--answer LABEL=VALUE]...\n"
-           "       velmar-cli analyze SCHEME --block N --method M [--answer LABEL=VALUE]... [--csv OUT]\n";
+           "       velmar-cli analyze SCHEME --block N --method M [--answer LABEL=VALUE]... [--csv OUT]\n"
+           "       velmar-cli optimize SCHEME --block N --criterion C [--method M] [--mark E:LABEL]...\n"
+           "                           [--answer LABEL=VALUE]... [--expression TEXT] [--save OUT]\n"
+           "                           (velmar-cli optimize --help)\n";
     return 2;
 }
 

@@ -121,6 +121,31 @@ struct Thumbnail {
     std::vector<std::vector<std::pair<int, int>>> curves;
 };
 
+// The bar of the "Progress" window at `position` of 0..`maximum`; `finished` closes
+// the window.
+struct ScanProgress {
+    int position = 0;
+    int maximum = 0;
+    bool finished = false;
+};
+
+// The plane of two parameters scanned by the D-decomposition: their registered names
+// and ranges, the grid sizes, and the number of right roots at each of the
+// (nx + 1) x (ny + 1) grid points, row by row from Y(begin) with x running fastest.
+// The grid coordinates, the painted cells, the legend and the mouse read-out are
+// computed by analysis/d_decomposition.h.
+struct DDecompositionMap {
+    static constexpr int kUndetermined = -1;  // the Routh table stopped
+    static constexpr int kNotScanned = -2;    // a stopped scan did not reach the point
+    std::string xName, yName;
+    Real48 xBegin, xEnd, yBegin, yEnd;
+    int nx = 0, ny = 0;
+    std::vector<int> counts;
+    bool stopped = false;  // Escape ended the scan
+
+    int count(int i, int j) const { return counts[static_cast<std::size_t>(j * (nx + 1) + i)]; }
+};
+
 class Host {
 public:
     virtual ~Host() = default;
@@ -196,6 +221,19 @@ public:
     // A result table; true when its button was pressed. Default: the title and the rows
     // go to the report, and the button counts as pressed.
     virtual bool showTable(const ResultTable& table);
+
+    // The "Progress" window of a scan: opened by the first call, closed by `finished`.
+    virtual void scanProgress(const ScanProgress& progress) { (void)progress; }
+    // The D-decomposition window ("D Composition"), shown modally with a finished map.
+    virtual void showDDecomposition(const DDecompositionMap& map) { (void)map; }
+
+    // Enter on optimisation block `block` in Run: the optimisation window opens over it.
+    virtual void openOptimisation(int block) { (void)block; }
+    // After every evaluation of an optimisation: the evaluation count and the value.
+    virtual void optimisationProgress(int evaluations, Extended value) {
+        (void)evaluations;
+        (void)value;
+    }
 };
 
 // The item a choice answer names (see askChoices), or -1.

@@ -49,14 +49,18 @@ public:
     // ("message: TEXT" without caption), "report: LINE", "canvas: LINE", "tf: LINE",
     // "status: TEXT", "text: LINE" beside a graph, "list: CAPTION | CAPTION" for a
     // relabelled list, "table: CELL  CELL" per result-table row, "counter: CAPTION LABEL N"
-    // when a waiting counter closes at N.
+    // when a waiting counter closes at N, "optimisation: BLOCK" (Enter on an
+    // optimisation block).
     std::vector<std::string> lines;
     std::vector<std::pair<Box, std::string>> messages;
     std::vector<Dialog> dialogs;
     std::vector<Graph> graphs;
     std::vector<Thumbnail> thumbnails;
     std::vector<ResultTable> tables;
-    std::vector<int> counterCounts;  // the last count of every waiting counter, when closed
+    std::vector<int> counterCounts;            // the last count of every waiting counter, when closed
+    std::vector<ScanProgress> scanProgresses;  // every update of the "Progress" window
+    std::vector<DDecompositionMap> dDecompositions;
+    std::vector<std::pair<int, Extended>> optimisationSteps;  // (count, value) per evaluation
     std::function<void(const std::string&)> echo;
 
     bool askValues(std::string_view caption, std::vector<ValueRow>& rows, const RowCheck& check) override;
@@ -77,6 +81,12 @@ public:
     int chooseRelabelled(MethodList list, const std::vector<std::string>& captions) override;
     void showCounter(std::string_view caption, std::string_view label, int count) override;
     bool showTable(const ResultTable& table) override;
+    void scanProgress(const ScanProgress& progress) override { scanProgresses.push_back(progress); }
+    void showDDecomposition(const DDecompositionMap& map) override { dDecompositions.push_back(map); }
+    void openOptimisation(int block) override { say("optimisation: " + std::to_string(block)); }
+    void optimisationProgress(int evaluations, Extended value) override {
+        optimisationSteps.emplace_back(evaluations, value);
+    }
 
     // The messages of one box kind, in order.
     std::vector<std::string> messagesOf(Box box) const;

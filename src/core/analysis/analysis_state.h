@@ -15,6 +15,12 @@ namespace velmar {
 // "sintez"; None before the first command).
 enum class MethodGroup { None, Character, Stability, Quality, Root, OptMaxAw, Other, Synthesis };
 
+// The ranges and grid sizes of the D-decomposition, kept between uses.
+struct PlaneRanges {
+    Real48 xBegin = 0.0L, xEnd = 1.0L, yBegin = 0.0L, yEnd = 1.0L;
+    int nx = 10, ny = 10;
+};
+
 struct AnalysisState {
     MethodGroup methodGroup = MethodGroup::None;
     int lastBlock = 0;          // number of the last analysis block served
@@ -24,6 +30,7 @@ struct AnalysisState {
     bool synthesisShown = false;  // the chooser's synthesis panel, once shown, stays
     // The frequency range of the characteristics, kept between uses.
     Real48 wBegin = 0.0L, wEnd = 5.0L, wStep = 0.01L;
+    PlaneRanges plane;
     // Where the coefficient file and the root lists are written; empty: the current
     // folder.
     std::filesystem::path workingFolder;

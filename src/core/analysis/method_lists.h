@@ -25,6 +25,7 @@ enum MethodCode : int {
     kCodeCoefficientsByRoots = 82,
     kCodeErrorCoefficients = 101,
     kCodeHurwitz = 102,
+    kCodeSquareIntegralEstimation = 331,
     kCodeRouth = 2001,
     kCodeNyquist = 2002,
     kCodeMikhailov = 2003,

@@ -5,7 +5,9 @@
 #include "core/analysis/frequency.h"
 #include "core/analysis/method_lists.h"
 #include "core/analysis/popov.h"
+#include "core/analysis/quality.h"
 #include "core/analysis/roots_list.h"
+#include "core/analysis/square_functional.h"
 #include "core/analysis/synthesis.h"
 #include "core/analysis/two_regulators.h"
 #include "core/host.h"
@@ -51,6 +53,11 @@ void RunMethod(Host& host, AnalysisState& state, const TransferFunction& w, int 
         case kCodePiRegulator: TunePiRegulator(host, state, w, RegulatorType::PI); break;
         case kCodePidRegulator: TunePiRegulator(host, state, w, RegulatorType::PID); break;
         case kCodeTwoRegulators: TuneTwoRegulators(host, state); break;
+        case kCodeErrorCoefficients: ShowErrorCoefficients(host, w); break;
+        case kCodeSquareIntegralEstimation: SquareIntegralEstimation(host, w); break;
+        case 106:
+        case 107:
+        case 108: FunctionalMinimisationItem(host, w, code); break;
         default: {
             const std::string caption = CaptionOfCode(code);
             MethodNotAvailable(host, caption.empty() ? "Method " + std::to_string(code) : caption);

@@ -35,18 +35,6 @@ Extended bisect(const Coefficients& c, Extended a, Extended b, int signA) {
 
 }  // namespace
 
-Coefficients CoefficientsOf(const Polynomial& p) {
-    Coefficients c;
-    for (int i = 0; i <= p.order() && !p.empty(); ++i) c.push_back(p[i]);
-    return c;
-}
-
-Extended EvaluateAt(const Coefficients& c, Extended x) {
-    Extended v = 0;
-    for (std::size_t i = c.size(); i-- > 0;) v = v * x + c[i];
-    return v;
-}
-
 std::vector<Extended> RealRoots(Coefficients c) {
     trim(c);
     if (c.size() < 2) return {};

@@ -12,15 +12,9 @@
 
 #include <vector>
 
-#include "core/model/polynomial.h"
+#include "core/analysis/coefficients.h"
 
 namespace velmar {
-
-// Coefficients in ascending powers, in Extended.
-using Coefficients = std::vector<Extended>;
-
-Coefficients CoefficientsOf(const Polynomial& p);
-Extended EvaluateAt(const Coefficients& c, Extended x);  // Horner
 
 // The real roots of c, ascending; a multiple root once.
 std::vector<Extended> RealRoots(Coefficients c);

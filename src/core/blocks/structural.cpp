@@ -151,10 +151,12 @@ private:
 
 // 47 accumulates the optimisation criterion chosen in the optimisation settings over a
 // run; the optimisation reads its Output at the end. The criteria computed from the
-// transfer function leave it at 0.
+// transfer function and the user criterion leave it at 0.
 class CriterionBlock : public Element {
 public:
     using Element::Element;
+    // Enter on the block opens the optimisation over it.
+    void EditParameters(RunContext& ctx) override { ctx.ui().openOptimisation(Number); }
     void InitRun(RunContext& ctx) override {
         Element::InitRun(ctx);
         largest_ = 0.0L;

@@ -12,11 +12,14 @@ namespace {
 
 const char* const kSaveQuestion = "Схема не была сохранена. Сохранить схему?";
 
-// The save question offers Cancel on closing only; a command that offers it stops on
-// Cancel.
-constexpr bool kNewOffersCancel = false;
-constexpr bool kOpenOffersCancel = false;
+// The save question offers Cancel, and Cancel (or Esc) stops the command and keeps the
+// scheme.
+constexpr bool kNewOffersCancel = true;
+constexpr bool kOpenOffersCancel = true;
 constexpr bool kCloseOffersCancel = true;
+
+const char* const kTestQuestion =
+    "  Внимание! При загрузке тестовой схемы\rтекущая схема будет утеряна.   Продолжить?";
 
 std::filesystem::path pathOf(const std::string& name) { return std::filesystem::path(name); }
 
@@ -158,7 +161,7 @@ void FileSession::openAtStart(const std::string& path) {
 void FileSession::save() {
     view_.leaveAdvRed();
     const std::string ext = fileExtension(fileName_);
-    if (ext == "SHT") {
+    if (isTestScheme()) {
         wb_.ui().message(
             Box::Warning,
             "Это тестовая схема, ее изменять нельзя. Для редактирования запомните ее под другим именем");
@@ -177,6 +180,34 @@ void FileSession::saveAs() {
     const std::string name = view_.pickFile(FileDialogKind::SaveScheme, kNoName);
     if (name.empty() || fileExtension(name) != "SHM") return;
     if (saveTo(name)) setFileName(name);
+}
+
+bool FileSession::isTestScheme() const {
+    return fileExtension(fileName_) == "SHT" || (!testScheme_.empty() && fileName_ == testScheme_);
+}
+
+bool FileSession::loadTestScheme(const std::string& path) {
+    if (wb_.ui().ask("Предупреждение", kTestQuestion, false) != Reply::Yes) return false;
+    view_.leaveAdvRed();
+    view_.enterFile();
+    Scheme fresh;
+    bool read = true;
+    try {
+        LoadScheme(fresh, pathOf(path), LabelsFileFor(pathOf(path)));
+    } catch (const FileError&) { read = false; }
+    if (read) {
+        wb_.scheme.swap(fresh);
+        fileName_ = path;
+        testScheme_ = path;
+        view_.showTitle("VELMAR For Windows : Test scheme.");
+        replaced();
+        wb_.ui().statusMessage("Test scheme loaded.");
+    } else {
+        wb_.ui().message(Box::Error, openFault(path));
+        view_.redraw();
+    }
+    view_.enterEdit();
+    return read;
 }
 
 bool FileSession::mayClose() { return settleUnsaved(kCloseOffersCancel); }

@@ -6,7 +6,7 @@
 // The scheme counts as saved while its file bytes and labels equal what was last
 // opened, saved or created. A command that would drop an unsaved scheme first asks
 // "Схема не была сохранена. Сохранить схему?": No goes on, Yes saves and goes on only
-// if the save succeeded, Cancel (offered on closing) stops.
+// if the save succeeded, Cancel (and Esc) stops and keeps the scheme.
 #pragma once
 
 #include <functional>
@@ -61,6 +61,12 @@ public:
     void openAtStart(const std::string& path);
     void save();
     void saveAs();
+    // A shipped test scheme in place of the scheme, after a warning that the scheme
+    // will be lost; any file name (one test scheme has no extension). True when it was
+    // loaded; a file that cannot be read leaves the scheme as it was.
+    bool loadTestScheme(const std::string& path);
+    // A test scheme is never written over: a ".sht" file or one loaded as a test.
+    bool isTestScheme() const;
     // The close query; false keeps the window.
     bool mayClose();
 
@@ -82,6 +88,7 @@ private:
     EditorState& state_;
     FileSessionView& view_;
     std::string fileName_ = kNoName;  // the save dialog's file name
+    std::string testScheme_;          // the test scheme last loaded
     std::vector<std::uint8_t> savedBytes_;
     std::string savedLabels_;
 };

@@ -94,8 +94,9 @@ public:
     // can redraw just that part.
     std::function<void(int, int, int, int)> onCellsChanged;
 
-    // Makes the element objects of this scheme; CreateElement when empty. Tests put their
-    // own element types into a scheme through it.
+    // Makes the element objects of this scheme, those its file readers create included;
+    // CreateElement when empty. Tests put their own element types into a scheme
+    // through it.
     std::function<std::unique_ptr<Element>(std::uint8_t)> elementFactory;
 
 private:

@@ -77,6 +77,7 @@ std::vector<std::uint8_t> SchemeBytes(const Scheme& scheme) {
 
 void ReadSchemeBytes(Scheme& scheme, std::span<const std::uint8_t> bytes) {
     Scheme read;
+    read.elementFactory = scheme.elementFactory;  // the elements are the scheme's kind
     read.Labels = scheme.Labels;
     const std::size_t recordsBegin = readTriples(bytes, [&read](int col, int row, std::uint8_t code) {
         // PutCell refuses what cannot be placed: positions off the grid, codes above
@@ -200,6 +201,7 @@ void LoadScheme(Scheme& scheme, const fs::path& schemeFile, const fs::path& labe
     const bool hasLabels = fs::exists(labelsFile, ec);
     const std::vector<std::uint8_t> labels = hasLabels ? readFile(labelsFile) : std::vector<std::uint8_t>{};
     Scheme read;
+    read.elementFactory = scheme.elementFactory;
     read.Labels = scheme.Labels;
     try {
         ReadSchemeBytes(read, bytes);

@@ -82,6 +82,18 @@ const TestScheme* testSchemeFor(int code) {
     return it == schemes.end() ? nullptr : &*it;
 }
 
+bool offersTestScheme(int code) {
+    // clang-format off
+    constexpr struct {
+        int first, last;
+    } kOffered[] = {{22, 33}, {38, 45}, {47, 48}, {50, 59}, {64, 64}, {75, 76}, {78, 81},
+                    {83, 96}, {100, 101}, {106, 106}, {111, 111}, {123, 137}};
+    // clang-format on
+    for (const auto& r : kOffered)
+        if (code >= r.first && code <= r.last) return true;
+    return testSchemeFor(code) != nullptr;
+}
+
 std::string_view descriptionFile(NameSet names) {
     return names == NameSet::Romanian ? "Descriere.dts" : "Descript.dts";
 }

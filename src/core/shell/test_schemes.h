@@ -26,6 +26,9 @@ struct TestScheme {
 std::span<const TestScheme> testSchemes();
 // The test scheme of a block type; null for a type without one.
 const TestScheme* testSchemeFor(int code);
+// Whether a block's popup offers "&Загрузить тестовую схему": for the types the
+// shipped schemes were planned for and for every type that has one.
+bool offersTestScheme(int code);
 
 // The description file of the name set's interfaces, and the message shown when it is
 // not in the tests folder.

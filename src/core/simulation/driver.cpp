@@ -41,7 +41,8 @@ std::string variableStepProblem(const std::vector<Extended>& v) {
     return badValues();
 }
 
-// The run dialog; false when cancelled. Sets PointCount from the stored values.
+}  // namespace
+
 bool AskRunValues(RunContext& ctx) {
     RunSettings& s = ctx.settings;
     if (s.VariableStep) {
@@ -62,17 +63,19 @@ bool AskRunValues(RunContext& ctx) {
     return true;
 }
 
-// Every element's AllocateResults; false as soon as one runs out of memory.
-bool AllocateAll(RunContext& ctx, const CompiledScheme& c) {
+bool AllocateRunResults(RunContext& ctx, const CompiledScheme& c) {
     ctx.run.OutOfMemory = false;
     for (int n = 1; n <= c.N; ++n) {
         c.Elements[static_cast<std::size_t>(n)]->AllocateResults(ctx);
-        if (ctx.run.OutOfMemory) return false;
+        if (ctx.run.OutOfMemory) {
+            ReleaseAllResults(ctx, c);
+            ctx.run.OutOfMemory = false;
+            return false;
+        }
     }
+    ctx.run.ResultsAllocated = true;
     return true;
 }
-
-}  // namespace
 
 void ReleaseAllResults(RunContext& ctx, const CompiledScheme& c) {
     for (int n = 1; n <= c.N; ++n) c.Elements[static_cast<std::size_t>(n)]->ReleaseResults();
@@ -93,13 +96,9 @@ bool PrepareRun(RunContext& ctx, const CompiledScheme& c) {
     if (run.ResultsAllocated) ReleaseAllResults(ctx, c);
     for (;;) {
         if (!AskRunValues(ctx)) return false;
-        if (AllocateAll(ctx, c)) break;
+        if (AllocateRunResults(ctx, c)) return true;
         ctx.ui().message(Box::Error, kNotEnoughMemory);
-        ReleaseAllResults(ctx, c);
     }
-    run.OutOfMemory = false;
-    run.ResultsAllocated = true;
-    return true;
 }
 
 RunOutcome RunSimulation(RunContext& ctx, Scheme& scheme, std::unique_ptr<CompiledScheme>& compiled) {

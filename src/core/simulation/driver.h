@@ -45,6 +45,13 @@ RunOutcome RunSimulation(RunContext& ctx, Scheme& scheme, std::unique_ptr<Compil
 // set and every element holds its result storage (ResultsAllocated).
 bool PrepareRun(RunContext& ctx, const CompiledScheme& compiled);
 
+// The two steps of PrepareRun for callers that run many times on one preparation (the
+// optimisation): the run dialog, false when cancelled (PointCount is set otherwise);
+// and every element's result storage, false (with the storage released) as soon as one
+// element runs out of memory.
+bool AskRunValues(RunContext& ctx);
+bool AllocateRunResults(RunContext& ctx, const CompiledScheme& compiled);
+
 // The two time loops; both need a prepared run. A floating-point fault of an element
 // propagates as MathError (RunSimulation reports it).
 RunOutcome RunConstantStep(RunContext& ctx, const CompiledScheme& compiled);

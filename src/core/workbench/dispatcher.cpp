@@ -9,7 +9,9 @@
 #include "core/blocks/analysis_block.h"
 #include "core/errors.h"
 #include "core/model/value_dialog.h"
+#include "core/workbench/d_decomposition_command.h"
 #include "core/workbench/harmonic_commands.h"
+#include "core/workbench/roots_animation.h"
 #include "core/workbench/workbench.h"
 
 namespace velmar {
@@ -68,6 +70,9 @@ bool prepare(Workbench& wb, AnalysisBlock& block) {
 void SolveOperation(Workbench& wb, AnalysisBlock& block) {
     AnalysisState& state = wb.analysis;
     if (state.methodChosen) {
+        // These two need the scheme itself, not only W(s).
+        if (state.methodCode == kCodeDDecomposition) return DDecomposition(wb);
+        if (state.methodCode == kCodeRootsAnimation) return RootsAnimation(wb, block);
         RunMethod(wb.ui(), state, block.W, state.methodCode);
         return;
     }

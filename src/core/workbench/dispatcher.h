@@ -9,7 +9,9 @@
 // flag and calls the Solve operation of the remembered block again, whose second phase
 // runs the method without asking anything. The list is offered again after each method
 // until it is left with 27. The methods themselves are the analysis layer's
-// (analysis/methods.h); the dispatcher drives them over the workbench's scheme.
+// (analysis/methods.h); the dispatcher drives them over the workbench's scheme. The
+// D-decomposition, which reduces the scheme at every grid point, is served here
+// (d_decomposition_command.h).
 #pragma once
 
 #include <string_view>

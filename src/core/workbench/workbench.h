@@ -1,6 +1,7 @@
 // Workbench: everything one open scheme works with, created by the application (or by
 // a test) and passed explicitly: the scheme, its compiled form while in Run, the run
-// settings and state, the analysis state and the host that speaks to the user.
+// settings and state, the analysis and optimisation state and the host that speaks to
+// the user.
 //
 // It sits above the model, the blocks, the simulation and the analysis and ties them
 // together. To its elements it is their run context (model/run_context.h): it lists the
@@ -11,6 +12,7 @@
 #include <memory>
 
 #include "core/analysis/analysis_state.h"
+#include "core/analysis/optimisation/settings.h"
 #include "core/host.h"
 #include "core/model/catalogue.h"
 #include "core/model/compile.h"
@@ -28,6 +30,7 @@ public:
     Scheme scheme;
     std::unique_ptr<CompiledScheme> compiled;
     AnalysisState analysis;
+    OptimisationSettings optimisation;
     NameSet names = NameSet::Russian;
 
     const std::vector<std::unique_ptr<Element>>& Elements() const override { return scheme.ElementList(); }

@@ -1,5 +1,6 @@
 #include "gui/graphs/viewer_dialogs.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QMessageBox>
@@ -21,7 +22,12 @@ QString askPointFileName(QWidget* parent, bool save, const QString& current) {
     dialog.setDefaultSuffix("pnt");
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    if (!current.isEmpty()) dialog.selectFile(current);
+    if (!current.isEmpty()) {
+        dialog.selectFile(current);
+    } else if (const QString& folder = viewerDialogs().pointsFolder; !folder.isEmpty()) {
+        QDir().mkpath(folder);
+        dialog.setDirectory(folder);
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().first();
 }

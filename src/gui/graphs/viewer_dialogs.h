@@ -21,6 +21,9 @@ struct ViewerDialogs {
     std::function<QString(QWidget* parent, bool save, const QString& current)> pointFileName;
     // Lets the user change `font`; false when cancelled.
     std::function<bool(QWidget* parent, QFont& font)> chooseFont;
+    // The folder the point-file dialogs start in while no point file is current; made
+    // when first used.
+    QString pointsFolder;
 };
 
 // The process-wide set, filled with the Qt dialogs.

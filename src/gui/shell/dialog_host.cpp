@@ -36,7 +36,8 @@ void DialogHost::message(Box box, std::string_view text) {
 Reply DialogHost::ask(std::string_view caption, std::string_view text, bool withCancel) {
     QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
     if (withCancel) buttons |= QMessageBox::Cancel;
-    QMessageBox m(QMessageBox::Question, qs(caption), qs(text), buttons, owner_);
+    // A carriage return in a question is its line break.
+    QMessageBox m(QMessageBox::Question, qs(caption), qs(text).replace('\r', '\n'), buttons, owner_);
     switch (m.exec()) {
         case QMessageBox::Yes: return Reply::Yes;
         case QMessageBox::No: return Reply::No;

@@ -21,16 +21,22 @@
 #include "core/editor/editor_state.h"
 #include "core/editor/file_session.h"
 #include "core/editor/regime_machine.h"
+#include "core/shell/configuration.h"
 #include "core/workbench/workbench.h"
 #include "gui/editor/bank_panel.h"
 #include "gui/editor/scheme_canvas.h"
 #include "gui/shell/status_line.h"
 #include "gui/shell/window_host.h"
 
+class QDialog;
+
 namespace velmar::gui {
 
 class TDiscrip;
 class TGridForm;
+class THelpForm;
+class THintForm;
+struct ShellState;
 
 using editor::FileDialogKind;
 
@@ -38,8 +44,12 @@ class TFormMain : public QMainWindow, private editor::FileSessionView {
     Q_OBJECT
 public:
     // `dialogs` answers the value dialogs, message boxes and questions instead of real
-    // windows (tests pass a scripted host); null shows real dialogs.
-    explicit TFormMain(Host* dialogs = nullptr, QWidget* parent = nullptr);
+    // windows (tests pass a scripted host); null shows real dialogs. `places` are the
+    // program's surroundings, where the configuration file "VELMAR.INI" is read and
+    // written; without them no configuration file is used and the window keeps its
+    // own texts.
+    explicit TFormMain(Host* dialogs = nullptr, QWidget* parent = nullptr,
+                       const ShellPlaces* places = nullptr);
     ~TFormMain() override;
 
     Workbench& workbench() { return wb_; }
@@ -64,6 +74,17 @@ public:
     std::function<QString(FileDialogKind, const QString& suggested)> chooseFile;
     // Set while the parameter grid is being filled: Enter then opens no parameter dialog.
     bool gridFilling = false;
+    // Runs a modal dialog of the shell (the Path dialog); tests replace it.
+    std::function<int(QDialog&)> runModal;
+
+    // The shell: configuration, working folders, language, help, test schemes.
+    const ShellState& shell() const { return *shell_; }
+    // Puts a language's texts on the windows, as its menu item does, without writing it.
+    void applyLanguage(Language language);
+    // The help topic F1 opens: from the cell under the cursor, or the bank highlight.
+    int helpContext() const;
+    THelpForm& helpForm();
+    THintForm& hintForm();
 
     // Opens a scheme at start-up (the command line).
     void openAtStart(const QString& path) { files_.openAtStart(path.toStdString()); }
@@ -117,7 +138,20 @@ public slots:
     void TimeOfProgress1Click();
     void ShowSpeedBar1Click();
     void ShowHints1Click();
+    void Path1Click();
+    void EnglishLangClick();
+    void RussianLangClick();
+    void RomanianLangClick();
+    // Help and the block popup
+    void Contents1Click();
+    void SearchforHelpOn1Click();
+    void HowtoUseHelp1Click();
+    void HelpContext1Click();
     void About1Click();
+    void Help_blClick();
+    void TestsClick();
+    void Description1Click();
+    void Abouthelp1Click();
     // Speed buttons
     void EditBtnClick();
     void BankBtnClick();
@@ -173,11 +207,25 @@ private:
     void enterEdit() override { Edit2Click(); }
     void showTitle(const std::string& title) override { setWindowTitle(QString::fromStdString(title)); }
 
+    // The shell, in form_main_shell.cpp.
+    void startShell(const ShellPlaces* places);
+    void chooseLanguage(Language language);
+    void languageOnActivation();
+    void showHelp(int topic);
+    // The folder the scheme dialogs start in, made when missing.
+    QString schemesFolder() const;
+    // A block chosen in the bank while a test scheme is open, and a later put-down.
+    void testBlockChosen();
+    void testSchemeEdited();
+    void clearTestFlags();
+    void cleanUpAtExit();
+
     // Running, in form_main_run.cpp.
     void runCommand(int code);
     // Runs a command, showing a floating-point fault in the error box.
     void guarded(const std::function<void()>& command);
 
+    std::unique_ptr<ShellState> shell_;
     std::unique_ptr<Host> ownDialogs_;
     WindowHost host_;
     Workbench wb_;

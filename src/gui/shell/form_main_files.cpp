@@ -16,7 +16,7 @@ std::string TFormMain::pickFile(FileDialogKind kind, const std::string& suggeste
     const QString proposal = QString::fromStdString(suggested);
     if (chooseFile) return chooseFile(kind, proposal).toStdString();
     const QFileInfo current(fileName());
-    const QString folder = current.isAbsolute() ? current.absolutePath() : QString();
+    const QString folder = current.isAbsolute() ? current.absolutePath() : schemesFolder();
     if (kind == FileDialogKind::OpenScheme)
         return QFileDialog::getOpenFileName(
                    this, "Open", folder,
@@ -38,6 +38,7 @@ void TFormMain::leaveAdvRed() {
 void TFormMain::enterFile() { switchRegime(RegimeEvent::File); }
 
 void TFormMain::schemeReplaced() {
+    clearTestFlags();
     canvas_->clearThumbnails();
     canvas_->setBackground(QImage());
     discrip_->refresh();
@@ -100,6 +101,7 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     }
     switchRegime(RegimeEvent::Close);
     status_->stopClock();
+    cleanUpAtExit();
     discrip_->close();
     event->accept();
 }

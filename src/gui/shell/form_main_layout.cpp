@@ -8,11 +8,13 @@
 #include "gui/shell/dialog_host.h"
 #include "gui/shell/form_main.h"
 #include "gui/shell/main_actions.h"
+#include "gui/shell/shell_state.h"
 
 namespace velmar::gui {
 
-TFormMain::TFormMain(Host* dialogs, QWidget* parent)
+TFormMain::TFormMain(Host* dialogs, QWidget* parent, const ShellPlaces* places)
     : QMainWindow(parent),
+      shell_(std::make_unique<ShellState>()),
       ownDialogs_(dialogs ? nullptr : std::make_unique<DialogHost>(this)),
       host_(*this, dialogs ? *dialogs : *ownDialogs_, dialogs == nullptr),
       wb_(host_),
@@ -60,6 +62,7 @@ TFormMain::TFormMain(Host* dialogs, QWidget* parent)
     action("RedoBtn")->setEnabled(false);
     action("SpeedButton1")->setEnabled(false);
     qApp->installEventFilter(this);
+    startShell(places);
 
     // The first showing: a new scheme in "Edit".
     state_.regime = editor::Regime::File;

@@ -305,8 +305,12 @@ void TFormMain::ImageMainMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, 
 void TFormMain::ImageMainDblClick(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint at) {
     if (busy_ || button != Qt::LeftButton || (mods & Qt::ControlModifier)) return;
     moveCursorTo(cellAt(at));
-    if (state_.regime == Regime::Edit) guarded([&] { edit_.putDown(); });
-    else if (state_.regime == Regime::Run) ChangeParameters1Click();
+    if (state_.regime == Regime::Edit) {
+        testSchemeEdited();
+        guarded([&] { edit_.putDown(); });
+    } else if (state_.regime == Regime::Run) {
+        ChangeParameters1Click();
+    }
 }
 
 void TFormMain::BankSmollImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint at) {
@@ -327,6 +331,7 @@ void TFormMain::BankBigImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifi
         return;
     }
     if (button != Qt::LeftButton) return;
+    testBlockChosen();
     state_.bank.big = bigPaletteCell(*code);
     chooseHeld(static_cast<std::uint8_t>(*code));
     if (state_.centreChosen) {
@@ -342,11 +347,6 @@ void TFormMain::BankBigImageMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, Q
     const auto code = paletteCodeAt(Palette::Big, at);
     if (!code) return;
     status_->blockName(QString::fromStdString(blockName(*code, wb_.names)));
-}
-
-void TFormMain::showBlockPopup(int code, QPoint globalAt) {
-    action("Help_bl")->setText(QString::fromStdString(blockName(code, wb_.names)));
-    popupMenuHelp_->popup(globalAt);
 }
 
 }  // namespace velmar::gui

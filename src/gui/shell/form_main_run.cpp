@@ -1,8 +1,6 @@
 // Running from the main window, the options and the clock.
 #include <QApplication>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QProcess>
 #include <QStatusTipEvent>
 #include <QToolBar>
 #include <QToolButton>
@@ -105,17 +103,6 @@ void TFormMain::N26Click() {
 
 void TFormMain::N27Click() { state_.centreChosen = action("N27")->isChecked(); }
 
-void TFormMain::Calcul1Click() {
-    for (const char* program : {"gnome-calculator", "kcalc", "galculator", "mate-calc", "xcalc"})
-        if (QProcess::startDetached(program, {})) return;
-    statusMessage("Calculator not found!");
-}
-
-void TFormMain::About1Click() {
-    QMessageBox::about(this, "About",
-                       "VELMAR for Windows\n\nA workbench for the study of automatic control systems.");
-}
-
 void TFormMain::PrintPrew1Click() { printCommand(*this, PrintCommand::Preview); }
 void TFormMain::PrinterSetup1Click() { printCommand(*this, PrintCommand::Setup); }
 void TFormMain::Print1Click() {
@@ -144,6 +131,7 @@ bool TFormMain::event(QEvent* event) {
         status_->hint(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
+    if (event->type() == QEvent::WindowActivate) languageOnActivation();
     return QMainWindow::event(event);
 }
 

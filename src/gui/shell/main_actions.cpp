@@ -96,12 +96,21 @@ constexpr MenuItem kMenu[] = {
     {"TimeOfWork1", "&Time of  Work", "", "Time1", kCheck | kRadio, "The clock shows the time of work"},
     {"TimeOfProgress1", "Time of &Progress", "", "Time1", kSeparator | kCheck | kChecked,
      "Show the time reached while a run goes on"},
+    {"Path1", "&Path...", "", "Options1", 0, "Working folders of schemes, point files and test schemes"},
     {"SpeedBar1", "S&peed Bar", "", "Options1", kSubmenu, ""},
     {"ShowSpeedBar1", "&Speed Bar", "", "SpeedBar1", kCheck | kChecked, "Show or hide the speed bar"},
     {"ShowHints1", "&Hints", "", "SpeedBar1", kCheck | kChecked, "Show the hints of the speed buttons"},
+    {"Lang1", "&Language", "", "Options1", kSubmenu, ""},
+    {"EnglishLang", "&English", "", "Lang1", kCheck | kChecked | kRadio, ""},
+    {"RussianLang", "&Russian", "", "Lang1", kCheck | kRadio, ""},
+    {"RomanianLang", "R&omanian", "", "Lang1", kCheck | kRadio, ""},
 
     {"Help1", "&Help", "", "", kSubmenu, ""},
-    {"About1", "&About...", "", "Help1", 0, ""},
+    {"Contents1", "&Contents", "", "Help1", 0, "The contents of the help"},
+    {"SearchforHelpOn1", "&Search for Help On...", "", "Help1", 0, "The keyword index of the help"},
+    {"HowtoUseHelp1", "&How to Use Help", "", "Help1", 0, "How to use the help window"},
+    {"HelpContext1", "Help", "F1", "Help1", kHidden, ""},
+    {"About1", "&About...", "", "Help1", kSeparator, ""},
 };
 // clang-format on
 
@@ -334,6 +343,24 @@ void Builder::popupMenus() {
     f.setBold(true);
     name->setFont(f);
     out_.byName.insert("Help_bl", name);
+    connectHandler(name, "Help_blClick");
+    // Item 2 loads the block's test scheme, items 3 and 4 (the description and its
+    // separator) are shown while a test scheme is open in Run.
+    out_.popupMenuHelp->addSeparator();
+    const struct {
+        const char* name;
+        const char* caption;
+    } items[] = {{"Tests", "&Загрузить тестовую схему"},
+                 {"Description1", "&Описание"},
+                 {"DescriptionSeparator", nullptr},
+                 {"Abouthelp1", "&About Help"}};
+    for (const auto& item : items) {
+        QAction* a = item.caption ? out_.popupMenuHelp->addAction(QString::fromUtf8(item.caption))
+                                  : out_.popupMenuHelp->addSeparator();
+        a->setObjectName(item.name);
+        out_.byName.insert(item.name, a);
+        if (item.caption) connectHandler(a, (QByteArray(item.name) + "Click").constData());
+    }
 }
 
 }  // namespace

@@ -182,6 +182,63 @@ TEST_F(FileSessionTest, AFailedSaveSaysSoAndKeepsTheSchemeUnsaved) {
     EXPECT_FALSE(files.mayClose());
 }
 
+// New and Open offer Cancel (which Esc gives) and then keep the scheme and its labels.
+TEST_F(FileSessionTest, CancellingTheSaveQuestionKeepsTheScheme) {
+    edit();
+    wb.scheme.Labels[1] = "Lag";
+    host.reply = Reply::Cancel;
+    files.newScheme();
+    files.open();
+    EXPECT_EQ(wb.scheme.ElementCount(), 1);
+    EXPECT_EQ(wb.scheme.Labels[1], "Lag");
+    EXPECT_TRUE(window.calls.empty());
+    EXPECT_FALSE(files.isSaved());
+}
+
+TEST_F(FileSessionTest, ATestSchemeLoadsWhateverItsNameAndIsNeverWrittenOver) {
+    // A test scheme without an extension, as the user function's is.
+    const std::string test = file("Functia polizovatelea");
+    Scheme shipped;
+    shipped.PutCell(5, 5, 30);
+    shipped.Labels[1] = "Gain";
+    SaveScheme(shipped, test, LabelsFileFor(test));
+
+    edit();
+    host.reply = Reply::No;  // the warning declined: nothing changes
+    EXPECT_FALSE(files.loadTestScheme(test));
+    EXPECT_EQ(wb.scheme.cell(10, 10), 22);
+    EXPECT_NE(host.lines.back().find("При загрузке тестовой схемы\rтекущая схема будет утеряна"),
+              std::string::npos);
+
+    host.reply = Reply::Yes;
+    ASSERT_TRUE(files.loadTestScheme(test));
+    EXPECT_EQ(wb.scheme.cell(5, 5), 30);
+    EXPECT_EQ(wb.scheme.Labels[1], "Gain");
+    EXPECT_EQ(window.title, "VELMAR For Windows : Test scheme.");
+    EXPECT_EQ(statuses().back(), "Test scheme loaded.");
+    EXPECT_TRUE(files.isSaved());
+    EXPECT_TRUE(files.isTestScheme());
+    wb.scheme.PutCell(20, 20, 22);
+    files.save();
+    EXPECT_EQ(host.messagesOf(Box::Warning).size(), 1u);
+    Scheme onDisk;
+    LoadScheme(onDisk, test, LabelsFileFor(test));
+    EXPECT_EQ(onDisk.ElementCount(), 1);
+
+    // A file that is no scheme is never reported as loaded.
+    const std::string broken = file("broken.sht");
+    std::ofstream(broken, std::ios::binary) << "\x05\x05";
+    const std::size_t before = statuses().size();
+    EXPECT_FALSE(files.loadTestScheme(broken));
+    EXPECT_EQ(statuses().size(), before);
+    EXPECT_EQ(wb.scheme.cell(20, 20), 22);
+    EXPECT_EQ(window.calls.back(), "edit");
+
+    window.chosen = file("mine.shm");
+    files.saveAs();
+    EXPECT_FALSE(files.isTestScheme());
+}
+
 TEST(FileExtension, IsTheTextAfterTheLastDotInCapitals) {
     EXPECT_EQ(fileExtension("a.shm"), "SHM");
     EXPECT_EQ(fileExtension("/x/Test.Sht"), "SHT");

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <typeinfo>
 
 #include "core/blocks/linear.h"
 #include "core/blocks/sources.h"
@@ -12,6 +13,7 @@
 #include "core/model/scheme_file.h"
 #include "support/model_invariants.h"
 #include "support/scheme_builder.h"
+#include "support/test_blocks.h"
 
 using namespace velmar;
 using velmar::testing::modelProblem;
@@ -349,6 +351,25 @@ TEST(SchemeFile, LoadingAMissingOrForeignFileFails) {
         FAIL() << "a record cut short must not load";
     } catch (const FileError& e) { EXPECT_NE(std::string(e.what()).find("bad.shm"), std::string::npos); }
     EXPECT_EQ(s.ElementCount(), 1);
+}
+
+// A scheme that makes its own element types gets them from its readers too.
+TEST(SchemeFile, ReadersMakeElementsWithTheSchemesFactory) {
+    TempDir dir;
+    Scheme drawn;
+    velmar::testing::UseTestElements(drawn);
+    ASSERT_TRUE(drawn.PutCell(4, 4, 22));
+    SaveScheme(drawn, dir.path / "t.shm", dir.path / "t.sdf");
+    const std::type_info& testType = typeid(drawn.element(1));
+    const std::unique_ptr<Element> real = CreateElement(22);
+    ASSERT_NE(testType, typeid(*real));
+    Scheme loaded, copied;
+    velmar::testing::UseTestElements(loaded);
+    velmar::testing::UseTestElements(copied);
+    LoadScheme(loaded, dir.path / "t.shm", dir.path / "t.sdf");
+    ReadSchemeBytes(copied, SchemeBytes(drawn));
+    EXPECT_EQ(typeid(loaded.element(1)), testType);
+    EXPECT_EQ(typeid(copied.element(1)), testType);
 }
 
 TEST(SchemeFile, BlockFilesCoverTheWholeRectangle) {

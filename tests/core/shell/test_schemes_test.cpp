@@ -31,6 +31,15 @@ TEST(TestSchemes, EveryTypeFindsItsOwnScheme) {
     for (const int code : {17, 33, 46, 60, 62, 137, 143}) EXPECT_EQ(testSchemeFor(code), nullptr) << code;
 }
 
+TEST(TestSchemes, ThePopupOffersTheCommandForThePlannedTypesAndEveryTypeWithAScheme) {
+    for (const int code : {22, 33, 40, 47, 64, 101, 111, 123, 137, 144})
+        EXPECT_TRUE(offersTestScheme(code)) << code;
+    for (const int code : {17, 34, 46, 49, 60, 62, 77, 102, 110, 138})
+        EXPECT_FALSE(offersTestScheme(code)) << code;
+    for (const TestScheme& t : testSchemes())
+        for (const int code : t.types) EXPECT_TRUE(offersTestScheme(code)) << code;
+}
+
 TEST(TestSchemes, DescriptionsFallBackWhereKeysAreMissing) {
     const IniFile ini = IniFile::parse(
         "[a.sht]\nTF=Text\n[b.sht]\nTF1=Head\nTF=Body\nPrm=140\n[c.sht]\nPrm=Empty\n"

@@ -1,0 +1,26 @@
+#include "core/analysis/optimisation/objective.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmar {
+
+Extended PenaltyValue() { return Real48(1e30L); }
+
+Extended CriterionEvaluation::evaluate(const std::vector<Real48>& x, bool guarded) {
+    if (hooks_.escape && hooks_.escape()) aborted_ = true;
+    if (count_ >= kMaxEvaluations) aborted_ = true;
+    if (aborted_) return PenaltyValue();
+    ++count_;
+    const bool negative = std::any_of(x.begin(), x.end(), [](const Real48& v) { return v < 0; });
+    Extended j = PenaltyValue();
+    if (!guarded || !negative) {
+        j = hooks_.compute(x);
+        if (aborted_ || !std::isfinite(j) || (guarded && !(j > limitation_))) j = PenaltyValue();
+    }
+    last_ = j;
+    if (hooks_.progress) hooks_.progress(count_, j);
+    return j;
+}
+
+}  // namespace velmar

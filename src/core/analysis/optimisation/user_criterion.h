@@ -1,0 +1,40 @@
+// The user criterion: an expression over the varied parameters, named by the letters
+// a, b, c, d, f, g, h, ... in the order they were registered ("e" is skipped). The
+// expression parser stays behind this interface.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/real48.h"
+
+namespace velmar {
+
+inline constexpr const char* kNoError = "No Error";
+inline constexpr const char* kDefaultUserExpression = "a^2";
+
+// The letters of the first `count` varied parameters.
+std::vector<std::string> CriterionLetters(int count);
+
+class UserCriterion {
+public:
+    UserCriterion();
+    ~UserCriterion();
+    UserCriterion(const UserCriterion&) = delete;
+    UserCriterion& operator=(const UserCriterion&) = delete;
+
+    // Parses `expression` over `letters`; returns "No Error" or the parser's message.
+    std::string compile(const std::string& expression, const std::vector<std::string>& letters);
+    bool compiled() const;
+
+    // The value for the letters' values, in order; raises MathError when the expression
+    // cannot be evaluated. Needs a successful compile.
+    Extended evaluate(const std::vector<Extended>& values);
+
+private:
+    struct Parser;
+    std::unique_ptr<Parser> parser_;
+};
+
+}  // namespace velmar

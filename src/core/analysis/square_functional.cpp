@@ -1,0 +1,226 @@
+#include "core/analysis/square_functional.h"
+
+#include <cmath>
+
+#include "core/analysis/integral_estimate.h"
+#include "core/analysis/method_lists.h"
+#include "core/host.h"
+#include "core/model/value_dialog.h"
+#include "core/numtext.h"
+
+namespace velmar {
+
+namespace {
+
+constexpr int kMaxTypedCount = 30;
+
+enum FunctionalCode : int { kByCoefficients = 106, kByRoots = 107, kByCurrent = 108 };
+
+// A whole count from 1 to `most`, for the dialogs of items 106 and 107.
+ValueCheck countCheck(int most) {
+    return [most](const std::vector<Extended>& v) -> std::string {
+        if (v[0] != std::trunc(v[0]) || v[0] < 1 || v[0] > most)
+            return "The order must be a whole number from 1 to " + std::to_string(most);
+        return {};
+    };
+}
+
+std::optional<int> askCount(Host& host, const std::string& label) {
+    std::vector<DialogValue> rows = {{label, 2, false, false}};
+    if (!AskValues(host, rows, {}, countCheck(kMaxFunctionalOrder))) return std::nullopt;
+    return static_cast<int>(rows[0].value);
+}
+
+std::optional<std::vector<Extended>> typedCoefficients(Host& host) {
+    const auto order = askCount(host, "Polinom order");
+    if (!order) return std::nullopt;
+    std::vector<DialogValue> rows;
+    for (int i = 0; i <= *order; ++i) rows.push_back({"c" + std::to_string(i), 1, false, false});
+    if (!AskValues(host, rows)) return std::nullopt;
+    std::vector<Extended> c;
+    for (const DialogValue& r : rows) c.push_back(r.value);
+    return c;
+}
+
+std::optional<std::vector<std::complex<Extended>>> typedRoots(Host& host) {
+    const auto count = askCount(host, "Roots number");
+    if (!count) return std::nullopt;
+    std::vector<std::complex<Extended>> roots;
+    for (int k = 1; k <= *count; ++k) {
+        const std::string index = std::to_string(k);
+        std::vector<DialogValue> rows = {{"Re" + index, -1, false, false}, {"Im" + index, 0, false, false}};
+        if (!AskValues(host, rows)) return std::nullopt;
+        roots.emplace_back(rows[0].value, rows[1].value);
+    }
+    return roots;
+}
+
+void reportWeights(Host& host, int code, const std::vector<Extended>& d, const FunctionalWeights& weights) {
+    host.report(CaptionOfCode(code));
+    for (std::size_t i = 0; i < d.size(); ++i)
+        host.report("c[" + std::to_string(i) + "] = " + floatText(d[i]));
+    for (std::size_t k = 0; k < weights.gamma.size(); ++k)
+        host.report("T[" + std::to_string(k + 1) + "]^2 = " + floatText(weights.gamma[k]));
+}
+
+}  // namespace
+
+std::string FunctionalProblem(FunctionalStatus status) {
+    switch (status) {
+        case FunctionalStatus::OrderOutOfRange:
+            return "The square functional is computed for polynomials of order 1 to 5";
+        case FunctionalStatus::ZeroConstantTerm: return "The constant term of D(s) must not be 0";
+        case FunctionalStatus::NotConjugate: return "Complex roots must come in conjugate pairs";
+        case FunctionalStatus::Done: break;
+    }
+    return {};
+}
+
+FunctionalWeights SquareFunctionalWeights(std::vector<Extended> c) {
+    while (!c.empty() && c.back() == 0) c.pop_back();
+    const int n = static_cast<int>(c.size()) - 1;
+    if (n < 1 || n > kMaxFunctionalOrder) return {FunctionalStatus::OrderOutOfRange, {}};
+    if (c[0] == 0) return {FunctionalStatus::ZeroConstantTerm, {}};
+    const Extended c0 = c[0];
+    for (Extended& v : c) v /= c0;
+    FunctionalWeights w;
+    for (int k = 1; k <= n; ++k) {
+        Extended gamma = 0;
+        for (int j = 0; j <= k && k + j <= n; ++j) {
+            const Extended term = c[static_cast<std::size_t>(k - j)] * c[static_cast<std::size_t>(k + j)];
+            gamma += (j == 0 ? 1 : j % 2 ? -2 : 2) * term;
+        }
+        w.gamma.emplace_back(gamma);
+    }
+    return w;
+}
+
+std::optional<std::vector<Extended>> PolynomialFromRoots(const std::vector<std::complex<Extended>>& roots) {
+    std::vector<std::complex<Extended>> p{1};
+    for (const auto& r : roots) {
+        std::vector<std::complex<Extended>> next(p.size() + 1, 0);
+        for (std::size_t i = 0; i < p.size(); ++i) {
+            next[i + 1] += p[i];
+            next[i] -= r * p[i];
+        }
+        p = std::move(next);
+    }
+    // A real polynomial needs every complex root's conjugate among the roots.
+    for (const auto& r : roots) {
+        if (r.imag() == 0) continue;
+        std::size_t same = 0, conjugate = 0;
+        for (const auto& q : roots) {
+            same += q == r;
+            conjugate += q == std::conj(r);
+        }
+        if (same != conjugate) return std::nullopt;
+    }
+    std::vector<Extended> real;
+    for (const auto& v : p) real.push_back(v.real());
+    return real;
+}
+
+FunctionalWeights SquareFunctionalWeightsFromRoots(const std::vector<std::complex<Extended>>& roots) {
+    const auto d = PolynomialFromRoots(roots);
+    if (!d) return {FunctionalStatus::NotConjugate, {}};
+    return SquareFunctionalWeights(*d);
+}
+
+std::optional<int> SquareFunctionalOrder(Host& host, std::string_view text) {
+    const auto value = parseNumber(text);
+    if (!value || *value != std::trunc(*value) || *value < 1 || *value > kMaxTypedCount) {
+        host.message(Box::Error, "Roots number /  Polinom order must be a whole number from 1 to 30");
+        return std::nullopt;
+    }
+    return static_cast<int>(*value);
+}
+
+std::vector<std::string> SquareFunctionalInputHeaders(bool byRoots, int count) {
+    std::vector<std::string> headers;
+    for (int i = byRoots ? 1 : 0; i <= count; ++i)
+        headers.push_back((byRoots ? "X" : "C") + std::to_string(i));
+    return headers;
+}
+
+std::vector<std::string> SquareFunctionalWeightHeaders(int order) {
+    std::vector<std::string> headers;
+    for (int k = 1; k <= order; ++k) headers.push_back("T" + std::to_string(k) + "^2");
+    return headers;
+}
+
+std::optional<std::vector<std::string>> SolveSquareFunctional(Host& host, bool byRoots,
+                                                              const std::vector<std::string>& first,
+                                                              const std::vector<std::string>& second) {
+    auto read = [&host](const std::string& text) -> std::optional<Extended> {
+        const auto v = parseNumber(text);
+        if (!v) host.message(Box::Error, "'" + text + "' is not a valid floating point value");
+        return v;
+    };
+    FunctionalWeights weights;
+    if (byRoots) {
+        std::vector<std::complex<Extended>> roots;
+        for (std::size_t k = 0; k < first.size(); ++k) {
+            const auto re = read(first[k]);
+            if (!re) return std::nullopt;
+            const auto im = read(k < second.size() ? second[k] : std::string("0"));
+            if (!im) return std::nullopt;
+            roots.emplace_back(*re, *im);
+        }
+        weights = SquareFunctionalWeightsFromRoots(roots);
+    } else {
+        std::vector<Extended> c;
+        for (const std::string& text : first) {
+            const auto v = read(text);
+            if (!v) return std::nullopt;
+            c.push_back(*v);
+        }
+        // The grid's values are taken relative to the leading coefficient.
+        while (!c.empty() && c.back() == 0) c.pop_back();
+        if (!c.empty()) {
+            const Extended lead = c.back();
+            for (Extended& v : c) v /= lead;
+        }
+        weights = SquareFunctionalWeights(c);
+    }
+    if (weights.status != FunctionalStatus::Done) {
+        host.message(Box::Error, FunctionalProblem(weights.status));
+        return std::nullopt;
+    }
+    std::vector<std::string> texts;
+    for (const Real48& g : weights.gamma) texts.push_back(scientificText(g, 3));
+    return texts;
+}
+
+void SquareIntegralEstimation(Host& host, const TransferFunction& w) {
+    for (int code; (code = host.chooseMethod(MethodList::FunctionalMinimisation)) != kLeaveCode;)
+        FunctionalMinimisationItem(host, w, code);
+}
+
+void FunctionalMinimisationItem(Host& host, const TransferFunction& w, int code) {
+    std::optional<std::vector<Extended>> d;
+    if (code == kByCoefficients) {
+        d = typedCoefficients(host);
+    } else if (code == kByRoots) {
+        const auto roots = typedRoots(host);
+        if (!roots) return;
+        d = PolynomialFromRoots(*roots);
+        if (!d) {
+            host.message(Box::Error, FunctionalProblem(FunctionalStatus::NotConjugate));
+            return;
+        }
+    } else if (code == kByCurrent) {
+        d = CoefficientsOf(w.B);
+    }
+    if (!d) return;
+    const FunctionalWeights weights = SquareFunctionalWeights(*d);
+    if (weights.status != FunctionalStatus::Done) {
+        host.message(Box::Error, FunctionalProblem(weights.status));
+        return;
+    }
+    std::vector<Extended> normalised = *d;
+    while (!normalised.empty() && normalised.back() == 0) normalised.pop_back();
+    for (Extended& v : normalised) v /= (*d)[0];
+    reportWeights(host, code, normalised, weights);
+}
+
+}  // namespace velmar

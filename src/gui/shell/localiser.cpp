@@ -1,0 +1,96 @@
+#include "gui/shell/localiser.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QWidget>
+
+#include "gui/graphs/graph_viewer.h"
+
+namespace velmar::gui {
+
+namespace {
+
+QString qs(const char* text) { return QString::fromUtf8(text); }
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+bool isOwnCaption(const QString& title, const TranslationRow& row) {
+    for (const char* t : {row.english, row.russian, row.romanian})
+        if (t && title == qs(t)) return true;
+    return false;
+}
+
+void setGlobal(std::string_view name, const QString& text) {
+    ViewerTexts& v = viewerTexts();
+    if (name == "ScaleX") v.scaleX = text;
+    else if (name == "ScaleY") v.scaleY = text;
+    else if (name == "FirstPoint") v.firstPoint = text;
+    else if (name == "SecondPoint") v.secondPoint = text;
+    else if (name == "GraphCaption") v.caption = text;
+    // The question before exit has no window of its own: closing asks in Russian.
+}
+
+void assign(QWidget* window, const TranslationRow& row, const QString& text) {
+    if (row.component.empty()) {
+        if (isOwnCaption(window->windowTitle(), row)) window->setWindowTitle(text);
+        return;
+    }
+    const QString name = qs(row.component);
+    if (auto* a = window->findChild<QAction*>(name)) {
+        if (row.property == TextProperty::Hint) {
+            a->setStatusTip(text);
+            a->setToolTip(text);
+        } else {
+            a->setText(text);
+        }
+        return;
+    }
+    auto* w = window->findChild<QWidget*>(name);
+    if (!w) return;
+    if (row.property == TextProperty::Hint) w->setToolTip(text);
+    else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(text);
+    else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(text);
+    else w->setWindowTitle(text);
+}
+
+}  // namespace
+
+void applyRows(QWidget* window, const Localisation& texts, const std::vector<std::size_t>& rows) {
+    const QString windowName = window->objectName();
+    for (const std::size_t i : rows) {
+        const TranslationRow& row = translationTable()[i];
+        if (qs(row.window) != windowName) continue;
+        if (const char* text = texts.textOf(i)) assign(window, row, qs(text));
+    }
+}
+
+void applyEverywhere(QWidget* owner, const Localisation& texts, const std::vector<std::size_t>& rows) {
+    for (const std::size_t i : rows) {
+        const TranslationRow& row = translationTable()[i];
+        if (row.window == kGlobalStrings)
+            if (const char* text = texts.textOf(i)) setGlobal(row.component, qs(text));
+    }
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w == owner || (!w->objectName().isEmpty() && w->objectName() != owner->objectName()))
+            applyRows(w, texts, rows);
+}
+
+WindowLocaliser::WindowLocaliser(const Localisation& texts, QObject* parent)
+    : QObject(parent), texts_(texts) {
+    qApp->installEventFilter(this);
+}
+
+WindowLocaliser::~WindowLocaliser() { qApp->removeEventFilter(this); }
+
+bool WindowLocaliser::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+        auto* w = static_cast<QWidget*>(watched);
+        if (w->isWindow() && !w->objectName().isEmpty() && w->objectName() != "FormMain")
+            applyRows(w, texts_, texts_.rowsInForce(w->objectName().toStdString()));
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace velmar::gui
