@@ -4,7 +4,9 @@
 //
 // Both compile the scheme and run the Solve operation of analysis block N as the Run
 // regime would (its dialogs answered by label); analyze then runs method M, a chooser code or the name of
-// an item without one. Everything the core says is printed as it happens.
+// an item without one. The menu commands harmonic and popov need no Solve: they study
+// the loop of the scheme's nonlinear block up to analysis block N (or, without --block,
+// the last analysis block). Everything the core says is printed as it happens.
 #include <algorithm>
 #include <iostream>
 #include <optional>
@@ -78,7 +80,9 @@ std::optional<Options> parse(const Args& args, bool withMethod) {
         if (!n || *n != static_cast<int>(*n) || *n < 1) return std::nullopt;
         o.block = static_cast<int>(*n);
     }
-    if (o.scheme.empty() || o.block == 0 || (withMethod && o.method.empty())) return std::nullopt;
+    const bool menuCommand = withMethod && methodCode(o.method).value_or(0) < 0;
+    if (o.scheme.empty() || (o.block == 0 && !menuCommand) || (withMethod && o.method.empty()))
+        return std::nullopt;
     return o;
 }
 
@@ -106,7 +110,8 @@ int usage(const char* command) {
                 : "usage: velmar-cli analyze SCHEME --block N --method M [--mark E:LABEL]... "
                   "[--answer LABEL=VALUE]... [--set E:LABEL=VALUE]... [--csv OUT] [--side-files DIR]\n"
                   "  M: 51..56, 41..45, 60, 82, 101, 102, 103..108, 311, 331, 341, 1979..1981,\n"
-                  "     or routh, mikhailov, nyquist, ddecomp, harmonic, popov\n");
+                  "     or routh, mikhailov, nyquist, ddecomp, harmonic, popov\n"
+                  "  harmonic and popov take --block only to name the analysis block\n");
     return 2;
 }
 
@@ -130,11 +135,10 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
     Workbench wb(host);
     wb.analysis.workingFolder = o.sideFiles;
     if (!loadSchemeWarning(command, o.scheme, wb.scheme, std::cerr)) return 2;
-    if (o.block > wb.scheme.ElementCount() || wb.scheme.element(o.block).TypeCode() != 60) {
+    if (o.block != 0 && (o.block > wb.scheme.ElementCount() || wb.scheme.element(o.block).TypeCode() != 60)) {
         std::cerr << "velmar-cli " << command << ": element " << o.block << " is not an analysis block\n";
         return 2;
     }
-    Element& block = wb.scheme.element(o.block);
     std::string markError;
     if (!applyMarks(wb.scheme, o.marks, markError) || !applySets(wb, o.sets, markError)) {
         std::cerr << "velmar-cli " << command << ": " << markError << "\n";
@@ -143,13 +147,16 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
     if (!CompileScheme(wb)) return 1;  // the wiring faults have been reported
     const bool menuCommand = method && *method < 0;
     wb.analysis.methodGroup = method && !menuCommand ? GroupForCode(*method) : MethodGroup::Character;
-    if (method && !menuCommand) host.methodCodes = {*method};
+    // A harmonic sweep offers its list: both curves go to the viewer.
+    host.methodCodes = menuCommand ? std::vector<int>{41, 42}
+                       : method    ? std::vector<int>{*method}
+                                   : std::vector<int>{};
     // A display of the roots animation is reached through the animation.
     if (method && IsRootsDisplay(*method)) host.methodCodes = {kCodeRootsAnimation, *method};
     try {
         wb.analysis.lastBlock = o.block;
-        block.EditParameters(wb);
         if (menuCommand) AnalysisMenuCommand(wb, -*method);
+        else wb.scheme.element(o.block).EditParameters(wb);
     } catch (const std::runtime_error& e) {  // MathError and FileError end the command
         host.message(Box::Error, e.what());
     }
@@ -165,8 +172,9 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
             return 2;
         }
     }
-    const bool solved = std::any_of(host.lines.begin(), host.lines.end(),
-                                    [](const std::string& l) { return l.rfind("tf: ", 0) == 0; });
+    const bool solved =
+        menuCommand || std::any_of(host.lines.begin(), host.lines.end(),
+                                   [](const std::string& l) { return l.rfind("tf: ", 0) == 0; });
     if (!solved) std::cerr << "velmar-cli " << command << ": block " << o.block << " was not solved\n";
     const bool planeMissing = method == kCodeDDecomposition && host.dDecompositions.empty();
     return solved && !planeMissing && host.messagesOf(Box::Error).empty() ? 0 : 1;

@@ -72,6 +72,43 @@ struct ProgressInfo {
     std::string timeText;
 };
 
+// Pages of values asked in one window (the Ti values window, the plant polynomials of
+// "System Parameters" shown page by page): each page has a count field, the values and
+// at most one check box. The count shown is values.size() - countShift (a polynomial's
+// order is its number of coefficients less one); value k is labelled valueLabel followed
+// by firstIndex + k.
+struct ValueList {
+    std::string caption;
+    std::string countLabel;  // empty: the count is fixed
+    int countShift = 0;
+    std::size_t maxCount = 100;  // values the page may hold
+    std::string valueLabel;
+    int firstIndex = 1;
+    std::vector<std::string> values;  // the texts; a longer list is padded with `fill`
+    std::string fill = "1";
+    std::string checkLabel;  // empty: no check box
+    bool checked = false;
+    std::string valueName(std::size_t k) const {
+        return valueLabel + std::to_string(firstIndex + static_cast<int>(k));
+    }
+};
+
+// One choice among fixed items (a radio group): `index` is the item chosen.
+struct ChoiceRow {
+    std::string label;
+    std::vector<std::string> items;
+    int index = 0;
+};
+
+// A table of results shown in a window of its own, with an optional button under it.
+struct ResultTable {
+    std::string caption;
+    std::string title;
+    std::vector<std::string> columns;
+    std::vector<std::vector<std::string>> rows;
+    std::string button;  // empty: none
+};
+
 // A recorder's thumbnail: polylines in the 62 x 32 picture of its square, in pixels
 // relative to the square's top-left corner.
 struct Thumbnail {
@@ -150,6 +187,41 @@ public:
     }
     virtual void clearReport() {}
     virtual void report(std::string_view line) { (void)line; }
+
+    // --- windows of the nonlinear analysis and the regulator synthesis ---
+    // Each has a default that a host without such a window can keep: it falls back to
+    // the value dialog or to the report memo (host.cpp).
+
+    // The graph viewer with lines of text shown beside the curves ("Radius=", "Kr =").
+    // Default: the texts go to the report, then showGraph.
+    virtual int showGraphWithTexts(const Diagrams& diagrams, int kind, const std::vector<std::string>& texts);
+    // A chooser list whose item captions are replaced (the harmonic sweep's "W( K3 )",
+    // " A( K3 )"); returns the code of the item picked as chooseMethod does. Default:
+    // chooseMethod(list).
+    virtual int chooseRelabelled(MethodList list, const std::vector<std::string>& captions) {
+        (void)captions;
+        return chooseMethod(list);
+    }
+    // The waiting window with a live counter ("Я думаю !!!", "Iteration"): shown or
+    // updated with count >= 0, closed with a negative count. Default: nothing.
+    virtual void showCounter(std::string_view caption, std::string_view label, int count) {
+        (void)caption;
+        (void)label;
+        (void)count;
+    }
+    // Pages of values (ValueList), with "Next >>" / "<< Back" between pages. `check`
+    // runs on every confirmation as for askValues. False when cancelled. Default: one
+    // value dialog with every page's count and check box (0 or 1), then the values of
+    // each page, seven rows a dialog.
+    virtual bool askValuePages(std::vector<ValueList>& pages, const RowCheck& check);
+    // Choices among fixed items. False when cancelled. Default: one value dialog with a
+    // row per choice holding the item's text; an answer names an item by its text (blanks
+    // and case aside), its first word ("PI") or its number from 1.
+    virtual bool askChoices(std::string_view caption, std::vector<ChoiceRow>& rows);
+    // A result table; true when its button was pressed. Default: the title and the rows
+    // go to the report, and the button counts as pressed.
+    virtual bool showTable(const ResultTable& table);
+
     // The "Progress" window of a scan: opened by the first call, closed by `finished`.
     virtual void scanProgress(const ScanProgress& progress) { (void)progress; }
     // The D-decomposition window ("D Composition"), shown modally with a finished map.
@@ -163,5 +235,8 @@ public:
         (void)value;
     }
 };
+
+// The item a choice answer names (see askChoices), or -1.
+int ChoiceIndex(std::string_view answer, const std::vector<std::string>& items);
 
 }  // namespace velmar

@@ -148,6 +148,41 @@ std::vector<std::string> ScriptedHost::unusedAnswers() const {
     return unused;
 }
 
+int ScriptedHost::showGraphWithTexts(const Diagrams& diagrams, int kind,
+                                     const std::vector<std::string>& texts) {
+    for (const std::string& t : texts) say("text: " + t);
+    const int key = showGraph(diagrams, kind);
+    graphs.back().texts = texts;
+    return key;
+}
+
+int ScriptedHost::chooseRelabelled(MethodList list, const std::vector<std::string>& captions) {
+    std::string line;
+    for (const std::string& c : captions) line += (line.empty() ? "" : " | ") + c;
+    say("list: " + line);
+    return chooseMethod(list);
+}
+
+void ScriptedHost::showCounter(std::string_view caption, std::string_view label, int count) {
+    if (count >= 0) {
+        counter_ = count;
+        return;
+    }
+    counterCounts.push_back(counter_);
+    say("counter: " + std::string(caption) + " " + std::string(label) + " " + std::to_string(counter_));
+    counter_ = -1;
+}
+
+bool ScriptedHost::showTable(const ResultTable& table) {
+    tables.push_back(table);
+    for (const auto& row : table.rows) {
+        std::string line;
+        for (const std::string& c : row) line += (line.empty() ? "" : "  ") + c;
+        say("table: " + line);
+    }
+    return pressTableButtons && !table.button.empty();
+}
+
 std::vector<std::string> ScriptedHost::messagesOf(Box box) const {
     std::vector<std::string> out;
     for (const auto& [b, text] : messages)

@@ -24,9 +24,10 @@ public:
     bool addAnswer(std::string_view answer);
     void setAnswer(const std::string& label, const std::string& value) { answers_[label] = value; }
 
-    Reply reply = Reply::Yes;      // the answer to every question
-    std::vector<int> methodCodes;  // answers of chooseMethod, in turn; then 27
-    std::vector<int> keys;         // the key queue, in turn
+    Reply reply = Reply::Yes;       // the answer to every question
+    bool pressTableButtons = true;  // whether a result table's button is pressed
+    std::vector<int> methodCodes;   // answers of chooseMethod, in turn; then 27
+    std::vector<int> keys;          // the key queue, in turn
 
     struct Graph {
         int kind = 0;
@@ -36,6 +37,7 @@ public:
             std::vector<Extended> x, y;
         };
         std::vector<Curve> curves;
+        std::vector<std::string> texts;  // shown beside the curves
     };
     struct Dialog {
         std::string caption;
@@ -45,12 +47,17 @@ public:
 
     // What the core said, in order, one line each: "CAPTION: TEXT" for message boxes
     // ("message: TEXT" without caption), "report: LINE", "canvas: LINE", "tf: LINE",
-    // "status: TEXT", "optimisation: BLOCK" (Enter on an optimisation block).
+    // "status: TEXT", "text: LINE" beside a graph, "list: CAPTION | CAPTION" for a
+    // relabelled list, "table: CELL  CELL" per result-table row, "counter: CAPTION LABEL N"
+    // when a waiting counter closes at N, "optimisation: BLOCK" (Enter on an
+    // optimisation block).
     std::vector<std::string> lines;
     std::vector<std::pair<Box, std::string>> messages;
     std::vector<Dialog> dialogs;
     std::vector<Graph> graphs;
     std::vector<Thumbnail> thumbnails;
+    std::vector<ResultTable> tables;
+    std::vector<int> counterCounts;            // the last count of every waiting counter, when closed
     std::vector<ScanProgress> scanProgresses;  // every update of the "Progress" window
     std::vector<DDecompositionMap> dDecompositions;
     std::vector<std::pair<int, Extended>> optimisationSteps;  // (count, value) per evaluation
@@ -69,6 +76,11 @@ public:
     void showThumbnail(const Thumbnail& thumbnail) override { thumbnails.push_back(thumbnail); }
     void canvasText(int x, int y, std::string_view text) override;
     void report(std::string_view line) override;
+    int showGraphWithTexts(const Diagrams& diagrams, int kind,
+                           const std::vector<std::string>& texts) override;
+    int chooseRelabelled(MethodList list, const std::vector<std::string>& captions) override;
+    void showCounter(std::string_view caption, std::string_view label, int count) override;
+    bool showTable(const ResultTable& table) override;
     void scanProgress(const ScanProgress& progress) override { scanProgresses.push_back(progress); }
     void showDDecomposition(const DDecompositionMap& map) override { dDecompositions.push_back(map); }
     void openOptimisation(int block) override { say("optimisation: " + std::to_string(block)); }
@@ -88,6 +100,7 @@ private:
     void say(std::string line);
 
     std::map<std::string, std::string> answers_;
+    int counter_ = -1;
     bool lastDialogSet_ = false;
     Dialog lastDialog_;
 };

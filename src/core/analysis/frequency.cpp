@@ -79,6 +79,15 @@ bool AskFrequencyRange(Host& host, FrequencyRange& range) {
     }
 }
 
+bool AskKeptFrequencyRange(Host& host, AnalysisState& state, FrequencyRange& range) {
+    range = {state.wBegin, state.wEnd, state.wStep};
+    if (!AskFrequencyRange(host, range)) return false;
+    state.wBegin = range.begin;
+    state.wEnd = range.end;
+    state.wStep = range.step;
+    return true;
+}
+
 Curve FrequencyCharacteristic(const FrequencySplit& w, int code, const FrequencyRange& range) {
     Curve curve;
     const long places = GridPlaces(range);
@@ -130,11 +139,8 @@ int FrequencyGraphKind(int code) {
 
 void ShowFrequencyCharacteristic(Host& host, AnalysisState& state, const TransferFunction& w, int code) {
     const FrequencySplit split(w);
-    FrequencyRange range{state.wBegin, state.wEnd, state.wStep};
-    if (!AskFrequencyRange(host, range)) return;
-    state.wBegin = range.begin;
-    state.wEnd = range.end;
-    state.wStep = range.step;
+    FrequencyRange range;
+    if (!AskKeptFrequencyRange(host, state, range)) return;
     const Curve curve = FrequencyCharacteristic(split, code, range);
     Diagrams slots;
     slots[0] = {curve.x.data(), curve.y.data(), static_cast<int>(curve.x.size()), "Indicator"};

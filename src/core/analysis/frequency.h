@@ -54,6 +54,10 @@ inline constexpr long kMaxGridPoints = 10'000'000;
 // range is then unchanged.
 bool AskFrequencyRange(Host& host, FrequencyRange& range);
 
+// The same dialog starting from the range kept in `state` (the values last entered),
+// which keeps the confirmed range for the next method.
+bool AskKeptFrequencyRange(Host& host, AnalysisState& state, FrequencyRange& range);
+
 // The first frequency of the grid for a typed w(begin).
 Extended GridStart(Extended wBegin);
 

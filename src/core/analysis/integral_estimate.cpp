@@ -12,12 +12,6 @@ void trimZeros(std::vector<Extended>& c) {
 
 }  // namespace
 
-std::vector<Extended> CoefficientsOf(const Polynomial& p) {
-    std::vector<Extended> c;
-    for (const Real48& v : p.coefficients()) c.push_back(v);
-    return c;
-}
-
 IntegralEstimate IntegralSquareEstimate(std::vector<Extended> numerator, std::vector<Extended> denominator) {
     trimZeros(numerator);
     trimZeros(denominator);

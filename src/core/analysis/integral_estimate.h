@@ -16,6 +16,7 @@
 
 #include <vector>
 
+#include "core/analysis/coefficients.h"
 #include "core/model/polynomial.h"
 
 namespace velmar {
@@ -31,8 +32,5 @@ struct IntegralEstimate {
 // Coefficients in ascending powers, computed in extended precision.
 IntegralEstimate IntegralSquareEstimate(std::vector<Extended> numerator, std::vector<Extended> denominator);
 IntegralEstimate IntegralSquareEstimate(const Polynomial& numerator, const Polynomial& denominator);
-
-// The coefficients of a polynomial in ascending powers, in extended precision.
-std::vector<Extended> CoefficientsOf(const Polynomial& p);
 
 }  // namespace velmar

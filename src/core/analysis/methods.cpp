@@ -4,9 +4,12 @@
 #include "core/analysis/criteria.h"
 #include "core/analysis/frequency.h"
 #include "core/analysis/method_lists.h"
+#include "core/analysis/popov.h"
 #include "core/analysis/quality.h"
 #include "core/analysis/roots_list.h"
 #include "core/analysis/square_functional.h"
+#include "core/analysis/synthesis.h"
+#include "core/analysis/two_regulators.h"
 #include "core/host.h"
 #include "core/numtext.h"
 
@@ -44,6 +47,11 @@ void RunMethod(Host& host, AnalysisState& state, const TransferFunction& w, int 
         case kCodeRootsFieldNumerator:
         case kCodeRootsFieldDenominator:
         case kCodeRootsBoth: ShowRoots(host, w, code, state.workingFolder); break;
+        case kCodeModifiedPopov: ShowModifiedPopov(host, state, w); break;
+        case kCodePRegulator: TunePRegulator(host, state, w); break;
+        case kCodePiRegulator: TunePiRegulator(host, state, w, RegulatorType::PI); break;
+        case kCodePidRegulator: TunePiRegulator(host, state, w, RegulatorType::PID); break;
+        case kCodeTwoRegulators: TuneTwoRegulators(host, state); break;
         case kCodeErrorCoefficients: ShowErrorCoefficients(host, w); break;
         case kCodeSquareIntegralEstimation: SquareIntegralEstimation(host, w); break;
         case 106:

@@ -10,6 +10,7 @@
 #include "core/errors.h"
 #include "core/model/value_dialog.h"
 #include "core/workbench/d_decomposition_command.h"
+#include "core/workbench/harmonic_commands.h"
 #include "core/workbench/roots_animation.h"
 #include "core/workbench/workbench.h"
 
@@ -132,7 +133,8 @@ void ChangeParameters(Workbench& wb, int col, int row, bool gridFilling) {
 }
 
 void AnalysisMenuCommand(Workbench& wb, int command) {
-    MethodNotAvailable(wb.ui(), command == kCommandHarmonic ? "Garmonic Linearization" : "Popov");
+    if (command == kCommandHarmonic) HarmonicCommand(wb);
+    if (command == kCommandPopov) PopovCommand(wb);
 }
 
 bool SolveAllowed(Host& host, bool inRun) {

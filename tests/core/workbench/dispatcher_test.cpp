@@ -88,14 +88,15 @@ TEST_F(DispatcherTest, StabilityListRunsCriteriaAndNyquistQuestion) {
     EXPECT_EQ(wb.analysis.methodGroup, MethodGroup::Character);
 }
 
-TEST_F(DispatcherTest, MethodsOfLaterWorkAndFaultsAreReportedPerMethod) {
+// A code that names no method is refused on its own; the next code still runs.
+TEST_F(DispatcherTest, CodesWithoutAMethodAndFaultsAreReportedPerMethod) {
     answerHandEntry();
-    host.methodCodes = {1979, kCodeRootsDenominator};
+    host.methodCodes = {999, kCodeRootsDenominator};
     wb.analysis.methodGroup = MethodGroup::Quality;
     wb.analysis.lastBlock = block->Number;
     block->EditParameters(wb);
     ASSERT_EQ(host.messagesOf(Box::Error).size(), 1u);
-    EXPECT_EQ(host.messagesOf(Box::Error)[0], "  P      -regulator: this method is not available yet");
+    EXPECT_EQ(host.messagesOf(Box::Error)[0], "Method 999: this method is not available yet");
     // The second code is not offered by the quality list but still reaches the block.
     std::ifstream u(folder / "mcad" / "root_u.prn");
     long double first = 0, second = 0;

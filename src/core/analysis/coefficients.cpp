@@ -1,0 +1,17 @@
+#include "core/analysis/coefficients.h"
+
+namespace velmar {
+
+Coefficients CoefficientsOf(const Polynomial& p) {
+    Coefficients c;
+    for (const Real48& v : p.coefficients()) c.push_back(v);
+    return c;
+}
+
+Extended EvaluateAt(const Coefficients& c, Extended x) {
+    Extended v = 0;
+    for (std::size_t i = c.size(); i-- > 0;) v = v * x + c[i];
+    return v;
+}
+
+}  // namespace velmar

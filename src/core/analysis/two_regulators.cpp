@@ -1,0 +1,129 @@
+#include "core/analysis/two_regulators.h"
+
+#include "core/analysis/analysis_state.h"
+#include "core/analysis/harmonic.h"
+#include "core/host.h"
+#include "core/numtext.h"
+
+namespace velmar {
+
+namespace {
+
+constexpr std::size_t kMostCoefficients = 31;
+const char* const kSystemParameters = "System Parameters";
+const char* const kRegulatorsMain = "Regulators Main Calculating";
+const char* const kPartNames[] = {"M1", "N1", "M3", "N3"};
+const char* const kZeroDenominator = " N1(s) = 0 or N3(s) = 0 ";
+
+Polynomial polynomialOf(const ValueList& page) {
+    Polynomial p;
+    p.Allocate(static_cast<int>(page.values.size()) - 1);
+    for (std::size_t i = 0; i < page.values.size(); ++i)
+        p.set(static_cast<int>(i), parseValueText(page.values[i]).value_or(0));
+    return p;
+}
+
+bool isZero(const Polynomial& p) {
+    for (const Real48& c : p.coefficients())
+        if (c.get() != 0) return false;
+    return true;
+}
+
+std::string regulatorLine(const char* name, const Regulator& r) {
+    return std::string(name) + ": " + RegulatorTypeNames()[static_cast<std::size_t>(r.type)] +
+           "  k=" + floatText(r.k) + "  ti=" + floatText(r.ti) + "  td=" + floatText(r.td);
+}
+
+}  // namespace
+
+TransferFunction ClosedLoop(const TransferFunction& w3, const Regulator& r) {
+    const TransferFunction reg = RegulatorFunction(r);
+    const Polynomial open = reg.A * w3.A;
+    return {open, reg.B * w3.B + open};
+}
+
+bool AskTwoPartPlant(Host& host, TwoPartPlant& plant) {
+    std::vector<ValueList> pages;
+    for (const char* name : kPartNames) {
+        ValueList p;
+        p.caption = kSystemParameters;
+        p.countLabel = std::string(name) + "(s) order";
+        p.countShift = 1;
+        p.maxCount = kMostCoefficients;
+        p.valueLabel = std::string(name) + " c";
+        p.firstIndex = 0;
+        p.values = {"1", "1", "1"};
+        pages.push_back(std::move(p));
+    }
+    const RowCheck check = [](const std::vector<ValueRow>& rows) -> std::string {
+        for (const ValueRow& r : rows) {
+            const auto v = parseValueText(r.text);
+            if (!v) return kBadNumber;
+            const bool order = r.name().find("order") != std::string::npos;
+            if (order && (*v < 0 || *v > static_cast<Extended>(kMostCoefficients - 1))) return kBadNumber;
+        }
+        return {};
+    };
+    if (!host.askValuePages(pages, check)) return false;
+    plant = {{polynomialOf(pages[0]), polynomialOf(pages[1])},
+             {polynomialOf(pages[2]), polynomialOf(pages[3])}};
+    if (!isZero(plant.w1.B) && !isZero(plant.w3.B)) return true;
+    host.message(Box::Error, kZeroDenominator);
+    return false;
+}
+
+bool AskRegulatorTypes(Host& host, RegulatorType& first, RegulatorType& second) {
+    std::vector<ChoiceRow> rows = {{"Regulator 1", RegulatorTypeNames(), static_cast<int>(first)},
+                                   {"Regulator 2", RegulatorTypeNames(), static_cast<int>(second)}};
+    if (!host.askChoices(kRegulatorsMain, rows)) return false;
+    first = static_cast<RegulatorType>(rows[0].index);
+    second = static_cast<RegulatorType>(rows[1].index);
+    return true;
+}
+
+ResultTable RegulatorTable(const Regulator& first, const Regulator& second) {
+    ResultTable t;
+    t.caption = kRegulatorsMain;
+    t.columns = {"", "", "k=", "ti=", "td="};
+    const std::pair<const char*, const Regulator*> rows[] = {{"Regulator 1", &first},
+                                                             {"Regulator 2", &second}};
+    for (const auto& [name, r] : rows)
+        t.rows.push_back({name, RegulatorTypeNames()[static_cast<std::size_t>(r->type)], floatText(r->k),
+                          floatText(r->ti), floatText(r->td)});
+    return t;
+}
+
+void TuneTwoRegulators(Host& host, AnalysisState& state) {
+    TwoPartPlant plant;
+    if (!AskTwoPartPlant(host, plant)) return;
+    Regulator first{RegulatorType::PI}, second{RegulatorType::P};
+    if (!AskRegulatorTypes(host, first.type, second.type)) return;
+    FrequencyRange range;
+    if (!AskKeptFrequencyRange(host, state, range)) return;
+    Extended M = kDefaultM;
+    if (!AskOscillationIndex(host, M)) return;
+    // Regulator 2 on the inner plant part, then regulator 1 on the rest.
+    const std::pair<Regulator*, const char*> order[] = {{&second, "Regulator 2"}, {&first, "Regulator 1"}};
+    for (const auto& [r, name] : order) {
+        std::vector<Extended> tis;
+        Extended alpha = 0.25L;
+        bool showEach = false;
+        if (r->type != RegulatorType::P && !AskTiValues(host, name, r->type, tis, alpha, showEach)) return;
+        TransferFunction w = plant.w3;
+        if (r == &first) {
+            const TransferFunction inner = ClosedLoop(plant.w3, second);
+            w = {inner.A * plant.w1.A, inner.B * plant.w1.B};
+        }
+        const bool tuned = TuneRegulator(HodographOf(w, range), M, tis, alpha, *r, WaitCounter(host));
+        CloseWaitCounter(host);
+        if (!tuned) {
+            host.message(Box::Error, std::string(name) + ": " + kCannotSolve);
+            return;
+        }
+    }
+    host.report(regulatorLine("Regulator 1", first));
+    host.report(regulatorLine("Regulator 2", second));
+    host.showTable(RegulatorTable(first, second));
+}
+
+}  // namespace velmar
