@@ -161,7 +161,9 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
         host.message(Box::Error, e.what());
     }
     printPlanes(host);
-    if (!answersAllTaken(host, command, std::cerr)) return 2;
+    // A method that refused (an error box) may stop before the dialogs the answers were
+    // meant for: that failure is the one to report, not the answers it never asked.
+    if (host.messagesOf(Box::Error).empty() && !answersAllTaken(host, command, std::cerr)) return 2;
     if (!o.csv.empty()) {
         std::vector<CsvCurve> curves;
         for (const auto& g : host.graphs)

@@ -22,18 +22,12 @@ int usage() {
     std::cerr
         << "usage: velmar-cli info SCHEME\n"
            "       velmar-cli resave IN OUT\n"
-           "       velmar-cli run SCHEME [--variable] [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...
-           "
-           "                      [--sweep E:LABEL=BEGIN:END:STEP] [--csv OUT] [--pnt DIR]
-           "
-           "       velmar-cli tf SCHEME --block N [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...
-           "
-           "                     [--side-files DIR]
-           "
-           "       velmar-cli analyze SCHEME --block N --method M [--mark E:LABEL]... [--answer LABEL=VALUE]...
-           "
-           "                          [--set E:LABEL=VALUE]... [--csv OUT] [--side-files DIR]
-           "
+           "       velmar-cli run SCHEME [--variable] [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n"
+           "                      [--sweep E:LABEL=BEGIN:END:STEP] [--csv OUT] [--pnt DIR]\n"
+           "       velmar-cli tf SCHEME --block N [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n"
+           "                     [--side-files DIR]\n"
+           "       velmar-cli analyze SCHEME --block N --method M [--mark E:LABEL]... [--answer LABEL=VALUE]...\n"
+           "                          [--set E:LABEL=VALUE]... [--csv OUT] [--side-files DIR]\n"
            "       velmar-cli optimize SCHEME --block N --criterion C [--method M] [--mark E:LABEL]...\n"
            "                           [--answer LABEL=VALUE]... [--expression TEXT] [--save OUT]\n"
            "                           (velmar-cli optimize --help)\n"
