@@ -18,8 +18,8 @@ std::optional<ParameterName> parseParameterName(std::string_view text) {
 namespace {
 
 // "E:LABEL" with E an element number of the scheme; the element, or null.
-Element* elementOf(Scheme& scheme, const std::string& spec, std::string& label) {
-    const auto name = parseParameterName(spec);
+Element* elementOf(Scheme& scheme, const std::string& option, std::string& label) {
+    const auto name = parseParameterName(option);
     if (!name || name->element > scheme.ElementCount()) return nullptr;
     label = name->label;
     return &scheme.element(name->element);
@@ -28,16 +28,16 @@ Element* elementOf(Scheme& scheme, const std::string& spec, std::string& label) 
 }  // namespace
 
 bool applyMarks(Scheme& scheme, const std::vector<std::string>& marks, std::string& error) {
-    for (const std::string& spec : marks) {
+    for (const std::string& option : marks) {
         std::string label;
-        Element* e = elementOf(scheme, spec, label);
+        Element* e = elementOf(scheme, option, label);
         if (!e) {
-            error = "--mark " + spec + ": expected ELEMENT:LABEL with an element number of the scheme";
+            error = "--mark " + option + ": expected ELEMENT:LABEL with an element number of the scheme";
             return false;
         }
         const ParameterRef ref = ParameterByLabel(*e, label);
         if (!ref.param || !ref.markable) {
-            error = "--mark " + spec + ": element " + std::to_string(e->Number) +
+            error = "--mark " + option + ": element " + std::to_string(e->Number) +
                     " has no markable parameter \"" + label + "\"";
             return false;
         }
@@ -47,20 +47,20 @@ bool applyMarks(Scheme& scheme, const std::vector<std::string>& marks, std::stri
 }
 
 bool applySets(Workbench& wb, const std::vector<std::string>& sets, std::string& error) {
-    for (const std::string& spec : sets) {
-        const auto equals = spec.rfind('=');
-        const auto name = parseParameterName(std::string_view(spec).substr(0, equals));
+    for (const std::string& option : sets) {
+        const auto equals = option.rfind('=');
+        const auto name = parseParameterName(std::string_view(option).substr(0, equals));
         const auto value =
-            equals == std::string::npos ? std::nullopt : parseValueText(spec.substr(equals + 1));
+            equals == std::string::npos ? std::nullopt : parseValueText(option.substr(equals + 1));
         if (!name || !value) {
-            error = "--set " + spec + ": expected ELEMENT:LABEL=VALUE";
+            error = "--set " + option + ": expected ELEMENT:LABEL=VALUE";
             return false;
         }
         try {
             error = setParameterByLabel(wb, name->element, name->label, *value);
         } catch (const MathError& e) { error = e.what(); }
         if (!error.empty()) {
-            error = "--set " + spec + ": " + error;
+            error = "--set " + option + ": " + error;
             return false;
         }
     }
