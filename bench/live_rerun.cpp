@@ -5,10 +5,11 @@
 // ./build/bench/live_rerun (needs no display: it draws offscreen). --short for CI.
 #include <benchmark/benchmark.h>
 
+#include "gui_bench.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QSlider>
-#include <cstring>
 #include <vector>
 
 #include "core/blocks/recorders.h"
@@ -80,15 +81,4 @@ BENCHMARK(BM_SliderMoveRunOnly)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    std::vector<char*> args;
-    for (int i = 0; i < argc; ++i)
-        if (std::strcmp(argv[i], "--short") != 0) args.push_back(argv[i]);
-    int count = static_cast<int>(args.size());
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(count, args.data());
-    benchmark::Initialize(&count, args.data());
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return velmar::bench::RunGuiBenchmarks(argc, argv); }

@@ -5,8 +5,9 @@
 // ./build/bench/redraw (needs no display: it draws offscreen). --short for CI.
 #include <benchmark/benchmark.h>
 
+#include "gui_bench.h"
+
 #include <QApplication>
-#include <cstring>
 #include <vector>
 
 #include "core/editor/edit_processor.h"
@@ -66,15 +67,4 @@ BENCHMARK(BM_CursorMove)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    std::vector<char*> args;
-    for (int i = 0; i < argc; ++i)
-        if (std::strcmp(argv[i], "--short") != 0) args.push_back(argv[i]);
-    int count = static_cast<int>(args.size());
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(count, args.data());
-    benchmark::Initialize(&count, args.data());
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return velmar::bench::RunGuiBenchmarks(argc, argv); }

@@ -7,12 +7,13 @@
 // no display (it draws offscreen unless QT_QPA_PLATFORM says otherwise). --short for CI.
 #include <benchmark/benchmark.h>
 
+#include "gui_bench.h"
+
 #include <unistd.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QWidget>
-#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -72,20 +73,13 @@ int main(int argc, char** argv) {
     const double beforeMain = processSeconds();
     QElapsedTimer clock;
     clock.start();
-    std::vector<char*> args;
-    for (int i = 0; i < argc; ++i)
-        if (std::strcmp(argv[i], "--short") != 0) args.push_back(argv[i]);
-    int count = static_cast<int>(args.size());
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(count, args.data());
+    velmar::bench::GuiArguments arguments = velmar::bench::TakeGuiArguments(argc, argv);
+    QApplication app(arguments.count, arguments.args.data());
     const qint64 application = clock.elapsed();
     startWindow();
     const qint64 firstWindow = clock.elapsed() - application;
     std::cout << "cold start-up to a drawn main window on the demo: " << beforeMain * 1000 + clock.elapsed()
               << " ms (process start " << beforeMain * 1000 << " ms, application " << application
               << " ms, first window " << firstWindow << " ms)\n";
-    benchmark::Initialize(&count, args.data());
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return velmar::bench::RunGuiBenchmarks(arguments);
 }

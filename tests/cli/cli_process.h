@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,14 @@ inline Result cli(const std::vector<std::string>& args, const std::string& cwd =
 inline std::string contents(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The lines of a command's output, without their line ends.
+inline std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) out.push_back(line);
+    return out;
 }
 
 struct Cli : ::testing::Test {

@@ -15,13 +15,6 @@ namespace {
 
 const std::string kDemo = VELMAR_DATA_DIR "/Schemes/demo.shm";
 
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
-}
-
 // Diagram `slot` of `element` from the CSV of `run`: the values are stored reals written
 // in 17 significant digits, so storing what is read gives them back exactly.
 void curveFromCsv(const std::string& csv, int element, int slot, std::vector<Extended>& x,

@@ -1,27 +1,15 @@
 #include <gtest/gtest.h>
 
 #include "cli/cli_process.h"
+#include "cli/commutator_scheme.h"
 #include "core/graphs/point_file.h"
 #include "core/model/scheme_file.h"
 
 namespace velmar::testing {
 namespace {
 
-// A commutator (A = 2, T = 0.1) feeding channel 1 of the time recorder, element 2.
-fs::path commutatorScheme(const fs::path& dir) {
-    Scheme s;
-    s.PutCell(4, 9, 81);
-    s.PutCell(7, 10, 1);
-    s.PutCell(8, 9, 62);
-    s.element(1).Params[0].Value = 2.0L;
-    s.element(1).Params[1].Value = 0.1L;
-    const fs::path file = dir / "commutator.shm";
-    SaveScheme(s, file, LabelsFileFor(file));
-    return file;
-}
-
 TEST_F(Cli, RunWritesEveryCurveAsAPointFile) {
-    const fs::path scheme = commutatorScheme(dir), folder = dir / "points";
+    const fs::path scheme = saveCommutatorScheme(dir), folder = dir / "points";
     const Result r = cli({"run", scheme.string(), "--answer", "Time=1", "--pnt", folder.string()});
     ASSERT_EQ(r.code, 0) << r.out;
     EXPECT_EQ(r.out, "");  // no CSV on the terminal when the curves go to files
@@ -44,7 +32,7 @@ TEST_F(Cli, RunWritesEveryCurveAsAPointFile) {
 }
 
 TEST_F(Cli, RunReportsAPointFolderItCannotMake) {
-    const fs::path scheme = commutatorScheme(dir), blocker = dir / "file";
+    const fs::path scheme = saveCommutatorScheme(dir), blocker = dir / "file";
     std::ofstream(blocker) << "x";
     const Result r = cli({"run", scheme.string(), "--answer", "Time=1", "--pnt", (blocker / "sub").string()});
     EXPECT_EQ(r.code, 2);

@@ -3,32 +3,12 @@
 #include <sstream>
 
 #include "cli/cli_process.h"
+#include "cli/commutator_scheme.h"
 #include "core/model/scheme_file.h"
 #include "core/numtext.h"
 
 namespace velmar::testing {
 namespace {
-
-// A commutator (A = 2, T = 0.1) wired to a time recorder: its output flips sign every
-// ten points of the default step.
-fs::path saveCommutatorScheme(const fs::path& dir, bool withArrow = true) {
-    Scheme s;
-    s.PutCell(4, 9, 81);
-    s.PutCell(7, 10, withArrow ? 1 : 5);
-    s.PutCell(8, 9, 62);
-    s.element(1).Params[0].Value = 2.0L;
-    s.element(1).Params[1].Value = 0.1L;
-    const fs::path file = dir / "commutator.shm";
-    SaveScheme(s, file, LabelsFileFor(file));
-    return file;
-}
-
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
-}
 
 TEST_F(Cli, RunWritesEveryRecordersCurves) {
     const fs::path scheme = saveCommutatorScheme(dir);

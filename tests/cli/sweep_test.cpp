@@ -3,34 +3,15 @@
 #include <sstream>
 
 #include "cli/cli_process.h"
+#include "cli/commutator_scheme.h"
 #include "core/model/scheme_file.h"
 #include "core/numtext.h"
 
 namespace velmar::testing {
 namespace {
 
-// A commutator (A = 2, T = 0.1) wired to a time recorder: its output is ±A.
-fs::path saveCommutator(const fs::path& dir) {
-    Scheme s;
-    s.PutCell(4, 9, 81);
-    s.PutCell(7, 10, 1);
-    s.PutCell(8, 9, 62);
-    s.element(1).Params[0].Value = 2.0L;
-    s.element(1).Params[1].Value = 0.1L;
-    const fs::path file = dir / "commutator.shm";
-    SaveScheme(s, file, LabelsFileFor(file));
-    return file;
-}
-
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) out.push_back(line);
-    return out;
-}
-
 TEST_F(Cli, SetChangesAParameterForOneCallOnly) {
-    const fs::path scheme = saveCommutator(dir);
+    const fs::path scheme = saveCommutatorScheme(dir);
     const std::vector<std::string> rows = lines(cli({"run", scheme.string(), "--set", "1:A=4"}).out);
     ASSERT_GT(rows.size(), 12u);
     EXPECT_EQ(rows[1], "2,1,0,0,4");
@@ -42,7 +23,7 @@ TEST_F(Cli, SetChangesAParameterForOneCallOnly) {
 }
 
 TEST_F(Cli, SetRefusesWhatItCannotApply) {
-    const fs::path scheme = saveCommutator(dir);
+    const fs::path scheme = saveCommutatorScheme(dir);
     for (const char* bad : {"9:A=1", "1:Nope=1", "1:A", "1:A=x", "A=1", "1:A=1e999"}) {
         const Result r = cli({"run", scheme.string(), "--set", bad});
         EXPECT_EQ(r.code, 2) << bad;
@@ -56,7 +37,7 @@ TEST_F(Cli, SetRefusesWhatItCannotApply) {
 // Each value's rows are exactly those of a run with that value set, in value order
 // whatever the threads did, and an END missed only by rounding is still run.
 TEST_F(Cli, SweepRunsOncePerValueAsSingleRunsWould) {
-    const fs::path scheme = saveCommutator(dir);
+    const fs::path scheme = saveCommutatorScheme(dir);
     const Result sweep = cli({"run", scheme.string(), "--answer", "Time=0.5", "--sweep", "1:A=0.1:0.7:0.1"});
     ASSERT_EQ(sweep.code, 0) << sweep.out;
     const std::vector<std::string> rows = lines(sweep.out);
@@ -74,7 +55,7 @@ TEST_F(Cli, SweepRunsOncePerValueAsSingleRunsWould) {
 }
 
 TEST_F(Cli, SweepRefusesRangesItCannotRun) {
-    const fs::path scheme = saveCommutator(dir);
+    const fs::path scheme = saveCommutatorScheme(dir);
     for (const char* bad :
          {"1:A=1:2:0", "1:A=1:2:-1", "1:A=1:2", "1:A=0:1e9:1e-3", "1:Nope=1:2:1", "1:A=1:2:x"}) {
         const Result r = cli({"run", scheme.string(), "--sweep", bad});

@@ -14,4 +14,10 @@ Extended EvaluateAt(const Coefficients& c, Extended x) {
     return v;
 }
 
+Coefficients DerivativeOf(const Coefficients& c) {
+    Coefficients d;
+    for (std::size_t i = 1; i < c.size(); ++i) d.push_back(static_cast<Extended>(i) * c[i]);
+    return d;
+}
+
 }  // namespace velmar

@@ -12,5 +12,6 @@ using Coefficients = std::vector<Extended>;
 
 Coefficients CoefficientsOf(const Polynomial& p);
 Extended EvaluateAt(const Coefficients& c, Extended x);  // Horner
+Coefficients DerivativeOf(const Coefficients& c);
 
 }  // namespace velmar

@@ -41,15 +41,9 @@ Coefficients times(const Coefficients& a, const Coefficients& b) {
     return r;
 }
 
-Coefficients derivative(const Coefficients& c) {
-    Coefficients d;
-    for (std::size_t i = 1; i < c.size(); ++i) d.push_back(static_cast<Extended>(i) * c[i]);
-    return d;
-}
-
 // (N/D)' numerator: N'·D - N·D'.
 Coefficients quotientDerivative(const Coefficients& n, const Coefficients& d) {
-    return minus(times(derivative(n), d), 1, times(n, derivative(d)));
+    return minus(times(DerivativeOf(n), d), 1, times(n, DerivativeOf(d)));
 }
 
 // The limit of N(w)/D(w) for w -> 0+ (atZero) or w -> infinity, w > 0.

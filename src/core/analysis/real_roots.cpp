@@ -11,12 +11,6 @@ void trim(Coefficients& c) {
     while (!c.empty() && c.back() == 0) c.pop_back();
 }
 
-Coefficients derivative(const Coefficients& c) {
-    Coefficients d;
-    for (std::size_t i = 1; i < c.size(); ++i) d.push_back(static_cast<Extended>(i) * c[i]);
-    return d;
-}
-
 int sign(Extended v) { return v > 0 ? 1 : v < 0 ? -1 : 0; }
 
 // The root in [a, b] of a polynomial that is monotone there and has opposite signs at
@@ -43,7 +37,7 @@ std::vector<Extended> RealRoots(Coefficients c) {
     for (std::size_t i = 0; i + 1 < c.size(); ++i) bound = std::max(bound, std::fabs(c[i] / c.back()));
     bound += 1;
     std::vector<Extended> ends = {-bound};
-    for (const Extended x : RealRoots(derivative(c)))
+    for (const Extended x : RealRoots(DerivativeOf(c)))
         if (x > -bound && x < bound) ends.push_back(x);
     ends.push_back(bound);
     std::vector<Extended> roots;

@@ -1,0 +1,25 @@
+// The scheme most run tests use: a commutator (A = 2, T = 0.1, element 1) wired to
+// channel 1 of a time recorder (element 2), whose output flips between ±A every ten
+// points of the default step.
+#pragma once
+
+#include "cli/cli_process.h"
+#include "core/model/scheme_file.h"
+
+namespace velmar::testing {
+
+// Saved as "commutator.shm" with its labels file in `dir`; without the arrow the
+// recorder's input is not connected.
+inline fs::path saveCommutatorScheme(const fs::path& dir, bool withArrow = true) {
+    Scheme s;
+    s.PutCell(4, 9, 81);
+    s.PutCell(7, 10, withArrow ? 1 : 5);
+    s.PutCell(8, 9, 62);
+    s.element(1).Params[0].Value = 2.0L;
+    s.element(1).Params[1].Value = 0.1L;
+    const fs::path file = dir / "commutator.shm";
+    SaveScheme(s, file, LabelsFileFor(file));
+    return file;
+}
+
+}  // namespace velmar::testing
