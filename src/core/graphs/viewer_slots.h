@@ -95,6 +95,9 @@ public:
     std::optional<Extended> stepLevel(int n) const;
 
     RunNote runNote;  // about the run whose curves are shown
+    // Lines of text handed over with the curves (a result's "Radius=", "Kr ="), drawn
+    // beside them.
+    std::vector<std::string> texts;
 
     int kind() const { return kind_; }
     const GraphHeading& heading() const { return heading_; }

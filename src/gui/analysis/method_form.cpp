@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/analysis/method_lists.h"
 #include "gui/analysis/general_forms.h"
@@ -150,6 +151,19 @@ int TMethodForm::choose(MethodList which) {
     loop.exec();
     loop_ = nullptr;  // also when the loop was ended from outside (the program quits)
     return answer_;
+}
+
+int TMethodForm::choose(MethodList which, const QStringList& captions) {
+    QListWidget* l = lists_.at(which);
+    const int shown = std::min(l->count(), static_cast<int>(captions.size()));
+    QStringList own;
+    for (int i = 0; i < shown; ++i) {
+        own << l->item(i)->text();
+        l->item(i)->setText(captions[i]);
+    }
+    const int code = choose(which);
+    for (int i = 0; i < shown; ++i) l->item(i)->setText(own[i]);
+    return code;
 }
 
 void TMethodForm::pick(const QListWidgetItem* item) {

@@ -42,6 +42,9 @@ public:
     // Shows the window with `list` visible and focused and waits for a pick: the
     // item's method code, or 27 when the window is left.
     int choose(MethodList list);
+    // The same with the list's item captions replaced, in order, by `captions` while
+    // it waits (the harmonic sweep's "W( K3 )"); the core's captions come back after.
+    int choose(MethodList list, const QStringList& captions);
     bool waiting() const { return loop_ != nullptr; }
 
     // The formula and the two coefficient memos, one line per coefficient.

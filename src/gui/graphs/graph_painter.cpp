@@ -1,7 +1,9 @@
 #include "gui/graphs/graph_painter.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPolygon>
+#include <QStringList>
 #include <algorithm>
 #include <array>
 
@@ -64,6 +66,24 @@ void paintLegend(QPainter& p, const ViewerSlots& viewer, const PlotArea& a) {
     }
 }
 
+// The texts handed over with the curves, one line each, in a block at the top right of
+// the plot, under the title.
+void paintTexts(QPainter& p, const std::vector<std::string>& texts, const PlotArea& a) {
+    if (texts.empty()) return;
+    QStringList lines;
+    for (const std::string& t : texts) lines << QString::fromStdString(t);
+    const QFontMetrics metrics = p.fontMetrics();
+    int width = 0;
+    for (const QString& l : lines) width = std::max(width, metrics.horizontalAdvance(l));
+    const int left = std::max(a.left + 6, a.right - 6 - width);
+    int y = a.top + metrics.height() + 4 + metrics.ascent();
+    p.setPen(kText);
+    for (const QString& l : lines) {
+        p.drawText(left, y, l);
+        y += metrics.height();
+    }
+}
+
 void paintDiagram(QPainter& p, const Slot& slot, const QPen& pen, const GraphScale& s, const PlotArea& a,
                   int kind) {
     p.setPen(pen);
@@ -116,6 +136,7 @@ void paintGraph(QPainter& p, QSize size, const ViewerSlots& viewer, const GraphS
     }
     p.restore();
     paintLegend(p, viewer, area);
+    paintTexts(p, viewer.texts, area);
 }
 
 void paintPointCursor(QImage& image, const Slot& slot, int index, const GraphScale& scale,

@@ -1,6 +1,6 @@
 // Draws the graph viewer's picture: the plot area with its axes, the range values in
-// the margins, the title, the legend and every shown diagram in its slot's colour; and,
-// over it, the point-reading cursor.
+// the margins, the title, the legend, the texts handed over with the curves and every
+// shown diagram in its slot's colour; and, over it, the point-reading cursor.
 #pragma once
 
 #include <QColor>

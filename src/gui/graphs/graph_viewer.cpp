@@ -245,9 +245,10 @@ void TFormGraphPg::open(const Diagrams& diagrams, int kind, bool withKept) {
     slotsChanged();
 }
 
-int TFormGraphPg::ShowGraph(const Diagrams& diagrams, int kind) {
+int TFormGraphPg::ShowGraph(const Diagrams& diagrams, int kind, const std::vector<std::string>& texts) {
     std::optional<ViewerSlots::State> outer;
     if (!loops_.empty()) outer = slots_.save();
+    else slots_.texts = texts;
     // A nested viewer (the magnifier) shows only what it is given.
     open(diagrams, kind, !outer);
     setWindowTitle(viewerTexts().caption);
@@ -290,8 +291,9 @@ void TFormGraphPg::finish() {
     topComments_->close();
     textPad_->close();
     if (pointGrid_ != nullptr) pointGrid_->close();
-    // The arrays were the caller's: forget them.
+    // The arrays were the caller's: forget them, and the texts that came with them.
     slots_.open(Diagrams{}, slots_.kind());
+    slots_.texts.clear();
 }
 
 std::vector<CommentLabel*> TFormGraphPg::commentLabels() const {

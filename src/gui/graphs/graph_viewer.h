@@ -73,8 +73,10 @@ public:
 
     // Shows the diagrams and processes commands until a leaving key; returns its code.
     // A call made while the viewer is already showing (the magnifier's) keeps the
-    // outer diagrams and restores them when it returns.
-    int ShowGraph(const Diagrams& diagrams, int kind);
+    // outer diagrams and restores them when it returns. `texts` are lines drawn beside
+    // the curves (in the plot, so that they are printed and exported with it) until the
+    // viewer is left; a nested call keeps the outer ones.
+    int ShowGraph(const Diagrams& diagrams, int kind, const std::vector<std::string>& texts = {});
     // Fills the slots, with the kept curves of the kind unless `withKept` is false, and
     // draws, without waiting.
     void open(const Diagrams& diagrams, int kind, bool withKept = true);
@@ -87,6 +89,7 @@ public:
     int showDepth() const { return static_cast<int>(loops_.size()); }
 
     const ViewerSlots& diagramSlots() const { return slots_; }
+    const std::vector<std::string>& graphTexts() const { return slots_.texts; }
     const GraphScale& scale() const { return scale_; }
     const PlotArea& plotArea() const { return area_; }
     GraphCanvas* canvas() const { return canvas_; }

@@ -18,11 +18,11 @@ TFormGraphPg& graphViewer(QWidget* parent) {
 }
 
 int ShowGraph(const velmar::Diagrams& diagrams, int kind, QWidget* parent, bool variableStep,
-              const velmar::RunNote& note) {
+              const velmar::RunNote& note, const std::vector<std::string>& texts) {
     TFormGraphPg& viewer = graphViewer(parent);
     viewer.setStepIsVariable(variableStep);
     viewer.setRunNote(note);
-    return viewer.ShowGraph(diagrams, kind);
+    return viewer.ShowGraph(diagrams, kind, texts);
 }
 
 }  // namespace velmar::gui

@@ -16,10 +16,11 @@ class TFormGraphPg;
 // times 256: Esc 6912 (also when the window is closed), Home 18176, PgUp 18688,
 // End 20224, PgDn 20736. `variableStep` names the step in point files written meanwhile;
 // `note` tells what the run that made the curves marked and stepped (kept curves' names,
-// the legend beside kept curves, the metrics' step level).
+// the legend beside kept curves, the metrics' step level); `texts` are lines shown
+// beside the curves (a result's "Radius=", "Kr =").
 // The one viewer window is made on the first call, as a child of `parent`.
 int ShowGraph(const velmar::Diagrams& diagrams, int kind, QWidget* parent, bool variableStep = false,
-              const velmar::RunNote& note = {});
+              const velmar::RunNote& note = {}, const std::vector<std::string>& texts = {});
 
 // The viewer window, made on first use (for localisation and tests).
 TFormGraphPg& graphViewer(QWidget* parent = nullptr);

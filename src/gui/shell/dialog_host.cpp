@@ -52,4 +52,9 @@ int DialogHost::showGraph(const Diagrams& diagrams, int kind) {
     return showGraphWindow(owner_, diagrams, kind);
 }
 
+int DialogHost::showGraphWithTexts(const Diagrams& diagrams, int kind,
+                                   const std::vector<std::string>& texts) {
+    return showGraphWindow(owner_, diagrams, kind, texts);
+}
+
 }  // namespace velmar::gui

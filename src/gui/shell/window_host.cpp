@@ -66,6 +66,16 @@ int WindowHost::readKey() {
 
 int WindowHost::chooseMethod(MethodList list) { return methods().choose(list); }
 
+int WindowHost::chooseRelabelled(MethodList list, const std::vector<std::string>& captions) {
+    return methods().choose(list, qLines(captions));
+}
+
+// The viewer with the texts is the dialog host's, as the plain graph hand-over is.
+int WindowHost::showGraphWithTexts(const Diagrams& diagrams, int kind,
+                                   const std::vector<std::string>& texts) {
+    return dialogs_->showGraphWithTexts(diagrams, kind, texts);
+}
+
 void WindowHost::showTransferFunction(const std::vector<std::string>& numeratorLines,
                                       const std::vector<std::string>& denominatorLines) {
     methods().showTransferFunction(qLines(numeratorLines), qLines(denominatorLines));

@@ -3,8 +3,10 @@
 // which is a scripted host in tests; progress, thumbnails, canvas texts, status
 // messages, the key queue and the method chooser with its memos belong to the window,
 // and what they show is passed on to the dialog host as well so that a test sees it.
-// A method is always chosen in the chooser window; the optimisation, the
-// D-decomposition and its "Progress" window are always real windows.
+// A method is always chosen in the chooser window, a relabelled list too (the
+// harmonic sweep's "W( K3 )"); a graph with texts beside its curves goes to the dialog
+// host's viewer as a plain graph does. The optimisation, the D-decomposition and its
+// "Progress" window are always real windows.
 #pragma once
 
 #include <memory>
@@ -39,6 +41,9 @@ public:
     void canvasText(int x, int y, std::string_view text) override;
     void clearReport() override;
     void report(std::string_view line) override;
+    int showGraphWithTexts(const Diagrams& diagrams, int kind,
+                           const std::vector<std::string>& texts) override;
+    int chooseRelabelled(MethodList list, const std::vector<std::string>& captions) override;
     void scanProgress(const ScanProgress& progress) override;
     void showDDecomposition(const DDecompositionMap& map) override;
     void openOptimisation(int block) override;

@@ -1,11 +1,13 @@
-// The optimisation, D-decomposition and roots-animation windows driven through the
-// main window on the shipped schemes of data/Schemes, as a person uses them: the
-// parameters ticked with "Mark" in their blocks' dialogs, the windows opened from
-// block 47 and the method chooser, their results compared with what velmar-cli
-// prints for the same file; Escape and closing during a search or a scan stop it and
-// leave the window and the scheme as they were. The square-functional calculator
-// against weights worked out by hand.
+// The optimisation, D-decomposition, roots-animation, harmonic and Popov windows driven
+// through the main window on the shipped schemes of data/Schemes, as a person uses
+// them: the parameters ticked with "Mark" in their blocks' dialogs, the windows opened
+// from block 47, the Run menu and the method chooser, their results compared with what
+// velmar-cli prints for the same file; Escape and closing during a search or a scan
+// stop it and leave the window and the scheme as they were; a refused command is a
+// message box after which the window goes on. The square-functional calculator against
+// weights worked out by hand.
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -14,11 +16,15 @@
 #include <map>
 
 #include "core/analysis/d_decomposition.h"
+#include "core/blocks/linear.h"
+#include "core/model/scheme_file.h"
 #include "core/numtext.h"
 #include "gui/analysis/dcom_form.h"
 #include "gui/analysis/integral_form.h"
 #include "gui/analysis/optimization_form.h"
 #include "gui/analysis/progress_form.h"
+#include "gui/graphs/graph_viewer.h"
+#include "gui/graphs/show_graph.h"
 #include "gui/shell/form_main.h"
 #include "gui/support/marking_host.h"
 #include "gui/support/method_chooser_driver.h"
@@ -31,11 +37,16 @@ namespace {
 
 const QString kTuning = QStringLiteral(VELMAR_DATA_DIR "/Schemes/tuning.shm");
 const QString kPlane = QStringLiteral(VELMAR_DATA_DIR "/Schemes/stability_plane.shm");
+const QString kOscillation = QStringLiteral(VELMAR_DATA_DIR "/Schemes/self_oscillation.shm");
 
 // tuning.shm: the optimisation block is element 2 at (9, 5), the amplifier k element 4
 // at (13, 10). stability_plane.shm: the lags K/(1 + T s) are elements 3 and 4 at
 // (10, 10) and (16, 10), the analysis block element 6.
 constexpr int kOptimBlock = 2;
+// self_oscillation.shm: the error node is element 1, the saturation element 2 at
+// (5, 16), the plant 10 / (s + 1)^3 element 3, the analysis block element 4.
+constexpr int kPlant = 3;
+const QStringList kSweepAnswers = {"a2(beg)=1", "a2(end)=2", "a2(step)=0.25"};
 
 // What velmar-cli prints for the same file.
 QString cli(const QStringList& args) {
@@ -50,6 +61,19 @@ QString valueAfter(const QString& out, const QString& prefix) {
     for (const QString& line : out.split('\n'))
         if (line.startsWith(prefix)) return line.mid(prefix.size()).trimmed();
     return {};
+}
+
+// The curves velmar-cli writes with --csv, in the order handed over: (x, y) per point.
+std::vector<std::vector<std::pair<Extended, Extended>>> csvCurves(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    std::vector<std::vector<std::pair<Extended, Extended>>> curves;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts).mid(1)) {
+        const QStringList f = line.split(',');
+        if (f[2] == "0") curves.emplace_back();
+        curves.back().emplace_back(std::stold(f[3].toStdString()), std::stold(f[4].toStdString()));
+    }
+    return curves;
 }
 
 const QStringList kPlaneAnswers = {"K3(begin)=0.2", "K3(end)=12.2", "T4(begin)=0.1",
@@ -414,6 +438,151 @@ private slots:
         }
         // The parameter has its value back.
         QCOMPARE(dialogText(11, 11, "K"), QString("1"));
+    }
+
+    void harmonicSweepHandsItsCurvesToTheViewer() {
+        openInRun(kOscillation);
+        host->viewerOwner = form.get();
+        mark(6, 17, {"a"});
+        for (const QString& a : kSweepAnswers) host->addAnswer(a.toStdString());
+        struct Shown {
+            QString name;
+            std::vector<std::pair<Extended, Extended>> points;
+        };
+        std::vector<Shown> shown;
+        const auto take = [&](TFormGraphPg& viewer) {
+            const Slot& s = viewer.diagramSlots().slot(1);
+            Shown curve{QString::fromStdString(s.diagram.name), {}};
+            for (int i = 0; i < s.count(); ++i) curve.points.emplace_back(s.x(i), s.y(i));
+            shown.push_back(curve);
+            viewer.SpeedButton9Click();
+        };
+        WindowWatch watch;
+        watch.on<TFormGraphPg>("FormGraphPg", take).on<TFormGraphPg>("FormGraphPg", take);
+        QStringList captions;
+        ChooserDriver chooser(form.get());
+        chooser
+            .then([&](TMethodForm& c) {
+                for (int i = 0; i < c.visibleList()->count(); ++i)
+                    captions << c.visibleList()->item(i)->text();
+                clickItem(c, "W( a2 )");
+            })
+            .then([](TMethodForm& c) { clickItem(c, " A( a2 )"); });
+        trigger("GarmonicLinearization1");
+        QVERIFY(watch.done());
+        QCOMPARE(chooser.listsShown().first(), QString("HarmonicList"));
+        QCOMPARE(captions, QStringList({"W( a2 )", " A( a2 )"}));
+        // The list has its own captions again.
+        QCOMPARE(form->findChild<TMethodForm*>("MethodForm")->list(MethodList::Harmonic)->item(0)->text(),
+                 QString("W( +s+ )"));
+
+        // The frequency and the amplitude against the saturation's level, point for
+        // point as velmar-cli hands them over for the same file.
+        const QString csv = dir.filePath("sweep.csv");
+        QStringList args = {"analyze", kOscillation, "--method", "harmonic", "--mark", "2:a", "--csv", csv};
+        for (const QString& a : kSweepAnswers) args << "--answer" << a;
+        cli(args);
+        const auto expected = csvCurves(csv);
+        QCOMPARE(expected.size(), std::size_t{2});
+        QCOMPARE(shown.size(), std::size_t{2});
+        QCOMPARE(shown[0].name, QString("Frecuency"));
+        QCOMPARE(shown[1].name, QString("Amlitude"));
+        for (std::size_t c = 0; c < 2; ++c) {
+            QCOMPARE(shown[c].points.size(), std::size_t{5});
+            QCOMPARE(shown[c].points.size(), expected[c].size());
+            for (std::size_t i = 0; i < expected[c].size(); ++i) {
+                QCOMPARE(shown[c].points[i].first, expected[c][i].first);
+                QVERIFY(std::fabs(shown[c].points[i].second / expected[c][i].second - 1) < 1e-15L);
+            }
+        }
+        // The level has its own value back.
+        QCOMPARE(dialogText(6, 17, "a"), QString("1"));
+    }
+
+    void popovBoundAndModifiedHodographWithItsTexts() {
+        openInRun(kOscillation);
+        host->viewerOwner = form.get();
+        trigger("Popov1");
+        const QString popov = cli({"analyze", kOscillation, "--method", "popov"});
+        const QString bound = valueAfter(popov, QString::fromUtf8("Сообщение: "));
+        QVERIFY2(bound.startsWith("Kkrit = "), qPrintable(popov));
+        QCOMPARE(host->messagesOf(Box::Information), (std::vector<std::string>{bound.toStdString()}));
+
+        // The plant's modified hodograph: entered at the error node, the loop is cut
+        // there and the analysis block sees the plant alone.
+        host->setAnswer("Entry", "1");
+        QStringList names, texts;
+        WindowWatch watch;
+        watch.on<TFormGraphPg>("FormGraphPg", [&](TFormGraphPg& viewer) {
+            for (int n = 1; n <= kSlotCount; ++n)
+                if (viewer.diagramSlots().slot(n).present())
+                    names << QString::fromStdString(viewer.diagramSlots().slot(n).diagram.name);
+            for (const std::string& t : viewer.graphTexts()) texts << QString::fromStdString(t);
+            shot(viewer, "popov_hodograph.png");
+            viewer.SpeedButton9Click();
+        });
+        ChooserDriver chooser(form.get());
+        chooser.then([](TMethodForm& c) { clickItem(c, "Modif Godograf Popova"); });
+        trigger("Stability1");
+        QVERIFY(watch.done());
+        QCOMPARE(names, QStringList({"Godograf", "Line", "Okrujnosti", "Line m"}));
+        QStringList printed;
+        for (const QString& line :
+             cli({"analyze", kOscillation, "--block", "4", "--method", "60", "--answer", "Entry=1"})
+                 .split('\n'))
+            if (line.startsWith("text: ")) printed << line.mid(6);
+        QCOMPARE(printed.size(), 2);
+        QVERIFY(printed[0].startsWith("Radius=") && printed[1].startsWith("L     ="));
+        QCOMPARE(texts, printed);
+        // The viewer is left without them.
+        QVERIFY(graphViewer().graphTexts().empty());
+    }
+
+    // With the real message boxes: each refusal is an error box, and once it is
+    // closed the main window takes the next command.
+    void harmonicAndPopovRefusalsAreBoxes() {
+        // The plant made unstable: 10 / (s^3 + 3 s^2 + 3 s - 1).
+        Scheme unstable;
+        LoadScheme(unstable, kOscillation.toStdString(), LabelsFileFor(kOscillation.toStdString()));
+        dynamic_cast<PolynomialLink&>(unstable.element(kPlant)).entry.B.set(0, -1);
+        const QString unstableFile = dir.filePath("unstable.shm");
+        SaveScheme(unstable, unstableFile.toStdString(), LabelsFileFor(unstableFile.toStdString()));
+        const struct {
+            QString scheme;
+            const char* command;
+            const char* text;
+        } cases[] = {
+            {kPlane, "GarmonicLinearization1", "Где нелинейный блок ?"},
+            {kPlane, "Popov1", "Где нелинейный блок ?"},
+            {kTuning, "GarmonicLinearization1", "Гармоническая линеаризация невозможна"},
+            {unstableFile, "GarmonicLinearization1", " System not stabil "},
+            {unstableFile, "Popov1", " System not stabil "},
+        };
+        for (const auto& c : cases) {
+            TFormMain window;
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            window.openAtStart(c.scheme);
+            window.action("Run2")->trigger();
+            QStringList boxes;
+            const auto close = [&](QMessageBox& box) {
+                boxes << box.windowTitle() + ": " + box.text();
+                QVERIFY(box.icon() == QMessageBox::Critical);
+                box.accept();
+            };
+            WindowWatch watch;
+            watch.on<QMessageBox>("", close).on<QMessageBox>("", close);
+            window.action(c.command)->trigger();
+            window.action(c.command)->trigger();  // the same command again
+            QVERIFY(watch.done());
+            const QString expected = QString::fromUtf8("Ошибка: ") + QString::fromUtf8(c.text);
+            QCOMPARE(boxes, QStringList({expected, expected}));
+            QVERIFY(!QApplication::activeModalWidget());
+            QVERIFY(window.isEnabled() && window.menuBar()->isVisible());
+            QCOMPARE(window.regime(), QString("Run"));
+            const auto* chooser = window.findChild<TMethodForm*>("MethodForm");
+            QVERIFY(!chooser || !chooser->waiting());
+        }
     }
 
     void squareFunctionalCalculator() {
