@@ -1,5 +1,5 @@
 // run SCHEME [--variable] [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...
-//     [--sweep E:LABEL=BEGIN:END:STEP] [--csv OUT] [--pnt DIR]: compile a scheme, run it
+//     [--sweep E:LABEL=BEGIN:END:STEP] [--metrics] [--csv OUT] [--pnt DIR]: compile a scheme, run it
 // and write what every recorder would show in the graph viewer, as CSV and as one point
 // file per curve.
 #include <algorithm>
