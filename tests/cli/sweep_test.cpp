@@ -56,19 +56,6 @@ TEST_F(Cli, SweepRunsOncePerValueAsSingleRunsWould) {
     EXPECT_EQ(rows, expected);
 }
 
-// A step into a lag K / (T s + 1) recorded in time: T < 0 blows up, T > 0 settles.
-fs::path saveLagScheme(const fs::path& dir) {
-    Scheme s;
-    s.PutCell(4, 9, 33);
-    s.PutCell(7, 10, 1);
-    s.PutCell(8, 9, 22);
-    s.PutCell(11, 10, 1);
-    s.PutCell(12, 9, 62);
-    const fs::path file = dir / "lag.shm";
-    SaveScheme(s, file, LabelsFileFor(file));
-    return file;
-}
-
 // With --metrics each value's row holds what `metrics` says of that value's curve; a
 // value that blows up says "diverging" without naming a curve and sets the exit code.
 // The sweep column stays in the header even when no value kept a curve.
