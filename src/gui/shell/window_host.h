@@ -4,7 +4,8 @@
 // messages, the key queue and the method chooser with its memos belong to the window,
 // and what they show is passed on to the dialog host as well so that a test sees it.
 // A method is always chosen in the chooser window; the optimisation, the
-// D-decomposition and its "Progress" window are always real windows.
+// D-decomposition and its "Progress" window, and the regulator synthesis windows are
+// always real windows.
 #pragma once
 
 #include <memory>
@@ -17,6 +18,7 @@ class TFormMain;
 class TMethodForm;
 class TOptimizationForm;
 class TPrgBarForm;
+class TuningProgressForm;
 
 class WindowHost : public Host {
 public:
@@ -43,6 +45,10 @@ public:
     void showDDecomposition(const DDecompositionMap& map) override;
     void openOptimisation(int block) override;
     void optimisationProgress(int evaluations, Extended value) override;
+    void showCounter(std::string_view caption, std::string_view label, int count) override;
+    bool askValuePages(std::vector<ValueList>& pages, const RowCheck& check) override;
+    bool askChoices(std::string_view caption, std::vector<ChoiceRow>& rows) override;
+    bool showTable(const ResultTable& table) override;
 
     // The method chooser, made when first needed (null before).
     TMethodForm* methodForm() const { return methods_.get(); }
@@ -61,6 +67,7 @@ private:
     bool person_;  // real dialogs: readKey waits for the keyboard
     std::unique_ptr<TMethodForm> methods_;
     std::unique_ptr<TPrgBarForm> progress_;
+    std::unique_ptr<TuningProgressForm> tuning_;
     TOptimizationForm* optimization_ = nullptr;
 };
 
