@@ -18,8 +18,7 @@ CsvCurve csvCurve(int element, int diagram, const Diagram& d, std::string sweep)
     return c;
 }
 
-void writeCurvesCsv(std::ostream& out, const std::vector<CsvCurve>& curves) {
-    const bool swept = !curves.empty() && !curves.front().sweep.empty();
+void writeCurvesCsv(std::ostream& out, const std::vector<CsvCurve>& curves, bool swept) {
     out << (swept ? "sweep,element,diagram,index,x,y\n" : "element,diagram,index,x,y\n");
     for (const CsvCurve& c : curves)
         for (size_t i = 0; i < c.x.size() && i < c.y.size(); ++i)
@@ -27,16 +26,20 @@ void writeCurvesCsv(std::ostream& out, const std::vector<CsvCurve>& curves) {
                 << significantText(c.x[i], 17) << ',' << significantText(c.y[i], 17) << '\n';
 }
 
-bool writeCurvesCsv(const std::string& path, const std::vector<CsvCurve>& curves, std::string& error) {
-    std::ostringstream text;
-    writeCurvesCsv(text, curves);
+bool writeCsvFile(const std::string& path, const std::string& text, std::string& error) {
     try {
-        replaceFile(path, text.str());
+        replaceFile(path, text);
     } catch (const FileError& e) {
         error = e.what();
         return false;
     }
     return true;
+}
+
+bool writeCurvesCsv(const std::string& path, const std::vector<CsvCurve>& curves, std::string& error) {
+    std::ostringstream text;
+    writeCurvesCsv(text, curves);
+    return writeCsvFile(path, text.str(), error);
 }
 
 }  // namespace velmar::cli

@@ -23,10 +23,14 @@ struct CsvCurve {
 // The points of a curve handed to the graph viewer.
 CsvCurve csvCurve(int element, int diagram, const Diagram& d, std::string sweep = {});
 
-void writeCurvesCsv(std::ostream& out, const std::vector<CsvCurve>& curves);
+// `swept`: the rows lead with the "sweep" column (a sweep's header stays so even when no
+// value gave a curve).
+void writeCurvesCsv(std::ostream& out, const std::vector<CsvCurve>& curves, bool swept = false);
 
-// Writes the file through a replacing write (a failure leaves an existing file whole);
+// Writes a CSV text through a replacing write (a failure leaves an existing file whole);
 // false, with the reason in `error`, when it cannot be written.
+bool writeCsvFile(const std::string& path, const std::string& text, std::string& error);
+
 bool writeCurvesCsv(const std::string& path, const std::vector<CsvCurve>& curves, std::string& error);
 
 }  // namespace velmar::cli

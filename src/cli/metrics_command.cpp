@@ -3,7 +3,6 @@
 // curve, one "metric: NAME = VALUE" line each, exactly as the graph viewer's metrics
 // panel shows them for that curve (the same core function, the same step level). A run
 // that blows up keeps no curve; its metrics all say "diverging".
-#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -17,7 +16,6 @@
 #include "core/graphs/step_metrics.h"
 #include "core/numtext.h"
 #include "core/scripted_host.h"
-#include "core/simulation/driver.h"
 #include "core/workbench/workbench.h"
 
 namespace velmar::cli {
@@ -76,11 +74,6 @@ const Element* recorderOf(const Workbench& wb, int element) {
     for (const auto& e : wb.scheme.ElementList())
         if (RecordedGraphOf(*e, wb.run)) return e.get();
     return nullptr;
-}
-
-bool saidNotStable(const ScriptedHost& host) {
-    const std::vector<std::string> errors = host.messagesOf(Box::Error);
-    return std::find(errors.begin(), errors.end(), kNotStable) != errors.end();
 }
 
 }  // namespace

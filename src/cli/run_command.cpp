@@ -1,16 +1,19 @@
 // run SCHEME [--variable] [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...
-//     [--sweep E:LABEL=BEGIN:END:STEP] [--csv OUT] [--pnt DIR]: compile a scheme, run it
+//     [--sweep E:LABEL=BEGIN:END:STEP] [--metrics] [--csv OUT] [--pnt DIR]: compile a scheme, run it
 // and write what every recorder would show in the graph viewer, as CSV and as one point
 // file per curve.
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include "cli/answers.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/curve_csv.h"
+#include "cli/metrics_csv.h"
 #include "cli/run_setup.h"
 #include "cli/scheme_loading.h"
 #include "cli/scheme_options.h"
@@ -19,6 +22,7 @@
 #include "core/graphs/graph_texts.h"
 #include "core/graphs/point_file.h"
 #include "core/scripted_host.h"
+#include "core/simulation/driver.h"
 #include "core/workbench/workbench.h"
 
 namespace velmar::cli {
@@ -26,8 +30,13 @@ namespace velmar::cli {
 namespace {
 
 std::optional<RunOptions> parse(const Args& args) {
-    const auto parsed = parseArguments(
-        args, {{"--variable", false}, {"--answer"}, {"--set"}, {"--sweep"}, {"--csv"}, {"--pnt"}});
+    const auto parsed = parseArguments(args, {{"--variable", false},
+                                              {"--answer"},
+                                              {"--set"},
+                                              {"--sweep"},
+                                              {"--csv"},
+                                              {"--pnt"},
+                                              {"--metrics", false}});
     if (!parsed || parsed->positional.empty()) return std::nullopt;
     RunOptions options{"run",
                        parsed->positional,
@@ -36,7 +45,8 @@ std::optional<RunOptions> parse(const Args& args) {
                        parsed->all("--set"),
                        parsed->last("--sweep"),
                        parsed->last("--csv"),
-                       parsed->last("--pnt")};
+                       parsed->last("--pnt"),
+                       parsed->has("--metrics")};
     if (options.sweep && options.pnt) return std::nullopt;  // one point file per curve, not per value
     return options;
 }
@@ -63,7 +73,7 @@ void writePointFiles(const Workbench& wb, const std::filesystem::path& folder) {
 int usage() {
     std::cerr
         << "usage: velmar-cli run SCHEME [--variable] [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n"
-           "                      [--sweep E:LABEL=BEGIN:END:STEP] [--csv OUT] [--pnt DIR]\n";
+           "                      [--sweep E:LABEL=BEGIN:END:STEP] [--metrics] [--csv OUT] [--pnt DIR]\n";
     return 2;
 }
 
@@ -77,6 +87,22 @@ std::vector<CsvCurve> recordedCurves(const Workbench& wb, const std::string& swe
                 if (graph->diagrams[s].present())
                     curves.push_back(csvCurve(e->Number, static_cast<int>(s) + 1, graph->diagrams[s], sweep));
     return curves;
+}
+
+bool saidNotStable(const ScriptedHost& host) {
+    const std::vector<std::string> errors = host.messagesOf(Box::Error);
+    return std::find(errors.begin(), errors.end(), kNotStable) != errors.end();
+}
+
+int emitCsv(const RunOptions& options, const std::string& text) {
+    if (!options.csv) {
+        std::cout << text;
+        return 0;
+    }
+    std::string error;
+    if (writeCsvFile(*options.csv, text, error)) return 0;
+    std::cerr << "velmar-cli " << options.verb << ": " << error << "\n";
+    return 2;
 }
 
 int loadAndRun(Workbench& wb, const ScriptedHost& host, const RunOptions& options, std::ostream& out,
@@ -111,7 +137,12 @@ int run(const Args& args) {
     if (options->sweep) return runSweep(*options);
     host.echo = [](const std::string& line) { std::cout << line << '\n'; };
     Workbench wb(host);
-    if (const int code = loadAndRun(wb, host, *options, std::cout, std::cerr); code != 0) return code;
+    if (const int code = loadAndRun(wb, host, *options, std::cout, std::cerr); code != 0) {
+        if (!options->metrics || !saidNotStable(host)) return code;
+        std::ostringstream csv;  // a run that blew up still says so in its metrics
+        writeMetricsCsv(csv, {divergedMetrics()}, false);
+        return std::max(code, emitCsv(*options, csv.str()));
+    }
 
     if (options->pnt) {
         try {
@@ -121,16 +152,11 @@ int run(const Args& args) {
             return 2;
         }
     }
-    if (!options->csv) {
-        if (!options->pnt) writeCurvesCsv(std::cout, recordedCurves(wb));
-        return 0;
-    }
-    std::string error;
-    if (!writeCurvesCsv(*options->csv, recordedCurves(wb), error)) {
-        std::cerr << "velmar-cli run: " << error << "\n";
-        return 2;
-    }
-    return 0;
+    std::ostringstream csv;
+    if (options->metrics) writeMetricsCsv(csv, recordedMetrics(wb), false);
+    else if (!options->pnt || options->csv) writeCurvesCsv(csv, recordedCurves(wb));
+    else return 0;  // the point files alone
+    return emitCsv(*options, csv.str());
 }
 
 }  // namespace velmar::cli

@@ -25,6 +25,7 @@ struct RunOptions {
     std::optional<std::string> sweep;  // --sweep E:LABEL=BEGIN:END:STEP
     std::optional<std::string> csv;
     std::optional<std::string> pnt;
+    bool metrics = false;  // --metrics: the curves' step-response metrics instead of their points
 };
 
 // Loads the scheme into `wb` (a scheme whose records end early is warned about on
@@ -37,6 +38,13 @@ int loadAndRun(Workbench& wb, const ScriptedHost& host, const RunOptions& option
 
 // Every recorder's curves in element-number order, as the graph viewer would get them.
 std::vector<CsvCurve> recordedCurves(const Workbench& wb, const std::string& sweep = {});
+
+// Whether the run stopped with "Process is not stable": it blew up.
+bool saidNotStable(const ScriptedHost& host);
+
+// The CSV text to --csv OUT, or to standard output without it; 0, or 2 (the reason on
+// standard error) when OUT cannot be written.
+int emitCsv(const RunOptions& options, const std::string& text);
 
 // `run --sweep`: one run per value, the values spread over every core.
 int runSweep(const RunOptions& options);

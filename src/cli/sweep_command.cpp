@@ -1,7 +1,8 @@
 // run --sweep: one run of the scheme per value of one parameter, each on a scheme copy
 // of its own, the values shared out among the cores. Whatever the number of threads, the
 // output is that of the values run one after another: each run's messages, then one CSV
-// of every run's curves with the value in a leading "sweep" column.
+// of every run's curves (or, with --metrics, of their step-response metrics) with the
+// value in a leading "sweep" column.
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -9,6 +10,7 @@
 #include <sstream>
 #include <thread>
 
+#include "cli/metrics_csv.h"
 #include "cli/run_setup.h"
 #include "cli/sweep.h"
 #include "core/errors.h"
@@ -27,6 +29,7 @@ struct SweepPoint {
     std::string out;  // the run's messages and fault cells
     std::string err;
     std::vector<CsvCurve> curves;
+    std::vector<CsvMetrics> metrics;  // with --metrics, instead of the curves
 };
 
 SweepPoint runValue(const RunOptions& options, const ParameterName& parameter, Real48 value) {
@@ -41,7 +44,12 @@ SweepPoint runValue(const RunOptions& options, const ParameterName& parameter, R
         const std::string error = setParameterByLabel(w, parameter.element, parameter.label, value);
         return error.empty() ? error : "--sweep at " + shown + ": " + error;
     });
-    if (point.code == 0) point.curves = recordedCurves(wb, shown);
+    if (options.metrics) {
+        if (point.code == 0) point.metrics = recordedMetrics(wb, shown);
+        else if (saidNotStable(host)) point.metrics = {divergedMetrics(shown)};
+    } else if (point.code == 0) {
+        point.curves = recordedCurves(wb, shown);
+    }
     point.out = out.str();
     point.err = err.str();
     return point;
@@ -90,21 +98,18 @@ int runSweep(const RunOptions& options) {
 
     int code = 0;
     std::vector<CsvCurve> curves;
+    std::vector<CsvMetrics> metrics;
     for (const SweepPoint& p : points) {
         std::cout << p.out;
         std::cerr << p.err;
         code = std::max(code, p.code);
         curves.insert(curves.end(), p.curves.begin(), p.curves.end());
+        metrics.insert(metrics.end(), p.metrics.begin(), p.metrics.end());
     }
-    if (!options.csv) {
-        writeCurvesCsv(std::cout, curves);
-        return code;
-    }
-    if (!writeCurvesCsv(*options.csv, curves, error)) {
-        std::cerr << "velmar-cli run: " << error << "\n";
-        return 2;
-    }
-    return code;
+    std::ostringstream csv;
+    if (options.metrics) writeMetricsCsv(csv, metrics, true);
+    else writeCurvesCsv(csv, curves, true);
+    return std::max(code, emitCsv(options, csv.str()));
 }
 
 }  // namespace velmar::cli

@@ -33,6 +33,9 @@ public:
 
     operator Extended() const { return value_; }  // NOLINT: loading is exact
     Extended get() const { return value_; }
+    // |value| > bound, compared in double: every Real48 is a double exactly, and so is
+    // a bound that is one; the run loop's instability test stays off the x87 unit.
+    bool magnitudeAbove(double bound) const { return (value_ < 0 ? -value_ : value_) > bound; }
 
     Real48& operator=(Extended x) {
         value_ = round(x);

@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/cli_process.h"
+#include "cli/commutator_scheme.h"
 #include "core/graphs/step_metrics.h"
 #include "core/model/scheme_file.h"
 #include "core/numtext.h"
@@ -75,15 +76,7 @@ TEST_F(Cli, MetricsTakeTheFirstRecorderAndItsFirstDiagramByDefault) {
 TEST_F(Cli, MetricsOfARunThatBlowsUpSayItDiverges) {
     // A step into a lag with a negative time constant: its output grows as e^t until the
     // run stops it beyond 1e15.
-    Scheme s;
-    s.PutCell(4, 9, 33);
-    s.PutCell(7, 10, 1);
-    s.PutCell(8, 9, 22);
-    s.PutCell(11, 10, 1);
-    s.PutCell(12, 9, 62);
-    s.element(2).Params[1].Value = -1;
-    const fs::path file = dir / "unstable.shm";
-    SaveScheme(s, file, LabelsFileFor(file));
+    const fs::path file = saveLagScheme(dir, -1);
     const Result r = cli({"metrics", file.string(), "--answer", "Time=50"});
     EXPECT_EQ(r.code, 1);
     const std::vector<std::string> said = lines(r.out);

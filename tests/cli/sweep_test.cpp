@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "cli/cli_process.h"
 #include "cli/commutator_scheme.h"
+#include "core/graphs/step_metrics.h"
 #include "core/model/scheme_file.h"
 #include "core/numtext.h"
 
@@ -52,6 +54,44 @@ TEST_F(Cli, SweepRunsOncePerValueAsSingleRunsWould) {
             expected.push_back(std::string(value) + "," + single[i]);
     }
     EXPECT_EQ(rows, expected);
+}
+
+// With --metrics each value's row holds what `metrics` says of that value's curve; a
+// value that blows up says "diverging" without naming a curve and sets the exit code.
+// The sweep column stays in the header even when no value kept a curve.
+TEST_F(Cli, SweepMetricsAreThoseOfSingleRuns) {
+    const fs::path scheme = saveLagScheme(dir);
+    const Result sweep =
+        cli({"run", scheme.string(), "--answer", "Time=50", "--sweep", "2:T=-1:2:1", "--metrics"});
+    EXPECT_EQ(sweep.code, 1);
+    const std::vector<std::string> rows = lines(sweep.out);
+    ASSERT_EQ(rows.size(), 6u) << sweep.out;
+    EXPECT_EQ(rows[0], "Ошибка: Process is not stable");
+    EXPECT_EQ(rows[1],
+              "sweep,element,diagram,final_value,rise_time,peak,overshoot,peak_time,settling_time_2,"
+              "settling_time_5,steady_state_error");
+    std::string diverging = "-1,,";
+    for (int i = 0; i < kMetricCount; ++i) diverging += ",diverging";
+    EXPECT_EQ(rows[2], diverging);
+    EXPECT_EQ(rows[3].substr(0, 2), "0,");  // T = 0 is a plain gain: it runs
+    for (const char* value : {"1", "2"}) {
+        std::string expected = std::string(value) + ",3,1";
+        for (const std::string& line : lines(cli({"metrics", scheme.string(), "--answer", "Time=50", "--set",
+                                                  std::string("2:T=") + value})
+                                                 .out))
+            expected += "," + line.substr(line.find(" = ") + 3, line.find(", last") - line.find(" = ") - 3);
+        EXPECT_NE(std::find(rows.begin(), rows.end(), expected), rows.end()) << expected << "\n" << sweep.out;
+    }
+
+    const Result none = cli({"run", scheme.string(), "--answer", "Time=50", "--sweep", "2:T=-1:-0.5:0.5"});
+    EXPECT_EQ(none.code, 1);
+    EXPECT_EQ(lines(none.out).back(), "sweep,element,diagram,index,x,y");
+    // The plain run measures its one curve the same way.
+    const std::vector<std::string> single = lines(
+        cli({"run", scheme.string(), "--metrics", "--csv", (dir / "m.csv").string(), "--answer", "Time=50"})
+            .out);
+    EXPECT_TRUE(single.empty());
+    EXPECT_EQ(lines(contents(dir / "m.csv"))[1].substr(0, 4), "3,1,");
 }
 
 TEST_F(Cli, SweepRefusesRangesItCannotRun) {

@@ -209,6 +209,7 @@ bool FileSession::loadTestScheme(const std::string& path) {
         read = LoadScheme(fresh, pathOf(path), LabelsFileFor(pathOf(path)));
     } catch (const FileError&) {}
     if (read) {
+        view_.takeSnapshot();  // Undo brings back the scheme the warning said would be lost
         wb_.scheme.swap(fresh);
         fileName_ = path;
         testScheme_ = path;

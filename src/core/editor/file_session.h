@@ -46,7 +46,8 @@ public:
     // Every file command ends in "Edit".
     virtual void enterEdit() = 0;
     virtual void showTitle(const std::string& title) = 0;
-    // An opened scheme is about to replace the present one: the undo snapshot.
+    // An opened scheme or a test scheme is about to replace the present one: the undo
+    // snapshot.
     virtual void takeSnapshot() {}
 };
 

@@ -288,15 +288,21 @@ StepMetrics stepMetrics(const Diagram& curve, Extended level) {
     return stepMetrics(t, y, level);
 }
 
-std::string metricLine(const Metric& metric) {
-    std::string text = "metric: " + std::string(metric.name()) + " = ";
+std::string metricValueText(const Metric& metric) {
     switch (metric.status) {
-        case MetricStatus::Value: return text + significantText(metric.value, 17);
-        case MetricStatus::NotSettled: text += "not settled"; break;
-        case MetricStatus::Diverging: text += "diverging"; break;
-        case MetricStatus::Undefined: return text + "undefined";
+        case MetricStatus::Value: return significantText(metric.value, 17);
+        case MetricStatus::NotSettled: return "not settled";
+        case MetricStatus::Diverging: return "diverging";
+        case MetricStatus::Undefined: break;
     }
-    if (metric.lastValue) text += ", last value " + significantText(*metric.lastValue, 17);
+    return "undefined";
+}
+
+std::string metricLine(const Metric& metric) {
+    std::string text = "metric: " + std::string(metric.name()) + " = " + metricValueText(metric);
+    if (metric.lastValue &&
+        (metric.status == MetricStatus::NotSettled || metric.status == MetricStatus::Diverging))
+        text += ", last value " + significantText(*metric.lastValue, 17);
     return text;
 }
 

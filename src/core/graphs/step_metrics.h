@@ -76,6 +76,9 @@ StepMetrics stepMetrics(std::span<const Extended> t, std::span<const Extended> y
 // The same for points 0..count-1 of a diagram.
 StepMetrics stepMetrics(const Diagram& curve, Extended level = 1);
 
+// A metric's value: the number in 17 significant digits, or its status words.
+std::string metricValueText(const Metric& metric);
+
 // "metric: NAME = VALUE": the number in 17 significant digits, or the status words
 // ("not settled", "diverging", "undefined"), with ", last value X" after an unsettled
 // or diverging final value.

@@ -34,7 +34,7 @@ RunOutcome RunConstantStep(RunContext& ctx, const CompiledScheme& compiled) {
     for (run.StepIndex = run.PointCount / 5000; run.StepIndex < run.PointCount; ++run.StepIndex) {
         for (Element* e : calc) {
             e->Advance(ctx);
-            if (std::fabs(e->Output.get()) > kUnstableOutput) {
+            if (e->Output.magnitudeAbove(kUnstableOutput)) {
                 stable = false;
                 break;
             }

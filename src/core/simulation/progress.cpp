@@ -43,7 +43,9 @@ bool Progress::Show() {
     run.CurrentTime += step_;
     // The strip only changes when its filled width does: at most one update per pixel.
     const Extended position = step_ != 0 ? run.CurrentTime / step_ * scale_ : 0;
-    const int filled = std::isfinite(position) ? static_cast<int>(std::trunc(position)) - 5 : 0;
+    // The conversion truncates as Trunc does, without a library call once per point;
+    // the position never leaves the strip's few hundred pixels.
+    const int filled = std::isfinite(position) ? static_cast<int>(position) - 5 : 0;
     const bool moved = filled != filled_;
     filled_ = filled;
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -36,6 +37,7 @@ public:
     void redraw() override { calls.push_back("redraw"); }
     void enterEdit() override { calls.push_back("edit"); }
     void showTitle(const std::string& t) override { title = t; }
+    void takeSnapshot() override { calls.push_back("snapshot"); }
 };
 
 class FileSessionTest : public ::testing::Test {
@@ -104,8 +106,8 @@ TEST_F(FileSessionTest, SavedSchemesOpenWithTheirLabels) {
     files.newScheme();
     window.calls.clear();
     files.open();
-    EXPECT_EQ(window.calls,
-              (std::vector<std::string>{"leaveAdvRed", "file", "open:NoName.shm", "replaced", "edit"}));
+    EXPECT_EQ(window.calls, (std::vector<std::string>{"leaveAdvRed", "file", "open:NoName.shm", "snapshot",
+                                                      "replaced", "edit"}));
     EXPECT_EQ(wb.scheme.ElementCount(), 1);
     EXPECT_EQ(wb.scheme.Labels[1], "Lag");
     EXPECT_TRUE(files.isSaved());
@@ -227,8 +229,12 @@ TEST_F(FileSessionTest, ATestSchemeLoadsWhateverItsNameAndIsNeverWrittenOver) {
     EXPECT_NE(host.lines.back().find("При загрузке тестовой схемы\rтекущая схема будет утеряна"),
               std::string::npos);
 
+    EXPECT_EQ(std::count(window.calls.begin(), window.calls.end(), "snapshot"), 0);
+
     host.reply = Reply::Yes;
     ASSERT_TRUE(files.loadTestScheme(test));
+    // The scheme it replaced can be brought back by Undo.
+    EXPECT_EQ(std::count(window.calls.begin(), window.calls.end(), "snapshot"), 1);
     EXPECT_EQ(wb.scheme.cell(5, 5), 30);
     EXPECT_EQ(wb.scheme.Labels[1], "Gain");
     EXPECT_EQ(window.title, "VELMAR For Windows : Test scheme.");
@@ -250,6 +256,7 @@ TEST_F(FileSessionTest, ATestSchemeLoadsWhateverItsNameAndIsNeverWrittenOver) {
     EXPECT_EQ(statuses().size(), before);
     EXPECT_EQ(wb.scheme.cell(20, 20), 22);
     EXPECT_EQ(window.calls.back(), "edit");
+    EXPECT_EQ(std::count(window.calls.begin(), window.calls.end(), "snapshot"), 1);
 
     window.chosen = file("mine.shm");
     files.saveAs();
