@@ -200,6 +200,24 @@ TEST_F(HarmonicCli, PRegulatorGainByTheMCircle) {
     EXPECT_NE(refused.out.find("Ошибка: Error!!! Please insert M>1,01"), std::string::npos) << refused.out;
 }
 
+// 341 answered by labels: the preset questions before "System Parameters" reach the
+// tuning. With W1 = 0 nothing limits regulator 1's gain, so it keeps the k given; the
+// preset type stands without an answer for "Regulator 1", and the numerator of W1 has
+// the preset order 0 (its page asks "M1 c0" only, so every answer is taken).
+TEST_F(HarmonicCli, TwoRegulatorPresetsAnsweredByLabel) {
+    const std::string one = write("one.shm", std::string("\x0a\x0a\x3c\x00\x00\x2a", 6));
+    std::vector<std::string> args = {"--block", "1", "--answer", "Entry=0"};
+    for (const char* a :
+         {"Input W1-M(p) order=0", "Input W3-M(p) order=0", "Regulator RG1 type:=P", "k=5", "M1 c0=0",
+          "M3 c0=3", "N3 c1=1.2", "N3 c2=0.3", "Regulator 2=P", "w(end)=20", "step=0.005"})
+        args.insert(args.end(), {"--answer", a});
+    const auto r = analyze(one, "341", args);
+    ASSERT_EQ(r.code, 0) << r.out;
+    EXPECT_NE(r.out.find("report: Regulator 1: P    regulator  k=5  ti=0  td=0"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("M1 c1"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("report: Regulator 2: P    regulator  k="), std::string::npos) << r.out;
+}
+
 // Each refusal is a message and exit code 1.
 TEST_F(HarmonicCli, RefusalsGiveTheirMessagesAndExitOne) {
     const Poly cube{1, 3, 3, 1};

@@ -16,9 +16,9 @@ namespace {
 constexpr int kHodographGraph = 3;
 constexpr int kPlainGraph = 0;
 constexpr long kMostTi = 1000;
+constexpr int kEsc = 27;
 const char* const kWaitCaption = "Я думаю !!!";
 const char* const kWaitLabel = "Iteration";
-const char* const kTiValuesCaption = "Задайте кол-во и значения  Тi ";
 const char* const kTiCountLabel = "Задайте кол-во значений Тi";
 const char* const kTiShowEach = "Визуализировать графики для каждого значения Тi";
 const char* const kBadTiRange = " Ti beg > 0, Ti end >= Ti beg, Ti step > 0 ";
@@ -146,13 +146,15 @@ std::vector<Extended> TiRange(Extended begin, Extended end, Extended step) {
 }
 
 TiSweep TuneOverTi(const Hodograph& w, Extended M, RegulatorType type, const std::vector<Extended>& tis,
-                   Extended alpha, const std::function<void(int)>& iteration) {
+                   Extended alpha, const std::function<void(int)>& iteration,
+                   const std::function<bool()>& stop) {
     TiSweep sweep;
-    for (std::size_t i = 0; i < tis.size(); ++i) {
+    for (std::size_t i = 0; i < tis.size() && !sweep.stopped; ++i) {
         const Extended ti = tis[i];
         const Hodograph h = WithRegulator(w, type, ti, type == RegulatorType::PID ? alpha * ti : 0);
         sweep.rows.push_back({ti, TouchingMCircle(h.re, h.im, M)});
         if (iteration) iteration(static_cast<int>(i) + 1);
+        sweep.stopped = stop && i + 1 < tis.size() && stop();
     }
     for (std::size_t i = 0; i < sweep.rows.size(); ++i)
         if (sweep.rows[i].touch.found &&
@@ -162,8 +164,18 @@ TiSweep TuneOverTi(const Hodograph& w, Extended M, RegulatorType type, const std
     return sweep;
 }
 
+std::function<bool()> EscapeStop(Host& host) {
+    return [&host] {
+        bool escape = false;
+        while (host.keyWaiting())
+            if (host.readKey() == kEsc) escape = true;
+        return escape;
+    };
+}
+
 bool TuneRegulator(const Hodograph& w, Extended M, const std::vector<Extended>& tis, Extended alpha,
-                   Regulator& regulator, const std::function<void(int)>& iteration) {
+                   Regulator& regulator, const std::function<void(int)>& iteration,
+                   const std::function<bool()>& stop) {
     if (regulator.type == RegulatorType::P) {
         const MCircleTouch touch = TouchingMCircle(w.re, w.im, M);
         if (iteration) iteration(1);
@@ -171,7 +183,7 @@ bool TuneRegulator(const Hodograph& w, Extended M, const std::vector<Extended>& 
         regulator = {RegulatorType::P, touch.gain, 0, 0};
         return true;
     }
-    const TiSweep sweep = TuneOverTi(w, M, regulator.type, tis, alpha, iteration);
+    const TiSweep sweep = TuneOverTi(w, M, regulator.type, tis, alpha, iteration, stop);
     if (sweep.optimum < 0) return false;
     const TiRow& best = sweep.rows[static_cast<std::size_t>(sweep.optimum)];
     regulator.k = best.touch.gain;
@@ -251,8 +263,11 @@ void TunePiRegulator(Host& host, AnalysisState& state, const TransferFunction& w
     bool showEach = false;
     if (!AskTiValues(host, "Ti", type, tis, alpha, showEach)) return;
     const Hodograph h = HodographOf(w, range);
-    const TiSweep sweep = TuneOverTi(h, M, type, tis, alpha, WaitCounter(host));
+    const TiSweep sweep = TuneOverTi(h, M, type, tis, alpha, WaitCounter(host), EscapeStop(host));
     CloseWaitCounter(host);
+    if (sweep.stopped)
+        host.report("Escape: " + std::to_string(sweep.rows.size()) + " of " + std::to_string(tis.size()) +
+                    " Ti tuned");
     if (sweep.optimum < 0) {
         host.message(Box::Error, kCannotSolve);
         return;

@@ -71,19 +71,27 @@ struct TiRow {
 
 struct TiSweep {
     std::vector<TiRow> rows;
-    int optimum = -1;  // the row with the largest Ki; -1 when no row found a gain
+    int optimum = -1;      // the row with the largest Ki; -1 when no row found a gain
+    bool stopped = false;  // `stop` ended the sweep: rows holds the Ti tuned before
 };
 
 // Kr(Ti) for every Ti (PI with alpha 0, PID with Td = alpha·Ti). `iteration` is told
-// the number of every Ti tuned, from 1.
+// the number of every Ti tuned, from 1; `stop`, asked after each, ends the sweep early.
 TiSweep TuneOverTi(const Hodograph& w, Extended M, RegulatorType type, const std::vector<Extended>& tis,
-                   Extended alpha, const std::function<void(int)>& iteration);
+                   Extended alpha, const std::function<void(int)>& iteration,
+                   const std::function<bool()>& stop = {});
+
+// Escape in the host's key queue (the other keys are dropped): the sweep's `stop`.
+std::function<bool()> EscapeStop(Host& host);
 
 // The Kr of one regulator type on W by M: the touching circle of R·W for P, for PI and
 // PID the optimum of the sweep over `tis`. The regulator keeps its k, ti, td; found is
 // false when no gain is limited by M (and then the regulator is left as it was).
 bool TuneRegulator(const Hodograph& w, Extended M, const std::vector<Extended>& tis, Extended alpha,
-                   Regulator& regulator, const std::function<void(int)>& iteration);
+                   Regulator& regulator, const std::function<void(int)>& iteration,
+                   const std::function<bool()>& stop = {});
+
+inline constexpr const char* kTiValuesCaption = "Задайте кол-во и значения  Тi ";
 
 // The Ti dialogs (the first two with `caption`): the choice of a range ("Ti beg", "Ti end", "Ti step") or the Ti
 // values window, and "alifa-dif" for PID. False when cancelled.
@@ -116,6 +124,7 @@ void KrCurves(const TiSweep& sweep, Curve& curve, Curve& tangent);
 void TunePRegulator(Host& host, AnalysisState& state, const TransferFunction& w);
 // 1980 and 1981: the grid, M, the Ti range or list (and "alifa-dif"), the table and on
 // "Показать график" the Kr(Ti) graph; with the list's check box, every Ti's hodograph.
+// Escape during the sweep ends it: the table and graph show the Ti tuned so far.
 void TunePiRegulator(Host& host, AnalysisState& state, const TransferFunction& w, RegulatorType type);
 
 }  // namespace velmar

@@ -1,8 +1,11 @@
 #include "core/analysis/two_regulators.h"
 
+#include <cmath>
+
 #include "core/analysis/analysis_state.h"
 #include "core/analysis/harmonic.h"
 #include "core/host.h"
+#include "core/model/value_dialog.h"
 #include "core/numtext.h"
 
 namespace velmar {
@@ -14,6 +17,9 @@ const char* const kSystemParameters = "System Parameters";
 const char* const kRegulatorsMain = "Regulators Main Calculating";
 const char* const kPartNames[] = {"M1", "N1", "M3", "N3"};
 const char* const kZeroDenominator = " N1(s) = 0 or N3(s) = 0 ";
+const char* const kPresetsCaption = "Sintez of the regulator";
+const char* const kBadOrder = " The order is a whole number from 0 to 30 ";
+const char* const kNegativeValue = " k, ti and td are not negative ";
 
 Polynomial polynomialOf(const ValueList& page) {
     Polynomial p;
@@ -36,14 +42,46 @@ std::string regulatorLine(const char* name, const Regulator& r) {
 
 }  // namespace
 
+bool AskTwoRegulatorPresets(Host& host, TwoRegulatorPresets& presets) {
+    std::vector<DialogValue> orders = {
+        {"Input W1-M(p) order", static_cast<Extended>(presets.w1Order), false, false, true, {}},
+        {"Input W3-M(p) order", static_cast<Extended>(presets.w3Order), false, false, true, {}}};
+    const ValueCheck wholeOrders = [](const std::vector<Extended>& v) -> std::string {
+        for (const Extended x : v)
+            if (x < 0 || x > static_cast<Extended>(kMostCoefficients - 1) || x != std::floor(x))
+                return kBadOrder;
+        return {};
+    };
+    if (!AskValues(host, orders, kPresetsCaption, wholeOrders)) return false;
+    std::vector<ChoiceRow> type = {
+        {"Regulator RG1 type:", RegulatorTypeNames(), static_cast<int>(presets.first.type)}};
+    if (!host.askChoices(kPresetsCaption, type)) return false;
+    // Answered by k, ti and td: "LABEL=VALUE" cannot name a label that ends in "=".
+    std::vector<DialogValue> values = {{"k=", presets.first.k, false, false, true, "k"},
+                                       {"ti=", presets.first.ti, false, false, true, "ti"},
+                                       {"td=", presets.first.td, false, false, true, "td"}};
+    const ValueCheck notNegative = [](const std::vector<Extended>& v) -> std::string {
+        for (const Extended x : v)
+            if (x < 0) return kNegativeValue;
+        return {};
+    };
+    if (!AskValues(host, values, kPresetsCaption, notNegative)) return false;
+    presets.w1Order = static_cast<int>(orders[0].value);
+    presets.w3Order = static_cast<int>(orders[1].value);
+    presets.first = {static_cast<RegulatorType>(type[0].index), values[0].value, values[1].value,
+                     values[2].value};
+    return true;
+}
+
 TransferFunction ClosedLoop(const TransferFunction& w3, const Regulator& r) {
     const TransferFunction reg = RegulatorFunction(r);
     const Polynomial open = reg.A * w3.A;
     return {open, reg.B * w3.B + open};
 }
 
-bool AskTwoPartPlant(Host& host, TwoPartPlant& plant) {
+bool AskTwoPartPlant(Host& host, TwoPartPlant& plant, const TwoRegulatorPresets& presets) {
     std::vector<ValueList> pages;
+    const int orders[] = {presets.w1Order, 2, presets.w3Order, 2};
     for (const char* name : kPartNames) {
         ValueList p;
         p.caption = kSystemParameters;
@@ -52,7 +90,7 @@ bool AskTwoPartPlant(Host& host, TwoPartPlant& plant) {
         p.maxCount = kMostCoefficients;
         p.valueLabel = std::string(name) + " c";
         p.firstIndex = 0;
-        p.values = {"1", "1", "1"};
+        p.values.assign(static_cast<std::size_t>(orders[pages.size()]) + 1, p.fill);
         pages.push_back(std::move(p));
     }
     const RowCheck check = [](const std::vector<ValueRow>& rows) -> std::string {
@@ -94,9 +132,11 @@ ResultTable RegulatorTable(const Regulator& first, const Regulator& second) {
 }
 
 void TuneTwoRegulators(Host& host, AnalysisState& state) {
+    TwoRegulatorPresets presets;
+    if (!AskTwoRegulatorPresets(host, presets)) return;
     TwoPartPlant plant;
-    if (!AskTwoPartPlant(host, plant)) return;
-    Regulator first{RegulatorType::PI}, second{RegulatorType::P};
+    if (!AskTwoPartPlant(host, plant, presets)) return;
+    Regulator first = presets.first, second{RegulatorType::P};
     if (!AskRegulatorTypes(host, first.type, second.type)) return;
     FrequencyRange range;
     if (!AskKeptFrequencyRange(host, state, range)) return;
@@ -108,14 +148,27 @@ void TuneTwoRegulators(Host& host, AnalysisState& state) {
         std::vector<Extended> tis;
         Extended alpha = 0.25L;
         bool showEach = false;
-        if (r->type != RegulatorType::P && !AskTiValues(host, name, r->type, tis, alpha, showEach)) return;
+        const bool fixedTi = r == &first && r->type != RegulatorType::P && presets.first.ti > 0;
+        if (fixedTi) {
+            tis = {presets.first.ti};
+            alpha = presets.first.td / presets.first.ti;
+        } else if (r->type != RegulatorType::P && !AskTiValues(host, name, r->type, tis, alpha, showEach)) {
+            return;
+        }
         TransferFunction w = plant.w3;
         if (r == &first) {
             const TransferFunction inner = ClosedLoop(plant.w3, second);
             w = {inner.A * plant.w1.A, inner.B * plant.w1.B};
         }
-        const bool tuned = TuneRegulator(HodographOf(w, range), M, tis, alpha, *r, WaitCounter(host));
+        bool tuned =
+            TuneRegulator(HodographOf(w, range), M, tis, alpha, *r, WaitCounter(host), EscapeStop(host));
         CloseWaitCounter(host);
+        if (!tuned && r == &first && presets.first.k > 0 && (r->type == RegulatorType::P || fixedTi)) {
+            // M limits no gain: regulator 1 keeps the values given for it.
+            const bool pid = r->type == RegulatorType::PID;
+            *r = {r->type, presets.first.k, fixedTi ? presets.first.ti : 0, pid ? presets.first.td : 0};
+            tuned = true;
+        }
         if (!tuned) {
             host.message(Box::Error, std::string(name) + ": " + kCannotSolve);
             return;

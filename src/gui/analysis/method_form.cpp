@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "core/analysis/method_lists.h"
+#include "core/analysis/synthesis.h"
 #include "gui/analysis/general_forms.h"
 #include "gui/analysis/integral_form.h"
 #include "gui/analysis/rooter_form.h"
@@ -264,8 +265,12 @@ void TMethodForm::SelectBitBtnClick() {
     } else if (functionalsChoice_->isChecked()) {
         if (!integral_) integral_ = new TFormIntegral(messages_, this);
         bringUp(integral_);
+    } else if (waiting()) {
+        // The two-regulator structure runs as the synthesis list's item does.
+        finish(kCodeTwoRegulators);
     } else {
-        messages_.message(Box::Information, "Regulators Main Calculating: this window is not available yet");
+        messages_.message(Box::Information,
+                          "Regulators Main Calculating: while a method runs, finish it first");
     }
 }
 

@@ -70,7 +70,9 @@ public:
 
 public slots:
     void CloseBitBtnClick();
-    void SelectBitBtnClick();  // opens the window of the checked choice
+    // Opens the window of the checked choice; "Regulators" answers the waiting chooser
+    // with the two-regulator structure's code.
+    void SelectBitBtnClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

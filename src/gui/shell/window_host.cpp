@@ -5,17 +5,22 @@
 
 #include <QMenuBar>
 
+#include "core/analysis/synthesis.h"
 #include "core/editor/key_codes.h"
 #include "core/workbench/optimisation_session.h"
 #include "gui/analysis/dcom_form.h"
 #include "gui/analysis/method_form.h"
 #include "gui/analysis/optimization_form.h"
 #include "gui/analysis/progress_form.h"
+#include "gui/analysis/regulator_forms.h"
+#include "gui/analysis/value_pages_form.h"
 #include "gui/shell/form_main.h"
 
 namespace velmar::gui {
 
 namespace {
+
+QString qText(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QStringList qLines(const std::vector<std::string>& lines) {
     QStringList list;
@@ -147,6 +152,38 @@ void WindowHost::openOptimisation(int block) {
 void WindowHost::optimisationProgress(int evaluations, Extended value) {
     if (optimization_) optimization_->showProgress(evaluations, value);
     dialogs_->optimisationProgress(evaluations, value);
+}
+
+void WindowHost::showCounter(std::string_view caption, std::string_view label, int count) {
+    if (!tuning_) tuning_ = std::make_unique<TuningProgressForm>([this] { escape(); }, &form_);
+    tuning_->showCount(qText(caption), qText(label), count);
+    dialogs_->showCounter(caption, label, count);
+}
+
+// The Ti values window is the one page set with its caption; any other is "System
+// Parameters".
+bool WindowHost::askValuePages(std::vector<ValueList>& pages, const RowCheck& check) {
+    if (pages.size() == 1 && pages.front().caption == kTiValuesCaption) {
+        TiValuesForm window(pages, check, *this, &form_);
+        return window.exec() == QDialog::Accepted;
+    }
+    TformSysP window(pages, check, *this, &form_);
+    return window.exec() == QDialog::Accepted;
+}
+
+bool WindowHost::askChoices(std::string_view caption, std::vector<ChoiceRow>& rows) {
+    TFormRegMain window(qText(caption), rows, &form_);
+    if (window.exec() != QDialog::Accepted) return false;
+    const std::vector<int> chosen = window.chosen();
+    for (std::size_t i = 0; i < rows.size(); ++i) rows[i].index = chosen[i];
+    return true;
+}
+
+bool WindowHost::showTable(const ResultTable& table) {
+    dialogs_->showTable(table);
+    TForm2 window(table, &form_);
+    window.exec();
+    return window.pressed();
 }
 
 }  // namespace velmar::gui

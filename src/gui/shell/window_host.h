@@ -6,7 +6,7 @@
 // A method is always chosen in the chooser window, a relabelled list too (the
 // harmonic sweep's "W( K3 )"); a graph with texts beside its curves goes to the dialog
 // host's viewer as a plain graph does. The optimisation, the D-decomposition and its
-// "Progress" window are always real windows.
+// "Progress" window, and the regulator synthesis windows are always real windows.
 #pragma once
 
 #include <memory>
@@ -19,6 +19,7 @@ class TFormMain;
 class TMethodForm;
 class TOptimizationForm;
 class TPrgBarForm;
+class TuningProgressForm;
 
 class WindowHost : public Host {
 public:
@@ -48,6 +49,10 @@ public:
     void showDDecomposition(const DDecompositionMap& map) override;
     void openOptimisation(int block) override;
     void optimisationProgress(int evaluations, Extended value) override;
+    void showCounter(std::string_view caption, std::string_view label, int count) override;
+    bool askValuePages(std::vector<ValueList>& pages, const RowCheck& check) override;
+    bool askChoices(std::string_view caption, std::vector<ChoiceRow>& rows) override;
+    bool showTable(const ResultTable& table) override;
 
     // The method chooser, made when first needed (null before).
     TMethodForm* methodForm() const { return methods_.get(); }
@@ -66,6 +71,7 @@ private:
     bool person_;  // real dialogs: readKey waits for the keyboard
     std::unique_ptr<TMethodForm> methods_;
     std::unique_ptr<TPrgBarForm> progress_;
+    std::unique_ptr<TuningProgressForm> tuning_;
     TOptimizationForm* optimization_ = nullptr;
 };
 

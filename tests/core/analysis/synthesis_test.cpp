@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <complex>
+#include <memory>
 
 #include "core/analysis/analysis_state.h"
+#include "core/analysis/harmonic.h"
 #include "core/analysis/two_regulators.h"
 #include "core/scripted_host.h"
 
@@ -182,6 +185,99 @@ TEST(TwoRegulators, TunesTheInnerLoopFirst) {
     const TransferFunction outer{closed.A, closed.B * Polynomial{1, 2}};
     const long double k1 = bruteForceGain(HodographOf(outer, kGrid), 1.41L);
     EXPECT_NEAR(std::stold(host.tables[0].rows[0][2]), k1, 0.01L * k1);
+}
+
+// Escape in the key queue ends the sweep after the Ti being tuned; other keys are
+// dropped. The PI tuning then shows the table of what was tuned and says so.
+TEST(PiTuning, EscapeEndsTheSweepWithTheTiDone) {
+    const Hodograph h = HodographOf({Polynomial{1}, Polynomial{1, 3, 3, 1}}, kGrid);
+    const std::vector<Extended> tis = TiRange(0.5L, 5, 0.5L);
+    for (const auto& [keys, rows] :
+         std::vector<std::pair<std::vector<int>, std::size_t>>{{{27}, 1}, {{32, 13}, 10}, {{}, 10}}) {
+        ScriptedHost host;
+        host.keys = keys;
+        const TiSweep sweep = TuneOverTi(h, 1.41L, RegulatorType::PI, tis, 0, {}, EscapeStop(host));
+        EXPECT_EQ(sweep.rows.size(), rows);
+        EXPECT_EQ(sweep.stopped, rows < tis.size());
+        EXPECT_TRUE(host.keys.empty());
+    }
+    ScriptedHost host;
+    for (const auto& [label, value] : std::vector<std::pair<std::string, std::string>>{
+             {"w(end)", "20"}, {"step", "0.005"}, {"Ti beg", "0.5"}, {"Ti end", "5"}, {"Ti step", "0.5"}})
+        host.setAnswer(label, value);
+    host.keys = {27};
+    AnalysisState state;
+    TunePiRegulator(host, state, {Polynomial{1}, Polynomial{1, 3, 3, 1}}, RegulatorType::PI);
+    ASSERT_EQ(host.tables.size(), 1u);
+    EXPECT_EQ(host.tables[0].rows.size(), 1u);
+    EXPECT_NE(std::find(host.lines.begin(), host.lines.end(), "report: Escape: 1 of 10 Ti tuned"),
+              host.lines.end());
+    EXPECT_EQ(host.graphs.size(), 1u);  // the Kr(Ti) graph of the one Ti
+}
+
+// The questions before "System Parameters": the orders preset the numerator pages, the
+// type preset regulator 1's choice, a ti fixes its integral time, a k is kept when M
+// limits no gain.
+TEST(TwoRegulators, PresetsShapeTheTuningOfRegulatorOne) {
+    const std::vector<std::pair<std::string, std::string>> plant = {
+        {"N1(s) order", "1"}, {"N3(s) order", "2"}, {"N1 c0", "1"},   {"N1 c1", "2"},
+        {"M3 c0", "3"},       {"N3 c0", "1"},       {"N3 c1", "1.2"}, {"N3 c2", "0.3"},
+        {"Regulator 2", "P"}, {"w(end)", "20"},     {"step", "0.005"}};
+    const auto run = [&plant](const std::vector<std::pair<std::string, std::string>>& presets) {
+        auto host = std::make_unique<ScriptedHost>();
+        for (const auto& [label, value] : plant) host->setAnswer(label, value);
+        for (const auto& [label, value] : presets) host->setAnswer(label, value);
+        AnalysisState state;
+        TuneTwoRegulators(*host, state);
+        return host;
+    };
+    const auto asked = [](const ScriptedHost& h, const std::string& label) {
+        const auto labels = h.askedLabels();
+        return std::find(labels.begin(), labels.end(), label) != labels.end();
+    };
+    {  // Orders 0 give one numerator coefficient each; the preset type is regulator 1's.
+        const auto host =
+            run({{"Input W1-M(p) order", "0"}, {"Input W3-M(p) order", "0"}, {"Regulator RG1 type:", "P"}});
+        ASSERT_EQ(host->tables.size(), 1u) << host->lines.back();
+        EXPECT_TRUE(asked(*host, "M1 c0") && asked(*host, "M3 c0"));
+        EXPECT_FALSE(asked(*host, "M1 c1") || asked(*host, "M3 c1"));
+        EXPECT_EQ(host->tables[0].rows[0][1], RegulatorTypeNames()[0]);
+        EXPECT_TRUE(host->unusedAnswers().empty());
+    }
+    {  // PI with ti = 2: the gain is tuned at that Ti alone, no Ti values asked.
+        const auto host = run({{"Input W1-M(p) order", "0"}, {"Input W3-M(p) order", "0"}, {"ti", "2"}});
+        ASSERT_EQ(host->tables.size(), 1u) << host->lines.back();
+        const auto& first = host->tables[0].rows[0];
+        EXPECT_EQ(first[1], RegulatorTypeNames()[1]);
+        EXPECT_EQ(first[3], "2");
+        EXPECT_FALSE(asked(*host, "Ti beg"));
+        const TransferFunction w3{Polynomial{3}, Polynomial{1, 1.2L, 0.3L}};
+        const TransferFunction closed =
+            ClosedLoop(w3, {RegulatorType::P, std::stold(host->tables[0].rows[1][2]), 0, 0});
+        const TransferFunction outer{closed.A, closed.B * Polynomial{1, 2}};
+        const Hodograph withPi = WithRegulator(HodographOf(outer, kGrid), RegulatorType::PI, 2, 0);
+        const long double k1 = bruteForceGain(withPi, 1.41L);
+        EXPECT_NEAR(std::stold(first[2]), k1, 0.01L * k1);
+    }
+    // W1 = 0: M limits no gain of regulator 1; a given k is kept, without one the
+    // method ends with its message.
+    const auto zero = std::vector<std::pair<std::string, std::string>>{{"Input W1-M(p) order", "0"},
+                                                                       {"Input W3-M(p) order", "0"},
+                                                                       {"M1 c0", "0"},
+                                                                       {"Regulator RG1 type:", "P"}};
+    auto withK = zero;
+    withK.push_back({"k", "5"});
+    const auto kept = run(withK);
+    ASSERT_EQ(kept->tables.size(), 1u) << kept->lines.back();
+    EXPECT_EQ(kept->tables[0].rows[0][2], "5");
+    const auto refused = run(zero);
+    EXPECT_TRUE(refused->tables.empty());
+    EXPECT_EQ(refused->messagesOf(Box::Error),
+              std::vector<std::string>{std::string("Regulator 1: ") + kCannotSolve});
+    // Orders out of range are refused in their dialog.
+    const auto bad = run({{"Input W1-M(p) order", "31"}});
+    EXPECT_TRUE(bad->tables.empty());
+    EXPECT_FALSE(bad->messagesOf(Box::Error).empty());
 }
 
 }  // namespace

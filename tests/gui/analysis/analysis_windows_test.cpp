@@ -8,7 +8,6 @@
 // weights worked out by hand.
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <cmath>
@@ -28,6 +27,7 @@
 #include "gui/shell/form_main.h"
 #include "gui/support/marking_host.h"
 #include "gui/support/method_chooser_driver.h"
+#include "gui/support/run_session.h"
 #include "gui/support/window_watch.h"
 
 using namespace velmar;
@@ -47,15 +47,6 @@ constexpr int kOptimBlock = 2;
 // (5, 16), the plant 10 / (s + 1)^3 element 3, the analysis block element 4.
 constexpr int kPlant = 3;
 const QStringList kSweepAnswers = {"a2(beg)=1", "a2(end)=2", "a2(step)=0.25"};
-
-// What velmar-cli prints for the same file.
-QString cli(const QStringList& args) {
-    QProcess p;
-    p.setProcessChannelMode(QProcess::MergedChannels);
-    p.start(VELMAR_CLI, args);
-    p.waitForFinished(120000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 QString valueAfter(const QString& out, const QString& prefix) {
     for (const QString& line : out.split('\n'))
@@ -79,22 +70,12 @@ std::vector<std::vector<std::pair<Extended, Extended>>> csvCurves(const QString&
 const QStringList kPlaneAnswers = {"K3(begin)=0.2", "K3(end)=12.2", "T4(begin)=0.1",
                                    "T4(end)=3.1",   "Num. of X=15", "Num. of Y=12"};
 
-// With VELMAR_SCREENSHOT_DIR set, the windows are saved there at their moments.
-void shot(QWidget& window, const char* name) {
-    const QString dir = qEnvironmentVariable("VELMAR_SCREENSHOT_DIR");
-    if (dir.isEmpty()) return;
-    QTest::qWait(150);
-    QVERIFY(window.grab().save(QDir(dir).absoluteFilePath(name)));
-}
-
 }  // namespace
 
-class AnalysisWindowsTest : public QObject {
+class AnalysisWindowsTest : public QObject, RunSession {
     Q_OBJECT
 
 private:
-    std::unique_ptr<MarkingHost> host;
-    std::unique_ptr<TFormMain> form;
     QTemporaryDir dir;
 
     void key(int k) { QTest::keyClick(form.get(), static_cast<Qt::Key>(k)); }
@@ -110,15 +91,6 @@ private:
                 : c.row < row ? Qt::Key_Down
                               : Qt::Key_Up);
         QCOMPARE(c, (Cell{col, row}));
-    }
-    void openInRun(const QString& scheme) {
-        form = std::make_unique<TFormMain>(host.get());
-        form->resize(1100, 760);
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        form->openAtStart(scheme);
-        trigger("Run2");
-        QCOMPARE(form->regime(), QString("Run"));
     }
     // Enter on the block at (col, row) with the rows `labels` ticked in its dialog.
     void mark(int col, int row, std::set<std::string> labels) {
@@ -143,14 +115,7 @@ private:
 private slots:
     void initTestCase() { QVERIFY(QDir::setCurrent(dir.path())); }
     void init() { host = std::make_unique<MarkingHost>(); }
-    void cleanup() {
-        if (form) {
-            host->reply = Reply::No;
-            form->close();
-        }
-        form.reset();
-        host.reset();
-    }
+    void cleanup() { closeSession(); }
 
     void optimisationFromBlock47TunesAsTheCliDoes() {
         openInRun(kTuning);
@@ -181,7 +146,7 @@ private slots:
             seen.methodBack = w.methods()->checkedId();
             w.methods()->button(3)->click();  // Huk-Jivs
             w.optimizeButton()->click();
-            shot(w, "optimization.png");
+            saveShot(w, "optimization.png");
             seen.evaluations = w.evaluationsLabel()->text();
             seen.visibleAfter = w.isVisible();
             w.cancelButton()->click();
@@ -209,8 +174,8 @@ private slots:
         QVERIFY(form->action("Constant1")->isChecked());
         QCOMPARE(form->action("Step1")->text(), QString::fromUtf8("Шаг: Постоянный"));
 
-        const QString out = cli({"optimize", kTuning, "--block", QString::number(kOptimBlock), "--criterion",
-                                 "4", "--mark", "4:K", "--method", "3"});
+        const QString out = cliOutput({"optimize", kTuning, "--block", QString::number(kOptimBlock),
+                                       "--criterion", "4", "--mark", "4:K", "--method", "3"});
         const QString printed = valueAfter(out, "param: k4 = ");
         QVERIFY2(!printed.isEmpty(), qPrintable(out));
         QCOMPARE(valueAfter(out, "evaluations: "), seen.evaluations);
@@ -312,7 +277,7 @@ private slots:
             caption = w.windowTitle();
             legend = w.findChild<QGroupBox*>("LegendPanel")->title();
             xEnd = w.findChild<QLabel*>("XEndLabel")->text();
-            shot(w, "d_composition.png");
+            saveShot(w, "d_composition.png");
             QTest::keyClick(&w, Qt::Key_Escape);
         });
         ChooserDriver chooser(form.get());
@@ -329,7 +294,7 @@ private slots:
         for (const QString& a : kPlaneAnswers) args << "--answer" << a;
         std::map<std::pair<int, int>, int> counts;
         int p = 0;
-        for (const QString& line : cli(args).split('\n')) {
+        for (const QString& line : cliOutput(args).split('\n')) {
             if (!line.startsWith("ddecomp: ")) continue;
             const QString count = line.split(' ', Qt::SkipEmptyParts).last();
             counts[{p % 16, p / 16}] =
@@ -413,7 +378,7 @@ private slots:
         ChooserDriver chooser(form.get());
         chooser
             .then([](TMethodForm& c) {
-                shot(c, "synthesis_chooser.png");
+                saveShot(c, "synthesis_chooser.png");
                 clickItem(c, "Roots animation");
             })
             .then([](TMethodForm& c) { clickItem(c, "Full page of roots"); })
@@ -481,7 +446,7 @@ private slots:
         const QString csv = dir.filePath("sweep.csv");
         QStringList args = {"analyze", kOscillation, "--method", "harmonic", "--mark", "2:a", "--csv", csv};
         for (const QString& a : kSweepAnswers) args << "--answer" << a;
-        cli(args);
+        cliOutput(args);
         const auto expected = csvCurves(csv);
         QCOMPARE(expected.size(), std::size_t{2});
         QCOMPARE(shown.size(), std::size_t{2});
@@ -503,7 +468,7 @@ private slots:
         openInRun(kOscillation);
         host->viewerOwner = form.get();
         trigger("Popov1");
-        const QString popov = cli({"analyze", kOscillation, "--method", "popov"});
+        const QString popov = cliOutput({"analyze", kOscillation, "--method", "popov"});
         const QString bound = valueAfter(popov, QString::fromUtf8("Сообщение: "));
         QVERIFY2(bound.startsWith("Kkrit = "), qPrintable(popov));
         QCOMPARE(host->messagesOf(Box::Information), (std::vector<std::string>{bound.toStdString()}));
@@ -518,7 +483,7 @@ private slots:
                 if (viewer.diagramSlots().slot(n).present())
                     names << QString::fromStdString(viewer.diagramSlots().slot(n).diagram.name);
             for (const std::string& t : viewer.graphTexts()) texts << QString::fromStdString(t);
-            shot(viewer, "popov_hodograph.png");
+            saveShot(viewer, "popov_hodograph.png");
             viewer.SpeedButton9Click();
         });
         ChooserDriver chooser(form.get());
@@ -528,7 +493,7 @@ private slots:
         QCOMPARE(names, QStringList({"Godograf", "Line", "Okrujnosti", "Line m"}));
         QStringList printed;
         for (const QString& line :
-             cli({"analyze", kOscillation, "--block", "4", "--method", "60", "--answer", "Entry=1"})
+             cliOutput({"analyze", kOscillation, "--block", "4", "--method", "60", "--answer", "Entry=1"})
                  .split('\n'))
             if (line.startsWith("text: ")) printed << line.mid(6);
         QCOMPARE(printed.size(), 2);
@@ -606,7 +571,7 @@ private slots:
         QCOMPARE(calc.weightGrid()->horizontalHeaderItem(0)->text(), QString("T1^2"));
         QCOMPARE(weights(), (std::vector<long double>{2, 1}));
         calc.show();
-        shot(calc, "square_functional.png");
+        saveShot(calc, "square_functional.png");
         QVERIFY(calc.countEdit()->isEnabled() && !g->isEnabled());
 
         // Coefficients 6 + 5s + s^2 (normalised by the constant term: c1 = 5/6, c2 = 1/6):
