@@ -11,14 +11,9 @@
 #include <algorithm>
 
 #include "gui/analysis/string_grids.h"
+#include "gui/qt_text.h"
 
 namespace velmar::gui {
-
-namespace {
-
-QString qText(const std::string& s) { return QString::fromStdString(s); }
-
-}  // namespace
 
 TuningProgressForm::TuningProgressForm(std::function<void()> stop, QWidget* owner)
     : QWidget(owner, Qt::Window), stop_(std::move(stop)) {

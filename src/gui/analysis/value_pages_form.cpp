@@ -11,6 +11,7 @@
 #include "core/analysis/synthesis.h"
 #include "core/numtext.h"
 #include "gui/analysis/string_grids.h"
+#include "gui/qt_text.h"
 
 namespace velmar::gui {
 
@@ -33,8 +34,6 @@ public:
 private:
     std::function<void(const QString&)> typed_;
 };
-
-QString qText(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 

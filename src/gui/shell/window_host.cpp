@@ -14,13 +14,12 @@
 #include "gui/analysis/progress_form.h"
 #include "gui/analysis/regulator_forms.h"
 #include "gui/analysis/value_pages_form.h"
+#include "gui/qt_text.h"
 #include "gui/shell/form_main.h"
 
 namespace velmar::gui {
 
 namespace {
-
-QString qText(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QStringList qLines(const std::vector<std::string>& lines) {
     QStringList list;
