@@ -16,7 +16,8 @@ std::string cutLabel(std::string_view label, std::size_t n) {
 }
 
 std::string degreeProblem(Extended value) {
-    if (value < -0.5L || value >= 255.5L) return "The degree must be a whole number from 0 to 255";
+    // The degree is the value rounded half away from zero, so -0.5 would be -1.
+    if (value <= -0.5L || value >= 255.5L) return "The degree must be a whole number from 0 to 255";
     return {};
 }
 

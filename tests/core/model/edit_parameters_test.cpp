@@ -150,6 +150,13 @@ TEST_F(Edit, PolynomialLinkChangesNothingUnlessEveryDialogIsConfirmed) {
     e->EditParameters(owb);
     EXPECT_EQ(dynamic_cast<PolynomialLink&>(*e).entry.A, Polynomial{1});
     EXPECT_EQ(other.messagesOf(Box::Error).size(), 1u);
+    // -0.5 would round to degree -1.
+    ScriptedHost third;
+    Workbench twb{third};
+    third.addAnswer("n=-0.5");
+    e->EditParameters(twb);
+    EXPECT_EQ(dynamic_cast<PolynomialLink&>(*e).entry.B, Polynomial{1});
+    EXPECT_EQ(third.messagesOf(Box::Error).size(), 1u);
 }
 
 TEST_F(Edit, PolynomialSignalAsksCoefficientsSevenRowsAtATime) {

@@ -147,11 +147,14 @@ TEST(ElementBase, PolynomialSignalRecordIsA0ThenDegreeThenTheRest) {
     EXPECT_EQ(record(*back), bytes);
 
     // A degree outside 0..255 or a record cut short is an error and changes nothing.
-    ByteWriter bad;
-    bad.real(1);
-    bad.real(256);
-    ByteReader badIn(bad.bytes());
-    EXPECT_THROW(back->ReadParameters(badIn), FileError);
+    // -0.5 rounds away from zero to -1, so it is outside too.
+    for (Extended degree : {256.0L, 255.5L, -0.5L, -1.0L}) {
+        ByteWriter bad;
+        bad.real(1);
+        bad.real(degree);
+        ByteReader badIn(bad.bytes());
+        EXPECT_THROW(back->ReadParameters(badIn), FileError) << degree;
+    }
     std::vector<std::uint8_t> cut(bytes.begin(), bytes.end() - 6);
     ByteReader cutIn(cut);
     EXPECT_THROW(back->ReadParameters(cutIn), FileError);
