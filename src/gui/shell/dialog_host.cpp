@@ -4,13 +4,12 @@
 
 #include "core/scripted_host.h"
 #include "gui/message_box.h"
+#include "gui/qt_text.h"
 #include "gui/shell/value_dialog.h"
 
 namespace velmar::gui {
 
 namespace {
-
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 QMessageBox::Icon iconOf(Box box) {
     switch (box) {
@@ -25,12 +24,12 @@ QMessageBox::Icon iconOf(Box box) {
 }  // namespace
 
 bool DialogHost::askValues(std::string_view caption, std::vector<ValueRow>& rows, const RowCheck& check) {
-    TGMenu21Form dialog(qs(caption), rows, check, *this, owner_);
+    TGMenu21Form dialog(qText(caption), rows, check, *this, owner_);
     return dialog.exec() == QDialog::Accepted;
 }
 
 void DialogHost::message(Box box, std::string_view text) {
-    QMessageBox m(iconOf(box), qs(boxCaption(box)), qs(text), QMessageBox::Ok, owner_);
+    QMessageBox m(iconOf(box), qText(boxCaption(box)), qText(text), QMessageBox::Ok, owner_);
     fitTitle(m);
     m.exec();
 }
@@ -39,7 +38,7 @@ Reply DialogHost::ask(std::string_view caption, std::string_view text, bool with
     QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No;
     if (withCancel) buttons |= QMessageBox::Cancel;
     // A carriage return in a question is its line break.
-    QMessageBox m(QMessageBox::Question, qs(caption), qs(text).replace('\r', '\n'), buttons, owner_);
+    QMessageBox m(QMessageBox::Question, qText(caption), qText(text).replace('\r', '\n'), buttons, owner_);
     fitTitle(m);
     switch (m.exec()) {
         case QMessageBox::Yes: return Reply::Yes;

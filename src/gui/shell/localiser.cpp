@@ -8,17 +8,15 @@
 #include <QWidget>
 
 #include "gui/graphs/graph_viewer.h"
+#include "gui/qt_text.h"
 
 namespace velmar::gui {
 
 namespace {
 
-QString qs(const char* text) { return QString::fromUtf8(text); }
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
 bool isOwnCaption(const QString& title, const TranslationRow& row) {
     for (const char* t : {row.english, row.russian, row.romanian})
-        if (t && title == qs(t)) return true;
+        if (t && title == qText(t)) return true;
     return false;
 }
 
@@ -37,7 +35,7 @@ void assign(QWidget* window, const TranslationRow& row, const QString& text) {
         if (isOwnCaption(window->windowTitle(), row)) window->setWindowTitle(text);
         return;
     }
-    const QString name = qs(row.component);
+    const QString name = qText(row.component);
     if (auto* a = window->findChild<QAction*>(name)) {
         if (row.property == TextProperty::Hint) {
             a->setStatusTip(text);
@@ -61,8 +59,8 @@ void applyRows(QWidget* window, const Localisation& texts, const std::vector<std
     const QString windowName = window->objectName();
     for (const std::size_t i : rows) {
         const TranslationRow& row = translationTable()[i];
-        if (qs(row.window) != windowName) continue;
-        if (const char* text = texts.textOf(i)) assign(window, row, qs(text));
+        if (qText(row.window) != windowName) continue;
+        if (const char* text = texts.textOf(i)) assign(window, row, qText(text));
     }
 }
 
@@ -70,7 +68,7 @@ void applyEverywhere(QWidget* owner, const Localisation& texts, const std::vecto
     for (const std::size_t i : rows) {
         const TranslationRow& row = translationTable()[i];
         if (row.window == kGlobalStrings)
-            if (const char* text = texts.textOf(i)) setGlobal(row.component, qs(text));
+            if (const char* text = texts.textOf(i)) setGlobal(row.component, qText(text));
     }
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w == owner || (!w->objectName().isEmpty() && w->objectName() != owner->objectName()))
