@@ -136,10 +136,12 @@ int optimize(const Args& args) {
     if (session.evaluations() > 0) {
         for (const TunedParameter& t : session.parameters())
             std::cout << "param: " << t.param->Name << " = " << significantText(t.param->Value) << "\n";
-        std::cout << "criterion: " << significantText(session.lastValue()) << "\n"
-                  << "evaluations: " << session.evaluations() << "\n";
+        if (outcome != OptimisationSession::Outcome::Failed)  // there is no criterion to show
+            std::cout << "criterion: " << significantText(session.lastValue()) << "\n";
+        std::cout << "evaluations: " << session.evaluations() << "\n";
     }
     if (outcome != OptimisationSession::Outcome::Finished) return 1;
+    const int warned = host.warnings.empty() ? 0 : 1;  // an algebraic loop: tuned, but said
     if (o->save) {
         try {
             SaveScheme(wb.scheme, *o->save, LabelsFileFor(*o->save));
@@ -148,7 +150,7 @@ int optimize(const Args& args) {
             return 2;
         }
     }
-    return 0;
+    return warned;
 }
 
 }  // namespace velmar::cli

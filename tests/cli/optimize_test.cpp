@@ -173,6 +173,24 @@ TEST_F(OptimizeCli, RefusalsGiveTheirMessageAndExitOne) {
     EXPECT_NE(tau.out.find("Ошибка: only for astatizm n >=2 "), std::string::npos) << tau.out;
 }
 
+// A criterion that is never finite is no optimum: the failure is said, the start values
+// stay, no criterion is printed and nothing is saved.
+TEST_F(OptimizeCli, NoFiniteCriterionIsAFailureAndSavesNothing) {
+    const fs::path tuned = dir / "tuned.shm";
+    for (const char* never : {"1/0", "ln(0)", "sqrt(-a)"}) {
+        const auto r = optimize(open(0.5L), 4, "5",
+                                {"--mark", "2:K", "--method", "3", "--expression", never, "--answer", "Time=0.1",
+                                 "--save", tuned.string()});
+        EXPECT_EQ(r.code, 1) << never << "\n" << r.out;
+        EXPECT_NE(r.out.find("Ошибка:  Optimization failed: no evaluation gave a finite criterion"), std::string::npos)
+            << r.out;
+        EXPECT_EQ(r.out.find("Optimization is finished"), std::string::npos) << r.out;
+        EXPECT_EQ(r.out.find("criterion: "), std::string::npos) << r.out;
+        EXPECT_NEAR(printed(r.out, "param: K2 = "), 0.5L, 1e-11L) << never;
+        EXPECT_FALSE(fs::exists(tuned)) << never;
+    }
+}
+
 TEST_F(OptimizeCli, UsageAndHelp) {
     const auto help = cli({"optimize", "--help"});
     EXPECT_EQ(help.code, 0);

@@ -180,6 +180,7 @@ OptimisationSession::Outcome OptimisationSession::optimise() {
 
     std::vector<Real48> x;
     for (const TunedParameter& t : tuned_.list) x.push_back(t.param->Value);
+    const std::vector<Real48> x0 = x;
     const std::vector<Real48> h = StartSteps(x);
     const Element& output = wb_.scheme.element(block_);
     bool refused = false;
@@ -231,7 +232,7 @@ OptimisationSession::Outcome OptimisationSession::optimise() {
 
     CriterionEvaluation::Hooks hooks;
     hooks.compute = [&](const std::vector<Real48>& values) {
-        for (std::size_t i = 0; i < values.size(); ++i) tuned_.list[i].param->Value = values[i];
+        writeValues(values);
         return byRuns ? byRun(values) : fromTransferFunction();
     };
     hooks.escape = [&host] { return escapePressed(host); };
@@ -250,8 +251,21 @@ OptimisationSession::Outcome OptimisationSession::optimise() {
     evaluations_ = f.count();
     lastValue_ = f.last();
     if (refused) return Outcome::Refused;
+    if (f.count() > 0 && !f.foundValue()) {
+        writeValues(x0);
+        host.message(Box::Error, kNoCriterionFound);
+        return Outcome::Failed;
+    }
+    if (f.foundValue() && (f.last() == PenaltyValue() || f.last() > f.startValue())) {
+        writeValues(f.bestPoint());
+        lastValue_ = f.bestValue();
+    }
     host.message(Box::Information, kOptimisationFinished);
     return Outcome::Finished;
+}
+
+void OptimisationSession::writeValues(const std::vector<Real48>& values) {
+    for (std::size_t i = 0; i < values.size(); ++i) tuned_.list[i].param->Value = values[i];
 }
 
 }  // namespace velmar

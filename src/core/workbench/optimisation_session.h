@@ -21,7 +21,12 @@
 //    of the last evaluation. Escape (the host's key queue) stops the search at the next
 //    evaluation; the count and the value of each evaluation go to
 //    Host::optimisationProgress.
-// 5. " Optimization is finished " ends it.
+// 5. " Optimization is finished " ends it. When no evaluation gave a criterion other
+//    than the penalty (every run failed, the expression was never finite) the
+//    parameters get their start values back and kNoCriterionFound ends it instead; when
+//    the search's last evaluation is the penalty or worse than the start, the
+//    parameters take the best point evaluated, so an optimisation never leaves the
+//    scheme worse than it found it.
 //
 // The runs of the evaluations speak to nobody: a failed run is the penalty, not a
 // message per evaluation, and the key queue stays the optimisation's.
@@ -42,6 +47,8 @@ inline constexpr int kMaxVariedParameters = 10;
 inline constexpr std::string_view kWhichParameter = " Какой параметр? ";
 inline constexpr std::string_view kOptimisationNoMemory = "Not enough memory";
 inline constexpr std::string_view kOptimisationFinished = " Optimization is finished ";
+inline constexpr std::string_view kNoCriterionFound =
+    " Optimization failed: no evaluation gave a finite criterion, the parameters keep their values ";
 
 class OptimisationSession {
 public:
@@ -80,11 +87,13 @@ public:
     };
     std::vector<Variable> variables();
 
-    enum class Outcome { Finished, Refused, Cancelled };
+    // Failed: the search ran but never found a criterion (kNoCriterionFound).
+    enum class Outcome { Finished, Refused, Cancelled, Failed };
     Outcome optimise();
 
-    // After optimise(): the varied parameters (they hold the last evaluation's values),
-    // the number of evaluations and the last value.
+    // After optimise(): the varied parameters (they hold the last evaluation's values,
+    // or the best point's, or the start values, as step 5 says), the number of
+    // evaluations and the criterion of the values they hold.
     const std::vector<TunedParameter>& parameters() const { return tuned_.list; }
     int evaluations() const { return evaluations_; }
     Extended lastValue() const { return lastValue_; }
@@ -95,6 +104,7 @@ private:
     // the runs are ready, otherwise how the optimisation ends.
     std::optional<Outcome> prepareRuns();
     SearchMethod searchMethod() const;
+    void writeValues(const std::vector<Real48>& values);
 
     Workbench& wb_;
     int block_;

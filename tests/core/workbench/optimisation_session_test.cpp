@@ -128,6 +128,36 @@ TEST_F(SessionTest, RefusalsEscapeAndTheNegativeGuard) {
                             [](const auto& s) { return s.second == PenaltyValue(); }));
 }
 
+// A criterion that is never finite is a failure, not a finished optimisation, and the
+// parameters keep their start values; a search whose last probe is worse than its start
+// ends at the best point it evaluated.
+TEST_F(SessionTest, NoFiniteCriterionFailsAndTheEndIsNeverWorseThanTheStart) {
+    const int block = amplifiers(1);
+    compile();
+    for (const char* never : {"1/0", "ln(0)", "sqrt(-a)"}) {
+        OptimisationSession session(wb, block);
+        session.setCriterion(kCriterionUser);
+        session.setMethod(static_cast<int>(SearchMethod::HookeJeeves));
+        session.setExpression(never);
+        host.setAnswer("Time", "0.05");
+        EXPECT_EQ(session.optimise(), OptimisationSession::Outcome::Failed) << never;
+        EXPECT_GT(session.evaluations(), 0) << never;
+        EXPECT_EQ(wb.scheme.ElementAt(2, 2)->param(0), 1) << never;
+        EXPECT_EQ(host.messages.back(), (std::pair<Box, std::string>{Box::Error, std::string(kNoCriterionFound)}));
+    }
+
+    // The start is the minimum: every probe of Hooke-Jeeves around it is worse.
+    OptimisationSession atMinimum(wb, block);
+    atMinimum.setCriterion(kCriterionUser);
+    atMinimum.setMethod(static_cast<int>(SearchMethod::HookeJeeves));
+    atMinimum.setExpression("(a-1)^2 + 1");
+    host.setAnswer("Time", "0.05");
+    ASSERT_EQ(atMinimum.optimise(), OptimisationSession::Outcome::Finished);
+    ASSERT_GT(host.optimisationSteps.back().second, 1);  // the last probe was worse
+    EXPECT_EQ(wb.scheme.ElementAt(2, 2)->param(0), 1);
+    EXPECT_EQ(atMinimum.lastValue(), 1);
+}
+
 TEST_F(SessionTest, EnterOnTheOptimisationBlockOpensTheWindow) {
     const int block = amplifiers(1);
     compile();

@@ -19,6 +19,11 @@ Extended CriterionEvaluation::evaluate(const std::vector<Real48>& x, bool guarde
         if (aborted_ || !std::isfinite(j) || (guarded && !(j > limitation_))) j = PenaltyValue();
     }
     last_ = j;
+    if (count_ == 1) start_ = j;
+    if (j != PenaltyValue() && (best_.empty() || j < bestValue_)) {
+        bestValue_ = j;
+        best_ = x;
+    }
     if (hooks_.progress) hooks_.progress(count_, j);
     return j;
 }

@@ -8,6 +8,10 @@
 // penalty is returned instead), and treats a value at or below Limitation, or one that
 // is not a finite number, as the penalty. The gradient and coordinate-descent
 // searches evaluate without the negative-value guard and the Limitation test.
+//
+// It also remembers the first evaluation (the start point) and the best one, so that
+// an optimisation can end where it found its lowest value rather than wherever the
+// search's last probe happened to land.
 #pragma once
 
 #include <functional>
@@ -55,6 +59,14 @@ public:
     int count() const { return count_; }
     Extended last() const { return last_; }
 
+    // True when some evaluation gave a criterion other than the penalty.
+    bool foundValue() const { return !best_.empty(); }
+    // The lowest criterion evaluated and its vector (only when foundValue()).
+    Extended bestValue() const { return bestValue_; }
+    const std::vector<Real48>& bestPoint() const { return best_; }
+    // The criterion of the first evaluation, the penalty when none ran.
+    Extended startValue() const { return start_; }
+
 private:
     Extended evaluate(const std::vector<Real48>& x, bool guarded);
 
@@ -63,6 +75,9 @@ private:
     bool aborted_ = false;
     int count_ = 0;
     Extended last_ = 0;
+    Extended start_ = PenaltyValue();
+    Extended bestValue_ = 0;
+    std::vector<Real48> best_;
 };
 
 }  // namespace velmar
