@@ -179,7 +179,7 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
                                    [](const std::string& l) { return l.rfind("tf: ", 0) == 0; });
     if (!solved) std::cerr << "velmar-cli " << command << ": block " << o.block << " was not solved\n";
     const bool planeMissing = method == kCodeDDecomposition && host.dDecompositions.empty();
-    return solved && !planeMissing && host.messagesOf(Box::Error).empty() ? 0 : 1;
+    return solved && !planeMissing && host.messagesOf(Box::Error).empty() && host.warnings.empty() ? 0 : 1;
 }
 
 }  // namespace

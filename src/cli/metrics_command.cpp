@@ -107,7 +107,7 @@ int metrics(const Args& args) {
                     std::to_string(o->diagram));
     const Extended level = describeRun(wb.scheme).stepLevel.value_or(1);
     for (const std::string& line : metricLines(stepMetrics(curve, level))) std::cout << line << '\n';
-    return 0;
+    return host.warnings.empty() ? 0 : 1;
 }
 
 }  // namespace velmar::cli

@@ -144,6 +144,8 @@ int run(const Args& args) {
         return std::max(code, emitCsv(*options, csv.str()));
     }
 
+    // A warning of the compilation (an algebraic loop) keeps the results but exits with 1.
+    const int warned = host.warnings.empty() ? 0 : 1;
     if (options->pnt) {
         try {
             writePointFiles(wb, *options->pnt);
@@ -155,8 +157,8 @@ int run(const Args& args) {
     std::ostringstream csv;
     if (options->metrics) writeMetricsCsv(csv, recordedMetrics(wb), false);
     else if (!options->pnt || options->csv) writeCurvesCsv(csv, recordedCurves(wb));
-    else return 0;  // the point files alone
-    return emitCsv(*options, csv.str());
+    else return warned;  // the point files alone
+    return std::max(warned, emitCsv(*options, csv.str()));
 }
 
 }  // namespace velmar::cli

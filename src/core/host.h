@@ -187,6 +187,9 @@ public:
     }
     virtual void clearReport() {}
     virtual void report(std::string_view line) { (void)line; }
+    // Something the person should know that does not stop the command (an algebraic
+    // loop found by the compilation). Default: the status line.
+    virtual void warning(std::string_view text) { statusMessage(text); }
 
     // --- windows of the nonlinear analysis and the regulator synthesis ---
     // Each has a default that a host without such a window can keep: it falls back to

@@ -80,6 +80,11 @@ void ScriptedHost::message(Box box, std::string_view text) {
     say((caption.empty() ? std::string("message") : std::string(caption)) + ": " + std::string(text));
 }
 
+void ScriptedHost::warning(std::string_view text) {
+    warnings.emplace_back(text);
+    say("Warning: " + std::string(text));
+}
+
 Reply ScriptedHost::ask(std::string_view caption, std::string_view text, bool withCancel) {
     (void)withCancel;
     say(std::string(caption) + ": " + std::string(text));

@@ -47,12 +47,13 @@ public:
 
     // What the core said, in order, one line each: "CAPTION: TEXT" for message boxes
     // ("message: TEXT" without caption), "report: LINE", "canvas: LINE", "tf: LINE",
-    // "status: TEXT", "text: LINE" beside a graph, "list: CAPTION | CAPTION" for a
+    // "status: TEXT", "Warning: TEXT", "text: LINE" beside a graph, "list: CAPTION | CAPTION" for a
     // relabelled list, "table: CELL  CELL" per result-table row, "counter: CAPTION LABEL N"
     // when a waiting counter closes at N, "optimisation: BLOCK" (Enter on an
     // optimisation block).
     std::vector<std::string> lines;
     std::vector<std::pair<Box, std::string>> messages;
+    std::vector<std::string> warnings;
     std::vector<Dialog> dialogs;
     std::vector<Graph> graphs;
     std::vector<Thumbnail> thumbnails;
@@ -76,6 +77,7 @@ public:
     void showThumbnail(const Thumbnail& thumbnail) override { thumbnails.push_back(thumbnail); }
     void canvasText(int x, int y, std::string_view text) override;
     void report(std::string_view line) override;
+    void warning(std::string_view text) override;
     int showGraphWithTexts(const Diagrams& diagrams, int kind,
                            const std::vector<std::string>& texts) override;
     int chooseRelabelled(MethodList list, const std::vector<std::string>& captions) override;

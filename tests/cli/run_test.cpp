@@ -4,6 +4,7 @@
 
 #include "cli/cli_process.h"
 #include "cli/commutator_scheme.h"
+#include "core/model/scheme_drawing.h"
 #include "core/model/scheme_file.h"
 #include "core/numtext.h"
 
@@ -30,6 +31,32 @@ TEST_F(Cli, RunWritesCsvToAFile) {
     ASSERT_EQ(r.code, 0) << r.out;
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(contents(csv), "element,diagram,index,x,y\n2,1,0,0,-2\n2,1,1,0.5,2\n2,1,2,1,-2\n");
+}
+
+// Unity feedback around a gain: the run gives what the system computes (the loop
+// closed through the previous point: 0, 1, 0, 1 ...), but the loop is named in a
+// warning and the exit code says so.
+TEST_F(Cli, RunWarnsOfAnAlgebraicLoop) {
+    Scheme s;
+    SchemeDrawing d(s);
+    Element& src = d.block(33, 5, 10);
+    Element& node = d.node(18, 12, 11);
+    Element& gain = d.block(30, 16, 10);
+    Element& rec = d.block(62, 26, 10);
+    d.connect(src, node);
+    d.connect(node, gain);
+    d.connect(gain, rec);
+    d.wire({{22, 11}, {22, 15}, {12, 15}, {12, 12}});
+    const fs::path file = dir / "loop.shm";
+    SaveScheme(s, file, LabelsFileFor(file));
+    const Result r = cli({"run", file.string(), "--answer", "Time=0.05"});
+    EXPECT_EQ(r.code, 1) << r.out;
+    const std::vector<std::string> rows = lines(r.out);
+    ASSERT_GE(rows.size(), 4u);
+    EXPECT_EQ(rows[0].rfind("Warning: Algebraic loop of elements ", 0), 0u) << rows[0];
+    EXPECT_EQ(rows[1], "element,diagram,index,x,y");
+    EXPECT_EQ(rows[2].substr(rows[2].rfind(',')), ",0");
+    EXPECT_EQ(rows[3].substr(rows[3].rfind(',')), ",1");
 }
 
 TEST_F(Cli, RunReportsFaultsAndFailures) {

@@ -1,6 +1,7 @@
 #include "core/model/compile.h"
 
 #include "core/host.h"
+#include "core/model/algebraic_loops.h"
 #include "core/model/ordering.h"
 #include "core/model/wire_trace.h"
 
@@ -80,6 +81,7 @@ bool CompileScheme(Scheme& scheme, std::unique_ptr<CompiledScheme>& compiled, Ho
     for (int n = 1; n <= c.N; ++n) c.Elements[static_cast<std::size_t>(n)]->BindInputs(n, c);
     c.CalcOrder.reserve(c.OrderList.size());
     for (int n : c.OrderList) c.CalcOrder.push_back(c.Elements[static_cast<std::size_t>(n)]);
+    for (const std::vector<int>& loop : FindAlgebraicLoops(c)) host.warning(AlgebraicLoopWarning(loop));
     compiled = std::move(built);
     return true;
 }

@@ -27,7 +27,8 @@
 // breaker, placed next. The rest follow in dependency order. A breaker is computed before the elements that feed it within a time
 // point, so every feedback loop runs through the value of the previous time point. A
 // loop of elements that no pass can contract has no breaker: its elements are reported
-// as faults.
+// as faults. A loop of instantaneous elements only (an algebraic loop) is accepted, and
+// each one is named in a Host::warning.
 #pragma once
 
 #include <memory>

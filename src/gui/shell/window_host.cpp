@@ -111,6 +111,13 @@ void WindowHost::canvasText(int x, int y, std::string_view text) {
     dialogs_->canvasText(x, y, text);
 }
 
+// A warning is written across the top of the canvas, where it stays until the next
+// redraw, and in the status line.
+void WindowHost::warning(std::string_view text) {
+    canvasText(4, 2, text);
+    statusMessage(text);
+}
+
 void WindowHost::clearReport() {
     methods().clearReport();
     dialogs_->clearReport();

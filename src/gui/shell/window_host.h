@@ -40,6 +40,7 @@ public:
     void showThumbnail(const Thumbnail& thumbnail) override;
     void clearCanvas() override;
     void canvasText(int x, int y, std::string_view text) override;
+    void warning(std::string_view text) override;
     void clearReport() override;
     void report(std::string_view line) override;
     int showGraphWithTexts(const Diagrams& diagrams, int kind,

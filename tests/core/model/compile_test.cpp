@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/model/algebraic_loops.h"
 #include "support/workbench_fixture.h"
 
 namespace velmar::testing {
@@ -128,6 +129,35 @@ TEST_F(Compile, FeedbackIntoSubtractionNodeIsBrokenAtTheDynamicLink) {
     EXPECT_EQ(node.Inputs[0], &link);
     EXPECT_EQ(node.Inputs[1], &src);
     EXPECT_EQ(node.Inputs[2], nullptr);
+}
+
+// Unity feedback around a gain, through a subtraction node: compiled and run as the
+// system orders it, but the loop of instantaneous elements is named in a warning. The
+// same loop closed through a lag is an ordinary feedback loop.
+TEST_F(Compile, AnAlgebraicLoopIsAcceptedAndNamed) {
+    for (const int forward : {30, 22}) {
+        ScriptedHost quiet;
+        Workbench loop(quiet);
+        SchemeBuilder d(loop.scheme);
+        Element& src = d.block(33, 5, 10);
+        Element& node = d.node(18, 12, 11);
+        Element& gain = d.block(forward, 16, 10);
+        Element& rec = d.block(62, 26, 10);
+        d.connect(src, node);
+        d.connect(node, gain);
+        d.connect(gain, rec);
+        d.wire({{22, 11}, {22, 15}, {12, 15}, {12, 12}});
+        ASSERT_TRUE(CompileScheme(loop)) << forward;
+        if (forward == 22) {
+            EXPECT_TRUE(quiet.warnings.empty());
+            continue;
+        }
+        const std::vector<int> members{std::min(node.Number, gain.Number), std::max(node.Number, gain.Number)};
+        EXPECT_EQ(FindAlgebraicLoops(*loop.compiled), (std::vector<std::vector<int>>{members}));
+        EXPECT_EQ(quiet.warnings, (std::vector<std::string>{AlgebraicLoopWarning(members)}));
+        EXPECT_NE(quiet.warnings[0].find(std::to_string(members[0]) + ", " + std::to_string(members[1])),
+                  std::string::npos);
+    }
 }
 
 struct CheckCase {
