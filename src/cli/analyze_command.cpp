@@ -10,12 +10,16 @@
 #include <algorithm>
 #include <iostream>
 #include <optional>
+#include <sstream>
 #include <string>
 
 #include "cli/answers.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/csv_output.h"
 #include "cli/curve_csv.h"
+#include "cli/help.h"
+#include "cli/methods.h"
 #include "cli/scheme_loading.h"
 #include "cli/scheme_options.h"
 #include "core/analysis/d_decomposition.h"
@@ -36,54 +40,36 @@ struct Options {
     std::string scheme;
     int block = 0;
     std::string method;
-    std::string csv;
+    std::optional<std::string> csv;
     std::vector<std::string> answers;
     std::vector<std::string> marks;
     std::string sideFiles;  // where CfFile.txt and mcad/ go; none without
     std::vector<std::string> sets;
 };
 
-// The names of the items that have no chooser code; harmonic and popov are menu
-// commands rather than list items.
-constexpr std::pair<const char*, int> kMethodNames[] = {
-    {"routh", kCodeRouth},           {"mikhailov", kCodeMikhailov},
-    {"nyquist", kCodeNyquist},       {"ddecomp", kCodeDDecomposition},
-    {"harmonic", -kCommandHarmonic}, {"popov", -kCommandPopov},
-};
-
-// A code of an item of the chooser's lists; a menu command as its negative; nothing
-// for an unknown method.
-std::optional<int> methodCode(const std::string& text) {
-    for (const auto& [name, code] : kMethodNames)
-        if (text == name) return code;
-    const auto number = parseNumber(text);
-    if (number && *number == static_cast<int>(*number) && !CaptionOfCode(static_cast<int>(*number)).empty())
-        return static_cast<int>(*number);
-    return std::nullopt;
-}
-
-std::optional<Options> parse(const Args& args, bool withMethod) {
-    std::vector<OptionSpec> known = {{"--block"}, {"--answer"}, {"--side-files"}, {"--set"}};
-    if (withMethod) known.insert(known.end(), {{"--method"}, {"--csv"}, {"--mark"}});
-    const auto parsed = parseArguments(args, known);
+std::optional<Options> parse(const Args& args, bool withMethod, std::string& error) {
+    std::vector<OptionSpec> known = {
+        {"--block"}, {"--answer", true, true}, {"--side-files"}, {"--set", true, true}};
+    if (withMethod) known.insert(known.end(), {{"--method"}, {"--csv"}, {"--mark", true, true}});
+    const auto parsed = parseArguments(args, known, error);
     if (!parsed) return std::nullopt;
     Options o{parsed->positional,
               0,
-              parsed->last("--method").value_or(""),
-              parsed->last("--csv").value_or(""),
+              parsed->value("--method").value_or(""),
+              parsed->value("--csv"),
               parsed->all("--answer"),
               parsed->all("--mark"),
-              parsed->last("--side-files").value_or(""),
+              parsed->value("--side-files").value_or(""),
               parsed->all("--set")};
-    for (const std::string& text : parsed->all("--block")) {  // every one given must be an element number
-        const auto n = parseNumber(text);
-        if (!n || *n != static_cast<int>(*n) || *n < 1) return std::nullopt;
-        o.block = static_cast<int>(*n);
-    }
+    const auto block = wholeOption(*parsed, "--block", 1, kMaxElements, 0, error);
+    if (!block) return std::nullopt;
+    o.block = *block;
     const bool menuCommand = withMethod && methodCode(o.method).value_or(0) < 0;
-    if (o.scheme.empty() || (o.block == 0 && !menuCommand) || (withMethod && o.method.empty()))
-        return std::nullopt;
-    return o;
+    if (o.scheme.empty()) error = "no scheme given";
+    else if (withMethod && o.method.empty()) error = "no --method given";
+    else if (o.block == 0 && !menuCommand) error = "no --block given";
+    else return o;
+    return std::nullopt;
 }
 
 // One line per scanned grid point of every D-decomposition map:
@@ -102,19 +88,6 @@ void printPlanes(const ScriptedHost& host) {
             }
 }
 
-int usage(const char* command) {
-    std::cerr
-        << (std::string(command) == "tf"
-                ? "usage: velmar-cli tf SCHEME --block N [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n"
-                  "                     [--side-files DIR]\n"
-                : "usage: velmar-cli analyze SCHEME --block N --method M [--mark E:LABEL]... "
-                  "[--answer LABEL=VALUE]... [--set E:LABEL=VALUE]... [--csv OUT] [--side-files DIR]\n"
-                  "  M: 51..56, 41..45, 60, 82, 101, 102, 103..108, 311, 331, 341, 1979..1981,\n"
-                  "     or routh, mikhailov, nyquist, ddecomp, harmonic, popov\n"
-                  "  harmonic and popov take --block only to name the analysis block\n");
-    return 2;
-}
-
 bool IsRootsDisplay(int code) { return code >= 103 && code <= 105; }
 
 // Loads the scheme, solves block N and, with a method, runs it. Exit code as for run.
@@ -127,24 +100,21 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
             std::cerr << "velmar-cli " << command << ": warning: " << line.substr(warning.size()) << '\n';
         else std::cout << line << '\n';
     };
-    for (const std::string& a : o.answers)
-        if (!host.addAnswer(a)) {
-            std::cerr << "velmar-cli " << command << ": an answer must read LABEL=VALUE: " << a << "\n";
-            return 2;
-        }
+    if (!addAnswers(host, o.answers, command, std::cerr)) return kWrongCall;
     Workbench wb(host);
     wb.analysis.workingFolder = o.sideFiles;
-    if (!loadSchemeWarning(command, o.scheme, wb.scheme, std::cerr)) return 2;
+    const std::optional<int> read = loadSchemeWarning(command, o.scheme, wb.scheme, std::cerr);
+    if (!read) return kWrongCall;
     if (o.block != 0 && (o.block > wb.scheme.ElementCount() || wb.scheme.element(o.block).TypeCode() != 60)) {
         std::cerr << "velmar-cli " << command << ": element " << o.block << " is not an analysis block\n";
-        return 2;
+        return kWrongCall;
     }
     std::string markError;
     if (!applyMarks(wb.scheme, o.marks, markError) || !applySets(wb, o.sets, markError)) {
         std::cerr << "velmar-cli " << command << ": " << markError << "\n";
-        return 2;
+        return kWrongCall;
     }
-    if (!CompileScheme(wb)) return 1;  // the wiring faults have been reported
+    if (!CompileScheme(wb)) return kDoneWithWarning;  // the wiring faults have been reported
     const bool menuCommand = method && *method < 0;
     wb.analysis.methodGroup = method && !menuCommand ? GroupForCode(*method) : MethodGroup::Character;
     // A harmonic sweep offers its list: both curves go to the viewer.
@@ -161,43 +131,47 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
         host.message(Box::Error, e.what());
     }
     printPlanes(host);
+    if (!answersAccepted(host, command, std::cerr)) return kWrongCall;
     // A method that refused (an error box) may stop before the dialogs the answers were
     // meant for: that failure is the one to report, not the answers it never asked.
-    if (host.messagesOf(Box::Error).empty() && !answersAllTaken(host, command, std::cerr)) return 2;
-    if (!o.csv.empty()) {
+    if (host.messagesOf(Box::Error).empty() && !answersAllTaken(host, command, std::cerr)) return kWrongCall;
+    if (o.csv) {
         std::vector<CsvCurve> curves;
         for (const auto& g : host.graphs)
             for (const auto& c : g.curves) curves.push_back({o.block, c.slot, c.x, c.y});
-        std::string error;
-        if (!writeCurvesCsv(o.csv, curves, error)) {
-            std::cerr << "velmar-cli " << command << ": " << error << "\n";
-            return 2;
-        }
+        std::ostringstream csv;
+        writeCurvesCsv(csv, curves);
+        if (writeCsv(command, o.csv, csv.str()) != kDone) return kWrongCall;
     }
     const bool solved =
         menuCommand || std::any_of(host.lines.begin(), host.lines.end(),
                                    [](const std::string& l) { return l.rfind("tf: ", 0) == 0; });
     if (!solved) std::cerr << "velmar-cli " << command << ": block " << o.block << " was not solved\n";
     const bool planeMissing = method == kCodeDDecomposition && host.dDecompositions.empty();
-    return solved && !planeMissing && host.messagesOf(Box::Error).empty() && host.warnings.empty() ? 0 : 1;
+    if (solved && planeMissing && host.messages.empty())
+        std::cerr << "velmar-cli " << command << ": the D-decomposition scanned no plane\n";
+    if (!solved || planeMissing || !host.messagesOf(Box::Error).empty()) return kDoneWithWarning;
+    const bool warned = *read != kDone || !host.messagesOf(Box::Warning).empty() || !host.warnings.empty();
+    return warned ? kDoneWithWarning : kDone;
 }
 
 }  // namespace
 
 int tf(const Args& args) {
-    const auto o = parse(args, false);
-    if (!o) return usage("tf");
+    std::string error;
+    const auto o = parse(args, false, error);
+    if (!o) return usageError("tf", error);
     return solve("tf", *o, std::nullopt);
 }
 
 int analyze(const Args& args) {
-    const auto o = parse(args, true);
-    if (!o) return usage("analyze");
+    std::string error;
+    const auto o = parse(args, true, error);
+    if (!o) return usageError("analyze", error);
     const auto method = methodCode(o->method);
-    if (!method) {
-        std::cerr << "velmar-cli analyze: unknown method " << o->method << "\n";
-        return usage("analyze");
-    }
+    if (!method)
+        return usageError("analyze",
+                          "unknown method " + o->method + " (velmar-cli analyze --help lists them)");
     return solve("analyze", *o, method);
 }
 

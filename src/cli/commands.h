@@ -1,5 +1,6 @@
 // The commands of velmar-cli. Each takes its arguments after the command name and
-// returns the exit code: 0 success, 1 a failed run or analysis, 2 a usage or file error.
+// returns the exit code of cli/help.h: 0 done; 1 done with a warning, or the method
+// refused, or the run failed; 2 the call was wrong.
 #pragma once
 
 #include <string>

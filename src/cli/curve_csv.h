@@ -27,10 +27,8 @@ CsvCurve csvCurve(int element, int diagram, const Diagram& d, std::string sweep 
 // value gave a curve).
 void writeCurvesCsv(std::ostream& out, const std::vector<CsvCurve>& curves, bool swept = false);
 
-// Writes a CSV text through a replacing write (a failure leaves an existing file whole);
-// false, with the reason in `error`, when it cannot be written.
-bool writeCsvFile(const std::string& path, const std::string& text, std::string& error);
-
-bool writeCurvesCsv(const std::string& path, const std::vector<CsvCurve>& curves, std::string& error);
+// The two parts of it, for a CSV written as its curves come.
+void writeCurvesHeader(std::ostream& out, bool swept);
+void writeCurvesRows(std::ostream& out, const std::vector<CsvCurve>& curves, bool swept);
 
 }  // namespace velmar::cli

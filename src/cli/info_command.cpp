@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/help.h"
 #include "cli/scheme_loading.h"
 #include "core/blocks/linear.h"
 #include "core/errors.h"
@@ -38,13 +39,10 @@ std::string parameterText(const Element& e) {
 }  // namespace
 
 int info(const Args& args) {
-    if (args.size() != 1) {
-        std::cerr << "usage: velmar-cli info SCHEME\n";
-        return 2;
-    }
+    if (args.size() != 1) return usageError("info", args.empty() ? "no scheme given" : "too many arguments");
     Scheme scheme;
     const std::optional<SchemeRead> read = loadScheme("info", args[0], scheme, std::cerr);
-    if (!read) return 2;
+    if (!read) return kWrongCall;
     std::cout << args[0] << ": " << scheme.ElementCount() << " elements\n";
     for (const auto& e : scheme.ElementList())
         std::cout << int(e->Number) << ": code " << int(e->Code) << " at (" << int(e->Col) << ","
@@ -53,28 +51,25 @@ int info(const Args& args) {
         if (!scheme.Labels[static_cast<size_t>(k)].empty())
             std::cout << "label " << k << ": " << scheme.Labels[static_cast<size_t>(k)] << "\n";
     if (!scheme.SchemeComment.empty()) std::cout << "comment: " << scheme.SchemeComment << "\n";
-    if (read->whole()) return 0;
+    if (read->whole()) return kDone;
     std::cout << "Warning: " << read->warning() << "\n";
-    return 1;
+    return kDoneWithWarning;
 }
 
 int resave(const Args& args) {
-    if (args.size() != 2) {
-        std::cerr << "usage: velmar-cli resave IN OUT\n";
-        return 2;
-    }
+    if (args.size() != 2) return usageError("resave", "expected IN and OUT");
     Scheme scheme;
     const std::optional<SchemeRead> read = loadScheme("resave", args[0], scheme, std::cerr);
-    if (!read) return 2;
+    if (!read) return kWrongCall;
     try {
         SaveScheme(scheme, args[1], LabelsFileFor(args[1]));
     } catch (const FileError& e) {
         std::cerr << "velmar-cli resave: " << e.what() << "\n";
-        return 2;
+        return kWrongCall;
     }
-    if (read->whole()) return 0;
+    if (read->whole()) return kDone;
     std::cerr << "velmar-cli resave: warning: " << args[0] << ": " << read->warning() << "\n";
-    return 1;
+    return kDoneWithWarning;
 }
 
 }  // namespace velmar::cli

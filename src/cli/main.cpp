@@ -1,9 +1,11 @@
 // velmar-cli: the headless front end of the workbench.
+#include <algorithm>
 #include <cstdio>
 #include <iostream>
 #include <string_view>
 
 #include "cli/commands.h"
+#include "cli/help.h"
 
 namespace {
 
@@ -18,40 +20,35 @@ constexpr Command kCommands[] = {
     {"metrics", velmar::cli::metrics},
 };
 
-int usage() {
-    std::cerr
-        << "usage: velmar-cli info SCHEME\n"
-           "       velmar-cli resave IN OUT\n"
-           "       velmar-cli run SCHEME [--variable] [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n"
-           "                      [--sweep E:LABEL=BEGIN:END:STEP] [--metrics] [--csv OUT] [--pnt DIR]\n"
-           "       velmar-cli tf SCHEME --block N [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n"
-           "                     [--side-files DIR]\n"
-           "       velmar-cli analyze SCHEME --block N --method M [--mark E:LABEL]... [--answer "
-           "LABEL=VALUE]...\n"
-           "                          [--set E:LABEL=VALUE]... [--csv OUT] [--side-files DIR]\n"
-           "       velmar-cli optimize SCHEME --block N --criterion C [--method M] [--mark E:LABEL]...\n"
-           "                           [--answer LABEL=VALUE]... [--expression TEXT] [--save OUT]\n"
-           "                           (velmar-cli optimize --help)\n"
-           "       velmar-cli metrics SCHEME [--element N] [--diagram D] [--variable]\n"
-           "                          [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n";
-    return 2;
-}
-
 // A verb's output is only done once it has reached the standard output: a failing
 // stream (a full disk, a closed pipe) turns any exit code into 2.
 int checkedOutput(int code) {
     std::cout.flush();
     if (std::cout && std::fflush(stdout) == 0 && !std::ferror(stdout)) return code;
     std::cerr << "velmar-cli: cannot write the standard output\n";
-    return 2;
+    return velmar::cli::kWrongCall;
+}
+
+int wrongCall(std::string_view what) {
+    std::cerr << "velmar-cli: " << what
+              << "\nusage: velmar-cli VERB ARGUMENTS... (velmar-cli --help lists the verbs)\n";
+    return velmar::cli::kWrongCall;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return usage();
+    if (argc < 2) return wrongCall("no verb given");
     const std::string_view name = argv[1];
-    for (const Command& c : kCommands)
-        if (c.name == name) return checkedOutput(c.run(velmar::cli::Args(argv + 2, argv + argc)));
-    return usage();
+    if (name == "--help") return checkedOutput((velmar::cli::printHelp({}, std::cout), 0));
+    if (name == "--version") return checkedOutput((std::cout << velmar::cli::versionText() << '\n', 0));
+    const velmar::cli::Args args(argv + 2, argv + argc);
+    for (const Command& c : kCommands) {
+        if (c.name != name) continue;
+        // Help is asked anywhere among the arguments: it is never a file name.
+        if (std::find(args.begin(), args.end(), "--help") != args.end())
+            return checkedOutput((velmar::cli::printHelp(name, std::cout), 0));
+        return checkedOutput(c.run(args));
+    }
+    return wrongCall("unknown verb " + std::string(name));
 }

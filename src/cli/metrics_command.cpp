@@ -8,12 +8,15 @@
 #include <string>
 #include <tuple>
 
+#include "cli/answers.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/help.h"
 #include "cli/run_setup.h"
 #include "core/blocks/recorders.h"
 #include "core/graphs/run_note.h"
 #include "core/graphs/step_metrics.h"
+#include "core/model/scheme.h"
 #include "core/numtext.h"
 #include "core/scripted_host.h"
 #include "core/workbench/workbench.h"
@@ -28,25 +31,24 @@ struct MetricsOptions {
     int diagram = 1;  // the viewer's slot; 1 is the slot the viewer opens on
 };
 
-// A whole number of at least 1, as the last of the option's values; `fallback` when the
-// option was not given, nothing when a value is no such number.
-std::optional<int> countOption(const ParsedArguments& parsed, std::string_view option, int fallback) {
-    int value = fallback;
-    for (const std::string& text : parsed.all(option)) {
-        const auto n = parseNumber(text);
-        if (!n || *n != static_cast<int>(*n) || *n < 1) return std::nullopt;
-        value = static_cast<int>(*n);
+std::optional<MetricsOptions> parse(const Args& args, std::string& error) {
+    const auto parsed = parseArguments(args,
+                                       {{"--element"},
+                                        {"--diagram"},
+                                        {"--variable", false},
+                                        {"--answer", true, true},
+                                        {"--set", true, true}},
+                                       error);
+    if (!parsed) return std::nullopt;
+    if (parsed->positional.empty()) {
+        error = "no scheme given";
+        return std::nullopt;
     }
-    return value;
-}
-
-std::optional<MetricsOptions> parse(const Args& args) {
-    const auto parsed =
-        parseArguments(args, {{"--element"}, {"--diagram"}, {"--variable", false}, {"--answer"}, {"--set"}});
-    if (!parsed || parsed->positional.empty()) return std::nullopt;
-    const auto element = countOption(*parsed, "--element", 0);
-    const auto diagram = countOption(*parsed, "--diagram", 1);
-    if (!element || !diagram || *diagram > static_cast<int>(std::tuple_size_v<Diagrams>)) return std::nullopt;
+    const auto element = wholeOption(*parsed, "--element", 1, kMaxElements, 0, error);
+    const auto diagram = element ? wholeOption(*parsed, "--diagram", 1,
+                                               static_cast<int>(std::tuple_size_v<Diagrams>), 1, error)
+                                 : std::nullopt;
+    if (!diagram) return std::nullopt;
     MetricsOptions o{{}, *element, *diagram};
     o.run.verb = "metrics";
     o.run.scheme = parsed->positional;
@@ -56,15 +58,9 @@ std::optional<MetricsOptions> parse(const Args& args) {
     return o;
 }
 
-int usage() {
-    std::cerr << "usage: velmar-cli metrics SCHEME [--element N] [--diagram D] [--variable] "
-                 "[--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n";
-    return 2;
-}
-
 int fail(const std::string& text) {
     std::cerr << "velmar-cli metrics: " << text << "\n";
-    return 2;
+    return kWrongCall;
 }
 
 // The recorder to measure: element N, or the first recorder (element-number order)
@@ -79,19 +75,20 @@ const Element* recorderOf(const Workbench& wb, int element) {
 }  // namespace
 
 int metrics(const Args& args) {
-    const std::optional<MetricsOptions> o = parse(args);
-    if (!o) return usage();
+    std::string error;
+    const std::optional<MetricsOptions> o = parse(args, error);
+    if (!o) return usageError("metrics", error);
     ScriptedHost host;
-    for (const std::string& a : o->run.answers)
-        if (!host.addAnswer(a)) return usage();
+    if (!addAnswers(host, o->run.answers, "metrics", std::cerr)) return kWrongCall;
     host.echo = [](const std::string& line) { std::cout << line << '\n'; };
     Workbench wb(host);
-    if (const int code = loadAndRun(wb, host, o->run, std::cout, std::cerr); code != 0) {
+    const RunResult result = loadAndRun(wb, host, o->run, std::cout, std::cerr);
+    if (result.code != kDone) {
         // A failed run keeps no curves; one that blew up did diverge.
         if (saidNotStable(host))
             for (int i = 0; i < kMetricCount; ++i)
                 std::cout << metricLine({MetricId(i), MetricStatus::Diverging}) << '\n';
-        return code;
+        return result.code;
     }
     if (o->element > wb.scheme.ElementCount())
         return fail("the scheme has no element " + std::to_string(o->element));
@@ -107,7 +104,7 @@ int metrics(const Args& args) {
                     std::to_string(o->diagram));
     const Extended level = describeRun(wb.scheme).stepLevel.value_or(1);
     for (const std::string& line : metricLines(stepMetrics(curve, level))) std::cout << line << '\n';
-    return host.warnings.empty() ? 0 : 1;
+    return result.partial || !host.warnings.empty() ? kDoneWithWarning : kDone;
 }
 
 }  // namespace velmar::cli

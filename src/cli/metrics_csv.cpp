@@ -25,11 +25,19 @@ CsvMetrics divergedMetrics(const std::string& sweep) {
     return row;
 }
 
-void writeMetricsCsv(std::ostream& out, const std::vector<CsvMetrics>& rows, bool swept) {
+void writeMetricsHeader(std::ostream& out, bool swept) {
     if (swept) out << "sweep,";
     out << "element,diagram";
     for (int i = 0; i < kMetricCount; ++i) out << ',' << metricName(MetricId(i));
     out << '\n';
+}
+
+void writeMetricsCsv(std::ostream& out, const std::vector<CsvMetrics>& rows, bool swept) {
+    writeMetricsHeader(out, swept);
+    writeMetricsRows(out, rows, swept);
+}
+
+void writeMetricsRows(std::ostream& out, const std::vector<CsvMetrics>& rows, bool swept) {
     for (const CsvMetrics& row : rows) {
         if (swept) out << row.sweep << ',';
         // A run that kept no curve leaves the element and the slot empty.

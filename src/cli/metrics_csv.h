@@ -31,4 +31,8 @@ CsvMetrics divergedMetrics(const std::string& sweep = {});
 
 void writeMetricsCsv(std::ostream& out, const std::vector<CsvMetrics>& rows, bool swept);
 
+// The two parts of it, for a CSV written as its rows come.
+void writeMetricsHeader(std::ostream& out, bool swept);
+void writeMetricsRows(std::ostream& out, const std::vector<CsvMetrics>& rows, bool swept);
+
 }  // namespace velmar::cli

@@ -10,8 +10,10 @@
 #include <optional>
 #include <string>
 
+#include "cli/answers.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/help.h"
 #include "cli/scheme_loading.h"
 #include "cli/scheme_options.h"
 #include "core/errors.h"
@@ -39,88 +41,65 @@ struct Options {
     std::optional<std::string> save;
 };
 
-// A whole number from `low` to `high`.
-std::optional<int> wholeIn(const std::string& text, int low, int high) {
-    const auto n = parseNumber(text);
-    if (!n || *n != static_cast<int>(*n) || *n < low || *n > high) return std::nullopt;
-    return static_cast<int>(*n);
-}
-
-std::optional<Options> parse(const Args& args) {
-    const auto parsed = parseArguments(
-        args,
-        {{"--block"}, {"--criterion"}, {"--method"}, {"--mark"}, {"--answer"}, {"--expression"}, {"--save"}});
-    if (!parsed || parsed->positional.empty()) return std::nullopt;
+std::optional<Options> parse(const Args& args, std::string& error) {
+    const auto parsed = parseArguments(args,
+                                       {{"--block"},
+                                        {"--criterion"},
+                                        {"--method"},
+                                        {"--mark", true, true},
+                                        {"--answer", true, true},
+                                        {"--expression"},
+                                        {"--save"}},
+                                       error);
+    if (!parsed) return std::nullopt;
     Options o;
     o.scheme = parsed->positional;
     o.marks = parsed->all("--mark");
     o.answers = parsed->all("--answer");
-    o.expression = parsed->last("--expression");
-    o.save = parsed->last("--save");
-    for (const std::string& text : parsed->all("--block")) {
-        const auto n = wholeIn(text, 1, 255);
-        if (!n) return std::nullopt;
-        o.block = *n;
-    }
-    const auto criterion = parsed->last("--criterion");
-    if (!criterion || o.block == 0) return std::nullopt;
+    o.expression = parsed->value("--expression");
+    o.save = parsed->value("--save");
+    const auto block = wholeOption(*parsed, "--block", 1, kMaxElements, 0, error);
+    if (!block) return std::nullopt;
+    o.block = *block;
+    const auto criterion = parsed->value("--criterion");
+    if (o.scheme.empty()) error = "no scheme given";
+    else if (o.block == 0) error = "no --block given";
+    else if (!criterion) error = "no --criterion given";
+    if (!error.empty()) return std::nullopt;
     o.maxAmplitude = *criterion == "optmaxaw";
+    const int lastCriterion = static_cast<int>(kCriterionCaptions.size()) - 1;
     const auto c = o.maxAmplitude ? std::optional<int>(kCriterionIntegralE2)
-                                  : wholeIn(*criterion, 0, static_cast<int>(kCriterionCaptions.size()) - 1);
+                                  : wholeOption(*parsed, "--criterion", 0, lastCriterion, 0, error);
     if (!c) return std::nullopt;
     o.criterion = *c;
-    if (const auto m = parsed->last("--method")) {
-        o.method = wholeIn(*m, 0, kSearchMethods - 1);
+    if (parsed->value("--method")) {
+        o.method = wholeOption(*parsed, "--method", 0, kSearchMethods - 1, 0, error);
         if (!o.method) return std::nullopt;
     }
     return o;
 }
 
-int usage(std::ostream& out, int code) {
-    out << "usage: velmar-cli optimize SCHEME --block N --criterion C [--method M] [--mark E:LABEL]...\n"
-           "                          [--answer LABEL=VALUE]... [--expression TEXT] [--save OUT]\n"
-           "  N: the optimisation block (code 47)\n"
-           "  C: 0 Integral(e^2), 1 Int(e^2+tau^2*(de/dt)^2) (both from W(s) between the first\n"
-           "     step source and block N), 2 Maximum, 3 T1max(c), 4 Integral(x^2), 5 User Criterion\n"
-           "     (by runs), or optmaxaw (the largest A(w) of that W(s))\n"
-           "  M: 0 Poisk 2, 1 Poisk 4, 2 Nelder-Mid, 3 Huk-Jivs, 4 Gradient, 5 Coordinate Down\n"
-           "     (criteria 0, 1 and optmaxaw search with Nelder-Mid unless M is given)\n"
-           "  --mark E:LABEL   vary element E's parameter of dialog row LABEL (at most 10 are varied)\n"
-           "  --answer L=V     answer the dialog row L (tau, Limitation, Step, Time)\n"
-           "  --expression T   the user criterion over a, b, c, d, f, g, ... (default a^2)\n"
-           "  --save OUT       write the tuned scheme to OUT\n"
-           "Prints param: NAME = VALUE per varied parameter, criterion: J (the last evaluation),\n"
-           "evaluations: COUNT, and the messages as CAPTION: TEXT. Exit codes: 0 finished, 1 refused\n"
-           "or failed, 2 a usage or file error.\n";
-    return code;
-}
-
 }  // namespace
 
 int optimize(const Args& args) {
-    for (const std::string& a : args)
-        if (a == "--help") return usage(std::cout, 0);
-    const auto o = parse(args);
-    if (!o) return usage(std::cerr, 2);
+    std::string error;
+    const auto o = parse(args, error);
+    if (!o) return usageError("optimize", error);
     ScriptedHost host;
     host.echo = [](const std::string& line) { std::cout << line << '\n'; };
-    for (const std::string& a : o->answers)
-        if (!host.addAnswer(a)) {
-            std::cerr << "velmar-cli optimize: an answer must read LABEL=VALUE: " << a << "\n";
-            return 2;
-        }
+    if (!addAnswers(host, o->answers, "optimize", std::cerr)) return kWrongCall;
     Workbench wb(host);
-    if (!loadSchemeWarning("optimize", o->scheme, wb.scheme, std::cerr)) return 2;
+    const std::optional<int> read = loadSchemeWarning("optimize", o->scheme, wb.scheme, std::cerr);
+    if (!read) return kWrongCall;
     if (o->block > wb.scheme.ElementCount() || wb.scheme.element(o->block).TypeCode() != kOptimisationBlock) {
         std::cerr << "velmar-cli optimize: element " << o->block << " is not an optimisation block\n";
-        return 2;
+        return kWrongCall;
     }
-    std::string markError;
-    if (!applyMarks(wb.scheme, o->marks, markError)) {
-        std::cerr << "velmar-cli optimize: " << markError << "\n";
-        return 2;
+    if (!applyMarks(wb.scheme, o->marks, error)) {
+        std::cerr << "velmar-cli optimize: " << error << "\n";
+        return kWrongCall;
     }
-    if (!CompileScheme(wb)) return 1;  // the wiring faults have been reported
+    if (!CompileScheme(wb)) return kDoneWithWarning;  // the wiring faults have been reported
 
     OptimisationSession session(wb, o->block);
     session.setMaxAmplitude(o->maxAmplitude);
@@ -140,17 +119,21 @@ int optimize(const Args& args) {
             std::cout << "criterion: " << significantText(session.lastValue()) << "\n";
         std::cout << "evaluations: " << session.evaluations() << "\n";
     }
-    if (outcome != OptimisationSession::Outcome::Finished) return 1;
-    const int warned = host.warnings.empty() ? 0 : 1;  // an algebraic loop: tuned, but said
+    if (!answersAccepted(host, "optimize", std::cerr)) return kWrongCall;
+    // As for analyze: a refusal is the failure to report, not the answers it never asked.
+    if (outcome != OptimisationSession::Outcome::Finished) return kDoneWithWarning;
+    if (!answersAllTaken(host, "optimize", std::cerr)) return kWrongCall;
+    // A scheme read in part or an algebraic loop: tuned, but said.
+    const int done = *read != kDone || !host.warnings.empty() ? kDoneWithWarning : kDone;
     if (o->save) {
         try {
             SaveScheme(wb.scheme, *o->save, LabelsFileFor(*o->save));
         } catch (const FileError& e) {
             std::cerr << "velmar-cli optimize: " << e.what() << "\n";
-            return 2;
+            return kWrongCall;
         }
     }
-    return warned;
+    return done;
 }
 
 }  // namespace velmar::cli

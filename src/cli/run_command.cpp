@@ -12,7 +12,9 @@
 #include "cli/answers.h"
 #include "cli/arguments.h"
 #include "cli/commands.h"
+#include "cli/csv_output.h"
 #include "cli/curve_csv.h"
+#include "cli/help.h"
 #include "cli/metrics_csv.h"
 #include "cli/run_setup.h"
 #include "cli/scheme_loading.h"
@@ -29,26 +31,31 @@ namespace velmar::cli {
 
 namespace {
 
-std::optional<RunOptions> parse(const Args& args) {
-    const auto parsed = parseArguments(args, {{"--variable", false},
-                                              {"--answer"},
-                                              {"--set"},
-                                              {"--sweep"},
-                                              {"--csv"},
-                                              {"--pnt"},
-                                              {"--metrics", false}});
-    if (!parsed || parsed->positional.empty()) return std::nullopt;
+std::optional<RunOptions> parse(const Args& args, std::string& error) {
+    const auto parsed = parseArguments(args,
+                                       {{"--variable", false},
+                                        {"--answer", true, true},
+                                        {"--set", true, true},
+                                        {"--sweep"},
+                                        {"--csv"},
+                                        {"--pnt"},
+                                        {"--metrics", false}},
+                                       error);
+    if (!parsed) return std::nullopt;
     RunOptions options{"run",
                        parsed->positional,
                        parsed->has("--variable"),
                        parsed->all("--answer"),
                        parsed->all("--set"),
-                       parsed->last("--sweep"),
-                       parsed->last("--csv"),
-                       parsed->last("--pnt"),
+                       parsed->value("--sweep"),
+                       parsed->value("--csv"),
+                       parsed->value("--pnt"),
                        parsed->has("--metrics")};
-    if (options.sweep && options.pnt) return std::nullopt;  // one point file per curve, not per value
-    return options;
+    if (options.scheme.empty()) error = "no scheme given";
+    // One point file per curve, not per value.
+    else if (options.sweep && options.pnt) error = "--sweep and --pnt do not go together";
+    else return options;
+    return std::nullopt;
 }
 
 // Every recorder's curves as point files "NUMBER-SLOT.pnt" in the folder, as the graph
@@ -70,13 +77,6 @@ void writePointFiles(const Workbench& wb, const std::filesystem::path& folder) {
     }
 }
 
-int usage() {
-    std::cerr
-        << "usage: velmar-cli run SCHEME [--variable] [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n"
-           "                      [--sweep E:LABEL=BEGIN:END:STEP] [--metrics] [--csv OUT] [--pnt DIR]\n";
-    return 2;
-}
-
 }  // namespace
 
 std::vector<CsvCurve> recordedCurves(const Workbench& wb, const std::string& sweep) {
@@ -94,71 +94,72 @@ bool saidNotStable(const ScriptedHost& host) {
     return std::find(errors.begin(), errors.end(), kNotStable) != errors.end();
 }
 
-int emitCsv(const RunOptions& options, const std::string& text) {
-    if (!options.csv) {
-        std::cout << text;
-        return 0;
-    }
+RunResult loadAndRun(Workbench& wb, const ScriptedHost& host, const RunOptions& options, std::ostream& out,
+                     std::ostream& err, const std::function<std::string(Workbench&)>& adjust, bool warn) {
+    const std::optional<int> read = loadSchemeWarning(options.verb, options.scheme, wb.scheme, err, warn);
+    if (!read) return {kWrongCall, false, true};
+    RunResult result{kDone, *read != kDone};
     std::string error;
-    if (writeCsvFile(*options.csv, text, error)) return 0;
-    std::cerr << "velmar-cli " << options.verb << ": " << error << "\n";
-    return 2;
-}
-
-int loadAndRun(Workbench& wb, const ScriptedHost& host, const RunOptions& options, std::ostream& out,
-               std::ostream& err, const std::function<std::string(Workbench&)>& adjust) {
-    if (!loadSchemeWarning(options.verb, options.scheme, wb.scheme, err)) return 2;
-    std::string error;
-    if (!applySets(wb, options.sets, error) || (adjust && !(error = adjust(wb)).empty())) {
+    const bool setsApplied = applySets(wb, options.sets, error);
+    if (!setsApplied || (adjust && !(error = adjust(wb)).empty())) {
         err << "velmar-cli " << options.verb << ": " << error << "\n";
-        return 2;
+        result.code = kWrongCall;
+        result.wrongForAll = !setsApplied;
+        return result;
     }
     if (!CompileScheme(wb)) {
         for (const Cell& c : wb.scheme.ConnectErrors) out << "fault cell: " << c.col << ' ' << c.row << '\n';
-        return 1;
+        result.code = kDoneWithWarning;
+        return result;
     }
     wb.settings.VariableStep = options.variable ? 1 : 0;
     const RunOutcome outcome = RunSimulation(wb);
-    if (!answersAllTaken(host, options.verb, err)) return 2;
+    if (!answersAccepted(host, options.verb, err) || !answersAllTaken(host, options.verb, err)) {
+        result.code = kWrongCall;
+        result.wrongForAll = true;
+        return result;
+    }
     switch (outcome) {
-        case RunOutcome::Cancelled: return 2;  // the run's values were refused
-        case RunOutcome::Failed: return 1;
+        case RunOutcome::Cancelled: result.code = kWrongCall; break;  // the run's values were refused
+        case RunOutcome::Failed: result.code = kDoneWithWarning; break;
         case RunOutcome::Completed: break;
     }
-    return 0;
+    return result;
 }
 
 int run(const Args& args) {
-    const std::optional<RunOptions> options = parse(args);
-    if (!options) return usage();
+    std::string error;
+    const std::optional<RunOptions> options = parse(args, error);
+    if (!options) return usageError("run", error);
     ScriptedHost host;
-    for (const std::string& a : options->answers)
-        if (!host.addAnswer(a)) return usage();
+    if (!addAnswers(host, options->answers, "run", std::cerr)) return kWrongCall;
     if (options->sweep) return runSweep(*options);
     host.echo = [](const std::string& line) { std::cout << line << '\n'; };
     Workbench wb(host);
-    if (const int code = loadAndRun(wb, host, *options, std::cout, std::cerr); code != 0) {
-        if (!options->metrics || !saidNotStable(host)) return code;
+    const RunResult result = loadAndRun(wb, host, *options, std::cout, std::cerr);
+    if (result.code != kDone) {
+        if (!options->metrics || !saidNotStable(host)) return result.code;
         std::ostringstream csv;  // a run that blew up still says so in its metrics
         writeMetricsCsv(csv, {divergedMetrics()}, false);
-        return std::max(code, emitCsv(*options, csv.str()));
+        return std::max(result.code, writeCsv("run", options->csv, csv.str()));
     }
 
-    // A warning of the compilation (an algebraic loop) keeps the results but exits with 1.
-    const int warned = host.warnings.empty() ? 0 : 1;
+    // A scheme read in part, or a warning of the compilation (an algebraic loop), keeps
+    // the results but exits with 1.
+    const int done = result.partial || !host.warnings.empty() ? kDoneWithWarning : kDone;
     if (options->pnt) {
         try {
             writePointFiles(wb, *options->pnt);
         } catch (const FileError& e) {
             std::cerr << "velmar-cli run: " << e.what() << "\n";
-            return 2;
+            return kWrongCall;
         }
     }
     std::ostringstream csv;
     if (options->metrics) writeMetricsCsv(csv, recordedMetrics(wb), false);
     else if (!options->pnt || options->csv) writeCurvesCsv(csv, recordedCurves(wb));
-    else return warned;  // the point files alone
-    return std::max(warned, emitCsv(*options, csv.str()));
+    else return done;  // the point files alone
+    return std::max(done, writeCsv("run", options->csv, csv.str()));
 }
 
 }  // namespace velmar::cli

@@ -1,4 +1,5 @@
-// What `run` does with one scheme, shared by a plain run and every value of a sweep.
+// What `run` does with one scheme, shared by a plain run, every value of a sweep and
+// `metrics`.
 #pragma once
 
 #include <functional>
@@ -28,23 +29,28 @@ struct RunOptions {
     bool metrics = false;  // --metrics: the curves' step-response metrics instead of their points
 };
 
+struct RunResult {
+    int code = 0;          // 0 ran, 1 the run failed, 2 the call was wrong
+    bool partial = false;  // the scheme was read only in part: the call ends with at least 1
+    // The call is wrong whatever a swept value (the scheme, --set, the answers): a sweep
+    // stops at its first value.
+    bool wrongForAll = false;
+};
+
 // Loads the scheme into `wb` (a scheme whose records end early is warned about on
-// `err`), applies the --set overrides and then `adjust` (a sweep's value; it returns
-// what went wrong, or an empty text), compiles and runs it, and checks that `host`, the
-// workbench's host, took every --answer. Returns 0, or the exit code of what stopped it:
-// the reason on `err`, the fault cells on `out`.
-int loadAndRun(Workbench& wb, const ScriptedHost& host, const RunOptions& options, std::ostream& out,
-               std::ostream& err, const std::function<std::string(Workbench&)>& adjust = {});
+// `err` when `warn`), applies the --set overrides and then `adjust` (a sweep's value;
+// it returns what went wrong, or an empty text), compiles and runs it, and checks that
+// `host`, the workbench's host, accepted and took every --answer. The reason of what
+// stopped it goes to `err`, the fault cells to `out`.
+RunResult loadAndRun(Workbench& wb, const ScriptedHost& host, const RunOptions& options, std::ostream& out,
+                     std::ostream& err, const std::function<std::string(Workbench&)>& adjust = {},
+                     bool warn = true);
 
 // Every recorder's curves in element-number order, as the graph viewer would get them.
 std::vector<CsvCurve> recordedCurves(const Workbench& wb, const std::string& sweep = {});
 
 // Whether the run stopped with "Process is not stable": it blew up.
 bool saidNotStable(const ScriptedHost& host);
-
-// The CSV text to --csv OUT, or to standard output without it; 0, or 2 (the reason on
-// standard error) when OUT cannot be written.
-int emitCsv(const RunOptions& options, const std::string& text);
 
 // `run --sweep`: one run per value, the values spread over every core.
 int runSweep(const RunOptions& options);

@@ -1,5 +1,6 @@
 #include "cli/scheme_loading.h"
 
+#include "cli/help.h"
 #include "core/errors.h"
 
 namespace velmar::cli {
@@ -14,11 +15,13 @@ std::optional<SchemeRead> loadScheme(const std::string& verb, const std::string&
     }
 }
 
-bool loadSchemeWarning(const std::string& verb, const std::string& file, Scheme& scheme, std::ostream& err) {
+std::optional<int> loadSchemeWarning(const std::string& verb, const std::string& file, Scheme& scheme,
+                                     std::ostream& err, bool warn) {
     const std::optional<SchemeRead> read = loadScheme(verb, file, scheme, err);
-    if (read && !read->whole())
-        err << "velmar-cli " << verb << ": warning: " << file << ": " << read->warning() << "\n";
-    return read.has_value();
+    if (!read) return std::nullopt;
+    if (read->whole()) return kDone;
+    if (warn) err << "velmar-cli " << verb << ": warning: " << file << ": " << read->warning() << "\n";
+    return kDoneWithWarning;
 }
 
 }  // namespace velmar::cli

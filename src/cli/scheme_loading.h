@@ -15,8 +15,11 @@ namespace velmar::cli {
 std::optional<SchemeRead> loadScheme(const std::string& verb, const std::string& file, Scheme& scheme,
                                      std::ostream& err);
 
-// Loads as above and warns on `err` ("velmar-cli VERB: warning: ...") about elements
-// left at their defaults: for the verbs whose standard output is data.
-bool loadSchemeWarning(const std::string& verb, const std::string& file, Scheme& scheme, std::ostream& err);
+// Loads as above and, with `warn`, warns on `err` ("velmar-cli VERB: warning: ...")
+// about elements left at their defaults: for the verbs whose standard output is data.
+// Returns the least exit code the call can end with (1 for a scheme read in part), or
+// nothing when the file cannot be read.
+std::optional<int> loadSchemeWarning(const std::string& verb, const std::string& file, Scheme& scheme,
+                                     std::ostream& err, bool warn = true);
 
 }  // namespace velmar::cli

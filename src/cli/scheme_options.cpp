@@ -1,5 +1,6 @@
 #include "cli/scheme_options.h"
 
+#include "cli/arguments.h"
 #include "core/errors.h"
 #include "core/grid/parameter_grid.h"
 #include "core/numtext.h"
@@ -7,20 +8,33 @@
 
 namespace velmar::cli {
 
-std::optional<ParameterName> parseParameterName(std::string_view text) {
+std::optional<ParameterName> parseParameterName(std::string_view text, std::string& error) {
     const auto colon = text.find(':');
-    if (colon == std::string_view::npos) return std::nullopt;
-    const auto n = parseNumber(text.substr(0, colon));
-    if (!n || *n != static_cast<int>(*n) || *n < 1) return std::nullopt;
-    return ParameterName{static_cast<int>(*n), std::string(text.substr(colon + 1))};
+    if (colon == std::string_view::npos) {
+        error = "expected ELEMENT:LABEL, found no colon in \"" + std::string(text) + "\"";
+        return std::nullopt;
+    }
+    const std::string_view element = text.substr(0, colon);
+    const auto n = wholeNumber(element, 1, kMaxElements);
+    if (!n) {
+        error = "the element \"" + std::string(element) + "\" is not a whole number from 1 to " +
+                std::to_string(kMaxElements);
+        return std::nullopt;
+    }
+    return ParameterName{*n, std::string(text.substr(colon + 1))};
 }
 
 namespace {
 
-// "E:LABEL" with E an element number of the scheme; the element, or null.
-Element* elementOf(Scheme& scheme, const std::string& option, std::string& label) {
-    const auto name = parseParameterName(option);
-    if (!name || name->element > scheme.ElementCount()) return nullptr;
+// "E:LABEL" with E an element number of the scheme; the element, or null with `error`
+// saying why.
+Element* elementOf(Scheme& scheme, const std::string& text, std::string& label, std::string& error) {
+    const auto name = parseParameterName(text, error);
+    if (!name) return nullptr;
+    if (name->element > scheme.ElementCount()) {
+        error = "the scheme has no element " + std::to_string(name->element);
+        return nullptr;
+    }
     label = name->label;
     return &scheme.element(name->element);
 }
@@ -30,9 +44,9 @@ Element* elementOf(Scheme& scheme, const std::string& option, std::string& label
 bool applyMarks(Scheme& scheme, const std::vector<std::string>& marks, std::string& error) {
     for (const std::string& option : marks) {
         std::string label;
-        Element* e = elementOf(scheme, option, label);
+        Element* e = elementOf(scheme, option, label, error);
         if (!e) {
-            error = "--mark " + option + ": expected ELEMENT:LABEL with an element number of the scheme";
+            error = "--mark " + option + ": " + error;
             return false;
         }
         const ParameterRef ref = ParameterByLabel(*e, label);
@@ -49,11 +63,14 @@ bool applyMarks(Scheme& scheme, const std::vector<std::string>& marks, std::stri
 bool applySets(Workbench& wb, const std::vector<std::string>& sets, std::string& error) {
     for (const std::string& option : sets) {
         const auto equals = option.rfind('=');
-        const auto name = parseParameterName(std::string_view(option).substr(0, equals));
-        const auto value =
-            equals == std::string::npos ? std::nullopt : parseValueText(option.substr(equals + 1));
-        if (!name || !value) {
-            error = "--set " + option + ": expected ELEMENT:LABEL=VALUE";
+        const auto name = equals == std::string::npos
+                              ? std::nullopt
+                              : parseParameterName(std::string_view(option).substr(0, equals), error);
+        const auto value = name ? parseValueText(option.substr(equals + 1)) : std::nullopt;
+        if (equals == std::string::npos) error = "expected ELEMENT:LABEL=VALUE, found no \"=\"";
+        else if (name && !value) error = "the value \"" + option.substr(equals + 1) + "\" is not a number";
+        if (!value) {
+            error = "--set " + option + ": " + error;
             return false;
         }
         try {

@@ -23,13 +23,14 @@ namespace velmar::cli {
 // hold the marks applied before it.
 bool applyMarks(Scheme& scheme, const std::vector<std::string>& marks, std::string& error);
 
-// "E:LABEL" split into the element number and the label; nothing when E is not a whole
-// number from 1.
+// "E:LABEL" split into the element number and the label; nothing, with `error` saying
+// why, without a colon or when E is not a whole number from 1.
 struct ParameterName {
     int element = 0;
     std::string label;
+    bool operator==(const ParameterName&) const = default;
 };
-std::optional<ParameterName> parseParameterName(std::string_view text);
+std::optional<ParameterName> parseParameterName(std::string_view text, std::string& error);
 
 // Applies every `E:LABEL=VALUE` in order, the value read as in the dialog ("2pi"). False,
 // with `error` naming the option and the reason, at the first that cannot be applied.

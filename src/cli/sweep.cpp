@@ -1,6 +1,7 @@
 #include "cli/sweep.h"
 
 #include <cmath>
+#include <vector>
 
 #include "core/errors.h"
 #include "core/numtext.h"
@@ -16,7 +17,8 @@ Extended stepCount(const SweepRange& r) { return std::floor((r.end - r.begin) / 
 
 std::optional<SweepRange> parseSweep(std::string_view text, std::string& error) {
     const auto equals = text.rfind('=');
-    const auto name = parseParameterName(text.substr(0, equals));
+    std::string nameError;
+    const auto name = parseParameterName(text.substr(0, equals), nameError);
     std::vector<std::optional<Extended>> numbers;
     if (equals != std::string_view::npos) {
         std::string_view rest = text.substr(equals + 1);
@@ -26,7 +28,8 @@ std::optional<SweepRange> parseSweep(std::string_view text, std::string& error) 
         numbers.push_back(parseValueText(rest));
     }
     if (!name || numbers.size() != 3 || !numbers[0] || !numbers[1] || !numbers[2]) {
-        error = "--sweep " + std::string(text) + ": expected ELEMENT:LABEL=BEGIN:END:STEP";
+        error = "--sweep " + std::string(text) + ": expected ELEMENT:LABEL=BEGIN:END:STEP" +
+                (name || equals == std::string_view::npos ? "" : " (" + nameError + ")");
         return std::nullopt;
     }
     SweepRange range{*name, *numbers[0], *numbers[1], *numbers[2]};
@@ -47,12 +50,10 @@ std::optional<SweepRange> parseSweep(std::string_view text, std::string& error) 
     return range;
 }
 
-std::vector<Real48> sweepValues(const SweepRange& range) {
-    std::vector<Real48> values;
-    const auto count = static_cast<long>(stepCount(range));
-    for (long k = 0; k <= count; ++k)
-        values.emplace_back(range.begin + static_cast<Extended>(k) * range.step);
-    return values;
+std::size_t sweepCount(const SweepRange& range) { return static_cast<std::size_t>(stepCount(range)) + 1; }
+
+Real48 sweepValue(const SweepRange& range, std::size_t k) {
+    return Real48(range.begin + static_cast<Extended>(k) * range.step);
 }
 
 }  // namespace velmar::cli

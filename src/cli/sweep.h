@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "cli/scheme_options.h"
 #include "core/real48.h"
@@ -26,8 +25,11 @@ inline constexpr std::size_t kMaxSweepValues = 100000;
 // range of more than kMaxSweepValues values.
 std::optional<SweepRange> parseSweep(std::string_view text, std::string& error);
 
-// BEGIN + k·STEP for k = 0, 1, … up to END; an END missed only by rounding (0.1 steps)
-// is still run. Each value as the parameter stores it.
-std::vector<Real48> sweepValues(const SweepRange& range);
+// The values BEGIN + k·STEP for k = 0, 1, … up to END; an END missed only by rounding
+// (0.1 steps) is still run. Counted rather than listed, so a sweep holds none of them.
+std::size_t sweepCount(const SweepRange& range);
+
+// Value k as the parameter stores it.
+Real48 sweepValue(const SweepRange& range, std::size_t k);
 
 }  // namespace velmar::cli

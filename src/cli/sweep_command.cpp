@@ -1,20 +1,23 @@
 // run --sweep: one run of the scheme per value of one parameter, each on a scheme copy
 // of its own, the values shared out among the cores. Whatever the number of threads, the
-// output is that of the values run one after another: each run's messages, then one CSV
-// of every run's curves (or, with --metrics, of their step-response metrics) with the
-// value in a leading "sweep" column.
+// output is that of the values run one after another: a CSV of every run's curves (or,
+// with --metrics, of their step-response metrics) with the value in a leading "sweep"
+// column, and each run's messages. Every value is written as soon as it and the values
+// before it are done, so the memory a sweep needs does not grow with its values.
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <iostream>
 #include <sstream>
 #include <thread>
 
+#include "cli/answers.h"
+#include "cli/csv_output.h"
+#include "cli/help.h"
 #include "cli/metrics_csv.h"
+#include "cli/ordered_work.h"
 #include "cli/run_setup.h"
 #include "cli/sweep.h"
 #include "core/errors.h"
-#include "core/file_io.h"
 #include "core/grid/parameter_grid.h"
 #include "core/numtext.h"
 #include "core/scripted_host.h"
@@ -24,92 +27,125 @@ namespace velmar::cli {
 
 namespace {
 
+// Finished values a sweep holds at most per thread while they wait for one before them.
+constexpr std::size_t kWaitingPerThread = 4;
+
 struct SweepPoint {
-    int code = 0;
+    RunResult result;
     std::string out;  // the run's messages and fault cells
     std::string err;
-    std::vector<CsvCurve> curves;
-    std::vector<CsvMetrics> metrics;  // with --metrics, instead of the curves
+    std::string rows;  // its CSV rows
 };
 
-SweepPoint runValue(const RunOptions& options, const ParameterName& parameter, Real48 value) {
+SweepPoint runValue(const RunOptions& options, const SweepRange& range, std::size_t k, bool warn) {
     SweepPoint point;
-    std::ostringstream out, err;
+    std::ostringstream out, err, rows;
     ScriptedHost host;
     for (const std::string& a : options.answers) host.addAnswer(a);
     host.echo = [&out](const std::string& line) { out << line << '\n'; };
     Workbench wb(host);
+    const Real48 value = sweepValue(range, k);
     const std::string shown = valueText(value);
-    point.code = loadAndRun(wb, host, options, out, err, [&](Workbench& w) {
-        const std::string error = setParameterByLabel(w, parameter.element, parameter.label, value);
-        return error.empty() ? error : "--sweep at " + shown + ": " + error;
-    });
+    point.result = loadAndRun(
+        wb, host, options, out, err,
+        [&](Workbench& w) {
+            const std::string error =
+                setParameterByLabel(w, range.parameter.element, range.parameter.label, value);
+            return error.empty() ? error : "--sweep at " + shown + ": " + error;
+        },
+        warn);
     if (options.metrics) {
-        if (point.code == 0) point.metrics = recordedMetrics(wb, shown);
-        else if (saidNotStable(host)) point.metrics = {divergedMetrics(shown)};
-    } else if (point.code == 0) {
-        point.curves = recordedCurves(wb, shown);
+        if (point.result.code == kDone) writeMetricsRows(rows, recordedMetrics(wb, shown), true);
+        else if (saidNotStable(host)) writeMetricsRows(rows, {divergedMetrics(shown)}, true);
+    } else if (point.result.code == kDone) {
+        writeCurvesRows(rows, recordedCurves(wb, shown), true);
     }
     point.out = out.str();
     point.err = err.str();
+    point.rows = rows.str();
     return point;
 }
 
-// Runs every value, `threads` at a time; a line on stderr tells how far a sweep has got
-// once it has taken more than a second.
-std::vector<SweepPoint> runAll(const RunOptions& options, const SweepRange& range,
-                               const std::vector<Real48>& values, unsigned threads) {
-    std::vector<SweepPoint> points(values.size());
-    std::atomic<std::size_t> next{0}, done{0};
-    auto work = [&] {
-        for (std::size_t i; (i = next++) < values.size(); ++done)
-            points[i] = runValue(options, range.parameter, values[i]);
-    };
-    std::vector<std::jthread> pool;
-    for (unsigned t = 0; t < threads; ++t) pool.emplace_back(work);
-
-    using Clock = std::chrono::steady_clock;
-    const auto start = Clock::now();
-    auto shown = start;
-    while (done < values.size()) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        const auto now = Clock::now();
-        if (now - start > std::chrono::seconds(1) && now - shown > std::chrono::seconds(1)) {
-            std::cerr << "velmar-cli run: sweep " << done << " of " << values.size() << " values\n";
-            shown = now;
-        }
-    }
-    return points;
+// The parameter a --set changes, when it names one.
+std::optional<ParameterName> setParameter(const std::string& set) {
+    std::string ignored;
+    return parseParameterName(std::string_view(set).substr(0, set.rfind('=')), ignored);
 }
+
+// Writes the values in order; a line on stderr tells how far a sweep has got once it
+// has taken more than a second.
+class SweepWriter {
+public:
+    SweepWriter(CsvOutput& csv, std::size_t count)
+        : csv_(csv), messages_(csv.toStandardOutput() ? std::cerr : std::cout), count_(count) {}
+
+    // The exit code so far.
+    int code() const { return code_; }
+
+    void take(SweepPoint&& p) {
+        // With the CSV on standard output the messages go to standard error, so the CSV stays whole.
+        messages_ << p.out;
+        std::cerr << p.err;
+        csv_.write(p.rows);
+        code_ = std::max({code_, p.result.code, p.result.partial ? kDoneWithWarning : kDone});
+    }
+
+    void tick(std::size_t done) {
+        const auto now = Clock::now();
+        if (now - start_ < std::chrono::seconds(1) || now - shown_ < std::chrono::seconds(1)) return;
+        std::cerr << "velmar-cli run: sweep " << done << " of " << count_ << " values\n";
+        shown_ = now;
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    CsvOutput& csv_;
+    std::ostream& messages_;
+    std::size_t count_;
+    int code_ = kDone;
+    Clock::time_point start_ = Clock::now(), shown_ = start_;
+};
 
 }  // namespace
 
 int runSweep(const RunOptions& options) {
     std::string error;
     const std::optional<SweepRange> range = parseSweep(*options.sweep, error);
-    if (!range) {
-        std::cerr << "velmar-cli run: " << error << "\n";
-        return 2;
-    }
-    const std::vector<Real48> values = sweepValues(*range);
-    const unsigned threads =
-        std::clamp<unsigned>(std::thread::hardware_concurrency(), 1, static_cast<unsigned>(values.size()));
-    const std::vector<SweepPoint> points = runAll(options, *range, values, threads);
+    if (!range) return usageError("run", error);
+    for (const std::string& set : options.sets)
+        if (setParameter(set) == range->parameter)
+            return usageError("run", "--sweep " + *options.sweep + " and --set " + set +
+                                         " both change the parameter; give one of them");
+    try {
+        CsvOutput csv(options.csv);
+        const std::size_t count = sweepCount(*range);
+        SweepWriter writer(csv, count);
+        // The first value runs alone: what is wrong whatever the value (an answer no
+        // dialog asks, an unreadable scheme) is told once and nothing is written.
+        SweepPoint first = runValue(options, *range, 0, true);
+        if (first.result.wrongForAll) {
+            std::cout << first.out;
+            std::cerr << first.err;
+            return kWrongCall;
+        }
+        std::ostringstream header;
+        if (options.metrics) writeMetricsHeader(header, true);
+        else writeCurvesHeader(header, true);
+        csv.write(header.str());
+        writer.take(std::move(first));
 
-    int code = 0;
-    std::vector<CsvCurve> curves;
-    std::vector<CsvMetrics> metrics;
-    for (const SweepPoint& p : points) {
-        std::cout << p.out;
-        std::cerr << p.err;
-        code = std::max(code, p.code);
-        curves.insert(curves.end(), p.curves.begin(), p.curves.end());
-        metrics.insert(metrics.end(), p.metrics.begin(), p.metrics.end());
+        const unsigned threads =
+            std::clamp<unsigned>(std::thread::hardware_concurrency(), 1, static_cast<unsigned>(count));
+        runInOrder<SweepPoint>(
+            1, count, threads, threads * kWaitingPerThread,
+            [&](std::size_t k) { return runValue(options, *range, k, false); },
+            [&](SweepPoint&& p) { writer.take(std::move(p)); }, [&](std::size_t done) { writer.tick(done); });
+        csv.finish();
+        return writer.code();
+    } catch (const FileError& e) {
+        std::cerr << "velmar-cli run: " << e.what() << "\n";
+        return kWrongCall;
     }
-    std::ostringstream csv;
-    if (options.metrics) writeMetricsCsv(csv, metrics, true);
-    else writeCurvesCsv(csv, curves, true);
-    return std::max(code, emitCsv(options, csv.str()));
 }
 
 }  // namespace velmar::cli

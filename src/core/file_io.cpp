@@ -1,12 +1,17 @@
 #include "core/file_io.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <memory>
 #include <random>
 #include <system_error>
+#include <utility>
 
 #include "core/errors.h"
 
@@ -20,6 +25,7 @@ constexpr std::string_view kTag = ".velmar-";
 constexpr std::string_view kTempSuffix = ".tmp";
 constexpr std::string_view kBackupSuffix = ".old";
 constexpr int kMaxLinkDepth = 40;
+constexpr std::size_t kWriteBlock = 1 << 16;
 
 // The writing process as the process table names it; empty without /proc, where no
 // one can tell a leftover from a save in progress.
@@ -38,25 +44,31 @@ bool allDigits(std::string_view s) {
     return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
-// Removes the temporary files and backups of `target` left by processes that no longer
-// run (and by an earlier process that had this one's id). Called before this process
-// puts any of its own beside the target.
-void removeLeftovers(const fs::path& target, const std::string& self) {
+// Removes the temporary files and backups of `target` (a name relative to the open
+// folder `folder`) left by processes that no longer run (and by an earlier process that
+// had this one's id). Called before this process puts any of its own beside the target.
+void removeLeftovers(int folder, const fs::path& target, const std::string& self) {
     if (self.empty()) return;
-    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const fs::path parent = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    const int fd = ::openat(folder, parent.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    DIR* entries = ::fdopendir(fd);
+    if (!entries) {
+        ::close(fd);
+        return;
+    }
     const std::string prefix = target.filename().string() + std::string(kTag);
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
+    while (const dirent* entry = ::readdir(entries)) {
+        const std::string_view name = entry->d_name;
         if (!name.starts_with(prefix)) continue;
-        std::string_view id = std::string_view(name).substr(prefix.size());
+        std::string_view id = name.substr(prefix.size());
         if (id.ends_with(kTempSuffix)) id.remove_suffix(kTempSuffix.size());
         else if (id.ends_with(kBackupSuffix)) id.remove_suffix(kBackupSuffix.size());
         else continue;
         if (!allDigits(id) || (id != self && processRuns(id))) continue;
-        std::error_code removeError;
-        fs::remove(it->path(), removeError);
+        ::unlinkat(fd, entry->d_name, 0);
     }
+    ::closedir(entries);
 }
 
 // "NAME.velmar-ID.SUFFIX" beside the target.
@@ -98,21 +110,16 @@ std::string withReason(const char* what, int error) {
     return std::string(what) + " (" + std::strerror(error) + ")";
 }
 
-// Creates `file`, which must not exist yet (so no link planted at its name is followed),
-// and writes the content. The file is removed again when any of it fails.
-void writeNewFile(const fs::path& file, std::string_view content, const fs::path& named) {
-    std::FILE* out = std::fopen(file.c_str(), "wbx");
-    if (!out) throw FileError(describeFile(named, withReason("Cannot create the file", errno)));
-    bool ok = std::fwrite(content.data(), 1, content.size(), out) == content.size() && std::fflush(out) == 0;
-    int error = ok ? 0 : errno;
-    if (std::fclose(out) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok) return;
-    std::error_code ec;
-    fs::remove(file, ec);
-    throw FileError(describeFile(named, withReason("Cannot write the file", error)));
+// What is written in place rather than replaced: whatever a program writes into
+// without it being a file of the folder (a device, a FIFO, a socket).
+bool writtenInPlace(const struct stat& st) {
+    return !S_ISREG(st.st_mode) && !S_ISDIR(st.st_mode) && !S_ISLNK(st.st_mode);
+}
+
+// Whether `name` (links followed) is written in place.
+bool streamTarget(const fs::path& name) {
+    struct stat st {};
+    return ::stat(name.c_str(), &st) == 0 && writtenInPlace(st);
 }
 
 void renameOver(const fs::path& from, const fs::path& to, const char* what) {
@@ -143,37 +150,131 @@ std::vector<std::uint8_t> readFileBytes(const fs::path& file, std::uintmax_t max
     return bytes;
 }
 
-PendingFile::PendingFile(fs::path target, std::string_view content, LinkPolicy links)
-    : target_(links == LinkPolicy::WriteTarget ? resolveLinks(std::move(target)) : std::move(target)) {
-    if (isFolder(target_)) throw FileError(describeFile(target_, "Cannot replace a folder by the file"));
-    const std::string id = processTag();
-    removeLeftovers(target_, id);
-    const fs::path temp = besideTarget(target_, id, kTempSuffix);
-    std::error_code ec;
-    fs::remove(temp, ec);
-    writeNewFile(temp, content, target_);
-    temp_ = temp;
-    // The replacement keeps the permissions of the file it replaces.
-    if (fs::exists(target_, ec)) {
-        const fs::perms mode = fs::status(target_, ec).permissions();
-        if (!ec) fs::permissions(temp_, mode, ec);
+FileWriter::FileWriter(fs::path target, LinkPolicy links) : folder_(AT_FDCWD), name_(std::move(target)) {
+    // A link to a device or a pipe (/dev/stdout) is written through, whatever the policy
+    // would do with a link to a file: replacing it would take the device's name away.
+    if (links == LinkPolicy::WriteTarget && !streamTarget(name_)) name_ = resolveLinks(name_);
+    shown_ = name_;
+    open(links);
+}
+
+FileWriter::FileWriter(int folder, const fs::path& name, fs::path shown)
+    : folder_(::fcntl(folder, F_DUPFD_CLOEXEC, 0)), name_(name), shown_(std::move(shown)) {
+    if (folder_ < 0) throw FileError(describeFile(shown_, withReason("Cannot open the folder of", errno)));
+    try {
+        open(LinkPolicy::ReplaceLink);
+    } catch (const FileError&) {
+        ::close(folder_);  // no destructor runs for a constructor that throws
+        throw;
     }
 }
 
-void PendingFile::commit() {
-    renameOver(temp_, target_, "Cannot write the file");
+FileWriter::~FileWriter() {
+    discard();
+    if (folder_ != AT_FDCWD) ::close(folder_);
+}
+
+void FileWriter::open(LinkPolicy links) {
+    struct stat st {};
+    const int statFlags = links == LinkPolicy::WriteTarget ? 0 : AT_SYMLINK_NOFOLLOW;
+    const bool exists = ::fstatat(folder_, name_.c_str(), &st, statFlags) == 0;
+    if (exists && S_ISDIR(st.st_mode))
+        throw FileError(describeFile(shown_, "Cannot replace a folder by the file"));
+    if (exists && writtenInPlace(st)) {
+        const int noFollow = links == LinkPolicy::WriteTarget ? 0 : O_NOFOLLOW;
+        fd_ = ::openat(folder_, name_.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC | noFollow);
+        if (fd_ < 0) throw FileError(describeFile(shown_, withReason("Cannot open the file", errno)));
+        inPlace_ = true;
+        return;
+    }
+    const bool replacesFile = exists && S_ISREG(st.st_mode);
+    if (replacesFile && ::faccessat(folder_, name_.c_str(), W_OK, AT_EACCESS) != 0)
+        throw FileError(describeFile(shown_, withReason("Cannot write the file", errno)));
+    const std::string id = processTag();
+    removeLeftovers(folder_, name_, id);
+    const fs::path temp = besideTarget(name_, id, kTempSuffix);
+    ::unlinkat(folder_, temp.c_str(), 0);
+    // Created afresh, so no link planted at the temporary name is followed.
+    fd_ = ::openat(folder_, temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd_ < 0) throw FileError(describeFile(shown_, withReason("Cannot create the file", errno)));
+    temp_ = temp;
+    // The replacement keeps the permissions of the file it replaces.
+    if (replacesFile) ::fchmod(fd_, st.st_mode & 07777);
+}
+
+void FileWriter::write(std::string_view text) {
+    pending_ += text;
+    if (pending_.size() >= kWriteBlock) flush();
+}
+
+void FileWriter::flush() {
+    std::string_view rest = pending_;
+    while (!rest.empty()) {
+        const ssize_t n = ::write(fd_, rest.data(), rest.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0)
+            throw FileError(describeFile(shown_, withReason("Cannot write the file", n < 0 ? errno : EIO)));
+        rest.remove_prefix(static_cast<std::size_t>(n));
+    }
+    pending_.clear();
+}
+
+void FileWriter::commit() {
+    flush();
+    const int fd = std::exchange(fd_, -1);
+    if (::close(fd) != 0) throw FileError(describeFile(shown_, withReason("Cannot write the file", errno)));
+    if (inPlace_) return;
+    if (::renameat(folder_, temp_.c_str(), folder_, name_.c_str()) != 0)
+        throw FileError(describeFile(shown_, withReason("Cannot write the file", errno)));
     temp_.clear();
 }
 
-void PendingFile::discard() {
-    if (temp_.empty()) return;
-    std::error_code ec;
-    fs::remove(temp_, ec);
+void FileWriter::discard() {
+    if (fd_ >= 0) ::close(std::exchange(fd_, -1));
+    if (!temp_.empty()) ::unlinkat(folder_, temp_.c_str(), 0);
     temp_.clear();
+}
+
+PendingFile::PendingFile(fs::path target, std::string_view content, LinkPolicy links)
+    : writer_(std::move(target), links) {
+    writer_.write(content);
+    writer_.flush();
 }
 
 void replaceFile(const fs::path& target, std::string_view content, LinkPolicy links) {
     PendingFile(target, content, links).commit();
+}
+
+void replaceFileBelow(const fs::path& base, const fs::path& name, std::string_view content) {
+    std::error_code ec;
+    fs::create_directories(base, ec);
+    if (ec) throw FileError(describeFile(base, "Cannot make the folder (" + ec.message() + ")"));
+    int folder = ::open(base.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (folder < 0) throw FileError(describeFile(base, withReason("Cannot open the folder", errno)));
+    fs::path reached = base;
+    try {
+        for (const fs::path& part : name.parent_path()) {
+            reached /= part;
+            if (part == "..") throw FileError(describeFile(reached, "Cannot leave the folder"));
+            if (::mkdirat(folder, part.c_str(), 0777) != 0 && errno != EEXIST)
+                throw FileError(describeFile(reached, withReason("Cannot make the folder", errno)));
+            const int next = ::openat(folder, part.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+            const int error = errno;
+            struct stat st {};
+            if (next < 0 && ::fstatat(folder, part.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+                S_ISLNK(st.st_mode))
+                throw FileError(describeFile(reached, "A symbolic link is in the way of the folder"));
+            if (next < 0) throw FileError(describeFile(reached, withReason("Cannot open the folder", error)));
+            ::close(std::exchange(folder, next));
+        }
+        FileWriter writer(folder, name.filename(), base / name);
+        writer.write(content);
+        writer.commit();
+    } catch (const FileError&) {
+        ::close(folder);
+        throw;
+    }
+    ::close(folder);
 }
 
 void replaceFiles(const std::vector<FileChange>& changes) {
@@ -194,9 +295,11 @@ void replaceFiles(const std::vector<FileChange>& changes) {
         } else {
             step.target = change.target;
             if (isFolder(step.target)) throw FileError(describeFile(step.target, "Cannot delete the folder"));
-            removeLeftovers(step.target, id);
+            removeLeftovers(AT_FDCWD, step.target, id);
         }
-        if (present(step.target)) step.backup = besideTarget(step.target, id, kBackupSuffix);
+        // What was written in place has no previous state to keep.
+        const bool inPlace = step.pending && step.pending->inPlace();
+        if (!inPlace && present(step.target)) step.backup = besideTarget(step.target, id, kBackupSuffix);
         steps.push_back(std::move(step));
     }
 

@@ -3,9 +3,15 @@
 // Every file the system writes goes through a replacing write: the new content is
 // written to a temporary file beside the target and renamed over it, so a failed write
 // (a full disk, a killed process) leaves the previous file whole. The replacement keeps
-// the previous file's permissions. The temporary file is named after its target and the
-// writing process ("NAME.velmar-PID.tmp"); a write of the same target removes the
+// the previous file's permissions; a file this user may not write is refused, as the
+// shell's redirection would refuse it. The temporary file is named after its target and
+// the writing process ("NAME.velmar-PID.tmp"); a write of the same target removes the
 // leftovers of processes that no longer run, so a killed save leaves no lasting litter.
+//
+// Only regular files are replaced. A target that exists as something else a program
+// writes into (a character or block device, a FIFO, a socket) is opened and written in
+// place, so `/dev/null`, a terminal or a pipe stay what they are and a failing write
+// (`/dev/full`) is reported. A folder is never written.
 #pragma once
 
 #include <cstdint>
@@ -31,30 +37,66 @@ enum class LinkPolicy {
     ReplaceLink,  // the link itself gives way to the new file: nothing is written through it
 };
 
-// A file written beside its final name and renamed over it only by commit; without
-// commit the written copy is removed. Throws FileError.
+// A file written piece by piece: a regular target (or a new one) is written beside its
+// name and renamed over it only by commit, and without commit the written copy is
+// removed; a device, FIFO or socket is written in place as the pieces come. Pieces are
+// gathered and written in large blocks. Throws FileError.
+class FileWriter {
+public:
+    explicit FileWriter(std::filesystem::path target, LinkPolicy links = LinkPolicy::WriteTarget);
+    // `name` inside the open folder `folder` (a descriptor the writer does not keep), a
+    // link at the name replaced rather than followed; `shown` names it in the messages.
+    FileWriter(int folder, const std::filesystem::path& name, std::filesystem::path shown);
+    FileWriter(const FileWriter&) = delete;
+    FileWriter& operator=(const FileWriter&) = delete;
+    ~FileWriter();
+
+    // The file commit replaces (the link's target under WriteTarget).
+    const std::filesystem::path& target() const { return shown_; }
+    // Whether the target is written in place: nothing of it can be kept or undone.
+    bool inPlace() const { return inPlace_; }
+    void write(std::string_view text);
+    // Writes out what has been gathered.
+    void flush();
+    void commit();
+
+private:
+    void open(LinkPolicy links);
+    void discard();
+
+    int folder_ = -1;              // the folder the names are relative to
+    std::filesystem::path name_;   // the target
+    std::filesystem::path shown_;  // the target as the messages name it
+    std::filesystem::path temp_;   // the copy commit renames over the target
+    bool inPlace_ = false;
+    int fd_ = -1;
+    std::string pending_;
+};
+
+// A file whose whole content is written at once and put in place by commit.
 class PendingFile {
 public:
     PendingFile(std::filesystem::path target, std::string_view content,
                 LinkPolicy links = LinkPolicy::WriteTarget);
-    PendingFile(const PendingFile&) = delete;
-    PendingFile& operator=(const PendingFile&) = delete;
-    ~PendingFile() { discard(); }
 
-    // The file commit replaces (the link's target under WriteTarget).
-    const std::filesystem::path& target() const { return target_; }
-    void commit();
+    const std::filesystem::path& target() const { return writer_.target(); }
+    bool inPlace() const { return writer_.inPlace(); }
+    void commit() { writer_.commit(); }
 
 private:
-    void discard();
-
-    std::filesystem::path target_;
-    std::filesystem::path temp_;
+    FileWriter writer_;
 };
 
 // Writes a whole file through a PendingFile.
 void replaceFile(const std::filesystem::path& target, std::string_view content,
                  LinkPolicy links = LinkPolicy::WriteTarget);
+
+// Writes `name` (relative, e.g. "mcad/root_u.prn") below the folder `base` (made when
+// missing; it may itself be reached through a link) without following any link below
+// it: each folder on the way is made when missing and opened without following a link,
+// a link in the way is refused, and a link at the file's own name is replaced.
+void replaceFileBelow(const std::filesystem::path& base, const std::filesystem::path& name,
+                      std::string_view content);
 
 // One file of a group replaced together: written with the content, or removed without.
 struct FileChange {

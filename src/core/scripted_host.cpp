@@ -64,6 +64,7 @@ bool ScriptedHost::askValues(std::string_view caption, std::vector<ValueRow>& ro
         const std::string problem = check(d.rows);
         if (!problem.empty()) {
             message(Box::Error, problem);
+            d.refusal = problem;
             dialogs.push_back(d);
             return false;
         }

@@ -43,6 +43,7 @@ public:
         std::string caption;
         std::vector<ValueRow> rows;  // as answered
         bool confirmed = false;
+        std::string refusal;  // why the dialog's check refused the answers; empty when it did not
     };
 
     // What the core said, in order, one line each: "CAPTION: TEXT" for message boxes

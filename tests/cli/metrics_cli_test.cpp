@@ -94,10 +94,10 @@ TEST_F(Cli, MetricsRefuseWhatTheyCannotMeasure) {
         {{"--element", "1"}, "velmar-cli metrics: element 1 is not a recorder\n"},
         {{"--element", "99"}, "velmar-cli metrics: the scheme has no element 99\n"},
         {{"--diagram", "3"}, "velmar-cli metrics: recorder 6 has no diagram 3\n"},
-        {{"--diagram", "6"}, "usage: velmar-cli metrics"},
-        {{"--element", "0"}, "usage: velmar-cli metrics"},
-        {{"--element", "x"}, "usage: velmar-cli metrics"},
-        {{"--answer", "Time"}, "usage: velmar-cli metrics"},
+        {{"--diagram", "6"}, "velmar-cli metrics: --diagram 6: expected a whole number from 1 to 5\n"},
+        {{"--element", "0"}, "velmar-cli metrics: --element 0: expected a whole number from 1 to 255\n"},
+        {{"--element", "x"}, "velmar-cli metrics: --element x: expected a whole number from 1 to 255\n"},
+        {{"--answer", "Time"}, "velmar-cli metrics: an answer must read LABEL=VALUE: Time\n"},
     };
     for (const auto& row : rows) {
         std::vector<std::string> args = {"metrics", kDemo};

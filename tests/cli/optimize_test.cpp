@@ -194,7 +194,7 @@ TEST_F(OptimizeCli, NoFiniteCriterionIsAFailureAndSavesNothing) {
 TEST_F(OptimizeCli, UsageAndHelp) {
     const auto help = cli({"optimize", "--help"});
     EXPECT_EQ(help.code, 0);
-    EXPECT_NE(help.out.find("usage: velmar-cli optimize SCHEME --block N --criterion C"), std::string::npos);
+    EXPECT_NE(help.out.find("Usage: velmar-cli optimize SCHEME --block N --criterion C"), std::string::npos);
     const std::string s = open(1).string();
     for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
              {"optimize", s, "--block", "4"},
@@ -228,6 +228,33 @@ TEST_F(OptimizeCli, ErrorCoefficientsAndSquareFunctionalWeights) {
     ASSERT_EQ(g.code, 0) << g.out;
     EXPECT_NE(g.out.find("report: T[1]^2 = 5\n"), std::string::npos) << g.out;
     EXPECT_NE(g.out.find("report: T[2]^2 = 4\n"), std::string::npos) << g.out;
+}
+
+// The exit codes of every verb: a wrong answer, an answer no dialog asks and a
+// repeated single-valued option are mistakes of the call (2); a refusal is 1.
+TEST_F(OptimizeCli, KeepsTheExitCodeTable) {
+    const fs::path scheme = open(0.5L);
+    const std::vector<std::string> tuned = {"--mark", "2:K", "--method", "3"};
+    struct Row {
+        std::vector<std::string> extra;
+        int code;
+        const char* said;
+    } rows[] = {
+        {{"--answer", "Time=abc"}, 2, "the dialog refused the answers"},
+        {{"--answer", "Tiem=3"}, 2, "no dialog asked for --answer Tiem"},
+        {{"--expression", "a", "--expression", "b"}, 2, "--expression is given twice"},
+        {{"--method", "2.5"}, 2, "--method 2.5: expected a whole number from 0 to 5"},
+    };
+    for (const Row& row : rows) {
+        std::vector<std::string> extra = tuned;
+        if (row.extra[0] == "--method") extra = {"--mark", "2:K"};
+        extra.insert(extra.end(), row.extra.begin(), row.extra.end());
+        const auto r = optimize(scheme, 4, "4", extra);
+        EXPECT_EQ(r.code, row.code) << row.said << "\n" << r.out;
+        EXPECT_NE(r.out.find(row.said), std::string::npos) << r.out;
+    }
+    const auto refused = optimize(scheme, 4, "4");  // nothing marked
+    EXPECT_EQ(refused.code, 1) << refused.out;
 }
 
 }  // namespace

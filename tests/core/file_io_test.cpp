@@ -3,13 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <random>
 #include <string>
+#include <thread>
 
 #include "core/errors.h"
 
@@ -119,6 +125,77 @@ TEST_F(ReplacingWrite, SameFileSeesThroughNamesAndLinks) {
     EXPECT_TRUE(sameFile(dir / "a", dir / "b"));
     EXPECT_TRUE(sameFile(dir / "new", dir / "." / "new"));
     EXPECT_FALSE(sameFile(dir / "a", dir / "new"));
+}
+
+// Runs `check` (true when it holds) as a user who owns nothing here: in a child process
+// that gives up root, so a file's mode binds it as it binds an ordinary user.
+bool asOrdinaryUser(const std::function<bool()>& check) {
+    if (::geteuid() != 0) return check();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const bool dropped = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+        ::_exit(dropped && check() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST_F(ReplacingWrite, AReadOnlyFileIsRefusedAsTheShellWouldRefuseIt) {
+    const fs::path file = dir / "ro.csv";
+    write(file, "kept");
+    fs::permissions(dir, fs::perms::all);  // the folder lets anyone make the temporary file
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_TRUE(asOrdinaryUser([&] {
+        try {
+            replaceFile(file, "new");
+        } catch (const FileError& e) {
+            return std::string(e.what()).starts_with("Cannot write the file (Permission denied)");
+        }
+        return false;
+    }));
+    EXPECT_EQ(contents(file), "kept");
+    EXPECT_EQ(names(), std::vector<std::string>{"ro.csv"});
+}
+
+TEST_F(ReplacingWrite, AFifoIsWrittenInPlaceAndStaysAFifo) {
+    const fs::path fifo = dir / "pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    std::string read;
+    std::thread reader([&] { read = contents(fifo); });
+    FileWriter writer(fifo);
+    EXPECT_TRUE(writer.inPlace());
+    writer.write("first,");
+    writer.write(std::string(100000, 'x'));
+    writer.commit();
+    reader.join();
+    EXPECT_EQ(read, "first," + std::string(100000, 'x'));
+    EXPECT_EQ(fs::symlink_status(fifo).type(), fs::file_type::fifo);
+    EXPECT_EQ(names(), std::vector<std::string>{"pipe"});
+}
+
+TEST_F(ReplacingWrite, BelowAFolderNoLinkIsFollowed) {
+    const fs::path base = dir / "base", elsewhere = dir / "elsewhere";
+    fs::create_directories(base);
+    fs::create_directories(elsewhere);
+    fs::create_directory_symlink(elsewhere, base / "mcad");
+    try {
+        replaceFileBelow(base, "mcad/root_u.prn", "roots");
+        ADD_FAILURE() << "written through the link";
+    } catch (const FileError& e) {
+        EXPECT_NE(std::string(e.what()).find("symbolic link"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("mcad"), std::string::npos) << e.what();
+    }
+    EXPECT_TRUE(fs::is_empty(elsewhere));
+
+    // The folders are made on the way; a link at the file's own name is replaced.
+    fs::create_symlink(elsewhere / "target", base / "CfFile.txt");
+    replaceFileBelow(base, "CfFile.txt", "W(s)");
+    replaceFileBelow(base, "new/deeper/root_v.prn", "0\n");
+    EXPECT_FALSE(fs::is_symlink(base / "CfFile.txt"));
+    EXPECT_EQ(contents(base / "CfFile.txt"), "W(s)");
+    EXPECT_EQ(contents(base / "new" / "deeper" / "root_v.prn"), "0\n");
+    EXPECT_TRUE(fs::is_empty(elsewhere));
 }
 
 }  // namespace

@@ -4,10 +4,10 @@
 //
 // They go into the working folder of the analysis state; without one (the command-line
 // tool unless asked) none is written. Each is written through a replacing write that
-// never follows a link planted at its name (the link itself is replaced), so two
-// analyses in one folder cannot mix their files and nothing outside the folder is
-// overwritten. A file that cannot be written is told in the warning box; the analysis
-// goes on.
+// follows no link below the working folder: a link planted at a file's name is
+// replaced, a link in place of a folder on the way (mcad) is refused, so two analyses
+// in one folder cannot mix their files and nothing outside the folder is written. A
+// file that cannot be written is told in the warning box; the analysis goes on.
 #pragma once
 
 #include <filesystem>

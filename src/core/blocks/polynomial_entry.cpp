@@ -49,8 +49,8 @@ void PolynomialEntry::setDegrees(int m, int n) {
 
 bool PolynomialEntry::edit(Host& host) {
     std::vector<DialogValue> degrees = {
-        {"m", static_cast<Extended>(m()), false, false, true, {}},
-        {"n", static_cast<Extended>(n()), false, false, true, {}},
+        {"m", static_cast<Extended>(m()), false, false, true, {}, true},
+        {"n", static_cast<Extended>(n()), false, false, true, {}, true},
     };
     const ValueCheck wholeDegrees = [](const std::vector<Extended>& v) {
         const std::string problem = degreeProblem(v[0]);

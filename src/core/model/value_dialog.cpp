@@ -1,5 +1,7 @@
 #include "core/model/value_dialog.h"
 
+#include <cmath>
+
 #include "core/numtext.h"
 
 namespace velmar {
@@ -21,6 +23,10 @@ std::string degreeProblem(Extended value) {
     return {};
 }
 
+std::string wholeNumberMessage(std::string_view label, std::string_view text) {
+    return std::string(label) + " must be a whole number, not " + std::string(text);
+}
+
 bool AskValues(Host& host, std::vector<DialogValue>& rows, std::string_view caption,
                const ValueCheck& extra) {
     std::vector<ValueRow> shown;
@@ -28,15 +34,17 @@ bool AskValues(Host& host, std::vector<DialogValue>& rows, std::string_view capt
     for (const DialogValue& r : rows)
         shown.push_back({r.label, r.editable ? valueText(Real48(r.value)) : std::string(), r.marked,
                          r.markEnabled, r.editable, r.key});
-    const RowCheck check = [&extra](const std::vector<ValueRow>& confirmed) -> std::string {
+    const RowCheck check = [&extra, &rows](const std::vector<ValueRow>& confirmed) -> std::string {
         std::vector<Extended> values;
-        for (const ValueRow& r : confirmed) {
+        for (std::size_t i = 0; i < confirmed.size(); ++i) {
+            const ValueRow& r = confirmed[i];
             if (!r.editable) {
                 values.push_back(0);
                 continue;
             }
             const auto v = parseValueText(r.text);
             if (!v) return notANumberMessage(r.name(), r.text);
+            if (rows[i].whole && *v != std::trunc(*v)) return wholeNumberMessage(r.name(), r.text);
             values.push_back(*v);
         }
         return extra ? extra(values) : std::string();

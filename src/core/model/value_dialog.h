@@ -22,6 +22,8 @@ struct DialogValue {
     bool markEnabled = true;
     bool editable = true;
     std::string key;  // full label when `label` was cut for showing
+    // A count or an element number: a fraction is refused rather than rounded away.
+    bool whole = false;
 };
 
 // Checks the converted values of a confirmed dialog; a non-empty answer is shown and
@@ -32,6 +34,9 @@ using ValueCheck = std::function<std::string(const std::vector<Extended>&)>;
 // they were. An empty caption is the dialog's own, "Input Parameters:".
 bool AskValues(Host& host, std::vector<DialogValue>& rows, std::string_view caption = {},
                const ValueCheck& check = {});
+
+// The message for a text of a whole-number row that holds a fraction.
+std::string wholeNumberMessage(std::string_view label, std::string_view text);
 
 // The message for a degree that is not a whole number from 0 to 255.
 std::string degreeProblem(Extended value);

@@ -16,29 +16,36 @@ namespace velmar {
 
 namespace {
 
-std::string badValues() { return std::string(RunErrorText(kBadParameters)); }
+// The system's message, and on a second line which value was wrong.
+std::string badValues(const std::string& which) {
+    return std::string(RunErrorText(kBadParameters)) + "\n" + which;
+}
 
 // A constant-step run needs at least two time points (the graphs show PointCount - 1 of
 // them) and a count that fits the 32-bit point counter. The values are checked as they
 // will be stored; one too large to store is refused here, inside the dialog.
 std::string constantStepProblem(const std::vector<Extended>& v) {
+    Extended step = 0, time = 0;
     try {
-        const Extended step = Real48(v[0]), time = Real48(v[1]);
-        const Extended points = time / step;
-        if (step > 0 && time > 0 && points >= 2 &&
-            points < static_cast<Extended>(std::numeric_limits<std::int32_t>::max()))
-            return {};
-    } catch (const MathError&) {}
-    return badValues();
+        step = Real48(v[0]), time = Real48(v[1]);
+    } catch (const MathError&) { return badValues("Step and Time must be values a parameter can hold"); }
+    if (step <= 0) return badValues("Step must be above 0");
+    if (time <= 0) return badValues("Time must be above 0");
+    const Extended points = time / step;
+    if (points < 2) return badValues("Time / Step must be at least 2");
+    if (points >= static_cast<Extended>(std::numeric_limits<std::int32_t>::max()))
+        return badValues("Time / Step must be below 2147483647");
+    return {};
 }
 
 // The integrator runs forward from 0 only.
 std::string variableStepProblem(const std::vector<Extended>& v) {
     try {
         const Real48 time = v[0], eps = v[1];  // both must be storable
-        if (time > 0 && std::isfinite(eps.get())) return {};
+        if (time <= 0) return badValues("Time must be above 0");
+        if (std::isfinite(eps.get())) return {};
     } catch (const MathError&) {}
-    return badValues();
+    return badValues("Time and Eps must be values a parameter can hold");
 }
 
 }  // namespace

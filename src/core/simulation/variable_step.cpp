@@ -74,8 +74,10 @@ RunOutcome RunVariableStep(RunContext& ctx, const CompiledScheme& compiled) {
     run.h = settings.Step;
     Progress progress(ctx);
 
+    int states = 0;
     try {
         SchemeRates rates(ctx, compiled, progress);
+        states = rates.states;
         StateVector y(static_cast<std::size_t>(rates.states) + 1);
         for (Element* e : compiled.CalcOrder) e->InitRun(ctx);
         rates.LoadInitialStates(y);
@@ -93,7 +95,12 @@ RunOutcome RunVariableStep(RunContext& ctx, const CompiledScheme& compiled) {
         return RunOutcome::Completed;
     }
     ReleaseAllResults(ctx, compiled);
-    ctx.ui().message(Box::Error, RunErrorText(run.RunError));
+    std::string text(RunErrorText(run.RunError));
+    // The one bad input the dialog cannot see: the states the scheme has.
+    if (run.RunError == kBadParameters)
+        text += states == 0 ? "\nthe scheme has no element with states to integrate"
+                            : "\nthe scheme has more than " + std::to_string(kMaxStates) + " states";
+    ctx.ui().message(Box::Error, text);
     return RunOutcome::Failed;
 }
 

@@ -21,7 +21,8 @@ DialogValue valueRow(const std::string& label, Extended value) {
     return {cutLabel(label), value, false, false, true, label};
 }
 
-// X(begin), X(end), Y(begin), Y(end); false when cancelled.
+// X(begin), X(end), Y(begin), Y(end), each end above its begin as stored values;
+// false when cancelled.
 bool askRanges(Host& host, const std::string& xName, const std::string& yName, PlaneRanges& kept) {
     std::vector<DialogValue> rows = {
         valueRow(xName + "(begin)", kept.xBegin),
@@ -29,31 +30,31 @@ bool askRanges(Host& host, const std::string& xName, const std::string& yName, P
         valueRow(yName + "(begin)", kept.yBegin),
         valueRow(yName + "(end)", kept.yEnd),
     };
-    for (;;) {
-        if (!AskValues(host, rows)) return false;
-        const Real48 xBegin = rows[0].value, xEnd = rows[1].value, yBegin = rows[2].value,
-                     yEnd = rows[3].value;
-        if (xEnd > xBegin && yEnd > yBegin) {
-            kept.xBegin = xBegin, kept.xEnd = xEnd, kept.yBegin = yBegin, kept.yEnd = yEnd;
-            return true;
-        }
-    }
+    const ValueCheck ordered = [&](const std::vector<Extended>& v) -> std::string {
+        for (std::size_t axis = 0; axis < 2; ++axis)
+            if (!(Real48(v[2 * axis + 1]) > Real48(v[2 * axis])))
+                return rows[2 * axis + 1].key + " must lie above " + rows[2 * axis].key;
+        return {};
+    };
+    if (!AskValues(host, rows, {}, ordered)) return false;
+    kept.xBegin = rows[0].value, kept.xEnd = rows[1].value, kept.yBegin = rows[2].value,
+    kept.yEnd = rows[3].value;
+    return true;
 }
 
-// "Num. of X", "Num. of Y"; false when cancelled.
+// "Num. of X", "Num. of Y", whole numbers above 0 whose grid is not too large; false
+// when cancelled.
 bool askSizes(Host& host, PlaneRanges& kept) {
     std::vector<DialogValue> rows = {valueRow("Num. of X", kept.nx), valueRow("Num. of Y", kept.ny)};
-    for (;;) {
-        if (!AskValues(host, rows)) return false;
-        const Extended nx = std::nearbyint(rows[0].value), ny = std::nearbyint(rows[1].value);
-        if (nx <= 0 || ny <= 0) continue;
-        if ((nx + 1) * (ny + 1) > kMaxPlanePoints) {
-            host.message(Box::Error, kTooManyPoints);
-            continue;
-        }
-        kept.nx = static_cast<int>(nx), kept.ny = static_cast<int>(ny);
-        return true;
-    }
+    for (DialogValue& row : rows) row.whole = true;
+    const ValueCheck sizes = [](const std::vector<Extended>& v) -> std::string {
+        if (v[0] <= 0 || v[1] <= 0) return "Num. of X and Num. of Y must be above 0";
+        if ((v[0] + 1) * (v[1] + 1) > kMaxPlanePoints) return kTooManyPoints;
+        return {};
+    };
+    if (!AskValues(host, rows, {}, sizes)) return false;
+    kept.nx = static_cast<int>(rows[0].value), kept.ny = static_cast<int>(rows[1].value);
+    return true;
 }
 
 AnalysisBlock* lastAnalysisBlock(const Scheme& scheme) {

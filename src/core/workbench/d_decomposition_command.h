@@ -4,9 +4,10 @@
 //    their registered names, e.g. "K3"); unless two are, "The number of the checked
 //    coefficients must be 2" is shown in the information box;
 // 2. the ranges, labelled by the names ("K3(begin)", "K3(end)", then Y's), are asked
-//    again until each end lies above its begin as stored values; "Num. of X" and
-//    "Num. of Y", rounded, are asked again until both are above 0 and the grid has at
-//    most kMaxPlanePoints points. Both dialogs keep their values for the next use;
+//    again (the reason shown) until each end lies above its begin as stored values;
+//    "Num. of X" and "Num. of Y" are asked again (the reason shown) until both are
+//    whole numbers above 0 and the grid has at most kMaxPlanePoints points. Both
+//    dialogs keep their values for the next use;
 // 3. the plane is scanned (analysis/d_decomposition_scan.h), the output of the
 //    reduction being the last analysis block in element order, with the entry its
 //    last Solve operation set;

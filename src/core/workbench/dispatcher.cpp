@@ -26,7 +26,8 @@ AnalysisBlock* analysisBlock(Workbench& wb, int number) {
 // Asks "Entry"; false when cancelled.
 bool askEntry(Workbench& wb, AnalysisBlock& block) {
     const int count = wb.scheme.ElementCount();
-    std::vector<DialogValue> rows = {{"Entry", static_cast<Extended>(block.Entry), false, false, true, {}}};
+    std::vector<DialogValue> rows = {
+        {"Entry", static_cast<Extended>(block.Entry), false, false, true, {}, true}};
     const ValueCheck check = [count](const std::vector<Extended>& v) -> std::string {
         const Extended e = std::trunc(v[0]);
         if (e < 0 || e > count)

@@ -58,8 +58,8 @@ void writeSteps(const std::filesystem::path& folder, const std::vector<Step>& st
             text += " Num: " + std::to_string(i + 1) + " " + floatText(steps[k].re[i]) + " " +
                     floatText(steps[k].im[i]) + "\n";
     }
-    PendingFile file(folder / kRootsFile, text);
-    file.commit();
+    // Like the side files, it follows no link below the working folder.
+    replaceFileBelow(folder.empty() ? std::filesystem::path(".") : folder, kRootsFile, text);
 }
 
 Diagram stepDiagram(const Step& s, std::size_t k) {

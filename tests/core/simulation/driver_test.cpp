@@ -125,7 +125,14 @@ TEST_F(Driver, ValuesThatCannotRunAreRefused) {
     answer("Time", "-10");
     EXPECT_EQ(RunSimulation(wb), RunOutcome::Cancelled);
     EXPECT_EQ(probe.advances, 0);
-    EXPECT_EQ(host.messagesOf(Box::Error), std::vector<std::string>(6, "Неверные входные параметры "));
+    // The system's message, and a second line saying which value was wrong.
+    const std::string refused = "Неверные входные параметры \n";
+    EXPECT_EQ(host.messagesOf(Box::Error),
+              (std::vector<std::string>{refused + "Step must be above 0", refused + "Step must be above 0",
+                                        refused + "Time / Step must be at least 2",
+                                        refused + "Time / Step must be below 2147483647",
+                                        refused + "Step and Time must be values a parameter can hold",
+                                        refused + "Time must be above 0"}));
 }
 
 TEST_F(Driver, SolveNeedsACompiledScheme) {
@@ -267,7 +274,11 @@ TEST_F(Driver, VariableStepNeedsOneToFiftyStates) {
         bench.settings.VariableStep = 1;
         EXPECT_EQ(RunSimulation(bench), c.ok ? RunOutcome::Completed : RunOutcome::Failed) << c.integrators;
         if (!c.ok)
-            EXPECT_EQ(host.messagesOf(Box::Error), (std::vector<std::string>{"Неверные входные параметры "}));
+            EXPECT_EQ(host.messagesOf(Box::Error),
+                      (std::vector<std::string>{std::string("Неверные входные параметры \n") +
+                                                (c.integrators == 0
+                                                     ? "the scheme has no element with states to integrate"
+                                                     : "the scheme has more than 50 states")}));
     }
 }
 

@@ -173,20 +173,23 @@ TEST_F(DDecompositionTest, NeedsTwoMarkedParametersAndUsesTheFirstTwo) {
     EXPECT_EQ(integrator->Params[0].Value, Real48(1.0L));  // the third is left alone
 }
 
-// The scripted host cancels a dialog asked again with the same answers, so an answer
-// that is refused shows the dialog twice and nothing is scanned.
+// A dialog's check refuses what cannot be scanned, saying why, and the dialog stays
+// open (the scripted host then cancels it): nothing is scanned.
 TEST_F(DDecompositionTest, RangesAndSizesAreAskedAgainUntilValid) {
     struct Case {
         const char* name;
         std::vector<const char*> answers;
-        const char* askedTwice;
+        const char* dialog;  // the first row of the dialog that refuses
+        const char* reason;
     } cases[] = {
-        {"reversed X", {"K3(begin)=2", "K3(end)=1"}, "K3(begin)"},
-        {"empty Y", {"T4(begin)=1", "T4(end)=1"}, "K3(begin)"},
-        {"equal as stored", {"T4(begin)=1", "T4(end)=1.0000000000001"}, "K3(begin)"},
-        {"no X cells", {"Num. of X=0.4"}, "Num. of X"},
-        {"negative Y", {"Num. of Y=-3"}, "Num. of X"},
-        {"too many", {"Num. of X=2000", "Num. of Y=2000"}, "Num. of X"},
+        {"reversed X", {"K3(begin)=2", "K3(end)=1"}, "K3(begin)", "K3(end) must lie above K3(begin)"},
+        {"empty Y", {"T4(begin)=1", "T4(end)=1"}, "K3(begin)", "T4(end) must lie above T4(begin)"},
+        {"equal as stored", {"T4(begin)=1", "T4(end)=1.0000000000001"}, "K3(begin)",
+         "T4(end) must lie above T4(begin)"},
+        {"no X cells", {"Num. of X=0"}, "Num. of X", "Num. of X and Num. of Y must be above 0"},
+        {"a fraction", {"Num. of X=0.4"}, "Num. of X", "Num. of X must be a whole number, not 0.4"},
+        {"negative Y", {"Num. of Y=-3"}, "Num. of X", "Num. of X and Num. of Y must be above 0"},
+        {"too many", {"Num. of X=2000", "Num. of Y=2000"}, "Num. of X", "Too many grid points"},
     };
     drawLoop();
     mark(*first, "K");
@@ -199,9 +202,10 @@ TEST_F(DDecompositionTest, RangesAndSizesAreAskedAgainUntilValid) {
         for (const char* a : c.answers) fresh.addAnswer(a);
         scan();
         EXPECT_TRUE(fresh.dDecompositions.empty());
-        const auto asked = std::count_if(fresh.dialogs.begin(), fresh.dialogs.end(),
-                                         [&](const auto& d) { return d.rows.at(0).name() == c.askedTwice; });
-        EXPECT_EQ(asked, 2);
+        const auto refused = std::find_if(fresh.dialogs.begin(), fresh.dialogs.end(),
+                                          [&](const auto& d) { return d.rows.at(0).name() == c.dialog; });
+        ASSERT_NE(refused, fresh.dialogs.end());
+        EXPECT_NE(refused->refusal.find(c.reason), std::string::npos) << refused->refusal;
     }
     wb.host = &host;
 }
