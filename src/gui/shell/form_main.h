@@ -74,7 +74,7 @@ public:
     editor::MouseEditor& mouseEditor() { return mouse_; }
 
     // The file dialogs; tests replace this to choose files without a person. An empty
-    // answer cancels.
+    // answer cancels; `suggested` is the proposed file in the folder the dialog opens.
     std::function<QString(FileDialogKind, const QString& suggested)> chooseFile;
     // Set while the parameter grid is being filled: Enter then opens no parameter dialog.
     bool gridFilling = false;

@@ -82,6 +82,8 @@ void TFormMain::switchRegime(RegimeEvent event) {
 
 void TFormMain::Edit2Click() {
     if (busy_) return;
+    // Ctrl+E ends the mouse editor as its own button does, so that the button is up.
+    leaveAdvRed();
     action("EditBtn")->setChecked(true);
     switchRegime(RegimeEvent::Edit);
 }

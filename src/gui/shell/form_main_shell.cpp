@@ -75,6 +75,8 @@ void TFormMain::Path1Click() {
     TPathForm dialog(shell_->folders, shell_->paths.defaults, this);
     if (runModal(dialog) != QDialog::Accepted) return;
     shell_->folders = dialog.folders();
+    // The scheme dialogs start in the new folder, made at once.
+    shell_->schemeDialogFolder = schemesFolder();
     viewerDialogs().pointsFolder = qs(shell_->folders.points);
     if (shell_->config) {
         try {
@@ -207,14 +209,20 @@ void TFormMain::clearTestFlags() {
 
 // Tools and exit
 
+// A missing calculator is said in a box, naming the programs looked for: a status
+// message would be gone before anyone read it.
 void TFormMain::Calcul1Click() {
+    QStringList tried;
     for (const char* program : kCalculators) {
+        tried << program;
         const QString found = QStandardPaths::findExecutable(program);
         if (found.isEmpty()) continue;
-        if (!QProcess::startDetached(found, {})) statusMessage("Unknown error! No calculator!");
+        if (!QProcess::startDetached(found, {}))
+            host_.message(Box::Error,
+                          "Unknown error! No calculator! " + found.toStdString() + " did not start.");
         return;
     }
-    statusMessage("Calculator not found!");
+    host_.message(Box::Warning, "Calculator not found! Looked for: " + tried.join(", ").toStdString() + ".");
 }
 
 void TFormMain::About1Click() {
