@@ -381,7 +381,7 @@ void TFormGraphPg::CreateSpBtnClick() {
     // Text typed while no comment is selected is the new comment's text.
     const QString typed = selectedLabel_ == nullptr ? RxLabelEdit->text() : QString();
     auto* label =
-        new CommentLabel(typed.isEmpty() ? QString("Комментарий %1").arg(labelNumber_) : typed, canvas_);
+        new CommentLabel(typed.isEmpty() ? viewerTexts().comment.arg(labelNumber_) : typed, canvas_);
     label->setObjectName(QString("Label%1").arg(labelNumber_));
     label->setFont(labelFont_);
     label->adjustSize();

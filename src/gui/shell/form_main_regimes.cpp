@@ -51,9 +51,7 @@ void TFormMain::switchRegime(RegimeEvent event) {
                 bank_->unhighlight(true);
                 break;
             case RegimeTask::ReleaseCompiled: ReleaseCompiled(wb_); break;
-            case RegimeTask::ShowCaption:
-                status_->showCount(QString::fromStdString(regimeCaption(state_.regime)));
-                break;
+            case RegimeTask::ShowCaption: showRegime(); break;
             case RegimeTask::ShowBank:
                 bank_->show();
                 action("BankBtn")->setChecked(true);
@@ -78,6 +76,10 @@ void TFormMain::switchRegime(RegimeEvent event) {
             case RegimeTask::GoToEdit: Edit2Click(); break;
         }
     }
+}
+
+void TFormMain::showRegime() {
+    status_->showCount(QString::fromStdString(say(regimeCaption(state_.regime))));
 }
 
 void TFormMain::Edit2Click() {

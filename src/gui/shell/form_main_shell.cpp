@@ -14,6 +14,7 @@
 #include "core/shell/help_topics.h"
 #include "core/shell/test_schemes.h"
 #include "gui/graphs/viewer_dialogs.h"
+#include "gui/shell/caption_editor.h"
 #include "gui/shell/form_main.h"
 #include "gui/shell/help_form.h"
 #include "gui/shell/hint_form.h"
@@ -87,9 +88,14 @@ void TFormMain::Path1Click() {
 
 // Languages
 
+std::string TFormMain::say(std::string_view text) const { return shell_->texts.say(text); }
+
 void TFormMain::applyLanguage(Language language) {
     ShellState& s = *shell_;
     applyEverywhere(this, s.texts, s.texts.apply(language));
+    syncRunMenu();  // the Step submenu names the step chosen
+    showRegime();
+    if (discrip_) discrip_->showTitles();
     action(languageItem(language))->setChecked(true);
     wb_.names = s.texts.blockNames();
     if (s.help) s.help->setFolder(qs((s.paths.helpFolder / s.texts.helpFolder()).string()));
