@@ -72,7 +72,8 @@ TEST_F(Cli, RunReportsFaultsAndFailures) {
          false,
          {},
          1,
-         "Ошибка:  Внимание! Ошибка в схеме \nfault cell: 8 9\nfault cell: 4 9\n"},
+         "Ошибка:  Внимание! Ошибка в схеме \nThe line at column 7, row 10 has no arrow\nfault cell: 8 9\n"
+         "fault cell: 4 9\n"},
         {"no state to integrate", true, {"--variable"}, 1, "Ошибка: Неверные входные параметры \n"},
         {"a step of 0", true, {"--answer", "Step=0"}, 2, "Ошибка: Неверные входные параметры \n"},
         {"a value that is not a number", true, {"--answer", "Time=ten"}, 2, "Ошибка: "},

@@ -73,6 +73,8 @@ void EditProcessor::move(int key) {
 void EditProcessor::moveTo(Cell to) {
     view_.restorePatch();
     state_.cursor = {clampToCursorRange(to.col), clampToCursorRange(to.row)};
+    // A jump ends the line being drawn: the next Shift move starts a new one, straight.
+    state_.previousDirection = 0;
     scrollIntoView(view_, state_.cursor);
     showCursor();
 }

@@ -24,7 +24,8 @@ public:
     void key(int code);
     // The marked-block commands 23..27, zoom (29) and clear screen (32).
     void command(int code);
-    // The cursor jumps to a cell (the mouse), without drawing lines.
+    // The cursor jumps to a cell (the mouse), without drawing lines; a line drawn next
+    // starts afresh.
     void moveTo(Cell to);
     void putDown();
     void pickUp();

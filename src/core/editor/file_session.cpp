@@ -30,7 +30,8 @@ bool isSchemeFile(const std::string& ext) { return ext == "SHM" || ext == "SHT";
 
 bool isPicture(const std::string& ext) { return ext == "BMP" || ext == "ICO" || ext == "WMF"; }
 
-std::string openFault(const std::string& name) {
+// A picture the canvas cannot show; a scheme file's fault is named in its own words.
+std::string pictureFault(const std::string& name) {
     return "Ошибка при попытке открыть файл " + name + ". Попробуйте снова. Возможно файл поврежден.";
 }
 
@@ -71,6 +72,12 @@ bool FileSession::tryFile(const std::function<void()>& operation) {
         return false;
     }
     return true;
+}
+
+std::optional<SchemeRead> FileSession::readScheme(Scheme& fresh, const std::string& path) {
+    std::optional<SchemeRead> read;
+    tryFile([&] { read = LoadScheme(fresh, pathOf(path), LabelsFileFor(pathOf(path))); });
+    return read;
 }
 
 bool FileSession::settleUnsaved(bool offerCancel) {
@@ -133,16 +140,12 @@ void FileSession::open() {
             setFileName(name);
             wb_.ui().statusMessage("Открыт.");
         } else {
-            wb_.ui().message(Box::Error, openFault(name));
+            wb_.ui().message(Box::Error, pictureFault(name));
         }
     } else if (!name.empty() && isSchemeFile(ext)) {
         // The old scheme and its labels go only once the new one has been read whole.
         Scheme fresh;
-        std::optional<SchemeRead> read;
-        try {
-            read = LoadScheme(fresh, pathOf(name), LabelsFileFor(pathOf(name)));
-        } catch (const FileError&) {}
-        if (read) {
+        if (const std::optional<SchemeRead> read = readScheme(fresh, name)) {
             view_.takeSnapshot();
             wb_.scheme.swap(fresh);
             setFileName(name);
@@ -150,7 +153,6 @@ void FileSession::open() {
             wb_.ui().statusMessage("Открыт.");
             warnIfIncomplete(*read);
         } else {
-            wb_.ui().message(Box::Error, openFault(name));
             view_.redraw();
         }
     }
@@ -160,14 +162,14 @@ void FileSession::open() {
 void FileSession::openAtStart(const std::string& path) {
     if (!isSchemeFile(fileExtension(path))) return;
     Scheme fresh;
-    SchemeRead read;
-    if (!tryFile([&] { read = LoadScheme(fresh, pathOf(path), LabelsFileFor(pathOf(path))); })) return;
+    const std::optional<SchemeRead> read = readScheme(fresh, path);
+    if (!read) return;
     view_.enterFile();
     wb_.scheme.swap(fresh);
     setFileName(path);
     replaced();
     wb_.ui().statusMessage("Opened.");
-    warnIfIncomplete(read);
+    warnIfIncomplete(*read);
     view_.enterEdit();
 }
 
@@ -204,10 +206,7 @@ bool FileSession::loadTestScheme(const std::string& path) {
     view_.leaveAdvRed();
     view_.enterFile();
     Scheme fresh;
-    std::optional<SchemeRead> read;
-    try {
-        read = LoadScheme(fresh, pathOf(path), LabelsFileFor(pathOf(path)));
-    } catch (const FileError&) {}
+    const std::optional<SchemeRead> read = readScheme(fresh, path);
     if (read) {
         view_.takeSnapshot();  // Undo brings back the scheme the warning said would be lost
         wb_.scheme.swap(fresh);
@@ -218,7 +217,6 @@ bool FileSession::loadTestScheme(const std::string& path) {
         wb_.ui().statusMessage("Test scheme loaded.");
         warnIfIncomplete(*read);
     } else {
-        wb_.ui().message(Box::Error, openFault(path));
         view_.redraw();
     }
     view_.enterEdit();

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,9 @@ private:
     // Settles an unsaved scheme before it is dropped; true when the command may go on.
     bool settleUnsaved(bool offerCancel);
     bool saveTo(const std::string& path);
+    // Reads a scheme file into `fresh`; a fault is shown as tryFile shows it, the same
+    // words whichever command opened the file.
+    std::optional<SchemeRead> readScheme(Scheme& fresh, const std::string& path);
     void markSaved();
     void warnIfIncomplete(const SchemeRead& read);
     void setFileName(const std::string& name);

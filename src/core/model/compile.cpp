@@ -74,7 +74,9 @@ bool CompileScheme(Scheme& scheme, std::unique_ptr<CompiledScheme>& compiled, Ho
         }
     if (faults.any()) {
         scheme.ConnectErrors = std::move(faults.cells());
-        host.message(Box::Error, kSchemeFaultText);
+        std::string text(kSchemeFaultText);
+        for (const std::string& reason : faults.reasons()) text += "\n" + reason;
+        host.message(Box::Error, text);
         return false;
     }
 

@@ -71,6 +71,11 @@ private:
             return;
         }
         if (!isLinePiece(code) || (pieceOpenings(code) & kEntry[b.d]) == 0) {
+            if (scheme_.FindElementAt(b.cell.col, b.cell.row) != 0) {
+                const Cell line = next(b.cell, static_cast<Direction>(b.d ^ 1));
+                faults_.explain("The line at column " + std::to_string(line.col) + ", row " +
+                                std::to_string(line.row) + " has no arrow");
+            }
             faults_.add(b.cell);
             return;
         }
@@ -111,6 +116,10 @@ void FaultCells::add(Cell cell) {
         cell = scheme_.ElementCorner(cell.col, cell.row);
     if (cells_.size() >= static_cast<std::size_t>(kMaxConnectErrors)) return;
     if (std::find(cells_.begin(), cells_.end(), cell) == cells_.end()) cells_.push_back(cell);
+}
+
+void FaultCells::explain(const std::string& reason) {
+    if (std::find(reasons_.begin(), reasons_.end(), reason) == reasons_.end()) reasons_.push_back(reason);
 }
 
 void TraceOutputs(const Scheme& scheme, const Element& from, LinkTable& links, FaultCells& faults) {

@@ -39,8 +39,8 @@ struct TestDescription {
     std::string heading;  // "TF1"; empty when missing
     std::string text;     // "TF"; empty when missing
     int percent = 100;    // "Prm"; 100 when missing or not a whole number
-    // What the window's label shows: the heading, a blank, the text.
-    std::string label() const { return heading + " " + text; }
+    // What the window's label shows: the heading on a line of its own, then the text.
+    std::string label() const { return heading.empty() ? text : heading + "\n" + text; }
 };
 
 TestDescription describeTest(const IniFile& descriptions, std::string_view testFile);

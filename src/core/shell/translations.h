@@ -1,20 +1,25 @@
 // The three interface languages. A language is not a switch of resources: each
 // language's set assigns its texts to a fixed list of targets (a window, a component
-// in it and the property: caption, hint or text), in a fixed order, and leaves every
-// other text as it is. A target a set does not touch keeps the text the last set that
-// touched it gave, or the window's own text. So the Russian-only hints stay after
-// English, and the preview's caption keeps the previous language after Romanian.
+// in it and the property: caption, hint, text or a grid's column titles), in a fixed
+// order. Every set gives every target a text, so that no window shows a text of the
+// language before; a target no set has touched yet keeps the window's own text.
 //
 // The table is data: one row per target with its English, Russian and Romanian text
-// (null where that set leaves the target alone), in the order the sets apply them:
-// the global strings, the main window's menus top to bottom, its speed-button and
-// menu hints, the print preview, the graph viewer, the value dialog, the method
-// chooser, and the help window.
+// (null where that set would leave the target alone), in the order the sets apply
+// them: the global strings, the main window's menus top to bottom, its speed buttons,
+// menu hints and popup menus, the print preview, the graph viewer, the value dialog,
+// the method chooser, the parameter grid, the point list, the Path dialog, the
+// messages, and the help window.
+//
+// The messages the core and the windows say (the save question, the file faults, the
+// status texts) are rows too, recognised by any of their three texts: `say` gives the
+// text of the language in force.
 #pragma once
 
 #include <cstddef>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -28,11 +33,14 @@ enum class TextProperty {
     Caption,  // a window's title, a menu item's or label's caption
     Hint,     // a speed button's tooltip, a menu item's status-line hint
     Text,     // a button's text
+    Columns,  // a grid's column titles, separated by '|'
 };
 
 // The window of the global message strings (the viewer's prompts and caption, the
 // question before exit); their components name the string.
 inline constexpr std::string_view kGlobalStrings = "";
+// The window of the messages, recognised by their texts.
+inline constexpr std::string_view kMessages = "Messages";
 
 struct TranslationRow {
     std::string_view window;     // "FormMain", "FormGraphPg", ...; kGlobalStrings
@@ -72,6 +80,11 @@ public:
                                          TextProperty property) const;
     // The rows of one window that carry a text now, in table order.
     std::vector<std::size_t> rowsInForce(std::string_view window) const;
+    // A message in the language in force, line by line: a line that is one of the
+    // messages' texts in any language (its %1 and %2 filled from the line) is given in
+    // the language last applied; other lines, and every line before any set was
+    // applied, stay as they are.
+    std::string say(std::string_view message) const;
 
 private:
     Language language_ = Language::English;

@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -53,12 +54,21 @@ TFormIntegral::TFormIntegral(Host& messages, QWidget* owner)
     weights_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     outer->addWidget(weights_);
     outer->addStretch(1);
+    auto* close = new QPushButton("&Close", this);
+    close->setObjectName("CloseBtn");
+    outer->addWidget(close, 0, Qt::AlignRight);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
 
     connect(ok_, &QPushButton::clicked, this, &TFormIntegral::OkBtnClick);
     connect(count_, &QLineEdit::returnPressed, this, &TFormIntegral::OkBtnClick);
     connect(solve_, &QPushButton::clicked, this, &TFormIntegral::SolveBtnClick);
     setEntering(false);
     resize(520, 340);
+}
+
+void TFormIntegral::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) close();
+    else QWidget::keyPressEvent(event);
 }
 
 void TFormIntegral::setEntering(bool values) {

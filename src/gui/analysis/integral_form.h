@@ -5,7 +5,7 @@
 // the rows "Re" and "Im" of the roots X1..Xn); "Solve" fills "Square Functional
 // Coeficients" with the weights T1^2.. of the minimised functional for which the
 // polynomial is optimal, as the analysis core computes them. A text that is not a
-// number is reported and leaves both grids as they are.
+// number is reported and leaves both grids as they are. "&Close" and Esc close it.
 #pragma once
 
 #include <QLineEdit>
@@ -33,6 +33,9 @@ public:
 public slots:
     void OkBtnClick();
     void SolveBtnClick();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void setEntering(bool values);

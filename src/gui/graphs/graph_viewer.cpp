@@ -378,7 +378,10 @@ void TFormGraphPg::showError(const QString& text) { viewerDialogs().message(this
 
 void TFormGraphPg::CreateSpBtnClick() {
     ++labelNumber_;
-    auto* label = new CommentLabel(QString("Комментарий %1").arg(labelNumber_), canvas_);
+    // Text typed while no comment is selected is the new comment's text.
+    const QString typed = selectedLabel_ == nullptr ? RxLabelEdit->text() : QString();
+    auto* label =
+        new CommentLabel(typed.isEmpty() ? viewerTexts().comment.arg(labelNumber_) : typed, canvas_);
     label->setObjectName(QString("Label%1").arg(labelNumber_));
     label->setFont(labelFont_);
     label->adjustSize();

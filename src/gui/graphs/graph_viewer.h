@@ -62,6 +62,7 @@ struct ViewerTexts {
     QString firstPoint = "Select 1-st Point";
     QString secondPoint = "Select 2-nd Point";
     QString caption = "Graph viewer";
+    QString comment = "Комментарий %1";  // a new comment's text, numbered
 };
 ViewerTexts& viewerTexts();
 

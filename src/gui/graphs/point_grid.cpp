@@ -37,6 +37,7 @@ TPntGridForm::TPntGridForm(QWidget* parent) : QMainWindow(parent), StringGrid1(n
     setCentralWidget(StringGrid1);
 
     QMenu* options = menuBar()->addMenu("&Опции");
+    options->menuAction()->setObjectName("Options1");
     QAction* onTop = options->addAction("Всегда &сверху");
     onTop->setObjectName("OnTop1");
     onTop->setCheckable(true);

@@ -95,16 +95,18 @@ TGridForm::TGridForm(velmar::Workbench& wb, QWidget* parent)
         ->addAction("&Вернуться в программу", this, &TGridForm::MainPage1Click)
         ->setObjectName("MainPage1");
     QMenu* options = menuBar()->addMenu("&Опции");
+    options->menuAction()->setObjectName("Options1");
     OnTop2 = options->addAction("Всегда &сверху");
     OnTop2->setObjectName("OnTop2");
     QMenu* heights = options->addMenu("Высота &рядов");
+    heights->menuAction()->setObjectName("RowHeight1");
     heights->addAction("&Нормальная", this, [this] { RowHeightClick(kNormalRowHeight); })
         ->setObjectName("Normal1");
     heights->addAction("&Большая", this, [this] { RowHeightClick(kLargeRowHeight); })
         ->setObjectName("Large1");
     QAction* print = menuBar()->addAction("Печать", this, &TGridForm::PrintGrdFClick);
     print->setObjectName("PrintGrdF");
-    print->setToolTip("Print list");
+    print->setToolTip("Print the list");
     OnTop1 = new QAction("Всегда &сверху", this);
     OnTop1->setObjectName("OnTop1");
     for (QAction* a : {OnTop1, OnTop2}) {

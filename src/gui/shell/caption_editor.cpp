@@ -18,6 +18,8 @@ namespace velmar::gui {
 
 namespace {
 
+constexpr int kRecommendedSize = 1;  // the font size list's "6 (рекомендуется)"
+
 QRadioButton* addChoice(QVBoxLayout* layout, QWidget* parent, const char* name, const char* text) {
     auto* b = new QRadioButton(QString::fromUtf8(text), parent);
     b->setObjectName(name);
@@ -25,9 +27,10 @@ QRadioButton* addChoice(QVBoxLayout* layout, QWidget* parent, const char* name, 
     return b;
 }
 
-QGroupBox* positionGroup(QWidget* parent, const char* title, const char* below, const char* above,
-                         QRadioButton*& belowButton, QRadioButton*& aboveButton) {
+QGroupBox* positionGroup(QWidget* parent, const char* name, const char* title, const char* below,
+                         const char* above, QRadioButton*& belowButton, QRadioButton*& aboveButton) {
     auto* group = new QGroupBox(QString::fromUtf8(title), parent);
+    group->setObjectName(name);
     group->setToolTip(QString::fromUtf8(
         "При одинаковом положении пишутся пояснения и только если их нет пишется названия"));
     auto* l = new QVBoxLayout(group);
@@ -61,23 +64,30 @@ TDiscrip::TDiscrip(TFormMain& form) : QDialog(&form, Qt::Tool), form_(form) {
     side->addWidget(labels_);
     side->addWidget(names_);
     auto* sizeRow = new QHBoxLayout;
-    sizeRow->addWidget(new QLabel(QString::fromUtf8("Размер шрифта"), this));
+    auto* sizeLabel = new QLabel(QString::fromUtf8("Размер шрифта"), this);
+    sizeLabel->setObjectName("FontSizeLabel");
+    sizeRow->addWidget(sizeLabel);
     fontSize_ = new QComboBox(this);
     fontSize_->setObjectName("ComboBox1");
     for (const char* item : {"5", "6 (рекомендуется)", "7 ", "8", "9", "10"})
         fontSize_->addItem(QString::fromUtf8(item));
-    fontSize_->setCurrentIndex(1);
+    fontSize_->setCurrentIndex(kRecommendedSize);
     sizeRow->addWidget(fontSize_);
     side->addLayout(sizeRow);
-    side->addWidget(
-        positionGroup(this, "Название элементов", "RadioButton1", "RadioButton2", namesBelow_, namesAbove_));
-    side->addWidget(positionGroup(this, "Пояснение элементов", "RadioButton3", "RadioButton4", labelsBelow_,
-                                  labelsAbove_));
-    for (const char* text :
-         {"Чтобы поставить пробел   нажмите Ctrl+Пробел",
-          "Сумматоры и блоки перемножения являются блоками, но подписать их нельзя",
-          "Настоятельно рекомендуется вводить комментарии в окончательном варианте проекта"}) {
-        auto* l = new QLabel(QString::fromUtf8(text), this);
+    side->addWidget(positionGroup(this, "NamesGroup", "Название элементов", "RadioButton1", "RadioButton2",
+                                  namesBelow_, namesAbove_));
+    side->addWidget(positionGroup(this, "LabelsGroup", "Пояснение элементов", "RadioButton3", "RadioButton4",
+                                  labelsBelow_, labelsAbove_));
+    const struct {
+        const char* name;
+        const char* text;
+    } notes[] = {
+        {"Note1", "Чтобы поставить пробел   нажмите Ctrl+Пробел"},
+        {"Note2", "Сумматоры и блоки перемножения являются блоками, но подписать их нельзя"},
+        {"Note3", "Настоятельно рекомендуется вводить комментарии в окончательном варианте проекта"}};
+    for (const auto& note : notes) {
+        auto* l = new QLabel(QString::fromUtf8(note.text), this);
+        l->setObjectName(note.name);
         l->setWordWrap(true);
         side->addWidget(l);
     }
@@ -134,19 +144,24 @@ void TDiscrip::refresh() {
     const Scheme& s = form_.workbench().scheme;
     const int n = s.ElementCount();
     grid_->setRowCount(n + 1);
-    auto fixed = [](const QString& text) {
-        auto* item = new QTableWidgetItem(text);
-        item->setFlags(Qt::ItemIsEnabled);
-        item->setBackground(QColor(224, 224, 224));
-        return item;
-    };
-    grid_->setItem(0, 0, fixed(QString::fromUtf8("№ Блока")));
-    grid_->setItem(0, 1, fixed(QString::fromUtf8("Пояснение")));
-    for (int r = 1; r <= n; ++r) {
-        grid_->setItem(r, 0, fixed(QString::fromUtf8("Блок №") + QString::number(r)));
+    for (int r = 1; r <= n; ++r)
         grid_->setItem(r, 1,
                        new QTableWidgetItem(QString::fromStdString(s.Labels[static_cast<std::size_t>(r)])));
-    }
+    showTitles();
+}
+
+void TDiscrip::showTitles() {
+    const auto say = [this](const std::string& text) { return QString::fromStdString(form_.say(text)); };
+    const auto fixed = [&](int row, int column, const std::string& text) {
+        auto* item = new QTableWidgetItem(say(text));
+        item->setFlags(Qt::ItemIsEnabled);
+        item->setBackground(QColor(224, 224, 224));
+        grid_->setItem(row, column, item);
+    };
+    fixed(0, 0, "№ Блока");
+    fixed(0, 1, "Пояснение");
+    for (int r = 1; r < grid_->rowCount(); ++r) fixed(r, 0, "Блок №" + std::to_string(r));
+    fontSize_->setItemText(kRecommendedSize, say("6 (рекомендуется)"));
 }
 
 void TDiscrip::syncChecks() {

@@ -22,6 +22,9 @@ public:
     QTableWidget* grid() const { return grid_; }
     // Rebuilds the rows from the scheme's elements and labels.
     void refresh();
+    // The grid's titles and the recommended font size in the interface language; the
+    // labels being typed stay.
+    void showTitles();
     // The check boxes take the state of their menu items.
     void syncChecks();
     // "Обновить" is offered while the bank is shown, when blocks may be added.

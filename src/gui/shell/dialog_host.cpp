@@ -29,7 +29,7 @@ bool DialogHost::askValues(std::string_view caption, std::vector<ValueRow>& rows
 }
 
 void DialogHost::message(Box box, std::string_view text) {
-    QMessageBox m(iconOf(box), qText(boxCaption(box)), qText(text), QMessageBox::Ok, owner_);
+    QMessageBox m(iconOf(box), qText(say_(boxCaption(box))), qText(text), QMessageBox::Ok, owner_);
     fitTitle(m);
     m.exec();
 }

@@ -4,6 +4,8 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <functional>
+#include <string>
 
 #include "core/host.h"
 
@@ -11,7 +13,11 @@ namespace velmar::gui {
 
 class DialogHost : public Host {
 public:
-    explicit DialogHost(QWidget* owner) : owner_(owner) {}
+    // `say` gives a message box's title in the interface language.
+    using Say = std::function<std::string(std::string_view)>;
+    explicit DialogHost(
+        QWidget* owner, Say say = [](std::string_view t) { return std::string(t); })
+        : owner_(owner), say_(std::move(say)) {}
 
     bool askValues(std::string_view caption, std::vector<ValueRow>& rows, const RowCheck& check) override;
     void message(Box box, std::string_view text) override;
@@ -22,6 +28,7 @@ public:
 
 private:
     QPointer<QWidget> owner_;
+    Say say_;
 };
 
 // Shows up to five curves handed over by a recorder or an analysis, with the lines of

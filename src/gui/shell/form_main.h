@@ -74,7 +74,7 @@ public:
     editor::MouseEditor& mouseEditor() { return mouse_; }
 
     // The file dialogs; tests replace this to choose files without a person. An empty
-    // answer cancels.
+    // answer cancels; `suggested` is the proposed file in the folder the dialog opens.
     std::function<QString(FileDialogKind, const QString& suggested)> chooseFile;
     // Set while the parameter grid is being filled: Enter then opens no parameter dialog.
     bool gridFilling = false;
@@ -92,6 +92,8 @@ public:
 
     // Opens a scheme at start-up (the command line).
     void openAtStart(const QString& path) { files_.openAtStart(path.toStdString()); }
+    // A message in the interface language (the translation table's messages).
+    std::string say(std::string_view text) const;
     // The status message: stays about two seconds.
     void statusMessage(const QString& text) { status_->message(text); }
     // The key queue polled by long computations.
@@ -211,6 +213,8 @@ private:
     // Regimes, in form_main_regimes.cpp.
     void switchRegime(editor::RegimeEvent event);
     void applyActions(editor::RegimeSwitch s);
+    // The regime's name in the status line, in the interface language.
+    void showRegime();
     void toggleBank();
     void highlightBank();
     void bankKey(int key);

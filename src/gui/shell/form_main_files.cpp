@@ -7,6 +7,7 @@
 #include "core/editor/marked_block.h"
 #include "gui/shell/caption_editor.h"
 #include "gui/shell/form_main.h"
+#include "gui/shell/shell_state.h"
 
 namespace velmar::gui {
 
@@ -14,22 +15,29 @@ using namespace velmar::editor;
 
 std::string TFormMain::pickFile(FileDialogKind kind, const std::string& suggested) {
     const QString proposal = QString::fromStdString(suggested);
-    if (chooseFile) return chooseFile(kind, proposal).toStdString();
-    const QFileInfo current(fileName());
-    const QString folder = current.isAbsolute() ? current.absolutePath() : schemesFolder();
-    if (kind == FileDialogKind::OpenScheme)
-        return QFileDialog::getOpenFileName(
-                   this, "Open", folder,
-                   "scheme (*.shm);;test scheme (*.sht);;picture (*.bmp *.ico *.wmf);;all files (*)")
-            .toStdString();
-    QString name = QFileDialog::getSaveFileName(this, "Save As", QDir(folder).filePath(proposal),
+    QString& folder = shell_->schemeDialogFolder;
+    if (folder.isEmpty()) folder = QString::fromStdString(shell_->folders.schemes);
+    QString name;
+    if (chooseFile) {
+        name = chooseFile(kind, QDir(folder).filePath(proposal));
+    } else {
+        QDir().mkpath(folder);  // made when a dialog first opens in it
+        if (kind == FileDialogKind::OpenScheme) {
+            name = QFileDialog::getOpenFileName(
+                this, "Open", folder,
+                "scheme (*.shm);;test scheme (*.sht);;picture (*.bmp *.ico *.wmf);;all files (*)");
+        } else {
+            name = QFileDialog::getSaveFileName(this, "Save As", QDir(folder).filePath(proposal),
                                                 "scheme (*.shm);;all files (*)");
-    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty()) name += ".shm";
+            if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty()) name += ".shm";
+        }
+    }
+    if (!name.isEmpty()) folder = QFileInfo(name).absolutePath();
     return name.toStdString();
 }
 
 void TFormMain::leaveAdvRed() {
-    if (action("editor")->isChecked()) {
+    if (state_.regime == Regime::AdvRed) {
         action("editor")->setChecked(false);
         editorClick();
     }

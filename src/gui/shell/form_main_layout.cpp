@@ -34,7 +34,9 @@ std::unique_ptr<editor::SnapshotFolder> ownSnapshotFolder() {
 TFormMain::TFormMain(Host* dialogs, QWidget* parent, const ShellPlaces* places)
     : QMainWindow(parent),
       shell_(std::make_unique<ShellState>()),
-      ownDialogs_(dialogs ? nullptr : std::make_unique<DialogHost>(this)),
+      ownDialogs_(dialogs
+                      ? nullptr
+                      : std::make_unique<DialogHost>(this, [this](std::string_view t) { return say(t); })),
       host_(*this, dialogs ? *dialogs : *ownDialogs_, dialogs == nullptr),
       wb_(host_),
       canvas_(std::make_unique<SchemeCanvas>(wb_, state_)),

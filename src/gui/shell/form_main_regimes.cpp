@@ -51,9 +51,7 @@ void TFormMain::switchRegime(RegimeEvent event) {
                 bank_->unhighlight(true);
                 break;
             case RegimeTask::ReleaseCompiled: ReleaseCompiled(wb_); break;
-            case RegimeTask::ShowCaption:
-                status_->showCount(QString::fromStdString(regimeCaption(state_.regime)));
-                break;
+            case RegimeTask::ShowCaption: showRegime(); break;
             case RegimeTask::ShowBank:
                 bank_->show();
                 action("BankBtn")->setChecked(true);
@@ -80,8 +78,14 @@ void TFormMain::switchRegime(RegimeEvent event) {
     }
 }
 
+void TFormMain::showRegime() {
+    status_->showCount(QString::fromStdString(say(regimeCaption(state_.regime))));
+}
+
 void TFormMain::Edit2Click() {
     if (busy_) return;
+    // Ctrl+E ends the mouse editor as its own button does, so that the button is up.
+    leaveAdvRed();
     action("EditBtn")->setChecked(true);
     switchRegime(RegimeEvent::Edit);
 }

@@ -92,15 +92,17 @@ void TFormMain::optimMethodClick(int method) {
 void TFormMain::syncRunMenu() {
     const bool variable = wb_.settings.VariableStep != 0;
     action(variable ? "Var1" : "Constant1")->setChecked(true);
-    action("Step1")->setText(QString::fromUtf8(variable ? "Шаг: Переменный" : "Шаг: Постоянный"));
+    action("Step1")->setText(QString::fromStdString(say(variable ? "Шаг: Переменный" : "Шаг: Постоянный")));
     const int method = ChosenSearchMethod(wb_.optimisation);
-    if (const char* item = optimMethodItem(method)) action(item)->setChecked(true);
+    const char* item = optimMethodItem(method);
+    if (item) action(item)->setChecked(true);
+    // The method as its item names it in the interface language.
+    QString name =
+        item ? action(item)->text() : QString::fromUtf8(kMethodCaptions[static_cast<std::size_t>(method)]);
     QAction* methods = action("OptimMethods1");
     const QString caption = methods->text();
     const qsizetype colon = caption.lastIndexOf(": ");
-    if (colon >= 0)
-        methods->setText(caption.left(colon + 2) +
-                         QString::fromUtf8(kMethodCaptions[static_cast<std::size_t>(method)]).remove('&'));
+    if (colon >= 0) methods->setText(caption.left(colon + 2) + name.remove('&'));
 }
 
 void TFormMain::N23Click() { state_.autoArrows = action("N23")->isChecked(); }

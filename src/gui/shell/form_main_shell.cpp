@@ -14,6 +14,7 @@
 #include "core/shell/help_topics.h"
 #include "core/shell/test_schemes.h"
 #include "gui/graphs/viewer_dialogs.h"
+#include "gui/shell/caption_editor.h"
 #include "gui/shell/form_main.h"
 #include "gui/shell/help_form.h"
 #include "gui/shell/hint_form.h"
@@ -75,6 +76,8 @@ void TFormMain::Path1Click() {
     TPathForm dialog(shell_->folders, shell_->paths.defaults, this);
     if (runModal(dialog) != QDialog::Accepted) return;
     shell_->folders = dialog.folders();
+    // The scheme dialogs start in the new folder, made at once.
+    shell_->schemeDialogFolder = schemesFolder();
     viewerDialogs().pointsFolder = qs(shell_->folders.points);
     if (shell_->config) {
         try {
@@ -85,9 +88,14 @@ void TFormMain::Path1Click() {
 
 // Languages
 
+std::string TFormMain::say(std::string_view text) const { return shell_->texts.say(text); }
+
 void TFormMain::applyLanguage(Language language) {
     ShellState& s = *shell_;
     applyEverywhere(this, s.texts, s.texts.apply(language));
+    syncRunMenu();  // the Step submenu names the step chosen
+    showRegime();
+    if (discrip_) discrip_->showTitles();
     action(languageItem(language))->setChecked(true);
     wb_.names = s.texts.blockNames();
     if (s.help) s.help->setFolder(qs((s.paths.helpFolder / s.texts.helpFolder()).string()));
@@ -207,14 +215,20 @@ void TFormMain::clearTestFlags() {
 
 // Tools and exit
 
+// A missing calculator is said in a box, naming the programs looked for: a status
+// message would be gone before anyone read it.
 void TFormMain::Calcul1Click() {
+    QStringList tried;
     for (const char* program : kCalculators) {
+        tried << program;
         const QString found = QStandardPaths::findExecutable(program);
         if (found.isEmpty()) continue;
-        if (!QProcess::startDetached(found, {})) statusMessage("Unknown error! No calculator!");
+        if (!QProcess::startDetached(found, {}))
+            host_.message(Box::Error,
+                          "Unknown error! No calculator! " + found.toStdString() + " did not start.");
         return;
     }
-    statusMessage("Calculator not found!");
+    host_.message(Box::Warning, "Calculator not found! Looked for: " + tried.join(", ").toStdString() + ".");
 }
 
 void TFormMain::About1Click() {

@@ -46,9 +46,7 @@ void THintForm::showEmpty() {
 }
 
 void THintForm::describe(const TestDescription& description) {
-    Label1->setText(description.heading.empty() && description.text.empty()
-                        ? QString()
-                        : QString::fromStdString(description.label()));
+    Label1->setText(QString::fromStdString(description.label()));
     Panel1->setFixedHeight(std::max(0, descriptionPanelHeight(description.percent)));
     resizeEvent(nullptr);
 }

@@ -4,7 +4,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QEvent>
+#include <QGroupBox>
 #include <QLabel>
+#include <QTableWidget>
 #include <QWidget>
 
 #include "gui/graphs/graph_viewer.h"
@@ -27,6 +29,7 @@ void setGlobal(std::string_view name, const QString& text) {
     else if (name == "FirstPoint") v.firstPoint = text;
     else if (name == "SecondPoint") v.secondPoint = text;
     else if (name == "GraphCaption") v.caption = text;
+    else if (name == "Comment") v.comment = text;
     // The question before exit has no window of its own: closing asks in Russian.
 }
 
@@ -50,6 +53,8 @@ void assign(QWidget* window, const TranslationRow& row, const QString& text) {
     if (row.property == TextProperty::Hint) w->setToolTip(text);
     else if (auto* b = qobject_cast<QAbstractButton*>(w)) b->setText(text);
     else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(text);
+    else if (auto* g = qobject_cast<QGroupBox*>(w)) g->setTitle(text);
+    else if (auto* t = qobject_cast<QTableWidget*>(w)) t->setHorizontalHeaderLabels(text.split('|'));
     else w->setWindowTitle(text);
 }
 

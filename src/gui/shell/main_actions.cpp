@@ -242,6 +242,18 @@ QIcon glyphIcon(const QString& text) {
     return QIcon(pm);
 }
 
+// A button without a standard icon shows its text as its glyph, drawn again whenever
+// the text changes (a language is applied).
+void drawGlyphOf(QAction* a) {
+    const auto draw = [a] {
+        if (a->property("glyph").toString() == a->text()) return;
+        a->setProperty("glyph", a->text());
+        a->setIcon(glyphIcon(a->text()));
+    };
+    draw();
+    QObject::connect(a, &QAction::changed, a, draw);
+}
+
 class Builder {
 public:
     explicit Builder(TFormMain& form) : form_(form) {}
@@ -340,8 +352,8 @@ void Builder::speedBar() {
     for (const SpeedButton& b : kSpeedButtons) {
         if (b.separatorBefore) bar->addSeparator();
         QAction* a = make(b.name, QString::fromUtf8(b.text));
-        a->setIcon(b.icon >= 0 ? form_.style()->standardIcon(static_cast<QStyle::StandardPixmap>(b.icon))
-                               : glyphIcon(QString::fromUtf8(b.text)));
+        if (b.icon >= 0) a->setIcon(form_.style()->standardIcon(static_cast<QStyle::StandardPixmap>(b.icon)));
+        else drawGlyphOf(a);
         a->setToolTip(QString::fromUtf8(b.hint));
         a->setStatusTip(QString::fromUtf8(b.hint));
         if (b.group > 0) {

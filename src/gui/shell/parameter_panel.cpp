@@ -89,7 +89,9 @@ TParameterPanel::~TParameterPanel() = default;
 
 QString TParameterPanel::statusText() const { return status_->text(); }
 
-void TParameterPanel::setStatus(const QString& text) { status_->setText(text); }
+void TParameterPanel::setStatus(const QString& text) {
+    status_->setText(QString::fromStdString(form_.say(text.toStdString())));
+}
 
 bool TParameterPanel::live() const {
     return form_.editorState().regime == editor::Regime::Run && form_.workbench().compiled != nullptr;
@@ -139,14 +141,15 @@ void TParameterPanel::rebuild(const std::vector<LiveParameter>& list) {
         row.value = new QLineEdit(rowsBox_);
         row.low = new QLineEdit(rowsBox_);
         row.high = new QLineEdit(rowsBox_);
-        row.value->setToolTip("The value: typed, or read off the slider");
+        row.value->setToolTip(QString::fromStdString(form_.say("The value: typed, or read off the slider")));
         QFont bold = row.value->font();
         bold.setBold(true);
         row.value->setFont(bold);
         row.value->setAlignment(Qt::AlignCenter);
         row.high->setAlignment(Qt::AlignRight);
         for (QLineEdit* end : {row.low, row.high})
-            end->setToolTip("An end of the slider's range; the value must lie within it");
+            end->setToolTip(QString::fromStdString(
+                form_.say("An end of the slider's range; the value must lie within it")));
         for (QWidget* w : {static_cast<QWidget*>(row.slider), static_cast<QWidget*>(row.value),
                            static_cast<QWidget*>(row.low), static_cast<QWidget*>(row.high)})
             w->installEventFilter(keyFilter_);

@@ -35,20 +35,21 @@ TPathForm::TPathForm(const WorkingFolders& current, WorkingFolders defaults, QWi
     auto* column = new QVBoxLayout(this);
     const struct {
         const char* group;
-        const char* name;
+        const char* name;  // "Shm": the edit "ShmEdit", the group "ShmGroup", the button "ShmBrowse"
         const std::string& folder;
         QLineEdit** edit;
-    } rows[] = {{"Схемы", "ShmEdit", current.schemes, &ShmEdit},
-                {"Диаграммы", "PntEdit", current.points, &PntEdit},
-                {"Тестовые схемы", "TestEdit", current.tests, &TestEdit}};
+    } rows[] = {{"Схемы", "Shm", current.schemes, &ShmEdit},
+                {"Диаграммы", "Pnt", current.points, &PntEdit},
+                {"Тестовые схемы", "Test", current.tests, &TestEdit}};
     for (const auto& r : rows) {
         auto* box = new QGroupBox(QString::fromUtf8(r.group), this);
+        box->setObjectName(QString(r.name) + "Group");
         auto* line = new QHBoxLayout(box);
         auto* edit = new QLineEdit(qs(r.folder), box);
-        edit->setObjectName(r.name);
+        edit->setObjectName(QString(r.name) + "Edit");
         edit->setMinimumWidth(360);
         auto* browse = new QPushButton(QString::fromUtf8("Обзор..."), box);
-        browse->setObjectName(QString(r.name).replace("Edit", "Browse"));
+        browse->setObjectName(QString(r.name) + "Browse");
         browse->setToolTip("Browse for folder");
         connect(browse, &QPushButton::clicked, this, [this, edit] { this->browse(edit); });
         line->addWidget(edit, 1);

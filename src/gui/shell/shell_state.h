@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+#include <QString>
+
 #include "core/shell/configuration.h"
 #include "core/shell/translations.h"
 #include "gui/shell/localiser.h"
@@ -26,6 +28,9 @@ struct ShellState {
     // made for a test only when given its surroundings).
     std::optional<Configuration> config;
     WorkingFolders folders;
+    // Where the scheme dialogs start: the schemes folder, until a file is chosen
+    // elsewhere; the Path dialog points it back to the schemes folder.
+    QString schemeDialogFolder;
     Localisation texts;
     std::unique_ptr<WindowLocaliser> localiser;
     THelpForm* help = nullptr;  // made on first use, a child window

@@ -49,10 +49,10 @@ bool WindowHost::askValues(std::string_view caption, std::vector<ValueRow>& rows
     return dialogs_->askValues(caption, rows, check);
 }
 
-void WindowHost::message(Box box, std::string_view text) { dialogs_->message(box, text); }
+void WindowHost::message(Box box, std::string_view text) { dialogs_->message(box, form_.say(text)); }
 
 Reply WindowHost::ask(std::string_view caption, std::string_view text, bool withCancel) {
-    return dialogs_->ask(caption, text, withCancel);
+    return dialogs_->ask(form_.say(caption), form_.say(text), withCancel);
 }
 
 int WindowHost::showGraph(const Diagrams& diagrams, int kind) { return dialogs_->showGraph(diagrams, kind); }
@@ -87,8 +87,9 @@ void WindowHost::showTransferFunction(const std::vector<std::string>& numeratorL
 }
 
 void WindowHost::statusMessage(std::string_view text) {
-    form_.statusMessage(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    dialogs_->statusMessage(text);
+    const std::string said = form_.say(text);
+    form_.statusMessage(QString::fromStdString(said));
+    dialogs_->statusMessage(said);
 }
 
 void WindowHost::progress(const ProgressInfo& info) {

@@ -49,7 +49,14 @@ TEST_F(Compile, WireWithoutArrowIsAFaultAtTheBlockCorner) {
     // The bare line touches both blocks, so it is read as leaving each of them.
     EXPECT_EQ(wb.scheme.ConnectErrors, (std::vector<Cell>{{amp.Col, amp.Row}, {src.Col, src.Row}}));
     EXPECT_EQ(wb.compiled, nullptr);
-    EXPECT_EQ(host.messagesOf(Box::Error), (std::vector<std::string>{" Внимание! Ошибка в схеме "}));
+    // The message names the line's ends, which the canvas shows as plain line pieces.
+    const auto at = [](int col, int row) {
+        return "\nThe line at column " + std::to_string(col) + ", row " + std::to_string(row) +
+               " has no arrow";
+    };
+    EXPECT_EQ(host.messagesOf(Box::Error),
+              (std::vector<std::string>{" Внимание! Ошибка в схеме " + at(amp.Col - 1, amp.Row + 1) +
+                                        at(src.Col + 3, src.Row + 1)}));
 }
 
 TEST_F(Compile, BrokenWiresAreFaultsWhereTheyBreak) {

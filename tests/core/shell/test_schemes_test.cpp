@@ -46,14 +46,14 @@ TEST(TestSchemes, DescriptionsFallBackWhereKeysAreMissing) {
         "[d.sht]\nPrm=12x\n");
     const TestDescription a = describeTest(ini, "a.sht");
     EXPECT_EQ(a.heading, "");
-    EXPECT_EQ(a.label(), " Text");
+    EXPECT_EQ(a.label(), "Text");
     EXPECT_EQ(a.percent, 100);
     const TestDescription b = describeTest(ini, "B.SHT");
-    EXPECT_EQ(b.label(), "Head Body");
+    EXPECT_EQ(b.label(), "Head\nBody");  // the heading on a line of its own
     EXPECT_EQ(b.percent, 140);
     EXPECT_EQ(describeTest(ini, "c.sht").percent, 100);
     EXPECT_EQ(describeTest(ini, "d.sht").percent, 100);
-    EXPECT_EQ(describeTest(ini, "none.sht").label(), " ");
+    EXPECT_EQ(describeTest(ini, "none.sht").label(), "");
     EXPECT_EQ(descriptionFile(NameSet::Russian), "Descript.dts");
     EXPECT_EQ(descriptionFile(NameSet::Romanian), "Descriere.dts");
 }

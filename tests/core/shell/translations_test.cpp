@@ -48,7 +48,7 @@ const Quoted kQuoted[] = {
     {"FormMain", "NewBtn", TextProperty::Hint, "New", "Новая схема (Ctrl+N)", "Nou"},
     {"FormMain", "CopyBtn", TextProperty::Hint, "Copy", "Копировать в буфер (Ctrl+C)", "Copiere"},
     {"FormMain", "ExitBtn", TextProperty::Hint, "Exit", "Выход (Alt+X)", "Iesire"},
-    {"PrePrnForm", "", TextProperty::Caption, "Preview", "Предварительный просмотр", nullptr},
+    {"PrePrnForm", "", TextProperty::Caption, "Preview", "Предварительный просмотр", "Previzualizare"},
     {"PrePrnForm", "ZoomComboBox", TextProperty::Hint, "Page Zoom", "Масштаб листа", "Scara pagina"},
     {"PrePrnForm", "ComboBox1", TextProperty::Hint, "Object Zoom", "Масштаб объекта", "Scara obiect"},
     {"FormGraphPg", "MagnifierBtn", TextProperty::Text, "&Magnifier", "&Лупа", "&Lupa"},
@@ -56,8 +56,10 @@ const Quoted kQuoted[] = {
     {"GMenu21Form", "", TextProperty::Caption, "Input Parameters:", "Введите значения параметров", "Introduceti valoarea parametrilor"},
     {"GMenu21Form", "LabelMark", TextProperty::Caption, "Mark", "Маркер", "Flag"},
     {"MethodForm", "LabelRF", TextProperty::Caption, "Gear function", "Передаточная функция", "Functia de transfer"},
-    {"FormMain", "Run2", TextProperty::Hint, nullptr, "Проверка ошибок и задание параметров (Ctrl+R)", nullptr},
-    {"FormMain", "N20", TextProperty::Hint, nullptr, "Редактор Схем (Ctrl+A)", nullptr},
+    {"FormMain", "Run2", TextProperty::Hint, "Check the scheme and enter the Run regime (Ctrl+R)",
+     "Проверка ошибок и задание параметров (Ctrl+R)", "Verificarea schemei si trecerea la calcul (Ctrl+R)"},
+    {"FormMain", "N20", TextProperty::Hint, "Scheme Editor: selection with the mouse (Ctrl+A)", "Редактор Схем (Ctrl+A)",
+     "Editorul schemei: selectare cu mouse-ul (Ctrl+A)"},
 };
 // clang-format on
 
@@ -90,9 +92,31 @@ TEST(Translations, EveryTargetHasOneRowAndEveryRowIsTouchedBySomeSet) {
         romanian += r.romanian != nullptr;
     }
     EXPECT_GE(targets.size(), 130u);
-    // The Russian set also gives hints to menu items and buttons the others leave alone.
-    EXPECT_GE(russian, english + 20);
-    EXPECT_EQ(romanian + 1, english);  // all but the preview's caption
+    // Every set gives every target its text: no window keeps a text of the language
+    // before (the Russian-only hints and the preview's caption included).
+    EXPECT_EQ(russian, targets.size());
+    EXPECT_EQ(english, targets.size());
+    EXPECT_EQ(romanian, targets.size());
+}
+
+TEST(Translations, MessagesAreSaidInTheLanguageInForce) {
+    Localisation l;
+    const std::string question = "Схема не была сохранена. Сохранить схему?";
+    EXPECT_EQ(l.say(question), question);  // no set applied: the window's own text
+    l.apply(Language::English);
+    EXPECT_EQ(l.say(question), "The scheme has not been saved. Save it?");
+    l.apply(Language::Romanian);
+    EXPECT_EQ(l.say("The scheme has not been saved. Save it?"),
+              "Schema nu a fost salvata. De salvat schema?");
+    // The parts a message names are carried over, line by line; an unknown line stays.
+    l.apply(Language::Russian);
+    EXPECT_EQ(
+        l.say(" Attention! A fault in the scheme \nThe line at column 12, row 9 has no arrow\nfree text"),
+        " Внимание! Ошибка в схеме \nУ линии в столбце 12, строке 9 нет стрелки\nfree text");
+    EXPECT_EQ(l.say("Cannot open the file \"a.shm\", try again."),
+              "Cannot open the file \"a.shm\", попробуйте снова.");
+    // A hole is never empty: the bare ending is not the message.
+    EXPECT_EQ(l.say(", try again."), ", try again.");
 }
 
 TEST(Translations, SetsApplyInTheirFixedOrderAndLeaveWhatTheyDoNotTouch) {
@@ -106,21 +130,22 @@ TEST(Translations, SetsApplyInTheirFixedOrderAndLeaveWhatTheyDoNotTouch) {
     EXPECT_EQ(l.blockNames(), NameSet::Russian);
     EXPECT_EQ(l.helpFolder(), "ru");
 
-    // English after Russian: the Russian-only hints stay.
+    // English after Russian: the hints the Russian set gave are English again.
     l.apply(Language::English);
-    EXPECT_EQ(shown(l.text("FormMain", "N20", TextProperty::Hint)), "Редактор Схем (Ctrl+A)");
+    EXPECT_EQ(shown(l.text("FormMain", "N20", TextProperty::Hint)),
+              "Scheme Editor: selection with the mouse (Ctrl+A)");
     EXPECT_EQ(shown(l.text("FormMain", "File1", TextProperty::Caption)), "&File");
     EXPECT_EQ(l.blockNames(), NameSet::Russian);  // English shows the Russian block names
     EXPECT_EQ(l.helpFolder(), "en");
 
-    // Romanian keeps the preview's caption of the language before it.
+    // Romanian gives the preview its own caption too.
     l.apply(Language::Romanian);
-    EXPECT_EQ(shown(l.text("PrePrnForm", "", TextProperty::Caption)), "Preview");
+    EXPECT_EQ(shown(l.text("PrePrnForm", "", TextProperty::Caption)), "Previzualizare");
     EXPECT_EQ(l.blockNames(), NameSet::Romanian);
     EXPECT_EQ(l.language(), Language::Romanian);
     const std::vector<std::size_t> preview = l.rowsInForce("PrePrnForm");
     EXPECT_EQ(preview.size(), 8u);
-    EXPECT_STREQ(l.textOf(preview.front()), "Preview");
+    EXPECT_STREQ(l.textOf(preview.front()), "Previzualizare");
 }
 
 }  // namespace
