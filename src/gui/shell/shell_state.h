@@ -8,6 +8,8 @@
 #include <string>
 
 #include "core/shell/configuration.h"
+#include "core/shell/presence.h"
+#include "core/shell/recovery.h"
 #include "core/shell/translations.h"
 #include "gui/shell/localiser.h"
 
@@ -26,6 +28,10 @@ struct ShellState {
     // made for a test only when given its surroundings).
     std::optional<Configuration> config;
     WorkingFolders folders;
+    // This workbench's mark in the temporary folder and its recovery copies, when the
+    // window has the program's surroundings.
+    std::optional<PresenceMark> presence;
+    std::unique_ptr<RecoveryStore> recovery;
     Localisation texts;
     std::unique_ptr<WindowLocaliser> localiser;
     THelpForm* help = nullptr;  // made on first use, a child window
