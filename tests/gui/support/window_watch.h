@@ -1,15 +1,31 @@
 // Plays the person at windows that a command of the main window opens and waits in
 // (modal dialogs, a running search): each step waits until its window is shown and its
 // condition holds, then runs once; steps run in the order given.
+//
+// A step that fails (a QVERIFY inside it) leaves the command waiting in its window for
+// a person who never comes: once the test has failed, the watch closes the windows
+// commands wait in instead, so the command returns and the test ends with its failure.
 #pragma once
 
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
+#include <QtTest>
 #include <deque>
 #include <functional>
 
 namespace velmar::gui {
+
+// The windows a command waits in: a modal one, else every shown top-level window but
+// the main windows.
+inline void closeWaitingWindows() {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->close();
+        return;
+    }
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && !w->inherits("QMainWindow")) w->close();
+}
 
 template <typename W>
 W* shownWindow(const char* name) {
@@ -45,6 +61,10 @@ private:
     // step is due: it runs after the poll has returned, since a timer does not fire
     // again while its own timeout is being handled.
     void poll() {
+        if (QTest::currentTestFailed()) {
+            closeWaitingWindows();
+            return;
+        }
         if (steps_.empty() || running_) return;
         auto run = steps_.front()();
         if (!run) return;
