@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/install-deps
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMAR_WERROR=ON
 cmake --build build
 ctest --test-dir build --output-on-failure -j "$(nproc)"
 

@@ -16,6 +16,7 @@ set(layers
   "editor graphs grid print shell")
 # Files directly in src/core that belong to another file's unit.
 set(unit_of_scripted_host host)
+set(unit_of_process_table file_io)
 
 set(rank 0)
 foreach(layer ${layers})

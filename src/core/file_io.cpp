@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "core/errors.h"
+#include "core/process_table.h"
 
 namespace velmar {
 
@@ -26,19 +27,6 @@ constexpr std::string_view kTempSuffix = ".tmp";
 constexpr std::string_view kBackupSuffix = ".old";
 constexpr int kMaxLinkDepth = 40;
 constexpr std::size_t kWriteBlock = 1 << 16;
-
-// The writing process as the process table names it; empty without /proc, where no
-// one can tell a leftover from a save in progress.
-std::string processId() {
-    std::error_code ec;
-    const fs::path self = fs::read_symlink("/proc/self", ec);
-    return ec ? std::string() : self.string();
-}
-
-bool processRuns(std::string_view id) {
-    std::error_code ec;
-    return fs::exists(fs::path("/proc") / std::string(id), ec);
-}
 
 bool allDigits(std::string_view s) {
     return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
@@ -79,7 +67,8 @@ fs::path besideTarget(const fs::path& target, const std::string& id, std::string
 }
 
 std::string processTag() {
-    std::string id = processId();
+    // Empty without /proc, where no one can tell a leftover from a save in progress.
+    std::string id = thisProcess().id;
     if (id.empty()) id = "r" + std::to_string(std::random_device{}());
     return id;
 }

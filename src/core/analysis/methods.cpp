@@ -66,8 +66,16 @@ void RunMethod(Host& host, AnalysisState& state, const TransferFunction& w, int 
 
 std::vector<std::string> CoefficientLines(char letter, const Polynomial& p) {
     std::vector<std::string> lines;
-    for (int i = 0; i <= p.order() && !p.empty(); ++i)
-        lines.push_back(std::string(1, letter) + fixedText(i, 2, 0) + " =" + fixedText(p[i], 10, 5));
+    for (int i = 0; i <= p.order() && !p.empty(); ++i) {
+        // Appended piece by piece into one string: joining the two temporaries with
+        // `+` inserts the letter in front of the index's buffer, a copy GCC 12 at -O3
+        // wrongly takes for an overlapping one (-Wrestrict).
+        std::string line(1, letter);
+        line += fixedText(i, 2, 0);
+        line += " =";
+        line += fixedText(p[i], 10, 5);
+        lines.push_back(std::move(line));
+    }
     return lines;
 }
 

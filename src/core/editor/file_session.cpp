@@ -173,6 +173,16 @@ void FileSession::openAtStart(const std::string& path) {
     view_.enterEdit();
 }
 
+void FileSession::takeRecovered(Scheme& recovered, const std::string& fileName) {
+    view_.enterFile();
+    wb_.scheme.swap(recovered);
+    setFileName(fileName);
+    replaced();
+    savedBytes_.clear();
+    wb_.ui().statusMessage("Recovered.");
+    view_.enterEdit();
+}
+
 void FileSession::save() {
     view_.leaveAdvRed();
     const std::string ext = fileExtension(fileName_);

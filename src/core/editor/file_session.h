@@ -64,6 +64,9 @@ public:
     void open();
     // A scheme named on the command line; anything but a scheme file is ignored.
     void openAtStart(const std::string& path);
+    // The recovery copy a workbench that ended without closing kept, in place of the
+    // scheme: under the file name it had there, and unsaved, as it was there.
+    void takeRecovered(Scheme& recovered, const std::string& fileName);
     void save();
     void saveAs();
     // A shipped test scheme in place of the scheme, after a warning that the scheme

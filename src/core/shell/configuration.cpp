@@ -121,8 +121,10 @@ void Configuration::writeLanguage(Language language) const {
     ini.save(file_);
 }
 
-std::vector<fs::path> temporaryFilesAtExit(const fs::path& temporaryFolder, bool configExists) {
+std::vector<fs::path> temporaryFilesAtExit(const fs::path& temporaryFolder, bool configExists,
+                                          bool anotherWorkbenchRuns) {
     std::vector<fs::path> files;
+    if (anotherWorkbenchRuns) return files;
     if (configExists)
         for (char digit = '0'; digit <= '9'; ++digit)
             files.push_back(temporaryFolder / (std::string("~VelTmp") + digit + ".tmp"));

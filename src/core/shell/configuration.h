@@ -34,6 +34,8 @@ struct ShellPlaces {
     std::filesystem::path userConfigFolder;  // e.g. ~/.config/velmar
     std::filesystem::path userDataFolder;    // e.g. ~/.local/share/velmar
     std::filesystem::path sourceData;        // the source tree's data folder, built in
+    // e.g. ~/.local/state/velmar, where the recovery copies are kept; none without it
+    std::filesystem::path userStateFolder;
 };
 
 enum class ConfigPlace { BesideProgram, UserConfig };
@@ -94,9 +96,11 @@ private:
 
 // The temporary files the workbench removes at exit, in the temporary folder: the
 // undo snapshots "~VelTmp0.tmp" to "~VelTmp9.tmp" when the configuration file exists,
-// and always "~VelTmpC.tmp", "~VelTmpU.tmp", "~VelTmpR.tmp".
+// and "~VelTmpC.tmp", "~VelTmpU.tmp", "~VelTmpR.tmp". Every workbench using the folder
+// shares these names (a block copied in one is pasted in another), so none is removed
+// while another workbench still runs there.
 std::vector<std::filesystem::path> temporaryFilesAtExit(const std::filesystem::path& temporaryFolder,
-                                                        bool configExists);
+                                                        bool configExists, bool anotherWorkbenchRuns);
 
 // A command line's parameters as one file name: joined with single blanks, so that a
 // path with blanks arrives whole.

@@ -52,7 +52,10 @@ int runWorkbench(QApplication& app) {
     graphViewer(&form);  // the windows that live for the whole run, in their order
     std::vector<std::string> parameters;
     for (const QString& a : app.arguments().mid(1)) parameters.push_back(a.toStdString());
-    if (!parameters.empty()) form.openAtStart(QString::fromStdString(commandLineFile(parameters)));
+    // A recovered scheme holds work that exists nowhere else: it comes before the file
+    // named on the command line, which can be opened again.
+    if (!form.offerRecovery() && !parameters.empty())
+        form.openAtStart(QString::fromStdString(commandLineFile(parameters)));
     // Without a window manager a maximised window keeps its default size: take the
     // screen first.
     if (const QScreen* screen = app.primaryScreen()) form.setGeometry(screen->availableGeometry());

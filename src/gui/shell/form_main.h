@@ -31,6 +31,7 @@
 #include "gui/shell/window_host.h"
 
 class QDialog;
+class QTimer;
 
 namespace velmar::gui {
 
@@ -94,6 +95,11 @@ public:
     void openAtStart(const QString& path) { files_.openAtStart(path.toStdString()); }
     // A message in the interface language (the translation table's messages).
     std::string say(std::string_view text) const;
+    // At start-up: offers, newest first, the recovery copies of workbenches that ended
+    // without closing; true when one was reopened.
+    bool offerRecovery();
+    // How often an unsaved scheme is kept for recovery, 60 s by default.
+    void setRecoveryInterval(int milliseconds);
     // The status message: stays about two seconds.
     void statusMessage(const QString& text) { status_->message(text); }
     // The key queue polled by long computations.
@@ -264,6 +270,11 @@ private:
     void clearTestFlags();
     void cleanUpAtExit();
 
+    // Crash recovery, in form_main_recovery.cpp.
+    void startRecovery(const ShellPlaces& places);
+    // Keeps the scheme for recovery while it is unsaved, drops the copy once it is saved.
+    void keepRecovery();
+
     // Running, in form_main_run.cpp.
     void runCommand(int code);
     // The Step submenu and the optimisation method items show the workbench's settings,
@@ -296,6 +307,7 @@ private:
     QMenu* popupMenu2_ = nullptr;
     QMenu* popupMenu3_ = nullptr;
     QHash<QString, QAction*> actions_;
+    QTimer* recoveryTimer_ = nullptr;
 
     int keyQueue_ = 0;
     bool busy_ = false;  // a run or an analysis is in progress

@@ -27,6 +27,7 @@ void TFormMain::guarded(const std::function<void()>& command) {
 
 void TFormMain::runCommand(int code) {
     if (busy_) return;
+    keepRecovery();
     busy_ = true;
     menuBar()->setEnabled(false);
     speedBar_->setEnabled(false);

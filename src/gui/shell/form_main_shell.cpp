@@ -60,6 +60,7 @@ void TFormMain::startShell(const ShellPlaces* places) {
             host_.message(Box::Error, std::string(e.what()) + ": " + s.paths.configFile.string());
         }
         s.folders = s.config->folders();
+        startRecovery(*places);
     }
     viewerDialogs().pointsFolder = qs(s.folders.points);
     s.localiser = std::make_unique<WindowLocaliser>(s.texts, nullptr);
@@ -246,11 +247,14 @@ void TFormMain::About1Click() {
                            "\nHelp: " + qs(s.paths.helpFolder.string()));
 }
 
-// The snapshot and clipboard files go where they are; a window made without the
-// program's surroundings (a test's) leaves the shared temporary folder alone. The undo
-// store's own folder, where there is one, is removed with the store.
+// The snapshot and clipboard files go where they are, unless another workbench still
+// uses them; a window made without the program's surroundings (a test's) leaves the
+// shared temporary folder alone. The undo store's own folder, where there is one, is
+// removed with the store. A normal end leaves nothing to recover.
 void TFormMain::cleanUpAtExit() {
     if (!shell_->config) return;
+    if (recoveryTimer_) recoveryTimer_->stop();
+    shell_->recovery.reset();
     const bool configured = shell_->config->exists();
     if (configured) {
         try {
@@ -263,8 +267,10 @@ void TFormMain::cleanUpAtExit() {
     std::error_code ec;
     const std::filesystem::path temporary = std::filesystem::temp_directory_path(ec);
     if (ec) return;
-    for (const std::filesystem::path& file : temporaryFilesAtExit(temporary, configured))
+    const bool othersMayRun = !shell_->presence || shell_->presence->othersRun();
+    for (const std::filesystem::path& file : temporaryFilesAtExit(temporary, configured, othersMayRun))
         std::filesystem::remove(file, ec);
+    shell_->presence.reset();
 }
 
 }  // namespace velmar::gui

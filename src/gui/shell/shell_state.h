@@ -10,6 +10,8 @@
 #include <QString>
 
 #include "core/shell/configuration.h"
+#include "core/shell/presence.h"
+#include "core/shell/recovery.h"
 #include "core/shell/translations.h"
 #include "gui/shell/localiser.h"
 
@@ -31,6 +33,10 @@ struct ShellState {
     // Where the scheme dialogs start: the schemes folder, until a file is chosen
     // elsewhere; the Path dialog points it back to the schemes folder.
     QString schemeDialogFolder;
+    // This workbench's mark in the temporary folder and its recovery copies, when the
+    // window has the program's surroundings.
+    std::optional<PresenceMark> presence;
+    std::unique_ptr<RecoveryStore> recovery;
     Localisation texts;
     std::unique_ptr<WindowLocaliser> localiser;
     THelpForm* help = nullptr;  // made on first use, a child window

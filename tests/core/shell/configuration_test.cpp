@@ -116,13 +116,15 @@ TEST_F(ConfigurationTest, LanguagesApplyInTheOrderOfTheirKeys) {
 
 TEST(ShellFiles, ExitRemovesSnapshotsOnlyWithAConfigurationFile) {
     const fs::path tmp = "/tmp";
-    const auto with = temporaryFilesAtExit(tmp, true);
+    const auto with = temporaryFilesAtExit(tmp, true, false);
     ASSERT_EQ(with.size(), 13u);
     EXPECT_EQ(with.front(), tmp / "~VelTmp0.tmp");
     EXPECT_EQ(with[9], tmp / "~VelTmp9.tmp");
-    const auto without = temporaryFilesAtExit(tmp, false);
+    const auto without = temporaryFilesAtExit(tmp, false, false);
     EXPECT_EQ(without,
               (std::vector<fs::path>{tmp / "~VelTmpC.tmp", tmp / "~VelTmpU.tmp", tmp / "~VelTmpR.tmp"}));
+    // The clipboard and the rest are shared: kept while another workbench runs.
+    EXPECT_TRUE(temporaryFilesAtExit(tmp, true, true).empty());
 }
 
 TEST(ShellFiles, TheCommandLineIsOneFileNameJoinedWithBlanks) {

@@ -423,7 +423,7 @@ private slots:
             viewer.SpeedButton9Click();
         };
         WindowWatch watch;
-        watch.on<TFormGraphPg>("FormGraphPg", take).on<TFormGraphPg>("FormGraphPg", take);
+        watch.on<TFormGraphPg>("FormGraphPg", take).onNextShowing<TFormGraphPg>("FormGraphPg", take);
         QStringList captions;
         ChooserDriver chooser(form.get());
         chooser

@@ -48,8 +48,20 @@ public:
 private:
     void poll() {
         TMethodForm* chooser = chooser_ ? chooser_ : owner_->findChild<TMethodForm*>("MethodForm");
-        // A person acts once the chooser has come up in front.
-        if (!chooser || !chooser->waiting() || QApplication::activeWindow() != chooser) return;
+        // A failed step leaves no one to pick: Escape lets the command return, and the
+        // test ends with its failure instead of waiting.
+        if (chooser && chooser->waiting() && QTest::currentTestFailed()) {
+            pressEscape(*chooser);
+            return;
+        }
+        if (!chooser || !chooser->waiting() || !chooser->isVisible()) return;
+        // A person acts once the chooser is in front, and clicks it there when another
+        // window that closed (the viewer) left none active.
+        if (QApplication::activeWindow() != chooser) {
+            const QWidget* modal = QApplication::activeModalWidget();
+            if (!modal || modal == chooser) chooser->activateWindow();
+            return;
+        }
         shown_ << (chooser->visibleList() ? chooser->visibleList()->objectName() : QString());
         if (steps_.empty()) {
             pressEscape(*chooser);
