@@ -16,7 +16,7 @@ namespace velmar {
 
 namespace {
 
-std::string badValues() { return std::string(RunErrorText(kBadParameters)); }
+std::string badValues() { return std::string(RunStatusText(RunStatus::BadParameters)); }
 
 // A constant-step run needs at least two time points (the graphs show PointCount - 1 of
 // them) and a count that fits the 32-bit point counter. The values are checked as they

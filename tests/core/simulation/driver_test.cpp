@@ -170,7 +170,7 @@ TEST_F(Driver, EscAbortsTheVariableStepRun) {
     wb.settings.VariableStep = 1;
     host.keys = {27};
     EXPECT_EQ(RunSimulation(wb), RunOutcome::Failed);
-    EXPECT_EQ(wb.run.RunError, kUserAbort);
+    EXPECT_EQ(wb.run.RunError, RunStatus::UserAbort);
     EXPECT_EQ(host.messagesOf(Box::Error), (std::vector<std::string>{"Прервано пользователем "}));
     EXPECT_FALSE(wb.run.ResultsAllocated);
     EXPECT_NE(wb.compiled, nullptr);  // back in Run, compiled afresh
