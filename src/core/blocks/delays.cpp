@@ -85,10 +85,10 @@ void DelayElement::FinishRun(RunContext&) {
     history_.clear();
 }
 
-void DelayElement::LoadState(int k, const StateVector& y, RunContext&) {
+void DelayElement::LoadState(int, const StateVector&, RunContext& ctx) {
     Feed feed;
     if (!read(feed)) return;
-    const Extended now = y[static_cast<size_t>(k)];  // the clock state
+    const Extended now = ctx.run.t();
     history_.record(now, feed.signal);
     Output = history_.at(now - feed.delay);
     // An integrator step never goes back further than one output interval.
@@ -96,8 +96,7 @@ void DelayElement::LoadState(int k, const StateVector& y, RunContext&) {
 }
 
 void DelayElement::Derivatives(int k, const StateVector&, StateVector& dy, RunContext&) {
-    dy[static_cast<size_t>(k)] = 1.0L;
-    for (int i = 1; i < kPadeOrder; ++i) dy[static_cast<size_t>(k + i)] = 0.0L;
+    for (int i = 0; i < kPadeOrder; ++i) dy[static_cast<size_t>(k + i)] = 0.0L;
 }
 
 Polynomial DelayElement::Denominator() const {

@@ -7,10 +7,9 @@
 // nothing but zeros anyway.
 //
 // Variable step: the analysis sees the delay as the order-10 Pade approximation
-// P(-s) / P(s), so the driver gives the block ten states. The first one is used as a
-// clock (its rate is 1, so it holds the time of every evaluation); the others stand
-// still. Every evaluation records the input against that time, and the output is the
-// recorded input interpolated linearly at (time - delay), 0 before the start. An
+// P(-s) / P(s), so the driver gives the block ten states; they stand still. Every
+// evaluation records the input against the time of the evaluation, and the output is
+// the recorded input interpolated linearly at (time - delay), 0 before the start. An
 // evaluation at a time not later than recorded ones (a step the integrator retries)
 // replaces them. The output thus follows the input exactly delayed, up to the
 // interpolation between the integrator's points.

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/blocks/discrete_kinds.h"
+#include "core/blocks/periods.h"
 #include "core/blocks/point_step.h"
 #include "core/model/run_context.h"
 
@@ -92,8 +93,8 @@ public:
     void Advance(RunContext& ctx) override {
         if (!Input()) return;
         const Extended t = ctx.run.t();
-        if (t - periodStart_ >= param(0)) periodStart_ = t;
-        Output = t - periodStart_ <= param(1) ? Extended(Input()->Output) : 0;
+        const Extended into = timeIntoPeriod(ctx.run.integratorTime, t, param(0), periodStart_);
+        Output = into <= param(1) ? Extended(Input()->Output) : 0;
     }
 
 private:

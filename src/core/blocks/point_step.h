@@ -3,8 +3,10 @@
 // every element once per point anyway; the variable-step run evaluates its right-hand
 // side several times per output point, trial and rejected steps included, and such a
 // block takes the first of those calls and lets the others pass. The sources are built
-// on it too: each computes its value at the first call of a time point (its time being
-// StepIndex * h) and holds it until the next point.
+// on it too. Those whose output is a function of the time the run reads (RunState::t())
+// follow time: they compute their value at every call, so in a variable-step run at the
+// time of every evaluation. The others compute it at the first call of a time point and
+// hold it until the next point.
 #pragma once
 
 #include <cstdint>
@@ -24,7 +26,7 @@ public:
     }
 
     void Advance(RunContext& ctx) final {
-        if (ctx.run.StepIndex == lastPoint_) return;
+        if (ctx.run.StepIndex == lastPoint_ && !followsTime()) return;
         lastPoint_ = ctx.run.StepIndex;
         step(ctx);
     }
@@ -32,6 +34,7 @@ public:
 protected:
     virtual void start(RunContext& ctx) { Element::InitRun(ctx); }  // before the first point
     virtual void step(RunContext&) {}                               // once per point
+    virtual bool followsTime() const { return false; }              // step at every call
 
 private:
     std::int32_t lastPoint_ = -1;

@@ -81,7 +81,8 @@ void TimeRecorder::InitRun(RunContext& ctx) {
 void TimeRecorder::Advance(RunContext& ctx) {
     if (!hasResults()) return;
     const int i = sampleIndex(ctx.run);
-    const Real48 time = ctx.run.t();
+    // stamped with the time point (in a variable-step run the output time it ends at)
+    const Real48 time = static_cast<Extended>(ctx.run.StepIndex) * ctx.run.h;
     for (int c = 0; c < 3; ++c) {
         if (!Inputs[c]) continue;
         Output = Inputs[c]->Output;

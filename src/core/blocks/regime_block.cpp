@@ -115,10 +115,15 @@ void RegimeBlock::InitRun(RunContext& ctx) {
 }
 
 void RegimeBlock::Advance(RunContext& ctx) {
-    time_ = time_ + ctx.run.h;
-    for (const Active& a : active_)
+    // A variable-step run reads the time of each evaluation, which goes back when the
+    // integrator retries a step: there every parameter is set afresh from its schedule.
+    const bool integratorTime = ctx.run.integratorTime;
+    time_ = integratorTime ? ctx.run.t() : time_ + ctx.run.h;
+    for (const Active& a : active_) {
+        if (integratorTime) a.param->Value = a.schedule->initial;
         for (const Breakpoint& b : a.schedule->points)
             if (b.time <= time_) a.param->Value = b.value;
+    }
 }
 
 }  // namespace velmar

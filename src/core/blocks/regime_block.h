@@ -5,8 +5,9 @@
 // dialogs, at most 50) and asks, for each one, the number of time intervals (at most 50)
 // and per interval a switching time and the parameter's value from then on. A run starts
 // every such parameter at the value it had when the table was entered; at each time
-// point the block's own time advances by the step and every breakpoint whose time has
-// been reached assigns its value (the last such breakpoint wins). Each parameter keeps
+// point the block's own time advances by the step (in a variable-step run it is the time
+// of each evaluation) and every breakpoint whose time has been reached assigns its value
+// (the last such breakpoint wins). Each parameter keeps
 // its own interval count. The table is not kept in the scheme file.
 #pragma once
 

@@ -58,7 +58,10 @@ void DeltaInput::step(RunContext& ctx) {
 
 void RampInput::start(RunContext& ctx) { Output = param(1) - ctx.run.h * param(0); }
 
-void RampInput::step(RunContext& ctx) { Output = Output + ctx.run.h * param(0); }
+void RampInput::step(RunContext& ctx) {
+    const RunState& run = ctx.run;
+    Output = run.integratorTime ? param(1) + param(0) * run.t() : Output + run.h * param(0);  // H.y., K
+}
 
 void DampedOscillation::start(RunContext&) {
     Output = 0;
@@ -111,7 +114,7 @@ void ControlledHarmonic::start(RunContext&) {
 void ControlledHarmonic::step(RunContext& ctx) {
     const Element* in = Input();
     if (!in) return;
-    ownTime_ = ownTime_ + ctx.run.h;
+    ownTime_ = ctx.run.integratorTime ? ctx.run.t() : ownTime_ + ctx.run.h;
     if (in->isSelector()) Params[2].Value = in->Output;
     const Extended V = param(2), phase = param(1);
     Output = Code == 103 ? V * std::sin(param(0) * ownTime_ + phase)   // w, Phase

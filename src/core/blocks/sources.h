@@ -1,6 +1,6 @@
-// Sources and signal generators: blocks that compute their Output from the time point
-// of the run (t = StepIndex * h) and their own state. None has a transfer function or
-// states of its own; in a variable-step run they are advanced like static blocks. Only
+// Sources and signal generators: blocks that compute their Output from the time of the
+// run (RunState::t()) and their own state. None has a transfer function or states of its
+// own; in a variable-step run they are advanced like static blocks. Only
 // the damped oscillation (40), the controlled harmonic generators (103, 104) and the
 // one-shot (119) read their input; without it they keep their output.
 //
@@ -16,9 +16,21 @@
 namespace velmar {
 
 // The common part of the sources: each advances once per time point, also in a
-// variable-step run, so accumulating sources (ramp, own clocks, elapsed times, random
-// draws) step once per point there too.
+// variable-step run, so sources driven by their own counts (elapsed times, random draws,
+// triggers) step once per point there too.
 using Source = PointStepElement;
+
+// A source whose output is a function of time: computed at every call, so a
+// variable-step run sees it at the time of each evaluation. Where the constant-step rule
+// accumulates (the ramp, an own clock, the start of the current period), the
+// variable-step run computes the same signal from the time itself.
+class TimeSource : public Source {
+public:
+    using Source::Source;
+
+protected:
+    bool followsTime() const final { return true; }
+};
 
 // Step input (33): y = C from the start.
 class StepInput : public Source {
@@ -28,9 +40,9 @@ public:
 };
 
 // Harmonic input (34): y = A sin(w t + Phase).
-class HarmonicInput : public Source {
+class HarmonicInput : public TimeSource {
 public:
-    using Source::Source;
+    using TimeSource::TimeSource;
     void step(RunContext& ctx) override;
 };
 
@@ -51,8 +63,7 @@ protected:
 };
 
 // Delta function (36): 1/h at the first time point of the run, 0 after, so its integral
-// is 1. A run of 5000 points or more starts at StepIndex 1: the pulse still comes. In a
-// variable-step run the first point is the lone evaluation at t = 0 and the second
+// is 1. In a variable-step run the first point is the lone evaluation at t = 0 and the second
 // covers the first output interval; the pulse lasts through both, so the integrators
 // fed by it still gain 1.
 class DeltaInput : public Source {
@@ -65,10 +76,11 @@ private:
     int pulsePoints_ = 0;  // points still to give 1/h
 };
 
-// Ramp (37): starts at H.y. and grows by h K per point.
-class RampInput : public Source {
+// Ramp (37): starts at H.y. and grows by h K per point; in a variable-step run it is
+// H.y. + K t.
+class RampInput : public TimeSource {
 public:
-    using Source::Source;
+    using TimeSource::TimeSource;
     void start(RunContext& ctx) override;
     void step(RunContext& ctx) override;
 };
@@ -106,10 +118,10 @@ private:
 // amplitude V, 104 y = A sin(V t + Phase) with the frequency V. V is the value of an
 // additional-input selector (54..59) feeding the block, kept (and written to the scheme
 // file) as the hidden third parameter; the block's own time advances by h before each
-// use.
-class ControlledHarmonic : public Source {
+// use (in a variable-step run it is the time of the run).
+class ControlledHarmonic : public TimeSource {
 public:
-    using Source::Source;
+    using TimeSource::TimeSource;
     void start(RunContext& ctx) override;
     void step(RunContext& ctx) override;
 
@@ -139,9 +151,9 @@ private:
 // Scheme file layout: a0, n, a1, ..., an (6-byte reals). For n = 0 this is the layout
 // of earlier versions (a0, then n); putting n second lets a reader know how many
 // coefficients follow, which the older layout (all coefficients, then n) did not.
-class PolynomialSignal : public Source {
+class PolynomialSignal : public TimeSource {
 public:
-    using Source::Source;
+    using TimeSource::TimeSource;
     void EditParameters(RunContext& ctx) override;
     void SetDefaults() override;
     void WriteParameters(ByteWriter& out) const override;

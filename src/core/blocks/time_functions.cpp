@@ -49,7 +49,7 @@ const TimeFunction::Row* findRow(std::uint8_t code) {
 
 }  // namespace
 
-TimeFunction::TimeFunction(std::uint8_t code) : Source(code), row_(findRow(code)) {}
+TimeFunction::TimeFunction(std::uint8_t code) : TimeSource(code), row_(findRow(code)) {}
 
 void TimeFunction::start(RunContext&) { Output = row_->initial; }
 

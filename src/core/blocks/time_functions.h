@@ -1,4 +1,4 @@
-// Generators of functions of time t = StepIndex * h:
+// Generators of functions of the time t of the run:
 //   112 y = a^t (0 for a = 0; kept for a < 0)     113 y = t^a (0 at t = 0)
 //   114 y = e^(-t^2) (1 at t = 0, 0 from t = 9)   115 y = t e^(-t)
 //   116 y = A t^2 e^(-k t)                        120 y = ln(A t) (kept at t = 0)
@@ -13,7 +13,7 @@
 
 namespace velmar {
 
-class TimeFunction : public Source {
+class TimeFunction : public TimeSource {
 public:
     explicit TimeFunction(std::uint8_t code);
     void start(RunContext& ctx) override;

@@ -1,5 +1,6 @@
 #include "core/blocks/waveforms.h"
 
+#include "core/blocks/periods.h"
 #include "core/model/run_context.h"
 
 namespace velmar {
@@ -16,8 +17,8 @@ void PulseGenerator::step(RunContext& ctx) {
             Output = param(1) <= t && t <= param(2) ? A : 0.0L;
             break;
         case 106: {  // A, ti, T
-            if (t - periodStart_ >= param(2)) periodStart_ = t;
-            Output = t - periodStart_ > param(1) ? 0.0L : A;
+            const Extended into = timeIntoPeriod(ctx.run.integratorTime, t, param(2), periodStart_);
+            Output = into > param(1) ? 0.0L : A;
             break;
         }
         case 107: {  // A, t1, t2, t3: the branches never divide by an empty span
@@ -29,8 +30,13 @@ void PulseGenerator::step(RunContext& ctx) {
         }
         case 109: {  // A, B, t-, t+
             const Extended low = param(2), period = low + param(3);
-            if (t - periodStart_ >= period) periodStart_ = t;
-            else Output = t - periodStart_ <= low ? param(1) : A;
+            if (ctx.run.integratorTime) {
+                if (const auto p = periodAt(t, period)) Output = p->into <= low ? param(1) : A;
+            } else if (t - periodStart_ >= period) {
+                periodStart_ = t;
+            } else {
+                Output = t - periodStart_ <= low ? param(1) : A;
+            }
             break;
         }
     }
@@ -43,16 +49,16 @@ void SawTooth::start(RunContext&) {
     riseTime_ = param(1);
 }
 
-Extended SawTooth::shape(Extended tau) const {
-    const Extended A = param(0), T = param(2), ti = Code == 117 ? riseTime_ : param(1);
+Extended SawTooth::shape(Extended tau, Extended ti) const {
+    const Extended A = param(0), T = param(2);
     if (ti == 0) return A * (1 - tau / T);
     if (ti == T) return A * tau / T;
     if (tau <= ti) return A * tau / ti;
     return A * (1 - (tau - ti) / (T - ti));
 }
 
-void SawTooth::step(RunContext& ctx) {
-    const Extended t = ctx.run.t(), T = param(2);
+void SawTooth::stepFromPeriodStart(Extended t) {
+    const Extended T = param(2);
     if (t - periodStart_ >= T) {
         periodStart_ = t;
         if (Code == 110 || Code == 117) factor_ = -factor_;
@@ -60,7 +66,26 @@ void SawTooth::step(RunContext& ctx) {
         if (Code == 117) riseTime_ = T - riseTime_;
         return;
     }
-    Output = factor_ * shape(t - periodStart_);
+    Output = factor_ * shape(t - periodStart_, Code == 117 ? riseTime_ : param(1));
+}
+
+void SawTooth::step(RunContext& ctx) {
+    const Extended t = ctx.run.t();
+    if (!ctx.run.integratorTime) {
+        stepFromPeriodStart(t);
+        return;
+    }
+    const auto p = periodAt(t, param(2));
+    if (!p) return;
+    // the period's sign (110, 117) or on/off factor (111), and its rise time (117):
+    // period 0 is the first, with the factor 1 and the rise time ti
+    Extended factor = 1, riseTime = param(1);
+    if (p->odd()) {
+        if (Code == 110 || Code == 117) factor = -1;
+        if (Code == 111) factor = 0;
+        if (Code == 117) riseTime = param(2) - riseTime;
+    }
+    Output = factor * shape(p->into, riseTime);
 }
 
 std::unique_ptr<Element> createWaveform(std::uint8_t code) {

@@ -1,7 +1,10 @@
-// Pulse and periodic wave generators. Each computes its output from t = StepIndex * h
-// (kept unrounded, so the stored step's excess decides the boundary points) and, for the
-// periodic ones, from the start time Ts of the current period. At a point that starts a
-// new period the output keeps its previous value.
+// Pulse and periodic wave generators. Each computes its output from the time t of the
+// run (in a constant-step run StepIndex * h, kept unrounded, so the stored step's excess
+// decides the boundary points) and, for the periodic ones, from the start time Ts of the
+// current period. In a constant-step run a period starts at the first point at or past
+// its end, and that point keeps the previous output. A variable-step run visits its
+// times in no fixed order (the integrator retries steps), so there the periods are
+// counted from t itself: period k spans [k P, (k + 1) P).
 #pragma once
 
 #include <memory>
@@ -15,9 +18,9 @@ namespace velmar {
 // 107 triangular pulse (A, t1, t2, t3): rises over (t1, t2], falls over (t2, t3].
 // 109 rectangular signal (A, B, t-, t+): B for the first t- of every period t- + t+,
 //     then A.
-class PulseGenerator : public Source {
+class PulseGenerator : public TimeSource {
 public:
-    using Source::Source;
+    using TimeSource::TimeSource;
     void start(RunContext& ctx) override;
     void step(RunContext& ctx) override;
 
@@ -30,14 +33,15 @@ private:
 // A tau/ti up to ti and A (1 - (tau - ti)/(T - ti)) after.
 // 108: y = shape; 110: the sign alternates from period to period; 111: every second
 // period is 0; 117: as 110, and each new period's rise time is T less the last one's.
-class SawTooth : public Source {
+class SawTooth : public TimeSource {
 public:
-    using Source::Source;
+    using TimeSource::TimeSource;
     void start(RunContext& ctx) override;
     void step(RunContext& ctx) override;
 
 private:
-    Extended shape(Extended tau) const;
+    Extended shape(Extended tau, Extended riseTime) const;
+    void stepFromPeriodStart(Extended t);  // the constant-step rule
 
     Extended periodStart_ = 0;
     Extended factor_ = 1;  // the sign (110, 117) or on/off factor (111) of the period

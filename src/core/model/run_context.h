@@ -4,7 +4,7 @@
 // its elements see (workbench/workbench.h). Most operations read the run state only;
 // the rest is here for the few block types that need it:
 //
-//   settings, run      every block during a run: the step h, the time point, the point
+//   settings, run      every block during a run: the step h, the time t(), the point
 //                      count, the step mode; recorders raise OutOfMemory and read
 //                      ResultsAllocated
 //   host               dialogs of EditParameters, the thumbnails of ShowResults
@@ -36,6 +36,16 @@ struct RunSettings {
     bool TimeOfProgress = true;     // the "Time of &Progress" option: progress texts during a run
 };
 
+// The outcome of a variable-step run, with its message (RunStatusText, integrator.h).
+enum class RunStatus {
+    Ok,
+    BadParameters,   // tend 0, |hout| > |tend|, |hmin| > |h0|, no states, too many states
+    Unstable,        // a state beyond 1e15
+    PrecisionLost,   // the accumulated error exceeds 2·eps
+    NoResultMemory,  // the state vectors could not be had
+    UserAbort,       // Esc
+};
+
 struct RunState {
     std::int32_t PointCount = 0;  // time points of the run
     std::int32_t StepIndex = 0;   // index of the current time point
@@ -43,10 +53,17 @@ struct RunState {
     Extended CurrentTime = 0;     // time shown in the progress display
     bool OutOfMemory = false;     // raised by an element's AllocateResults
     bool ResultsAllocated = false;
-    bool UserStop = false;  // checked after every constant-step time point (Esc)
-    int RunError = 0;       // variable-step outcome 0..5
+    bool UserStop = false;               // checked after every constant-step time point (Esc)
+    RunStatus RunError = RunStatus::Ok;  // the outcome of the last variable-step run
+    // A variable-step run raises integratorTime for its length and sets evaluationTime
+    // before every evaluation of the right-hand side.
+    bool integratorTime = false;
+    Extended evaluationTime = 0;
 
-    Extended t() const { return static_cast<Extended>(StepIndex) * h; }
+    // The time every element reads: the time point StepIndex * h of a constant-step run,
+    // the time of the current evaluation of a variable-step run, as the right-hand side
+    // f(t, y) of an ODE reads it (trial and retried steps included, so in no fixed order).
+    Extended t() const { return integratorTime ? evaluationTime : static_cast<Extended>(StepIndex) * h; }
 };
 
 // A value handed from the parameter grid to an element's EditParameters, which stores

@@ -28,10 +28,11 @@ RunOutcome RunConstantStep(RunContext& ctx, const CompiledScheme& compiled) {
     Progress progress(ctx);
     for (Element* e : calc) e->InitRun(ctx);
 
-    // With 5000 points or more the first time point is skipped: its sample is the one
-    // InitRun wrote.
+    // Every element steps through every time point, also when several points share one
+    // recorder sample: a point left out would leave every dynamic element behind the
+    // time the recorders stamp.
     bool stable = true;
-    for (run.StepIndex = run.PointCount / 5000; run.StepIndex < run.PointCount; ++run.StepIndex) {
+    for (run.StepIndex = 0; run.StepIndex < run.PointCount; ++run.StepIndex) {
         for (Element* e : calc) {
             e->Advance(ctx);
             if (e->Output.magnitudeAbove(kUnstableOutput)) {

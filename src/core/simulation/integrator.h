@@ -4,6 +4,9 @@
 // doubled (up to h0) while it is small. Steps are shortened to land exactly on every
 // output time t0 + k·hout, where the output callback runs.
 //
+// The system is y' = f(t, y): every evaluation is handed its own time, so inputs that
+// depend on time are seen where the rule samples them, not held over an output interval.
+//
 // Limits: at most kMaxStates states; the accumulated error E = Σ r·|h| must stay below
 // 2·eps·|tend|, and every state below 1e15 in magnitude.
 #pragma once
@@ -11,36 +14,34 @@
 #include <string_view>
 
 #include "core/model/element.h"
+#include "core/model/run_context.h"
 
 namespace velmar {
 
 inline constexpr int kMaxStates = 50;
 
-// RunError codes of the variable-step run.
-enum RunErrorCode {
-    kRunOk = 0,
-    kBadParameters = 1,   // tend 0, |hout| > |tend|, |hmin| > |h0|, no states, too many states
-    kUnstable = 2,        // a state beyond 1e15
-    kPrecisionLost = 3,   // the accumulated error exceeds 2·eps
-    kNoResultMemory = 4,  // the state vectors could not be had
-    kUserAbort = 5,       // Esc
-};
+std::string_view RunStatusText(RunStatus status);
 
-std::string_view RunErrorText(int code);
+struct IntegratorSettings {
+    Extended eps = 0;   // the accuracy asked
+    Extended hmin = 0;  // the shortest step the error test may halve down to
+    Extended h0 = 0;    // the first and the longest step
+    Extended hout = 0;  // the interval between output times
+    Extended tend = 0;  // the span integrated over, from t0
+    Extended t0 = 0;    // the start time
+};
 
 // The system being integrated. Both calls return false to abort the integration.
 class RightHandSide {
 public:
     virtual ~RightHandSide() = default;
-    // dy := f(y) at the time the integrator has reached (y and dy use indices 1..n).
-    virtual bool Rates(const StateVector& y, StateVector& dy) = 0;
-    // Called at t0 and after each output time has been reached.
-    virtual bool OutputPoint() = 0;
+    // dy := f(t, y) (y and dy use indices 1..n).
+    virtual bool Rates(Extended t, const StateVector& y, StateVector& dy) = 0;
+    // Called at t0 and at each output time t reached, right after the rates at t.
+    virtual bool OutputPoint(Extended t) = 0;
 };
 
-// Integrates y (indices 1..n) from t0 over tend. Returns a RunErrorCode; kUserAbort
-// when a callback aborted.
-int Integrate(StateVector& y, Extended eps, Extended hmin, Extended h0, Extended hout, Extended tend,
-              Extended t0, RightHandSide& f);
+// Integrates y (indices 1..n) from s.t0 over s.tend. UserAbort when a callback aborted.
+RunStatus Integrate(StateVector& y, const IntegratorSettings& s, RightHandSide& f);
 
 }  // namespace velmar

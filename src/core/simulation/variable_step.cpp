@@ -38,7 +38,8 @@ public:
         }
     }
 
-    bool Rates(const StateVector& y, StateVector& dy) override {
+    bool Rates(Extended t, const StateVector& y, StateVector& dy) override {
+        ctx_.run.evaluationTime = t;
         for (std::size_t j = 0; j < calc_.size(); ++j) {
             if (StateOffset[j] > 0) calc_[j]->LoadState(StateOffset[j], y, ctx_);
             else calc_[j]->Advance(ctx_);
@@ -49,7 +50,7 @@ public:
         return !(host.keyWaiting() && host.readKey() == kEsc);
     }
 
-    bool OutputPoint() override {
+    bool OutputPoint(Extended) override {
         ++ctx_.run.StepIndex;
         progress_.Show();
         return true;
@@ -64,6 +65,19 @@ private:
     Progress& progress_;
 };
 
+// The elements read the integrator's time while the run lasts, also when an element's
+// fault ends it.
+class IntegratorTime {
+public:
+    explicit IntegratorTime(RunState& run) : run_(run) { run_.integratorTime = true; }
+    ~IntegratorTime() { run_.integratorTime = false; }
+    IntegratorTime(const IntegratorTime&) = delete;
+    IntegratorTime& operator=(const IntegratorTime&) = delete;
+
+private:
+    RunState& run_;
+};
+
 }  // namespace
 
 RunOutcome RunVariableStep(RunContext& ctx, const CompiledScheme& compiled) {
@@ -76,6 +90,8 @@ RunOutcome RunVariableStep(RunContext& ctx, const CompiledScheme& compiled) {
 
     int states = 0;
     try {
+        const IntegratorTime time(run);
+        run.evaluationTime = 0;  // InitRun is at the start
         SchemeRates rates(ctx, compiled, progress);
         states = rates.states;
         StateVector y(static_cast<std::size_t>(rates.states) + 1);
@@ -84,22 +100,30 @@ RunOutcome RunVariableStep(RunContext& ctx, const CompiledScheme& compiled) {
         // Sample i is written at the output time i·h it is stamped with: the evaluation
         // at t = 0 fills sample 0, each output point moves to the next one.
         run.StepIndex = 0;
-        run.RunError =
-            Integrate(y, settings.Eps, interval * kMinStepShare, interval, interval, settings.Time, 0, rates);
-    } catch (const std::bad_alloc&) { run.RunError = kNoResultMemory; }
+        run.RunError = Integrate(y,
+                                 {.eps = settings.Eps,
+                                  .hmin = interval * kMinStepShare,
+                                  .h0 = interval,
+                                  .hout = interval,
+                                  .tend = settings.Time,
+                                  .t0 = 0},
+                                 rates);
+    } catch (const std::bad_alloc&) { run.RunError = RunStatus::NoResultMemory; }
 
     FinishAll(ctx, compiled);
     progress.Finish(std::string(kRunRegimeName));
-    if (run.RunError == kRunOk) {
+    if (run.RunError == RunStatus::Ok) {
         ShowAllResults(ctx, compiled);
         return RunOutcome::Completed;
     }
     ReleaseAllResults(ctx, compiled);
-    std::string text(RunErrorText(run.RunError));
+    std::string text(RunStatusText(run.RunError));
     // The one bad input the dialog cannot see: the states the scheme has.
-    if (run.RunError == kBadParameters)
-        text += states == 0 ? "\nthe scheme has no element with states to integrate"
-                            : "\nthe scheme has more than " + std::to_string(kMaxStates) + " states";
+    if (run.RunError == RunStatus::BadParameters)
+        text += states == 0 ? "
+the scheme has no element with states to integrate"
+                            : "
+the scheme has more than " + std::to_string(kMaxStates) + " states";
     ctx.ui().message(Box::Error, text);
     return RunOutcome::Failed;
 }

@@ -327,8 +327,9 @@ TEST(Filters, BandFiltersSettleAtTheirStaticGains) {
     const Curve p = r.curve(*pass[2]), s = r.curve(*stop[2]);
     EXPECT_NEAR(p.y.back(), 0, kFirstOrderStepError);  // band-pass: no DC
     EXPECT_NEAR(s.y.back(), 3, kFirstOrderStepError);  // band-stop: k at DC
-    EXPECT_NEAR(s.y.front(), 3 / (1 + 1 * h001),
-                kSecondOrderStepError);  // the high-pass stage passes the edge
+    // The high-pass stage passes the edge; sample 0 holds the second point (t = h), the
+    // last of the two that share it, so it is two steps past the edge.
+    EXPECT_NEAR(s.y.front(), 3 / ((1 + 1 * h001) * (1 + 1 * h001)), kSecondOrderStepError);
     EXPECT_GT(*std::max_element(p.y.begin(), p.y.end()), 0.5L);
 }
 

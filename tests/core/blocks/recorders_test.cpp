@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/simulation/driver.h"
 #include "support/tolerances.h"
 #include "support/workbench_fixture.h"
@@ -66,9 +68,31 @@ TEST_F(Recorders, ManyPointsShareSamplesAndTheLastWriteWins) {
     ASSERT_EQ(wb.run.PointCount, 20000);
     const Diagram d = rec.diagrams()[0];
     ASSERT_EQ(d.count, 4999);
-    EXPECT_EQ(at(d.x, 0), 0);  // from InitRun: the run starts at point 4, sample 1
+    // sample k is last written by point 4k + 3
     const Extended h = wb.settings.Step;
-    for (int k = 1; k < d.count; ++k) EXPECT_EQ(at(d.x, k), (4 * k + 3) * h) << k;
+    for (int k = 0; k < d.count; ++k) EXPECT_EQ(at(d.x, k), (4 * k + 3) * h) << k;
+}
+
+// Several points share a sample: its time and its value come from the same point, so
+// a lag (K 1, T 2) meets its exact response 1 - e^(-t/2) at every recorded time, to
+// within the backward-Euler rule's own error and one step.
+TEST_F(Recorders, SharedSamplesKeepTheTimeOfTheirValue) {
+    Element& src = draw.block(33, 5, 5);
+    Element& lag = draw.block(22, 13, 5);
+    auto& rec = static_cast<TimeRecorder&>(draw.block(62, 21, 5));
+    lag.Params[0].Value = 1;  // K
+    lag.Params[1].Value = 2;  // T
+    draw.connect(src, lag);
+    draw.connect(lag, rec);
+    compile();
+    for (const char* step : {"0.0001", "0.00001"}) {
+        run("4", step);
+        ASSERT_GT(wb.run.PointCount, 5000) << step;
+        const Diagram d = rec.diagrams()[0];
+        const Extended h = wb.settings.Step;
+        for (int k = 0; k < d.count; ++k)
+            ASSERT_NEAR(at(d.y, k), 1 - std::exp(-at(d.x, k) / 2), h) << step << " at t = " << at(d.x, k);
+    }
 }
 
 TEST_F(Recorders, PhasePlaneOfARampHasItsSlopeEverywhere) {

@@ -258,6 +258,26 @@ TEST_F(Regime, EachParameterFollowsItsOwnIntervals) {
     EXPECT_EQ(recorded(*first)[0], 1);
 }
 
+TEST_F(Regime, VariableStepSwitchesAtTheScheduledTimes) {
+    drawScheme();
+    draw.connect(draw.block(33, 5, 30), draw.block(27, 15, 30));  // a state to integrate
+    const std::string k1 = "k" + std::to_string(first->Number), k2 = "k" + std::to_string(second->Number);
+    host.perParameter[k1] = {{"Intervals", "2"}, {"t1", "0"}, {"t1<t<t2", "1"}, {"t2", "0.5"}, {">t2", "3"}};
+    host.perParameter[k2] = {{"Intervals", "1"}, {"t1", "0"}, {">t1", "2"}};
+    ASSERT_TRUE(CompileScheme(wb));
+    regime->EditParameters(wb);
+    wb.settings.VariableStep = 1;
+    host.setAnswer("Time", "1");
+    host.setAnswer("Eps", "0.01");
+    ASSERT_EQ(RunSimulation(wb), RunOutcome::Completed);
+    // The gain follows the time of each output point, however often the integrator
+    // evaluated the scheme before it.
+    const std::vector<Extended> y1 = recorded(*first);
+    const Extended h = wb.settings.Step;
+    for (std::size_t n = 1; n < y1.size(); ++n) EXPECT_EQ(y1[n], n * h < 0.5L ? 1 : 3) << n;
+    EXPECT_EQ(recorded(*second).back(), 2);
+}
+
 TEST_F(Regime, NoTunedParameterIsAskedFor) {
     regime = &static_cast<RegimeBlock&>(draw.block(78, 5, 5));
     ASSERT_TRUE(CompileScheme(wb));

@@ -2,8 +2,10 @@
 // checked against the exact continuous responses to a unit step.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
+#include <utility>
 
 #include "core/blocks/block_run.h"
 #include "core/blocks/linear.h"
@@ -129,7 +131,8 @@ TEST(ControlledIntegratorVariableStep, IntegratesWhileFreeAndHoldsOtherwise) {
     }
 }
 
-// Sources step once per output point however often the integrator evaluates the scheme.
+// Sources driven by their own counts (the delta's pulse) step once per output point
+// however often the integrator evaluates the scheme; the ramp follows the time.
 TEST(SourcesVariableStep, AdvanceOncePerOutputPoint) {
     BlockRun r;
     auto ramp = r.chain({37, 62});
@@ -139,6 +142,113 @@ TEST(SourcesVariableStep, AdvanceOncePerOutputPoint) {
     const Curve y = r.curve(*ramp[1]), area = r.curve(*delta[2]);
     for (std::size_t i = 0; i < y.size(); ++i) ASSERT_NEAR(y.y[i], 2 * y.t[i], kSummedTolerance) << i;
     EXPECT_NEAR(area.y.back(), 1, kEps);
+}
+
+// The largest error of a recorded curve against the exact one.
+Extended largestError(const Curve& y, const Response& exact) {
+    Extended worst = 0;
+    for (std::size_t i = 0; i < y.size(); ++i) worst = std::max(worst, std::fabs(y.y[i] - exact(y.t[i])));
+    return worst;
+}
+
+// A sine source into an integrator (1 - cos t) and into a lag with T = 0.5; the
+// integrator sees the source at the times it evaluates the scheme, so the error follows
+// the accuracy asked. For the integrator alone the rule is exact up to the third order,
+// so its error is small from the coarsest accuracy on; the lag's falls with Eps.
+class SineResponse {
+public:
+    explicit SineResponse(int code) : e(r.chain({34, code, 62})) {
+        set(*e[0], 0, 1);  // A
+        set(*e[0], 1, 1);  // w
+        set(*e[0], 2, 0);  // Phase
+        set(*e[1], 0, 1);  // K
+        if (code == 22) {
+            set(*e[1], 1, kLag);  // T
+            set(*e[1], 2, 0);     // H y
+        } else {
+            set(*e[1], 1, 0);  // H y
+        }
+    }
+    bool run(Extended eps) { return r.runVariable(10, eps); }
+    Extended error() const {
+        const bool lag = e[1]->Code == 22;
+        return largestError(r.curve(*e[2]), [lag](Extended t) {
+            if (!lag) return 1 - std::cos(t);
+            return (std::sin(t) - kLag * std::cos(t) + kLag * std::exp(-t / kLag)) / (1 + kLag * kLag);
+        });
+    }
+
+    static constexpr Extended kLag = 0.5L;
+    BlockRun r;
+    std::vector<Element*> e;
+};
+
+TEST(SourcesVariableStep, SineResponseErrorFallsWithEps) {
+    for (int code : {27, 22}) {
+        Extended coarser = 1;
+        for (Extended eps : {1e-2L, 1e-4L, 1e-6L}) {
+            SineResponse s(code);
+            ASSERT_TRUE(s.run(eps)) << code << " " << eps << ": " << s.r.errorText();
+            if (code == 22) EXPECT_LT(s.error(), coarser) << eps;
+            else EXPECT_LE(s.error(), coarser) << eps;
+            coarser = s.error();
+        }
+        EXPECT_LT(coarser, kFourDigits) << code;
+        SineResponse finest(code);
+        EXPECT_TRUE(finest.run(1e-8L)) << code << ": " << finest.r.errorText();
+        EXPECT_LT(finest.error(), kFourDigits) << code;
+    }
+}
+
+// A step input does not depend on time: its runs are what they were before the
+// integrator handed each evaluation its time, to the last bit.
+TEST(SourcesVariableStep, StepInputRunIsUnchanged) {
+    BlockRun r;
+    auto e = r.chain({33, 22, 26, 62});
+    set(*e[1], 1, 0.5L);  // T of the aperiodic link
+    ASSERT_TRUE(r.runVariable(kTime, kEps)) << r.errorText();
+    const Curve y = r.curve(*e[3]);
+    ASSERT_EQ(y.size(), 213u);
+    // samples and values of the runs before each evaluation was handed its time
+    const std::vector<std::pair<std::size_t, Extended>> before = {{1, 7.2879683610874157473e-06L},
+                                                                  {20, 0.039249401775236947287L},
+                                                                  {100, 0.9409297823995075305L},
+                                                                  {212, 1.0373256495477107819L}};
+    for (const auto& [i, value] : before) {
+        EXPECT_EQ(y.t[i], Real48(i * r.wb.settings.Step.get()).get()) << i;
+        EXPECT_EQ(y.y[i], Real48(value).get()) << i;
+    }
+}
+
+// Periodic generators count their periods from the integrator's time, which goes back
+// when a step is retried: the areas under them come out per period.
+TEST(SourcesVariableStep, PeriodicGeneratorsKeepTheirPeriods) {
+    struct Case {
+        int code;
+        std::vector<Extended> params;
+        Response area;  // the integral of the signal from 0
+    };
+    const auto frac = [](Extended t) { return t - std::floor(t); };
+    const std::vector<Case> cases = {
+        // pulses of 1 for the first half of every second: 0.5 per period
+        {106, {1, 0.5L, 1}, [&](Extended t) { return 0.5L * std::floor(t) + std::min(frac(t), 0.5L); }},
+        // rising saw-tooth of period 1 whose sign alternates: +1/2, -1/2, ...
+        {110,
+         {1, 1, 1},
+         [&](Extended t) {
+             const Extended f = frac(t), within = f * f / 2;
+             return static_cast<long>(std::floor(t)) % 2 == 0 ? within : 0.5L - within;
+         }},
+    };
+    for (const Case& c : cases) {
+        BlockRun r;
+        auto e = r.chain({c.code, 27, 62});
+        for (std::size_t i = 0; i < c.params.size(); ++i) set(*e[0], static_cast<int>(i), c.params[i]);
+        set(*e[1], 0, 1);
+        set(*e[1], 1, 0);
+        ASSERT_TRUE(r.runVariable(kTime, kEps)) << c.code << ": " << r.errorText();
+        EXPECT_LT(largestError(r.curve(*e[2]), c.area), 10 * kEps) << c.code;
+    }
 }
 
 TEST(VariableStepFaults, ZeroTimeConstantOrImproperLinkEndsTheRun) {

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
+
+#include "support/tolerances.h"
 
 namespace velmar {
 namespace {
@@ -11,12 +14,12 @@ namespace {
 class Exponential : public RightHandSide {
 public:
     explicit Exponential(Extended a, int abortAfter = -1) : a_(a), abortAfter_(abortAfter) {}
-    bool Rates(const StateVector& y, StateVector& dy) override {
+    bool Rates(Extended, const StateVector& y, StateVector& dy) override {
         for (std::size_t i = 1; i < y.size(); ++i) dy[i] = a_ * y[i];
         current = y[1];
         return ++evaluations != abortAfter_;
     }
-    bool OutputPoint() override {
+    bool OutputPoint(Extended) override {
         outputs.push_back(current);
         return true;
     }
@@ -28,6 +31,26 @@ private:
     Extended a_;
     int abortAfter_;
 };
+
+// y' = cos t: a rate that depends on time alone, so only the times handed to the
+// rates decide the result. Notes every time it is handed.
+class Cosine : public RightHandSide {
+public:
+    bool Rates(Extended t, const StateVector&, StateVector& dy) override {
+        dy[1] = std::cos(t);
+        times.push_back(t);
+        return true;
+    }
+    bool OutputPoint(Extended t) override {
+        outputTimes.push_back(t);
+        return true;
+    }
+    std::vector<Extended> times, outputTimes;
+};
+
+IntegratorSettings settings(Extended eps, Extended hmin, Extended h0, Extended hout, Extended tend) {
+    return {.eps = eps, .hmin = hmin, .h0 = h0, .hout = hout, .tend = tend, .t0 = 0};
+}
 
 StateVector states(int n, Extended value) {
     StateVector y(static_cast<std::size_t>(n) + 1);
@@ -42,10 +65,27 @@ TEST(Integrate, FollowsADecayToEveryOutputPoint) {
     constexpr Extended kGlobalTolerance = 5 * kEps;
     Exponential f(-1);
     StateVector y = states(1, 1);
-    ASSERT_EQ(Integrate(y, kEps, 0.1L * 1.5e-5L, 0.1L, 0.1L, 1, 0, f), kRunOk);
+    ASSERT_EQ(Integrate(y, settings(kEps, 0.1L * 1.5e-5L, 0.1L, 0.1L, 1), f), RunStatus::Ok);
     ASSERT_EQ(f.outputs.size(), 11u);
     for (std::size_t k = 0; k < f.outputs.size(); ++k)
         EXPECT_NEAR(f.outputs[k], std::exp(-0.1L * k), kGlobalTolerance * std::exp(-0.1L * k)) << k;
+}
+
+TEST(Integrate, HandsEachEvaluationItsTime) {
+    constexpr Extended kEps = 1e-6L, kOut = 0.1L;
+    Cosine f;
+    StateVector y = states(1, 0);
+    ASSERT_EQ(Integrate(y, settings(kEps, kOut * 1.5e-5L, kOut, kOut, 2), f), RunStatus::Ok);
+    EXPECT_NEAR(y[1], std::sin(2.0L), 10 * kEps);
+    ASSERT_EQ(f.outputTimes.size(), 21u);
+    for (std::size_t k = 0; k < f.outputTimes.size(); ++k)
+        EXPECT_NEAR(f.outputTimes[k], k * kOut, testing::kRoundingTolerance) << k;
+    // The trial points lie inside the span, most of them between the output times.
+    EXPECT_GT(f.times.size(), 4 * f.outputTimes.size());
+    for (Extended t : f.times) {
+        EXPECT_GE(t, 0);
+        EXPECT_LE(t, 2 + testing::kRoundingTolerance);
+    }
 }
 
 TEST(Integrate, RefusesBadParameters) {
@@ -60,18 +100,19 @@ TEST(Integrate, RefusesBadParameters) {
           Case{"51 states", 51, 1e-6L, 0.1L, 0.1L, 1}}) {
         Exponential f(-1);
         StateVector y = states(c.states, 1);
-        EXPECT_EQ(Integrate(y, 0.01L, c.hmin, c.h0, c.hout, c.tend, 0, f), kBadParameters) << c.what;
+        EXPECT_EQ(Integrate(y, settings(0.01L, c.hmin, c.h0, c.hout, c.tend), f), RunStatus::BadParameters)
+            << c.what;
         EXPECT_EQ(f.evaluations, 0) << c.what;
     }
     Exponential f(-1);
     StateVector y = states(50, 1);
-    EXPECT_EQ(Integrate(y, 0.01L, 1e-6L, 0.1L, 0.1L, 1, 0, f), kRunOk);
+    EXPECT_EQ(Integrate(y, settings(0.01L, 1e-6L, 0.1L, 0.1L, 1), f), RunStatus::Ok);
 }
 
 TEST(Integrate, ReportsGrowthBeyond1e15) {
     Exponential f(10);
     StateVector y = states(1, 1);
-    EXPECT_EQ(Integrate(y, 0.01L, 1e-6L, 0.1L, 0.1L, 10, 0, f), kUnstable);
+    EXPECT_EQ(Integrate(y, settings(0.01L, 1e-6L, 0.1L, 0.1L, 10), f), RunStatus::Unstable);
     EXPECT_GT(std::fabs(y[1]), 1e15L);
     EXPECT_LT(std::fabs(y[1]), 1e20L);  // stopped right after crossing
 }
@@ -80,13 +121,13 @@ TEST(Integrate, ReportsLostPrecisionWhenItCannotHalve) {
     Exponential f(-1);
     StateVector y = states(1, 1);
     // hmin = h0: a step that fails the test cannot be halved, its error accumulates.
-    EXPECT_EQ(Integrate(y, 1e-12L, 0.1L, 0.1L, 0.1L, 1, 0, f), kPrecisionLost);
+    EXPECT_EQ(Integrate(y, settings(1e-12L, 0.1L, 0.1L, 0.1L, 1), f), RunStatus::PrecisionLost);
 }
 
 TEST(Integrate, AbortsWhenTheSystemSaysSo) {
     Exponential f(-1, 7);
     StateVector y = states(1, 1);
-    EXPECT_EQ(Integrate(y, 0.01L, 1e-6L, 0.1L, 0.1L, 1, 0, f), kUserAbort);
+    EXPECT_EQ(Integrate(y, settings(0.01L, 1e-6L, 0.1L, 0.1L, 1), f), RunStatus::UserAbort);
     EXPECT_EQ(f.evaluations, 7);
 }
 
