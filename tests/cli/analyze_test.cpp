@@ -152,6 +152,26 @@ TEST_F(AnalyzeCli, RootsListMatchesKnownRootsAndWritesTheLists) {
     EXPECT_TRUE(fs::exists(dir / "CfFile.txt"));
 }
 
+// W(s) = (2s + 3) / (s + 1): a first-degree polynomial has its one root, listed as the
+// roots of any other degree are, and the method succeeds.
+TEST_F(AnalyzeCli, FirstDegreePolynomialsListTheirRoot) {
+    const struct {
+        const char* method;
+        std::vector<std::string> canvas;
+    } cases[] = {
+        {"41", {"Re1 =-1.5", "Im1 =0"}},
+        {"42", {"Re1 =-1", "Im1 =0"}},
+        {"44", {"Re1 =-1", "Im1 =0"}},
+        {"45", {"Re1 =-1.5", "Im1 =0", "Re1 =-1", "Im1 =0"}},
+    };
+    for (const auto& c : cases) {
+        const auto r = analyze(c.method, {3, 2}, {1, 1});
+        EXPECT_EQ(r.code, 0) << c.method << '\n' << r.out;
+        EXPECT_EQ(r.out.find("Not found roots"), std::string::npos) << c.method << '\n' << r.out;
+        EXPECT_EQ(lines(r.out, "canvas: "), c.canvas) << c.method;
+    }
+}
+
 TEST_F(AnalyzeCli, RouthAndHurwitzCountsAgreeWithTheRoots) {
     struct Case {
         std::vector<long double> roots;

@@ -60,7 +60,7 @@ TEST_F(DispatcherTest, HandEntryShowsMemosWritesFileAndRunsPickedMethods) {
     EXPECT_EQ(host.graphs[0].kind, 5);
     // The list is offered again after each method: the numerator's single root follows.
     EXPECT_EQ(linesStartingWith("canvas: "), (std::vector<std::string>{"canvas: Re1 =-2", "canvas: Im1 =0"}));
-    EXPECT_EQ(host.messagesOf(Box::Error), std::vector<std::string>{"Not found roots"});
+    EXPECT_TRUE(host.messagesOf(Box::Error).empty());
     EXPECT_EQ(wb.analysis.lastBlock, block->Number);
     EXPECT_FALSE(wb.analysis.methodChosen);
     EXPECT_TRUE(std::filesystem::exists(folder / "CfFile.txt"));
