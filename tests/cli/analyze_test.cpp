@@ -152,6 +152,47 @@ TEST_F(AnalyzeCli, RootsListMatchesKnownRootsAndWritesTheLists) {
     EXPECT_TRUE(fs::exists(dir / "CfFile.txt"));
 }
 
+// W(s) = (2s + 3) / (s + 1): a first-degree polynomial has its one root, listed as the
+// roots of any other degree are, and the method succeeds.
+TEST_F(AnalyzeCli, FirstDegreePolynomialsListTheirRoot) {
+    const struct {
+        const char* method;
+        std::vector<std::string> canvas;
+    } cases[] = {
+        {"41", {"Re1 =-1.5", "Im1 =0"}},
+        {"42", {"Re1 =-1", "Im1 =0"}},
+        {"44", {"Re1 =-1", "Im1 =0"}},
+        {"45", {"Re1 =-1.5", "Im1 =0", "Re1 =-1", "Im1 =0"}},
+    };
+    for (const auto& c : cases) {
+        const auto r = analyze(c.method, {3, 2}, {1, 1});
+        EXPECT_EQ(r.code, 0) << c.method << '\n' << r.out;
+        EXPECT_EQ(r.out.find("Not found roots"), std::string::npos) << c.method << '\n' << r.out;
+        EXPECT_EQ(lines(r.out, "canvas: "), c.canvas) << c.method;
+    }
+}
+
+// Coefficients by roots: the denominator typed by its roots is shown and replaces the
+// hand entry's; the numerator stays.
+TEST_F(AnalyzeCli, CoefficientsByRootsReplaceTheDenominator) {
+    const auto r = analyze("82", {2}, {1, 1},
+                           {"--answer", "Roots number=3", "--answer", "Re1=-1", "--answer", "Re2=-2.5",
+                            "--answer", "Re3=-4", "--answer", "Take as=denominator"});
+    ASSERT_EQ(r.code, 0) << r.out;
+    const std::vector<long double> expected = fromRoots({-1, -2.5L, -4});
+    const auto shown = lines(r.out, "canvas: c");
+    const auto tf = lines(r.out, "tf: b");
+    ASSERT_EQ(shown.size(), expected.size()) << r.out;
+    ASSERT_EQ(tf.size(), 2 + expected.size()) << r.out;  // the typed B(s), then the one by roots
+    constexpr long double kShownDecimals = 5e-6L;
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_NEAR(std::stold(shown[i].substr(shown[i].find('=') + 1)), expected[i], kShownDecimals) << i;
+        const std::string& line = tf[2 + i];
+        EXPECT_NEAR(std::stold(line.substr(line.find('=') + 1)), expected[i], kShownDecimals) << i;
+    }
+    EXPECT_EQ(lines(r.out, "tf: a").back(), " 0 =   2.00000");
+}
+
 TEST_F(AnalyzeCli, RouthAndHurwitzCountsAgreeWithTheRoots) {
     struct Case {
         std::vector<long double> roots;

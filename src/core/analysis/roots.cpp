@@ -124,8 +124,10 @@ void sortDescending(RootList& roots) {
     roots = std::move(sorted);
 }
 
+// A complete search has found every root, however few (a first-degree polynomial has
+// one); a search that ended early with at most one root has found nothing to go on.
 RootStatus statusFor(int count, bool complete) {
-    if (count <= 1) return RootStatus::NotFound;
+    if (count == 0 || (!complete && count == 1)) return RootStatus::NotFound;
     return complete ? RootStatus::Found : RootStatus::Partial;
 }
 

@@ -4,7 +4,7 @@
 // complex arithmetic with deflation. Each root starts from 0; up to 6 passes of 30
 // steps, the tolerance 1e-5 growing tenfold after each failed pass. A pass that fails
 // six times ends the search: the roots found so far stay valid (status Partial, or
-// NotFound with at most one root). Roots are sorted by real part, largest first.
+// NotFound when it ended with at most one). Roots are sorted by real part, largest first.
 //
 // BairstowRoots: quadratic factors s^2 + p s + q by Bairstow's iteration, converged
 // when the length of the correction is at most 1e-4. It serves the Mikhailov criterion.
@@ -22,7 +22,8 @@ namespace velmar {
 inline constexpr int kMaxRootOrder = 30;
 
 // Found: every root. Partial: the search ended early, the roots listed are valid.
-// NotFound: at most one root was found. OrderTooHigh: refused, nothing computed.
+// NotFound: no root, or the search ended early with at most one. OrderTooHigh: refused,
+// nothing computed.
 enum class RootStatus { Found, Partial, NotFound, OrderTooHigh };
 
 struct RootList {
@@ -32,15 +33,14 @@ struct RootList {
     int count() const { return static_cast<int>(re.size()); }
 };
 
-// The roots of p. The status is NotFound when at most one root was found (a first-order
-// polynomial thus reports its single root with NotFound, as the roots list shows it).
+// The roots of p (a first-degree polynomial's one root is Found like any other).
 RootList FindRoots(const Polynomial& p);
 
 // All roots of p by Bairstow's iteration; NotFound when a factor does not converge.
 // Zero roots are split off first, exactly.
 RootList BairstowRoots(const Polynomial& p);
 
-// The message shown when the roots list or the calculator finds at most one root.
+// The message shown when the roots list or the calculator finds no roots (NotFound).
 inline constexpr const char* kNotFoundRoots = "Not found roots";
 // The message shown when a polynomial is of too high an order for the root finders.
 inline constexpr const char* kRootOrderTooHigh = "The roots are found for orders up to 30 only";

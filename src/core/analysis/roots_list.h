@@ -22,8 +22,8 @@ inline constexpr int kRootsGraphKind = 12;
 // "mcad/root_u.prn" and the imaginary parts to "mcad/root_v.prn" in `folder` (side
 // files: none without a folder, a failure is a warning); 43 and
 // 44 then also plot them (real against imaginary, "Indicator"); 45 finds both sets
-// and ends with an information message. At most one root found shows "Not found
-// roots" in the error box; an order above 30 is refused.
+// and ends with an information message. A search that finds no roots (NotFound) shows
+// "Not found roots" in the error box; an order above 30 is refused.
 void ShowRoots(Host& host, const TransferFunction& w, int code, const std::filesystem::path& folder);
 
 // The calculator: the order typed into "Polinom order" (1..30), or nothing with a
@@ -37,7 +37,7 @@ std::vector<std::string> RooterRootHeaders(int order);
 // "Solve": reads C0..Cn (Ci the coefficient of s^i) and gives the rows "Re" and "Im"
 // of the result grid in scientific notation. Nothing, with the conversion error shown,
 // when a text is not a number (the grids stay as they were); "Not found roots" is
-// shown in the information box when at most one root was found.
+// shown in the information box when no roots were found (NotFound).
 struct RooterRows {
     std::vector<std::string> re;
     std::vector<std::string> im;

@@ -4,6 +4,7 @@
 
 #include "core/analysis/integral_estimate.h"
 #include "core/analysis/method_lists.h"
+#include "core/analysis/polynomial_from_roots.h"
 #include "core/host.h"
 #include "core/model/value_dialog.h"
 #include "core/numtext.h"
@@ -16,23 +17,8 @@ constexpr int kMaxTypedCount = 30;
 
 enum FunctionalCode : int { kByCoefficients = 106, kByRoots = 107, kByCurrent = 108 };
 
-// A whole count from 1 to `most`, for the dialogs of items 106 and 107.
-ValueCheck countCheck(int most) {
-    return [most](const std::vector<Extended>& v) -> std::string {
-        if (v[0] != std::trunc(v[0]) || v[0] < 1 || v[0] > most)
-            return "The order must be a whole number from 1 to " + std::to_string(most);
-        return {};
-    };
-}
-
-std::optional<int> askCount(Host& host, const std::string& label) {
-    std::vector<DialogValue> rows = {{label, 2, false, false}};
-    if (!AskValues(host, rows, {}, countCheck(kMaxFunctionalOrder))) return std::nullopt;
-    return static_cast<int>(rows[0].value);
-}
-
 std::optional<std::vector<Extended>> typedCoefficients(Host& host) {
-    const auto order = askCount(host, "Polinom order");
+    const auto order = AskCount(host, "Polinom order", kMaxFunctionalOrder);
     if (!order) return std::nullopt;
     std::vector<DialogValue> rows;
     for (int i = 0; i <= *order; ++i) rows.push_back({"c" + std::to_string(i), 1, false, false});
@@ -40,19 +26,6 @@ std::optional<std::vector<Extended>> typedCoefficients(Host& host) {
     std::vector<Extended> c;
     for (const DialogValue& r : rows) c.push_back(r.value);
     return c;
-}
-
-std::optional<std::vector<std::complex<Extended>>> typedRoots(Host& host) {
-    const auto count = askCount(host, "Roots number");
-    if (!count) return std::nullopt;
-    std::vector<std::complex<Extended>> roots;
-    for (int k = 1; k <= *count; ++k) {
-        const std::string index = std::to_string(k);
-        std::vector<DialogValue> rows = {{"Re" + index, -1, false, false}, {"Im" + index, 0, false, false}};
-        if (!AskValues(host, rows)) return std::nullopt;
-        roots.emplace_back(rows[0].value, rows[1].value);
-    }
-    return roots;
 }
 
 void reportWeights(Host& host, int code, const std::vector<Extended>& d, const FunctionalWeights& weights) {
@@ -70,7 +43,7 @@ std::string FunctionalProblem(FunctionalStatus status) {
         case FunctionalStatus::OrderOutOfRange:
             return "The square functional is computed for polynomials of order 1 to 5";
         case FunctionalStatus::ZeroConstantTerm: return "The constant term of D(s) must not be 0";
-        case FunctionalStatus::NotConjugate: return "Complex roots must come in conjugate pairs";
+        case FunctionalStatus::NotConjugate: return kRootsNotConjugate;
         case FunctionalStatus::Done: break;
     }
     return {};
@@ -93,31 +66,6 @@ FunctionalWeights SquareFunctionalWeights(std::vector<Extended> c) {
         w.gamma.emplace_back(gamma);
     }
     return w;
-}
-
-std::optional<std::vector<Extended>> PolynomialFromRoots(const std::vector<std::complex<Extended>>& roots) {
-    std::vector<std::complex<Extended>> p{1};
-    for (const auto& r : roots) {
-        std::vector<std::complex<Extended>> next(p.size() + 1, 0);
-        for (std::size_t i = 0; i < p.size(); ++i) {
-            next[i + 1] += p[i];
-            next[i] -= r * p[i];
-        }
-        p = std::move(next);
-    }
-    // A real polynomial needs every complex root's conjugate among the roots.
-    for (const auto& r : roots) {
-        if (r.imag() == 0) continue;
-        std::size_t same = 0, conjugate = 0;
-        for (const auto& q : roots) {
-            same += q == r;
-            conjugate += q == std::conj(r);
-        }
-        if (same != conjugate) return std::nullopt;
-    }
-    std::vector<Extended> real;
-    for (const auto& v : p) real.push_back(v.real());
-    return real;
 }
 
 FunctionalWeights SquareFunctionalWeightsFromRoots(const std::vector<std::complex<Extended>>& roots) {
@@ -201,13 +149,7 @@ void FunctionalMinimisationItem(Host& host, const TransferFunction& w, int code)
     if (code == kByCoefficients) {
         d = typedCoefficients(host);
     } else if (code == kByRoots) {
-        const auto roots = typedRoots(host);
-        if (!roots) return;
-        d = PolynomialFromRoots(*roots);
-        if (!d) {
-            host.message(Box::Error, FunctionalProblem(FunctionalStatus::NotConjugate));
-            return;
-        }
+        d = AskPolynomialByRoots(host, kMaxFunctionalOrder);
     } else if (code == kByCurrent) {
         d = CoefficientsOf(w.B);
     }

@@ -40,10 +40,6 @@ std::string FunctionalProblem(FunctionalStatus status);
 // leading coefficients are dropped).
 FunctionalWeights SquareFunctionalWeights(std::vector<Extended> coefficients);
 
-// D(s) = product of (s - root), in ascending powers; nothing when a complex root comes
-// without its conjugate (the product would not be real).
-std::optional<std::vector<Extended>> PolynomialFromRoots(const std::vector<std::complex<Extended>>& roots);
-
 FunctionalWeights SquareFunctionalWeightsFromRoots(const std::vector<std::complex<Extended>>& roots);
 
 // --- the window "Square Functional Calculation" ---

@@ -84,15 +84,17 @@ private:
 // The user polynomial link (28) and its twin, the correction link (46), which is the
 // same type and reports 28.
 //
-// Constant step: InitRun turns A(s) and B(s) into difference-equation coefficients by
-// the backward-difference substitution s = (1 - z^-1) / h: p_i s^i contributes
-// p_i C(i, j) (-1)^j / h^i to the coefficient of z^-j. Advance then computes
-//   y' = (sum_j alpha_j u[t-j] - sum_(j>=1) beta_j y[t-j]) / beta_0
-// from the last m + 1 inputs (the current one first) and the last n outputs.
+// Constant step: the backward-difference substitution s = (1 - z^-1) / h, so that
+// B(s) y = A(s) u with s^i standing for the i-th backward difference over h^i. The
+// link keeps those differences of the input (orders below m) and of the output (below
+// n) at the previous point, in extended precision, and solves the equation for the
+// newest n-th difference of the output. Written out in powers of z^-1 the same
+// equation has coefficients growing as 1/h^n that cancel each other, so that a small
+// step lost every digit; the differences stay of the size of the derivatives.
 // Variable step (n >= 1): the canonical form of A / B.
 //
-// Initial values: the output and its history start at H.y.0 of B, the input history at
-// H.y.0 of A (the link starts at rest at those values); in a variable-step run every
+// Initial values: the output starts at H.y.0 of B and the previous input is H.y.0 of
+// A, every higher difference 0 (the link starts at rest at those values); in a variable-step run every
 // state starts at H.y.0 of B, as the driver sets the states of all links from their
 // initial outputs. The higher H.y. rows are kept for the dialog only (the scheme file
 // holds no initial values at all).
@@ -116,8 +118,12 @@ protected:
     void clearWorkingFields(RunContext& ctx) override;
 
 private:
-    std::vector<Real48> alpha_, beta_;      // difference-equation coefficients
-    std::vector<Real48> inputs_, outputs_;  // u[t-1..t-m], y[t-1..t-n], newest first
+    // The run's constants: h, the coefficients of A and B, and sum b_i h^(n-i).
+    Extended h_ = 0, lead_ = 0;
+    std::vector<Extended> a_, b_;
+    // The backward differences of the input (orders 0..m-1) and of the output (0..n-1)
+    // over h^order at the previous point; order 0 is the value itself.
+    std::vector<Extended> inputDifferences_, outputDifferences_;
 };
 
 // The hand-typed A(s), B(s) of a polynomial link (28, 46); null for any other element.

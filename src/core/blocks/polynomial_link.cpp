@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "core/blocks/linear.h"
 #include "core/model/run_context.h"
 
@@ -7,22 +5,17 @@ namespace velmar {
 
 namespace {
 
-// The coefficients of z^-j, j = 0 .. order, of p(s) under s = (1 - z^-1) / h:
-// p_i s^i contributes p_i C(i, j) (-1)^j / h^i.
-std::vector<Real48> differenceCoefficients(const Polynomial& p, Extended h) {
-    const int order = p.order();
-    std::vector<Extended> sum(static_cast<size_t>(order) + 1, 0.0L);
-    Extended hPower = 1;  // h^i
-    for (int i = 0; i <= order; ++i) {
-        const Extended term = p[i] / hPower;
-        Extended binomial = 1;  // C(i, j)
-        for (int j = 0; j <= i; ++j) {
-            sum[static_cast<size_t>(j)] += (j % 2 == 0 ? term : -term) * binomial;
-            binomial = binomial * (i - j) / (j + 1);
-        }
-        hPower *= h;
-    }
-    return {sum.begin(), sum.end()};
+std::vector<Extended> coefficientsOf(const Polynomial& p) {
+    std::vector<Extended> c;
+    for (int i = 0; i <= p.order(); ++i) c.push_back(p[i]);
+    return c;
+}
+
+// A link at rest at `value`: the previous point's value, every higher difference 0.
+std::vector<Extended> atRest(int count, Extended value) {
+    std::vector<Extended> differences(static_cast<size_t>(count), 0.0L);
+    if (count > 0) differences.front() = value;
+    return differences;
 }
 
 }  // namespace
@@ -50,37 +43,50 @@ void PolynomialLink::EditParameters(RunContext& ctx) {
 void PolynomialLink::clearWorkingFields(RunContext& ctx) {
     const bool stateForm = ctx.settings.VariableStep && entry.n() > 0;
     if (stateForm) {
-        alpha_.clear();
-        beta_.clear();
-        inputs_.clear();
-        outputs_.clear();
+        a_.clear();
+        b_.clear();
+        inputDifferences_.clear();
+        outputDifferences_.clear();
         return;
     }
-    alpha_ = differenceCoefficients(entry.A, ctx.run.h);
-    beta_ = differenceCoefficients(entry.B, ctx.run.h);
-    inputs_.assign(static_cast<size_t>(entry.m()), entry.initialA[0]);
-    outputs_.assign(static_cast<size_t>(entry.n()), entry.initialB[0]);
+    h_ = ctx.run.h;
+    a_ = coefficientsOf(entry.A);
+    b_ = coefficientsOf(entry.B);
+    // sum b_i h^(n-i), by Horner's scheme in h from b_0 up.
+    lead_ = 0;
+    for (const Extended b : b_) lead_ = lead_ * h_ + b;
+    inputDifferences_ = atRest(entry.m(), entry.initialA[0]);
+    outputDifferences_ = atRest(entry.n(), entry.initialB[0]);
 }
 
 void PolynomialLink::Advance(RunContext&) {
     const Element* in = Input();
     if (!in) return;
-    const Extended u = in->Output;
-    // y' = (sum_j alpha_j u[t-j] - sum_(j>=1) beta_j y[t-j]) / beta_0
-    Extended forward = alpha_[0] * u;
-    for (size_t j = 1; j < alpha_.size(); ++j) forward += alpha_[j] * inputs_[j - 1];
-    Extended feedback = 0;
-    for (size_t j = 1; j < beta_.size(); ++j) feedback += beta_[j] * outputs_[j - 1];
-    Output = quotient(forward - feedback, beta_[0]);
-
-    if (!inputs_.empty()) {
-        std::copy_backward(inputs_.begin(), inputs_.end() - 1, inputs_.end());
-        inputs_.front() = u;
+    // A(s) u with s^i u the i-th difference of the input at this point, each found from
+    // the one below it and the previous point's, which it then replaces.
+    Extended difference = in->Output;
+    Extended forward = a_[0] * difference;
+    for (size_t i = 1; i < a_.size(); ++i) {
+        Extended& previous = inputDifferences_[i - 1];
+        const Extended next = (difference - previous) / h_;
+        previous = difference;
+        difference = next;
+        forward += a_[i] * difference;
     }
-    if (!outputs_.empty()) {
-        std::copy_backward(outputs_.begin(), outputs_.end() - 1, outputs_.end());
-        outputs_.front() = Output;
+    // The output's differences at this point are d_i = p_i + h d_(i+1), p_i those of the
+    // previous point. With q_n = 0, q_i = p_i + h q_(i+1) they are d_i = q_i + h^(n-i) d_n,
+    // and B(s) y = forward gives d_n = (forward - sum b_i q_i) / sum b_i h^(n-i).
+    Extended carried = 0, known = 0;
+    for (size_t i = outputDifferences_.size(); i-- > 0;) {
+        carried = outputDifferences_[i] + h_ * carried;
+        known += b_[i] * carried;
     }
+    difference = quotient(forward - known, lead_);
+    for (size_t i = outputDifferences_.size(); i-- > 0;) {
+        difference = outputDifferences_[i] + h_ * difference;
+        outputDifferences_[i] = difference;
+    }
+    Output = difference;
 }
 
 }  // namespace velmar

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/analysis/coefficient_file.h"
+#include "core/analysis/coefficients_by_roots.h"
 #include "core/analysis/method_lists.h"
 #include "core/analysis/methods.h"
 #include "core/analysis/reduction.h"
@@ -63,6 +64,15 @@ bool prepare(Workbench& wb, AnalysisBlock& block) {
     return true;
 }
 
+// Coefficients by roots: the polynomial taken into the hand entry makes the hand entry
+// W(s), as Entry 0 does, so that the next methods work on it.
+void takeCoefficientsByRoots(Workbench& wb, AnalysisBlock& block) {
+    if (!CoefficientsByRoots(wb.ui(), block.hand)) return;
+    block.Entry = 0;
+    block.W = {block.hand.A, block.hand.B};
+    PublishTransferFunction(wb, block.W);
+}
+
 }  // namespace
 
 void PublishTransferFunction(Workbench& wb, const TransferFunction& w) {
@@ -74,9 +84,10 @@ void PublishTransferFunction(Workbench& wb, const TransferFunction& w) {
 void SolveOperation(Workbench& wb, AnalysisBlock& block) {
     AnalysisState& state = wb.analysis;
     if (state.methodChosen) {
-        // These two need the scheme itself, not only W(s).
+        // These need the scheme or the block itself, not only W(s).
         if (state.methodCode == kCodeDDecomposition) return DDecomposition(wb);
         if (state.methodCode == kCodeRootsAnimation) return RootsAnimation(wb, block);
+        if (state.methodCode == kCodeCoefficientsByRoots) return takeCoefficientsByRoots(wb, block);
         RunMethod(wb.ui(), state, block.W, state.methodCode);
         return;
     }

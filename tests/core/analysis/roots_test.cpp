@@ -59,7 +59,10 @@ TEST(FindRoots, KnownCases) {
     const KnownRoots cases[] = {
         {"double root", Polynomial{1, 2, 1}, RootStatus::Found, {{-1, 0}, {-1, 0}}},
         {"conjugate pair", Polynomial{1, 0, 1}, RootStatus::Found, {{0, 1}, {0, -1}}},
-        {"first order", Polynomial{4, 2}, RootStatus::NotFound, {{-2, 0}}},
+        {"first order", Polynomial{4, 2}, RootStatus::Found, {{-2, 0}}},
+        {"first order at zero", Polynomial{0, 3}, RootStatus::Found, {{0, 0}}},
+        {"first order left when the leading coefficient is 0", Polynomial{3, 1, 0}, RootStatus::Found, {{-3, 0}}},
+        {"constant", Polynomial{5}, RootStatus::NotFound, {}},
         {"zero constant term", Polynomial{0, -2, 1}, RootStatus::Found, {{2, 0}, {0, 0}}},
         {"zero leading coefficient", Polynomial{6, 5, 1, 0}, RootStatus::Found, {{-2, 0}, {-3, 0}}},
         {"zero polynomial", Polynomial{0, 0, 0}, RootStatus::NotFound, {}},
@@ -151,9 +154,11 @@ TEST(RootsCalculator, OrderGridAndSolve) {
     EXPECT_EQ(rows->re, (std::vector<std::string>{"-1.0E+0000", "-2.0E+0000"}));
     EXPECT_EQ(rows->im, (std::vector<std::string>{" 0.0E+0000", " 0.0E+0000"}));
     EXPECT_FALSE(SolveRooter(host, {"1", "x"}));
-    const auto single = SolveRooter(host, {"4", "2"});
+    const auto single = SolveRooter(host, {"4", "2"});  // a first-degree polynomial has its one root
     ASSERT_TRUE(single);
-    EXPECT_EQ(single->re.size(), 1u);
+    EXPECT_EQ(single->re, std::vector<std::string>{"-2.0E+0000"});
+    EXPECT_TRUE(host.messagesOf(Box::Information).empty());
+    EXPECT_TRUE(SolveRooter(host, {"4", "0"}));  // a constant has none
     EXPECT_EQ(host.messagesOf(Box::Information), std::vector<std::string>{"Not found roots"});
     EXPECT_EQ(host.messagesOf(Box::Error).size(), 3u);
 }

@@ -60,7 +60,7 @@ TEST_F(DispatcherTest, HandEntryShowsMemosWritesFileAndRunsPickedMethods) {
     EXPECT_EQ(host.graphs[0].kind, 5);
     // The list is offered again after each method: the numerator's single root follows.
     EXPECT_EQ(linesStartingWith("canvas: "), (std::vector<std::string>{"canvas: Re1 =-2", "canvas: Im1 =0"}));
-    EXPECT_EQ(host.messagesOf(Box::Error), std::vector<std::string>{"Not found roots"});
+    EXPECT_TRUE(host.messagesOf(Box::Error).empty());
     EXPECT_EQ(wb.analysis.lastBlock, block->Number);
     EXPECT_FALSE(wb.analysis.methodChosen);
     EXPECT_TRUE(std::filesystem::exists(folder / "CfFile.txt"));
@@ -104,6 +104,26 @@ TEST_F(DispatcherTest, CodesWithoutAMethodAndFaultsAreReportedPerMethod) {
     constexpr long double kDoubleRootTolerance = 1e-9L;  // a double root: found to about half the digits
     EXPECT_NEAR(first, -1, kDoubleRootTolerance);
     EXPECT_NEAR(second, -1, kDoubleRootTolerance);
+}
+
+// The polynomial typed by its roots becomes the hand entry's denominator and W(s)'s:
+// shown in the memos, and the method picked next works on it.
+TEST_F(DispatcherTest, CoefficientsByRootsBecomeTheHandEntry) {
+    answerHandEntry();
+    for (const char* a : {"Roots number=3", "Re1=-1", "Re2=-2", "Re3=-3"}) host.addAnswer(a);
+    host.methodCodes = {kCodeCoefficientsByRoots, kCodeRootsDenominator};
+    wb.analysis.methodGroup = MethodGroup::Quality;
+    wb.analysis.lastBlock = block->Number;
+    block->EditParameters(wb);
+    EXPECT_TRUE(host.messagesOf(Box::Error).empty()) << host.messagesOf(Box::Error).front();
+    EXPECT_EQ(block->Entry, 0);
+    EXPECT_EQ(block->hand.B, (Polynomial{6, 11, 6, 1}));
+    EXPECT_EQ(block->W.B, (Polynomial{6, 11, 6, 1}));
+    EXPECT_EQ(block->W.A, (Polynomial{2, 1}));
+    const auto tf = linesStartingWith("tf: b");
+    ASSERT_EQ(tf.size(), 3u + 4u);  // the typed B(s), then the one by roots
+    EXPECT_EQ(tf.back(), "tf: b 3 =   1.00000");
+    EXPECT_EQ(linesStartingWith("canvas: Re").size(), 3u);
 }
 
 TEST_F(DispatcherTest, EntryMustNameAnElement) {
