@@ -115,8 +115,6 @@ int usage(const char* command) {
     return 2;
 }
 
-bool IsRootsDisplay(int code) { return code >= 103 && code <= 105; }
-
 // Loads the scheme, solves block N and, with a method, runs it. Exit code as for run.
 int solve(const char* command, const Options& o, std::optional<int> method) {
     ScriptedHost host;
