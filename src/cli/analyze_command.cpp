@@ -88,7 +88,6 @@ void printPlanes(const ScriptedHost& host) {
             }
 }
 
-bool IsRootsDisplay(int code) { return code >= 103 && code <= 105; }
 
 // Loads the scheme, solves block N and, with a method, runs it. Exit code as for run.
 int solve(const char* command, const Options& o, std::optional<int> method) {

@@ -20,6 +20,8 @@ class AnalysisBlock;
 class Workbench;
 
 inline constexpr int kCodeRootsAnimation = 311;
+// The roots displays 103..105, reached through the animation's own list.
+inline bool IsRootsDisplay(int code) { return code >= 103 && code <= 105; }
 
 void RootsAnimation(Workbench& wb, AnalysisBlock& block);
 
