@@ -1,5 +1,6 @@
 #include "core/model/value_dialog.h"
 
+#include "core/errors.h"
 #include "core/numtext.h"
 
 namespace velmar {
@@ -13,6 +14,28 @@ std::string cutLabel(std::string_view label, std::size_t n) {
         ++chars;
     }
     return std::string(label.substr(0, std::min(i, label.size())));
+}
+
+namespace {
+
+std::string_view withoutBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+ValueReading ReadValueText(std::string_view label, std::string_view text) {
+    const auto value = parseValueText(text);
+    if (!value) return {std::nullopt, notANumberMessage(label, text)};
+    try {
+        (void)Real48(*value);  // every value ends up stored as one
+    } catch (const MathError& e) {
+        return {std::nullopt, std::string(e.what()) + ": \"" + std::string(text) + "\" (" +
+                                  std::string(withoutBlanks(label)) + ")"};
+    }
+    return {value, {}};
 }
 
 std::string degreeProblem(Extended value) {
@@ -35,9 +58,9 @@ bool AskValues(Host& host, std::vector<DialogValue>& rows, std::string_view capt
                 values.push_back(0);
                 continue;
             }
-            const auto v = parseValueText(r.text);
-            if (!v) return notANumberMessage(r.name(), r.text);
-            values.push_back(*v);
+            const ValueReading reading = ReadValueText(r.name(), r.text);
+            if (!reading.value) return reading.problem;
+            values.push_back(*reading.value);
         }
         return extra ? extra(values) : std::string();
     };
