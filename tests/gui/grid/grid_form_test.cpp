@@ -22,13 +22,19 @@ class GridFormTest : public QObject {
     std::unique_ptr<Workbench> wb;
     std::unique_ptr<TGridForm> form;
 
+    // The editor of the cell in edit; closed ones linger hidden until deleted.
+    QLineEdit* openEditor() const {
+        for (QLineEdit* e : form->grid()->findChildren<QLineEdit*>())
+            if (e->isVisible()) return e;
+        return nullptr;
+    }
     // Starts editing a value cell by typing into it, as a person does.
     QLineEdit* typeInto(int row, const QString& keys) {
         QTableWidget* grid = form->grid();
         grid->setFocus();
         grid->setCurrentCell(row, 3);
         QTest::keyClicks(grid, keys.left(1));
-        auto* editor = grid->findChild<QLineEdit*>();
+        QLineEdit* editor = openEditor();
         if (editor != nullptr && keys.size() > 1) QTest::keyClicks(editor, keys.mid(1));
         return editor;
     }
@@ -79,8 +85,7 @@ private slots:
         QCOMPARE(editor->text(), QString("2e3"));
         QTest::keyClick(editor, Qt::Key_Tab);
         QTRY_COMPARE(wb->scheme.element(1).param(1), 2000.0L);
-        QTRY_VERIFY(form->grid()->findChild<QLineEdit*>() == nullptr ||
-                    !form->grid()->findChild<QLineEdit*>()->isVisible());
+        QTRY_VERIFY(openEditor() == nullptr);
         editor = typeInto(1, "5");
         QTest::keyClick(editor, Qt::Key_P);
         QCOMPARE(editor->text(), QString("3.142"));
@@ -110,13 +115,11 @@ private slots:
             QVERIFY(editor != nullptr);
             QTest::keyClick(editor, Qt::Key_Return);
             QTRY_COMPARE(shown, QStringList{c.message});
-            QTRY_VERIFY(form->grid()->findChild<QLineEdit*>() != nullptr &&
-                        form->grid()->findChild<QLineEdit*>()->isVisible());
-            QCOMPARE(form->grid()->findChild<QLineEdit*>()->text(), QString(c.typed));
+            QTRY_VERIFY(openEditor() != nullptr);
+            QCOMPARE(openEditor()->text(), QString(c.typed));
             QCOMPARE(wb->scheme.element(1).param(1), 1.0L);
-            QTest::keyClick(form->grid()->findChild<QLineEdit*>(), Qt::Key_Escape);
-            QTRY_VERIFY(form->grid()->findChild<QLineEdit*>() == nullptr ||
-                        !form->grid()->findChild<QLineEdit*>()->isVisible());
+            QTest::keyClick(openEditor(), Qt::Key_Escape);
+            QTRY_VERIFY(openEditor() == nullptr);
         }
     }
 
