@@ -25,6 +25,7 @@ void Recorder::ReleaseResults() {
     arrays_.clear();
     arrays_.shrink_to_fit();
     samples_ = 0;
+    written_ = 0;
 }
 
 void Recorder::AllocateResults(RunContext& ctx) {
@@ -40,19 +41,21 @@ void Recorder::AllocateResults(RunContext& ctx) {
     }
 }
 
-int Recorder::sampleIndex(const RunState& run) const {
+int Recorder::sampleIndex(const RunState& run) {
     const std::int64_t n = run.StepIndex;
     const std::int64_t i = run.PointCount <= kMaxSamples ? n : n * kMaxSamples / run.PointCount;
-    return static_cast<int>(std::clamp<std::int64_t>(i, 0, samples_));
+    const int sample = static_cast<int>(std::clamp<std::int64_t>(i, 0, samples_));
+    written_ = std::max(written_, sample);
+    return sample;
 }
 
 Diagram Recorder::diagram(int x, int y, std::string name) const {
-    return {array(x), array(y), std::max(samples_ - 1, 0), std::move(name)};
+    return {array(x), array(y), std::clamp(written_ + 1, 0, std::max(samples_ - 1, 0)), std::move(name)};
 }
 
 void Recorder::ShowResults(RunContext& ctx) {
     if (!ctx.run.ResultsAllocated || !hasResults()) return;
-    const int points = std::min(thumbnailPoints(ctx.run.PointCount), samples_ + 1);
+    const int points = std::min({thumbnailPoints(ctx.run.PointCount), samples_ + 1, written_ + 1});
     ctx.ui().showThumbnail(MakeThumbnail(Col, Row, diagrams(), points));
 }
 

@@ -5,7 +5,8 @@
 // n when PointCount <= 5000, else Trunc(n * 5000 / PointCount), so several time points
 // share a sample and the last one written wins. After a run the recorder draws a
 // thumbnail of its data into its square and, when opened, hands its arrays to the graph
-// viewer (points 0..M-1 of each curve).
+// viewer (points 0..M-1 of each curve; after a run stopped early only the samples
+// written, so that no curve runs back to points never computed).
 //
 //   62 time response   three channels: Values[c] against Times[c]      graph kind 1
 //   61 two series      Series1 (ordinary feeders) against Series2      graph kind 2
@@ -46,13 +47,14 @@ public:
 protected:
     Real48* array(int k) { return arrays_[static_cast<std::size_t>(k)].data(); }
     const Real48* array(int k) const { return arrays_[static_cast<std::size_t>(k)].data(); }
-    // The sample the current time point writes.
-    int sampleIndex(const RunState& run) const;
+    // The sample the current time point writes; it counts as written.
+    int sampleIndex(const RunState& run);
     Diagram diagram(int x, int y, std::string name) const;
 
 private:
     int arrayCount_;
     int samples_ = 0;  // M
+    int written_ = 0;  // the highest sample written in this run (InitRun writes sample 0)
     std::vector<std::vector<Real48>> arrays_;
 };
 

@@ -5,6 +5,9 @@
 #include "core/editor/key_codes.h"
 #include "core/editor/line_drawing.h"
 #include "core/editor/marked_block.h"
+#include "core/model/element_carry.h"
+
+#include <optional>
 
 namespace velmar::editor {
 
@@ -92,8 +95,13 @@ void EditProcessor::pickUp() {
 }
 
 void EditProcessor::dropDragged(Cell from, Cell to, bool move) {
+    // The block put down takes along what the one picked up carried.
+    const Element* picked = wb_.scheme.ElementAt(from.col, from.row);
+    const std::optional<ElementCarry> carry =
+        picked != nullptr && picked->Code == state_.held ? std::optional(CarryOf(wb_.scheme, *picked)) : std::nullopt;
     moveTo(to);
     putDown();
+    if (carry) LandCarry(wb_.scheme, to.col, to.row, *carry);
     if (!move) return;
     const Element* source = wb_.scheme.ElementAt(from.col, from.row);
     if (source != nullptr && source == wb_.scheme.ElementAt(to.col, to.row)) return;

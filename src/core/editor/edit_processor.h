@@ -30,7 +30,8 @@ public:
     void putDown();
     void pickUp();
     // The end of a Ctrl drag with the mouse: the code picked up at `from` is put down at
-    // `to`; a move also erases `from`, unless the code put down covers it.
+    // `to`, with the parameters, marks and label of the element picked up; a move also
+    // erases `from`, unless the code put down covers it.
     void dropDragged(Cell from, Cell to, bool move);
 
 private:

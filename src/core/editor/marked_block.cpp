@@ -1,10 +1,12 @@
 #include "core/editor/marked_block.h"
 
 #include "core/model/catalogue.h"
+#include "core/model/element_carry.h"
 #include "core/model/scheme_file.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace velmar::editor {
@@ -44,22 +46,33 @@ void copyMarkedBlock(Scheme& scheme, Cell to, bool move) {
     const Mark m = scheme.mark;
     if (m.empty()) return;
     const Snapshot copy(scheme, m);
-    if (move) eraseMarkCells(scheme, m);
+    // What is put down, found before a move erases the source: each element with what
+    // it carries, so that it lands with its parameters, marks and label.
+    struct Placement {
+        int col, row;
+        std::uint8_t code;
+        std::optional<ElementCarry> carry;
+    };
+    std::vector<Placement> placements;
     for (int i = 0; i <= m.right - m.left; ++i) {
         for (int j = 0; j <= m.bottom - m.top; ++j) {
             const std::uint8_t code = copy.at(i, j);
             if (code == 0) continue;
             const int col = to.col + i, row = to.row + j;
             if (col > GridMax || row > GridMax) continue;
-            if (isBlockCode(code)) {
-                const bool corner = copy.at(i + 2, j + 2) == code && copy.at(i + 3, j + 3) != code &&
-                                    copy.at(i + 2, j + 3) != code && copy.at(i + 3, j + 2) != code;
-                if (corner) scheme.PutCell(col, row, code);
-            } else {
-                scheme.PutCell(col, row, code);
-            }
+            if (isBlockCode(code) && !(copy.at(i + 2, j + 2) == code && copy.at(i + 3, j + 3) != code &&
+                                       copy.at(i + 2, j + 3) != code && copy.at(i + 3, j + 2) != code))
+                continue;
+            std::optional<ElementCarry> carry;
+            if (const Element* e = scheme.ElementAt(m.left + i, m.top + j))
+                if (e->Col == m.left + i && e->Row == m.top + j) carry = CarryOf(scheme, *e);
+            placements.push_back({col, row, code, std::move(carry)});
         }
     }
+    if (move) eraseMarkCells(scheme, m);
+    for (const Placement& p : placements) scheme.PutCell(p.col, p.row, p.code);
+    for (const Placement& p : placements)
+        if (p.carry) LandCarry(scheme, p.col, p.row, *p.carry);
     scheme.mark.right = std::min(to.col + m.right - m.left, GridMax);
     scheme.mark.bottom = std::min(to.row + m.bottom - m.top, GridMax);
     scheme.mark.left = to.col;

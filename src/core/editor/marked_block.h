@@ -1,7 +1,7 @@
 // Operations on the marked block, the rectangle of cells between the mark's corners:
 // copy or move it to a cell, delete it, write it to a block file and read a block file
-// in. Elements put down by a copy, a move or a read are new, with the default
-// parameters of their type.
+// in. A copy or a move puts each block down with the parameters, marks and label of its
+// source; a block file gives its blocks the parameters and labels it holds.
 #pragma once
 
 #include "core/editor/cursor_motion.h"

@@ -1,6 +1,8 @@
 #include "core/editor/undo_history.h"
 
+#include <optional>
 #include <random>
+#include <string_view>
 #include <system_error>
 
 #include "core/errors.h"
@@ -41,9 +43,11 @@ bool UndoHistory::exists(int number) const {
     return fs::is_regular_file(snapshotFile(number), ec);
 }
 
-void UndoHistory::write(int number, const Scheme& s, const std::string& fileName) {
+void UndoHistory::write(int number, const State& s, const std::string& fileName) {
     const fs::path file = snapshotFile(number);
-    SaveScheme(s, file, LabelsFileFor(file));
+    const std::string_view bytes(reinterpret_cast<const char*>(s.bytes.data()), s.bytes.size());
+    replaceFiles({{file, bytes},
+                  {LabelsFileFor(file), s.labels.empty() ? std::nullopt : std::optional<std::string_view>(s.labels)}});
     fileNames_[static_cast<std::size_t>(number)] = fileName;
 }
 
@@ -73,7 +77,7 @@ void UndoHistory::rename(int from, int to) {
     fileNames_[static_cast<std::size_t>(from)].clear();
 }
 
-void UndoHistory::push(const Scheme* s, const std::string& fileName) {
+void UndoHistory::push(const State* s, const std::string& fileName) {
     if (newest_ >= kMaxSnapshots) {
         for (int k = 2; k <= kMaxSnapshots; ++k) rename(k, k - 1);
         newest_ = kMaxSnapshots - 1;
@@ -97,11 +101,18 @@ void UndoHistory::settle() {
 }
 
 void UndoHistory::take(const Scheme& present, const std::string& fileName) {
-    if (folder_.empty()) return;
+    if (!folder_.empty()) takeState(stateOf(present), fileName);
+}
+
+void UndoHistory::recordEdit(const State& before, const Scheme& present, const std::string& fileName) {
+    if (!folder_.empty() && !(stateOf(present) == before)) takeState(before, fileName);
+}
+
+void UndoHistory::takeState(const State& before, const std::string& fileName) {
     // Unchanged since the snapshot shown, the scheme needs no snapshot of its own.
-    const bool keepPresent = !stepping_ || editedSinceShown(present);
+    const bool keepPresent = !stepping_ || !(before == shownState_);
     if (stepping_) settle();
-    if (keepPresent) push(&present, fileName);
+    if (keepPresent) push(&before, fileName);
     else fileNames_[static_cast<std::size_t>(newest_)] = fileName;  // saved under a new name meanwhile
 }
 
@@ -110,7 +121,7 @@ std::optional<std::string> UndoHistory::undo(const Scheme& present, const std::s
     if (stepping_ && editedSinceShown(present)) settle();
     if (!stepping_) {
         if (newest_ < 1 || !exists(newest_)) return std::nullopt;
-        write(0, present, fileName);
+        write(0, stateOf(present), fileName);
         stepping_ = true;
         shown_ = 0;
     }

@@ -5,9 +5,13 @@
 // the scheme as it was then in "~VelTmp0.tmp", where the last Redo finds it again.
 //
 // Undo steps back one snapshot at a time, Redo forwards. A change made while stepping
-// drops the snapshots after the one shown. Edits that took no snapshot (the keyboard's)
-// are never lost: an Undo or a change that finds the scheme different from the snapshot
-// last shown keeps that snapshot as a step of its own first.
+// drops the snapshots after the one shown. The window takes a snapshot before the
+// changes it knows in advance (a put-down by mouse, Open, the mouse editor's commands)
+// and records every other edit (keys, the marked-block commands, dialogs) afterwards,
+// when it found the scheme changed; so every change is a step, and after Open the
+// scheme as opened is the first step back. Edits that still reach the scheme unseen
+// are never lost: an Undo or a change that finds the scheme different from the
+// snapshot last shown keeps that snapshot as a step of its own first.
 //
 // A snapshot also keeps the name of the scheme's file, so that an Undo after Open gives
 // the scheme back with its own name and a Save cannot write it over the file opened.
@@ -52,9 +56,20 @@ public:
     static std::string snapshotName(int number);
     std::filesystem::path snapshotFile(int number) const { return folder_ / snapshotName(number); }
 
+    // What a step holds of a scheme: its file bytes and its labels.
+    struct State {
+        std::vector<std::uint8_t> bytes;
+        std::string labels;
+        bool operator==(const State&) const = default;
+    };
+    static State stateOf(const Scheme& s);
+
     // Before an undoable change: `present`, whose file is `fileName`, becomes the newest
     // snapshot. Throws FileError when it cannot be written.
     void take(const Scheme& present, const std::string& fileName);
+    // After an edit: when `present` is no longer `before`, the scheme as it was before
+    // the edit becomes the newest snapshot. Throws FileError.
+    void recordEdit(const State& before, const Scheme& present, const std::string& fileName);
 
     // The scheme one step back (or forward), read into the fresh scheme `into`; the file
     // name it had comes back. Nothing when there is no such step (a missing snapshot
@@ -67,20 +82,14 @@ public:
     bool canRedo(const Scheme& present) const;
 
 private:
-    struct State {
-        std::vector<std::uint8_t> bytes;
-        std::string labels;
-        bool operator==(const State&) const = default;
-    };
-    static State stateOf(const Scheme& s);
-
     bool exists(int number) const;
-    void write(int number, const Scheme& s, const std::string& fileName);
+    void write(int number, const State& s, const std::string& fileName);
     std::string read(int number, Scheme& into);
     void remove(int number);
     void rename(int from, int to);
-    // Makes room and writes the newest snapshot, from the scheme or from snapshot 0.
-    void push(const Scheme* s, const std::string& fileName);
+    // Makes room and writes the newest snapshot, from a state or from snapshot 0.
+    void push(const State* s, const std::string& fileName);
+    void takeState(const State& before, const std::string& fileName);
     // Stepping ends: the snapshots after the one shown are dropped and the one shown
     // becomes the newest (from "~VelTmp0.tmp" when it is the state of the first Undo).
     void settle();

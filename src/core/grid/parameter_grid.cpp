@@ -1,8 +1,7 @@
 #include "core/grid/parameter_grid.h"
 
-#include <cctype>
-
 #include "core/model/scheme.h"
+#include "core/model/value_dialog.h"
 #include "core/numtext.h"
 #include "core/workbench/workbench.h"
 
@@ -42,12 +41,8 @@ std::optional<GridTarget> locateGridEdit(const std::vector<std::string>& numberC
     return std::nullopt;
 }
 
-bool gridKeyAccepted(char c) {
-    return std::isdigit(static_cast<unsigned char>(c)) || c == '-' || c == '.' || c == '\b';
-}
-
 bool commitGridValue(Workbench& wb, GridTarget target, std::string_view text) {
-    const auto value = parseNumber(text);
+    const auto value = ReadValueText({}, text).value;
     return value && writeParameter(wb, target, *value);
 }
 

@@ -37,14 +37,13 @@ struct GridTarget {
 };
 std::optional<GridTarget> locateGridEdit(const std::vector<std::string>& numberColumn, int row);
 
-// The letter that types pi into a value cell, and its text.
+// The letter that types pi into a value cell (P or p), and its text.
 inline constexpr const char* kGridPiText = "3.142";
-// Characters the value cells accept as typed (P and p are turned into pi).
-bool gridKeyAccepted(char c);
 
 // Stores a typed value into the target parameter through the element's own
-// EditParameters, as the grid's transfer value. A text that is not a number changes
-// nothing and gives false. A value too large to store raises MathError.
+// EditParameters, as the grid's transfer value. A cell reads what a value dialog reads
+// (ReadValueText: exponents, the "pi" suffix); a text it refuses changes nothing and
+// gives false, and the window shows the refusal when the edit ends.
 bool commitGridValue(Workbench& wb, GridTarget target, std::string_view text);
 
 // Stores a value into the target parameter the same way, for the callers that hold a

@@ -146,7 +146,11 @@ Element* Scheme::InsertElement(int col, int row, std::uint8_t code) {
         return x->Col > col || (x->Col == col && x->Row >= row);
     });
     Element* raw = e.get();
+    const auto place = static_cast<std::size_t>(at - elements_.begin()) + 1;
     elements_.insert(at, std::move(e));
+    // The labels of the elements after it move up with their numbers; the new one has none.
+    for (std::size_t k = elements_.size(); k > place; --k) Labels[k] = std::move(Labels[k - 1]);
+    Labels[place].clear();
     Renumber();
     return raw;
 }
@@ -162,7 +166,11 @@ void Scheme::RemoveElement(int col, int row) {
                                  [&](const auto& x) { return x->Col == col && x->Row == row; });
     if (at == elements_.end()) return;
     (*at)->ReleaseResults();
+    const auto place = static_cast<std::size_t>(at - elements_.begin()) + 1;
     elements_.erase(at);
+    // The label goes with its element; those after it move down with their numbers.
+    for (std::size_t k = place; k <= elements_.size(); ++k) Labels[k] = std::move(Labels[k + 1]);
+    Labels[elements_.size() + 1].clear();
     Renumber();
 }
 
@@ -196,6 +204,7 @@ void Scheme::Renumber() {
 void Scheme::NewScheme() {
     for (auto& column : grid_) column.fill(0);
     elements_.clear();
+    ClearLabels();  // they went with their elements
     ConnectErrors.clear();
     changed(0, 0, kGridSize, kGridSize);
 }

@@ -14,7 +14,8 @@
 //   clears elements in its 3 x 3 neighbourhood, a block those in its 5 x 5 area).
 //
 // ElementList is sorted by (Col, Row); Number is the 1-based position in it, reassigned
-// after every insertion and removal. Labels belong to numbers, not to elements.
+// after every insertion and removal. A label belongs to its element: every renumbering
+// carries it along, and it goes when the element goes.
 #pragma once
 
 #include <array>
@@ -79,7 +80,7 @@ public:
     // The number of the element covering the cell, 0 when there is none.
     int FindElementAt(int col, int row) const;
     Element* ElementAt(int col, int row) const;  // the element covering the cell, or null
-    // Empties the grid, removing every element, and clears the fault cells.
+    // Empties the grid, removing every element with its label, and clears the fault cells.
     void NewScheme();
     // Exchanges everything drawn and kept (grid, elements, labels, comment, mark, fault
     // cells) with another scheme; each keeps its own onCellsChanged, which is told that
@@ -91,7 +92,8 @@ public:
     const std::vector<std::unique_ptr<Element>>& ElementList() const { return elements_; }
     Element& element(int number) const { return *elements_[static_cast<size_t>(number - 1)]; }
 
-    // Labels[1..255]: one caption per element number.
+    // Labels[1..255]: the caption of the element of each number, kept in step with the
+    // numbers by InsertElement and RemoveElement.
     std::array<std::string, kMaxElements + 1> Labels;
     void ClearLabels();
     std::string SchemeComment;  // at most 255 characters, kept with the scheme file

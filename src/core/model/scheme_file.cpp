@@ -9,6 +9,7 @@
 #include "core/errors.h"
 #include "core/file_io.h"
 #include "core/model/bytes.h"
+#include "core/model/element_carry.h"
 
 namespace velmar {
 
@@ -21,6 +22,15 @@ constexpr int kLabelLines = kMaxElements;
 constexpr std::uintmax_t kMaxFileSize = 64u << 20;
 // Block files hold positions relative to their rectangle, 1 .. 91 for the whole grid.
 constexpr int kBlockSpan = kGridSize;
+// A block file keeps the layout every reader knows (cells, terminator, the records of
+// every element of the scheme, which cannot be told apart without the whole scheme)
+// and ends in the records of the block's own elements, in the block's order, their
+// length (4 bytes, least significant first) and this mark. A reader that stops at the
+// terminator reads the block as before; a block file without the mark gives its blocks
+// their defaults.
+constexpr std::array<std::uint8_t, 8> kBlockRecordsMark = {'V', 'e', 'l', 'B', 'l', 'o', 'c', 'k'};
+constexpr std::size_t kBlockTrailer = 4 + kBlockRecordsMark.size();
+using LabelArray = std::array<std::string, kMaxElements + 1>;
 
 // A cell a file stores: pieces and nodes, and the top-left cell of a block square.
 bool storedCode(const Scheme& s, int col, int row) {
@@ -64,6 +74,73 @@ bool hasRecord(const Element& e) {
     ByteWriter probe;
     e.WriteParameters(probe);
     return !probe.bytes().empty();
+}
+
+// The elements whose top-left cell lies in the rectangle, column by column: the order
+// they take in a scheme holding only the block.
+std::vector<const Element*> blockElements(const Scheme& s, int c1, int r1, int c2, int r2) {
+    std::vector<const Element*> found;
+    for (int c = c1; c <= c2; ++c)
+        for (int r = r1; r <= r2; ++r)
+            if (const Element* e = storedCode(s, c, r) ? s.ElementAt(c, r) : nullptr)
+                if (e->Col == c && e->Row == r) found.push_back(e);
+    return found;
+}
+
+// Where the records of the block's own elements lie; not present in a file without them.
+struct BlockRecords {
+    bool present = false;
+    std::size_t begin = 0, length = 0;
+};
+BlockRecords blockRecords(std::span<const std::uint8_t> bytes, std::size_t recordsBegin) {
+    if (bytes.size() < recordsBegin + kBlockTrailer ||
+        !std::equal(kBlockRecordsMark.begin(), kBlockRecordsMark.end(), bytes.end() - kBlockRecordsMark.size()))
+        return {};
+    const std::size_t lengthAt = bytes.size() - kBlockTrailer;
+    std::size_t length = 0;
+    for (int i = 3; i >= 0; --i) length = (length << 8) | bytes[lengthAt + static_cast<std::size_t>(i)];
+    if (length > lengthAt - recordsBegin)
+        throw FileError("The file is damaged: the parameters of its blocks reach into the cells");
+    return {true, lengthAt - length, length};
+}
+
+std::string labelsFileText(const LabelArray& labels) {
+    const bool any =
+        std::any_of(labels.begin() + 1, labels.end(), [](const std::string& l) { return !l.empty(); });
+    if (!any) return {};
+    std::string text;
+    for (int k = 1; k <= kLabelLines; ++k) {
+        std::string line = labels[static_cast<size_t>(k)];
+        std::replace_if(
+            line.begin(), line.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, ' ');
+        text += line + "\r\n";
+    }
+    return text;
+}
+
+void readLabelLines(LabelArray& labels, std::string_view text) {
+    std::size_t pos = 0;
+    for (int k = 1; k <= kLabelLines; ++k) {
+        std::string& label = labels[static_cast<size_t>(k)];
+        if (pos >= text.size()) {
+            label.clear();
+            continue;
+        }
+        const std::size_t end = std::min(text.find('\n', pos), text.size());
+        std::string_view line = text.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        label.assign(line);
+        pos = end + 1;
+    }
+}
+
+// A file and its labels file replaced as one; no labels text deletes the labels file.
+void replaceWithLabels(const char* kind, const fs::path& file, const fs::path& labelsFile,
+                       const std::vector<std::uint8_t>& bytes, const std::string& labels) {
+    if (sameFile(file, labelsFile))
+        throw FileError(describeFile(file, std::string("The labels file of this name would be the ") + kind + " itself"));
+    replaceFiles({{file, asText(bytes)},
+                  {labelsFile, labels.empty() ? std::nullopt : std::optional<std::string_view>(labels)}});
 }
 
 }  // namespace
@@ -140,35 +217,9 @@ std::string SchemeRead::warning() const {
            (defaulted.size() > 1 ? "they keep their defaults" : "it keeps its defaults");
 }
 
-std::string LabelsText(const Scheme& scheme) {
-    const bool any = std::any_of(scheme.Labels.begin() + 1, scheme.Labels.end(),
-                                 [](const std::string& l) { return !l.empty(); });
-    if (!any) return {};
-    std::string text;
-    for (int k = 1; k <= kLabelLines; ++k) {
-        std::string line = scheme.Labels[static_cast<size_t>(k)];
-        std::replace_if(
-            line.begin(), line.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, ' ');
-        text += line + "\r\n";
-    }
-    return text;
-}
+std::string LabelsText(const Scheme& scheme) { return labelsFileText(scheme.Labels); }
 
-void ReadLabelsText(Scheme& scheme, std::string_view text) {
-    std::size_t pos = 0;
-    for (int k = 1; k <= kLabelLines; ++k) {
-        std::string& label = scheme.Labels[static_cast<size_t>(k)];
-        if (pos >= text.size()) {
-            label.clear();
-            continue;
-        }
-        const std::size_t end = std::min(text.find('\n', pos), text.size());
-        std::string_view line = text.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        label.assign(line);
-        pos = end + 1;
-    }
-}
+void ReadLabelsText(Scheme& scheme, std::string_view text) { readLabelLines(scheme.Labels, text); }
 
 std::vector<std::uint8_t> BlockBytes(const Scheme& scheme, int c1, int r1, int c2, int r2) {
     ByteWriter out;
@@ -180,19 +231,65 @@ std::vector<std::uint8_t> BlockBytes(const Scheme& scheme, int c1, int r1, int c
         }
     out.byte(0);
     for (const auto& e : scheme.ElementList()) e->WriteParameters(out);
+    const std::size_t ownBegin = out.bytes().size();
+    for (const Element* e : blockElements(scheme, c1, r1, c2, r2)) e->WriteParameters(out);
+    const std::size_t length = out.bytes().size() - ownBegin;
+    for (int i = 0; i < 4; ++i) out.byte(static_cast<std::uint8_t>(length >> (8 * i)));
+    for (const std::uint8_t b : kBlockRecordsMark) out.byte(b);
     return std::move(out.bytes());
 }
 
-void ReadBlockBytes(Scheme& scheme, int col, int row, std::span<const std::uint8_t> bytes) {
+std::string BlockLabelsText(const Scheme& scheme, int c1, int r1, int c2, int r2) {
+    LabelArray labels;
+    std::size_t k = 0;
+    for (const Element* e : blockElements(scheme, c1, r1, c2, r2)) labels[++k] = scheme.Labels[e->Number];
+    return labelsFileText(labels);
+}
+
+void ReadBlockBytes(Scheme& scheme, int col, int row, std::span<const std::uint8_t> bytes,
+                    std::span<const std::string> labels) {
     // Positions 1 .. kBlockSpan; anything else cannot come from a rectangle of the grid.
     std::vector<std::array<std::uint8_t, kBlockSpan + 1>> scratch(kBlockSpan + 1);
     int w = 0, h = 0;
-    readTriples(bytes, [&](int c, int r, std::uint8_t code) {
+    const Triples triples = readTriples(bytes, [&](int c, int r, std::uint8_t code) {
         if (c > kBlockSpan || r < 1 || r > kBlockSpan) return;
         w = std::max(w, c);
         h = std::max(h, r);
         scratch[static_cast<size_t>(c)][static_cast<size_t>(r)] = code;
     });
+
+    // What the block's elements carry, read whole before the scheme changes.
+    struct Landing {
+        int col, row;
+        ElementCarry carry;
+    };
+    std::vector<Landing> landings;
+    const BlockRecords records = triples.terminated ? blockRecords(bytes, triples.end) : BlockRecords{};
+    ByteReader in(bytes.data() + records.begin, records.length);
+    for (int i = 1; i <= w; ++i)
+        for (int j = 1; j <= h; ++j) {
+            const std::uint8_t code = scratch[static_cast<size_t>(i)][static_cast<size_t>(j)];
+            if (!blockInfo(code).hasElement()) continue;
+            const std::unique_ptr<Element> probe = scheme.elementFactory ? scheme.elementFactory(code) : CreateElement(code);
+            if (!probe) continue;
+            ElementCarry carry{code, {}, {}, {}};
+            if (landings.size() < labels.size()) carry.label = labels[landings.size()];
+            if (records.present) {
+                const std::size_t from = records.begin + in.position();
+                try {
+                    probe->ReadParameters(in);
+                } catch (const MathError& fault) {
+                    throw FileError(std::string("The file is damaged: a value in it cannot be used: ") + fault.what());
+                } catch (const FileError&) {
+                    throw FileError("The file is damaged: the parameters of its blocks end early");
+                }
+                carry.record.assign(bytes.begin() + static_cast<std::ptrdiff_t>(from),
+                                    bytes.begin() + static_cast<std::ptrdiff_t>(records.begin + in.position()));
+            }
+            landings.push_back({col + i - 1, row + j - 1, std::move(carry)});
+        }
+    if (records.present && !in.atEnd()) throw FileError("The file is damaged: its blocks' parameters do not match its cells");
+
     for (int c = col; c < col + w; ++c)
         for (int r = row; r < row + h; ++r)
             if (scheme.cell(c, r) != 0) scheme.PutCell(c, r, 0);
@@ -200,6 +297,8 @@ void ReadBlockBytes(Scheme& scheme, int col, int row, std::span<const std::uint8
         for (int j = 1; j <= h; ++j)
             if (const std::uint8_t code = scratch[static_cast<size_t>(i)][static_cast<size_t>(j)]; code != 0)
                 scheme.PutCell(col + i - 1, row + j - 1, code);
+    // A file without the blocks' records leaves their defaults; their labels still land.
+    for (const Landing& l : landings) LandCarry(scheme, l.col, l.row, l.carry);
     scheme.mark = Mark{col, row, std::min(col + w - 1, kGridSize - 1), std::min(row + h - 1, kGridSize - 1)};
 }
 
@@ -210,13 +309,7 @@ fs::path LabelsFileFor(const fs::path& schemeFile) {
 }
 
 void SaveScheme(const Scheme& scheme, const fs::path& schemeFile, const fs::path& labelsFile) {
-    if (sameFile(schemeFile, labelsFile))
-        throw FileError(
-            describeFile(schemeFile, "The labels file of this name would be the scheme file itself"));
-    const std::vector<std::uint8_t> bytes = SchemeBytes(scheme);
-    const std::string labels = LabelsText(scheme);
-    replaceFiles({{schemeFile, asText(bytes)},
-                  {labelsFile, labels.empty() ? std::nullopt : std::optional<std::string_view>(labels)}});
+    replaceWithLabels("scheme file", schemeFile, labelsFile, SchemeBytes(scheme), LabelsText(scheme));
 }
 
 SchemeRead LoadScheme(Scheme& scheme, const fs::path& schemeFile, const fs::path& labelsFile) {
@@ -243,15 +336,19 @@ bool WriteBlock(const Scheme& scheme, int c1, int r1, int c2, int r2, const fs::
     c2 = std::min(c2, kGridSize - 1);
     r2 = std::min(r2, kGridSize - 1);
     if (c2 < c1 || r2 < r1) return false;
-    const std::vector<std::uint8_t> bytes = BlockBytes(scheme, c1, r1, c2, r2);
-    replaceFile(file, asText(bytes));
+    replaceWithLabels("block file", file, LabelsFileFor(file), BlockBytes(scheme, c1, r1, c2, r2),
+                      BlockLabelsText(scheme, c1, r1, c2, r2));
     return true;
 }
 
 void ReadBlock(Scheme& scheme, int col, int row, const fs::path& file) {
     const std::vector<std::uint8_t> bytes = readFile(file, "block file");
+    const fs::path labelsFile = LabelsFileFor(file);
+    std::error_code ec;
+    LabelArray labels;
+    if (fs::exists(labelsFile, ec)) readLabelLines(labels, asText(readFile(labelsFile, "labels file")));
     try {
-        ReadBlockBytes(scheme, col, row, bytes);
+        ReadBlockBytes(scheme, col, row, bytes, std::span<const std::string>(labels).subspan(1));
     } catch (const FileError& e) { throw FileError(describeFile(file, std::string(e.what()) + ":")); }
 }
 

@@ -15,8 +15,11 @@
 //
 // A block file holds the triples of every cell of a rectangle, positions relative to
 // it ((1, 1) is its top-left cell; cells a scheme file would not store are written with
-// code 0), the terminator, and the records of every element of the scheme (which the
-// block reader ignores); no comment trailer, no labels file.
+// code 0), the terminator, and the records of every element of the scheme (which
+// cannot be told apart without that scheme); then the records of the block's own
+// elements, their length and a mark, from which the reader gives the blocks their
+// parameters. Its labels file beside it numbers the block's own elements. A block file
+// without that ending gives its blocks their defaults.
 //
 // Column 0 doubles as the terminator, so nothing drawn in column 0 (a margin the
 // editor never uses) can be stored: the writer leaves such cells and their elements'
@@ -78,12 +81,14 @@ SchemeRead LoadScheme(Scheme& scheme, const std::filesystem::path& schemeFile,
 std::filesystem::path LabelsFileFor(const std::filesystem::path& schemeFile);
 
 // Writes the rectangle (c1, r1)..(c2, r2), clipped to the grid, as a block file.
+// Its labels file is replaced with it (or deleted when its blocks have no label).
 // Returns false, writing nothing, unless c2 >= c1 and r2 >= r1. Throws FileError.
 bool WriteBlock(const Scheme& scheme, int c1, int r1, int c2, int r2, const std::filesystem::path& file);
 
 // Pastes a block file with its top-left cell at (col, row): the target area is
-// cleared, every stored cell is put down (elements get their defaults) and the pasted
-// area becomes the marked block. Throws FileError, leaving the scheme as it was.
+// cleared, every stored cell is put down, its elements get the parameters the file
+// holds for them and the labels of its labels file, and the pasted area becomes the
+// marked block. Throws FileError, leaving the scheme as it was.
 void ReadBlock(Scheme& scheme, int col, int row, const std::filesystem::path& file);
 
 // --- the same layouts in memory ---
@@ -99,6 +104,10 @@ std::string LabelsText(const Scheme& scheme);
 void ReadLabelsText(Scheme& scheme, std::string_view text);
 
 std::vector<std::uint8_t> BlockBytes(const Scheme& scheme, int c1, int r1, int c2, int r2);
-void ReadBlockBytes(Scheme& scheme, int col, int row, std::span<const std::uint8_t> bytes);
+// The block's labels file text, line k for its k-th element; empty when none is set.
+std::string BlockLabelsText(const Scheme& scheme, int c1, int r1, int c2, int r2);
+// `labels`[k - 1] is the label of the block's k-th element.
+void ReadBlockBytes(Scheme& scheme, int col, int row, std::span<const std::uint8_t> bytes,
+                    std::span<const std::string> labels = {});
 
 }  // namespace velmar

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/errors.h"
 #include "core/numtext.h"
 
 namespace velmar {
@@ -15,6 +16,28 @@ std::string cutLabel(std::string_view label, std::size_t n) {
         ++chars;
     }
     return std::string(label.substr(0, std::min(i, label.size())));
+}
+
+namespace {
+
+std::string_view withoutBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+}  // namespace
+
+ValueReading ReadValueText(std::string_view label, std::string_view text) {
+    const auto value = parseValueText(text);
+    if (!value) return {std::nullopt, notANumberMessage(label, text)};
+    try {
+        (void)Real48(*value);  // every value ends up stored as one
+    } catch (const MathError& e) {
+        return {std::nullopt, std::string(e.what()) + ": \"" + std::string(text) + "\" (" +
+                                  std::string(withoutBlanks(label)) + ")"};
+    }
+    return {value, {}};
 }
 
 std::string degreeProblem(Extended value) {
@@ -42,10 +65,11 @@ bool AskValues(Host& host, std::vector<DialogValue>& rows, std::string_view capt
                 values.push_back(0);
                 continue;
             }
-            const auto v = parseValueText(r.text);
-            if (!v) return notANumberMessage(r.name(), r.text);
-            if (rows[i].whole && *v != std::trunc(*v)) return wholeNumberMessage(r.name(), r.text);
-            values.push_back(*v);
+            const ValueReading reading = ReadValueText(r.name(), r.text);
+            if (!reading.value) return reading.problem;
+            if (rows[i].whole && *reading.value != std::trunc(*reading.value))
+                return wholeNumberMessage(r.name(), r.text);
+            values.push_back(*reading.value);
         }
         return extra ? extra(values) : std::string();
     };

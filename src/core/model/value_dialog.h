@@ -1,9 +1,11 @@
 // The common value dialog as the core uses it: numbers in, numbers out. Texts are
 // shown with valueText and read back with parseValueText (the "pi" suffix); a text
-// that is not a number is refused and the dialog stays open.
+// that is not a number, or one no stored value can hold, is refused and the dialog
+// stays open with every row as typed.
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,6 +39,15 @@ bool AskValues(Host& host, std::vector<DialogValue>& rows, std::string_view capt
 
 // The message for a text of a whole-number row that holds a fraction.
 std::string wholeNumberMessage(std::string_view label, std::string_view text);
+
+// What a dialog text gives: its value, or the message refusing it (a text that is not
+// a number, or a number too large for a 6-byte real). The parameter grid reads its
+// cells the same way.
+struct ValueReading {
+    std::optional<Extended> value;
+    std::string problem;
+};
+ValueReading ReadValueText(std::string_view label, std::string_view text);
 
 // The message for a degree that is not a whole number from 0 to 255.
 std::string degreeProblem(Extended value);

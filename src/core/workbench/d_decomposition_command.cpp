@@ -4,7 +4,6 @@
 
 #include "core/analysis/d_decomposition.h"
 #include "core/analysis/d_decomposition_scan.h"
-#include "core/analysis/reduction.h"
 #include "core/blocks/analysis_block.h"
 #include "core/errors.h"
 #include "core/model/value_dialog.h"
@@ -67,22 +66,6 @@ ParameterAddress addressOf(const TunedParameter& t) {
     return {t.element->Number, static_cast<std::size_t>(t.param - t.element->Params.data())};
 }
 
-// The parameters take the values of the last point scanned, and the block the W(s)
-// of that point.
-void keepLastPoint(Workbench& wb, const DDecompositionMap& map, const TunedParameters& tuned,
-                   AnalysisBlock& block) {
-    int last = GridPointCount(map) - 1;
-    while (last >= 0 && map.counts[static_cast<std::size_t>(last)] == DDecompositionMap::kNotScanned) --last;
-    if (last < 0) return;
-    tuned.list[0].param->Value = GridX(map, last % (map.nx + 1));
-    tuned.list[1].param->Value = GridY(map, last / (map.nx + 1));
-    if (block.Entry == 0) return;
-    try {
-        ReductionResult r = ReduceScheme(*wb.compiled, block.Number, block.Entry);
-        if (r.status == ReductionStatus::Reduced) block.W = std::move(r.w);
-    } catch (const MathError&) {}  // that point's count was undetermined; W(s) stays
-}
-
 }  // namespace
 
 void DDecomposition(Workbench& wb, int threads) {
@@ -119,7 +102,6 @@ void DDecomposition(Workbench& wb, int threads) {
         host.message(Box::Error, *refused);
         return;
     }
-    keepLastPoint(wb, map, tuned, *block);
     host.showDDecomposition(map);
 }
 

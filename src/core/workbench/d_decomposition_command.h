@@ -11,9 +11,10 @@
 // 3. the plane is scanned (analysis/d_decomposition_scan.h), the output of the
 //    reduction being the last analysis block in element order, with the entry its
 //    last Solve operation set;
-// 4. the parameters keep the values of the last point scanned and that block's W(s)
-//    is the one of that point, as after a scan that wrote every point in turn; the map
-//    goes to the host's D-decomposition window.
+// 4. the map goes to the host's D-decomposition window. The scan works on copies of
+//    the scheme, so the parameters keep the values they had before it, and the block
+//    its W(s), however the scan ended: the next analysis sees the scheme as the user
+//    left it.
 #pragma once
 
 namespace velmar {

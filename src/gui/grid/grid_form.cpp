@@ -12,9 +12,11 @@
 #include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <QTimer>
 
 #include "core/errors.h"
 #include "core/grid/parameter_grid.h"
+#include "core/model/value_dialog.h"
 #include "core/workbench/workbench.h"
 #include "gui/graphs/viewer_dialogs.h"
 #include "gui/print/print_page.h"
@@ -29,18 +31,46 @@ constexpr int kEmptyRows = 5;
 constexpr int kNormalRowHeight = 18;
 constexpr int kLargeRowHeight = 24;
 
-// The editor of a value cell: filters what is typed and reports every change.
+// The editor of a value cell. The value goes to the block when the edit ends (Enter,
+// Tab, another cell), so that a value on the way to the one typed ("1e4" of "1e400")
+// is never stored and Esc leaves the parameter as it was. A text that is no value is
+// refused with the value dialogs' message and the cell is opened again with the text
+// as typed.
 class ValueDelegate : public QStyledItemDelegate {
 public:
     explicit ValueDelegate(TGridForm& form) : QStyledItemDelegate(&form), form_(form) {}
 
-    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
-                          const QModelIndex& index) const override {
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+        if (refused_ && *refused_ == index) {
+            static_cast<QLineEdit*>(editor)->setText(refusedText_);
+            refused_.reset();
+            return;
+        }
+        QStyledItemDelegate::setEditorData(editor, index);
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override {
+        const QString text = static_cast<QLineEdit*>(editor)->text();
+        const QString parameter = model->index(index.row(), 2).data().toString();
+        const velmar::ValueReading reading = velmar::ReadValueText(parameter.toStdString(), text.toStdString());
+        if (reading.value) {
+            form_.StringGrid1SetEditText(index.row(), text);
+            QStyledItemDelegate::setModelData(editor, model, index);
+            return;
+        }
+        viewerDialogs().message(&form_, velmar::Box::Error, QString::fromStdString(reading.problem));
+        refused_ = QPersistentModelIndex(index);
+        refusedText_ = text;
+        QTimer::singleShot(0, &form_, [this, cell = QPersistentModelIndex(index)] {
+            if (!cell.isValid()) return;
+            form_.grid()->setCurrentIndex(cell);
+            form_.grid()->edit(cell);
+        });
+    }
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex&) const override {
         auto* editor = new QLineEdit(parent);
         editor->installEventFilter(const_cast<ValueDelegate*>(this));
-        const int row = index.row();
-        QObject::connect(editor, &QLineEdit::textEdited, &form_,
-                         [this, row](const QString& text) { form_.StringGrid1SetEditText(row, text); });
         return editor;
     }
 
@@ -62,6 +92,8 @@ protected:
 
 private:
     TGridForm& form_;
+    mutable std::optional<QPersistentModelIndex> refused_;  // the cell opened again, with its text
+    mutable QString refusedText_;
 };
 
 QTableWidgetItem* fixedCell(const QString& text) {
@@ -166,8 +198,7 @@ std::optional<QString> TGridForm::StringGrid1KeyPress(QChar key, const QString& 
         StringGrid1SetEditText(row_, pi);
         return pi;
     }
-    if (key.unicode() < 128 && velmar::gridKeyAccepted(static_cast<char>(key.unicode()))) return cellText;
-    return std::nullopt;
+    return cellText;
 }
 
 void TGridForm::StringGrid1SetEditText(int row, const QString& text) {

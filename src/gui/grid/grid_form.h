@@ -43,9 +43,9 @@ signals:
 public slots:
     void StringGrid1SelectCell(int row, int column);
     void StringGrid1SetEditText(int row, const QString& text);
-    // A character typed into a value cell: digits, "-", "." and Backspace go in, P
-    // writes 3.142 into the remembered row, anything else is dropped. Returns the text
-    // the cell then holds, or nothing when the key was dropped.
+    // A character typed into a value cell: P writes 3.142 into the remembered row,
+    // anything else goes in (a text that is no value is refused when the edit ends).
+    // Returns the text the cell then holds, or nothing when the key was dropped.
     std::optional<QString> StringGrid1KeyPress(QChar key, const QString& cellText);
     void MainPage1Click();
     void OnTopClick(bool on);

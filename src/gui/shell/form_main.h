@@ -282,6 +282,8 @@ private:
     void syncRunMenu();
     // Runs a command, showing a floating-point fault in the error box.
     void guarded(const std::function<void()>& command);
+    // Runs a key's or a command's edit, guarded; a change it made becomes an undo step.
+    void recordedEdit(const std::function<void()>& edit);
 
     std::unique_ptr<ShellState> shell_;
     std::unique_ptr<Host> ownDialogs_;

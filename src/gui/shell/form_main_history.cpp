@@ -1,5 +1,5 @@
-// Undo and redo of the main window: the snapshot before every undoable change, and the
-// steps through them. Outside the mouse editor a step goes through the regime "File"
+// Undo and redo of the main window: the snapshot before every change known in advance,
+// the record of every other edit that changed the scheme, and the steps through them. Outside the mouse editor a step goes through the regime "File"
 // into "Edit", as Open does; in the mouse editor it only redraws.
 #include "gui/shell/caption_editor.h"
 #include "gui/shell/form_main.h"
@@ -10,6 +10,13 @@ using namespace velmar::editor;
 
 void TFormMain::takeSnapshot() {
     files_.tryFile([&] { history_.take(wb_.scheme, files_.fileName()); });
+    refreshUndoButtons();
+}
+
+void TFormMain::recordedEdit(const std::function<void()>& edit) {
+    const UndoHistory::State before = UndoHistory::stateOf(wb_.scheme);
+    guarded(edit);
+    files_.tryFile([&] { history_.recordEdit(before, wb_.scheme, files_.fileName()); });
     refreshUndoButtons();
 }
 

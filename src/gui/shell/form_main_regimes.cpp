@@ -183,8 +183,7 @@ void TFormMain::redrawAll() {
 
 void TFormMain::editCommand(int code) {
     if (busy_ || state_.regime != Regime::Edit) return;
-    guarded([&] { edit_.command(code); });
-    refreshUndoButtons();
+    recordedEdit([&] { edit_.command(code); });
 }
 
 void TFormMain::MarkBegin1Click() { editCommand(kCmdMarkBegin); }
@@ -223,10 +222,9 @@ void TFormMain::UpTmpClick(int key, bool shift) {
 
 void TFormMain::handOver(int key) {
     if (state_.regime == Regime::Run) {
-        guarded([&] { run_.key(key); });
+        recordedEdit([&] { run_.key(key); });
     } else if (state_.regime == Regime::Edit) {
-        guarded([&] { edit_.key(key); });
-        refreshUndoButtons();  // an edit without a snapshot may open a step back
+        recordedEdit([&] { edit_.key(key); });
     } else if (state_.regime == Regime::Bank) {
         bankKey(key);
     }

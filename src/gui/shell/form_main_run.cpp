@@ -68,7 +68,7 @@ void TFormMain::SolveBtnClick() {
 }
 
 void TFormMain::ChangeParameters1Click() {
-    if (state_.regime == Regime::Run) runCommand(kCommandChangeParameters);
+    if (state_.regime == Regime::Run) recordedEdit([&] { runCommand(kCommandChangeParameters); });
 }
 
 void TFormMain::analysisItemClick(int code) {

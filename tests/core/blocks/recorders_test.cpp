@@ -59,6 +59,37 @@ TEST_F(Recorders, TimeRecorderHandsOverSamplesUpToTheLastButOne) {
     }
 }
 
+// A run stopped with Esc hands over only the points it computed: none of the samples
+// never reached (still zero) joins the curve, on either side of the sampling.
+TEST_F(Recorders, ARunStoppedWithEscHandsOverOnlyThePointsComputed) {
+    for (const char* step : {"0.01", "0.0001"}) {
+        SCOPED_TRACE(step);
+        ScriptedHost fresh;
+        wb.host = &fresh;
+        wb.scheme.NewScheme();
+        Element& integrator = ramp(5, 5, 1, 1);
+        auto& rec = static_cast<TimeRecorder&>(draw.block(62, 21, 5));
+        draw.connect(integrator, rec);
+        compile();
+        fresh.setAnswer("Time", "10");
+        fresh.setAnswer("Step", step);
+        fresh.keys = {27};
+        ASSERT_EQ(RunSimulation(wb), RunOutcome::Completed);
+        rec.EditParameters(wb);
+        ASSERT_EQ(fresh.graphs.size(), 1u);
+        const auto& curve = fresh.graphs[0].curves.at(0);
+        ASSERT_GE(curve.x.size(), 2u);
+        EXPECT_LT(curve.x.size(), 1000u);
+        for (size_t k = 1; k < curve.x.size(); ++k) {
+            EXPECT_GT(curve.x[k], curve.x[k - 1]) << k;
+            EXPECT_GT(curve.y[k], 0) << k;
+        }
+        ASSERT_EQ(fresh.thumbnails.size(), 1u);
+        for (const auto& line : fresh.thumbnails[0].curves) EXPECT_LE(line.size(), curve.x.size() + 1);
+    }
+    wb.host = &host;
+}
+
 TEST_F(Recorders, ManyPointsShareSamplesAndTheLastWriteWins) {
     Element& r = ramp(5, 5, 1, 1);
     auto& rec = static_cast<TimeRecorder&>(draw.block(62, 25, 5));

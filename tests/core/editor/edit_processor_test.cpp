@@ -198,8 +198,12 @@ TEST_F(EditProcessorTest, ACtrlDragCopiesOrMovesWhatItPickedUp) {
     EXPECT_EQ(at(50, 30), 5);
     // Moved onto itself by one cell: the cell it was taken from now belongs to the block
     // put down, which stays.
+    wb.scheme.ElementAt(12, 12)->Params[0].Value = 4;
+    wb.scheme.Labels[static_cast<size_t>(wb.scheme.FindElementAt(12, 12))] = "plant";
     drag({12, 12}, {11, 11}, true);
     ASSERT_NE(wb.scheme.ElementAt(11, 11), nullptr);
+    EXPECT_EQ(wb.scheme.ElementAt(11, 11)->param(0), 4);  // it keeps its parameters and label
+    EXPECT_EQ(wb.scheme.Labels[static_cast<size_t>(wb.scheme.FindElementAt(11, 11))], "plant");
     EXPECT_EQ(wb.scheme.ElementAt(12, 12), wb.scheme.ElementAt(11, 11));
     EXPECT_EQ(at(13, 13), 22);
     EXPECT_FALSE(view.drewWithoutPatch);

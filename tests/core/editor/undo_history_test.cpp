@@ -157,5 +157,27 @@ TEST(SnapshotFolderTest, EachIsItsOwnAndGoesWithEverythingInIt) {
     EXPECT_FALSE(fs::exists(kept));
 }
 
+// An edit recorded afterwards is a step when it changed the scheme, and none when it
+// did not; after Undo it drops the steps after the one shown, as any change does.
+TEST_F(UndoHistoryTest, EditsRecordedAfterwardsAreStepsOnlyWhenTheyChangedTheScheme) {
+    const auto edit = [&](bool changes) {
+        const UndoHistory::State before = UndoHistory::stateOf(scheme);
+        if (changes) scheme.PutCell(pieces() + 1, 5, 5);
+        history.recordEdit(before, scheme, "a.shm");
+    };
+    edit(false);
+    EXPECT_FALSE(history.canUndo(scheme));
+    edit(true);
+    edit(true);
+    edit(false);
+    EXPECT_EQ(snapshotsOnDisk(), (std::vector<int>{1, 2}));
+    EXPECT_EQ(undo(), 1);
+    edit(true);  // back to two pieces, as a new step after the one shown
+    EXPECT_FALSE(history.canRedo(scheme));
+    EXPECT_EQ(undo(), 1);
+    EXPECT_EQ(undo(), 0);
+    EXPECT_FALSE(history.canUndo(scheme));
+}
+
 }  // namespace
 }  // namespace velmar::editor

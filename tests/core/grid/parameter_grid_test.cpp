@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/grid/parameter_grid.h"
+#include "core/numtext.h"
 #include "core/scripted_host.h"
 #include "core/workbench/workbench.h"
 #include "support/scheme_builder.h"
@@ -81,7 +82,14 @@ TEST_F(ParameterGridTest, TextsThatAreNotNumbersChangeNothing) {
     EXPECT_EQ(wb.scheme.element(1).param(0), Real48(3.142L).get());
 }
 
-TEST(ParameterGridKeys, OnlyNumberCharactersPass) {
-    for (char c : std::string("0123456789-.\b")) EXPECT_TRUE(gridKeyAccepted(c)) << c;
-    for (char c : std::string("Ppe+ ,a")) EXPECT_FALSE(gridKeyAccepted(c)) << c;
+// A cell reads what a value dialog reads; what no stored value holds changes nothing.
+TEST_F(ParameterGridTest, CellsReadExponentsAndRefuseWhatCannotBeStored) {
+    SchemeBuilder b(wb.scheme);
+    b.block(22, 1, 1);
+    for (const auto& [text, value] : {std::pair{"2e3", 2000.0L}, {"-1.5E-2", -0.015L}, {"+4", 4.0L}, {"2pi", 2 * kPi}}) {
+        EXPECT_TRUE(commitGridValue(wb, {1, 1}, text)) << text;
+        EXPECT_EQ(wb.scheme.element(1).Params[0].Value, Real48(value)) << text;
+    }
+    for (const char* text : {"1e400", "-1e400", "2e", "xyz"}) EXPECT_FALSE(commitGridValue(wb, {1, 1}, text)) << text;
+    EXPECT_EQ(wb.scheme.element(1).Params[0].Value, Real48(2 * kPi));
 }

@@ -69,6 +69,16 @@ TEST_F(Edit, NonNumbersAreRefusedAndNothingIsStored) {
     EXPECT_EQ(e->param(1), 1);
 }
 
+// A number no stored value holds is refused like a non-number, before anything is
+// stored: the dialog does not close on an overflow and drop the other rows' edits.
+TEST_F(Edit, ValuesTooLargeToStoreAreRefusedInTheDialog) {
+    const auto e = edited(22, {"K=5", "T=1e400"});
+    EXPECT_FALSE(host.dialogs[0].confirmed);
+    EXPECT_EQ(host.messagesOf(Box::Error), (std::vector<std::string>{"Floating point overflow: \"1e400\" (T)"}));
+    EXPECT_EQ(e->param(0), 1);
+    EXPECT_EQ(e->param(1), 1);
+}
+
 TEST_F(Edit, MarkIsTakenOnlyWhereEnabled) {
     MarkingHost marking;
     Workbench mwb{marking};

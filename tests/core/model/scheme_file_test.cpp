@@ -468,13 +468,14 @@ TEST(SchemeFile, BlockFilesCoverTheWholeRectangle) {
     const Bytes bytes = read(blk);
     EXPECT_EQ(bytes[20 * 3], 0);  // the terminator after 20 triples
     EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 6), (Bytes{1, 1, 33, 1, 2, 0}));
-    EXPECT_EQ(bytes.size(), 20 * 3 + 1 + 6u);  // then every element's record
+    // Then every element's record, the block's own records with their length and mark.
+    EXPECT_EQ(bytes.size(), 20 * 3 + 1 + 6u + 6u + 4u + 8u);
 
     ReadBlock(s, 40, 20, blk);
     EXPECT_EQ(modelProblem(s), "");
     ASSERT_EQ(s.ElementCount(), 2);
     EXPECT_EQ(s.element(2).Col, 40);
-    EXPECT_EQ(s.element(2).param(0), 1);  // pasted blocks get their defaults
+    EXPECT_EQ(s.element(2).param(0), 5);  // pasted blocks get the parameters the file holds
     EXPECT_EQ(s.cell(43, 21), 5);
     EXPECT_EQ(s.cell(44, 21), 1);
     EXPECT_EQ(s.mark.left, 40);
@@ -490,6 +491,83 @@ TEST(SchemeFile, BlockFilesCoverTheWholeRectangle) {
     EXPECT_EQ(s.ElementAt(9, 9)->Col, 9);
     EXPECT_EQ(s.cell(12, 12), 0);
     EXPECT_EQ(modelProblem(s), "");
+}
+
+// A block file keeps the layout other readers know (cells, terminator, the record of
+// every element of the scheme) and after it gives its own blocks their parameters; its
+// labels file beside it numbers the block's own elements.
+TEST(SchemeFile, BlockFilesBringBackTheParametersAndLabelsOfTheirBlocks) {
+    TempDir dir;
+    const fs::path blk = dir.path / "block.shm";
+    Scheme s;
+    velmar::testing::SchemeBuilder b(s);
+    Element& outside = b.block(22, 2, 2);
+    Element& lag = b.block(22, 20, 10);
+    lag.Params[0].Value = 2.5L;
+    lag.Params[1].Value = 0.75L;
+    Element& gain = b.block(30, 20, 20);
+    gain.Params[0].Value = 4;
+    s.Labels[outside.Number] = "outside";
+    s.Labels[lag.Number] = "plant";
+    s.Labels[gain.Number] = "gain";
+    ASSERT_TRUE(WriteBlock(s, 18, 8, 26, 24, blk));
+
+    Bytes layout;
+    for (int c = 18; c <= 26; ++c)
+        for (int r = 8; r <= 24; ++r) append(layout, {c - 17, r - 7, s.IsBlockCorner(c, r) ? s.cell(c, r) : 0});
+    layout.push_back(0);
+    ByteWriter records;
+    for (const auto& e : s.ElementList()) e->WriteParameters(records);
+    layout.insert(layout.end(), records.bytes().begin(), records.bytes().end());
+    const Bytes bytes = read(blk);
+    ASSERT_GT(bytes.size(), layout.size());
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + long(layout.size())), layout);
+
+    Scheme into;
+    ASSERT_TRUE(into.PutCell(1, 40, 22));
+    ReadBlock(into, 50, 30, blk);
+    ASSERT_EQ(into.ElementCount(), 3);
+    const Element* pastedLag = into.ElementAt(52, 32);
+    const Element* pastedGain = into.ElementAt(52, 42);
+    ASSERT_TRUE(pastedLag && pastedGain);
+    EXPECT_EQ(pastedLag->Params[0].Value, Real48(2.5L));
+    EXPECT_EQ(pastedLag->Params[1].Value, Real48(0.75L));
+    EXPECT_EQ(pastedGain->param(0), 4);
+    EXPECT_EQ(into.Labels[1], "");
+    EXPECT_EQ(into.Labels[pastedLag->Number], "plant");
+    EXPECT_EQ(into.Labels[pastedGain->Number], "gain");
+    EXPECT_EQ(modelProblem(into), "");
+
+    // Without labels the labels file goes.
+    s.ClearLabels();
+    ASSERT_TRUE(WriteBlock(s, 18, 8, 26, 24, blk));
+    EXPECT_FALSE(fs::exists(LabelsFileFor(blk)));
+}
+
+TEST(SchemeFile, BlockFilesWithoutTheirBlocksRecordsGiveDefaultsAndDamagedOnesChangeNothing) {
+    Scheme s;
+    velmar::testing::SchemeBuilder b(s);
+    b.block(22, 10, 10).Params[0].Value = 3;
+    const Bytes whole = BlockBytes(s, 10, 10, 12, 12);
+    const std::size_t oldLayout = 9 * 3 + 1 + 18;  // cells, terminator, every element's record
+    ASSERT_EQ(whole.size(), oldLayout + 18 + 12);
+
+    Scheme older;
+    ReadBlockBytes(older, 5, 5, Bytes(whole.begin(), whole.begin() + long(oldLayout)), std::vector<std::string>{"lag"});
+    ASSERT_EQ(older.ElementCount(), 1);
+    EXPECT_EQ(older.element(1).param(0), 1);
+    EXPECT_EQ(older.Labels[1], "lag");
+
+    // Lengths that cut the record short, leave bytes over, reach back into the cells.
+    for (const int length : {17, 24, 200}) {
+        Bytes damaged = whole;
+        damaged[whole.size() - 12] = static_cast<std::uint8_t>(length);
+        Scheme target;
+        ASSERT_TRUE(target.PutCell(40, 40, 30));
+        const Bytes before = SchemeBytes(target);
+        EXPECT_THROW(ReadBlockBytes(target, 5, 5, damaged), FileError);
+        EXPECT_EQ(SchemeBytes(target), before);
+    }
 }
 
 TEST(DemoScheme, IsAClosedLoopWithRecorderAndAnalysisBlock) {

@@ -60,7 +60,9 @@ TEST(SchemeModel, PieceOverAnyCellOfABlockRemovesTheWholeBlock) {
         }
 }
 
-TEST(SchemeModel, DeletingRenumbersButLabelsStayWithNumbers) {
+// A label belongs to its block: deleting, inserting before it or putting a block over
+// another renumbers the blocks and carries their labels along.
+TEST(SchemeModel, RenumberingCarriesTheLabelsWithTheirBlocks) {
     Scheme s;
     for (int k = 0; k < 4; ++k) ASSERT_TRUE(s.PutCell(5 + 5 * k, 5, 22));
     for (int k = 1; k <= 4; ++k) s.Labels[static_cast<size_t>(k)] = "label " + std::to_string(k);
@@ -69,9 +71,23 @@ TEST(SchemeModel, DeletingRenumbersButLabelsStayWithNumbers) {
     EXPECT_EQ(s.element(2).Col, 15);
     EXPECT_EQ(s.element(3).Col, 20);
     EXPECT_EQ(s.element(3).Number, 3);
-    EXPECT_EQ(s.Labels[3], "label 3");
+    EXPECT_EQ(s.Labels[2], "label 3");
+    EXPECT_EQ(s.Labels[3], "label 4");
+    EXPECT_EQ(s.Labels[4], "");
+
+    ASSERT_TRUE(s.PutCell(1, 20, 22));  // before all of them: a new element 1 without a label
+    EXPECT_EQ(s.Labels[1], "");
+    EXPECT_EQ(s.Labels[2], "label 1");
+    EXPECT_EQ(s.Labels[4], "label 4");
+
+    ASSERT_TRUE(s.PutCell(15, 5, 30));  // over the block labelled 3: that label goes
+    ASSERT_EQ(s.ElementCount(), 4);
+    EXPECT_EQ(s.Labels[3], "");
     EXPECT_EQ(s.Labels[4], "label 4");
     EXPECT_EQ(modelProblem(s), "");
+
+    s.NewScheme();
+    EXPECT_EQ(s.Labels[4], "");
 }
 
 TEST(SchemeModel, RefusedPlacementsChangeNothing) {

@@ -125,13 +125,14 @@ TEST_F(Driver, ValuesThatCannotRunAreRefused) {
     answer("Time", "-10");
     EXPECT_EQ(RunSimulation(wb), RunOutcome::Cancelled);
     EXPECT_EQ(probe.advances, 0);
-    // The system's message, and a second line saying which value was wrong.
+    // The system's message, and a second line saying which value was wrong; a step no
+    // stored value holds is refused by the dialog itself.
     const std::string refused = "Неверные входные параметры \n";
     EXPECT_EQ(host.messagesOf(Box::Error),
               (std::vector<std::string>{refused + "Step must be above 0", refused + "Step must be above 0",
                                         refused + "Time / Step must be at least 2",
                                         refused + "Time / Step must be below 2147483647",
-                                        refused + "Step and Time must be values a parameter can hold",
+                                        "Floating point overflow: \"1e400\" (Step)",
                                         refused + "Time must be above 0"}));
 }
 

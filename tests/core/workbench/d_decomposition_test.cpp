@@ -101,14 +101,15 @@ TEST_F(DDecompositionTest, CountsFollowTheCubicsStabilityBoundary) {
         }
     EXPECT_EQ(undetermined, 3);
 
-    // The parameters keep the last point, the block its W(s).
-    EXPECT_EQ(first->Params[0].Value, Real48(4.5L));
-    EXPECT_EQ(second->Params[1].Value, Real48(2.5L));
+    // The scanned parameters get their values back, and the block the W(s) of them:
+    // K = 1, T1 = T2 = 1 give s^3 + 2 s^2 + s + 1.
+    EXPECT_EQ(first->Params[0].Value, Real48(1.0L));
+    EXPECT_EQ(second->Params[1].Value, Real48(1.0L));
     const Polynomial& B = block->W.B;
     ASSERT_EQ(B.order(), 3);
-    EXPECT_NEAR(B[2] / B[3], 3.5L / 2.5L, 1e-11L);
-    EXPECT_NEAR(B[1] / B[3], 1 / 2.5L, 1e-11L);
-    EXPECT_NEAR(B[0] / B[3], 4.5L / 2.5L, 1e-11L);
+    EXPECT_NEAR(B[2] / B[3], 2.0L, 1e-11L);
+    EXPECT_NEAR(B[1] / B[3], 1.0L, 1e-11L);
+    EXPECT_NEAR(B[0] / B[3], 1.0L, 1e-11L);
 
     // The progress window opens at 0, only advances, and closes at the point count.
     const auto& bars = host.scanProgresses;
@@ -149,8 +150,8 @@ TEST_F(DDecompositionTest, ParametersOutsideTheLoopGiveOneColour) {
     ASSERT_EQ(host.dDecompositions.size(), 1u);
     const DDecompositionMap& map = host.dDecompositions[0];
     EXPECT_EQ(map.counts, std::vector<int>(4, 0));
-    EXPECT_EQ(step->Params[0].Value, Real48(5.0L));
-    EXPECT_EQ(lonely.Params[0].Value, Real48(100.0L));
+    EXPECT_EQ(step->Params[0].Value, Real48(1.0L));
+    EXPECT_EQ(lonely.Params[0].Value, Real48(1.0L));
 }
 
 TEST_F(DDecompositionTest, NeedsTwoMarkedParametersAndUsesTheFirstTwo) {

@@ -1,5 +1,6 @@
 // The parameter grid window typed into, and the two text windows.
 #include <QLineEdit>
+#include <QScopeGuard>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QTableWidget>
@@ -8,6 +9,7 @@
 #include "core/scripted_host.h"
 #include "core/workbench/workbench.h"
 #include "gui/comments/text_windows.h"
+#include "gui/graphs/viewer_dialogs.h"
 #include "gui/grid/grid_form.h"
 
 using namespace velmar;
@@ -20,13 +22,19 @@ class GridFormTest : public QObject {
     std::unique_ptr<Workbench> wb;
     std::unique_ptr<TGridForm> form;
 
+    // The editor of the cell in edit; closed ones linger hidden until deleted.
+    QLineEdit* openEditor() const {
+        for (QLineEdit* e : form->grid()->findChildren<QLineEdit*>())
+            if (e->isVisible()) return e;
+        return nullptr;
+    }
     // Starts editing a value cell by typing into it, as a person does.
     QLineEdit* typeInto(int row, const QString& keys) {
         QTableWidget* grid = form->grid();
         grid->setFocus();
         grid->setCurrentCell(row, 3);
         QTest::keyClicks(grid, keys.left(1));
-        auto* editor = grid->findChild<QLineEdit*>();
+        QLineEdit* editor = openEditor();
         if (editor != nullptr && keys.size() > 1) QTest::keyClicks(editor, keys.mid(1));
         return editor;
     }
@@ -65,20 +73,54 @@ private slots:
         QLineEdit* editor = typeInto(12, "2.75");
         QVERIFY(editor != nullptr);
         QCOMPARE(editor->text(), QString("2.75"));
-        QCOMPARE(wb->scheme.element(6).param(2), 2.75L);
+        QCOMPARE(wb->scheme.element(6).param(2), 1.0L);  // stored when the edit ends
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_COMPARE(wb->scheme.element(6).param(2), 2.75L);
         QCOMPARE(wb->scheme.element(6).param(0), k);
         QVERIFY(host->dialogs.empty());
     }
 
-    void keyFilterAndPi() {
-        QLineEdit* editor = typeInto(1, "1x,e5");
-        QCOMPARE(editor->text(), QString("15"));
-        QCOMPARE(wb->scheme.element(1).param(1), 15.0L);
+    void exponentsAndPi() {
+        QLineEdit* editor = typeInto(1, "2e3");
+        QCOMPARE(editor->text(), QString("2e3"));
+        QTest::keyClick(editor, Qt::Key_Tab);
+        QTRY_COMPARE(wb->scheme.element(1).param(1), 2000.0L);
+        QTRY_VERIFY(openEditor() == nullptr);
+        editor = typeInto(1, "5");
         QTest::keyClick(editor, Qt::Key_P);
         QCOMPARE(editor->text(), QString("3.142"));
         QCOMPARE(wb->scheme.element(1).param(1), Real48(3.142L).get());
         QTest::keyClick(editor, Qt::Key_Return);
-        QCOMPARE(form->grid()->item(1, 3)->text(), QString("3.142"));
+        QTRY_COMPARE(form->grid()->item(1, 3)->text(), QString("3.142"));
+    }
+
+    // What a value dialog refuses is refused with its message when the edit ends, and
+    // the cell stays in edit with the text as typed; the parameter keeps its value.
+    void textsThatAreNoValueAreRefusedAndStayInEdit() {
+        QStringList shown;
+        auto& dialogs = viewerDialogs();
+        const auto kept = dialogs.message;
+        dialogs.message = [&](QWidget*, Box, const QString& text) { shown << text; };
+        const auto restore = qScopeGuard([&] { dialogs.message = kept; });
+        const struct {
+            const char* typed;
+            const char* message;
+        } cases[] = {
+            {"xyz", "\"xyz\" is not a number (T)"},
+            {"1e400", "Floating point overflow: \"1e400\" (T)"},
+        };
+        for (const auto& c : cases) {
+            shown.clear();
+            QLineEdit* editor = typeInto(1, c.typed);
+            QVERIFY(editor != nullptr);
+            QTest::keyClick(editor, Qt::Key_Return);
+            QTRY_COMPARE(shown, QStringList{c.message});
+            QTRY_VERIFY(openEditor() != nullptr);
+            QCOMPARE(openEditor()->text(), QString(c.typed));
+            QCOMPARE(wb->scheme.element(1).param(1), 1.0L);
+            QTest::keyClick(openEditor(), Qt::Key_Escape);
+            QTRY_VERIFY(openEditor() == nullptr);
+        }
     }
 
     void editsAboveTheFirstElementResetTheGrid() {

@@ -155,6 +155,94 @@ private slots:
         QCOMPARE(form->fileName(), dir.filePath("first.shm"));
     }
 
+    // Every change is a step, keys included, and after Open the scheme as opened is the
+    // first step back: none is skipped and none leads to another file early.
+    void everyEditIsAStepAndTheSchemeAsOpenedIsTheFirst() {
+        Scheme start;
+        start.PutCell(30, 30, 22);
+        const QString first = dir.filePath("start.shm");
+        SaveScheme(start, first.toStdString(), LabelsFileFor(first.toStdString()));
+        form->openAtStart(first);
+        QCOMPARE(scheme().ElementCount(), 1);
+        const auto putByEnter = [&](std::uint8_t code, int col, int row) {
+            QTest::mouseClick(canvasWidget(), Qt::LeftButton, Qt::NoModifier, pixelOf(col, row));
+            form->editorState().held = code;
+            QTest::keyClick(form.get(), Qt::Key_Return);
+            form->editorState().held = 0;
+        };
+        putByEnter(22, 10, 10);
+        QCOMPARE(scheme().ElementCount(), 2);
+        QVERIFY(enabled("UndoBtn"));
+        const std::vector<std::uint8_t> withBlock = SchemeBytes(scheme());
+        QTest::mouseClick(canvasWidget(), Qt::LeftButton, Qt::NoModifier, pixelOf(13, 11));
+        for (int i = 0; i < 3; ++i) QTest::keyClick(form.get(), Qt::Key_Right, Qt::ShiftModifier);
+        QVERIFY(SchemeBytes(scheme()) != withBlock);
+
+        for (int i = 0; i < 3; ++i) trigger("UndoBtn");  // the line goes, piece by piece
+        QVERIFY(SchemeBytes(scheme()) == withBlock);
+        trigger("UndoBtn");  // then the block: the scheme as it was started with
+        QVERIFY(SchemeBytes(scheme()) == SchemeBytes(start));
+        QVERIFY(!enabled("UndoBtn"));
+        trigger("RedoBtn");
+        QVERIFY(SchemeBytes(scheme()) == withBlock);
+
+        Scheme other;
+        other.PutCell(50, 50, 26);
+        const QString second = dir.filePath("other.shm");
+        SaveScheme(other, second.toStdString(), LabelsFileFor(second.toStdString()));
+        host->reply = Reply::No;  // the changed scheme is not saved
+        chosen = second;
+        trigger("Open1");
+        QVERIFY(SchemeBytes(scheme()) == SchemeBytes(other));
+        putByEnter(22, 10, 10);
+        trigger("UndoBtn");
+        QVERIFY(SchemeBytes(scheme()) == SchemeBytes(other));
+        QVERIFY(form->windowTitle().endsWith("other.shm"));
+        trigger("UndoBtn");  // before the Open
+        QVERIFY(SchemeBytes(scheme()) == withBlock);
+        QVERIFY(form->windowTitle().endsWith("start.shm"));
+    }
+
+    // A label belongs to its block: putting a block down before it, Undo, Redo, Save
+    // and deleting a marked block with the keys leave it on its block.
+    void labelsStayOnTheirBlocks() {
+        scheme().PutCell(20, 10, 22);
+        scheme().PutCell(30, 10, 26);
+        scheme().Labels[1] = "Lag";
+        scheme().Labels[2] = "Gain";
+        const auto labelAt = [&](int col, int row) {
+            return QString::fromStdString(scheme().Labels[static_cast<std::size_t>(scheme().FindElementAt(col, row))]);
+        };
+        const auto expectLabels = [&](bool newBlock) {
+            QCOMPARE(labelAt(20, 10), QString("Lag"));
+            QCOMPARE(labelAt(30, 10), QString("Gain"));
+            if (newBlock) QCOMPARE(labelAt(5, 10), QString());
+        };
+        putByDoubleClick(30, 5, 10);
+        QCOMPARE(scheme().ElementCount(), 3);
+        expectLabels(true);
+        chosen = dir.filePath("labelled.shm");
+        trigger("SaveAs1");
+        Scheme saved;
+        LoadScheme(saved, chosen.toStdString(), LabelsFileFor(chosen.toStdString()));
+        QCOMPARE(QString::fromStdString(saved.Labels[static_cast<std::size_t>(saved.FindElementAt(20, 10))]),
+                 QString("Lag"));
+        trigger("UndoBtn");
+        QCOMPARE(scheme().ElementCount(), 2);
+        expectLabels(false);
+        trigger("RedoBtn");
+        QCOMPARE(scheme().ElementCount(), 3);
+        expectLabels(true);
+
+        QTest::mouseClick(canvasWidget(), Qt::LeftButton, Qt::NoModifier, pixelOf(5, 10));
+        QTest::keyClick(form.get(), Qt::Key_B, Qt::ControlModifier);
+        QTest::mouseClick(canvasWidget(), Qt::LeftButton, Qt::NoModifier, pixelOf(7, 12));
+        QTest::keyClick(form.get(), Qt::Key_K, Qt::ControlModifier);
+        QTest::keyClick(form.get(), Qt::Key_Delete);
+        QCOMPARE(scheme().ElementCount(), 2);
+        expectLabels(false);
+    }
+
     void editMenuOffersTheBlockCommandsWithKeys() {
         QMenu* edit = form->findChild<QMenu*>("Edit1Menu");
         QVERIFY(edit);
