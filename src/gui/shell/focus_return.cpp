@@ -14,14 +14,20 @@ FocusReturn::FocusReturn(QWidget& main, QWidget& canvas) : QObject(&main), main_
 
 FocusReturn::~FocusReturn() { qApp->removeEventFilter(this); }
 
+namespace {
+
+// Menus, tooltips, the splash and floating panels hand the focus back themselves.
+bool ignored(Qt::WindowType kind) {
+    return kind == Qt::Popup || kind == Qt::ToolTip || kind == Qt::SplashScreen || kind == Qt::Tool;
+}
+
+}  // namespace
+
 bool FocusReturn::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if ((type != QEvent::Show && type != QEvent::Hide) || !watched->isWidgetType()) return false;
     const auto* w = static_cast<QWidget*>(watched);
-    const Qt::WindowType kind = w->windowType();
-    // Menus and tooltips hand the focus back themselves.
-    if (!w->isWindow() || w == &main_ || kind == Qt::Popup || kind == Qt::ToolTip || kind == Qt::SplashScreen)
-        return false;
+    if (!w->isWindow() || w == &main_ || ignored(w->windowType())) return false;
     if (type == QEvent::Show) {
         ++shown_;
     } else {
@@ -41,6 +47,10 @@ void FocusReturn::settle() {
         return;
     const QWidget* active = QApplication::activeWindow();
     if (active != nullptr && active != &main_) return;  // another window took over
+    // Another window of the workbench is still up (a chooser a command waits in, a
+    // viewer): it may be about to take the keys back itself.
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        if (w != &main_ && w->isVisible() && !ignored(w->windowType())) return;
     if (active == &main_ && QApplication::focusWidget() != nullptr) return;
     main_.activateWindow();
     canvas_->setFocus(Qt::OtherFocusReason);
