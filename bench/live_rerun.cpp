@@ -41,8 +41,8 @@ struct DemoWindow {
         panel->sync();
         // The recorder's graph open in the viewer, as after Enter on the recorder.
         const auto graph = RecordedGraphOf(form.workbench().scheme.element(6), form.workbench().run);
-        TFormGraphPg& viewer = graphViewer(&form);
-        viewer.open(graph->diagrams, graph->kind);
+        TFormGraphPg& viewer = recorderViewer(&form, 6);
+        viewer.openCopies(graph->diagrams, graph->kind);
         viewer.show();
         QApplication::processEvents();
     }
@@ -51,7 +51,7 @@ struct DemoWindow {
 void BM_SliderMoveRunAndRedraw(benchmark::State& state) {
     DemoWindow w;
     QSlider* slider = w.panel->slider(0);
-    TFormGraphPg& viewer = graphViewer(&w.form);
+    TFormGraphPg& viewer = recorderViewer(&w.form, 6);
     int position = 400;
     for (auto _ : state) {
         position = position == 400 ? 600 : 400;

@@ -69,8 +69,10 @@ std::vector<LegendRow> LegendRows(bool russian) {
 }
 
 AxisLabels AxisLabelsOf(const DDecompositionMap& map) {
-    return {floatText(map.xBegin), floatText(map.xEnd), floatText(map.yBegin),
-            floatText(map.yEnd),   map.xName,           map.yName};
+    // The ends as they were typed: a 6-byte real widened in full shows 3.1 as
+    // 3.09999999999854.
+    return {valueText(map.xBegin), valueText(map.xEnd), valueText(map.yBegin),
+            valueText(map.yEnd),   map.xName,           map.yName};
 }
 
 std::vector<PaintedCell> PaintedCells(const DDecompositionMap& map, int width, int height) {

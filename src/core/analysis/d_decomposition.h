@@ -63,7 +63,7 @@ struct LegendRow {
 };
 std::vector<LegendRow> LegendRows(bool russian);
 
-// The axis labels: the range ends in the default float format and the names.
+// The axis labels: the range ends as a value dialog shows them, and the names.
 struct AxisLabels {
     std::string xBegin, xEnd, yBegin, yEnd;
     std::string xName, yName;

@@ -13,9 +13,10 @@ inline constexpr const char* kNoDiagramText = "Одна из диаграмм н
 inline constexpr const char* kNoRoomText = "Hет места";  // the first letter is a Latin H
 inline constexpr const char* kNoCommonPointsText = "Нет обших точек";
 
-inline constexpr int kGraphKindCount = 14;  // kinds 0..13
-inline constexpr int kStemKind = 10;        // discrete spectrum: points on stems
-inline constexpr int kRootsKind = 12;       // roots in the complex plane
+inline constexpr int kGraphKindCount = 14;   // kinds 0..13
+inline constexpr int kTimeResponseKind = 1;  // a time run's recorder: step metrics apply
+inline constexpr int kStemKind = 10;         // discrete spectrum: points on stems
+inline constexpr int kRootsKind = 12;        // roots in the complex plane
 
 // What a graph kind shows above the plot. Kinds 8, 9 and 13 keep the title of the
 // previous graph and only change the axis caption; the others set the title and clear

@@ -34,6 +34,18 @@ void ViewerSlots::open(const Diagrams& diagrams, int kind) {
     heading_.applyKind(kind);
 }
 
+void ViewerSlots::openCopies(const Diagrams& diagrams, int kind) {
+    open(diagrams, kind);
+    for (Slot& s : slots_) {
+        if (!s.present()) continue;
+        const Diagram& d = s.diagram;
+        s.ownX = std::make_shared<const std::vector<Real48>>(d.x, d.x + d.count);
+        s.ownY = std::make_shared<const std::vector<Real48>>(d.y, d.y + d.count);
+        s.diagram.x = s.ownX->data();
+        s.diagram.y = s.ownY->data();
+    }
+}
+
 void ViewerSlots::setCurrent(int n) {
     index(n);
     current_ = n;

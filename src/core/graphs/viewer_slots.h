@@ -53,6 +53,9 @@ public:
     // Replaces all five slots (a slot is taken only when both arrays are given), makes
     // slot 1 current and applies the kind's heading.
     void open(const Diagrams& diagrams, int kind);
+    // The same with copies of the arrays, held by the slots: for curves whose arrays go
+    // before the viewer leaves them (a recorder's, released by its next run).
+    void openCopies(const Diagrams& diagrams, int kind);
 
     // Slots are numbered 1..5.
     const Slot& slot(int n) const { return slots_[index(n)]; }

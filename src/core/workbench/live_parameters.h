@@ -98,10 +98,10 @@ private:
 };
 
 // Whether a live re-run may start now. `windowBusy`: a command of the window is in
-// progress; `viewerDepth`: the graph viewer's ShowGraph calls in progress. A command
-// that is only waiting in the viewer (a recorder's graph, a characteristic) is no
-// obstacle; the magnifier (a second ShowGraph) keeps the outer curves' arrays, which a
-// run would release, so it waits.
+// progress; `viewerDepth`: the analysis viewer's ShowGraph calls in progress. A command
+// that is only waiting in the viewer (a characteristic) is no obstacle; the magnifier
+// (a second ShowGraph) keeps the outer curves' arrays, which a run would release, so it
+// waits.
 bool LiveRunAllowed(bool windowBusy, int viewerDepth);
 
 // The outcome of a re-run and the text of the message it gave, if any (the run's

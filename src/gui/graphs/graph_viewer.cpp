@@ -43,11 +43,10 @@ ViewerTexts& viewerTexts() {
     return texts;
 }
 
-TFormGraphPg::TFormGraphPg(QWidget* parent) : QMainWindow(parent) {
+TFormGraphPg::TFormGraphPg(QWidget* parent, int recorder) : QMainWindow(parent), recorder_(recorder) {
     setObjectName("FormGraphPg");
     setWindowTitle(viewerTexts().caption);
     setWindowFlag(Qt::Window);
-    setWindowModality(Qt::ApplicationModal);
     buildWindow();
     buildMenus();
     topComments_ = new TFormTopComments(this);
@@ -238,6 +237,16 @@ void TFormGraphPg::buildMenus() {
 void TFormGraphPg::open(const Diagrams& diagrams, int kind, bool withKept) {
     slots_.open(diagrams, kind);
     if (withKept) slots_.showKept();
+    opened();
+}
+
+void TFormGraphPg::openCopies(const Diagrams& diagrams, int kind) {
+    slots_.openCopies(diagrams, kind);
+    slots_.showKept();
+    opened();
+}
+
+void TFormGraphPg::opened() {
     reading_ = false;
     selecting_ = 0;
     MagnPointBtn->setVisible(false);
@@ -245,42 +254,54 @@ void TFormGraphPg::open(const Diagrams& diagrams, int kind, bool withKept) {
     slotsChanged();
 }
 
-int TFormGraphPg::ShowGraph(const Diagrams& diagrams, int kind, const std::vector<std::string>& texts) {
-    std::optional<ViewerSlots::State> outer;
-    if (!loops_.empty()) outer = slots_.save();
-    else slots_.texts = texts;
-    // A nested viewer (the magnifier) shows only what it is given.
-    open(diagrams, kind, !outer);
+void TFormGraphPg::bringForward() {
     setWindowTitle(viewerTexts().caption);
     show();
     raise();
     activateWindow();
     canvas_->setFocus();
+}
 
+int TFormGraphPg::ShowGraph(const Diagrams& diagrams, int kind, const std::vector<std::string>& texts) {
+    if (!loops_.empty()) return magnify(diagrams, kind);
+    slots_.texts = texts;
+    open(diagrams, kind);
+    bringForward();
+    const int key = waitForKey();
+    finish();
+    return key;
+}
+
+int TFormGraphPg::magnify(const Diagrams& diagrams, int kind) {
+    ViewerSlots::State outer = slots_.save();
+    open(diagrams, kind, false);  // only what it is given, without the kept curves
+    bringForward();
+    const int key = waitForKey();
+    slots_.restore(std::move(outer));
+    opened();
+    // A window only opened (a recorder's) that was closed meanwhile is done with.
+    if (loops_.empty() && !isVisible()) finish();
+    return key;
+}
+
+int TFormGraphPg::waitForKey() {
     QEventLoop loop;
     loops_.push_back(&loop);
     const int key = loop.exec();
     loops_.pop_back();
-
-    if (outer) {
-        slots_.restore(std::move(*outer));
-        reading_ = false;
-        selecting_ = 0;
-        syncSlotButtons();
-        slotsChanged();
-    } else {
-        finish();
-    }
     return key;
 }
 
 void TFormGraphPg::leave(int key) {
-    if (!loops_.empty()) loops_.back()->exit(key);
+    // Nobody waits for the key of a window only opened: leaving closes it.
+    if (loops_.empty()) close();
+    else loops_.back()->exit(key);
 }
 
 void TFormGraphPg::closeEvent(QCloseEvent* event) {
-    // Closing the window ends every nested viewer.
+    // Closing the window ends every nested viewer; the last to return cleans up.
     for (QEventLoop* loop : loops_) loop->exit(kLeaveEsc);
+    if (loops_.empty()) finish();
     event->accept();
 }
 

@@ -33,6 +33,7 @@ class QBoxLayout;
 class QEventLoop;
 class QLabel;
 class QLineEdit;
+class QPainter;
 class QSpinBox;
 class QToolButton;
 class QWidget;
@@ -66,27 +67,38 @@ struct ViewerTexts {
 };
 ViewerTexts& viewerTexts();
 
+// A window beside the main window, never modal: a recorder's viewer (`recorder` > 0)
+// shows copies of its curves and lets the command go on, the analysis viewer waits in
+// ShowGraph while the rest of the workbench stays usable.
 class TFormGraphPg : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TFormGraphPg(QWidget* parent = nullptr);
+    explicit TFormGraphPg(QWidget* parent = nullptr, int recorder = 0);
     ~TFormGraphPg() override;
 
+    // The element whose curves the window shows; 0 for the analysis viewer.
+    int recorder() const { return recorder_; }
+
     // Shows the diagrams and processes commands until a leaving key; returns its code.
-    // A call made while the viewer is already showing (the magnifier's) keeps the
-    // outer diagrams and restores them when it returns. `texts` are lines drawn beside
+    // A call made while another waits (the magnifier's) keeps the outer diagrams and
+    // restores them when it returns. `texts` are lines drawn beside
     // the curves (in the plot, so that they are printed and exported with it) until the
     // viewer is left; a nested call keeps the outer ones.
     int ShowGraph(const Diagrams& diagrams, int kind, const std::vector<std::string>& texts = {});
     // Fills the slots, with the kept curves of the kind unless `withKept` is false, and
     // draws, without waiting.
     void open(const Diagrams& diagrams, int kind, bool withKept = true);
+    // The same with copies of the arrays (a recorder's, which its next run releases).
+    void openCopies(const Diagrams& diagrams, int kind);
+    // Shows the window in front, the plot taking the keys.
+    void bringForward();
     // What the run whose curves come next marked and stepped (for kept curves' names,
     // the legend and the metrics).
     void setRunNote(const RunNote& note) { slots_.runNote = note; }
 
     void setStepIsVariable(bool variable) { variableStep_ = variable; }
-    // ShowGraph calls in progress: 0 when only opened, 2 while the magnifier's runs.
+    // ShowGraph calls in progress: 0 when only opened (a recorder's curves), 2 while the
+    // magnifier runs over a waiting analysis.
     int showDepth() const { return static_cast<int>(loops_.size()); }
 
     const ViewerSlots& diagramSlots() const { return slots_; }
@@ -100,9 +112,8 @@ public:
     TPntGridForm* pointGrid() const { return pointGrid_; }
     TFormTopComments* topComments() const { return topComments_; }
     TFormTextPad* textPad() const { return textPad_; }
-    // The picture to print: the plot with its labels, the top text above it, the pad's
-    // text below it.
-    // A selected label is printed without its frame.
+    // The picture to print: the plot with its labels, dark on white, the top text above
+    // it, the pad's text below it. A selected label is printed without its frame.
     QImage printPicture();
 
     // Loads a point file into the current slot and redraws; errors are shown.
@@ -157,7 +168,14 @@ private:
     void buildMenus();
 
     void leave(int key);
+    // The magnifier's view over the diagrams shown, until a leaving key; they come back
+    // afterwards.
+    int magnify(const Diagrams& diagrams, int kind);
+    // Processes commands until a leaving key, and returns its code.
+    int waitForKey();
     void finish();
+    // Resets the modes and draws the slots just filled.
+    void opened();
     void rescale();
     void redraw();
     void slotsChanged();
@@ -166,6 +184,8 @@ private:
     void addComparisonButtons(QBoxLayout* row);
     void addComparisonMenu();
     QByteArray svgDrawing();
+    // The plot with its labels in the print colours, at the canvas's size.
+    void paintPrinted(QPainter& p);
     void syncSlotButtons();
     void moveCursor(int key);
     void startReading();
@@ -179,6 +199,7 @@ private:
     void arithmeticDone(const std::string& error);
     bool handleModeKey(int key);
 
+    int recorder_ = 0;
     ViewerSlots slots_;
     GraphScale scale_;
     PlotArea area_;

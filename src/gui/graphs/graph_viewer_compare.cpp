@@ -51,13 +51,15 @@ void TFormGraphPg::addComparisonMenu() {
 }
 
 void TFormGraphPg::Metrics1Click() {
-    metricsPanel_->setVisible(!metricsPanel_->isVisible());
-    findChild<QAction*>("Metrics1")->setChecked(metricsPanel_->isVisible());
+    metricsPanel_->setVisible(metricsPanel_->isHidden());
+    findChild<QAction*>("Metrics1")->setChecked(!metricsPanel_->isHidden());
     refreshMetrics();
 }
 
 void TFormGraphPg::refreshMetrics() {
-    if (metricsPanel_->isVisible()) metricsPanel_->showSlot(slots_, slots_.current());
+    // Asked of the panel itself: while the window is hidden (being filled before it is
+    // shown) the panel must follow as well.
+    if (!metricsPanel_->isHidden()) metricsPanel_->showSlot(slots_, slots_.current());
 }
 
 void TFormGraphPg::KeepForComparison1Click() {

@@ -36,17 +36,33 @@ QByteArray pngBytes(const QImage& picture) {
 }
 
 // The comment labels as text at their places on the plot.
-void paintLabels(QPainter& p, const std::vector<CommentLabel*>& labels) {
+void paintLabels(QPainter& p, const std::vector<CommentLabel*>& labels, const QColor& colour) {
     for (const CommentLabel* label : labels) {
         if (label->isHidden()) continue;
         p.setFont(label->font());
-        p.setPen(Qt::white);
+        p.setPen(colour);
         p.drawText(label->contentsRect().translated(label->pos()), static_cast<int>(label->alignment()),
                    label->text());
     }
 }
 
 }  // namespace
+
+void TFormGraphPg::paintPrinted(QPainter& p) {
+    paintGraph(p, canvas_->size(), slots_, scale_, area_, printColours());
+    paintLabels(p, commentLabels(), printColours().text);
+}
+
+QImage TFormGraphPg::printPicture() {
+    selectLabel(nullptr);
+    QImage graph(canvas_->size(), QImage::Format_RGB32);
+    QPainter p(&graph);
+    p.setFont(canvas_->font());
+    paintPrinted(p);
+    p.end();
+    return composeGraphPrint(graph, topComments_->text(), topComments_->textFont(), textPad_->text(),
+                             textPad_->textFont());
+}
 
 bool TFormGraphPg::svgAvailable() {
 #ifdef VELMAR_HAVE_SVG
@@ -74,12 +90,7 @@ QByteArray TFormGraphPg::svgDrawing() {
     svg.setDescription(windowTitle());
     QPainter p(&svg);
     paintGraphPrint(
-        p, graph,
-        [&](QPainter& q) {
-            paintGraph(q, graph, slots_, scale_, area_);
-            paintLabels(q, commentLabels());
-        },
-        top, topFont, bottom, bottomFont);
+        p, graph, [&](QPainter& q) { paintPrinted(q); }, top, topFont, bottom, bottomFont);
     p.end();
 #endif
     return buffer.data();

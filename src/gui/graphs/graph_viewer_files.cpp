@@ -70,20 +70,13 @@ void TFormGraphPg::SaveAsPNTClick() {
     if (!path.isEmpty()) writePointFile(path);
 }
 
-QImage TFormGraphPg::printPicture() {
-    selectLabel(nullptr);
-    return composeGraphPrint(canvas_->grab().toImage(), topComments_->text(), topComments_->textFont(),
-                             textPad_->text(), textPad_->textFont());
-}
-
 void TFormGraphPg::PrintPreview1Click() { printPreviewForm().preview(printPicture()); }
 
 void TFormGraphPg::PrintSetupPNTClick() { printPrompts().setup(sharedPrinter(), this); }
 
 void TFormGraphPg::PrintPNTClick() {
-    QPrinter& printer = sharedPrinter();
-    if (!printPrompts().print(printer, this)) return;
-    if (!printCentred(printer, printPicture())) showError("The printer could not print the graph");
+    const QImage picture = printPicture();
+    printAndTell(sharedPrinter(), this, [&](QPrinter& printer) { return printCentred(printer, picture); });
 }
 
 }  // namespace velmar::gui

@@ -164,7 +164,7 @@ void TFormGraphPg::fixMagnifierPoint() {
     const Slot magnified = magnifiedSlot(source, *range);
     Diagrams only;
     only[0] = magnified.diagram;
-    ShowGraph(only, slots_.kind());
+    magnify(only, slots_.kind());
 }
 
 // --- arithmetic ---

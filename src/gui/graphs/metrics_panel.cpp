@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
+#include "core/graphs/graph_texts.h"
 #include "core/graphs/step_metrics.h"
 #include "core/numtext.h"
 
@@ -37,6 +38,14 @@ void MetricsPanel::showSlot(const ViewerSlots& viewer, int n) {
     const Slot& s = viewer.slot(n);
     if (!s.present()) {
         heading_->setText(QString("Slot %1 is empty").arg(n));
+        text_->clear();
+        return;
+    }
+    // Rise, overshoot and settling describe a run in time, not a characteristic.
+    if (viewer.kind() != kTimeResponseKind) {
+        heading_->setText(QString("Slot %1: %2\nnot a step response")
+                              .arg(n)
+                              .arg(QString::fromStdString(viewer.legendText(n))));
         text_->clear();
         return;
     }

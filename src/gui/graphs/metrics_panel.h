@@ -18,7 +18,8 @@ class MetricsPanel : public QFrame {
 public:
     explicit MetricsPanel(QWidget* parent = nullptr);
 
-    // Shows the metrics of slot n of the viewer, or says that the slot is empty.
+    // Shows the metrics of slot n of the viewer, or says that the slot is empty or that
+    // the graph is not a time run.
     void showSlot(const ViewerSlots& viewer, int n);
     // The metric lines shown (none for an empty slot).
     QStringList metricLines() const { return lines_; }

@@ -22,7 +22,14 @@ class TFormGraphPg;
 int ShowGraph(const velmar::Diagrams& diagrams, int kind, QWidget* parent, bool variableStep = false,
               const velmar::RunNote& note = {}, const std::vector<std::string>& texts = {});
 
-// The viewer window, made on first use (for localisation and tests).
+// The analysis viewer, in which ShowGraph waits; made on first use (for localisation
+// and tests).
 TFormGraphPg& graphViewer(QWidget* parent = nullptr);
+
+// The viewer of a recorder's curves, one per recorder element among the children of
+// `parent`, made on first use.
+TFormGraphPg& recorderViewer(QWidget* parent, int recorder);
+// The recorder viewers of `parent` that are open.
+std::vector<TFormGraphPg*> openRecorderViewers(QWidget* parent);
 
 }  // namespace velmar::gui

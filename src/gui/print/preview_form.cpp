@@ -226,7 +226,11 @@ void TPrePrnForm::showEvent(QShowEvent* event) {
     applyPageZoom();
 }
 
-bool TPrePrnForm::PrintBtnClick() { return printPlaced(printer_, ImagePrn, placement_, objectZoom_); }
+bool TPrePrnForm::PrintBtnClick() {
+    return printAndTell(printer_, this, [this](QPrinter& printer) {
+        return printPlaced(printer, ImagePrn, placement_, objectZoom_);
+    });
+}
 
 void TPrePrnForm::PrintSetBtnClick() {
     printPrompts().setup(printer_, this);
@@ -301,10 +305,10 @@ void PrintPreviewScheme(QWidget*, const QImage& printPicture, const velmar::Sche
 
 void PrinterSetup(QWidget* parent) { printPrompts().setup(sharedPrinter(), parent); }
 
-bool PrintScheme(QWidget* parent, const QImage& printPicture, const velmar::Scheme& scheme) {
-    QPrinter& printer = sharedPrinter();
-    if (!printPrompts().print(printer, parent)) return false;
-    return printCentred(printer, composeSchemePrint(printPicture, scheme));
+PrintOutcome PrintScheme(QWidget* parent, const QImage& printPicture, const velmar::Scheme& scheme) {
+    return printThroughDialog(sharedPrinter(), parent, [&](QPrinter& printer) {
+        return printCentred(printer, composeSchemePrint(printPicture, scheme));
+    });
 }
 
 }  // namespace velmar::gui

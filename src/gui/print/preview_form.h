@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include "core/print/print_layout.h"
+#include "gui/print/print_prompts.h"
 
 class QComboBox;
 class QPrinter;
@@ -41,6 +42,7 @@ public:
     void dropPicture(QPoint displayedTopLeft);
 
 public slots:
+    // The print dialog, then the picture as placed; says where it went. True when printed.
     bool PrintBtnClick();
     void PrintSetBtnClick();
     void CopyBtnClick();
@@ -105,8 +107,7 @@ TPrePrnForm& printPreviewForm();
 // The main window's print commands on the scheme canvas.
 void PrintPreviewScheme(QWidget* parent, const QImage& printPicture, const velmar::Scheme& scheme);
 void PrinterSetup(QWidget* parent);
-// Runs the print dialog and prints the scheme picture centred on one page. False when
-// cancelled or when the printer failed.
-bool PrintScheme(QWidget* parent, const QImage& printPicture, const velmar::Scheme& scheme);
+// Runs the print dialog and prints the scheme picture centred on one page.
+PrintOutcome PrintScheme(QWidget* parent, const QImage& printPicture, const velmar::Scheme& scheme);
 
 }  // namespace velmar::gui

@@ -2,6 +2,7 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -37,11 +38,35 @@ void runSetupDialog(QPrinter& printer, QWidget* parent) {
 
 bool openWithDesktop(const QString& path) { return QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 
+void messageBox(QWidget* parent, const QString& text) {
+    QMessageBox box(QMessageBox::Information, QString(), text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
 }  // namespace
 
 PrintPrompts& printPrompts() {
-    static PrintPrompts prompts{runPrintDialog, runSetupDialog, openWithDesktop};
+    static PrintPrompts prompts{runPrintDialog, runSetupDialog, openWithDesktop, messageBox};
     return prompts;
+}
+
+PrintOutcome printThroughDialog(QPrinter& printer, QWidget* parent,
+                                const std::function<bool(QPrinter&)>& print) {
+    if (!printPrompts().print(printer, parent)) return PrintOutcome::Cancelled;
+    return print(printer) ? PrintOutcome::Printed : PrintOutcome::Failed;
+}
+
+QString printOutcomeText(PrintOutcome outcome, const QPrinter& printer) {
+    if (outcome == PrintOutcome::Failed) return "The printer could not print the picture";
+    if (outcome == PrintOutcome::Printed && printer.outputFormat() == QPrinter::PdfFormat)
+        return "Printed to " + QDir::toNativeSeparators(printer.outputFileName());
+    return outcome == PrintOutcome::Printed ? QString("Printed") : QString();
+}
+
+bool printAndTell(QPrinter& printer, QWidget* parent, const std::function<bool(QPrinter&)>& print) {
+    const PrintOutcome outcome = printThroughDialog(printer, parent, print);
+    if (outcome != PrintOutcome::Cancelled) printPrompts().tell(parent, printOutcomeText(outcome, printer));
+    return outcome == PrintOutcome::Printed;
 }
 
 }  // namespace velmar::gui

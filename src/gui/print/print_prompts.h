@@ -22,8 +22,21 @@ struct PrintPrompts {
     std::function<void(QPrinter& printer, QWidget* parent)> setup;
     // Opens a picture file in the user's image program.
     std::function<bool(const QString& path)> openPicture;
+    // Tells how a print went (a message box).
+    std::function<void(QWidget* parent, const QString& text)> tell;
 };
 
 PrintPrompts& printPrompts();
+
+enum class PrintOutcome { Cancelled, Printed, Failed };
+
+// Runs the print dialog over `printer` and, when it is confirmed, `print` on it.
+PrintOutcome printThroughDialog(QPrinter& printer, QWidget* parent,
+                                const std::function<bool(QPrinter&)>& print);
+// What to tell of a print that was not cancelled: where a print into a file went, or
+// that the printer failed.
+QString printOutcomeText(PrintOutcome outcome, const QPrinter& printer);
+// Both, telling the outcome through `tell`; true when printed.
+bool printAndTell(QPrinter& printer, QWidget* parent, const std::function<bool(QPrinter&)>& print);
 
 }  // namespace velmar::gui

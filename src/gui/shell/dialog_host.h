@@ -31,10 +31,18 @@ private:
     Say say_;
 };
 
+class TFormMain;
+
 // Shows up to five curves handed over by a recorder or an analysis, with the lines of
-// text that came with them, and returns the key code that closed the window. The one
-// implementation of the graph hand-over.
+// text that came with them. The one implementation of the graph hand-over. A
+// recorder's curves go to its own viewer beside the main window and the call returns
+// at once (Esc's code); any other graph waits in the analysis viewer and returns the
+// key code that closed it.
 int showGraphWindow(QWidget* owner, const Diagrams& diagrams, int kind,
                     const std::vector<std::string>& texts = {});
+
+// Gives every open recorder viewer of the main window its recorder's curves of the
+// last run.
+void followRecorders(TFormMain& form);
 
 }  // namespace velmar::gui

@@ -11,6 +11,7 @@
 #include "gui/editor/colours.h"
 #include "gui/shell/caption_editor.h"
 #include "gui/shell/dialog_host.h"
+#include "gui/shell/focus_return.h"
 #include "gui/shell/form_main.h"
 #include "gui/shell/main_actions.h"
 #include "gui/shell/parameter_panel.h"
@@ -80,6 +81,7 @@ TFormMain::TFormMain(Host* dialogs, QWidget* parent, const ShellPlaces* places)
     setCentralWidget(central);
     discrip_ = new TDiscrip(*this);
     installParameterPanel(*this);
+    new FocusReturn(*this, *canvas_->widget());
 
     connect(canvas_->widget(), &ImageWidget::mouseDown, this, &TFormMain::ImageMainMouseDown);
     connect(canvas_->widget(), &ImageWidget::mouseMove, this, &TFormMain::ImageMainMouseMove);

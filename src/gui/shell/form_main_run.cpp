@@ -11,6 +11,7 @@
 #include "core/simulation/driver.h"
 #include "core/workbench/dispatcher.h"
 #include "gui/shell/caption_editor.h"
+#include "gui/shell/dialog_host.h"
 #include "gui/shell/form_main.h"
 #include "gui/shell/main_actions.h"
 #include "gui/shell/print_hooks.h"
@@ -40,6 +41,7 @@ void TFormMain::runCommand(int code) {
                 canvas_->clearThumbnails();
                 canvas_->redraw();
                 RunSimulation(wb_);
+                followRecorders(*this);
                 break;
             case kCommandChangeParameters:
                 ChangeParameters(wb_, state_.cursor.col, state_.cursor.row, gridFilling);

@@ -10,11 +10,11 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
-#include "core/blocks/recorders.h"
 #include "core/errors.h"
 #include "core/grid/parameter_grid.h"
 #include "core/numtext.h"
 #include "gui/graphs/graph_viewer.h"
+#include "gui/shell/dialog_host.h"
 #include "gui/shell/form_main.h"
 
 namespace velmar::gui {
@@ -251,7 +251,7 @@ std::string TParameterPanel::write(const LiveChange& change) {
 
 void TParameterPanel::runWaiting() {
     if (changes_.running() || !changes_.waiting()) return;
-    TFormGraphPg* viewer = openViewer();
+    const TFormGraphPg* viewer = analysisViewer();
     if (!LiveRunAllowed(form_.busy(), viewer ? viewer->showDepth() : 0)) {
         setStatus("Waiting until the window's command ends...");
         retry_.start();
@@ -272,7 +272,6 @@ void TParameterPanel::runWaiting() {
     for (std::vector<LiveChange> batch = changes_.take(); !batch.empty(); batch = changes_.take()) {
         QElapsedTimer clock;
         clock.start();
-        if ((viewer = openViewer())) holdViewerCurves(*viewer);
         std::string problem;
         for (const LiveChange& change : batch)
             if (std::string p = write(change); !p.empty()) problem = std::move(p);
@@ -284,82 +283,29 @@ void TParameterPanel::runWaiting() {
             form_.canvas().clearThumbnails();
             form_.redrawAll();
         }
-        if ((viewer = openViewer())) refreshViewer(*viewer);
+        refreshViewers();
         if (problem.empty()) problem = result.problem;
         setStatus(problem.empty() ? QString("Run %1 took %2 ms.").arg(runs_).arg(clock.elapsed())
                                   : qText(problem));
     }
 }
 
-TFormGraphPg* TParameterPanel::openViewer() const {
-    auto* viewer = form_.findChild<TFormGraphPg*>();
-    return viewer && viewer->isVisible() ? viewer : nullptr;
+TFormGraphPg* TParameterPanel::analysisViewer() const {
+    for (TFormGraphPg* viewer : form_.findChildren<TFormGraphPg*>())
+        if (viewer->recorder() == 0 && viewer->isVisible()) return viewer;
+    return nullptr;
 }
 
-namespace {
-
-// Copies of the curves, with the diagrams that show them.
-struct CurveCopies {
-    std::vector<std::vector<Real48>> arrays;
-    Diagrams diagrams;
-};
-
-CurveCopies copiesOf(const Diagrams& from) {
-    CurveCopies c;
-    c.arrays.reserve(2 * from.size());
-    for (std::size_t s = 0; s < from.size(); ++s) {
-        const Diagram& d = from[s];
-        if (!d.present()) continue;
-        const std::vector<Real48>& x = c.arrays.emplace_back(d.x, d.x + d.count);
-        const std::vector<Real48>& y = c.arrays.emplace_back(d.y, d.y + d.count);
-        c.diagrams[s] = {x.data(), y.data(), d.count, d.name};
-    }
-    return c;
-}
-
-Diagrams shownBy(const TFormGraphPg& viewer) {
-    Diagrams shown;
-    for (int n = 1; n <= kSlotCount; ++n)
-        shown[static_cast<std::size_t>(n - 1)] = viewer.diagramSlots().slot(n).diagram;
-    return shown;
-}
-
-}  // namespace
-
-void TParameterPanel::holdViewerCurves(TFormGraphPg& viewer) {
-    const Workbench& wb = form_.workbench();
-    const Diagrams shown = shownBy(viewer);
-    if (const int recorder = RecorderOnShow(wb.scheme, wb.run, shown)) {
-        // The run releases the recorder's arrays: the viewer shows copies meanwhile.
-        CurveCopies copies = copiesOf(shown);
-        viewer.open(copies.diagrams, viewer.diagramSlots().kind());
-        viewerArrays_ = std::move(copies.arrays);
-        viewerRecorder_ = recorder;
-        return;
-    }
-    const bool ours = std::any_of(shown.begin(), shown.end(), [&](const Diagram& d) {
-        return std::any_of(viewerArrays_.begin(), viewerArrays_.end(),
-                           [&](const std::vector<Real48>& a) { return d.x == a.data(); });
-    });
-    if (!ours) viewerRecorder_ = 0;
-}
-
-void TParameterPanel::refreshViewer(TFormGraphPg& viewer) {
-    Workbench& wb = form_.workbench();
-    if (viewerRecorder_ != 0) {
-        if (viewerRecorder_ > wb.scheme.ElementCount()) return;
-        if (const auto graph = RecordedGraphOf(wb.scheme.element(viewerRecorder_), wb.run)) {
-            CurveCopies copies = copiesOf(graph->diagrams);
-            viewer.open(copies.diagrams, graph->kind);
-            viewerArrays_ = std::move(copies.arrays);
-        }
-        return;
-    }
-    if (auto shown = RecomputeFrequency(wb, viewer.diagramSlots().kind())) {
+void TParameterPanel::refreshViewers() {
+    // The recorders' viewers hold copies of their curves: they take the new ones.
+    followRecorders(form_);
+    TFormGraphPg* viewer = analysisViewer();
+    if (viewer == nullptr) return;
+    if (auto shown = RecomputeFrequency(form_.workbench(), viewer->diagramSlots().kind())) {
         Diagrams diagrams;
         diagrams[0] = {shown->curve.x.data(), shown->curve.y.data(), static_cast<int>(shown->curve.x.size()),
                        "Indicator"};
-        viewer.open(diagrams, shown->kind);
+        viewer->open(diagrams, shown->kind);
         viewerCurve_ = std::move(shown->curve);
     }
 }

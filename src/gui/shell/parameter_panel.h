@@ -77,11 +77,10 @@ private:
     std::string write(const LiveChange& change);
     void setStatus(const QString& text);
 
-    // The viewer around a run: its recorder's curves are copied before the run releases
-    // them, and replaced by the new ones afterwards.
-    TFormGraphPg* openViewer() const;
-    void holdViewerCurves(TFormGraphPg& viewer);
-    void refreshViewer(TFormGraphPg& viewer);
+    // The analysis viewer while it is open, and the viewers after a run: the recorders'
+    // take their new curves, the analysis viewer the characteristic computed afresh.
+    TFormGraphPg* analysisViewer() const;
+    void refreshViewers();
 
     TFormMain& form_;
     LiveChanges changes_;
@@ -95,10 +94,8 @@ private:
     QTimer poll_;                   // marks and values changed elsewhere, while shown
     int runs_ = 0;
 
-    // What the viewer shows on the panel's behalf: copies of a recorder's curves, or
-    // the characteristic computed afresh. They stay until the viewer is given others.
-    int viewerRecorder_ = 0;
-    std::vector<std::vector<Real48>> viewerArrays_;
+    // The characteristic computed afresh that the analysis viewer shows on the panel's
+    // behalf, until the viewer is given another.
     Curve viewerCurve_;
 };
 

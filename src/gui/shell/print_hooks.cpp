@@ -2,9 +2,6 @@
 // through the program's print preview and printer.
 #include "gui/shell/print_hooks.h"
 
-#include <QDir>
-#include <QPrinter>
-
 #include "gui/print/preview_form.h"
 #include "gui/print/print_prompts.h"
 #include "gui/shell/form_main.h"
@@ -18,13 +15,12 @@ void printCommand(TFormMain& form, PrintCommand command) {
     }
     form.statusMessage("Printing...");
     const QImage picture = form.canvas().printPicture();
-    bool printed = false;
+    PrintOutcome outcome = PrintOutcome::Cancelled;
     if (command == PrintCommand::Preview) PrintPreviewScheme(&form, picture, form.workbench().scheme);
-    else printed = PrintScheme(&form, picture, form.workbench().scheme);
+    else outcome = PrintScheme(&form, picture, form.workbench().scheme);
     form.statusMessage(QString());  // a second message clears the line
-    const QPrinter& printer = sharedPrinter();
-    if (printed && printer.outputFormat() == QPrinter::PdfFormat)
-        form.statusLine().messageNow("Printed to " + QDir::toNativeSeparators(printer.outputFileName()));
+    if (outcome != PrintOutcome::Cancelled)
+        form.statusLine().messageNow(printOutcomeText(outcome, sharedPrinter()));
 }
 
 }  // namespace velmar::gui

@@ -18,6 +18,14 @@ QLabel* sidePanel(QStatusBar* bar, const char* name) {
     return panel;
 }
 
+// A side panel grows to the whole of a longer text (a run's time "24980.0000"), so that
+// no digit is cut; it never shrinks, so that it does not jump during a run.
+void fitText(QLabel* panel, const QString& text) {
+    panel->setText(text);
+    const int needed = panel->fontMetrics().horizontalAdvance(text) + 2 * panel->frameWidth() + 6;
+    if (needed > panel->width()) panel->setFixedWidth(needed);
+}
+
 }  // namespace
 
 StatusLine::StatusLine(QStatusBar* bar) : QObject(bar) {
@@ -83,11 +91,13 @@ void StatusLine::blockName(const QString& name) {
     infoPanel_->setText(QString::fromUtf8(" Блок : ") + name);
 }
 
+void StatusLine::showCount(const QString& text) { fitText(countPanel_, text); }
+
 void StatusLine::progress(const ProgressInfo& info) {
     strip_->setFill(info.filled, info.width);
     if (info.texts) {
-        countPanel_->setText(QString::fromStdString(info.countText));
-        timePanel_->setText(QString::fromStdString(info.timeText));
+        showCount(QString::fromStdString(info.countText));
+        fitText(timePanel_, QString::fromStdString(info.timeText));
         countPanel_->repaint();
         timePanel_->repaint();
     }

@@ -22,7 +22,8 @@ public:
 
     QString countText() const { return countPanel_->text(); }
     QString infoText() const { return infoPanel_->text(); }
-    void showCount(const QString& text) { countPanel_->setText(text); }
+    // The count panel's text; the panel grows to show it whole.
+    void showCount(const QString& text);
     // A status message stays about two seconds; a second one within them clears the
     // panel instead.
     void message(const QString& text);

@@ -81,6 +81,17 @@ TEST(DDecompositionPicture, ReadOutAtACellsLowerLeftCornerIsItsPoint) {
     EXPECT_EQ(r.yText, "1.626");
 }
 
+// The axes name the ranges as they were typed, not the 6-byte reals widened in full.
+TEST(DDecompositionPicture, AxisLabelsShowTheEndsAsTyped) {
+    const DDecompositionMap m = mapOf(Real48(0.1L), Real48(3.1L), Real48(-12.2L), Real48(1e-3L), 4, 4);
+    const AxisLabels a = AxisLabelsOf(m);
+    EXPECT_EQ(a.xBegin, "0.1");
+    EXPECT_EQ(a.xEnd, "3.1");
+    EXPECT_EQ(a.yBegin, "-12.2");
+    EXPECT_EQ(a.yEnd, "0.001");
+    EXPECT_EQ(a.xName, "K3");
+}
+
 TEST(DDecompositionPicture, ReadOutTextKeepsFiveDigitsAndThreeDecimals) {
     const std::pair<Extended, const char*> cases[] = {
         {1.23456L, "1.235"},

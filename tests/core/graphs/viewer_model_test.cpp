@@ -56,6 +56,24 @@ TEST(ViewerSlots, OpeningTakesOnlyDiagramsWithBothArrays) {
     EXPECT_EQ(v.slot(1).diagram.x, c.x.data());
 }
 
+// A recorder's curves outlive its arrays: the slots hold copies, as the run handed them.
+TEST(ViewerSlots, CopiesOutliveTheArraysTheyWereTakenFrom) {
+    ViewerSlots v;
+    {
+        const Curve c = curve({0, 1, 2}, {5, 6, 7});
+        Diagrams d;
+        d[1] = c.diagram("Number:5");
+        v.openCopies(d, 1);
+        EXPECT_NE(v.slot(2).diagram.x, c.x.data());
+    }
+    ASSERT_TRUE(v.slot(2).present());
+    EXPECT_FALSE(v.slot(1).present());
+    EXPECT_EQ(v.slot(2).count(), 3);
+    EXPECT_EQ(v.slot(2).y(2), 7);
+    EXPECT_TRUE(v.slot(2).handed);
+    EXPECT_EQ(v.heading().title, " Переходный процесс");
+}
+
 TEST(ViewerSlots, CurrentSlotWrapsBetweenOneAndFive) {
     ViewerSlots v;
     v.previous();

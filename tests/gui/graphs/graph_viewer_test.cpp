@@ -12,8 +12,11 @@
 
 #include "core/graphs/graph_texts.h"
 #include "core/graphs/point_file.h"
+#include "core/graphs/step_metrics.h"
 #include "gui/graphs/graph_canvas.h"
+#include "gui/graphs/graph_painter.h"
 #include "gui/graphs/graph_viewer.h"
+#include "gui/graphs/metrics_panel.h"
 #include "gui/graphs/point_grid.h"
 #include "gui/graphs/viewer_dialogs.h"
 
@@ -93,6 +96,69 @@ private slots:
         QVERIFY(!viewer->isVisible());
         // The caller's arrays are not kept.
         QVERIFY(!viewer->diagramSlots().slot(1).present());
+    }
+
+    // The metrics panel follows what is drawn: a graph shown after the panel was opened
+    // is measured, not the one before it; a characteristic is not a step response.
+    void metricsFollowTheShownGraph() {
+        const Curve first = ramp(20, 1), second = ramp(20, 3);
+        Diagrams d;
+        d[0] = first.diagram("first");
+        later([&] {
+            viewer->findChild<QAction*>("Metrics1")->trigger();
+            key(Qt::Key_Escape);
+        });
+        viewer->ShowGraph(d, kTimeResponseKind);
+        d[0] = second.diagram("second");
+        QStringList shown, expected;
+        QString heading;
+        for (const std::string& line : metricLines(stepMetrics(d[0], 1)))
+            expected << QString::fromStdString(line);
+        later([&] {
+            shown = viewer->metricsPanel()->metricLines();
+            key(Qt::Key_Escape);
+        });
+        viewer->ShowGraph(d, kTimeResponseKind);
+        QCOMPARE(shown, expected);
+        later([&] {
+            shown = viewer->metricsPanel()->metricLines();
+            heading = viewer->metricsPanel()->heading();
+            key(Qt::Key_Escape);
+        });
+        viewer->ShowGraph(d, 5);  // A(w)
+        QVERIFY(shown.isEmpty());
+        QVERIFY2(heading.contains("not a step response"), qPrintable(heading));
+    }
+
+    // Texts that would meet keep apart: a result's lines go under a legend as wide as
+    // they are, and the point read-out stays inside the plot and clear of itself when
+    // the point lies on the x axis at the right edge.
+    void textsKeepClearOfEachOther() {
+        const Curve c = ramp(50, 0);
+        Diagrams d;
+        d[0] = c.diagram("kept Number:5 (K4=1.25, T4=0.2, K7=3.5) against the regulator's run");
+        ViewerSlots v;
+        v.open(d, 0);
+        v.texts = {"Kr = 1.23456789 (the PI regulator's optimum gain)", "Ti = 0.5"};
+        const PlotArea area = PlotArea::forImage(600, 400);
+        const QFontMetrics metrics(viewer->canvas()->font());
+        const GraphTextPlaces places = graphTextPlaces(v, area, metrics);
+        QVERIFY(!places.legend.isNull() && !places.texts.isNull());
+        QVERIFY(!places.texts.intersects(places.legend));
+        // Short texts stay beside the legend, at its height.
+        v.texts = {"Ti = 0.5"};
+        QCOMPARE(graphTextPlaces(v, area, metrics).texts.top(), places.legend.top());
+
+        const GraphScale scale = computeScale(v.all(), area, 1, false);
+        const PointReadout r = pointReadout(v.slot(1), 49, scale, area, metrics);
+        const QRect plot(area.left, area.top, area.width(), area.height());
+        QVERIFY2(plot.contains(r.xPlace) && plot.contains(r.yPlace), qPrintable(QString("%1,%2 %3,%4")
+                                                                                    .arg(r.xPlace.right())
+                                                                                    .arg(r.xPlace.bottom())
+                                                                                    .arg(r.yPlace.right())
+                                                                                    .arg(r.yPlace.bottom())));
+        QVERIFY(!r.xPlace.intersects(r.yPlace));
+        QCOMPARE(r.xPlace.width(), metrics.horizontalAdvance(r.xText));
     }
 
     void closingTheWindowReturnsEsc() {

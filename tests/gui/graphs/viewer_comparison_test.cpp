@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -49,7 +50,8 @@ class ViewerComparisonTest : public QObject {
     QStringList messages;
     QString exportAnswer;
 
-    TFormGraphPg& viewer() { return graphViewer(); }
+    QPointer<QWidget> owner;  // the main window whose recorder's viewer is worked in
+    TFormGraphPg& viewer() { return owner ? recorderViewer(owner, kDemoRecorder) : graphViewer(); }
     QToolButton* button(const char* name) { return viewer().findChild<QToolButton*>(name); }
     QAction* action(const char* name) { return viewer().findChild<QAction*>(name); }
     void shoot(QWidget* w, const char* name) {
@@ -74,6 +76,7 @@ private slots:
         ViewerHost host;
         TFormMain form(&host);
         host.owner = &form;
+        owner = &form;
         form.resize(1200, 800);
         form.show();
         form.openAtStart(VELMAR_DATA_DIR "/Schemes/demo.shm");
@@ -87,22 +90,21 @@ private slots:
         form.Solve1Click();
         QStringList shown, expected;
         QString heading;
-        later([&] {
-            button("SpeedButton2")->click();
-            action("Metrics1")->trigger();
-            QVERIFY(viewer().metricsPanel()->isVisible());
-            QVERIFY(action("Metrics1")->isChecked());
-            shown = viewer().metricsPanel()->metricLines();
-            heading = viewer().metricsPanel()->heading();
-            const auto& output = host.graphs.back().curves.at(1);
-            expected = qLines(metricLines(stepMetrics(output.x, output.y, note.stepLevel.value_or(1))));
-            shoot(&viewer(), "viewer-metrics.png");
-            action("KeepForComparison1")->trigger();
-            action("KeepForComparison1")->trigger();  // kept once: the second says nothing
-            action("Metrics1")->trigger();
-            QTest::keyClick(viewer().canvas(), Qt::Key_Escape);
-        });
         form.ImageMainDblClick(Qt::LeftButton, {}, kRecorderPixel);
+        QVERIFY(QTest::qWaitForWindowActive(&viewer()));  // the keys go to the viewer now
+        button("SpeedButton2")->click();
+        action("Metrics1")->trigger();
+        QVERIFY(viewer().metricsPanel()->isVisible());
+        QVERIFY(action("Metrics1")->isChecked());
+        shown = viewer().metricsPanel()->metricLines();
+        heading = viewer().metricsPanel()->heading();
+        const auto& output = host.graphs.back().curves.at(1);
+        expected = qLines(metricLines(stepMetrics(output.x, output.y, note.stepLevel.value_or(1))));
+        shoot(&viewer(), "viewer-metrics.png");
+        action("KeepForComparison1")->trigger();
+        action("KeepForComparison1")->trigger();  // kept once: the second says nothing
+        action("Metrics1")->trigger();
+        QTest::keyClick(viewer().canvas(), Qt::Key_Escape);
         QCOMPARE(shown, expected);
         QCOMPARE(shown.size(), kMetricCount);
         // The command line measures the same file alike.
@@ -124,19 +126,18 @@ private slots:
         form.Solve1Click();
         std::vector<std::string> legends;
         Extended keptEnd = 0, freshAtOne = 0, keptAtOne = 0;
-        later([&] {
-            button("SpeedButton2")->click();
-            action("Difference1")->trigger();
-            const ViewerSlots& view = viewer().diagramSlots();
-            for (int n = 1; n <= kSlotCount; ++n) legends.push_back(view.legendText(n));
-            const Slot& kept = view.slot(5);
-            keptEnd = kept.present() ? kept.y(kept.count() - 1) : 0;
-            freshAtOne = view.slot(2).y(100);
-            keptAtOne = kept.present() ? kept.y(100) : 0;
-            shoot(&viewer(), "viewer-kept-comparison.png");
-            QTest::keyClick(viewer().canvas(), Qt::Key_Escape);
-        });
         form.ImageMainDblClick(Qt::LeftButton, {}, kRecorderPixel);
+        QVERIFY(QTest::qWaitForWindowActive(&viewer()));  // the keys go to the viewer now
+        button("SpeedButton2")->click();
+        action("Difference1")->trigger();
+        const ViewerSlots& view = viewer().diagramSlots();
+        for (int n = 1; n <= kSlotCount; ++n) legends.push_back(view.legendText(n));
+        const Slot& kept = view.slot(5);
+        keptEnd = kept.present() ? kept.y(kept.count() - 1) : 0;
+        freshAtOne = view.slot(2).y(100);
+        keptAtOne = kept.present() ? kept.y(100) : 0;
+        shoot(&viewer(), "viewer-kept-comparison.png");
+        QTest::keyClick(viewer().canvas(), Qt::Key_Escape);
         QCOMPARE(host.graphs.size(), std::size_t(2));
         QCOMPARE(legends.size(), std::size_t(kSlotCount));
         QCOMPARE(legends[1], std::string("Number:5 (T4=0.6)"));

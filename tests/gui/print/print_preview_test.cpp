@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
@@ -176,10 +177,27 @@ private slots:
         QCOMPARE(QImage(opened).size(), QSize(60, 30));
     }
 
+    // The Print button opens the print dialog first (here a stand-in): cancelled, nothing
+    // is written; confirmed, the page goes to the printer and the button says where.
     void printsThePictureIntoAPdf() {
+        const PrintPrompts keep = printPrompts();
+        int asked = 0;
+        bool confirm = false;
+        QStringList told;
+        printPrompts().print = [&](QPrinter&, QWidget*) { return ++asked, confirm; };
+        printPrompts().tell = [&](QWidget*, const QString& text) { told << text; };
+        QFile::remove(printer->outputFileName());
+        QVERIFY(!form->PrintBtnClick());
+        QCOMPARE(asked, 1);
+        QVERIFY(!QFile::exists(printer->outputFileName()));
+        QVERIFY(told.isEmpty());
+        confirm = true;
         form->objectZoomBox()->setCurrentText("200%");
         form->ComboBox1Commit();
         QVERIFY(form->PrintBtnClick());
+        printPrompts() = keep;
+        QCOMPARE(asked, 2);
+        QCOMPARE(told, QStringList{"Printed to " + QDir::toNativeSeparators(printer->outputFileName())});
         const QImage page = renderPdf(printer->outputFileName(), 96);
         QVERIFY(!page.isNull());
         // At 96 dpi the page holds the picture at its placement, twice its size.

@@ -3,6 +3,7 @@
 // host, a run with its recorder thumbnails, files saved and opened, wiring faults, and
 // the regime strings, enabled actions and status texts after each step.
 #include <QApplication>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -316,6 +317,22 @@ private slots:
         QVERIFY(purple < 8 * 8 + 1);  // only the number square keeps its colour
         QVERIFY(form->action("Run2")->isEnabled());
         QVERIFY(!form->action("Solve1")->isEnabled());
+    }
+
+    // The run's time in the count panel keeps every digit, however long it grows.
+    void theCountPanelShowsTheWholeRunTime() {
+        ProgressInfo info;
+        info.texts = true;
+        info.timeText = "00:00:41";
+        auto* count = form->findChild<QLabel*>("CountPanel");
+        QVERIFY(count);
+        for (const char* text : {"24980.0000", "1234567890.0000"}) {
+            info.countText = text;
+            form->statusLine().progress(info);
+            QCOMPARE(count->text(), QString(text));
+            QVERIFY2(count->contentsRect().width() >= count->fontMetrics().horizontalAdvance(count->text()),
+                     text);
+        }
     }
 
     void solveOutsideRunOnlySaysSoButTheButtonEntersRun() {

@@ -5,6 +5,7 @@
 // frequency characteristic the Solve operation is showing is computed afresh.
 #include <QAction>
 #include <QLineEdit>
+#include <QPainter>
 #include <QProcess>
 #include <QSlider>
 #include <QtTest>
@@ -19,6 +20,7 @@
 #include "gui/editor/cell_pictures.h"
 #include "gui/graphs/graph_viewer.h"
 #include "gui/graphs/show_graph.h"
+#include "gui/shell/dialog_host.h"
 #include "gui/shell/form_main.h"
 #include "gui/shell/parameter_panel.h"
 #include "gui/support/method_chooser_driver.h"
@@ -45,7 +47,8 @@ public:
         return ScriptedHost::askValues(caption, rows, check);
     }
     int showGraph(const Diagrams& diagrams, int kind) override {
-        return realViewer ? ShowGraph(diagrams, kind, realViewer) : ScriptedHost::showGraph(diagrams, kind);
+        return realViewer ? showGraphWindow(realViewer, diagrams, kind)
+                          : ScriptedHost::showGraph(diagrams, kind);
     }
 };
 
@@ -99,13 +102,17 @@ private:
         const auto graph = RecordedGraphOf(wb().scheme.element(kRecorder), wb().run);
         return graph ? pointTexts(graph->diagrams) : QStringList{};
     }
+    // Enter on an element in Run.
+    void enterOn(int element) {
+        const Element& e = wb().scheme.element(element);
+        QTest::mouseClick(form->canvas().widget(), Qt::LeftButton, Qt::NoModifier,
+                          QPoint((e.Col + 1) * kCellWidth + 5, (e.Row + 1) * kCellHeight + 5));
+        form->action("ChangeParameters1")->trigger();
+    }
     // Enter on the lag in Run: its dialog, with K marked.
     void markLagGain() {
         host->marks = {"K"};
-        const Element& lag = wb().scheme.element(kLag);
-        QTest::mouseClick(form->canvas().widget(), Qt::LeftButton, Qt::NoModifier,
-                          QPoint((lag.Col + 1) * kCellWidth + 5, (lag.Row + 1) * kCellHeight + 5));
-        form->action("ChangeParameters1")->trigger();
+        enterOn(kLag);
         host->marks.clear();
         panel->sync();
     }
@@ -210,14 +217,22 @@ private slots:
         QCOMPARE(recorded(), fromCli);
     }
 
+    // Enter on the recorder opens its viewer beside the window and the command is over:
+    // the panel drives the viewer, which holds copies of the curves it shows.
     void anOpenViewerShowsTheNewCurves() {
         markLagGain();
+        host->realViewer = form.get();
         form->action("Solve1")->trigger();
-        const auto before = RecordedGraphOf(wb().scheme.element(kRecorder), wb().run);
-        QVERIFY(before);
-        TFormGraphPg& viewer = graphViewer(form.get());
-        viewer.open(before->diagrams, before->kind);
-        viewer.show();
+        enterOn(kRecorder);
+        QVERIFY(!form->busy());
+        TFormGraphPg& viewer = recorderViewer(form.get(), kRecorder);
+        QVERIFY(viewer.isVisible());
+        QCOMPARE(viewer.windowModality(), Qt::NonModal);
+        QCOMPARE(viewer.showDepth(), 0);
+        QCOMPARE(pointTexts(shownBy(viewer)), recorded());
+        // Asked again, the same window comes to the front.
+        enterOn(kRecorder);
+        QCOMPARE(openRecorderViewers(form.get()), std::vector<TFormGraphPg*>{&viewer});
         panel->slider(0)->setValue(250);  // K = 0.5
         waitIdle();
         QCOMPARE(pointTexts(shownBy(viewer)), coreRun("0.5"));
@@ -228,6 +243,46 @@ private slots:
         waitIdle();
         QCOMPARE(pointTexts(shownBy(viewer)), coreRun("1.5"));
         viewer.close();
+    }
+
+    // Esc stops a run wherever the focus is, on the panel's slider or in its value field,
+    // the run started from the menu or by the panel; a click on the canvas then takes
+    // the focus from the panel.
+    void escapeStopsARunWhileThePanelHasTheFocus_data() {
+        QTest::addColumn<bool>("inField");
+        QTest::addColumn<bool>("byPanel");
+        QTest::newRow("slider, Solve") << false << false;
+        QTest::newRow("field, Solve") << true << false;
+        QTest::newRow("slider, a move") << false << true;
+        QTest::newRow("field, a move") << true << true;
+    }
+    void escapeStopsARunWhileThePanelHasTheFocus() {
+        QFETCH(bool, inField);
+        QFETCH(bool, byPanel);
+        markLagGain();
+        QWidget* holder = inField ? static_cast<QWidget*>(panel->valueEdit(0)) : panel->slider(0);
+        holder->setFocus();
+        QTRY_COMPARE(QApplication::focusWidget(), holder);
+        host->setAnswer("Time", "100000");
+        wb().settings.Time = 100000.0L;
+        bool pressed = false;
+        QTimer during;
+        connect(&during, &QTimer::timeout, this, [&] {
+            if (pressed || !form->busy()) return;
+            pressed = true;
+            QTest::keyClick(holder, Qt::Key_Escape);
+        });
+        during.start(1);
+        if (byPanel) {
+            panel->slider(0)->setValue(600);
+            panel->flush();
+        } else {
+            form->action("Solve1")->trigger();  // returns when the run ends
+        }
+        QVERIFY(pressed);
+        QVERIFY2(wb().run.CurrentTime < 50000, qPrintable(QString::number(double(wb().run.CurrentTime))));
+        QTest::mouseClick(form->canvas().widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form->canvas().widget()));
     }
 
     void aMoveDuringARunSupersedesIt() {
@@ -290,31 +345,51 @@ private slots:
 
 namespace {
 
-// `--screenshots DIR`: the demo in Run with the lag's K and T marked, K moved on its
-// slider, and the recorder's graph open in the viewer beside the window.
+// `--screenshots DIR`: the demo in Run with the lag's K and T marked, the recorder's
+// viewer opened by Enter on it, K moved on its slider; the window alone, the viewer
+// alone, and the viewer as it stands beside the window with the panel.
 int takeScreenshots(const QString& dir) {
     MarkingHost host;
     TFormMain form(&host);
+    host.realViewer = &form;
     form.resize(1280, 720);
     form.show();
     form.openAtStart(kDemo);
     form.action("Run2")->trigger();
     form.action("Solve1")->trigger();
-    for (int i : {0, 1})
-        form.workbench().scheme.element(kLag).Params[static_cast<std::size_t>(i)].Varied = true;
+    Scheme& scheme = form.workbench().scheme;
+    for (int i : {0, 1}) scheme.element(kLag).Params[static_cast<std::size_t>(i)].Varied = true;
     form.findChild<QAction*>("LiveParameters1")->trigger();
     auto* panel = form.findChild<TParameterPanel*>();
     panel->sync();
-    const auto graph = RecordedGraphOf(form.workbench().scheme.element(kRecorder), form.workbench().run);
-    TFormGraphPg& viewer = graphViewer(&form);
-    viewer.open(graph->diagrams, graph->kind);
+    const Element& recorder = scheme.element(kRecorder);
+    QTest::mouseClick(form.canvas().widget(), Qt::LeftButton, Qt::NoModifier,
+                      QPoint((recorder.Col + 1) * kCellWidth + 5, (recorder.Row + 1) * kCellHeight + 5));
+    form.action("ChangeParameters1")->trigger();
+    TFormGraphPg& viewer = recorderViewer(&form, kRecorder);
     viewer.resize(560, 420);
-    viewer.move(700, 280);
-    viewer.show();
     panel->slider(0)->setValue(900);
     QTest::qWait(300);
-    form.grab().save(dir + "/live_parameters.png");
-    viewer.grab().save(dir + "/live_parameters_viewer.png");
+    const QImage window = form.grab().toImage(), graph = viewer.grab().toImage();
+    window.save(dir + "/live_parameters.png");
+    graph.save(dir + "/live_parameters_viewer.png");
+    // Offscreen there is no screen to grab: the viewer is drawn where it would stand,
+    // over the canvas beside the panel, under a title bar of its own.
+    QImage beside = window;
+    QPainter p(&beside);
+    constexpr int kTitleBar = 22;
+    const QRect frame(window.width() - panel->width() - graph.width() - 16,
+                      window.height() - graph.height() - 40 - kTitleBar, graph.width(),
+                      graph.height() + kTitleBar);
+    const QRect bar(frame.topLeft(), QSize(frame.width(), kTitleBar));
+    p.fillRect(bar, QColor(60, 60, 70));
+    p.setPen(Qt::white);
+    p.drawText(bar.adjusted(8, 0, 0, 0), Qt::AlignVCenter, viewer.windowTitle());
+    p.drawImage(frame.topLeft() + QPoint(0, kTitleBar), graph);
+    p.setPen(QColor(60, 60, 70));
+    p.drawRect(frame.adjusted(0, 0, -1, -1));
+    p.end();
+    beside.save(dir + "/viewer_with_live_panel.png");
     // Under a real display the windows stay up a while for a look at the whole screen.
     if (QGuiApplication::platformName() != "offscreen") QTest::qWait(6000);
     return 0;

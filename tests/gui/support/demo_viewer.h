@@ -1,7 +1,7 @@
 // For tests that run the demo scheme in the real main window and work in the graph
 // viewer its recorder opens: a host that answers the value dialogs from a script and
 // hands the curves to the real viewer through the workbench's own hand-over, a way to
-// act inside the viewer's waiting loop, and where the demo's recorder is drawn.
+// act inside a waiting loop (the magnifier's), and where the demo's recorder is drawn.
 #pragma once
 
 #include <QPoint>
@@ -26,5 +26,6 @@ public:
 inline void later(std::function<void()> step) { QTimer::singleShot(0, std::move(step)); }
 
 inline const QPoint kRecorderPixel(36 * 21 + 30, 9 * 11 + 15);  // the recorder of the demo at (36, 9)
+inline constexpr int kDemoRecorder = 6;                         // its element number
 
 }  // namespace velmar::gui
