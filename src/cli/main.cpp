@@ -23,7 +23,8 @@ int usage() {
         << "usage: velmar-cli info SCHEME\n"
            "       velmar-cli resave IN OUT\n"
            "       velmar-cli run SCHEME [--variable] [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n"
-           "                      [--sweep E:LABEL=BEGIN:END:STEP] [--metrics] [--csv OUT] [--pnt DIR]\n"
+           "                      [--edit E]... [--sweep E:LABEL=BEGIN:END:STEP] [--metrics] [--csv OUT]\n"
+           "                      [--pnt DIR]\n"
            "       velmar-cli tf SCHEME --block N [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n"
            "                     [--side-files DIR]\n"
            "       velmar-cli analyze SCHEME --block N --method M [--mark E:LABEL]... [--answer "
@@ -33,7 +34,7 @@ int usage() {
            "                           [--answer LABEL=VALUE]... [--expression TEXT] [--save OUT]\n"
            "                           (velmar-cli optimize --help)\n"
            "       velmar-cli metrics SCHEME [--element N] [--diagram D] [--variable]\n"
-           "                          [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n";
+           "                          [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]... [--edit E]...\n";
     return 2;
 }
 

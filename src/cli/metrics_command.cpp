@@ -42,7 +42,7 @@ std::optional<int> countOption(const ParsedArguments& parsed, std::string_view o
 
 std::optional<MetricsOptions> parse(const Args& args) {
     const auto parsed =
-        parseArguments(args, {{"--element"}, {"--diagram"}, {"--variable", false}, {"--answer"}, {"--set"}});
+        parseArguments(args, {{"--element"}, {"--diagram"}, {"--variable", false}, {"--answer"}, {"--set"}, {"--edit"}});
     if (!parsed || parsed->positional.empty()) return std::nullopt;
     const auto element = countOption(*parsed, "--element", 0);
     const auto diagram = countOption(*parsed, "--diagram", 1);
@@ -53,12 +53,13 @@ std::optional<MetricsOptions> parse(const Args& args) {
     o.run.variable = parsed->has("--variable");
     o.run.answers = parsed->all("--answer");
     o.run.sets = parsed->all("--set");
+    o.run.edits = parsed->all("--edit");
     return o;
 }
 
 int usage() {
     std::cerr << "usage: velmar-cli metrics SCHEME [--element N] [--diagram D] [--variable] "
-                 "[--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n";
+                 "[--answer LABEL=VALUE]... [--set E:LABEL=VALUE]... [--edit E]...\n";
     return 2;
 }
 

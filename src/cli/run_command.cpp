@@ -1,4 +1,4 @@
-// run SCHEME [--variable] [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...
+// run SCHEME [--variable] [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]... [--edit E]...
 //     [--sweep E:LABEL=BEGIN:END:STEP] [--metrics] [--csv OUT] [--pnt DIR]: compile a scheme, run it
 // and write what every recorder would show in the graph viewer, as CSV and as one point
 // file per curve.
@@ -33,6 +33,7 @@ std::optional<RunOptions> parse(const Args& args) {
     const auto parsed = parseArguments(args, {{"--variable", false},
                                               {"--answer"},
                                               {"--set"},
+                                              {"--edit"},
                                               {"--sweep"},
                                               {"--csv"},
                                               {"--pnt"},
@@ -43,6 +44,7 @@ std::optional<RunOptions> parse(const Args& args) {
                        parsed->has("--variable"),
                        parsed->all("--answer"),
                        parsed->all("--set"),
+                       parsed->all("--edit"),
                        parsed->last("--sweep"),
                        parsed->last("--csv"),
                        parsed->last("--pnt"),
@@ -73,7 +75,7 @@ void writePointFiles(const Workbench& wb, const std::filesystem::path& folder) {
 int usage() {
     std::cerr
         << "usage: velmar-cli run SCHEME [--variable] [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n"
-           "                      [--sweep E:LABEL=BEGIN:END:STEP] [--metrics] [--csv OUT] [--pnt DIR]\n";
+           "                      [--edit E]... [--sweep E:LABEL=BEGIN:END:STEP] [--metrics] [--csv OUT] [--pnt DIR]\n";
     return 2;
 }
 
@@ -109,7 +111,8 @@ int loadAndRun(Workbench& wb, const ScriptedHost& host, const RunOptions& option
                std::ostream& err, const std::function<std::string(Workbench&)>& adjust) {
     if (!loadSchemeWarning(options.verb, options.scheme, wb.scheme, err)) return 2;
     std::string error;
-    if (!applySets(wb, options.sets, error) || (adjust && !(error = adjust(wb)).empty())) {
+    if (!applyEdits(wb, host, options.edits, error) || !applySets(wb, options.sets, error) ||
+        (adjust && !(error = adjust(wb)).empty())) {
         err << "velmar-cli " << options.verb << ": " << error << "\n";
         return 2;
     }

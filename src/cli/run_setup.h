@@ -22,6 +22,7 @@ struct RunOptions {
     bool variable = false;
     std::vector<std::string> answers;
     std::vector<std::string> sets;     // --set E:LABEL=VALUE, in order
+    std::vector<std::string> edits;    // --edit E, in order
     std::optional<std::string> sweep;  // --sweep E:LABEL=BEGIN:END:STEP
     std::optional<std::string> csv;
     std::optional<std::string> pnt;
@@ -29,7 +30,7 @@ struct RunOptions {
 };
 
 // Loads the scheme into `wb` (a scheme whose records end early is warned about on
-// `err`), applies the --set overrides and then `adjust` (a sweep's value; it returns
+// `err`), opens the --edit dialogs, applies the --set overrides and then `adjust` (a sweep's value; it returns
 // what went wrong, or an empty text), compiles and runs it, and checks that `host`, the
 // workbench's host, took every --answer. Returns 0, or the exit code of what stopped it:
 // the reason on `err`, the fault cells on `out`.

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "core/model/scheme.h"
+#include "core/model/scheme_file.h"
 
 namespace velmar::editor {
 
@@ -67,13 +68,6 @@ public:
     bool canRedo(const Scheme& present) const;
 
 private:
-    struct State {
-        std::vector<std::uint8_t> bytes;
-        std::string labels;
-        bool operator==(const State&) const = default;
-    };
-    static State stateOf(const Scheme& s);
-
     bool exists(int number) const;
     void write(int number, const Scheme& s, const std::string& fileName);
     std::string read(int number, Scheme& into);
@@ -84,13 +78,13 @@ private:
     // Stepping ends: the snapshots after the one shown are dropped and the one shown
     // becomes the newest (from "~VelTmp0.tmp" when it is the state of the first Undo).
     void settle();
-    bool editedSinceShown(const Scheme& present) const { return !(stateOf(present) == shownState_); }
+    bool editedSinceShown(const Scheme& present) const { return !(StoredForm(present) == shownState_); }
 
     std::filesystem::path folder_;
     int newest_ = 0;         // the highest snapshot number in use, 0 for none
     bool stepping_ = false;  // Undo or Redo was used since the last change
     int shown_ = 0;          // while stepping: the snapshot shown, 0 for "~VelTmp0.tmp"
-    State shownState_;       // while stepping: the scheme as it was loaded
+    StoredScheme shownState_;  // while stepping: the scheme as it was loaded
     std::array<std::string, kMaxSnapshots + 1> fileNames_;
 };
 

@@ -142,9 +142,9 @@ Element* Scheme::InsertElement(int col, int row, std::uint8_t code) {
     if (!e) return nullptr;
     e->Col = static_cast<std::uint8_t>(col);
     e->Row = static_cast<std::uint8_t>(row);
-    const auto at = std::find_if(elements_.begin(), elements_.end(), [&](const auto& x) {
-        return x->Col > col || (x->Col == col && x->Row >= row);
-    });
+    const ListPlace place = listPlace(*e);
+    const auto at = std::find_if(elements_.begin(), elements_.end(),
+                                 [&](const auto& x) { return listPlace(*x) >= place; });
     Element* raw = e.get();
     elements_.insert(at, std::move(e));
     Renumber();
@@ -173,7 +173,7 @@ void Scheme::LayCells(const std::vector<PlacedCell>& cells) {
     laying_ = true;
     for (const PlacedCell& c : cells) PutCell(c.col, c.row, c.code);
     laying_ = false;
-    // Column by column, row by row: the list's own order.
+    // Column by column, row by row, then into the list's own order.
     for (int c = 0; c < kGridSize; ++c)
         for (int r = 0; r < kGridSize; ++r)
             if (laidCorners_[static_cast<size_t>(c * kGridSize + r)]) {
@@ -184,6 +184,8 @@ void Scheme::LayCells(const std::vector<PlacedCell>& cells) {
                 e->Row = static_cast<std::uint8_t>(r);
                 elements_.push_back(std::move(e));
             }
+    std::stable_sort(elements_.begin(), elements_.end(),
+                     [](const auto& a, const auto& b) { return listPlace(*a) < listPlace(*b); });
     laidCorners_.clear();
     laidCorners_.shrink_to_fit();
     Renumber();

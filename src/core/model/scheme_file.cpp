@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <iterator>
 #include <optional>
 #include <system_error>
@@ -64,6 +65,30 @@ bool hasRecord(const Element& e) {
     ByteWriter probe;
     e.WriteParameters(probe);
     return !probe.bytes().empty();
+}
+
+// A line break inside a text kept on one line of a text file becomes a blank.
+std::string oneLine(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, ' ');
+    return text;
+}
+
+// The line of a text file from `pos` without its CR LF or LF; `pos` moves past it.
+std::string_view takeLine(std::string_view text, std::size_t& pos) {
+    const std::size_t end = std::min(text.find('\n', pos), text.size());
+    std::string_view line = text.substr(pos, end - pos);
+    pos = end + 1;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+}
+
+// Reads a whole number from the front of `text` and the blank after it.
+bool takeNumber(std::string_view& text, int& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end == text.data() + text.size() || *end != ' ') return false;
+    text.remove_prefix(static_cast<std::size_t>(end - text.data()) + 1);
+    return true;
 }
 
 }  // namespace
@@ -145,12 +170,7 @@ std::string LabelsText(const Scheme& scheme) {
                                  [](const std::string& l) { return !l.empty(); });
     if (!any) return {};
     std::string text;
-    for (int k = 1; k <= kLabelLines; ++k) {
-        std::string line = scheme.Labels[static_cast<size_t>(k)];
-        std::replace_if(
-            line.begin(), line.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, ' ');
-        text += line + "\r\n";
-    }
+    for (int k = 1; k <= kLabelLines; ++k) text += oneLine(scheme.Labels[static_cast<size_t>(k)]) + "\r\n";
     return text;
 }
 
@@ -162,12 +182,41 @@ void ReadLabelsText(Scheme& scheme, std::string_view text) {
             label.clear();
             continue;
         }
-        const std::size_t end = std::min(text.find('\n', pos), text.size());
-        std::string_view line = text.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        label.assign(line);
-        pos = end + 1;
+        label.assign(takeLine(text, pos));
     }
+}
+
+std::string FunctionsText(const Scheme& scheme) {
+    std::string text;
+    for (const auto& e : scheme.ElementList())
+        if (e->info().keptBeside && storedInScheme(scheme, e->Col, e->Row))
+            text += std::to_string(e->Col) + " " + std::to_string(e->Row) + " " + oneLine(e->SideText()) + "\r\n";
+    return text;
+}
+
+StoredScheme StoredForm(const Scheme& scheme) {
+    return {SchemeBytes(scheme), LabelsText(scheme), FunctionsText(scheme)};
+}
+
+void ReadFunctionsText(Scheme& scheme, std::string_view text) {
+    struct Line {
+        Element* element;
+        std::string_view text;
+    };
+    std::vector<Line> lines;
+    int number = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        std::string_view line = takeLine(text, pos);
+        ++number;
+        if (line.empty()) continue;
+        int col = 0, row = 0;
+        if (!takeNumber(line, col) || !takeNumber(line, row))
+            throw FileError("The file is damaged: line " + std::to_string(number) +
+                            " is not a column, a row and an expression");
+        Element* e = Scheme::inGrid(col, row) ? scheme.ElementAt(col, row) : nullptr;
+        if (e && e->Col == col && e->Row == row && e->info().keptBeside) lines.push_back({e, line});
+    }
+    for (const Line& l : lines) l.element->ReadSideText(l.text);
 }
 
 std::vector<std::uint8_t> BlockBytes(const Scheme& scheme, int c1, int r1, int c2, int r2) {
@@ -209,14 +258,29 @@ fs::path LabelsFileFor(const fs::path& schemeFile) {
     return labels;
 }
 
+fs::path FunctionsFileFor(const fs::path& schemeFile) {
+    fs::path functions = schemeFile;
+    functions.replace_extension(".fx");
+    return functions;
+}
+
 void SaveScheme(const Scheme& scheme, const fs::path& schemeFile, const fs::path& labelsFile) {
+    const fs::path functionsFile = FunctionsFileFor(schemeFile);
     if (sameFile(schemeFile, labelsFile))
         throw FileError(
             describeFile(schemeFile, "The labels file of this name would be the scheme file itself"));
+    if (sameFile(schemeFile, functionsFile))
+        throw FileError(
+            describeFile(schemeFile, "The functions file of this name would be the scheme file itself"));
+    if (sameFile(labelsFile, functionsFile))
+        throw FileError(describeFile(labelsFile, "The labels file would be the functions file"));
     const std::vector<std::uint8_t> bytes = SchemeBytes(scheme);
     const std::string labels = LabelsText(scheme);
-    replaceFiles({{schemeFile, asText(bytes)},
-                  {labelsFile, labels.empty() ? std::nullopt : std::optional<std::string_view>(labels)}});
+    const std::string functions = FunctionsText(scheme);
+    auto present = [](const std::string& text) {
+        return text.empty() ? std::nullopt : std::optional<std::string_view>(text);
+    };
+    replaceFiles({{schemeFile, asText(bytes)}, {labelsFile, present(labels)}, {functionsFile, present(functions)}});
 }
 
 SchemeRead LoadScheme(Scheme& scheme, const fs::path& schemeFile, const fs::path& labelsFile) {
@@ -233,6 +297,15 @@ SchemeRead LoadScheme(Scheme& scheme, const fs::path& schemeFile, const fs::path
         result = ReadSchemeBytes(read, bytes);
     } catch (const FileError& e) { throw FileError(describeFile(schemeFile, std::string(e.what()) + ":")); }
     if (hasLabels) ReadLabelsText(read, asText(labels));
+    const fs::path functionsFile = FunctionsFileFor(schemeFile);
+    if (fs::exists(functionsFile, ec)) {
+        const std::vector<std::uint8_t> functions = readFile(functionsFile, "functions file");
+        try {
+            ReadFunctionsText(read, asText(functions));
+        } catch (const FileError& e) {
+            throw FileError(describeFile(functionsFile, std::string(e.what()) + ":"));
+        }
+    }
     scheme.swap(read);
     return result;
 }
