@@ -76,10 +76,12 @@ constexpr VerbHelp kVerbs[] = {
      "  velmar-cli resave old.shm new.shm\n"
      "  velmar-cli resave data/Schemes/demo.shm /tmp/demo.shm\n"},
     {"run",
-     "run SCHEME [--variable] [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...\n"
+     "run SCHEME [--variable] [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]... [--edit E]...\n"
      "               [--sweep E:LABEL=BEGIN:END:STEP] [--metrics] [--csv OUT] [--pnt DIR]",
      "Runs the scheme and writes every recorder's curves as CSV.\n"
      "  --variable            run with the variable step (rows Time, Eps; else Step, Time)\n"
+     "  --edit E              open element E's own window (a user function's \"f (x)=\"),\n"
+     "                        answered by --answer, for this call\n"
      "  --sweep E:L=B:E:S     one run per value of the parameter, at most 100000 values;\n"
      "                        not with --pnt, nor with a --set of the same parameter\n"
      "  --metrics             the step-response metrics of every curve instead of the points\n"
@@ -124,11 +126,12 @@ constexpr VerbHelp kVerbs[] = {
      "tuned.shm\n"},
     {"metrics",
      "metrics SCHEME [--element N] [--diagram D] [--variable] [--answer LABEL=VALUE]...\n"
-     "                   [--set E:LABEL=VALUE]...",
+     "                   [--set E:LABEL=VALUE]... [--edit E]...",
      "Runs the scheme as run does and prints the step-response metrics of one curve.\n"
      "  --element N           the recorder (default: the first holding a curve)\n"
      "  --diagram D           its slot, 1 to 5 (default 1)\n"
-     "  --variable            run with the variable step\n",
+     "  --variable            run with the variable step\n"
+     "  --edit E              open element E's own window, answered by --answer\n",
      nullptr,
      "  velmar-cli metrics data/Schemes/demo.shm --diagram 2\n"
      "  velmar-cli metrics data/Schemes/demo.shm --answer Time=3 --set 4:K=2\n"},

@@ -37,7 +37,8 @@ std::optional<MetricsOptions> parse(const Args& args, std::string& error) {
                                         {"--diagram"},
                                         {"--variable", false},
                                         {"--answer", true, true},
-                                        {"--set", true, true}},
+                                        {"--set", true, true},
+                                        {"--edit", true, true}},
                                        error);
     if (!parsed) return std::nullopt;
     if (parsed->positional.empty()) {
@@ -55,6 +56,7 @@ std::optional<MetricsOptions> parse(const Args& args, std::string& error) {
     o.run.variable = parsed->has("--variable");
     o.run.answers = parsed->all("--answer");
     o.run.sets = parsed->all("--set");
+    o.run.edits = parsed->all("--edit");
     return o;
 }
 

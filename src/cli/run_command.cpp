@@ -1,4 +1,4 @@
-// run SCHEME [--variable] [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]...
+// run SCHEME [--variable] [--answer LABEL=VALUE]... [--set E:LABEL=VALUE]... [--edit E]...
 //     [--sweep E:LABEL=BEGIN:END:STEP] [--metrics] [--csv OUT] [--pnt DIR]: compile a scheme, run it
 // and write what every recorder would show in the graph viewer, as CSV and as one point
 // file per curve.
@@ -36,6 +36,7 @@ std::optional<RunOptions> parse(const Args& args, std::string& error) {
                                        {{"--variable", false},
                                         {"--answer", true, true},
                                         {"--set", true, true},
+                                        {"--edit", true, true},
                                         {"--sweep"},
                                         {"--csv"},
                                         {"--pnt"},
@@ -47,6 +48,7 @@ std::optional<RunOptions> parse(const Args& args, std::string& error) {
                        parsed->has("--variable"),
                        parsed->all("--answer"),
                        parsed->all("--set"),
+                       parsed->all("--edit"),
                        parsed->value("--sweep"),
                        parsed->value("--csv"),
                        parsed->value("--pnt"),
@@ -100,7 +102,7 @@ RunResult loadAndRun(Workbench& wb, const ScriptedHost& host, const RunOptions& 
     if (!read) return {kWrongCall, false, true};
     RunResult result{kDone, *read != kDone};
     std::string error;
-    const bool setsApplied = applySets(wb, options.sets, error);
+    const bool setsApplied = applyEdits(wb, host, options.edits, error) && applySets(wb, options.sets, error);
     if (!setsApplied || (adjust && !(error = adjust(wb)).empty())) {
         err << "velmar-cli " << options.verb << ": " << error << "\n";
         result.code = kWrongCall;

@@ -23,6 +23,7 @@ struct RunOptions {
     bool variable = false;
     std::vector<std::string> answers;
     std::vector<std::string> sets;     // --set E:LABEL=VALUE, in order
+    std::vector<std::string> edits;    // --edit E, in order
     std::optional<std::string> sweep;  // --sweep E:LABEL=BEGIN:END:STEP
     std::optional<std::string> csv;
     std::optional<std::string> pnt;
@@ -38,7 +39,7 @@ struct RunResult {
 };
 
 // Loads the scheme into `wb` (a scheme whose records end early is warned about on
-// `err` when `warn`), applies the --set overrides and then `adjust` (a sweep's value;
+// `err` when `warn`), opens the --edit dialogs, applies the --set overrides and then `adjust` (a sweep's value;
 // it returns what went wrong, or an empty text), compiles and runs it, and checks that
 // `host`, the workbench's host, accepted and took every --answer. The reason of what
 // stopped it goes to `err`, the fault cells to `out`.

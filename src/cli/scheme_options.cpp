@@ -1,9 +1,12 @@
 #include "cli/scheme_options.h"
 
+#include <algorithm>
+
 #include "cli/arguments.h"
 #include "core/errors.h"
 #include "core/grid/parameter_grid.h"
 #include "core/numtext.h"
+#include "core/scripted_host.h"
 #include "core/workbench/workbench.h"
 
 namespace velmar::cli {
@@ -78,6 +81,26 @@ bool applySets(Workbench& wb, const std::vector<std::string>& sets, std::string&
         } catch (const MathError& e) { error = e.what(); }
         if (!error.empty()) {
             error = "--set " + option + ": " + error;
+            return false;
+        }
+    }
+    return true;
+}
+
+bool applyEdits(Workbench& wb, const ScriptedHost& host, const std::vector<std::string>& edits,
+                std::string& error) {
+    for (const std::string& option : edits) {
+        const auto n = parseNumber(option);
+        if (!n || *n != static_cast<int>(*n) || *n < 1 || *n > wb.scheme.ElementCount()) {
+            error = "--edit " + option + ": expected an element number of the scheme";
+            return false;
+        }
+        const std::size_t asked = host.dialogs.size();
+        wb.scheme.element(static_cast<int>(*n)).EditParameters(wb);
+        const bool refused = std::any_of(host.dialogs.begin() + static_cast<std::ptrdiff_t>(asked),
+                                         host.dialogs.end(), [](const auto& d) { return !d.confirmed; });
+        if (refused) {
+            error = "--edit " + option + ": the answers do not make a dialog of element " + option + " acceptable";
             return false;
         }
     }

@@ -103,6 +103,20 @@ bool Host::askValuePages(std::vector<ValueList>& pages, const RowCheck& check) {
     return true;
 }
 
+bool Host::askText(std::string_view caption, std::string_view label, std::string& text,
+                   const TextCheck& check) {
+    std::string_view key = label;
+    while (!key.empty() && (key.back() == '=' || key.back() == ' ')) key.remove_suffix(1);
+    std::vector<ValueRow> rows = {
+        {.label = std::string(label), .text = text, .markEnabled = false, .key = std::string(key)}};
+    const RowCheck onRows = [&check](const std::vector<ValueRow>& r) {
+        return check ? check(r[0].text) : std::string();
+    };
+    if (!askValues(caption, rows, onRows)) return false;
+    text = rows[0].text;
+    return true;
+}
+
 bool Host::askChoices(std::string_view caption, std::vector<ChoiceRow>& rows) {
     std::vector<ValueRow> shown;
     for (const ChoiceRow& c : rows)

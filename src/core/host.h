@@ -29,6 +29,8 @@ struct ValueRow {
 // Checks the rows a person confirmed; returns the message to show when they cannot be
 // accepted (the dialog then stays open), or an empty text.
 using RowCheck = std::function<std::string(const std::vector<ValueRow>&)>;
+// The same for a line of text (askText).
+using TextCheck = std::function<std::string(const std::string&)>;
 
 enum class Box { Error, Information, Warning, Plain };  // "Ошибка", "Сообщение", ...
 enum class Reply { Yes, No, Cancel };
@@ -224,6 +226,14 @@ public:
     // A result table; true when its button was pressed. Default: the title and the rows
     // go to the report, and the button counts as pressed.
     virtual bool showTable(const ResultTable& table);
+
+    // A window asking one line of text, such as an expression (the user function's
+    // "Input function y=f(x)" with its field "f (x)="). `check` runs on confirmation as
+    // for askValues: a non-empty answer is shown and the window stays open. False when
+    // cancelled. Default: the value dialog with one row, answered by the field's label
+    // without its closing "=" ("f (x)=sin(x)").
+    virtual bool askText(std::string_view caption, std::string_view label, std::string& text,
+                         const TextCheck& check);
 
     // The "Progress" window of a scan: opened by the first call, closed by `finished`.
     virtual void scanProgress(const ScanProgress& progress) { (void)progress; }

@@ -22,15 +22,20 @@ inline fs::path saveCommutatorScheme(const fs::path& dir, bool withArrow = true)
     return file;
 }
 
+// Three blocks in a row at (4, 9), (8, 9) and (12, 9), each wired to the next.
+inline void putThreeInARow(Scheme& s, std::uint8_t first, std::uint8_t second, std::uint8_t third) {
+    s.PutCell(4, 9, first);
+    s.PutCell(7, 10, 1);
+    s.PutCell(8, 9, second);
+    s.PutCell(11, 10, 1);
+    s.PutCell(12, 9, third);
+}
+
 // A step (element 1) into a lag K / (T s + 1) (element 2) recorded in time (element 3),
 // saved as "lag.shm": T < 0 blows up, T > 0 settles.
 inline fs::path saveLagScheme(const fs::path& dir, Extended timeConstant = 1) {
     Scheme s;
-    s.PutCell(4, 9, 33);
-    s.PutCell(7, 10, 1);
-    s.PutCell(8, 9, 22);
-    s.PutCell(11, 10, 1);
-    s.PutCell(12, 9, 62);
+    putThreeInARow(s, 33, 22, 62);
     s.element(2).Params[1].Value = timeConstant;
     const fs::path file = dir / "lag.shm";
     SaveScheme(s, file, LabelsFileFor(file));

@@ -18,10 +18,9 @@ std::string modelProblem(const Scheme& s) {
         if (e.Number != i + 1) return "element numbered " + std::to_string(e.Number) + at(e.Col, e.Row);
         if (i > 0) {
             const Element& p = *list[i - 1];
-            if (p.Col > e.Col || (p.Col == e.Col && p.Row >= e.Row))
-                return "list out of order" + at(e.Col, e.Row);
+            if (listPlace(p) >= listPlace(e)) return "list out of order" + at(e.Col, e.Row);
         }
-        if (e.Code < 17 || e.Code > 143)
+        if (e.Code < 17 || e.Code > 144)
             return "element with code " + std::to_string(e.Code) + at(e.Col, e.Row);
         const int n = sizeOf(e.Code);
         for (int c = e.Col; c < e.Col + n; ++c)
@@ -45,7 +44,7 @@ std::string modelProblem(const Scheme& s) {
                 if (!s.IsBlockCorner(k.col, k.row) || c > k.col + 2 || r > k.row + 2)
                     return "block cell outside a whole square" + at(c, r);
             }
-            if (code >= 17 && code <= 143) {
+            if (code >= 17) {
                 const Element* e = s.ElementAt(c, r);
                 if (!e || e->Code != code) return "cell without its element" + at(c, r);
             }

@@ -23,7 +23,6 @@ public:
     Element& put(int code, int col, int row, const std::vector<Extended>& params = {},
                  std::string_view caption = {});
     Element& node(int code, int col, int row);
-    void face(int code, int col, int row) { draw_.face(code, col, row); }
 
     // A wire through the given cells (see SchemeDrawing::wire): it starts next to an
     // element or on a wire already drawn and ends with an arrow at the element it feeds.

@@ -112,19 +112,22 @@ void commutatorTwo(Sketch& s) {
                {106, {1, 2, 4}, "c: 2 s on, 2 s off"});
 }
 
-// The user function has a face only; the same kind of function, f(x) = x sin x, built
-// from a sine block and a multiplication node.
+// The user function f(x) = x sin x beside the same function built from a sine block and
+// a multiplication node, both fed x and recorded with it.
 void userFunction(Sketch& s) {
     Element& x = s.put(34, 2, 3, {2, 1, 0}, "x = 2 sin t");
     Element& sine = s.put(85, 10, 3, {}, "sin x");
     Element& product = s.node(21, 17, 4);
     Element& rec = s.put(62, 21, 3, {}, "x, f(x)");
-    s.face(144, 10, 13);
+    Element& function = s.put(144, 10, 13, {}, "f(x) = x*sin(x)");
+    function.ReadSideText("x*sin(x)");
     s.connect(x, sine);
     s.connect(sine, product);
     s.wire({{6, 4}, {6, 7}, {17, 7}, below(product)});
     s.connect(product, rec);
     s.wire({{10, 7}, {10, 10}, {23, 10}, entryBelow(rec)});
+    s.wire({{6, 7}, {6, 14}, in(function)});
+    s.wire({out(function), {22, 14}, below(rec, 1)});
 }
 
 }  // namespace
@@ -140,7 +143,7 @@ std::vector<TestDrawing> structuralDrawings() {
         {"Comutator1.sht", "Commutator I: passes D1 while the control is not negative, D2 otherwise",
          commutatorOne},
         {"Comutator2.sht", "Commutator II: passes D1 while the control is 0, D2 otherwise", commutatorTwo},
-        {"Functia polizovatelea", "User function Y=f(x): its face, and f(x) = x sin x built from blocks",
+        {"Functia polizovatelea", "User function Y=f(x) = x sin x beside the same function built from blocks",
          userFunction},
     };
 }

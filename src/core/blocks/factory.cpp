@@ -13,8 +13,7 @@ std::unique_ptr<Element> CreateElement(std::uint8_t code) {
         case Family::Discrete: e = createDiscrete(code); break;
         case Family::Recorder: e = createRecorder(code); break;
         case Family::Analysis: e = createAnalysis(code); break;
-        case Family::Piece:
-        case Family::Face: return nullptr;
+        case Family::Piece: return nullptr;
     }
     if (e) e->SetDefaults();
     return e;

@@ -7,7 +7,8 @@
 namespace velmar {
 
 std::unique_ptr<Element> createNonlinear(std::uint8_t code) {
-    for (auto create : {createStaticFunction, createRelay, createOperandBlock, createClockedNonlinear})
+    for (auto create : {createStaticFunction, createRelay, createOperandBlock, createClockedNonlinear,
+                        createUserFunction})
         if (auto e = create(code)) return e;
     throw std::logic_error("no nonlinear element type for code " + std::to_string(code));
 }

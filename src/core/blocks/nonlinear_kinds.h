@@ -18,4 +18,7 @@ std::unique_ptr<Element> createOperandBlock(std::uint8_t code);
 // Blocks with their own clock: the universal quantiser 76, the sign relay 80.
 std::unique_ptr<Element> createClockedNonlinear(std::uint8_t code);
 
+// The user function 144: an expression over the input and the time.
+std::unique_ptr<Element> createUserFunction(std::uint8_t code);
+
 }  // namespace velmar

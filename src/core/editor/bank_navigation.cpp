@@ -7,17 +7,22 @@
 
 namespace velmar::editor {
 
-int smallPaletteCode(PaletteCell c) { return c.row * 9 + c.col + bankCodes(1).first; }
-int bigPaletteCode(PaletteCell c) { return c.row * 3 + c.col + bankCodes(3).first; }
+namespace {
 
-PaletteCell smallPaletteCell(int code) {
-    const int slot = code - bankCodes(1).first;
-    return {slot % 9, slot / 9};
+int codeOfSlot(int cells, int slot) {
+    const std::vector<int>& codes = bankCodes(cells);
+    return slot >= 0 && slot < static_cast<int>(codes.size()) ? codes[static_cast<std::size_t>(slot)] : -1;
 }
-PaletteCell bigPaletteCell(int code) {
-    const int slot = code - bankCodes(3).first;
-    return {slot % 3, slot / 3};
-}
+
+PaletteCell cellOfSlot(int slot, int columns) { return {slot % columns, slot / columns}; }
+
+}  // namespace
+
+int smallPaletteCode(PaletteCell c) { return codeOfSlot(1, c.row * kSmallPalette.columns + c.col); }
+int bigPaletteCode(PaletteCell c) { return codeOfSlot(3, c.row * kBigPalette.columns + c.col); }
+
+PaletteCell smallPaletteCell(int code) { return cellOfSlot(bankSlot(code), kSmallPalette.columns); }
+PaletteCell bigPaletteCell(int code) { return cellOfSlot(bankSlot(code), kBigPalette.columns); }
 
 void smallPaletteKey(PaletteCell& at, int key) {
     switch (key) {
@@ -45,6 +50,8 @@ void bigPaletteKey(PaletteCell& at, int key, int pageRows) {
     }
     at.col = std::clamp(at.col, 0, kBigPalette.columns - 1);
     at.row = std::clamp(at.row, 0, kBigPalette.rows - 1);
+    // The last row is not full: past its last block the highlight stays on that block.
+    if (bigPaletteCode(at) < 0) at = bigPaletteCell(bankCodes(3).back());
 }
 
 int bankScrollFor(int row, int position, int height) {

@@ -3,8 +3,9 @@
 //
 // Small palette: cells of 25 x 15 pixels from (3, 11), nine per row; rows 0 and 1 are
 // full and row 2 holds four: codes row*9 + column, 0..21.
-// Big palette: cells of 70 x 40 pixels from (5, 10), three per row; forty rows, codes
-// row*3 + column + 22; the last cell (141) is reached from the keyboard only.
+// Big palette: cells of 70 x 40 pixels from (5, 10), three per row; forty-one rows, the
+// blocks 22..141 in code order (row*3 + column + 22), then the user function 144 alone
+// in the last row. The cell of 141 is reached from the keyboard only.
 #pragma once
 
 namespace velmar::editor {
@@ -19,8 +20,9 @@ struct PaletteGeometry {
     int originX, originY, cellWidth, cellHeight, columns, rows;
 };
 inline constexpr PaletteGeometry kSmallPalette{3, 11, 25, 15, 9, 3};
-inline constexpr PaletteGeometry kBigPalette{5, 10, 70, 40, 3, 40};
+inline constexpr PaletteGeometry kBigPalette{5, 10, 70, 40, 3, 41};
 
+// The code in a palette cell, -1 for a cell without one; and the cell of a code.
 int smallPaletteCode(PaletteCell c);
 int bigPaletteCode(PaletteCell c);
 PaletteCell smallPaletteCell(int code);

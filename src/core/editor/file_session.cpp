@@ -51,12 +51,11 @@ FileSession::FileSession(Workbench& wb, EditorState& state, FileSessionView& vie
 }
 
 bool FileSession::isSaved() const {
-    return SchemeBytes(wb_.scheme) == savedBytes_ && LabelsText(wb_.scheme) == savedLabels_;
+    return saved_ && StoredForm(wb_.scheme) == *saved_;
 }
 
 void FileSession::markSaved() {
-    savedBytes_ = SchemeBytes(wb_.scheme);
-    savedLabels_ = LabelsText(wb_.scheme);
+    saved_ = StoredForm(wb_.scheme);
 }
 
 void FileSession::setFileName(const std::string& name) {
@@ -113,7 +112,7 @@ void FileSession::replaced() {
 void FileSession::warnIfIncomplete(const SchemeRead& read) {
     if (read.whole()) return;
     wb_.ui().message(Box::Warning, read.warning());
-    savedBytes_.clear();
+    saved_.reset();
 }
 
 void FileSession::newScheme() {

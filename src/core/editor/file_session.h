@@ -104,8 +104,7 @@ private:
     FileSessionView& view_;
     std::string fileName_ = kNoName;  // the save dialog's file name
     std::string testScheme_;          // the test scheme last loaded
-    std::vector<std::uint8_t> savedBytes_;
-    std::string savedLabels_;
+    std::optional<StoredScheme> saved_;  // the scheme as saved; none when no file holds it
 };
 
 }  // namespace velmar::editor

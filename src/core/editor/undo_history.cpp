@@ -36,8 +36,6 @@ SnapshotFolder::~SnapshotFolder() {
 
 std::string UndoHistory::snapshotName(int number) { return "~VelTmp" + std::to_string(number) + ".tmp"; }
 
-UndoHistory::State UndoHistory::stateOf(const Scheme& s) { return {SchemeBytes(s), LabelsText(s)}; }
-
 bool UndoHistory::exists(int number) const {
     std::error_code ec;
     return fs::is_regular_file(snapshotFile(number), ec);
@@ -64,6 +62,7 @@ void UndoHistory::remove(int number) {
     std::error_code ec;
     fs::remove(file, ec);
     fs::remove(LabelsFileFor(file), ec);
+    fs::remove(FunctionsFileFor(file), ec);
     fileNames_[static_cast<std::size_t>(number)].clear();
 }
 
@@ -73,6 +72,7 @@ void UndoHistory::rename(int from, int to) {
     std::error_code ec;
     fs::rename(source, target, ec);
     fs::rename(LabelsFileFor(source), LabelsFileFor(target), ec);  // absent without labels
+    fs::rename(FunctionsFileFor(source), FunctionsFileFor(target), ec);  // and without functions
     fileNames_[static_cast<std::size_t>(to)] = fileNames_[static_cast<std::size_t>(from)];
     fileNames_[static_cast<std::size_t>(from)].clear();
 }
@@ -129,7 +129,7 @@ std::optional<std::string> UndoHistory::undo(const Scheme& present, const std::s
     if (target < 1 || !exists(target)) return std::nullopt;
     std::string name = read(target, into);
     shown_ = target;
-    shownState_ = stateOf(into);
+    shownState_ = StoredForm(into);
     return name;
 }
 
@@ -143,7 +143,7 @@ std::optional<std::string> UndoHistory::redo(const Scheme& present, Scheme& into
     if (!exists(target)) return std::nullopt;
     std::string name = read(target, into);
     shown_ = target;
-    shownState_ = stateOf(into);
+    shownState_ = StoredForm(into);
     return name;
 }
 

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "core/model/scheme.h"
+#include "core/model/scheme_file.h"
 
 namespace velmar::editor {
 
@@ -93,13 +94,13 @@ private:
     // Stepping ends: the snapshots after the one shown are dropped and the one shown
     // becomes the newest (from "~VelTmp0.tmp" when it is the state of the first Undo).
     void settle();
-    bool editedSinceShown(const Scheme& present) const { return !(stateOf(present) == shownState_); }
+    bool editedSinceShown(const Scheme& present) const { return !(StoredForm(present) == shownState_); }
 
     std::filesystem::path folder_;
     int newest_ = 0;         // the highest snapshot number in use, 0 for none
     bool stepping_ = false;  // Undo or Redo was used since the last change
     int shown_ = 0;          // while stepping: the snapshot shown, 0 for "~VelTmp0.tmp"
-    State shownState_;       // while stepping: the scheme as it was loaded
+    StoredScheme shownState_;  // while stepping: the scheme as it was loaded
     std::array<std::string, kMaxSnapshots + 1> fileNames_;
 };
 

@@ -727,7 +727,7 @@ const std::vector<BlockInfo>& rows() {
          .faces = {"РФ"},
          .fileOrder = {0, 1, 2}},
         {.code = 144, .russianName = "Функция пользователя", .romanianName = "Functia utilizatorului",
-         .family = Family::Face, .inBank = false,
+         .inputs = InputKind::Single, .family = Family::Nonlinear, .keptBeside = true,
          .faces = {"Y=f(x)"}},
     };
     // clang-format on
@@ -749,15 +749,22 @@ const BlockInfo& blockInfo(int code) {
     return *index[code];
 }
 
-CodeSpan bankCodes(int cells) {
-    CodeSpan span{kCodeCount, -1};
-    for (const BlockInfo& row : rows()) {
-        if (!row.inBank || row.cells != cells) continue;
-        span.first = std::min<int>(span.first, row.code);
-        span.last = std::max<int>(span.last, row.code);
-    }
-    if (span.last < 0) return {};
-    return span;
+const std::vector<int>& bankCodes(int cells) {
+    static const std::array<std::vector<int>, 4> palettes = [] {
+        std::array<std::vector<int>, 4> codes;
+        for (const BlockInfo& row : rows())
+            if (row.inBank) codes[row.cells].push_back(row.code);
+        return codes;
+    }();
+    static const std::vector<int> none;
+    return cells >= 0 && cells < static_cast<int>(palettes.size()) ? palettes[static_cast<std::size_t>(cells)]
+                                                                   : none;
+}
+
+int bankSlot(int code) {
+    const std::vector<int>& codes = bankCodes(blockInfo(code).cells);
+    const auto at = std::find(codes.begin(), codes.end(), code);
+    return at == codes.end() ? -1 : static_cast<int>(at - codes.begin());
 }
 
 const std::string& blockName(int code, NameSet names) {

@@ -34,7 +34,6 @@ enum class Family : std::uint8_t {
     Discrete,
     Recorder,
     Analysis,  // 60
-    Face,      // 144: a named face without an element type
 };
 
 // The group a block belongs to in the big palette of the Bank of Blocks, which shows
@@ -78,6 +77,10 @@ struct BlockInfo {
     bool oneFeeder = false;     // takes one feeder only: a second is a wiring fault
     bool reducible = false;     // permitted on the paths a reduction to W(s) walks
     Contraction contraction = Contraction::None;
+    // Kept beside the scheme file rather than in it (the user function 144, whose
+    // expression is text): numbered after every other element and given no record, so
+    // that the scheme file reads the same where the block is a face without an element.
+    bool keptBeside = false;
     bool inBank = true;  // has a slot in the Bank of Blocks
     BankGroup group = BankGroup::General;
 
@@ -90,7 +93,7 @@ struct BlockInfo {
     // " OperEntr must be down  "); it edits nothing.
     std::string noteRow;
 
-    bool hasElement() const { return family != Family::Piece && family != Family::Face; }
+    bool hasElement() const { return family != Family::Piece; }
     bool isPiece() const { return family == Family::Piece; }    // the empty cell included
     bool isNode() const { return hasElement() && cells == 1; }  // 17..21
     bool isBlock() const { return cells == 3; }                 // 22..144
@@ -106,14 +109,12 @@ const BlockInfo& blockInfo(int code);
 // A code whose square is a 3 x 3 block.
 inline bool isBlockCode(int code) { return blockInfo(code).isBlock(); }
 
-// The codes of one palette of the Bank of Blocks, consecutive: the one-cell codes
-// (cells 1, the small palette) or the blocks (cells 3, the big one) that have a slot.
-// A code's slot in its palette is code - first.
-struct CodeSpan {
-    int first = 0;
-    int last = -1;
-};
-CodeSpan bankCodes(int cells);
+// The codes of one palette of the Bank of Blocks in the order of its cells: the one-cell
+// codes (cells 1, the small palette) or the blocks (cells 3, the big one) that have a
+// slot, by code. A code's slot is its place in the list; other sizes have none.
+const std::vector<int>& bankCodes(int cells);
+// A code's slot in its palette; -1 for a code without one.
+int bankSlot(int code);
 
 enum class NameSet { Russian, Romanian };
 

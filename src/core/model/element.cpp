@@ -157,5 +157,7 @@ void Element::ReadParameters(ByteReader& in) {
 Extended Element::DescribingGain(Extended) const { return 0; }
 Extended Element::OscillationAmplitude(Extended, Extended, Host&) const { return 0; }
 std::uint8_t Element::TypeCode() const { return Code; }
+std::string Element::SideText() const { return {}; }
+void Element::ReadSideText(std::string_view) {}
 
 }  // namespace velmar

@@ -1,4 +1,4 @@
-// Element: one node (codes 17..21) or block (22..143) of a scheme.
+// Element: one node (codes 17..21) or block (22..144) of a scheme.
 //
 // An element has a small common header (Output, Col, Row, Code, Number, its input
 // links), its parameters (one ParamRec each, from the catalogue) and type-specific
@@ -135,6 +135,11 @@ public:
     virtual Extended OscillationAmplitude(Extended x, Extended y, Host& host) const;  // 18
     virtual std::uint8_t TypeCode() const;                                            // 19
 
+    // Beyond the twenty: the text a block kept beside the scheme file holds (the user
+    // function's expression, 144), one line; every other type has none and reads none.
+    virtual std::string SideText() const;
+    virtual void ReadSideText(std::string_view text);
+
     // --- header ---
     Real48 Output;
     std::uint8_t Col = 0;
@@ -166,7 +171,7 @@ struct ParameterRef {
 };
 ParameterRef ParameterByLabel(Element& e, std::string_view label);
 
-// Creates the element for a code 17..143 with its defaults; nothing for other codes.
+// Creates the element for a code 17..144 with its defaults; nothing for other codes.
 // Code 46 creates the type of 28, which reports 28 through TypeCode.
 std::unique_ptr<Element> CreateElement(std::uint8_t code);
 

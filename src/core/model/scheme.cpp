@@ -142,15 +142,15 @@ Element* Scheme::InsertElement(int col, int row, std::uint8_t code) {
     if (!e) return nullptr;
     e->Col = static_cast<std::uint8_t>(col);
     e->Row = static_cast<std::uint8_t>(row);
-    const auto at = std::find_if(elements_.begin(), elements_.end(), [&](const auto& x) {
-        return x->Col > col || (x->Col == col && x->Row >= row);
-    });
+    const ListPlace place = listPlace(*e);
+    const auto at = std::find_if(elements_.begin(), elements_.end(),
+                                 [&](const auto& x) { return listPlace(*x) >= place; });
     Element* raw = e.get();
-    const auto place = static_cast<std::size_t>(at - elements_.begin()) + 1;
+    const auto number = static_cast<std::size_t>(at - elements_.begin()) + 1;
     elements_.insert(at, std::move(e));
     // The labels of the elements after it move up with their numbers; the new one has none.
-    for (std::size_t k = elements_.size(); k > place; --k) Labels[k] = std::move(Labels[k - 1]);
-    Labels[place].clear();
+    for (std::size_t k = elements_.size(); k > number; --k) Labels[k] = std::move(Labels[k - 1]);
+    Labels[number].clear();
     Renumber();
     return raw;
 }
@@ -181,7 +181,7 @@ void Scheme::LayCells(const std::vector<PlacedCell>& cells) {
     laying_ = true;
     for (const PlacedCell& c : cells) PutCell(c.col, c.row, c.code);
     laying_ = false;
-    // Column by column, row by row: the list's own order.
+    // Column by column, row by row, then into the list's own order.
     for (int c = 0; c < kGridSize; ++c)
         for (int r = 0; r < kGridSize; ++r)
             if (laidCorners_[static_cast<size_t>(c * kGridSize + r)]) {
@@ -192,6 +192,8 @@ void Scheme::LayCells(const std::vector<PlacedCell>& cells) {
                 e->Row = static_cast<std::uint8_t>(r);
                 elements_.push_back(std::move(e));
             }
+    std::stable_sort(elements_.begin(), elements_.end(),
+                     [](const auto& a, const auto& b) { return listPlace(*a) < listPlace(*b); });
     laidCorners_.clear();
     laidCorners_.shrink_to_fit();
     Renumber();

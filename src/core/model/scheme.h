@@ -3,22 +3,24 @@
 //
 // Grid: 91 x 91 cell codes indexed [column][row], 0..90. Codes 1..16 are drawing pieces
 // (arrows, line pieces), 17..21 one-cell nodes, 22..143 blocks on a 3 x 3 square (all
-// nine cells hold the code; the block's position is its top-left cell), 144 a named face
-// without an element. Connections are not stored: they exist only as drawn pieces and
+// nine cells hold the code; the block's position is its top-left cell), 144 the user
+// function, a block the scheme file keeps no record of. Connections are not stored: they exist only as drawn pieces and
 // are traced when the scheme is compiled.
 //
 // Invariants kept by PutCell and EraseCell:
 // - every cell with a code 17..21 and every top-left cell of a block square of a code
-//   22..143 has exactly one element with that Col, Row and Code; no other element exists;
+//   22..144 has exactly one element with that Col, Row and Code; no other element exists;
 // - no element cell lies in the ring of cells around another element (placing a node
 //   clears elements in its 3 x 3 neighbourhood, a block those in its 5 x 5 area).
 //
-// ElementList is sorted by (Col, Row); Number is the 1-based position in it, reassigned
-// after every insertion and removal. A label belongs to its element: every renumbering
-// carries it along, and it goes when the element goes.
+// ElementList is sorted by (Col, Row), the blocks kept beside the scheme file (144) after
+// all others (ListPlace); Number is the 1-based position in it, reassigned after every
+// insertion and removal. A label belongs to its element: every renumbering carries it
+// along, and it goes when the element goes.
 #pragma once
 
 #include <array>
+#include <compare>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -43,6 +45,18 @@ struct Mark {
         return !empty() && c >= left && c <= right && r >= top && r <= bottom;
     }
 };
+
+// An element's place in the list. The blocks kept beside the scheme file come last, so
+// every other element has the number it has where the file is read as one without them.
+struct ListPlace {
+    bool keptBeside;
+    int col, row;
+    auto operator<=>(const ListPlace&) const = default;
+};
+inline ListPlace listPlace(int col, int row, std::uint8_t code) {
+    return {blockInfo(code).keptBeside, col, row};
+}
+inline ListPlace listPlace(const Element& e) { return listPlace(e.Col, e.Row, e.Code); }
 
 class Scheme {
 public:

@@ -26,12 +26,6 @@ Element& SchemeDrawing::node(int code, int col, int row) {
     return *scheme_.ElementAt(col, row);
 }
 
-void SchemeDrawing::face(int code, int col, int row) {
-    if (!isBlockCode(code) || blockInfo(code).hasElement() ||
-        !scheme_.PutCell(col, row, static_cast<std::uint8_t>(code)))
-        throw std::logic_error("cannot place face " + std::to_string(code));
-}
-
 namespace {
 
 unsigned sideTowards(Cell from, Cell to) {

@@ -16,12 +16,10 @@ class SchemeDrawing {
 public:
     explicit SchemeDrawing(Scheme& scheme) : scheme_(scheme) {}
 
-    // A 3 x 3 block (code 22..143) with its top-left cell at (col, row).
+    // A 3 x 3 block (code 22..144) with its top-left cell at (col, row).
     Element& block(int code, int col, int row);
     // A one-cell node (17..21) at (col, row).
     Element& node(int code, int col, int row);
-    // A face without an element (144) with its top-left cell at (col, row).
-    void face(int code, int col, int row);
 
     // A wire along a polyline of cells: consecutive points share a row or a column.
     // Every cell from the first point to the cell before the last gets a line piece

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <iterator>
 #include <optional>
 #include <system_error>
@@ -76,6 +77,30 @@ bool hasRecord(const Element& e) {
     return !probe.bytes().empty();
 }
 
+// A line break inside a text kept on one line of a text file becomes a blank.
+std::string oneLine(std::string text) {
+    std::replace_if(
+        text.begin(), text.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, ' ');
+    return text;
+}
+
+// The line of a text file from `pos` without its CR LF or LF; `pos` moves past it.
+std::string_view takeLine(std::string_view text, std::size_t& pos) {
+    const std::size_t end = std::min(text.find('\n', pos), text.size());
+    std::string_view line = text.substr(pos, end - pos);
+    pos = end + 1;
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+}
+
+// Reads a whole number from the front of `text` and the blank after it.
+bool takeNumber(std::string_view& text, int& value) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end == text.data() + text.size() || *end != ' ') return false;
+    text.remove_prefix(static_cast<std::size_t>(end - text.data()) + 1);
+    return true;
+}
+
 // The elements whose top-left cell lies in the rectangle, column by column: the order
 // they take in a scheme holding only the block.
 std::vector<const Element*> blockElements(const Scheme& s, int c1, int r1, int c2, int r2) {
@@ -109,12 +134,7 @@ std::string labelsFileText(const LabelArray& labels) {
         std::any_of(labels.begin() + 1, labels.end(), [](const std::string& l) { return !l.empty(); });
     if (!any) return {};
     std::string text;
-    for (int k = 1; k <= kLabelLines; ++k) {
-        std::string line = labels[static_cast<size_t>(k)];
-        std::replace_if(
-            line.begin(), line.end(), [](char ch) { return ch == '\r' || ch == '\n'; }, ' ');
-        text += line + "\r\n";
-    }
+    for (int k = 1; k <= kLabelLines; ++k) text += oneLine(labels[static_cast<size_t>(k)]) + "\r\n";
     return text;
 }
 
@@ -126,11 +146,7 @@ void readLabelLines(LabelArray& labels, std::string_view text) {
             label.clear();
             continue;
         }
-        const std::size_t end = std::min(text.find('\n', pos), text.size());
-        std::string_view line = text.substr(pos, end - pos);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        label.assign(line);
-        pos = end + 1;
+        label.assign(takeLine(text, pos));
     }
 }
 
@@ -221,6 +237,39 @@ std::string LabelsText(const Scheme& scheme) { return labelsFileText(scheme.Labe
 
 void ReadLabelsText(Scheme& scheme, std::string_view text) { readLabelLines(scheme.Labels, text); }
 
+std::string FunctionsText(const Scheme& scheme) {
+    std::string text;
+    for (const auto& e : scheme.ElementList())
+        if (e->info().keptBeside && storedInScheme(scheme, e->Col, e->Row))
+            text += std::to_string(e->Col) + " " + std::to_string(e->Row) + " " + oneLine(e->SideText()) + "\r\n";
+    return text;
+}
+
+StoredScheme StoredForm(const Scheme& scheme) {
+    return {SchemeBytes(scheme), LabelsText(scheme), FunctionsText(scheme)};
+}
+
+void ReadFunctionsText(Scheme& scheme, std::string_view text) {
+    struct Line {
+        Element* element;
+        std::string_view text;
+    };
+    std::vector<Line> lines;
+    int number = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+        std::string_view line = takeLine(text, pos);
+        ++number;
+        if (line.empty()) continue;
+        int col = 0, row = 0;
+        if (!takeNumber(line, col) || !takeNumber(line, row))
+            throw FileError("The file is damaged: line " + std::to_string(number) +
+                            " is not a column, a row and an expression");
+        Element* e = Scheme::inGrid(col, row) ? scheme.ElementAt(col, row) : nullptr;
+        if (e && e->Col == col && e->Row == row && e->info().keptBeside) lines.push_back({e, line});
+    }
+    for (const Line& l : lines) l.element->ReadSideText(l.text);
+}
+
 std::vector<std::uint8_t> BlockBytes(const Scheme& scheme, int c1, int r1, int c2, int r2) {
     ByteWriter out;
     for (int c = c1; c <= c2; ++c)
@@ -308,8 +357,29 @@ fs::path LabelsFileFor(const fs::path& schemeFile) {
     return labels;
 }
 
+fs::path FunctionsFileFor(const fs::path& schemeFile) {
+    fs::path functions = schemeFile;
+    functions.replace_extension(".fx");
+    return functions;
+}
+
 void SaveScheme(const Scheme& scheme, const fs::path& schemeFile, const fs::path& labelsFile) {
-    replaceWithLabels("scheme file", schemeFile, labelsFile, SchemeBytes(scheme), LabelsText(scheme));
+    const fs::path functionsFile = FunctionsFileFor(schemeFile);
+    if (sameFile(schemeFile, labelsFile))
+        throw FileError(
+            describeFile(schemeFile, "The labels file of this name would be the scheme file itself"));
+    if (sameFile(schemeFile, functionsFile))
+        throw FileError(
+            describeFile(schemeFile, "The functions file of this name would be the scheme file itself"));
+    if (sameFile(labelsFile, functionsFile))
+        throw FileError(describeFile(labelsFile, "The labels file would be the functions file"));
+    const std::vector<std::uint8_t> bytes = SchemeBytes(scheme);
+    const std::string labels = LabelsText(scheme);
+    const std::string functions = FunctionsText(scheme);
+    auto present = [](const std::string& text) {
+        return text.empty() ? std::nullopt : std::optional<std::string_view>(text);
+    };
+    replaceFiles({{schemeFile, asText(bytes)}, {labelsFile, present(labels)}, {functionsFile, present(functions)}});
 }
 
 SchemeRead LoadScheme(Scheme& scheme, const fs::path& schemeFile, const fs::path& labelsFile) {
@@ -326,6 +396,15 @@ SchemeRead LoadScheme(Scheme& scheme, const fs::path& schemeFile, const fs::path
         result = ReadSchemeBytes(read, bytes);
     } catch (const FileError& e) { throw FileError(describeFile(schemeFile, std::string(e.what()) + ":")); }
     if (hasLabels) ReadLabelsText(read, asText(labels));
+    const fs::path functionsFile = FunctionsFileFor(schemeFile);
+    if (fs::exists(functionsFile, ec)) {
+        const std::vector<std::uint8_t> functions = readFile(functionsFile, "functions file");
+        try {
+            ReadFunctionsText(read, asText(functions));
+        } catch (const FileError& e) {
+            throw FileError(describeFile(functionsFile, std::string(e.what()) + ":"));
+        }
+    }
     scheme.swap(read);
     return result;
 }

@@ -13,6 +13,14 @@
 // The labels file is text: 255 lines, line k holding Labels[k], each line ended by
 // CR LF. It exists only while some label is set.
 //
+// The functions file (".fx") keeps what the scheme file holds no record of: the
+// expression of every user function (144), one line each, "COLUMN ROW EXPRESSION" keyed
+// by the block's top-left cell, ended by CR LF. It exists only while the scheme holds a
+// user function. The user functions are numbered after every other element and write no
+// record, so the scheme and labels files read the same where 144 is a face without an
+// element; a user function without a line keeps its default expression, and a line
+// whose cell holds none belongs to no block.
+//
 // A block file holds the triples of every cell of a rectangle, positions relative to
 // it ((1, 1) is its top-left cell; cells a scheme file would not store are written with
 // code 0), the terminator, and the records of every element of the scheme (which
@@ -62,15 +70,16 @@ struct SchemeRead {
 
 // --- files ---
 
-// Writes the labels file (or deletes it when no label is set) and the scheme file, as
-// one replacement: both are prepared first and the previous files stay as they were
-// unless both are replaced. A labels file that would be the scheme file itself is
-// refused. Throws FileError.
+// Writes the labels file (or deletes it when no label is set), the functions file
+// beside the scheme file (or deletes it without a user function) and the scheme file,
+// as one replacement: all are prepared first and the previous files stay as they were
+// unless all are replaced. Names of which two would be one file are refused. Throws
+// FileError.
 void SaveScheme(const Scheme& scheme, const std::filesystem::path& schemeFile,
                 const std::filesystem::path& labelsFile);
 
-// Reads a scheme file and, when it exists, its labels file (missing lines read as
-// empty; without a labels file the labels stay as they are). Clears the mark (begin
+// Reads a scheme file and, when they exist, its labels file (missing lines read as
+// empty; without a labels file the labels stay as they are) and its functions file. Clears the mark (begin
 // (1, 1), end (0, 0)) and the fault cells. Throws FileError, leaving the scheme as it
 // was. A scheme whose records end early loads, and the result names the elements left
 // at their defaults: such a scheme is not what its file says, so it counts as unsaved.
@@ -79,6 +88,8 @@ SchemeRead LoadScheme(Scheme& scheme, const std::filesystem::path& schemeFile,
 
 // The labels file beside a scheme file: the same name with the extension ".sdf".
 std::filesystem::path LabelsFileFor(const std::filesystem::path& schemeFile);
+// The functions file beside a scheme file: the same name with the extension ".fx".
+std::filesystem::path FunctionsFileFor(const std::filesystem::path& schemeFile);
 
 // Writes the rectangle (c1, r1)..(c2, r2), clipped to the grid, as a block file.
 // Its labels file is replaced with it (or deleted when its blocks have no label).
@@ -102,6 +113,22 @@ SchemeRead ReadSchemeBytes(Scheme& scheme, std::span<const std::uint8_t> bytes);
 std::string LabelsText(const Scheme& scheme);
 // Sets Labels[1..255] from a labels file's text (CR LF or LF line ends).
 void ReadLabelsText(Scheme& scheme, std::string_view text);
+
+// The functions file's text; empty when the scheme holds no user function.
+std::string FunctionsText(const Scheme& scheme);
+// Everything the files of a scheme hold, in memory: two schemes alike in it are saved
+// alike, which is how an edit or an unsaved change is told.
+struct StoredScheme {
+    std::vector<std::uint8_t> bytes;
+    std::string labels;
+    std::string functions;
+    bool operator==(const StoredScheme&) const = default;
+};
+StoredScheme StoredForm(const Scheme& scheme);
+
+// Gives the user functions the expressions of a functions file's text (CR LF or LF line
+// ends). Throws FileError, changing nothing, for a line that is not "COLUMN ROW TEXT".
+void ReadFunctionsText(Scheme& scheme, std::string_view text);
 
 std::vector<std::uint8_t> BlockBytes(const Scheme& scheme, int c1, int r1, int c2, int r2);
 // The block's labels file text, line k for its k-th element; empty when none is set.

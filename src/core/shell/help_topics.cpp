@@ -50,7 +50,6 @@ std::string familyPage(int code) {
         case Family::Recorder:
         case Family::Analysis: return "blocks-recorders.html";
         case Family::Structural:
-        case Family::Face:
         case Family::Piece: break;
     }
     return "blocks-structural.html";

@@ -14,23 +14,16 @@ struct Geometry {
     QPoint origin;  // top-left of the first cell
     QSize cell;
     int columns;
-    int firstCode;
-    int lastPainted;
-    int lastClickable;
+    int cells;  // of the codes: 1 (small) or 3 (big)
 };
 
 const Geometry& geometry(Palette palette) {
-    static const Geometry small{
-        {236, 58}, {3, 11}, {25, 15}, 9, bankCodes(1).first, kSmallPaletteLastCode, kSmallPaletteLastCode};
-    static const Geometry big{{220, 1620},
-                              {5, 10},
-                              {70, 40},
-                              3,
-                              kBigPaletteFirstCode,
-                              kBigPaletteLastCode,
-                              kBigPaletteLastClickable};
+    static const Geometry small{{236, 58}, {3, 11}, {25, 15}, 9, 1};
+    static const Geometry big{{220, 1660}, {5, 10}, {70, 40}, 3, 3};
     return palette == Palette::Small ? small : big;
 }
+
+const std::vector<int>& codesOf(Palette palette) { return bankCodes(geometry(palette).cells); }
 
 // Between the cells the image shows the colour of the bank panel.
 constexpr int kPanelColour = Silver;
@@ -43,15 +36,18 @@ int paletteColumns(Palette palette) { return geometry(palette).columns; }
 
 int paletteCode(Palette palette, int column, int row) {
     const Geometry& g = geometry(palette);
-    return row * g.columns + column + g.firstCode;
+    const std::vector<int>& codes = codesOf(palette);
+    const int slot = row * g.columns + column;
+    if (column < 0 || column >= g.columns || slot < 0 || slot >= static_cast<int>(codes.size())) return -1;
+    return codes[static_cast<std::size_t>(slot)];
 }
 
 QRect paletteCellRect(Palette palette, int code) {
     const Geometry& g = geometry(palette);
-    if (code < g.firstCode || code > g.lastPainted) return {};
-    const int index = code - g.firstCode;
-    const QPoint topLeft(g.origin.x() + index % g.columns * g.cell.width(),
-                         g.origin.y() + index / g.columns * g.cell.height());
+    const int slot = bankSlot(code);
+    if (slot < 0 || blockInfo(code).cells != g.cells) return {};
+    const QPoint topLeft(g.origin.x() + slot % g.columns * g.cell.width(),
+                         g.origin.y() + slot / g.columns * g.cell.height());
     return {topLeft, g.cell};
 }
 
@@ -60,9 +56,9 @@ std::optional<int> paletteCodeAt(Palette palette, QPoint pixel) {
     // Integer division truncates toward zero, as the palette's rule asks.
     const int column = (pixel.x() - g.origin.x()) / g.cell.width();
     const int row = (pixel.y() - g.origin.y()) / g.cell.height();
-    if (column < 0 || column >= g.columns || row < 0) return std::nullopt;
+    if (row < 0) return std::nullopt;
     const int code = paletteCode(palette, column, row);
-    if (code > g.lastClickable) return std::nullopt;
+    if (code < 0 || code == kKeyboardOnlyCode) return std::nullopt;
     return code;
 }
 
@@ -98,7 +94,7 @@ QImage paintPalette(Palette palette) {
     const Geometry& g = geometry(palette);
     QImage image(g.image, QImage::Format_RGB32);
     image.fill(tableColour(kPanelColour));
-    for (int code = g.firstCode; code <= g.lastPainted; ++code) paintPaletteCell(image, palette, code, false);
+    for (const int code : codesOf(palette)) paintPaletteCell(image, palette, code, false);
     return image;
 }
 

@@ -17,7 +17,7 @@ inline constexpr int kCellWidth = 21;  // one grid cell, in pixels
 inline constexpr int kCellHeight = 11;
 inline constexpr int kBlockPictureWidth = 62;  // a block's 3 x 3 cells, less one pixel
 inline constexpr int kBlockPictureHeight = 32;
-inline const int kFirstBlockCode = bankCodes(3).first;  // codes from here on are 3 x 3 blocks
+inline const int kFirstBlockCode = bankCodes(3).front();  // codes from here on are 3 x 3 blocks
 
 // The size of a code's picture: 62 x 32 for a block (22 and above), 21 x 11 otherwise.
 QSize cellPictureSize(int code);

@@ -5,6 +5,7 @@
 #include "core/scripted_host.h"
 #include "gui/message_box.h"
 #include "gui/qt_text.h"
+#include "gui/shell/text_dialog.h"
 #include "gui/shell/value_dialog.h"
 
 namespace velmar::gui {
@@ -25,6 +26,12 @@ QMessageBox::Icon iconOf(Box box) {
 
 bool DialogHost::askValues(std::string_view caption, std::vector<ValueRow>& rows, const RowCheck& check) {
     TGMenu21Form dialog(qText(caption), rows, check, *this, owner_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool DialogHost::askText(std::string_view caption, std::string_view label, std::string& text,
+                         const TextCheck& check) {
+    TTextForm dialog(qText(caption), qText(label), text, check, *this, owner_);
     return dialog.exec() == QDialog::Accepted;
 }
 

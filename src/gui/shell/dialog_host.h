@@ -20,6 +20,8 @@ public:
         : owner_(owner), say_(std::move(say)) {}
 
     bool askValues(std::string_view caption, std::vector<ValueRow>& rows, const RowCheck& check) override;
+    bool askText(std::string_view caption, std::string_view label, std::string& text,
+                 const TextCheck& check) override;
     void message(Box box, std::string_view text) override;
     Reply ask(std::string_view caption, std::string_view text, bool withCancel) override;
     int showGraph(const Diagrams& diagrams, int kind) override;

@@ -49,6 +49,11 @@ bool WindowHost::askValues(std::string_view caption, std::vector<ValueRow>& rows
     return dialogs_->askValues(caption, rows, check);
 }
 
+bool WindowHost::askText(std::string_view caption, std::string_view label, std::string& text,
+                         const TextCheck& check) {
+    return dialogs_->askText(caption, label, text, check);
+}
+
 void WindowHost::message(Box box, std::string_view text) { dialogs_->message(box, form_.say(text)); }
 
 Reply WindowHost::ask(std::string_view caption, std::string_view text, bool withCancel) {

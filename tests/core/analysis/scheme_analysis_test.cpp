@@ -116,5 +116,26 @@ TEST_F(SchemeAnalysis, RefusedBlockAndUnconnectedEntryKeepTheLastW) {
     EXPECT_EQ(block.W.B, before.B);
 }
 
+// The user function is a static nonlinearity: the reduction refuses it on the path as
+// it refuses the sine, and it is the entry of a reduction as the sine is.
+TEST_F(SchemeAnalysis, TheUserFunctionIsReducedAsTheOtherStaticFunctions) {
+    for (const int code : {85, 144}) {
+        SCOPED_TRACE(code);
+        wb.scheme.NewScheme();
+        Element& step = draw.block(33, 2, 10);
+        Element& function = draw.block(code, 8, 10);
+        Element& lag = link(14, 10, Polynomial{3}, Polynomial{1, 2});
+        AnalysisBlock& block = analysisBlock(20, 10);
+        draw.connect(step, function);
+        draw.connect(function, lag);
+        draw.connect(lag, block);
+        solve(block, step);
+        EXPECT_EQ(errors, std::vector<std::string>{"Nedopustimyi block : " + std::to_string(function.Number)});
+        const TransferFunction w = solve(block, function);
+        EXPECT_TRUE(errors.empty());
+        EXPECT_EQ(w.A * (Polynomial{1, 2}), (Polynomial{3}) * w.B);
+    }
+}
+
 }  // namespace
 }  // namespace velmar

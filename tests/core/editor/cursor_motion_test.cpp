@@ -73,11 +73,16 @@ TEST(BankNavigation, SmallPaletteFollowsItsRaggedLastRow) {
 TEST(BankNavigation, BigPaletteClampsAndKeepsTheRowInView) {
     PaletteCell c{2, 39};
     EXPECT_EQ(bigPaletteCode(c), 141);  // reachable from the keyboard only
+    // The last row holds the user function alone: the highlight stays on it.
+    bigPaletteKey(c, kKeyDown, 8);
+    EXPECT_EQ(c, (PaletteCell{0, 40}));
+    EXPECT_EQ(bigPaletteCode(c), 144);
     bigPaletteKey(c, kKeyDown, 8);
     bigPaletteKey(c, kKeyRight, 8);
-    EXPECT_EQ(c, (PaletteCell{2, 39}));
+    EXPECT_EQ(c, (PaletteCell{0, 40}));
+    EXPECT_EQ(bigPaletteCell(144), (PaletteCell{0, 40}));
     bigPaletteKey(c, kKeyPgUp, 8);
-    EXPECT_EQ(c.row, 31);
+    EXPECT_EQ(c.row, 32);
     EXPECT_EQ(bigPaletteCell(62), (PaletteCell{1, 13}));
     EXPECT_EQ(bankPageRows(330), 8);
     EXPECT_EQ(bankScrollFor(2, 400, 300), 82);   // above the view: to its top

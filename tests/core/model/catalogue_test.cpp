@@ -84,20 +84,22 @@ TEST(Catalogue, SelectorsAreNumberedOnceInCodeOrder) {
     EXPECT_EQ(numbers, (std::set<int>{1, 2, 3, 4, 5, 6}));
 }
 
-// The small palette holds the one-cell codes 0..21, the big one the blocks 22..141;
-// 142..144 have no slot. Inside a palette the codes are consecutive.
-TEST(Catalogue, BankPalettesHoldConsecutiveCodes) {
-    for (const auto& [cells, first, last] : {std::tuple{1, 0, 21}, std::tuple{3, 22, 141}}) {
-        const CodeSpan span = bankCodes(cells);
-        EXPECT_EQ(span.first, first);
-        EXPECT_EQ(span.last, last);
-        for (int code = span.first; code <= span.last; ++code) {
-            EXPECT_TRUE(blockInfo(code).inBank) << code;
-            EXPECT_EQ(blockInfo(code).cells, cells) << code;
-        }
-    }
-    for (int code = 142; code < kCodeCount; ++code) EXPECT_FALSE(blockInfo(code).inBank) << code;
-    EXPECT_EQ(bankCodes(2).last, -1);  // no palette of that size
+// The small palette holds the one-cell codes 0..21, the big one the blocks 22..141 and
+// the user function 144; 142 and 143 have no slot. A code's slot is its place in its
+// palette.
+TEST(Catalogue, BankPalettesHoldTheirCodesInOrder) {
+    std::vector<int> small, big;
+    for (int code = 0; code <= 21; ++code) small.push_back(code);
+    for (int code = 22; code <= 141; ++code) big.push_back(code);
+    big.push_back(144);
+    EXPECT_EQ(bankCodes(1), small);
+    EXPECT_EQ(bankCodes(3), big);
+    for (const std::vector<int>* codes : {&small, &big})
+        for (std::size_t slot = 0; slot < codes->size(); ++slot)
+            EXPECT_EQ(bankSlot((*codes)[slot]), static_cast<int>(slot));
+    EXPECT_EQ(bankSlot(142), -1);
+    EXPECT_EQ(bankSlot(143), -1);
+    EXPECT_TRUE(bankCodes(2).empty());  // no palette of that size
 }
 
 // A code without a row is drawn and erased as a block without an element, as the grid

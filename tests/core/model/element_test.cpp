@@ -25,7 +25,7 @@ bool ownLayout(int code) { return code == 28 || code == 46 || code == 118; }
 TEST(ElementBase, EveryCodeIsCreatedWithItsCatalogueDefaults) {
     for (int code = 0; code <= 255; ++code) {
         const auto e = CreateElement(static_cast<std::uint8_t>(code));
-        if (code < 17 || code > 143) {
+        if (code < 17 || code > 144) {
             EXPECT_EQ(e, nullptr) << code;
             continue;
         }
@@ -52,7 +52,7 @@ TEST(ElementBase, EveryCodeIsCreatedWithItsCatalogueDefaults) {
 }
 
 TEST(ElementBase, RecordsHoldTheValuesInFileOrderAndReadBack) {
-    for (int code = 17; code <= 143; ++code) {
+    for (int code = 17; code <= 144; ++code) {
         if (ownLayout(code)) continue;
         const auto e = CreateElement(static_cast<std::uint8_t>(code));
         for (size_t i = 0; i < e->Params.size(); ++i)
@@ -78,6 +78,11 @@ TEST(ElementBase, RecordsHoldTheValuesInFileOrderAndReadBack) {
     EXPECT_EQ(record(*ramp).size(), 6u);
     EXPECT_TRUE(record(*CreateElement(89)).empty());
     EXPECT_TRUE(record(*CreateElement(17)).empty());
+    // The user function's expression is no record: it is kept beside the scheme file.
+    auto function = CreateElement(144);
+    function->ReadSideText("x^2");
+    EXPECT_TRUE(record(*function).empty());
+    EXPECT_EQ(function->SideText(), "x^2");
 }
 
 TEST(ElementBase, RandomInputStoresItsScale) {

@@ -136,7 +136,7 @@ TEST(SchemeFile, HandLaidFileOfEveryCodeReadsAndWritesBackIdentically) {
     Scheme s;
     ReadSchemeBytes(s, file.bytes);
     ASSERT_EQ(modelProblem(s), "");
-    ASSERT_EQ(s.ElementCount(), 127);
+    ASSERT_EQ(s.ElementCount(), 128);
     EXPECT_EQ(s.SchemeComment, "hand-made");
     for (const auto& p : file.placed) {
         const int size = p.code >= 22 ? 3 : 1;
@@ -163,7 +163,9 @@ TEST(SchemeFile, HandLaidFileOfEveryCodeReadsAndWritesBackIdentically) {
             }
         }
     }
-    EXPECT_EQ(s.ElementAt(51, 51), nullptr);  // the face has no element
+    // The user function, whose cell the file holds without a record, is the last element.
+    ASSERT_NE(s.ElementAt(51, 51), nullptr);
+    EXPECT_EQ(s.ElementAt(51, 51)->Number, 128);
     EXPECT_EQ(SchemeBytes(s), file.bytes);
 }
 
@@ -363,6 +365,64 @@ TEST(SchemeFile, LabelsFileHas255LinesAndOnlyExistsWithLabels) {
     EXPECT_EQ(dir.names(), (std::vector<std::string>{"a.shm"}));
 }
 
+// The user functions are numbered after every other element and have no record: the
+// scheme file is the one a reader that sees only their faces writes, and their
+// expressions go to the functions file beside it, keyed by their top-left cells.
+TEST(SchemeFile, UserFunctionsAreKeptInTheFunctionsFileBesideTheScheme) {
+    TempDir dir;
+    const fs::path shm = dir.path / "f.shm", sdf = LabelsFileFor(shm), fx = FunctionsFileFor(shm);
+    EXPECT_EQ(fx.filename(), "f.fx");
+    Scheme s;
+    ASSERT_TRUE(s.PutCell(4, 5, 144));
+    ASSERT_TRUE(s.PutCell(10, 5, 22));
+    ASSERT_TRUE(s.PutCell(20, 20, 144));
+    s.element(1).Params[0].Value = 2;
+    EXPECT_EQ(s.ElementAt(10, 5)->Number, 1);
+    EXPECT_EQ(s.ElementAt(4, 5)->Number, 2);
+    EXPECT_EQ(s.ElementAt(20, 20)->Number, 3);
+    s.ElementAt(4, 5)->ReadSideText("x^2");
+    s.ElementAt(20, 20)->ReadSideText("sin(t)*x");
+    s.Labels[1] = "lag";
+    SaveScheme(s, shm, sdf);
+
+    Bytes faces{4, 5, 144, 10, 5, 22, 20, 20, 144, 0};
+    for (Extended v : {2, 1, 0}) appendReal(faces, v);
+    append(faces, {0, 42});
+    EXPECT_EQ(read(shm), faces);
+    const Bytes lines = read(fx);
+    EXPECT_EQ(std::string(lines.begin(), lines.end()), "4 5 x^2\r\n20 20 sin(t)*x\r\n");
+
+    Scheme back;
+    LoadScheme(back, shm, sdf);
+    EXPECT_EQ(modelProblem(back), "");
+    ASSERT_EQ(back.ElementCount(), 3);
+    EXPECT_EQ(back.element(1).Code, 22);
+    EXPECT_EQ(back.element(1).param(0), 2);
+    EXPECT_EQ(back.element(2).SideText(), "x^2");
+    EXPECT_EQ(back.element(3).SideText(), "sin(t)*x");
+    EXPECT_EQ(back.Labels[1], "lag");
+    EXPECT_EQ(StoredForm(back), StoredForm(s));
+
+    // A line for a cell without a user function belongs to no block; a user function
+    // without a line keeps its default; a line that is no "COLUMN ROW TEXT" is refused
+    // and the scheme stays as it was.
+    write(fx, "10 5 x+1\n20 20 t\n");
+    LoadScheme(back, shm, sdf);
+    EXPECT_EQ(back.element(2).SideText(), "x");
+    EXPECT_EQ(back.element(3).SideText(), "t");
+    for (const char* damaged : {"4 five x\r\n", "4 5\r\n", "x^2\r\n"}) {
+        write(fx, damaged);
+        EXPECT_THROW(LoadScheme(back, shm, sdf), FileError) << damaged;
+        EXPECT_EQ(back.element(3).SideText(), "t");
+    }
+
+    // Without a user function there is no functions file.
+    s.EraseCell(4, 5);
+    s.EraseCell(20, 20);
+    SaveScheme(s, shm, sdf);
+    EXPECT_EQ(dir.names(), (std::vector<std::string>{"f.sdf", "f.shm"}));
+}
+
 TEST(SchemeFile, AFailedSaveKeepsThePreviousFiles) {
     TempDir dir;
     const fs::path shm = dir.path / "b.shm", sdf = dir.path / "b.sdf";
@@ -395,15 +455,19 @@ TEST(SchemeFile, ASaveThatCannotReplaceBothFilesChangesNeither) {
     EXPECT_EQ(dir.names(), (std::vector<std::string>{"c.sdf", "c.shm"}));
 }
 
-TEST(SchemeFile, ALabelsFileThatWouldBeTheSchemeItselfIsRefused) {
+// A labels file or a functions file of the scheme's own name would overwrite it.
+TEST(SchemeFile, ASideFileThatWouldBeTheSchemeItselfIsRefused) {
     TempDir dir;
-    const fs::path out = dir.path / "out.sdf";
-    write(out, "labels");
-    Scheme s;
-    s.Labels[1] = "one";
-    EXPECT_THROW(SaveScheme(s, out, LabelsFileFor(out)), FileError);
-    const Bytes kept = read(out);
-    EXPECT_EQ(std::string(kept.begin(), kept.end()), "labels");
+    for (const char* name : {"out.sdf", "out.fx"}) {
+        const fs::path out = dir.path / name;
+        write(out, "side file");
+        Scheme s;
+        s.Labels[1] = "one";
+        ASSERT_TRUE(s.PutCell(4, 5, 144));
+        EXPECT_THROW(SaveScheme(s, out, LabelsFileFor(out)), FileError) << name;
+        const Bytes kept = read(out);
+        EXPECT_EQ(std::string(kept.begin(), kept.end()), "side file");
+    }
 }
 
 TEST(SchemeFile, ALabelsFileTooLargeIsCalledALabelsFile) {

@@ -100,10 +100,13 @@ TEST(SchemeModel, RefusedPlacementsChangeNothing) {
     EXPECT_EQ(s.cell(89, 10), 0);
     EXPECT_EQ(s.cell(10, 10), 0);
     EXPECT_TRUE(s.PutCell(88, 88, 22));  // the last square that fits
-    // 144 is a face without an element.
+    // The user function 144 is numbered after every other element, wherever it stands.
     EXPECT_TRUE(s.PutCell(40, 40, 144));
-    EXPECT_EQ(s.ElementCount(), 1);
-    EXPECT_EQ(s.FindElementAt(41, 41), 0);
+    EXPECT_TRUE(s.PutCell(50, 50, 22));
+    EXPECT_EQ(s.ElementCount(), 3);
+    EXPECT_EQ(s.FindElementAt(51, 51), 1);
+    EXPECT_EQ(s.FindElementAt(89, 89), 2);
+    EXPECT_EQ(s.FindElementAt(41, 41), 3);
     EXPECT_EQ(modelProblem(s), "");
 }
 

@@ -59,12 +59,14 @@ TEST(TestSchemes, DescriptionsFallBackWhereKeysAreMissing) {
 }
 
 // Every shipped scheme with a heading and a text in both description files, and
-// nothing shipped that the table does not name.
+// nothing shipped that the table does not name (the scheme of the user function has
+// its functions file).
 TEST(TestSchemes, ShippedFilesAreTheTableAndAreDescribed) {
     std::set<std::string> expected = {"Descript.dts", "Descriere.dts"};
     for (const TestScheme& t : testSchemes()) {
         expected.insert(std::string(t.file));
         expected.insert(LabelsFileFor(t.file).string());
+        if (t.types == std::vector<std::uint8_t>{144}) expected.insert(FunctionsFileFor(t.file).string());
     }
     std::set<std::string> shipped;
     for (const auto& entry : std::filesystem::directory_iterator(kTests))

@@ -112,5 +112,15 @@ TEST_F(HarmonicCommands, SchemesWithoutTheirBlocksSaySo) {
     EXPECT_EQ(other.messagesOf(Box::Error), std::vector<std::string>{kHarmonicImpossible});
 }
 
+// The user function, like the sine, is a static function without a describing function:
+// neither command takes it for the loop's nonlinearity.
+TEST_F(HarmonicCommands, TheUserFunctionIsNoNonlinearityOfTheirs) {
+    Element& f = loop(144);
+    f.ReadSideText("2*x");
+    run(kCommandHarmonic);
+    run(kCommandPopov);
+    EXPECT_EQ(host.messagesOf(Box::Error), (std::vector<std::string>{kWhereIsNonlinear, kWhereIsNonlinear}));
+}
+
 }  // namespace
 }  // namespace velmar

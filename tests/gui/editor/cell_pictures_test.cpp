@@ -201,24 +201,32 @@ private slots:
     void paletteCellsAndCodesMapBothWays() {
         for (Palette palette : {Palette::Small, Palette::Big}) {
             const bool small = palette == Palette::Small;
-            const int first = small ? 0 : kBigPaletteFirstCode;
-            const int last = small ? kSmallPaletteLastCode : kBigPaletteLastCode;
+            const std::vector<int>& codes = bankCodes(small ? 1 : 3);
             const QRect image(QPoint(0, 0), paletteImageSize(palette));
-            for (int code = first; code <= last; ++code) {
+            const int columns = paletteColumns(palette);
+            for (std::size_t index = 0; index < codes.size(); ++index) {
+                const int code = codes[index];
                 const QRect cell = paletteCellRect(palette, code);
                 QVERIFY(image.contains(cell));
-                const int columns = paletteColumns(palette);
-                const int index = code - first;
-                QCOMPARE(paletteCode(palette, index % columns, index / columns), code);
+                const int i = static_cast<int>(index);
+                QCOMPARE(paletteCode(palette, i % columns, i / columns), code);
                 const auto hit = paletteCodeAt(palette, cell.center());
-                if (code == kBigPaletteLastCode) QVERIFY(!hit);  // keyboard only
+                if (code == kKeyboardOnlyCode) QVERIFY(!hit);
                 else QCOMPARE(hit, std::optional<int>(code));
                 QCOMPARE(paletteCodeAt(palette, cell.topLeft()), hit);
                 QCOMPARE(paletteCodeAt(palette, cell.bottomRight()), hit);
             }
-            QVERIFY(paletteCellRect(palette, first - 1).isEmpty());
-            QVERIFY(paletteCellRect(palette, last + 1).isEmpty());
+            // The cells after the last code hold none.
+            const int after = static_cast<int>(codes.size());
+            QCOMPARE(paletteCode(palette, after % columns, after / columns), -1);
+            QVERIFY(paletteCellRect(palette, codes.front() - 1).isEmpty());
         }
+        // The big palette leaves out 142 and 143 and ends with the user function.
+        QVERIFY(paletteCellRect(Palette::Big, 142).isEmpty());
+        QVERIFY(paletteCellRect(Palette::Big, 143).isEmpty());
+        QCOMPARE(paletteCode(Palette::Big, 0, 40), 144);
+        QCOMPARE(paletteCodeAt(Palette::Big, QPoint(5 + 1, 10 + 40 * 40 + 1)), std::optional<int>(144));
+        QCOMPARE(paletteCodeAt(Palette::Big, QPoint(5 + 70 + 1, 10 + 40 * 40 + 1)), std::nullopt);
     }
 
     void paletteClicksFollowTheDivisionRule_data() {
@@ -273,9 +281,7 @@ private slots:
             QImage image = paintPalette(palette);
             QCOMPARE(image.size(), paletteImageSize(palette));
             const bool small = palette == Palette::Small;
-            const int first = small ? 0 : kBigPaletteFirstCode;
-            const int last = small ? kSmallPaletteLastCode : kBigPaletteLastCode;
-            for (int code = first; code <= last; ++code) {
+            for (const int code : bankCodes(small ? 1 : 3)) {
                 const QRect cell = paletteCellRect(palette, code);
                 const QRgb expected = tableColour(small ? Gray : blockGroupColour(code)).rgb();
                 // The picture is centred in the cell: its background corners.

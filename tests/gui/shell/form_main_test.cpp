@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "core/editor/bank_navigation.h"
 #include "core/numtext.h"
 #include "core/scripted_host.h"
 #include "gui/editor/bank_palettes.h"
@@ -19,6 +20,7 @@
 #include "gui/editor/colours.h"
 #include "gui/shell/caption_editor.h"
 #include "gui/shell/form_main.h"
+#include "gui/shell/text_dialog.h"
 #include "gui/shell/value_dialog.h"
 #include "gui/support/method_chooser_driver.h"
 
@@ -68,10 +70,11 @@ private:
         key(Qt::Key_Tab);
         auto& h = form->editorState();
         (void)h;
-        for (int i = 0; i < 40; ++i) key(Qt::Key_Up);
+        for (int i = 0; i < editor::kBigPalette.rows; ++i) key(Qt::Key_Up);
         for (int i = 0; i < 3; ++i) key(Qt::Key_Left);
-        key(Qt::Key_Down, Qt::NoModifier, (code - 22) / 3);
-        key(Qt::Key_Right, Qt::NoModifier, (code - 22) % 3);
+        const editor::PaletteCell cell = editor::bigPaletteCell(code);
+        key(Qt::Key_Down, Qt::NoModifier, cell.row);
+        key(Qt::Key_Right, Qt::NoModifier, cell.col);
         key(Qt::Key_Return);
     }
     void putByKeys(int code, Cell at) {
@@ -525,6 +528,51 @@ private slots:
         d.findChild<QComboBox*>("ComboBox1")->setCurrentIndex(3);
         d.ComboBox1Change(3);
         QCOMPARE(form->editorState().captions.labelFontSize, 8);
+    }
+
+    // The user function comes from the bank's last row; Enter on it in Run asks its
+    // expression through the host, which keeps the window open for what the parser
+    // refuses; a changed expression is an unsaved change.
+    void theUserFunctionAsksItsExpression() {
+        if (!form->bank().isVisible()) trigger("Banck1");
+        const Cell at{30, 30};
+        putByMouse(144, at);
+        const Element* f = form->workbench().scheme.ElementAt(at.col, at.row);
+        QVERIFY(f && f->Code == 144);
+        savedFile("function.shm");
+        trigger("Run2");
+        QCOMPARE(form->regime(), QString("Run"));
+        host->setAnswer("f (x)", "x^");
+        cursorTo(at.col + 1, at.row + 1);
+        key(Qt::Key_Return);
+        QCOMPARE(host->dialogs.back().caption, std::string("Input function y=f(x)"));
+        QVERIFY(!host->dialogs.back().confirmed);
+        QVERIFY(!host->messagesOf(Box::Error).empty());
+        QCOMPARE(f->SideText(), std::string("x"));
+        QVERIFY(form->isSaved());
+        host->setAnswer("f (x)", "2*x");
+        key(Qt::Key_Return);
+        QCOMPARE(f->SideText(), std::string("2*x"));
+        QVERIFY(!form->isSaved());
+    }
+
+    void textWindowKeepsItsTextUntilTheCheckTakesIt() {
+        std::string text = "x";
+        const TextCheck check = [](const std::string& t) {
+            return t == "x^" ? std::string("Unexpected end of expression") : std::string();
+        };
+        TTextForm dialog("Input function y=f(x)", "f (x)=", text, check, *host);
+        QCOMPARE(dialog.windowTitle(), QString("Input function y=f(x)"));
+        QCOMPARE(dialog.edit()->text(), QString("x"));
+        dialog.edit()->setText("x^");
+        dialog.OkBtnClick();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(text, std::string("x"));
+        QCOMPARE(host->messagesOf(Box::Error).back(), std::string("Unexpected end of expression"));
+        dialog.edit()->setText("sin(x)");
+        dialog.OkBtnClick();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(text, std::string("sin(x)"));
     }
 
     void valueDialogKeepsATextThatIsNoNumber() {

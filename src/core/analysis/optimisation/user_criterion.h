@@ -1,12 +1,11 @@
 // The user criterion: an expression over the varied parameters, named by the letters
-// a, b, c, d, f, g, h, ... in the order they were registered ("e" is skipped). The
-// expression parser stays behind this interface.
+// a, b, c, d, f, g, h, ... in the order they were registered ("e" is skipped).
 #pragma once
 
-#include <memory>
 #include <string>
 #include <vector>
 
+#include "core/expression.h"
 #include "core/real48.h"
 
 namespace velmar {
@@ -19,11 +18,6 @@ std::vector<std::string> CriterionLetters(int count);
 
 class UserCriterion {
 public:
-    UserCriterion();
-    ~UserCriterion();
-    UserCriterion(const UserCriterion&) = delete;
-    UserCriterion& operator=(const UserCriterion&) = delete;
-
     // Parses `expression` over `letters`; returns "No Error" or the parser's message.
     std::string compile(const std::string& expression, const std::vector<std::string>& letters);
     bool compiled() const;
@@ -33,8 +27,7 @@ public:
     Extended evaluate(const std::vector<Extended>& values);
 
 private:
-    struct Parser;
-    std::unique_ptr<Parser> parser_;
+    Expression expression_;
 };
 
 }  // namespace velmar
