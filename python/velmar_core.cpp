@@ -52,11 +52,12 @@ struct Session {
 
 using Answers = std::map<std::string, std::string>;
 
-// A copy of `from`'s scheme, parameters, marks, labels and comment included.
+// A copy of `from`'s scheme, parameters, marks, labels, user functions and comment.
 std::unique_ptr<Session> copyOf(const Scheme& from, const Answers& answers) {
     auto s = std::make_unique<Session>();
     ReadSchemeBytes(s->wb.scheme, SchemeBytes(from));
     ReadLabelsText(s->wb.scheme, LabelsText(from));
+    ReadFunctionsText(s->wb.scheme, FunctionsText(from));
     for (const auto& [label, value] : answers) s->host.setAnswer(label, value);
     return s;
 }
@@ -138,12 +139,15 @@ public:
         return p;
     }
 
-    static PyScheme fromBytes(const py::bytes& bytes, const std::string& labels) {
+    static PyScheme fromBytes(const py::bytes& bytes, const std::string& labels, const std::string& functions) {
         PyScheme p;
         const std::string b = bytes;
         const SchemeRead read = ReadSchemeBytes(
             p.scheme(), std::span(reinterpret_cast<const std::uint8_t*>(b.data()), b.size()));
         ReadLabelsText(p.scheme(), labels);
+        try {
+            ReadFunctionsText(p.scheme(), functions);
+        } catch (const FileError& e) { fail(e.what()); }
         p.loadWarning_ = read.warning();
         return p;
     }
@@ -159,6 +163,7 @@ public:
         return py::bytes(reinterpret_cast<const char*>(b.data()), b.size());
     }
     std::string labels() const { return LabelsText(scheme()); }
+    std::string functions() const { return FunctionsText(scheme()); }
     const std::string& loadWarning() const { return loadWarning_; }
 
     std::string comment() const { return scheme().SchemeComment; }
@@ -415,6 +420,7 @@ PYBIND11_MODULE(_core, m) {
         .def("save", &PyScheme::save)
         .def("bytes", &PyScheme::bytes)
         .def("labels", &PyScheme::labels)
+        .def("functions", &PyScheme::functions)
         .def("load_warning", &PyScheme::loadWarning)
         .def("comment", &PyScheme::comment)
         .def("set_comment", &PyScheme::setComment)

@@ -49,13 +49,14 @@ class Scheme:
         """Writes the .shm and its .sdf labels file, replacing both together."""
         self._core.save(str(path))
 
-    def to_bytes(self) -> tuple[bytes, str]:
-        """The scheme file's bytes and the labels file's text."""
-        return self._core.bytes(), self._core.labels()
+    def to_bytes(self) -> tuple[bytes, str, str]:
+        """The scheme file's bytes, the labels file's text and the functions file's
+        text (the user functions' expressions)."""
+        return self._core.bytes(), self._core.labels(), self._core.functions()
 
     @classmethod
-    def from_bytes(cls, data: bytes, labels: str = "") -> "Scheme":
-        return cls(_core.SchemeCore.from_bytes(data, labels))
+    def from_bytes(cls, data: bytes, labels: str = "", functions: str = "") -> "Scheme":
+        return cls(_core.SchemeCore.from_bytes(data, labels, functions))
 
     def __getstate__(self):
         return self.to_bytes()
