@@ -177,7 +177,7 @@ void FileSession::takeRecovered(Scheme& recovered, const std::string& fileName) 
     wb_.scheme.swap(recovered);
     setFileName(fileName);
     replaced();
-    savedBytes_.clear();
+    saved_.reset();
     wb_.ui().statusMessage("Recovered.");
     view_.enterEdit();
 }

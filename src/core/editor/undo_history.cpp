@@ -44,8 +44,10 @@ bool UndoHistory::exists(int number) const {
 void UndoHistory::write(int number, const State& s, const std::string& fileName) {
     const fs::path file = snapshotFile(number);
     const std::string_view bytes(reinterpret_cast<const char*>(s.bytes.data()), s.bytes.size());
-    replaceFiles({{file, bytes},
-                  {LabelsFileFor(file), s.labels.empty() ? std::nullopt : std::optional<std::string_view>(s.labels)}});
+    auto present = [](const std::string& text) {
+        return text.empty() ? std::nullopt : std::optional<std::string_view>(text);
+    };
+    replaceFiles({{file, bytes}, {LabelsFileFor(file), present(s.labels)}, {FunctionsFileFor(file), present(s.functions)}});
     fileNames_[static_cast<std::size_t>(number)] = fileName;
 }
 

@@ -57,13 +57,9 @@ public:
     static std::string snapshotName(int number);
     std::filesystem::path snapshotFile(int number) const { return folder_ / snapshotName(number); }
 
-    // What a step holds of a scheme: its file bytes and its labels.
-    struct State {
-        std::vector<std::uint8_t> bytes;
-        std::string labels;
-        bool operator==(const State&) const = default;
-    };
-    static State stateOf(const Scheme& s);
+    // What a step holds of a scheme: everything its files hold.
+    using State = StoredScheme;
+    static State stateOf(const Scheme& s) { return StoredForm(s); }
 
     // Before an undoable change: `present`, whose file is `fileName`, becomes the newest
     // snapshot. Throws FileError when it cannot be written.

@@ -18,8 +18,7 @@ namespace {
 
 // The system's message, and on a second line which value was wrong.
 std::string badValues(const std::string& which) {
-    return std::string(RunStatusText(RunStatus::BadParameters)) + "
-" + which;
+    return std::string(RunStatusText(RunStatus::BadParameters)) + "\n" + which;
 }
 
 // A constant-step run needs at least two time points (the graphs show PointCount - 1 of

@@ -120,10 +120,8 @@ RunOutcome RunVariableStep(RunContext& ctx, const CompiledScheme& compiled) {
     std::string text(RunStatusText(run.RunError));
     // The one bad input the dialog cannot see: the states the scheme has.
     if (run.RunError == RunStatus::BadParameters)
-        text += states == 0 ? "
-the scheme has no element with states to integrate"
-                            : "
-the scheme has more than " + std::to_string(kMaxStates) + " states";
+        text += states == 0 ? "\nthe scheme has no element with states to integrate"
+                            : "\nthe scheme has more than " + std::to_string(kMaxStates) + " states";
     ctx.ui().message(Box::Error, text);
     return RunOutcome::Failed;
 }
