@@ -7,6 +7,7 @@
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
+#include <cmath>
 #include <map>
 #include <memory>
 #include <optional>
@@ -126,6 +127,61 @@ py::dict said(const ScriptedHost& host) {
     return d;
 }
 
+// Metrics by name: a number, or the words saying why there is none.
+py::dict metricsDict(const StepMetrics& m) {
+    py::dict d;
+    for (const Metric& item : m.items) {
+        const std::string name(metricName(item.id));
+        if (item.status == MetricStatus::Value) d[py::str(name)] = static_cast<double>(item.value);
+        else d[py::str(name)] = metricValueText(item);
+    }
+    return d;
+}
+
+// A finished run on a scheme copy of its own, kept without Python objects so that it
+// can be made with the GIL released.
+struct RunRecord {
+    struct Recorded {
+        int element = 0;
+        std::size_t slot = 0;
+        const Diagram* curve = nullptr;
+        int kind = 0;
+        StepMetrics metrics;
+    };
+    std::unique_ptr<Session> s;
+    RunOutcome outcome = RunOutcome::Failed;
+    std::vector<RecordedGraph> graphs;
+    std::vector<Recorded> recorded;
+    Extended level = 1;
+    std::string error;           // a value the core refused before the run
+    std::vector<double> stored;  // the values as the parameters store them
+
+    py::dict toDict(bool points) const {
+        py::dict d = said(s->host);
+        d["outcome"] = outcome == RunOutcome::Completed   ? "completed"
+                       : outcome == RunOutcome::Cancelled ? "cancelled"
+                                                          : "failed";
+        d["unused_answers"] = s->host.unusedAnswers();
+        py::list curves;
+        for (const Recorded& r : recorded) {
+            const Diagram& c = *r.curve;
+            py::dict entry(py::arg("element") = r.element, py::arg("diagram") = static_cast<int>(r.slot) + 1,
+                           py::arg("legend") = c.name, py::arg("kind") = r.kind,
+                           py::arg("final") = c.count > 0 ? static_cast<double>(Extended(c.y[c.count - 1])) : NAN);
+            if (points) {
+                entry["x"] = array(c.x, c.count);
+                entry["y"] = array(c.y, c.count);
+            }
+            if (recordedMetrics) entry["metrics"] = metricsDict(r.metrics);
+            curves.append(entry);
+        }
+        d["curves"] = curves;
+        d["step_level"] = static_cast<double>(level);
+        return d;
+    }
+    bool recordedMetrics = false;
+};
+
 class PyScheme {
 public:
     PyScheme() : s_(std::make_unique<Session>()) {}
@@ -207,6 +263,13 @@ public:
         if (!error.empty()) fail(error + labelsOf(number));
     }
 
+    // The value element `number`'s parameter labelled `label` holds.
+    double get(int number, const std::string& label) const {
+        const ParameterRef ref = ParameterByLabel(const_cast<Element&>(element(number)), label);
+        if (!ref.param) fail("element " + std::to_string(number) + " has no parameter \"" + label + "\"" + labelsOf(number));
+        return static_cast<double>(Extended(ref.param->Value));
+    }
+
     void mark(int number, const std::string& label, bool on) {
         if (number < 1 || number > scheme().ElementCount()) fail("the scheme has no element " + std::to_string(number));
         const ParameterRef ref = ParameterByLabel(scheme().element(number), label);
@@ -279,40 +342,38 @@ public:
     }
 
     // --- computing ---
-    // One run; the dialog rows answered from `answers` (Step, Time, Eps).
-    py::dict run(const Answers& answers, bool variable) const {
-        auto s = copyOf(scheme(), answers);
-        RunOutcome outcome = RunOutcome::Failed;
+    // One run; the dialog rows answered from `answers` (Step, Time, Eps). With
+    // `metrics`, every curve also carries its step metrics; without `points` the curves
+    // carry only their last value (what a study keeps of most runs).
+    py::dict run(const Answers& answers, bool variable, bool metrics, bool points) const {
+        RunRecord r;
         {
             py::gil_scoped_release free;
-            if (CompileScheme(s->wb)) {
-                s->wb.settings.VariableStep = variable ? 1 : 0;
-                try {
-                    outcome = RunSimulation(s->wb);
-                } catch (const std::runtime_error& e) { s->host.message(Box::Error, e.what()); }
-            }
+            r = runCopy(answers, {}, variable, metrics);
         }
-        if (!s->wb.compiled) compile(*s);  // raises with the fault cells
-        py::dict d = said(s->host);
-        d["outcome"] = outcome == RunOutcome::Completed ? "completed" : outcome == RunOutcome::Cancelled ? "cancelled" : "failed";
-        d["unused_answers"] = s->host.unusedAnswers();
-        py::list curves;
-        if (outcome == RunOutcome::Completed)
-            for (const auto& e : s->wb.scheme.ElementList()) {
-                const auto graph = RecordedGraphOf(*e, s->wb.run);
-                if (!graph) continue;
-                for (std::size_t slot = 0; slot < graph->diagrams.size(); ++slot) {
-                    const Diagram& c = graph->diagrams[slot];
-                    if (!c.present()) continue;
-                    curves.append(py::dict(py::arg("element") = static_cast<int>(e->Number),
-                                           py::arg("diagram") = static_cast<int>(slot) + 1, py::arg("legend") = c.name,
-                                           py::arg("x") = array(c.x, c.count), py::arg("y") = array(c.y, c.count),
-                                           py::arg("kind") = graph->kind));
-                }
+        if (!r.s->wb.compiled) compile(*r.s);  // raises with the fault cells
+        return r.toDict(points);
+    }
+
+    // One run per set of values, each on a fresh copy with the parameters ("E", label,
+    // value) written first: the batch a study's task runs, the GIL released for every
+    // run. A value the core refuses is reported in its entry ("error").
+    py::list runValues(const std::vector<std::vector<std::tuple<int, std::string, double>>>& values,
+                       const Answers& answers, bool variable, bool metrics, bool points) const {
+        py::list out;
+        for (const auto& sets : values) {
+            RunRecord r;
+            {
+                py::gil_scoped_release free;
+                r = runCopy(answers, sets, variable, metrics);
             }
-        d["curves"] = curves;
-        d["step_level"] = static_cast<double>(describeRun(s->wb.scheme).stepLevel.value_or(1));
-        return d;
+            py::dict d = r.error.empty() && r.s->wb.compiled ? r.toDict(points) : py::dict();
+            if (r.error.empty() && !r.s->wb.compiled) r.error = std::string(kSchemeFaultText);
+            d["error"] = r.error;
+            d["stored"] = r.stored;
+            out.append(d);
+        }
+        return out;
     }
 
     // W(s) = A(s)/B(s) between `entry` and analysis block `block`, ascending powers.
@@ -367,6 +428,42 @@ public:
     }
 
 private:
+    // Copies the scheme, writes `sets`, compiles and runs it; no Python object is touched.
+    RunRecord runCopy(const Answers& answers, const std::vector<std::tuple<int, std::string, double>>& sets,
+                      bool variable, bool metrics) const {
+        RunRecord r;
+        r.s = copyOf(scheme(), answers);
+        r.recordedMetrics = metrics;
+        Workbench& wb = r.s->wb;
+        for (const auto& [number, label, value] : sets) {
+            try {
+                r.error = setParameterByLabel(wb, number, label, Real48(static_cast<Extended>(value)));
+            } catch (const MathError& e) { r.error = e.what(); }
+            if (!r.error.empty()) return r;
+            const ParameterRef ref = ParameterByLabel(wb.scheme.element(number), label);
+            r.stored.push_back(static_cast<double>(Extended(ref.param->Value)));
+        }
+        if (!CompileScheme(wb)) return r;
+        wb.settings.VariableStep = variable ? 1 : 0;
+        try {
+            r.outcome = RunSimulation(wb);
+        } catch (const std::runtime_error& e) { r.s->host.message(Box::Error, e.what()); }
+        r.level = describeRun(wb.scheme).stepLevel.value_or(1);
+        if (r.outcome != RunOutcome::Completed) return r;
+        r.graphs.reserve(wb.scheme.ElementList().size());
+        for (const auto& e : wb.scheme.ElementList()) {
+            auto graph = RecordedGraphOf(*e, wb.run);
+            if (!graph) continue;
+            r.graphs.push_back(std::move(*graph));
+            const RecordedGraph& g = r.graphs.back();
+            for (std::size_t slot = 0; slot < g.diagrams.size(); ++slot)
+                if (g.diagrams[slot].present())
+                    r.recorded.push_back({e->Number, slot, &g.diagrams[slot], g.kind,
+                                          metrics ? stepMetrics(g.diagrams[slot], r.level) : StepMetrics{}});
+        }
+        return r;
+    }
+
     Scheme& scheme() const { return s_->wb.scheme; }
     const Element& element(int number) const {
         if (number < 1 || number > scheme().ElementCount()) fail("the scheme has no element " + std::to_string(number));
@@ -392,13 +489,7 @@ py::dict metrics(const std::vector<double>& t, const std::vector<double>& y, dou
         py::gil_scoped_release free;
         m = stepMetrics(te, ye, level);
     }
-    py::dict d;
-    for (const Metric& item : m.items) {
-        const std::string name(metricName(item.id));
-        if (item.status == MetricStatus::Value) d[py::str(name)] = static_cast<double>(item.value);
-        else d[py::str(name)] = metricValueText(item);
-    }
-    return d;
+    return metricsDict(m);
 }
 
 }  // namespace
@@ -426,6 +517,7 @@ PYBIND11_MODULE(_core, m) {
         .def("set_comment", &PyScheme::setComment)
         .def("elements", &PyScheme::elements)
         .def("set", &PyScheme::set)
+        .def("get", &PyScheme::get)
         .def("mark", &PyScheme::mark)
         .def("set_label", &PyScheme::setLabel)
         .def("registered_name", &PyScheme::registeredName)
@@ -434,7 +526,9 @@ PYBIND11_MODULE(_core, m) {
         .def("wire_ends", &PyScheme::wireEnds)
         .def("cell", &PyScheme::cell)
         .def("check", &PyScheme::check)
-        .def("run", &PyScheme::run)
+        .def("run", &PyScheme::run, py::arg("answers"), py::arg("variable"), py::arg("metrics") = false,
+             py::arg("points") = true)
+        .def("run_values", &PyScheme::runValues)
         .def("tf", &PyScheme::tf)
         .def("analyze", &PyScheme::analyze);
     m.def("metrics", &metrics);

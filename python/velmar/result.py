@@ -33,8 +33,14 @@ class Result:
 
     @classmethod
     def from_core(cls, raw: dict) -> "Result":
-        curves = {(c["element"], c["diagram"]): Curve(c["x"], c["y"], c["legend"], c["kind"]) for c in raw["curves"]}
+        empty = np.empty(0)
+        curves = {(c["element"], c["diagram"]): Curve(c.get("x", empty), c.get("y", empty), c["legend"], c["kind"])
+                  for c in raw["curves"]}
         return cls(curves, list(raw["lines"]), list(raw["warnings"]), raw["outcome"], raw["step_level"], raw)
+
+    def _measured(self) -> dict:
+        """The metrics and last values the core measured with the run, by curve."""
+        return {(c["element"], c["diagram"]): c for c in self._said.get("curves", [])}
 
     @property
     def ok(self) -> bool:
@@ -55,11 +61,15 @@ class Result:
             element = min(e for e, _ in self.curves)
         if (element, diagram) not in self.curves:
             raise _core.VelmarError(f"recorder {element} has no diagram {diagram}")
+        measured = self._measured()[(element, diagram)]
+        if "metrics" in measured:
+            return dict(measured["metrics"])
         c = self.curves[(element, diagram)]
         return _core.metrics(c.t.tolist(), c.y.tolist(), self.step_level)
 
     def final_values(self) -> dict:
-        return {key: float(c.y[-1]) for key, c in self.curves.items() if len(c.y)}
+        """The last value of every curve."""
+        return {key: c["final"] for key, c in self._measured().items()}
 
     def plot(self, ax=None):
         """Draws every curve with matplotlib (imported only here)."""

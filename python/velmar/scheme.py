@@ -16,6 +16,23 @@ def _value_text(value) -> str:
     return value if isinstance(value, str) else repr(float(value))
 
 
+def run_answers(time=None, step=None, eps=None, **answers) -> dict:
+    """The run dialog's rows as texts, by label."""
+    rows = {k: _value_text(v) for k, v in answers.items()}
+    for label, value in (("Time", time), ("Step", step), ("Eps", eps)):
+        if value is not None:
+            rows[label] = _value_text(value)
+    return rows
+
+
+def parameter_value(name: str, value) -> float:
+    """A value for parameter `name`, read as the value dialog reads its text."""
+    parsed = _core.parse_value(_value_text(value))
+    if parsed is None:
+        raise ValueError(f"{name}: {value!r} is not a number")
+    return parsed
+
+
 def split_name(name: str) -> tuple[int, str]:
     """"3:K" as (3, "K"): an element number and a dialog label."""
     number, sep, label = name.partition(":")
@@ -96,17 +113,10 @@ class Scheme:
         """Gives element E's parameter labelled LABEL ("E:LABEL") a value, as typed
         into the parameter grid (velmar-cli run --set)."""
         number, label = split_name(name)
-        parsed = _core.parse_value(_value_text(value))
-        if parsed is None:
-            raise ValueError(f"{name}: {value!r} is not a number")
-        self._core.set(number, label, parsed)
+        self._core.set(number, label, parameter_value(name, value))
 
     def __getitem__(self, name: str) -> float:
-        number, label = split_name(name)
-        e = self.element(number)
-        if label not in e.parameters:
-            raise KeyError(f"element {number} has no parameter {label!r} (it has {', '.join(e.parameters) or 'none'})")
-        return e.parameters[label]
+        return self._core.get(*split_name(name))
 
     def __setitem__(self, name: str, value) -> None:
         self.set(name, value)
@@ -168,15 +178,14 @@ class Scheme:
         return Check(c["ok"], [tuple(x) for x in c["faults"]], [m for _, m in c["messages"]], list(c["warnings"]))
 
     # --- computing ---
-    def run(self, time=None, step=None, eps=None, variable: bool = False, **answers) -> Result:
+    def run(self, time=None, step=None, eps=None, variable: bool = False, *, metrics: bool = False,
+            points: bool = True, **answers) -> Result:
         """One time run (constant step, or variable with `variable=True`); values left
         out keep the run dialog's defaults. Raises VelmarError when the scheme does not
-        compile; a run that fails comes back with its messages and no curves."""
-        rows = {k: _value_text(v) for k, v in answers.items()}
-        for label, value in (("Time", time), ("Step", step), ("Eps", eps)):
-            if value is not None:
-                rows[label] = _value_text(value)
-        raw = self._core.run(rows, variable)
+        compile; a run that fails comes back with its messages and no curves. With
+        `metrics` the core measures every curve's step metrics in the same call; without
+        `points` the curves keep only their last value (what a study keeps)."""
+        raw = self._core.run(run_answers(time, step, eps, **answers), variable, metrics, points)
         unused = [a for a in raw["unused_answers"] if a not in ("Step", "Eps")]
         if unused:
             raise ValueError(f"no dialog of the run asks {', '.join(unused)}")

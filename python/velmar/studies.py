@@ -16,7 +16,8 @@ from dataclasses import dataclass, field
 import numpy as np
 
 from . import _core
-from .scheme import Scheme
+from .result import Result
+from .scheme import Scheme, parameter_value, run_answers, split_name
 
 
 @dataclass
@@ -64,18 +65,11 @@ def _map(task, chunks: list, client) -> list:
     return [row for rows in results for row in rows]
 
 
-def _run_one(scheme: Scheme, settings: dict, sets: dict, want_curves: bool) -> Row:
-    try:
-        for name, value in sets.items():
-            scheme.set(name, value)
-        stored = {name: scheme[name] for name in sets}
-    except (_core.VelmarError, ValueError, KeyError) as e:
-        return Row(dict(sets), False, str(e))
-    value = next(iter(stored.values())) if len(stored) == 1 else stored
-    try:
-        result = scheme.run(**settings)
-    except (_core.VelmarError, ValueError) as e:
-        return Row(value, False, str(e))
+def _row(sets: dict, raw: dict, want_curves: bool) -> Row:
+    if raw["error"]:
+        return Row(dict(sets), False, raw["error"])
+    value = raw["stored"][0] if len(sets) == 1 else dict(zip(sets, raw["stored"]))
+    result = Result.from_core(raw)
     if not result.ok:
         errors = [m for m in result.messages if m.startswith("Ошибка: ")]
         return Row(value, False, errors[-1] if errors else result.outcome, result.messages)
@@ -85,12 +79,13 @@ def _run_one(scheme: Scheme, settings: dict, sets: dict, want_curves: bool) -> R
 
 
 def _run_chunk(job) -> list[Row]:
+    """Every value of the chunk on a fresh copy of the scheme, in one call of the core."""
     state, settings, chunk, want_curves = job
-    rows = []
-    for sets in chunk:
-        scheme = Scheme.from_bytes(*state)  # every value on a fresh copy
-        rows.append(_run_one(scheme, settings, sets, want_curves))
-    return rows
+    scheme = Scheme.from_bytes(*state)
+    values = [[(*split_name(name), parameter_value(name, v)) for name, v in sets.items()] for sets in chunk]
+    answers = run_answers(settings["time"], settings["step"], settings["eps"])
+    raws = scheme._core.run_values(values, answers, settings["variable"], True, want_curves)
+    return [_row(sets, raw, want_curves) for sets, raw in zip(chunk, raws)]
 
 
 def _study(scheme: Scheme, value_sets: list[dict], settings: dict, client, chunk_size, curves: bool) -> Table:
