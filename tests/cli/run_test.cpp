@@ -4,7 +4,7 @@
 
 #include "cli/cli_process.h"
 #include "cli/commutator_scheme.h"
-#include "core/model/scheme_drawing.h"
+#include "support/scheme_builder.h"
 #include "core/model/scheme_file.h"
 #include "core/numtext.h"
 
@@ -39,14 +39,7 @@ TEST_F(Cli, RunWritesCsvToAFile) {
 TEST_F(Cli, RunWarnsOfAnAlgebraicLoop) {
     Scheme s;
     SchemeDrawing d(s);
-    Element& src = d.block(33, 5, 10);
-    Element& node = d.node(18, 12, 11);
-    Element& gain = d.block(30, 16, 10);
-    Element& rec = d.block(62, 26, 10);
-    d.connect(src, node);
-    d.connect(node, gain);
-    d.connect(gain, rec);
-    d.wire({{22, 11}, {22, 15}, {12, 15}, {12, 12}});
+    drawUnityFeedback(d, 30);
     const fs::path file = dir / "loop.shm";
     SaveScheme(s, file, LabelsFileFor(file));
     const Result r = cli({"run", file.string(), "--answer", "Time=0.05"});

@@ -118,15 +118,9 @@ TEST_F(Compile, JoiningTwoOutputsIsAFault) {
 }
 
 TEST_F(Compile, FeedbackIntoSubtractionNodeIsBrokenAtTheDynamicLink) {
-    Element& src = draw.block(33, 5, 10);  // output on row 11
-    Element& node = draw.node(18, 12, 11);
-    Element& link = draw.block(22, 16, 10);
-    Element& rec = draw.block(62, 26, 10);
-    draw.connect(src, node);
-    draw.connect(node, link);
-    draw.connect(link, rec);
     // Back from the link's output wire: down, left, up into the node from below.
-    draw.wire({{22, 11}, {22, 15}, {12, 15}, {12, 12}});
+    const UnityFeedback loop = drawUnityFeedback(draw, 22);
+    Element &src = loop.source, &node = loop.node, &link = loop.forward, &rec = loop.recorder;
     compile();
     const CompiledScheme& c = compiled();
     EXPECT_EQ(c.link(link.Number, node.Number), 2);
@@ -146,14 +140,8 @@ TEST_F(Compile, AnAlgebraicLoopIsAcceptedAndNamed) {
         ScriptedHost quiet;
         Workbench loop(quiet);
         SchemeBuilder d(loop.scheme);
-        Element& src = d.block(33, 5, 10);
-        Element& node = d.node(18, 12, 11);
-        Element& gain = d.block(forward, 16, 10);
-        Element& rec = d.block(62, 26, 10);
-        d.connect(src, node);
-        d.connect(node, gain);
-        d.connect(gain, rec);
-        d.wire({{22, 11}, {22, 15}, {12, 15}, {12, 12}});
+        const UnityFeedback drawn = drawUnityFeedback(d, forward);
+        const Element &node = drawn.node, &gain = drawn.forward;
         ASSERT_TRUE(CompileScheme(loop)) << forward;
         if (forward == 22) {
             EXPECT_TRUE(quiet.warnings.empty());
