@@ -7,7 +7,9 @@
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
@@ -28,6 +30,7 @@
 #include "core/model/scheme_drawing.h"
 #include "core/model/scheme_file.h"
 #include "core/numtext.h"
+#include "core/ordered_work.h"
 #include "core/scripted_host.h"
 #include "core/workbench/dispatcher.h"
 #include "core/workbench/roots_animation.h"
@@ -54,14 +57,24 @@ struct Session {
 using Answers = std::map<std::string, std::string>;
 
 // A copy of `from`'s scheme, parameters, marks, labels, user functions and comment.
-std::unique_ptr<Session> copyOf(const Scheme& from, const Answers& answers) {
+// A scheme as its three files hold it: what every copy of a batch is read from.
+struct SchemeImage {
+    std::vector<std::uint8_t> bytes;
+    std::string labels, functions;
+};
+
+SchemeImage imageOf(const Scheme& from) { return {SchemeBytes(from), LabelsText(from), FunctionsText(from)}; }
+
+std::unique_ptr<Session> copyOf(const SchemeImage& image, const Answers& answers) {
     auto s = std::make_unique<Session>();
-    ReadSchemeBytes(s->wb.scheme, SchemeBytes(from));
-    ReadLabelsText(s->wb.scheme, LabelsText(from));
-    ReadFunctionsText(s->wb.scheme, FunctionsText(from));
+    ReadSchemeBytes(s->wb.scheme, image.bytes);
+    ReadLabelsText(s->wb.scheme, image.labels);
+    ReadFunctionsText(s->wb.scheme, image.functions);
     for (const auto& [label, value] : answers) s->host.setAnswer(label, value);
     return s;
 }
+
+std::unique_ptr<Session> copyOf(const Scheme& from, const Answers& answers) { return copyOf(imageOf(from), answers); }
 
 void compile(Session& s) {
     if (CompileScheme(s.wb)) return;
@@ -349,30 +362,35 @@ public:
         RunRecord r;
         {
             py::gil_scoped_release free;
-            r = runCopy(answers, {}, variable, metrics);
+            r = runCopy(imageOf(scheme()), answers, {}, variable, metrics);
         }
         if (!r.s->wb.compiled) compile(*r.s);  // raises with the fault cells
         return r.toDict(points);
     }
 
     // One run per set of values, each on a fresh copy with the parameters ("E", label,
-    // value) written first: the batch a study's task runs, the GIL released for every
-    // run. A value the core refuses is reported in its entry ("error").
+    // value) written first: the batch a study's task runs, on `threads` threads with the
+    // GIL released, the entries made in the order of the values as the runs end. A value
+    // the core refuses is reported in its entry ("error").
     py::list runValues(const std::vector<std::vector<std::tuple<int, std::string, double>>>& values,
-                       const Answers& answers, bool variable, bool metrics, bool points) const {
+                       const Answers& answers, bool variable, bool metrics, bool points, unsigned threads) const {
+        constexpr std::size_t kWaitingPerThread = 4;
+        const SchemeImage image = imageOf(scheme());
         py::list out;
-        for (const auto& sets : values) {
-            RunRecord r;
-            {
-                py::gil_scoped_release free;
-                r = runCopy(answers, sets, variable, metrics);
-            }
-            py::dict d = r.error.empty() && r.s->wb.compiled ? r.toDict(points) : py::dict();
-            if (r.error.empty() && !r.s->wb.compiled) r.error = std::string(kSchemeFaultText);
-            d["error"] = r.error;
-            d["stored"] = r.stored;
-            out.append(d);
-        }
+        const unsigned pool = std::clamp<unsigned>(threads, 1, static_cast<unsigned>(std::max<std::size_t>(values.size(), 1)));
+        py::gil_scoped_release free;
+        runInOrder<RunRecord>(
+            0, values.size(), pool, pool * kWaitingPerThread,
+            [&](std::size_t i) { return runCopy(image, answers, values[i], variable, metrics); },
+            [&](RunRecord&& r) {
+                py::gil_scoped_acquire hold;
+                py::dict d = r.error.empty() && r.s->wb.compiled ? r.toDict(points) : py::dict();
+                if (r.error.empty() && !r.s->wb.compiled) r.error = std::string(kSchemeFaultText);
+                d["error"] = r.error;
+                d["stored"] = r.stored;
+                out.append(d);
+            },
+            [](std::size_t) {});
         return out;
     }
 
@@ -429,10 +447,10 @@ public:
 
 private:
     // Copies the scheme, writes `sets`, compiles and runs it; no Python object is touched.
-    RunRecord runCopy(const Answers& answers, const std::vector<std::tuple<int, std::string, double>>& sets,
-                      bool variable, bool metrics) const {
+    RunRecord runCopy(const SchemeImage& image, const Answers& answers,
+                      const std::vector<std::tuple<int, std::string, double>>& sets, bool variable, bool metrics) const {
         RunRecord r;
-        r.s = copyOf(scheme(), answers);
+        r.s = copyOf(image, answers);
         r.recordedMetrics = metrics;
         Workbench& wb = r.s->wb;
         for (const auto& [number, label, value] : sets) {

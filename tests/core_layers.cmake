@@ -3,12 +3,12 @@
 # The layers of src/core, bottom-up. A unit is a folder of src/core, or a file directly
 # in it (by its name without extension). A file may include files of its own unit and
 # of the units of lower layers. Units that share a layer do not include each other:
-# numtext, host, file_io and expression, simulation and analysis, and the front-end
+# numtext, host, file_io, expression and ordered_work, simulation and analysis, and the front-end
 # helpers are independent of one another.
 set(layers
   "errors"
   "real48"
-  "numtext host file_io expression"
+  "numtext host file_io expression ordered_work"
   "model"
   "blocks"
   "simulation analysis"

@@ -79,18 +79,21 @@ def _row(sets: dict, raw: dict, want_curves: bool) -> Row:
 
 
 def _run_chunk(job) -> list[Row]:
-    """Every value of the chunk on a fresh copy of the scheme, in one call of the core."""
-    state, settings, chunk, want_curves = job
+    """Every value of the chunk on a fresh copy of the scheme, in one call of the core
+    that shares the values out among `threads` threads."""
+    state, settings, chunk, want_curves, threads = job
     scheme = Scheme.from_bytes(*state)
     values = [[(*split_name(name), parameter_value(name, v)) for name, v in sets.items()] for sets in chunk]
     answers = run_answers(settings["time"], settings["step"], settings["eps"])
-    raws = scheme._core.run_values(values, answers, settings["variable"], True, want_curves)
+    raws = scheme._core.run_values(values, answers, settings["variable"], True, want_curves, threads)
     return [_row(sets, raw, want_curves) for sets, raw in zip(chunk, raws)]
 
 
 def _study(scheme: Scheme, value_sets: list[dict], settings: dict, client, chunk_size, curves: bool) -> Table:
     state = scheme.to_bytes()
-    jobs = [(state, settings, chunk, curves) for chunk in _chunks(value_sets, client, chunk_size)]
+    if client is None:  # one call of the core on every core here, as velmar-cli runs a sweep
+        return Table(_run_chunk((state, settings, value_sets, curves, _workers(None))))
+    jobs = [(state, settings, chunk, curves, 1) for chunk in _chunks(value_sets, client, chunk_size)]
     return Table(_map(_run_chunk, jobs, client))
 
 

@@ -14,7 +14,7 @@
 #include "cli/csv_output.h"
 #include "cli/help.h"
 #include "cli/metrics_csv.h"
-#include "cli/ordered_work.h"
+#include "core/ordered_work.h"
 #include "cli/run_setup.h"
 #include "cli/sweep.h"
 #include "core/errors.h"

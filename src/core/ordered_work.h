@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-namespace velmar::cli {
+namespace velmar {
 
 // Runs `work(i)` for i = first .. count - 1 on `threads` threads and hands each result
 // to `take` on the calling thread in index order. At most `window` results are being
@@ -71,4 +71,4 @@ void runInOrder(std::size_t first, std::size_t count, unsigned threads, std::siz
     }
 }
 
-}  // namespace velmar::cli
+}  // namespace velmar
