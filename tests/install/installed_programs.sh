@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and uses what was installed as a user
 # would: the CLI runs the demo, and the workbench opens a test scheme from the installed
-# data, draws its main window and keeps VELMAR.INI in the user's configuration folder.
+# data, draws its main window and keeps VELMAR.INI in the user's configuration folder;
+# given an interpreter and the package's folder under the prefix, the installed Python
+# module runs the installed demo.
 set -euo pipefail
 build=$1
+python=${2:-}
+package_dir=${3:-}
 
 work=$(mktemp -d)
 gui=
@@ -24,6 +28,15 @@ grep -q 'pattern="\*.shm"' "$prefix/share/mime/packages/velmar.xml" || fail "no 
 "$prefix/bin/velmar-cli" run "$prefix/share/velmar/Schemes/demo.shm" --csv "$work/demo.csv"
 [ "$(head -1 "$work/demo.csv")" = "element,diagram,index,x,y" ] || fail "the demo's CSV has no header"
 [ "$(wc -l <"$work/demo.csv")" -gt 100 ] || fail "the demo's CSV is short"
+
+# The installed Python module, away from the build tree.
+if [ -n "$python" ]; then
+  [ -e "$prefix/$package_dir/__init__.py" ] || fail "not installed: $package_dir"
+  curves=$(cd "$work" && PYTHONPATH="$prefix/$(dirname "$package_dir")" "$python" -c \
+    'import sys, velmar; assert velmar.__file__.startswith(sys.argv[1]), velmar.__file__; print(velmar.load(sys.argv[2]).run().curves)' \
+    "$prefix" "$prefix/share/velmar/Schemes/demo.shm")
+  case $curves in *"points"*) ;; *) fail "the installed module gave no curves: $curves" ;; esac
+fi
 
 # The installed workbench on a test scheme, with a user of its own.
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
