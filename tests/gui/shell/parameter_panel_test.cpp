@@ -285,6 +285,39 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form->canvas().widget()));
     }
 
+    // Every change from the panel is one undo step: a whole drag of the slider, however
+    // many runs it made, and a typed value. Undo gives each value back, Redo puts it in
+    // again.
+    void eachChangeFromThePanelIsOneUndoStep() {
+        markLagGain();
+        const auto gain = [this] { return wb().scheme.element(kLag).Params[0].Value; };
+        QSlider* slider = panel->slider(0);
+        slider->setSliderDown(true);
+        for (const int position : {600, 700, 800}) {
+            slider->setValue(position);
+            waitIdle();
+        }
+        QCOMPARE(panel->runCount(), 3);
+        slider->setSliderDown(false);
+        QVERIFY(gain() == Real48(1.6L));
+        panel->valueEdit(0)->setFocus();
+        panel->valueEdit(0)->setText("3");
+        QTest::keyClick(panel->valueEdit(0), Qt::Key_Return);
+        waitIdle();
+        QVERIFY(gain() == Real48(3.0L));
+
+        const struct {
+            const char* button;
+            Real48 gain;
+        } steps[] = {{"UndoBtn", Real48(1.6L)}, {"UndoBtn", Real48(1.0L)},
+                     {"RedoBtn", Real48(1.6L)}, {"RedoBtn", Real48(3.0L)}};
+        for (const auto& step : steps) {
+            QVERIFY(form->action(step.button)->isEnabled());
+            form->action(step.button)->trigger();
+            QVERIFY2(gain() == step.gain, qPrintable(QString::fromStdString(valueText(gain()))));
+        }
+    }
+
     void aMoveDuringARunSupersedesIt() {
         markLagGain();
         wb().settings.Time = 1000.0L;  // a run long enough to move the slider during it
