@@ -246,21 +246,31 @@ private slots:
     }
 
     // Esc stops a run wherever the focus is, on the panel's slider or in its value field,
-    // the run started from the menu or by the panel; a click on the canvas then takes
-    // the focus from the panel.
+    // the panel docked or floating as a window of its own, the run started from the menu
+    // or by the panel; a click on the canvas then takes the focus from the panel.
     void escapeStopsARunWhileThePanelHasTheFocus_data() {
         QTest::addColumn<bool>("inField");
         QTest::addColumn<bool>("byPanel");
-        QTest::newRow("slider, Solve") << false << false;
-        QTest::newRow("field, Solve") << true << false;
-        QTest::newRow("slider, a move") << false << true;
-        QTest::newRow("field, a move") << true << true;
+        QTest::addColumn<bool>("floating");
+        QTest::newRow("slider, Solve") << false << false << false;
+        QTest::newRow("field, Solve") << true << false << false;
+        QTest::newRow("slider, a move") << false << true << false;
+        QTest::newRow("field, a move") << true << true << false;
+        QTest::newRow("floating slider, Solve") << false << false << true;
+        QTest::newRow("floating field, a move") << true << true << true;
     }
     void escapeStopsARunWhileThePanelHasTheFocus() {
         QFETCH(bool, inField);
         QFETCH(bool, byPanel);
+        QFETCH(bool, floating);
         markLagGain();
+        if (floating) {
+            panel->setFloating(true);
+            panel->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(panel));
+        }
         QWidget* holder = inField ? static_cast<QWidget*>(panel->valueEdit(0)) : panel->slider(0);
+        QTRY_VERIFY(holder->isVisible());
         holder->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), holder);
         host->setAnswer("Time", "100000");
@@ -282,7 +292,7 @@ private slots:
         QVERIFY(pressed);
         QVERIFY2(wb().run.CurrentTime < 50000, qPrintable(QString::number(double(wb().run.CurrentTime))));
         QTest::mouseClick(form->canvas().widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form->canvas().widget()));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form->canvas().widget()));
     }
 
     // Every change from the panel is one undo step: a whole drag of the slider, however
