@@ -396,6 +396,8 @@ int takeScreenshots(const QString& dir) {
     TFormMain form(&host);
     host.realViewer = &form;
     form.resize(1280, 720);
+    // As the workbench does at its first activation from its configuration.
+    form.applyLanguage(Language::English);
     form.show();
     form.openAtStart(kDemo);
     form.action("Run2")->trigger();
