@@ -57,16 +57,17 @@ GeneralForms::GeneralForms(QWidget* parent) : QWidget(parent) {
     setMinimumHeight(sizeHint().height());
     // The headings are labels, so that they speak the interface language; the formulas
     // under them are drawn.
+    // Their base lines are the first and the fourth line.
     const int line = fontMetrics().height();
-    int top = 0;
+    int baseLine = line;
     for (auto [name, text] : {std::pair{"PolynomialHeading", "Common polinom representation:"},
                               {"FunctionalHeading", "Common Minimized Integral representation:"}}) {
         QLabel* heading = namedLabel(this, name, text);
         QFont bold = heading->font();
         bold.setBold(true);
         heading->setFont(bold);
-        heading->setGeometry(4, top, sizeHint().width(), line);
-        top += 3 * line;
+        heading->setGeometry(4, baseLine - QFontMetrics(bold).ascent(), sizeHint().width(), line);
+        baseLine += 3 * line;
     }
 }
 
