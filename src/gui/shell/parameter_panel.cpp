@@ -132,6 +132,9 @@ void TParameterPanel::rebuild(const std::vector<LiveParameter>& list) {
                            static_cast<QWidget*>(row.high)})
             delete w;
     rows_.clear();
+    // A change begun on the rows that go belongs to the scheme they showed.
+    before_.reset();
+    dragging_ = false;
     for (const LiveParameter& p : list) {
         const std::size_t i = rows_.size();
         Row row{p, RangeAround(p.value)};
