@@ -243,8 +243,13 @@ private slots:
         Workbench& wb = form->workbench();
         wb.scheme.PutCell(10, 10, 47);  // an optimisation block, element 1
         OptimisationSession session(wb, 1);
-        std::vector<ValueList> pages(1);
+        // The value pages with the texts the analyses give them: the system's parameters
+        // (their order fields name the plant's parts), the synthesis's Ti values.
+        std::vector<ValueList> pages(1), tiPages(1);
+        pages[0].caption = "System Parameters";
         pages[0].values = {"1", "2"};
+        tiPages[0] = {"Задайте кол-во и значения  Тi ", "Задайте кол-во значений Тi", 0, 100, "Ti", 1,
+                      {"1", "2"}, "1", "Визуализировать графики для каждого значения Тi", false};
         const RowCheck noProblem = [](const std::vector<ValueRow>&) { return std::string(); };
         DDecompositionMap map{"K", "T", Real48(0), Real48(1), Real48(0), Real48(1), 1, 1, {0, 1, 2, 3}, false};
         TMethodForm methods(*host, form.get());
@@ -252,7 +257,7 @@ private slots:
         TFormIntegral functional(*host, form.get());
         TOptimizationForm optimisation(session, *host, [] {}, form.get());
         TformSysP system(pages, noProblem, *host, form.get());
-        TiValuesForm values(pages, noProblem, *host, form.get());
+        TiValuesForm values(tiPages, noProblem, *host, form.get());
         TFormRegMain regulators("", {}, form.get());
         TForm2 results(ResultTable{}, form.get());
         TPrgBarForm progress([] {}, form.get());
