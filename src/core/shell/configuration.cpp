@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/model/scheme_file.h"
+
 namespace velmar {
 
 namespace fs = std::filesystem;
@@ -125,11 +127,14 @@ std::vector<fs::path> temporaryFilesAtExit(const fs::path& temporaryFolder, bool
                                           bool anotherWorkbenchRuns) {
     std::vector<fs::path> files;
     if (anotherWorkbenchRuns) return files;
-    if (configExists)
-        for (char digit = '0'; digit <= '9'; ++digit)
-            files.push_back(temporaryFolder / (std::string("~VelTmp") + digit + ".tmp"));
-    for (const char* name : {"~VelTmpC.tmp", "~VelTmpU.tmp", "~VelTmpR.tmp"})
+    // Each is written as a scheme or block file, with its labels file beside it.
+    const auto add = [&](const std::string& name) {
         files.push_back(temporaryFolder / name);
+        files.push_back(LabelsFileFor(files.back()));
+    };
+    if (configExists)
+        for (char digit = '0'; digit <= '9'; ++digit) add(std::string("~VelTmp") + digit + ".tmp");
+    for (const char* name : {"~VelTmpC.tmp", "~VelTmpU.tmp", "~VelTmpR.tmp"}) add(name);
     return files;
 }
 

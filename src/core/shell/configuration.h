@@ -96,7 +96,8 @@ private:
 
 // The temporary files the workbench removes at exit, in the temporary folder: the
 // undo snapshots "~VelTmp0.tmp" to "~VelTmp9.tmp" when the configuration file exists,
-// and "~VelTmpC.tmp", "~VelTmpU.tmp", "~VelTmpR.tmp". Every workbench using the folder
+// and "~VelTmpC.tmp", "~VelTmpU.tmp", "~VelTmpR.tmp", each with its labels file ".sdf"
+// beside it. Every workbench using the folder
 // shares these names (a block copied in one is pasted in another), so none is removed
 // while another workbench still runs there.
 std::vector<std::filesystem::path> temporaryFilesAtExit(const std::filesystem::path& temporaryFolder,

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/analysis/d_decomposition.h"
+#include "gui/analysis/named_label.h"
 
 namespace velmar::gui {
 
@@ -15,12 +16,6 @@ namespace {
 
 QString qs(const std::string& s) { return QString::fromStdString(s); }
 QColor qColour(Rgb c) { return QColor(c.r, c.g, c.b); }
-
-QLabel* named(QWidget* parent, const char* name, const QString& text) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    return l;
-}
 
 }  // namespace
 
@@ -34,24 +29,24 @@ TDComForm::TDComForm(const DDecompositionMap& map, bool russian, QWidget* owner)
     auto* outer = new QHBoxLayout(this);
     auto* plane = new QGridLayout;
     // Y's range beside the picture, its end at the top; X's under it.
-    plane->addWidget(named(this, "YEndLabel", qs(axes.yEnd)), 0, 0, Qt::AlignRight | Qt::AlignTop);
-    plane->addWidget(named(this, "YNameLabel", qs(axes.yName)), 1, 0, Qt::AlignRight | Qt::AlignVCenter);
-    plane->addWidget(named(this, "YBeginLabel", qs(axes.yBegin)), 2, 0, Qt::AlignRight | Qt::AlignBottom);
+    plane->addWidget(namedLabel(this, "YEndLabel", qs(axes.yEnd)), 0, 0, Qt::AlignRight | Qt::AlignTop);
+    plane->addWidget(namedLabel(this, "YNameLabel", qs(axes.yName)), 1, 0, Qt::AlignRight | Qt::AlignVCenter);
+    plane->addWidget(namedLabel(this, "YBeginLabel", qs(axes.yBegin)), 2, 0, Qt::AlignRight | Qt::AlignBottom);
     image_ = new QLabel(this);
     image_->setObjectName("DComImage");
     image_->setFixedSize(kPictureWidth, kPictureHeight);
     image_->installEventFilter(this);
     plane->addWidget(image_, 0, 1, 3, 3);
-    plane->addWidget(named(this, "XBeginLabel", qs(axes.xBegin)), 3, 1, Qt::AlignLeft);
-    plane->addWidget(named(this, "XNameLabel", qs(axes.xName)), 3, 2, Qt::AlignHCenter);
-    plane->addWidget(named(this, "XEndLabel", qs(axes.xEnd)), 3, 3, Qt::AlignRight);
+    plane->addWidget(namedLabel(this, "XBeginLabel", qs(axes.xBegin)), 3, 1, Qt::AlignLeft);
+    plane->addWidget(namedLabel(this, "XNameLabel", qs(axes.xName)), 3, 2, Qt::AlignHCenter);
+    plane->addWidget(namedLabel(this, "XEndLabel", qs(axes.xEnd)), 3, 3, Qt::AlignRight);
     auto* values = new QHBoxLayout;
     values->addWidget(new QLabel(qs(axes.xName) + " =", this));
-    xValue_ = named(this, "XValueLabel", QString());
+    xValue_ = namedLabel(this, "XValueLabel", QString());
     xValue_->setMinimumWidth(80);
     values->addWidget(xValue_);
     values->addWidget(new QLabel(qs(axes.yName) + " =", this));
-    yValue_ = named(this, "YValueLabel", QString());
+    yValue_ = namedLabel(this, "YValueLabel", QString());
     yValue_->setMinimumWidth(80);
     values->addWidget(yValue_);
     values->addStretch(1);
@@ -61,15 +56,16 @@ TDComForm::TDComForm(const DDecompositionMap& map, bool russian, QWidget* owner)
     auto* legend = new QGroupBox(qs(texts.legend), this);
     legend->setObjectName("LegendPanel");
     auto* rows = new QGridLayout(legend);
-    rows->addWidget(new QLabel(qs(texts.rightRoots), legend), 0, 0, 1, 2);
+    rows->addWidget(namedLabel(legend, "RightRootsLabel", qs(texts.rightRoots)), 0, 0, 1, 2);
     int row = 1;
+    // The rows are named by their place, for the interface language's texts.
     for (const LegendRow& r : LegendRows(russian)) {
         auto* swatch = new QLabel(legend);
         swatch->setFixedSize(28, 14);
         swatch->setStyleSheet(
             QString("background-color: %1; border: 1px solid black;").arg(qColour(r.colour).name()));
         rows->addWidget(swatch, row, 0);
-        rows->addWidget(new QLabel(qs(r.caption), legend), row, 1);
+        rows->addWidget(namedLabel(legend, qPrintable(QString("LegendCaption%1").arg(row - 1)), qs(r.caption)), row, 1);
         ++row;
     }
     rows->setRowStretch(row, 1);

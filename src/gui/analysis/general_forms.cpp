@@ -2,6 +2,9 @@
 
 #include <QPainter>
 #include <algorithm>
+#include <utility>
+
+#include "gui/analysis/named_label.h"
 
 namespace velmar::gui {
 
@@ -52,6 +55,20 @@ void drawFormula(QPainter& p, int x, int y, const Term (&terms)[N]) {
 GeneralForms::GeneralForms(QWidget* parent) : QWidget(parent) {
     setObjectName("GeneralForms");
     setMinimumHeight(sizeHint().height());
+    // The headings are labels, so that they speak the interface language; the formulas
+    // under them are drawn.
+    // Their base lines are the first and the fourth line.
+    const int line = fontMetrics().height();
+    int baseLine = line;
+    for (auto [name, text] : {std::pair{"PolynomialHeading", "Common polinom representation:"},
+                              {"FunctionalHeading", "Common Minimized Integral representation:"}}) {
+        QLabel* heading = namedLabel(this, name, text);
+        QFont bold = heading->font();
+        bold.setBold(true);
+        heading->setFont(bold);
+        heading->setGeometry(4, baseLine - QFontMetrics(bold).ascent(), sizeHint().width(), line);
+        baseLine += 3 * line;
+    }
 }
 
 QSize GeneralForms::sizeHint() const { return {360, 6 * fontMetrics().height()}; }
@@ -60,12 +77,6 @@ void GeneralForms::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::TextAntialiasing);
     const int line = fontMetrics().height();
-    QFont bold = font();
-    bold.setBold(true);
-    p.setFont(bold);
-    p.drawText(4, line, "Common polinom representation:");
-    p.drawText(4, 4 * line, "Common Minimized Integral representation:");
-    p.setFont(font());
     drawFormula(p, 16, 2 * line + line / 2, kPolynomial);
     drawFormula(p, 16, 5 * line + line / 2, kFunctional);
 }

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/analysis/square_functional.h"
+#include "gui/analysis/named_label.h"
 #include "gui/analysis/string_grids.h"
 
 namespace velmar::gui {
@@ -31,7 +32,7 @@ TFormIntegral::TFormIntegral(Host& messages, QWidget* owner)
     choices->addWidget(byCoefficients_);
     choices->addWidget(byRoots_);
     top->addWidget(source);
-    top->addWidget(new QLabel("Roots number /  Polinom order", this));
+    top->addWidget(namedLabel(this, "CountLabel", "Roots number /  Polinom order"));
     count_ = new QLineEdit("2", this);
     count_->setObjectName("CountEdit");
     count_->setMaximumWidth(80);
@@ -42,13 +43,13 @@ TFormIntegral::TFormIntegral(Host& messages, QWidget* owner)
     top->addStretch(1);
     outer->addLayout(top);
 
-    outer->addWidget(new QLabel("Caracteristic Polinom Roots/Coeficients", this));
+    outer->addWidget(namedLabel(this, "PolinomLabel", "Caracteristic Polinom Roots/Coeficients"));
     polynomial_ = calculatorGrid(this, "PolinomGrid", 2);
     outer->addWidget(polynomial_);
     solve_ = new QPushButton("Solve", this);
     solve_->setObjectName("SolveBtn");
     outer->addWidget(solve_, 0, Qt::AlignLeft);
-    outer->addWidget(new QLabel("Square Functional Coeficients", this));
+    outer->addWidget(namedLabel(this, "FunctionalLabel", "Square Functional Coeficients"));
     weights_ = calculatorGrid(this, "FunctionalGrid", 1);
     weights_->verticalHeader()->hide();
     weights_->setEditTriggers(QAbstractItemView::NoEditTriggers);

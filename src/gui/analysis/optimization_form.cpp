@@ -10,13 +10,16 @@
 #include "core/errors.h"
 #include "core/host.h"
 #include "core/numtext.h"
+#include "gui/analysis/named_label.h"
 
 namespace velmar::gui {
 
 namespace {
 
-QGroupBox* radioGroup(QWidget* parent, const char* name, const QString& title, const auto& captions,
-                      QButtonGroup*& group) {
+// The buttons are named `itemName` and their number from 0, for their texts in the
+// interface language.
+QGroupBox* radioGroup(QWidget* parent, const char* name, const QString& title, const char* itemName,
+                      const auto& captions, QButtonGroup*& group) {
     auto* box = new QGroupBox(title, parent);
     box->setObjectName(name);
     auto* column = new QVBoxLayout(box);
@@ -24,6 +27,7 @@ QGroupBox* radioGroup(QWidget* parent, const char* name, const QString& title, c
     int id = 0;
     for (const char* caption : captions) {
         auto* b = new QRadioButton(QString::fromUtf8(caption), box);
+        b->setObjectName(itemName + QString::number(id));
         column->addWidget(b);
         group->addButton(b, id++);
     }
@@ -46,17 +50,17 @@ TOptimizationForm::TOptimizationForm(OptimisationSession& session, Host& message
     criteriaPage->setObjectName("CriteriaPage");
     auto* columns = new QHBoxLayout(criteriaPage);
     // The first letter of the title is a Cyrillic С.
-    criteriaBox_ = radioGroup(criteriaPage, "CriteriaGroup", QString::fromUtf8("С&riteria"),
+    criteriaBox_ = radioGroup(criteriaPage, "CriteriaGroup", QString::fromUtf8("С&riteria"), "Criterion",
                               kCriterionCaptions, criteria_);
     columns->addWidget(criteriaBox_);
-    methodBox_ = radioGroup(criteriaPage, "MethodGroup", "&Method", kMethodCaptions, methods_);
+    methodBox_ = radioGroup(criteriaPage, "MethodGroup", "&Method", "Method", kMethodCaptions, methods_);
     columns->addWidget(methodBox_);
     auto* readOut = new QVBoxLayout;
-    readOut->addWidget(new QLabel("Evaluations:", criteriaPage));
+    readOut->addWidget(namedLabel(criteriaPage, "EvaluationsCaption", "Evaluations:"));
     evaluations_ = new QLabel("0", criteriaPage);
     evaluations_->setObjectName("EvaluationsLabel");
     readOut->addWidget(evaluations_);
-    readOut->addWidget(new QLabel("Criterion value:", criteriaPage));
+    readOut->addWidget(namedLabel(criteriaPage, "ValueCaption", "Criterion value:"));
     value_ = new QLabel(criteriaPage);
     value_->setObjectName("ValueLabel");
     value_->setMinimumWidth(160);

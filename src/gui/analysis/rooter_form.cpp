@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/analysis/roots_list.h"
+#include "gui/analysis/named_label.h"
 #include "gui/analysis/string_grids.h"
 
 namespace velmar::gui {
@@ -17,7 +18,7 @@ TFormRooter::TFormRooter(Host& messages, QWidget* owner) : QWidget(owner, Qt::Wi
     auto* outer = new QVBoxLayout(this);
 
     auto* orderRow = new QHBoxLayout;
-    orderRow->addWidget(new QLabel("Polinom order", this));
+    orderRow->addWidget(namedLabel(this, "OrderLabel", "Polinom order"));
     order_ = new QLineEdit("2", this);
     order_->setObjectName("OrderEdit");
     order_->setMaximumWidth(80);
@@ -30,7 +31,7 @@ TFormRooter::TFormRooter(Host& messages, QWidget* owner) : QWidget(owner, Qt::Wi
     orderRow->addStretch(1);
     outer->addLayout(orderRow);
 
-    outer->addWidget(new QLabel("Polinom Coefificents ", this));
+    outer->addWidget(namedLabel(this, "CoefficientsLabel", "Polinom Coefificents "));
     coefficients_ = calculatorGrid(this, "CoeffGrid", 1);
     coefficients_->verticalHeader()->hide();
     outer->addWidget(coefficients_);
@@ -39,7 +40,7 @@ TFormRooter::TFormRooter(Host& messages, QWidget* owner) : QWidget(owner, Qt::Wi
     connect(solve_, &QPushButton::clicked, this, &TFormRooter::SolveBtnClick);
     outer->addWidget(solve_, 0, Qt::AlignLeft);
 
-    outer->addWidget(new QLabel("Polinom Roots ", this));
+    outer->addWidget(namedLabel(this, "RootsLabel", "Polinom Roots "));
     roots_ = calculatorGrid(this, "RootsGrid", 2);
     roots_->setVerticalHeaderLabels({"Re", "Im"});
     roots_->setEditTriggers(QAbstractItemView::NoEditTriggers);

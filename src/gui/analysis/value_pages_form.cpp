@@ -41,7 +41,9 @@ ValueListPage::ValueListPage(const ValueList& list, QWidget* parent) : QWidget(p
     auto* column = new QVBoxLayout(this);
     if (!list_.countLabel.empty()) {
         auto* row = new QHBoxLayout;
-        row->addWidget(new QLabel(qText(list_.countLabel), this));
+        auto* label = new QLabel(qText(list_.countLabel), this);
+        label->setObjectName("CountLabel");
+        row->addWidget(label);
         count_ =
             new QLineEdit(QString::number(static_cast<long>(list_.values.size()) - list_.countShift), this);
         count_->setObjectName("CountEdit");

@@ -212,11 +212,15 @@ void TGridForm::StringGrid1SetEditText(int row, const QString& text) {
         ResetGrid();
         return;
     }
-    try {
-        velmar::commitGridValue(wb_, *target, text.toStdString());
-    } catch (const velmar::MathError& e) {
-        viewerDialogs().message(this, velmar::Box::Error, QString::fromStdString(e.what()));
-    }
+    const auto store = [&] {
+        try {
+            velmar::commitGridValue(wb_, *target, text.toStdString());
+        } catch (const velmar::MathError& e) {
+            viewerDialogs().message(this, velmar::Box::Error, QString::fromStdString(e.what()));
+        }
+    };
+    if (asUndoStep) asUndoStep(store);
+    else store();
 }
 
 void TGridForm::MainPage1Click() {

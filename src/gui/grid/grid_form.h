@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <optional>
 
 class QTableWidget;
@@ -35,6 +36,10 @@ public:
     QTableWidget* grid() const { return StringGrid1; }
     // The row whose cell was selected last.
     int rememberedRow() const { return row_; }
+
+    // Makes a value typed into the grid; the main window turns each one into an undo
+    // step. Unset, the value is simply stored.
+    std::function<void(const std::function<void()>& store)> asUndoStep;
 
 signals:
     // The grid-fill flag changed.

@@ -25,6 +25,13 @@ bool ignored(Qt::WindowType kind) {
 
 bool FocusReturn::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
+    // A click on the canvas while a floating panel is the active window brings the keys
+    // back to the canvas, also where no window manager activates the window clicked.
+    if (type == QEvent::MouseButtonPress && watched == canvas_.data() && !main_.isActiveWindow()) {
+        main_.activateWindow();
+        canvas_->setFocus(Qt::MouseFocusReason);
+        return false;
+    }
     if ((type != QEvent::Show && type != QEvent::Hide) || !watched->isWidgetType()) return false;
     const auto* w = static_cast<QWidget*>(watched);
     if (!w->isWindow() || w == &main_ || ignored(w->windowType())) return false;

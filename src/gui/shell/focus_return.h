@@ -1,7 +1,8 @@
 // Gives the keyboard back to the canvas when a window the workbench opened closes (a
 // message box, a dialog, a graph viewer). Without a window manager, and with some,
 // nothing is active after such a window goes, and the main window's keys (Ctrl+S, Del,
-// the arrows) would do nothing until the canvas is clicked.
+// the arrows) would do nothing until the canvas is clicked. A click on the canvas takes
+// the keys back from a floating panel.
 #pragma once
 
 #include <QObject>

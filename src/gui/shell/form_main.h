@@ -109,6 +109,9 @@ public:
     // panel) marks itself the same way.
     bool busy() const { return busy_; }
     void setBusy(bool busy) { busy_ = busy; }
+    // A change of the scheme made beside the window's own commands (the parameter grid,
+    // the live panel) becomes one undo step; `before` is the scheme as it was.
+    void recordChange(const editor::UndoHistory::State& before);
 
 public slots:
     // File

@@ -1,5 +1,5 @@
 // The main window's parameter grid: "Параметры" opens it; while it is being filled,
-// Enter on a block in "Run" opens no dialog.
+// Enter on a block in "Run" opens no dialog. Every value typed into it is an undo step.
 #include "gui/grid/grid_form.h"
 #include "gui/shell/form_main.h"
 
@@ -9,6 +9,7 @@ TGridForm& TFormMain::gridForm() {
     if (gridForm_ == nullptr) {
         gridForm_ = new TGridForm(wb_, this);
         connect(gridForm_, &TGridForm::fillingChanged, this, [this](bool on) { gridFilling = on; });
+        gridForm_->asUndoStep = [this](const std::function<void()>& store) { recordedEdit(store); };
     }
     return *gridForm_;
 }

@@ -1,6 +1,7 @@
 // Undo and redo of the main window: the snapshot before every change known in advance,
 // the record of every other edit that changed the scheme, and the steps through them. Outside the mouse editor a step goes through the regime "File"
 // into "Edit", as Open does; in the mouse editor it only redraws.
+#include "gui/grid/grid_form.h"
 #include "gui/shell/caption_editor.h"
 #include "gui/shell/form_main.h"
 
@@ -16,6 +17,10 @@ void TFormMain::takeSnapshot() {
 void TFormMain::recordedEdit(const std::function<void()>& edit) {
     const UndoHistory::State before = UndoHistory::stateOf(wb_.scheme);
     guarded(edit);
+    recordChange(before);
+}
+
+void TFormMain::recordChange(const UndoHistory::State& before) {
     files_.tryFile([&] { history_.recordEdit(before, wb_.scheme, files_.fileName()); });
     refreshUndoButtons();
 }
@@ -42,6 +47,8 @@ void TFormMain::stepHistory(bool forward) {
         files_.restoreFileName(*name);
         canvas_->clearThumbnails();
         discrip_->refresh();
+        // An open parameter grid shows the values given back, not the ones undone.
+        if (gridForm_ != nullptr && gridForm_->isVisible()) gridForm_->RefreshGrid();
         if (mouseEditor) {
             mouse_.reset();
             redrawAll();

@@ -64,6 +64,9 @@ void TFormMain::startShell(const ShellPlaces* places) {
     }
     viewerDialogs().pointsFolder = qs(s.folders.points);
     s.localiser = std::make_unique<WindowLocaliser>(s.texts, nullptr);
+    // The configured language speaks from the start: without a window manager the
+    // window may never be activated.
+    languageOnActivation();
 }
 
 QString TFormMain::schemesFolder() const {

@@ -6,6 +6,8 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
+#include <QStackedWidget>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QWidget>
 
@@ -33,6 +35,14 @@ void setGlobal(std::string_view name, const QString& text) {
     // The question before exit has no window of its own: closing asks in Russian.
 }
 
+// A page's title; a page of a tab widget shows it on its tab.
+void setPageTitle(QWidget* page, const QString& text) {
+    page->setWindowTitle(text);
+    auto* stack = qobject_cast<QStackedWidget*>(page->parentWidget());
+    if (auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr)
+        tabs->setTabText(tabs->indexOf(page), text);
+}
+
 void assign(QWidget* window, const TranslationRow& row, const QString& text) {
     if (row.component.empty()) {
         if (isOwnCaption(window->windowTitle(), row)) window->setWindowTitle(text);
@@ -55,7 +65,7 @@ void assign(QWidget* window, const TranslationRow& row, const QString& text) {
     else if (auto* l = qobject_cast<QLabel*>(w)) l->setText(text);
     else if (auto* g = qobject_cast<QGroupBox*>(w)) g->setTitle(text);
     else if (auto* t = qobject_cast<QTableWidget*>(w)) t->setHorizontalHeaderLabels(text.split('|'));
-    else w->setWindowTitle(text);
+    else setPageTitle(w, text);
 }
 
 }  // namespace

@@ -132,6 +132,9 @@ void TParameterPanel::rebuild(const std::vector<LiveParameter>& list) {
                            static_cast<QWidget*>(row.high)})
             delete w;
     rows_.clear();
+    // A change begun on the rows that go belongs to the scheme they showed.
+    before_.reset();
+    dragging_ = false;
     for (const LiveParameter& p : list) {
         const std::size_t i = rows_.size();
         Row row{p, RangeAround(p.value)};
@@ -162,6 +165,11 @@ void TParameterPanel::rebuild(const std::vector<LiveParameter>& list) {
         grid_->addWidget(row.high, line + 2, 2);
         connect(row.slider, &QSlider::valueChanged, this,
                 [this, i](int position) { sliderMoved(i, position); });
+        connect(row.slider, &QSlider::sliderPressed, this, [this] { dragging_ = true; });
+        connect(row.slider, &QSlider::sliderReleased, this, [this] {
+            dragging_ = false;
+            endStep();
+        });
         connect(row.value, &QLineEdit::editingFinished, this, [this, i] { valueTyped(i); });
         connect(row.low, &QLineEdit::editingFinished, this, [this, i] { rangeTyped(i); });
         connect(row.high, &QLineEdit::editingFinished, this, [this, i] { rangeTyped(i); });
@@ -220,6 +228,7 @@ void TParameterPanel::rangeTyped(std::size_t row) {
 }
 
 void TParameterPanel::offer(std::size_t row, Real48 value) {
+    if (!before_) before_ = editor::UndoHistory::stateOf(form_.workbench().scheme);
     Row& r = rows_[row];
     r.param.value = value;
     if (!changes_.offer({r.param.element, r.param.row, value})) {
@@ -259,6 +268,7 @@ void TParameterPanel::runWaiting() {
     }
     if (!live()) {
         changes_.drop();
+        endStep();
         sync();
         return;
     }
@@ -288,6 +298,13 @@ void TParameterPanel::runWaiting() {
         setStatus(problem.empty() ? QString("Run %1 took %2 ms.").arg(runs_).arg(clock.elapsed())
                                   : qText(problem));
     }
+    endStep();
+}
+
+void TParameterPanel::endStep() {
+    if (!before_ || dragging_ || !idle()) return;
+    form_.recordChange(*before_);
+    before_.reset();
 }
 
 TFormGraphPg* TParameterPanel::analysisViewer() const {

@@ -9,6 +9,9 @@
 // during a run of the constant step stops it for the newer value, and a run waits while
 // another command of the window is working (it may go on while that command only waits
 // in the graph viewer).
+//
+// Each change is one undo step: a value typed, a key on a slider, or a whole drag of a
+// slider from press to release, however many runs it made on the way.
 #pragma once
 
 #include <QDockWidget>
@@ -16,6 +19,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/editor/undo_history.h"
 #include "core/workbench/live_parameters.h"
 
 class QGridLayout;
@@ -74,6 +78,9 @@ private:
     void rangeTyped(std::size_t row);
     void offer(std::size_t row, Real48 value);
     void runWaiting();
+    // The undo step of the change in progress ends once its values are in and no slider
+    // is held.
+    void endStep();
     std::string write(const LiveChange& change);
     void setStatus(const QString& text);
 
@@ -93,6 +100,9 @@ private:
     QTimer retry_;                  // a run that had to wait for the window
     QTimer poll_;                   // marks and values changed elsewhere, while shown
     int runs_ = 0;
+    // The scheme before the change in progress, and whether a slider is being dragged.
+    std::optional<editor::UndoHistory::State> before_;
+    bool dragging_ = false;
 
     // The characteristic computed afresh that the analysis viewer shows on the panel's
     // behalf, until the viewer is given another.

@@ -117,12 +117,13 @@ TEST_F(ConfigurationTest, LanguagesApplyInTheOrderOfTheirKeys) {
 TEST(ShellFiles, ExitRemovesSnapshotsOnlyWithAConfigurationFile) {
     const fs::path tmp = "/tmp";
     const auto with = temporaryFilesAtExit(tmp, true, false);
-    ASSERT_EQ(with.size(), 13u);
+    ASSERT_EQ(with.size(), 26u);
     EXPECT_EQ(with.front(), tmp / "~VelTmp0.tmp");
-    EXPECT_EQ(with[9], tmp / "~VelTmp9.tmp");
+    EXPECT_EQ(with[19], tmp / "~VelTmp9.sdf");
+    // Each file goes with the labels file written beside it.
     const auto without = temporaryFilesAtExit(tmp, false, false);
-    EXPECT_EQ(without,
-              (std::vector<fs::path>{tmp / "~VelTmpC.tmp", tmp / "~VelTmpU.tmp", tmp / "~VelTmpR.tmp"}));
+    EXPECT_EQ(without, (std::vector<fs::path>{tmp / "~VelTmpC.tmp", tmp / "~VelTmpC.sdf", tmp / "~VelTmpU.tmp",
+                                              tmp / "~VelTmpU.sdf", tmp / "~VelTmpR.tmp", tmp / "~VelTmpR.sdf"}));
     // The clipboard and the rest are shared: kept while another workbench runs.
     EXPECT_TRUE(temporaryFilesAtExit(tmp, true, true).empty());
 }

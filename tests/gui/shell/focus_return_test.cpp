@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "gui/editor/cell_pictures.h"
 #include "gui/graphs/graph_canvas.h"
 #include "gui/graphs/graph_viewer.h"
 #include "gui/graphs/show_graph.h"
@@ -88,6 +89,25 @@ private slots:
         answerModal(Qt::Key_Escape);
         form->action("Path1")->trigger();
         arrowsMoveTheCursor();
+    }
+
+    // Del deletes the marked block once the block-file dialog is left with Esc, with no
+    // click on the canvas between.
+    void afterTheBlockFileDialog() {
+        Scheme& s = form->workbench().scheme;
+        s.PutCell(10, 10, 22);
+        const auto cellPixel = [](int col, int row) { return QPoint(col * kCellWidth + 10, row * kCellHeight + 5); };
+        QTest::mouseClick(canvas(), Qt::LeftButton, Qt::NoModifier, cellPixel(10, 10));
+        QTest::keyClick(canvas(), Qt::Key_B, Qt::ControlModifier);
+        QTest::mouseClick(canvas(), Qt::LeftButton, Qt::NoModifier, cellPixel(13, 12));
+        QTest::keyClick(canvas(), Qt::Key_K, Qt::ControlModifier);
+        answerModal(Qt::Key_Escape);
+        form->action("ReadBlockFrom1")->trigger();
+        QCOMPARE(s.cell(10, 10), std::uint8_t(22));  // nothing was read
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), canvas(), 5000);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Delete);
+        QCOMPARE(s.cell(10, 10), std::uint8_t(0));
+        QCOMPARE(s.ElementCount(), 0);
     }
 
     // The recorder's viewer beside the window: closed with Esc, it hands the keys back.

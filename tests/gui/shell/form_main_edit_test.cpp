@@ -5,6 +5,7 @@
 // of the value dialog, the parameter grid's names).
 #include <QApplication>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrinter>
@@ -459,6 +460,42 @@ private slots:
             if (grid->item(r, 2)) names << grid->item(r, 2)->text();
         QCOMPARE(names, (QStringList{"K", "T", "H y"}));
         form->gridForm().close();
+    }
+
+    // A value typed into the parameter grid is an undo step of its own: Undo gives the
+    // value back, also in the grid, and Redo puts it in again.
+    void aValueTypedIntoTheGridIsAnUndoStep() {
+        scheme().PutCell(10, 10, 22);
+        trigger("Run2");
+        trigger("SpeedButton1");
+        TGridForm& gridForm = form->gridForm();
+        QVERIFY(QTest::qWaitForWindowExposed(&gridForm));
+        QTableWidget* grid = gridForm.grid();
+        const int element = grid->item(0, 0)->text().toInt();
+        const auto gain = [&] { return scheme().element(element).param(0); };
+        for (const char* typed : {"2.5", "4"}) {
+            grid->setCurrentCell(0, 3);
+            grid->edit(grid->currentIndex());
+            QLineEdit* editor = nullptr;
+            for (QLineEdit* e : grid->findChildren<QLineEdit*>())
+                if (e->isVisible()) editor = e;
+            QVERIFY(editor != nullptr);
+            editor->selectAll();
+            QTest::keyClicks(editor, typed);
+            QTest::keyClick(editor, Qt::Key_Return);
+            QTRY_COMPARE(double(gain()), QString(typed).toDouble());
+        }
+        const struct {
+            const char* button;
+            const char* gain;
+        } steps[] = {{"UndoBtn", "2.5"}, {"UndoBtn", "1"}, {"RedoBtn", "2.5"}, {"RedoBtn", "4"}};
+        for (const auto& step : steps) {
+            QVERIFY(enabled(step.button));
+            trigger(step.button);
+            QCOMPARE(double(gain()), QString(step.gain).toDouble());
+            QCOMPARE(grid->item(0, 3)->text(), QString(step.gain));
+        }
+        gridForm.close();
     }
 };
 

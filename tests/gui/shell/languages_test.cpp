@@ -1,6 +1,6 @@
 // The interface in each language shows texts of that language only: every menu item,
 // hint, speed button and popup of the main window, the parameter grid, the point list,
-// the Path dialog and the file commands' messages. A text fails when it holds a
+// the Path dialog, the analysis windows and the file commands' messages. A text fails when it holds a
 // Cyrillic letter outside Russian, or a word that the translation table uses only in
 // the other languages' texts (an English "Parameters" left in Romanian or Russian).
 #include <QComboBox>
@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QtTest>
@@ -19,6 +20,15 @@
 
 #include "core/scripted_host.h"
 #include "core/shell/translations.h"
+#include "core/workbench/optimisation_session.h"
+#include "gui/analysis/dcom_form.h"
+#include "gui/analysis/integral_form.h"
+#include "gui/analysis/method_form.h"
+#include "gui/analysis/optimization_form.h"
+#include "gui/analysis/progress_form.h"
+#include "gui/analysis/regulator_forms.h"
+#include "gui/analysis/rooter_form.h"
+#include "gui/analysis/value_pages_form.h"
 #include "gui/comments/text_windows.h"
 #include "gui/graphs/point_grid.h"
 #include "gui/grid/grid_form.h"
@@ -61,10 +71,25 @@ std::set<QString> foreignWords(Language language) {
     return foreign;
 }
 
+// The texts the table gives a language, a grid's column titles one by one: the system's
+// own spellings among them (the Cyrillic first letter of the optimisation window's
+// "Сriteria") are that language's.
+std::set<QString> ownTexts(Language language) {
+    std::set<QString> texts;
+    for (const TranslationRow& row : translationTable())
+        if (const char* t = row.text(language)) {
+            texts.insert(QString::fromUtf8(t));
+            if (row.property == TextProperty::Columns)
+                for (const QString& title : QString::fromUtf8(t).split('|')) texts.insert(title);
+        }
+    return texts;
+}
+
 // What makes a text foreign to the language, or an empty text.
 QString foreignPart(const QString& text, Language language, const std::set<QString>& foreign) {
     static const QRegularExpression cyrillic("\\p{Cyrillic}");
-    if (language != Language::Russian && cyrillic.match(text).hasMatch()) return text;
+    if (language != Language::Russian && cyrillic.match(text).hasMatch() && !ownTexts(language).count(text))
+        return text;
     for (const QString& w : wordsOf(text))
         if (foreign.count(w)) return w;
     return {};
@@ -84,9 +109,10 @@ void addAction(const QAction* a, const QString& where, QList<Shown>& out) {
         for (const QAction* sub : a->menu()->actions()) addAction(sub, where, out);
 }
 
-// The texts a window shows: its title, its menus, its buttons, labels, group titles and
-// grid column titles (not the grids' contents: block names and values).
-QList<Shown> shownBy(QWidget& window) {
+// The texts a window shows: its title, its menus, its buttons, labels, group titles, tabs
+// and grid column titles (not the grids' contents: block names and values). With
+// `hiddenToo`, also the parts it shows only at times (panels, pages).
+QList<Shown> shownBy(QWidget& window, bool hiddenToo = false) {
     QList<Shown> out;
     const QString where = window.objectName();
     out.push_back({where, window.windowTitle()});
@@ -97,23 +123,26 @@ QList<Shown> shownBy(QWidget& window) {
     for (const QMenu* popup : window.findChildren<QMenu*>(QRegularExpression("^PopupMenu")))
         for (const QAction* a : popup->actions())
             if (a->objectName() != "Help_bl") addAction(a, popup->objectName(), out);
+    const auto shown = [hiddenToo](const QWidget* w) { return hiddenToo || w->isVisible(); };
     for (const QAbstractButton* b : window.findChildren<QAbstractButton*>()) {
-        if (!b->isVisible()) continue;
+        if (!shown(b)) continue;
         out.push_back({where + "/" + b->objectName(), b->text()});
         out.push_back({where + "/" + b->objectName() + " tip", b->toolTip()});
     }
     // The status line's message panel shows a message for two seconds: the messages
     // are checked where they are said.
     for (const QLabel* l : window.findChildren<QLabel*>())
-        if (l->isVisible() && l->objectName() != "InfoPanel")
+        if (shown(l) && l->objectName() != "InfoPanel")
             out.push_back({where + "/" + l->objectName(), l->text()});
     for (const QGroupBox* g : window.findChildren<QGroupBox*>())
-        if (g->isVisible()) {
+        if (shown(g)) {
             out.push_back({where + "/" + g->objectName(), g->title()});
             out.push_back({where + "/" + g->objectName() + " tip", g->toolTip()});
         }
     for (const QDockWidget* d : window.findChildren<QDockWidget*>())
         out.push_back({where + "/" + d->objectName(), d->windowTitle()});
+    for (const QTabWidget* tabs : window.findChildren<QTabWidget*>())
+        for (int i = 0; i < tabs->count(); ++i) out.push_back({where + " tab", tabs->tabText(i)});
     for (const QTableWidget* t : window.findChildren<QTableWidget*>())
         for (int c = 0; c < t->columnCount(); ++c)
             if (const QTableWidgetItem* h = t->horizontalHeaderItem(c))
@@ -202,6 +231,65 @@ private slots:
             const QStringList found = strays(shown, language);
             QVERIFY2(found.isEmpty(), qPrintable(QString::number(int(language)) + ":\n" + found.join("\n")));
             for (QWidget* w : std::initializer_list<QWidget*>{&points, &above, &below}) w->hide();
+        }
+    }
+
+    // The analysis windows, the parts they show only at times included: the method
+    // chooser, the calculators of roots and of the square functional, the optimisation
+    // window, the value pages, the regulator windows, the progress of a scan and the
+    // D-decomposition plane (whose texts the system keeps in two sets, Russian and the
+    // other).
+    void analysisWindowsSpeakTheLanguageChosen() {
+        Workbench& wb = form->workbench();
+        wb.scheme.PutCell(10, 10, 47);  // an optimisation block, element 1
+        OptimisationSession session(wb, 1);
+        // The value pages with the texts the analyses give them: the system's parameters
+        // (their order fields name the plant's parts), the synthesis's Ti values.
+        std::vector<ValueList> pages(1), tiPages(1);
+        pages[0].caption = "System Parameters";
+        pages[0].values = {"1", "2"};
+        tiPages[0] = {"Задайте кол-во и значения  Тi ", "Задайте кол-во значений Тi", 0, 100, "Ti", 1,
+                      {"1", "2"}, "1", "Визуализировать графики для каждого значения Тi", false};
+        const RowCheck noProblem = [](const std::vector<ValueRow>&) { return std::string(); };
+        DDecompositionMap map{"K", "T", Real48(0), Real48(1), Real48(0), Real48(1), 1, 1, {0, 1, 2, 3}, false};
+        TMethodForm methods(*host, form.get());
+        TFormRooter roots(*host, form.get());
+        TFormIntegral functional(*host, form.get());
+        TOptimizationForm optimisation(session, *host, [] {}, form.get());
+        TformSysP system(pages, noProblem, *host, form.get());
+        TiValuesForm values(tiPages, noProblem, *host, form.get());
+        TFormRegMain regulators("", {}, form.get());
+        TForm2 results(ResultTable{}, form.get());
+        TPrgBarForm progress([] {}, form.get());
+        const std::initializer_list<QWidget*> windows = {&methods, &roots,   &functional, &optimisation, &system,
+                                                         &values,  &regulators, &results, &progress};
+        for (const Language language : kLanguages) {
+            form->applyLanguage(language);
+            TDComForm plane(map, language == Language::Russian, form.get());
+            QList<Shown> shown;
+            for (QWidget* w : windows) {
+                w->show();
+                shown += shownBy(*w, true);
+                w->hide();
+            }
+            plane.show();
+            shown += shownBy(plane, true);
+            // The user criterion's error field says what the expression parser says.
+            shown.removeIf([](const Shown& s) { return s.where == "OptimizationForm/ErrorField"; });
+            QVERIFY(shown.size() > 60);
+            const QStringList found = strays(shown, language);
+            QVERIFY2(found.isEmpty(), qPrintable(QString::number(int(language)) + ":\n" + found.join("\n")));
+            // Every word they show comes from the table (what is not a word: numbers,
+            // the parameters' letters, "OK").
+            const std::set<QString> own = ownTexts(language);
+            QStringList untranslated;
+            for (const Shown& s : shown)
+                if (!wordsOf(s.text).isEmpty() && !own.count(s.text)) untranslated << s.where + ": " + s.text;
+            QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join("\n")));
+            if (language != Language::English) continue;
+            // The English texts are the windows' own, with the system's spellings.
+            QCOMPARE(roots.findChild<QLabel*>("CoefficientsLabel")->text(), QString("Polinom Coefificents "));
+            QCOMPARE(optimisation.findChild<QGroupBox*>("CriteriaGroup")->title(), QString::fromUtf8("С&riteria"));
         }
     }
 

@@ -246,21 +246,31 @@ private slots:
     }
 
     // Esc stops a run wherever the focus is, on the panel's slider or in its value field,
-    // the run started from the menu or by the panel; a click on the canvas then takes
-    // the focus from the panel.
+    // the panel docked or floating as a window of its own, the run started from the menu
+    // or by the panel; a click on the canvas then takes the focus from the panel.
     void escapeStopsARunWhileThePanelHasTheFocus_data() {
         QTest::addColumn<bool>("inField");
         QTest::addColumn<bool>("byPanel");
-        QTest::newRow("slider, Solve") << false << false;
-        QTest::newRow("field, Solve") << true << false;
-        QTest::newRow("slider, a move") << false << true;
-        QTest::newRow("field, a move") << true << true;
+        QTest::addColumn<bool>("floating");
+        QTest::newRow("slider, Solve") << false << false << false;
+        QTest::newRow("field, Solve") << true << false << false;
+        QTest::newRow("slider, a move") << false << true << false;
+        QTest::newRow("field, a move") << true << true << false;
+        QTest::newRow("floating slider, Solve") << false << false << true;
+        QTest::newRow("floating field, a move") << true << true << true;
     }
     void escapeStopsARunWhileThePanelHasTheFocus() {
         QFETCH(bool, inField);
         QFETCH(bool, byPanel);
+        QFETCH(bool, floating);
         markLagGain();
+        if (floating) {
+            panel->setFloating(true);
+            panel->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(panel));
+        }
         QWidget* holder = inField ? static_cast<QWidget*>(panel->valueEdit(0)) : panel->slider(0);
+        QTRY_VERIFY(holder->isVisible());
         holder->setFocus();
         QTRY_COMPARE(QApplication::focusWidget(), holder);
         host->setAnswer("Time", "100000");
@@ -282,7 +292,40 @@ private slots:
         QVERIFY(pressed);
         QVERIFY2(wb().run.CurrentTime < 50000, qPrintable(QString::number(double(wb().run.CurrentTime))));
         QTest::mouseClick(form->canvas().widget(), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
-        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form->canvas().widget()));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(form->canvas().widget()));
+    }
+
+    // Every change from the panel is one undo step: a whole drag of the slider, however
+    // many runs it made, and a typed value. Undo gives each value back, Redo puts it in
+    // again.
+    void eachChangeFromThePanelIsOneUndoStep() {
+        markLagGain();
+        const auto gain = [this] { return wb().scheme.element(kLag).Params[0].Value; };
+        QSlider* slider = panel->slider(0);
+        slider->setSliderDown(true);
+        for (const int position : {600, 700, 800}) {
+            slider->setValue(position);
+            waitIdle();
+        }
+        QCOMPARE(panel->runCount(), 3);
+        slider->setSliderDown(false);
+        QVERIFY(gain() == Real48(1.6L));
+        panel->valueEdit(0)->setFocus();
+        panel->valueEdit(0)->setText("3");
+        QTest::keyClick(panel->valueEdit(0), Qt::Key_Return);
+        waitIdle();
+        QVERIFY(gain() == Real48(3.0L));
+
+        const struct {
+            const char* button;
+            Real48 gain;
+        } steps[] = {{"UndoBtn", Real48(1.6L)}, {"UndoBtn", Real48(1.0L)},
+                     {"RedoBtn", Real48(1.6L)}, {"RedoBtn", Real48(3.0L)}};
+        for (const auto& step : steps) {
+            QVERIFY(form->action(step.button)->isEnabled());
+            form->action(step.button)->trigger();
+            QVERIFY2(gain() == step.gain, qPrintable(QString::fromStdString(valueText(gain()))));
+        }
     }
 
     void aMoveDuringARunSupersedesIt() {
@@ -353,6 +396,8 @@ int takeScreenshots(const QString& dir) {
     TFormMain form(&host);
     host.realViewer = &form;
     form.resize(1280, 720);
+    // As the workbench does at its first activation from its configuration.
+    form.applyLanguage(Language::English);
     form.show();
     form.openAtStart(kDemo);
     form.action("Run2")->trigger();
@@ -368,6 +413,9 @@ int takeScreenshots(const QString& dir) {
     form.action("ChangeParameters1")->trigger();
     TFormGraphPg& viewer = recorderViewer(&form, kRecorder);
     viewer.resize(560, 420);
+    // Under a display without a window manager the viewer stands where it is put: over
+    // the canvas, beside the panel.
+    viewer.move(form.width() - panel->width() - viewer.width() - 16, form.height() - viewer.height() - 60);
     panel->slider(0)->setValue(900);
     QTest::qWait(300);
     const QImage window = form.grab().toImage(), graph = viewer.grab().toImage();

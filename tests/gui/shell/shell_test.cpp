@@ -373,6 +373,21 @@ private slots:
         qputenv("PATH", saved);
     }
 
+    // The language chosen speaks from the start, not only after the window's first
+    // activation (which never comes without a window manager): the speed buttons and
+    // the menu items the resources give in Russian included.
+    void theWindowStartsInTheLanguageChosen() {
+        QVERIFY(QDir().mkpath(path("bin")));
+        std::ofstream(path("bin/VELMAR.INI").toStdString()) << "[Language]\nEng=1\nRus=0\nRom=0\n";
+        const ShellPlaces p = places();
+        host = std::make_unique<ScriptedHost>();
+        form = std::make_unique<TFormMain>(host.get(), nullptr, &p);
+        QVERIFY(form->action("EnglishLang")->isChecked());
+        QCOMPARE(text("SpeedButton1"), u8("Parameters"));
+        QCOMPARE(text("N20"), u8("Scheme &Editor"));
+        QCOMPARE(form->action("UndoBtn")->toolTip(), u8("Undo the last change"));
+    }
+
     void exitRemovesTheTemporaryFilesAndKeepsTheLanguage() {
         QVERIFY(QDir().mkpath(path("tmp")));
         const QByteArray saved = qgetenv("TMPDIR");

@@ -173,17 +173,22 @@ private slots:
             TFormMain form(&host, nullptr, &places);
             Scheme& scheme = form.workbench().scheme;
             scheme.PutCell(10, 10, 22);
+            scheme.Labels[1] = "Lag";  // written beside the clipboard file
             scheme.mark = {10, 10, 12, 12};
             QVERIFY(editor::copyToClipboard(scheme));
             scheme.NewScheme();
             closeWithoutSaving(form, host);
         };
+        const QString labels = QString::fromStdString(LabelsFileFor(editor::clipboardFile()).string());
         copyAndClose();
         QVERIFY(editor::clipboardHolds());
-        // Killed, the other workbench no longer counts: the last one to close removes it.
+        QVERIFY(QFile::exists(labels));
+        // Killed, the other workbench no longer counts: the last one to close removes it,
+        // with the labels file beside it.
         killOther();
         copyAndClose();
         QVERIFY(!editor::clipboardHolds());
+        QVERIFY(!QFile::exists(labels));
     }
 };
 
