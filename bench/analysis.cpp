@@ -92,7 +92,7 @@ void AmplitudeOfTenthOrderOver100000Points(benchmark::State& state) {
     const FrequencySplit split(w);
     const FrequencyRange range{0.0L, shortMode ? 2.0L : 100.0L, 0.001L};
     for (auto _ : state) {
-        Curve c = FrequencyCharacteristic(split, kCodeAmplitude, range);
+        Curve c = FrequencyCharacteristic(split, MethodCode::Amplitude, range);
         benchmark::DoNotOptimize(c);
         state.SetItemsProcessed(state.items_processed() + static_cast<int64_t>(c.x.size()));
     }

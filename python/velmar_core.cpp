@@ -15,6 +15,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "core/analysis/d_decomposition.h"
@@ -32,6 +33,7 @@
 #include "core/numtext.h"
 #include "core/ordered_work.h"
 #include "core/scripted_host.h"
+#include "core/workbench/analysis_names.h"
 #include "core/workbench/dispatcher.h"
 #include "core/workbench/roots_animation.h"
 #include "core/workbench/workbench.h"
@@ -305,7 +307,7 @@ public:
 
     // --- drawing ---
     int add(int code, int col, int row) {
-        if (code < 17 || code > 143 || !blockInfo(code).hasElement()) fail("no element type has the code " + std::to_string(code));
+        if (!blockInfo(code).hasElement() || blockInfo(code).keptBeside) fail("no element type has the code " + std::to_string(code));
         const BlockInfo& info = blockInfo(code);
         const int reach = info.isBlock() ? 2 : 0;
         if (!Scheme::inGrid(col, row) || !Scheme::inGrid(col + reach, row + reach))
@@ -414,9 +416,9 @@ public:
         return py::make_tuple(array(r.w.A.coefficients()), array(r.w.B.coefficients()));
     }
 
-    // The Solve operation of analysis block `block` with method `code` (a chooser
-    // code, or a menu command as its negative), as velmar-cli analyze runs it.
-    py::dict analyze(int block, int code, const Answers& answers, const std::vector<std::pair<int, std::string>>& marks) const {
+    // The Solve operation of analysis block `block` with a method (a chooser code, or a
+    // name of analysis_names.h), as velmar-cli analyze runs it.
+    py::dict analyze(int block, const std::variant<int, std::string>& method, const Answers& answers, const std::vector<std::pair<int, std::string>>& marks) const {
         auto s = copyOf(scheme(), answers);
         for (const auto& [number, label] : marks) {
             if (number < 1 || number > s->wb.scheme.ElementCount()) fail("the scheme has no element " + std::to_string(number));
@@ -425,19 +427,28 @@ public:
             ref.param->Varied = true;
         }
         compile(*s);
-        const bool menu = code < 0;
+        const std::optional<NamedAnalysis> named = std::holds_alternative<int>(method)
+                                                       ? NamedAnalysis(MethodCode{std::get<int>(method)})
+                                                       : AnalysisByName(std::get<std::string>(method));
+        if (!named) fail("unknown method " + std::get<std::string>(method));
+        const RunCommand* menu = std::get_if<RunCommand>(&*named);
+        std::optional<MethodCode> code;
+        if (!menu) code = std::get<MethodCode>(*named);
         if (!menu && (block < 1 || block > s->wb.scheme.ElementCount() || !s->wb.scheme.element(block).info().hasElement() ||
-                      s->wb.scheme.element(block).TypeCode() != 60))
+                      !isAnalysisBlock(s->wb.scheme.element(block).TypeCode())))
             fail("element " + std::to_string(block) + " is not an analysis block");
-        s->wb.analysis.methodGroup = menu ? MethodGroup::Character : GroupForCode(code);
-        s->host.methodCodes = menu ? std::vector<int>{41, 42} : std::vector<int>{code};
-        if (!menu && IsRootsDisplay(code)) s->host.methodCodes = {kCodeRootsAnimation, code};
+        s->wb.analysis.methodGroup = menu ? MethodGroup::Character : GroupForCode(*code);
+        if (menu) s->host.methodCodes = {MethodCode::HarmonicFrequency, MethodCode::HarmonicAmplitude};
+        if (code && IsRootsDisplay(*code)) {
+            s->host.methodCodes = {*code};
+            code = MethodCode::RootsAnimation;
+        }
         {
             py::gil_scoped_release free;
             try {
                 s->wb.analysis.lastBlock = block;
-                if (menu) AnalysisMenuCommand(s->wb, -code);
-                else s->wb.scheme.element(block).EditParameters(s->wb);
+                if (menu) AnalysisMenuCommand(s->wb, *menu);
+                else SolveOperation(s->wb, dynamic_cast<AnalysisBlock&>(s->wb.scheme.element(block)), code);
             } catch (const std::runtime_error& e) { s->host.message(Box::Error, e.what()); }
         }
         py::dict d = said(s->host);
@@ -560,11 +571,8 @@ PYBIND11_MODULE(_core, m) {
         return v ? std::optional<double>(static_cast<double>(*v)) : std::nullopt;
     });
     m.def("method_names", [] {
-        return std::map<std::string, int>{{"routh", kCodeRouth},
-                                          {"mikhailov", kCodeMikhailov},
-                                          {"nyquist", kCodeNyquist},
-                                          {"ddecomp", kCodeDDecomposition},
-                                          {"harmonic", -kCommandHarmonic},
-                                          {"popov", -kCommandPopov}};
+        std::vector<std::string> names;
+        for (const std::string_view name : AnalysisNames()) names.emplace_back(name);
+        return names;
     });
 }

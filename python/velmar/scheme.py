@@ -209,11 +209,11 @@ class Scheme:
         ddecomp, harmonic, popov; dialog rows are answered by label from `answers`
         (and keywords). Returns what the method said: lines, messages, graphs (curves
         as arrays), tables and D-decomposition maps."""
-        code = _core.method_names().get(method, method) if isinstance(method, str) else int(method)
-        if isinstance(code, str):
+        if isinstance(method, str) and method not in _core.method_names():
             raise ValueError(f"unknown method {method!r}")
         rows = {k: _value_text(v) for k, v in {**(answers or {}), **more}.items()}
-        return self._core.analyze(block, code, rows, [split_name(m) for m in marks])
+        return self._core.analyze(block, method if isinstance(method, str) else int(method), rows,
+                                  [split_name(m) for m in marks])
 
 
 @dataclass(frozen=True)

@@ -7,11 +7,11 @@
 // an item without one. The menu commands harmonic and popov need no Solve: they study
 // the loop of the scheme's nonlinear block up to analysis block N (or, without --block,
 // the last analysis block). Everything the core says is printed as it happens.
-#include <algorithm>
 #include <iostream>
 #include <optional>
 #include <sstream>
 #include <string>
+#include <variant>
 
 #include "cli/answers.h"
 #include "cli/arguments.h"
@@ -24,6 +24,7 @@
 #include "cli/scheme_options.h"
 #include "core/analysis/d_decomposition.h"
 #include "core/analysis/method_lists.h"
+#include "core/blocks/analysis_block.h"
 #include "core/errors.h"
 #include "core/model/scheme_file.h"
 #include "core/numtext.h"
@@ -64,7 +65,8 @@ std::optional<Options> parse(const Args& args, bool withMethod, std::string& err
     const auto block = wholeOption(*parsed, "--block", 1, kMaxElements, 0, error);
     if (!block) return std::nullopt;
     o.block = *block;
-    const bool menuCommand = withMethod && methodCode(o.method).value_or(0) < 0;
+    const auto named = withMethod ? methodOf(o.method) : std::nullopt;
+    const bool menuCommand = named && std::holds_alternative<RunCommand>(*named);
     if (o.scheme.empty()) error = "no scheme given";
     else if (withMethod && o.method.empty()) error = "no --method given";
     else if (o.block == 0 && !menuCommand) error = "no --block given";
@@ -88,9 +90,8 @@ void printPlanes(const ScriptedHost& host) {
             }
 }
 
-
 // Loads the scheme, solves block N and, with a method, runs it. Exit code as for run.
-int solve(const char* command, const Options& o, std::optional<int> method) {
+int solve(const char* command, const Options& o, std::optional<NamedAnalysis> method) {
     ScriptedHost host;
     // A warning (a side file that could not be written) goes to standard error.
     const std::string warning = std::string(boxCaption(Box::Warning)) + ": ";
@@ -104,7 +105,7 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
     wb.analysis.workingFolder = o.sideFiles;
     const std::optional<int> read = loadSchemeWarning(command, o.scheme, wb.scheme, std::cerr);
     if (!read) return kWrongCall;
-    if (o.block != 0 && (o.block > wb.scheme.ElementCount() || wb.scheme.element(o.block).TypeCode() != 60)) {
+    if (o.block != 0 && (o.block > wb.scheme.ElementCount() || !isAnalysisBlock(wb.scheme.element(o.block).TypeCode()))) {
         std::cerr << "velmar-cli " << command << ": element " << o.block << " is not an analysis block\n";
         return kWrongCall;
     }
@@ -114,18 +115,23 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
         return kWrongCall;
     }
     if (!CompileScheme(wb)) return kDoneWithWarning;  // the wiring faults have been reported
-    const bool menuCommand = method && *method < 0;
-    wb.analysis.methodGroup = method && !menuCommand ? GroupForCode(*method) : MethodGroup::Character;
+    const RunCommand* menuCommand = method ? std::get_if<RunCommand>(&*method) : nullptr;
+    std::optional<MethodCode> code;
+    if (method && !menuCommand) code = std::get<MethodCode>(*method);
+    wb.analysis.methodGroup = code ? GroupForCode(*code) : MethodGroup::Character;
     // A harmonic sweep offers its list: both curves go to the viewer.
-    host.methodCodes = menuCommand ? std::vector<int>{41, 42}
-                       : method    ? std::vector<int>{*method}
-                                   : std::vector<int>{};
-    // A display of the roots animation is reached through the animation.
-    if (method && IsRootsDisplay(*method)) host.methodCodes = {kCodeRootsAnimation, *method};
+    if (menuCommand) host.methodCodes = {MethodCode::HarmonicFrequency, MethodCode::HarmonicAmplitude};
+    // A display of the roots animation is reached through the animation, which offers
+    // its displays.
+    if (code && IsRootsDisplay(*code)) {
+        host.methodCodes = {*code};
+        code = MethodCode::RootsAnimation;
+    }
+    SolveResult result;
     try {
         wb.analysis.lastBlock = o.block;
-        if (menuCommand) AnalysisMenuCommand(wb, -*method);
-        else wb.scheme.element(o.block).EditParameters(wb);
+        if (menuCommand) AnalysisMenuCommand(wb, *menuCommand);
+        else result = SolveOperation(wb, dynamic_cast<AnalysisBlock&>(wb.scheme.element(o.block)), code);
     } catch (const std::runtime_error& e) {  // MathError and FileError end the command
         host.message(Box::Error, e.what());
     }
@@ -142,11 +148,9 @@ int solve(const char* command, const Options& o, std::optional<int> method) {
         writeCurvesCsv(csv, curves);
         if (writeCsv(command, o.csv, csv.str()) != kDone) return kWrongCall;
     }
-    const bool solved =
-        menuCommand || std::any_of(host.lines.begin(), host.lines.end(),
-                                   [](const std::string& l) { return l.rfind("tf: ", 0) == 0; });
+    const bool solved = menuCommand || result.solved;
     if (!solved) std::cerr << "velmar-cli " << command << ": block " << o.block << " was not solved\n";
-    const bool planeMissing = method == kCodeDDecomposition && host.dDecompositions.empty();
+    const bool planeMissing = code == MethodCode::DDecomposition && host.dDecompositions.empty();
     if (solved && planeMissing && host.messages.empty())
         std::cerr << "velmar-cli " << command << ": the D-decomposition scanned no plane\n";
     if (!solved || planeMissing || !host.messagesOf(Box::Error).empty()) return kDoneWithWarning;
@@ -167,7 +171,7 @@ int analyze(const Args& args) {
     std::string error;
     const auto o = parse(args, true, error);
     if (!o) return usageError("analyze", error);
-    const auto method = methodCode(o->method);
+    const auto method = methodOf(o->method);
     if (!method)
         return usageError("analyze",
                           "unknown method " + o->method + " (velmar-cli analyze --help lists them)");

@@ -40,14 +40,16 @@ constexpr std::string_view kSetOption =
 void analysisMethods(std::ostream& out) {
     std::map<int, std::string> captions;
     for (int list = 0; list <= static_cast<int>(MethodList::Harmonic); ++list)
-        for (const MethodItem& item : MethodItems(static_cast<MethodList>(list)))
-            if (methodCode(std::to_string(item.code))) captions.emplace(item.code, item.caption);
+        for (const MethodItem& item : MethodItems(static_cast<MethodList>(list))) {
+            const int code = static_cast<int>(item.code);
+            if (methodOf(std::to_string(code))) captions.emplace(code, item.caption);
+        }
     out << "Methods (--method CODE or NAME):\n";
     auto row = [&out](const std::string& method, const std::string& caption) {
         out << "  " << std::left << std::setw(16) << method << caption << '\n';
     };
     for (const auto& [code, caption] : captions) {
-        const std::string_view name = methodName(code);
+        const std::string_view name = NameOfMethod(MethodCode{code});
         row(std::to_string(code) + (name.empty() ? "" : " " + std::string(name)), caption);
     }
     row("harmonic", "the harmonic balance of the loop (Run menu)");

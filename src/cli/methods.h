@@ -1,18 +1,16 @@
 // The methods `analyze --method` accepts: a code of an item of the chooser's lists, or
-// the name of an item without one; harmonic and popov are menu commands rather than
-// list items.
+// a name (core/workbench/analysis_names.h); harmonic and popov are menu commands rather
+// than list items.
 #pragma once
 
 #include <optional>
 #include <string>
-#include <string_view>
+
+#include "core/workbench/analysis_names.h"
 
 namespace velmar::cli {
 
-// The code of a method; a menu command as its negative; nothing for an unknown method.
-std::optional<int> methodCode(const std::string& text);
-
-// The name `analyze` knows the code by; empty for a code used as a number.
-std::string_view methodName(int code);
+// The analysis a method text names; nothing for an unknown method.
+std::optional<NamedAnalysis> methodOf(const std::string& text);
 
 }  // namespace velmar::cli

@@ -46,11 +46,56 @@ struct Diagram {
 };
 using Diagrams = std::array<Diagram, 5>;
 
-// Key codes of the closing keys of the graph viewer (the key code times 256).
-inline constexpr int kGraphEsc = 6912;
+// The code the key queue (readKey) gives for Escape, which stops a run, a scan or a
+// search, and leaves a list.
+inline constexpr int kEscapeKey = 27;
+// The closing keys of the graph viewer come as the key code times 256: Escape, also
+// when the window is closed.
+inline constexpr int kGraphEsc = kEscapeKey * 256;
+
+// The code of an item of the method chooser's lists: what the chooser hands back and
+// what the analysis runs. Items that run at once in the chooser (Routh, Nyquist's
+// question, Mikhailov, the D-decomposition) have codes of their own above 2000. The
+// harmonic list's two items share their codes with the first two root lists'.
+enum class MethodCode : int {
+    Leave = kEscapeKey,  // no item: the chooser was left
+    RootsNumerator = 41,
+    RootsDenominator = 42,
+    RootsFieldNumerator = 43,
+    RootsFieldDenominator = 44,
+    RootsBoth = 45,
+    HarmonicFrequency = 41,  // "W( +s+ )"
+    HarmonicAmplitude = 42,  // "A  ( +s+ )"
+    Hodograph = 51,          // "W(jw)": Re against Im
+    Amplitude = 52,          // "A(w)"
+    LogAmplitude = 53,       // "20Lg(A)" against lg w
+    Phase = 54,              // "Fi(w)", radians in -pi..pi
+    Real = 55,               // "Re"
+    Imaginary = 56,          // "Im"
+    ModifiedPopov = 60,
+    CoefficientsByRoots = 82,
+    ErrorCoefficients = 101,
+    Hurwitz = 102,
+    RootsFullPage = 103,  // the roots animation's displays
+    RootsOneByOne = 104,
+    RootsOverlaid = 105,
+    MinimiseByCoefficients = 106,  // the square functional's minimisations
+    MinimiseByRoots = 107,
+    MinimiseByCurrent = 108,
+    RootsAnimation = 311,
+    SquareIntegralEstimation = 331,
+    TwoRegulators = 341,
+    PRegulator = 1979,
+    PiRegulator = 1980,
+    PidRegulator = 1981,
+    Routh = 2001,
+    Nyquist = 2002,
+    Mikhailov = 2003,
+    DDecomposition = 2004,
+};
 
 // The lists of the method chooser ("Methods"); chooseMethod shows one and returns the
-// code of the item picked, or 27 to leave.
+// code of the item picked, or MethodCode::Leave.
 enum class MethodList {
     Characteristics,
     Stability,
@@ -167,10 +212,10 @@ public:
     }
     // The key queue fed by the window: waiting lets pending events run first.
     virtual bool keyWaiting() { return false; }
-    virtual int readKey() { return 27; }
-    virtual int chooseMethod(MethodList list) {
+    virtual int readKey() { return kEscapeKey; }
+    virtual MethodCode chooseMethod(MethodList list) {
         (void)list;
-        return 27;
+        return MethodCode::Leave;
     }
     // The method chooser's formula area and coefficient memos.
     virtual void showTransferFunction(const std::vector<std::string>& numeratorLines,
@@ -203,7 +248,7 @@ public:
     // A chooser list whose item captions are replaced (the harmonic sweep's "W( K3 )",
     // " A( K3 )"); returns the code of the item picked as chooseMethod does. Default:
     // chooseMethod(list).
-    virtual int chooseRelabelled(MethodList list, const std::vector<std::string>& captions) {
+    virtual MethodCode chooseRelabelled(MethodList list, const std::vector<std::string>& captions) {
         (void)captions;
         return chooseMethod(list);
     }

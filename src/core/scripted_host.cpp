@@ -110,15 +110,15 @@ int ScriptedHost::showGraph(const Diagrams& diagrams, int kind) {
 }
 
 int ScriptedHost::readKey() {
-    if (keys.empty()) return 27;
+    if (keys.empty()) return kEscapeKey;
     const int k = keys.front();
     keys.erase(keys.begin());
     return k;
 }
 
-int ScriptedHost::chooseMethod(MethodList) {
-    if (methodCodes.empty()) return 27;
-    const int code = methodCodes.front();
+MethodCode ScriptedHost::chooseMethod(MethodList) {
+    if (methodCodes.empty()) return MethodCode::Leave;
+    const MethodCode code = methodCodes.front();
     methodCodes.erase(methodCodes.begin());
     return code;
 }
@@ -162,7 +162,7 @@ int ScriptedHost::showGraphWithTexts(const Diagrams& diagrams, int kind,
     return key;
 }
 
-int ScriptedHost::chooseRelabelled(MethodList list, const std::vector<std::string>& captions) {
+MethodCode ScriptedHost::chooseRelabelled(MethodList list, const std::vector<std::string>& captions) {
     std::string line;
     for (const std::string& c : captions) line += (line.empty() ? "" : " | ") + c;
     say("list: " + line);

@@ -24,10 +24,10 @@ public:
     bool addAnswer(std::string_view answer);
     void setAnswer(const std::string& label, const std::string& value) { answers_[label] = value; }
 
-    Reply reply = Reply::Yes;       // the answer to every question
-    bool pressTableButtons = true;  // whether a result table's button is pressed
-    std::vector<int> methodCodes;   // answers of chooseMethod, in turn; then 27
-    std::vector<int> keys;          // the key queue, in turn
+    Reply reply = Reply::Yes;             // the answer to every question
+    bool pressTableButtons = true;        // whether a result table's button is pressed
+    std::vector<MethodCode> methodCodes;  // answers of chooseMethod, in turn; then Leave
+    std::vector<int> keys;                // the key queue, in turn
 
     struct Graph {
         int kind = 0;
@@ -71,7 +71,7 @@ public:
     int showGraph(const Diagrams& diagrams, int kind) override;
     bool keyWaiting() override { return !keys.empty(); }
     int readKey() override;
-    int chooseMethod(MethodList list) override;
+    MethodCode chooseMethod(MethodList list) override;
     void showTransferFunction(const std::vector<std::string>& numeratorLines,
                               const std::vector<std::string>& denominatorLines) override;
     void statusMessage(std::string_view text) override;
@@ -81,7 +81,7 @@ public:
     void warning(std::string_view text) override;
     int showGraphWithTexts(const Diagrams& diagrams, int kind,
                            const std::vector<std::string>& texts) override;
-    int chooseRelabelled(MethodList list, const std::vector<std::string>& captions) override;
+    MethodCode chooseRelabelled(MethodList list, const std::vector<std::string>& captions) override;
     void showCounter(std::string_view caption, std::string_view label, int count) override;
     bool showTable(const ResultTable& table) override;
     void scanProgress(const ScanProgress& progress) override { scanProgresses.push_back(progress); }

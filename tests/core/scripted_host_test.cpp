@@ -75,9 +75,9 @@ TEST(ScriptedHost, RecordsWhatItIsToldAndAnswersQueues) {
     EXPECT_EQ(host.readKey(), 13);
     EXPECT_FALSE(host.keyWaiting());
     EXPECT_EQ(host.readKey(), 27);
-    host.methodCodes = {3};
-    EXPECT_EQ(host.chooseMethod(MethodList::Roots), 3);
-    EXPECT_EQ(host.chooseMethod(MethodList::Roots), 27);
+    host.methodCodes = {MethodCode{3}};
+    EXPECT_EQ(host.chooseMethod(MethodList::Roots), MethodCode{3});
+    EXPECT_EQ(host.chooseMethod(MethodList::Roots), MethodCode::Leave);
     host.reply = Reply::No;
     EXPECT_EQ(host.ask("Предупреждение", "Сохранить?", false), Reply::No);
 }

@@ -4,8 +4,10 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
+#include "core/host.h"
 #include "core/real48.h"
 
 namespace velmar {
@@ -23,9 +25,10 @@ struct PlaneRanges {
 
 struct AnalysisState {
     MethodGroup methodGroup = MethodGroup::None;
-    int lastBlock = 0;          // number of the last analysis block served
-    bool methodChosen = false;  // second phase of the Solve operation
-    int methodCode = 0;
+    int lastBlock = 0;  // number of the last analysis block served
+    // The method a Solve operation is running, while it runs (the live parameter panel
+    // recomputes the characteristic it shows).
+    std::optional<MethodCode> running;
     bool nyquist = false;
     bool synthesisShown = false;  // the chooser's synthesis panel, once shown, stays
     // The frequency range of the characteristics, kept between uses.

@@ -28,7 +28,7 @@ bool CoefficientsByRoots(Host& host, PolynomialEntry& hand) {
     for (const std::string& line : CoefficientLines('c', p)) host.canvasText(10, y += kLineHeight, line);
 
     std::vector<ChoiceRow> role = {{"Take as", {"denominator B(s)", "numerator A(s)"}, 0}};
-    if (!host.askChoices(CaptionOfCode(kCodeCoefficientsByRoots), role)) return false;
+    if (!host.askChoices(CaptionOfCode(MethodCode::CoefficientsByRoots), role)) return false;
     const bool numerator = role[0].index == 1;
     (numerator ? hand.A : hand.B) = p;
     (numerator ? hand.initialA : hand.initialB).assign(coefficients->size(), Real48());

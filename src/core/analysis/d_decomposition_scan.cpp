@@ -23,7 +23,6 @@ namespace velmar {
 
 namespace {
 
-constexpr int kEscape = 27;
 constexpr auto kPollInterval = std::chrono::milliseconds(20);
 
 // Compiling a copy of a scheme that compiled already says nothing; should it fail,
@@ -132,7 +131,7 @@ private:
 
     void pollKeys(Host& host) {
         while (host.keyWaiting())
-            if (host.readKey() == kEscape) stop_ = true;
+            if (host.readKey() == kEscapeKey) stop_ = true;
     }
 
     const PlaneScan& scan_;

@@ -88,7 +88,7 @@ bool AskKeptFrequencyRange(Host& host, AnalysisState& state, FrequencyRange& ran
     return true;
 }
 
-Curve FrequencyCharacteristic(const FrequencySplit& w, int code, const FrequencyRange& range) {
+Curve FrequencyCharacteristic(const FrequencySplit& w, MethodCode code, const FrequencyRange& range) {
     Curve curve;
     const long places = GridPlaces(range);
     curve.x.reserve(static_cast<size_t>(places));
@@ -102,21 +102,21 @@ Curve FrequencyCharacteristic(const FrequencySplit& w, int code, const Frequency
         const Extended re = reNum / den, im = imNum / den;
         Extended x = omega, y = 0;
         switch (code) {
-            case kCodeHodograph:
+            case MethodCode::Hodograph:
                 x = re;
                 y = im;
                 break;
-            case kCodeAmplitude: y = std::sqrt(re * re + im * im); break;
-            case kCodeLogAmplitude: {
+            case MethodCode::Amplitude: y = std::sqrt(re * re + im * im); break;
+            case MethodCode::LogAmplitude: {
                 const Extended a = std::sqrt(re * re + im * im);
                 if (a == 0) continue;  // a zero on the imaginary axis: no logarithm
                 x = std::log(omega.get()) / std::log(10.0L);
                 y = 20 * std::log(a) / std::log(10.0L);
                 break;
             }
-            case kCodePhase: y = phaseOf(reNum, imNum); break;
-            case kCodeReal: y = re; break;
-            case kCodeImaginary: y = im; break;
+            case MethodCode::Phase: y = phaseOf(reNum, imNum); break;
+            case MethodCode::Real: y = re; break;
+            case MethodCode::Imaginary: y = im; break;
             default: return curve;
         }
         curve.x.emplace_back(x);
@@ -125,19 +125,20 @@ Curve FrequencyCharacteristic(const FrequencySplit& w, int code, const Frequency
     return curve;
 }
 
-int FrequencyGraphKind(int code) {
+int FrequencyGraphKind(MethodCode code) {
     switch (code) {
-        case kCodeHodograph: return 3;
-        case kCodeAmplitude: return 5;
-        case kCodeLogAmplitude: return 6;
-        case kCodePhase: return 7;
-        case kCodeReal: return 8;
-        case kCodeImaginary: return 9;
+        case MethodCode::Hodograph: return 3;
+        case MethodCode::Amplitude: return 5;
+        case MethodCode::LogAmplitude: return 6;
+        case MethodCode::Phase: return 7;
+        case MethodCode::Real: return 8;
+        case MethodCode::Imaginary: return 9;
         default: return 0;
     }
 }
 
-void ShowFrequencyCharacteristic(Host& host, AnalysisState& state, const TransferFunction& w, int code) {
+void ShowFrequencyCharacteristic(Host& host, AnalysisState& state, const TransferFunction& w,
+                                 MethodCode code) {
     const FrequencySplit split(w);
     FrequencyRange range;
     if (!AskKeptFrequencyRange(host, state, range)) return;

@@ -10,11 +10,11 @@
 
 #include <vector>
 
+#include "core/host.h"
 #include "core/model/polynomial.h"
 
 namespace velmar {
 
-class Host;
 struct AnalysisState;
 
 // W(jw) as three real polynomials in w, built once when a frequency method starts:
@@ -27,16 +27,6 @@ struct FrequencySplit {
     Polynomial Den;
 
     explicit FrequencySplit(const TransferFunction& w);
-};
-
-// Method codes of the characteristics list.
-enum FrequencyCode : int {
-    kCodeHodograph = 51,     // "W(jw)": Re against Im
-    kCodeAmplitude = 52,     // "A(w)"
-    kCodeLogAmplitude = 53,  // "20Lg(A)" against lg w
-    kCodePhase = 54,         // "Fi(w)", radians in -pi..pi
-    kCodeReal = 55,          // "Re"
-    kCodeImaginary = 56,     // "Im"
 };
 
 struct FrequencyRange {
@@ -70,14 +60,15 @@ struct Curve {
 };
 
 // One characteristic (codes 51..56) over the grid.
-Curve FrequencyCharacteristic(const FrequencySplit& w, int code, const FrequencyRange& range);
+Curve FrequencyCharacteristic(const FrequencySplit& w, MethodCode code, const FrequencyRange& range);
 
 // The graph kind the viewer shows a characteristic with: 3, 5, 6, 7, 8, 9.
-int FrequencyGraphKind(int code);
+int FrequencyGraphKind(MethodCode code);
 
 // The characteristics item: asks the range (starting from the values last entered,
 // kept in `state`), computes the curve and hands it to the graph viewer as
 // "Indicator". Nothing is handed over when the dialog is cancelled.
-void ShowFrequencyCharacteristic(Host& host, AnalysisState& state, const TransferFunction& w, int code);
+void ShowFrequencyCharacteristic(Host& host, AnalysisState& state, const TransferFunction& w,
+                                 MethodCode code);
 
 }  // namespace velmar

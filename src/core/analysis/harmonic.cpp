@@ -151,11 +151,11 @@ void OfferSweep(Host& host, const std::string& parameter, const std::vector<Swee
         amplitude.emplace_back(p.amplitude);
     }
     for (;;) {
-        const int code = host.chooseRelabelled(MethodList::Harmonic, SweepCaptions(parameter));
-        if (code != 41 && code != 42) return;
+        const MethodCode code = host.chooseRelabelled(MethodList::Harmonic, SweepCaptions(parameter));
+        if (code != MethodCode::HarmonicFrequency && code != MethodCode::HarmonicAmplitude) return;
         Diagrams slots;
-        slots[0] =
-            code == 41 ? diagramOf(value, frequency, "Frecuency") : diagramOf(value, amplitude, "Amlitude");
+        slots[0] = code == MethodCode::HarmonicFrequency ? diagramOf(value, frequency, "Frecuency")
+                                                         : diagramOf(value, amplitude, "Amlitude");
         host.showGraph(slots, kHarmonicGraph);
     }
 }

@@ -14,41 +14,52 @@ const std::vector<ListRow>& lists() {
     static const std::vector<ListRow> rows = {
         {MethodList::Characteristics,
          MethodGroup::Character,
-         {{"W(jw)", 51}, {"A(w)", 52}, {"20Lg(A)", 53}, {"Fi(w)", 54}, {"Re", 55}, {"Im", 56}}},
+         {{"W(jw)", MethodCode::Hodograph},
+          {"A(w)", MethodCode::Amplitude},
+          {"20Lg(A)", MethodCode::LogAmplitude},
+          {"Fi(w)", MethodCode::Phase},
+          {"Re", MethodCode::Real},
+          {"Im", MethodCode::Imaginary}}},
         {MethodList::Stability,
          MethodGroup::Stability,
-         {{"Rauth method", kCodeRouth},
-          {"Gurvitz method", kCodeHurwitz},
-          {"Nykvist method", kCodeNyquist},
-          {"Mikhailov method", kCodeMikhailov},
-          {"Modif Godograf Popova", kCodeModifiedPopov},
-          {"D - Composition", kCodeDDecomposition}}},
-        {MethodList::Quality, MethodGroup::Quality, {{"Error coeficients", kCodeErrorCoefficients}}},
+         {{"Rauth method", MethodCode::Routh},
+          {"Gurvitz method", MethodCode::Hurwitz},
+          {"Nykvist method", MethodCode::Nyquist},
+          {"Mikhailov method", MethodCode::Mikhailov},
+          {"Modif Godograf Popova", MethodCode::ModifiedPopov},
+          {"D - Composition", MethodCode::DDecomposition}}},
+        {MethodList::Quality, MethodGroup::Quality, {{"Error coeficients", MethodCode::ErrorCoefficients}}},
         {MethodList::Regulators,
          MethodGroup::Other,
-         {{"  P      -regulator", 1979}, {"  PI     -regulator", 1980}, {"  PID  -regulator ", 1981}}},
-        {MethodList::Other, MethodGroup::None, {{"Coefficients by roots", kCodeCoefficientsByRoots}}},
+         {{"  P      -regulator", MethodCode::PRegulator},
+          {"  PI     -regulator", MethodCode::PiRegulator},
+          {"  PID  -regulator ", MethodCode::PidRegulator}}},
+        {MethodList::Other, MethodGroup::None, {{"Coefficients by roots", MethodCode::CoefficientsByRoots}}},
         {MethodList::Synthesis,
          MethodGroup::Synthesis,
-         {{"Roots animation", 311},
-          {"Square integral estimation", kCodeSquareIntegralEstimation},
-          {"Sintez of the regulator", 341}}},
+         {{"Roots animation", MethodCode::RootsAnimation},
+          {"Square integral estimation", MethodCode::SquareIntegralEstimation},
+          {"Sintez of the regulator", MethodCode::TwoRegulators}}},
         {MethodList::RootsDisplay,
          MethodGroup::None,
-         {{"Full page of roots", 103}, {"Roots \"one by one\"", 104}, {"Roots with overlaying", 105}}},
+         {{"Full page of roots", MethodCode::RootsFullPage},
+          {"Roots \"one by one\"", MethodCode::RootsOneByOne},
+          {"Roots with overlaying", MethodCode::RootsOverlaid}}},
         {MethodList::FunctionalMinimisation,
          MethodGroup::None,
-         {{"Coeff.of I -> min using Coeff(D(s))", 106},
-          {"Coeff.of I -> min using Roots(D(s))", 107},
-          {"Coeff.of I -> min using Curr.(D(s))", 108}}},
+         {{"Coeff.of I -> min using Coeff(D(s))", MethodCode::MinimiseByCoefficients},
+          {"Coeff.of I -> min using Roots(D(s))", MethodCode::MinimiseByRoots},
+          {"Coeff.of I -> min using Curr.(D(s))", MethodCode::MinimiseByCurrent}}},
         {MethodList::Roots,
          MethodGroup::Root,
-         {{"Chislitel", kCodeRootsNumerator},
-          {"Znamenatel", kCodeRootsDenominator},
-          {"Roots field chislitel", kCodeRootsFieldNumerator},
-          {"Roots field znamenatel", kCodeRootsFieldDenominator},
-          {"Roots field c & z simultaneously", kCodeRootsBoth}}},
-        {MethodList::Harmonic, MethodGroup::None, {{"W( +s+ )", 41}, {"A  ( +s+ )", 42}}},
+         {{"Chislitel", MethodCode::RootsNumerator},
+          {"Znamenatel", MethodCode::RootsDenominator},
+          {"Roots field chislitel", MethodCode::RootsFieldNumerator},
+          {"Roots field znamenatel", MethodCode::RootsFieldDenominator},
+          {"Roots field c & z simultaneously", MethodCode::RootsBoth}}},
+        {MethodList::Harmonic,
+         MethodGroup::None,
+         {{"W( +s+ )", MethodCode::HarmonicFrequency}, {"A  ( +s+ )", MethodCode::HarmonicAmplitude}}},
     };
     return rows;
 }
@@ -71,7 +82,7 @@ bool ListForGroup(MethodGroup group, MethodList& list) {
     return false;
 }
 
-MethodGroup GroupForCode(int code) {
+MethodGroup GroupForCode(MethodCode code) {
     for (const ListRow& row : lists())
         for (const MethodItem& item : row.items)
             if (item.code == code && row.group != MethodGroup::None) return row.group;
@@ -79,7 +90,7 @@ MethodGroup GroupForCode(int code) {
     return MethodGroup::Synthesis;
 }
 
-std::string CaptionOfCode(int code) {
+std::string CaptionOfCode(MethodCode code) {
     for (const ListRow& row : lists())
         for (const MethodItem& item : row.items)
             if (item.code == code) return item.caption;

@@ -1,7 +1,6 @@
 // The lists of the method chooser ("Methods"): item captions and the method code each
 // item stands for. The window fills its lists from here and hands back the code of the
-// item picked (27 leaves). Items that run at once in the chooser (Routh, Mikhailov,
-// Nyquist's question, D-decomposition) have codes of their own above 2000.
+// item picked (MethodCode, host.h).
 #pragma once
 
 #include <string>
@@ -13,28 +12,9 @@
 
 namespace velmar {
 
-inline constexpr int kLeaveCode = 27;
-
-enum MethodCode : int {
-    kCodeRootsNumerator = 41,
-    kCodeRootsDenominator = 42,
-    kCodeRootsFieldNumerator = 43,
-    kCodeRootsFieldDenominator = 44,
-    kCodeRootsBoth = 45,
-    kCodeModifiedPopov = 60,
-    kCodeCoefficientsByRoots = 82,
-    kCodeErrorCoefficients = 101,
-    kCodeHurwitz = 102,
-    kCodeSquareIntegralEstimation = 331,
-    kCodeRouth = 2001,
-    kCodeNyquist = 2002,
-    kCodeMikhailov = 2003,
-    kCodeDDecomposition = 2004,
-};
-
 struct MethodItem {
     std::string caption;
-    int code;
+    MethodCode code;
 };
 
 const std::vector<MethodItem>& MethodItems(MethodList list);
@@ -43,9 +23,9 @@ const std::vector<MethodItem>& MethodItems(MethodList list);
 bool ListForGroup(MethodGroup group, MethodList& list);
 
 // The group whose list offers a code (for starting a method directly by its code).
-MethodGroup GroupForCode(int code);
+MethodGroup GroupForCode(MethodCode code);
 
 // The caption of the item with this code in any list; empty when none.
-std::string CaptionOfCode(int code);
+std::string CaptionOfCode(MethodCode code);
 
 }  // namespace velmar

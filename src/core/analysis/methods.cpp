@@ -25,41 +25,42 @@ void MethodNotAvailable(Host& host, const std::string& what) {
     host.message(Box::Error, what + ": this method is not available yet");
 }
 
-void RunMethod(Host& host, AnalysisState& state, const TransferFunction& w, int code) {
+void RunMethod(Host& host, AnalysisState& state, const TransferFunction& w, MethodCode code) {
     switch (code) {
-        case 51:
-        case 52:
-        case 53:
-        case 54:
-        case 55:
-        case 56: ShowFrequencyCharacteristic(host, state, w, code); break;
-        case kCodeRouth: RouthCriterion(host, w); break;
-        case kCodeHurwitz: HurwitzCriterion(host, w); break;
-        case kCodeMikhailov: MikhailovCriterion(host, w); break;
-        case kCodeNyquist:
+        case MethodCode::Hodograph:
+        case MethodCode::Amplitude:
+        case MethodCode::LogAmplitude:
+        case MethodCode::Phase:
+        case MethodCode::Real:
+        case MethodCode::Imaginary: ShowFrequencyCharacteristic(host, state, w, code); break;
+        case MethodCode::Routh: RouthCriterion(host, w); break;
+        case MethodCode::Hurwitz: HurwitzCriterion(host, w); break;
+        case MethodCode::Mikhailov: MikhailovCriterion(host, w); break;
+        case MethodCode::Nyquist:
             if (host.ask("Confirm", kNyquistQuestion, false) != Reply::Yes) break;
             state.methodGroup = MethodGroup::Character;
             state.nyquist = true;
-            ShowFrequencyCharacteristic(host, state, w, kCodeHodograph);
+            ShowFrequencyCharacteristic(host, state, w, MethodCode::Hodograph);
             break;
-        case kCodeRootsNumerator:
-        case kCodeRootsDenominator:
-        case kCodeRootsFieldNumerator:
-        case kCodeRootsFieldDenominator:
-        case kCodeRootsBoth: ShowRoots(host, w, code, state.workingFolder); break;
-        case kCodeModifiedPopov: ShowModifiedPopov(host, state, w); break;
-        case kCodePRegulator: TunePRegulator(host, state, w); break;
-        case kCodePiRegulator: TunePiRegulator(host, state, w, RegulatorType::PI); break;
-        case kCodePidRegulator: TunePiRegulator(host, state, w, RegulatorType::PID); break;
-        case kCodeTwoRegulators: TuneTwoRegulators(host, state); break;
-        case kCodeErrorCoefficients: ShowErrorCoefficients(host, w); break;
-        case kCodeSquareIntegralEstimation: SquareIntegralEstimation(host, w); break;
-        case 106:
-        case 107:
-        case 108: FunctionalMinimisationItem(host, w, code); break;
+        case MethodCode::RootsNumerator:
+        case MethodCode::RootsDenominator:
+        case MethodCode::RootsFieldNumerator:
+        case MethodCode::RootsFieldDenominator:
+        case MethodCode::RootsBoth: ShowRoots(host, w, code, state.workingFolder); break;
+        case MethodCode::ModifiedPopov: ShowModifiedPopov(host, state, w); break;
+        case MethodCode::PRegulator: TunePRegulator(host, state, w); break;
+        case MethodCode::PiRegulator: TunePiRegulator(host, state, w, RegulatorType::PI); break;
+        case MethodCode::PidRegulator: TunePiRegulator(host, state, w, RegulatorType::PID); break;
+        case MethodCode::TwoRegulators: TuneTwoRegulators(host, state); break;
+        case MethodCode::ErrorCoefficients: ShowErrorCoefficients(host, w); break;
+        case MethodCode::SquareIntegralEstimation: SquareIntegralEstimation(host, w); break;
+        case MethodCode::MinimiseByCoefficients:
+        case MethodCode::MinimiseByRoots:
+        case MethodCode::MinimiseByCurrent: FunctionalMinimisationItem(host, w, code); break;
         default: {
             const std::string caption = CaptionOfCode(code);
-            MethodNotAvailable(host, caption.empty() ? "Method " + std::to_string(code) : caption);
+            MethodNotAvailable(
+                host, caption.empty() ? "Method " + std::to_string(static_cast<int>(code)) : caption);
         }
     }
 }

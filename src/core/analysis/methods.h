@@ -5,18 +5,18 @@
 #include <string>
 #include <vector>
 
+#include "core/host.h"
 #include "core/model/polynomial.h"
 
 namespace velmar {
 
-class Host;
 struct AnalysisState;
 
 // Runs the method of `code` on W(s): the frequency characteristics (after Nyquist's
 // question for the Nyquist item), the stability criteria, the root lists (and their
 // side files in the state's working folder). A method not built yet says so in the
 // error box.
-void RunMethod(Host& host, AnalysisState& state, const TransferFunction& w, int code);
+void RunMethod(Host& host, AnalysisState& state, const TransferFunction& w, MethodCode code);
 
 // The error box of a method that is not available yet: "<what>: this method is not
 // available yet".

@@ -4,12 +4,13 @@
 #include <functional>
 #include <optional>
 
+#include "core/model/catalogue.h"
 #include "core/model/compiled.h"
 
 namespace velmar {
 
 Polynomial PathNumerator(const Element& e) {
-    if (e.Code == 32) return Polynomial{-1};
+    if (inverts(e.Code)) return Polynomial{-1};
     return e.Numerator();
 }
 

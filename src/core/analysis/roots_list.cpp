@@ -36,22 +36,22 @@ bool listRoots(Host& host, const Polynomial& p, RootList& roots, int& y) {
 
 }  // namespace
 
-void ShowRoots(Host& host, const TransferFunction& w, int code, const std::filesystem::path& folder) {
+void ShowRoots(Host& host, const TransferFunction& w, MethodCode code, const std::filesystem::path& folder) {
     host.clearCanvas();
     int y = 0;
     RootList roots;
-    if (code == kCodeRootsBoth) {
+    if (code == MethodCode::RootsBoth) {
         RootList denominator;
         if (!listRoots(host, w.A, roots, y) || !listRoots(host, w.B, denominator, y)) return;
         host.message(Box::Information, "Roots of the numerator: " + std::to_string(roots.count()) +
                                            ", of the denominator: " + std::to_string(denominator.count()));
         return;
     }
-    const bool numerator = code == kCodeRootsNumerator || code == kCodeRootsFieldNumerator;
+    const bool numerator = code == MethodCode::RootsNumerator || code == MethodCode::RootsFieldNumerator;
     if (!listRoots(host, numerator ? w.A : w.B, roots, y)) return;
     WriteSideFile(host, folder, std::filesystem::path("mcad") / "root_u.prn", columnText(roots.re));
     WriteSideFile(host, folder, std::filesystem::path("mcad") / "root_v.prn", columnText(roots.im));
-    if (code == kCodeRootsFieldNumerator || code == kCodeRootsFieldDenominator) {
+    if (code == MethodCode::RootsFieldNumerator || code == MethodCode::RootsFieldDenominator) {
         Diagrams slots;
         slots[0] = {roots.re.data(), roots.im.data(), roots.count(), "Indicator"};
         host.showGraph(slots, kRootsGraphKind);

@@ -8,11 +8,10 @@
 #include <string_view>
 #include <vector>
 
+#include "core/host.h"
 #include "core/model/polynomial.h"
 
 namespace velmar {
-
-class Host;
 
 // The graph kind of roots shown as points in the complex plane.
 inline constexpr int kRootsGraphKind = 12;
@@ -24,7 +23,7 @@ inline constexpr int kRootsGraphKind = 12;
 // 44 then also plot them (real against imaginary, "Indicator"); 45 finds both sets
 // and ends with an information message. A search that finds no roots (NotFound) shows
 // "Not found roots" in the error box; an order above 30 is refused.
-void ShowRoots(Host& host, const TransferFunction& w, int code, const std::filesystem::path& folder);
+void ShowRoots(Host& host, const TransferFunction& w, MethodCode code, const std::filesystem::path& folder);
 
 // The calculator: the order typed into "Polinom order" (1..30), or nothing with a
 // message shown.

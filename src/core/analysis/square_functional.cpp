@@ -15,8 +15,6 @@ namespace {
 
 constexpr int kMaxTypedCount = 30;
 
-enum FunctionalCode : int { kByCoefficients = 106, kByRoots = 107, kByCurrent = 108 };
-
 std::optional<std::vector<Extended>> typedCoefficients(Host& host) {
     const auto order = AskCount(host, "Polinom order", kMaxFunctionalOrder);
     if (!order) return std::nullopt;
@@ -28,7 +26,8 @@ std::optional<std::vector<Extended>> typedCoefficients(Host& host) {
     return c;
 }
 
-void reportWeights(Host& host, int code, const std::vector<Extended>& d, const FunctionalWeights& weights) {
+void reportWeights(Host& host, MethodCode code, const std::vector<Extended>& d,
+                   const FunctionalWeights& weights) {
     host.report(CaptionOfCode(code));
     for (std::size_t i = 0; i < d.size(); ++i)
         host.report("c[" + std::to_string(i) + "] = " + floatText(d[i]));
@@ -140,17 +139,18 @@ std::optional<std::vector<std::string>> SolveSquareFunctional(Host& host, bool b
 }
 
 void SquareIntegralEstimation(Host& host, const TransferFunction& w) {
-    for (int code; (code = host.chooseMethod(MethodList::FunctionalMinimisation)) != kLeaveCode;)
+    for (MethodCode code;
+         (code = host.chooseMethod(MethodList::FunctionalMinimisation)) != MethodCode::Leave;)
         FunctionalMinimisationItem(host, w, code);
 }
 
-void FunctionalMinimisationItem(Host& host, const TransferFunction& w, int code) {
+void FunctionalMinimisationItem(Host& host, const TransferFunction& w, MethodCode code) {
     std::optional<std::vector<Extended>> d;
-    if (code == kByCoefficients) {
+    if (code == MethodCode::MinimiseByCoefficients) {
         d = typedCoefficients(host);
-    } else if (code == kByRoots) {
+    } else if (code == MethodCode::MinimiseByRoots) {
         d = AskPolynomialByRoots(host, kMaxFunctionalOrder);
-    } else if (code == kByCurrent) {
+    } else if (code == MethodCode::MinimiseByCurrent) {
         d = CoefficientsOf(w.B);
     }
     if (!d) return;

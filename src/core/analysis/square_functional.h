@@ -18,11 +18,10 @@
 #include <string_view>
 #include <vector>
 
+#include "core/host.h"
 #include "core/model/polynomial.h"
 
 namespace velmar {
-
-class Host;
 
 inline constexpr int kMaxFunctionalOrder = 5;
 
@@ -64,11 +63,11 @@ std::optional<std::vector<std::string>> SolveSquareFunctional(Host& host, bool b
 
 // --- the synthesis list's "Square integral estimation" (331) ---
 
-// Offers the functional minimisation list until it is left with 27, running each item.
+// Offers the functional minimisation list until it is left, running each item.
 void SquareIntegralEstimation(Host& host, const TransferFunction& w);
 
 // Items 106 (D by typed coefficients), 107 (by typed roots) and 108 (W(s)'s
 // denominator): the weights reported in the report memo.
-void FunctionalMinimisationItem(Host& host, const TransferFunction& w, int code);
+void FunctionalMinimisationItem(Host& host, const TransferFunction& w, MethodCode code);
 
 }  // namespace velmar

@@ -16,7 +16,6 @@ namespace {
 constexpr int kHodographGraph = 3;
 constexpr int kPlainGraph = 0;
 constexpr long kMostTi = 1000;
-constexpr int kEsc = 27;
 const char* const kWaitCaption = "Я думаю !!!";
 const char* const kWaitLabel = "Iteration";
 const char* const kTiCountLabel = "Задайте кол-во значений Тi";
@@ -168,7 +167,7 @@ std::function<bool()> EscapeStop(Host& host) {
     return [&host] {
         bool escape = false;
         while (host.keyWaiting())
-            if (host.readKey() == kEsc) escape = true;
+            if (host.readKey() == kEscapeKey) escape = true;
         return escape;
     };
 }

@@ -32,14 +32,6 @@ std::string NumberTextProblem(std::string_view text, bool editing);
 
 enum class RegulatorType { P, PI, PID };
 
-// Method codes of the regulators list and of the synthesis list's two-regulator item.
-enum SynthesisCode : int {
-    kCodePRegulator = 1979,
-    kCodePiRegulator = 1980,
-    kCodePidRegulator = 1981,
-    kCodeTwoRegulators = 341,
-};
-
 // "P    regulator", "PI   regulator", "PID regulator".
 const std::vector<std::string>& RegulatorTypeNames();
 

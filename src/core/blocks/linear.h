@@ -36,7 +36,8 @@ private:
 
 // The first-order links and the two static ones: aperiodic (22), real differentiating
 // (23), integro-differentiating (24), PI regulator (25), integrating (27), ideal
-// differentiating (29), amplifier (30). Their formulas are rows of one table.
+// differentiating (29), amplifier (30). Each is one row of a table holding its W(s)
+// (and so the canonical form a variable-step run integrates) and its step.
 //
 // The step is the innermost loop of a constant-step run: what stays the same for the
 // whole run (the parameters, h, T/h and T/h + 1, h + Tb) is worked out by InitRun in
@@ -51,6 +52,14 @@ public:
     Polynomial Denominator() const override;
 
     struct Row;
+    // What stays the same for a whole run, worked out once by InitRun.
+    struct RunConstants {
+        Extended k = 0;        // the first parameter (K, T or Ta)
+        Extended h = 0;        // the step
+        Extended ratio = 0;    // T / h
+        Extended divisor = 0;  // the step's denominator: T / h + 1, or h + Tb
+        Extended tb = 0;       // Tb of the integro-differentiating link
+    };
 
 protected:
     Extended initialOutput() const override;
@@ -60,23 +69,25 @@ private:
     const Row& row() const { return *row_; }
     const Row* row_;
     Real48 PrevInput;  // the input of the previous step
-    // The run's constants: the first parameter, h, and the step's denominators.
-    Extended k_ = 0, h_ = 0, ratio_ = 0, divisor_ = 0;
+    RunConstants constants_;
 };
 
 // The second-order links advanced with the last two outputs: oscillatory (26) and the
-// second-order low-pass filter (139).
+// second-order low-pass filter (139), each one row of a table as the first-order links.
 class SecondOrderLink : public TransferLink {
 public:
-    using TransferLink::TransferLink;
+    explicit SecondOrderLink(std::uint8_t code);
     void Advance(RunContext& ctx) override;
     Polynomial Numerator() const override;
     Polynomial Denominator() const override;
+
+    struct Row;  // its W(s) and its step, one per code
 
 protected:
     void clearWorkingFields(RunContext& ctx) override;
 
 private:
+    const Row* row_;
     Real48 HSquared;  // h * h, rounded as stored
     Real48 PrevOutput1, PrevOutput2;
 };

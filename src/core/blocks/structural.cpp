@@ -11,6 +11,7 @@
 #include "core/blocks/families.h"
 #include "core/blocks/feeders.h"
 #include "core/blocks/regime_block.h"
+#include "core/model/catalogue.h"
 #include "core/model/run_context.h"
 
 namespace velmar {
@@ -18,12 +19,14 @@ namespace velmar {
 namespace {
 
 // y = s1·u1 + s2·u2 + s3·u3 over the connected inputs, with the signs of the code's ports
-// in binding order: 18 and 19 bind their subtracted port first, 20 its added port first.
+// in binding order: 18 and 19 bind their subtracted port first, 20 its added port first
+// (the catalogue's input kinds).
 class SignedSumNode : public Element {
 public:
     explicit SignedSumNode(std::uint8_t code) : Element(code) {
-        if (code == 18 || code == 19) signs_ = {-1, 1, 1};
-        if (code == 20) signs_ = {1, -1, -1};
+        const InputKind binding = blockInfo(code).inputs;
+        if (binding == InputKind::SubtractMinusFirst) signs_ = {-1, 1, 1};
+        if (binding == InputKind::SubtractPlusFirst) signs_ = {1, -1, -1};
     }
     void Advance(RunContext&) override {
         Extended y = 0;

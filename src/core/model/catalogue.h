@@ -70,13 +70,25 @@ struct BlockInfo {
     Family family = Family::Piece;
 
     // --- classes ---
-    std::uint8_t cells = 3;     // the side of its square in grid cells: 1 (pieces, nodes) or 3
-    bool summing = false;       // a summing or subtracting node (17..20): reductions cut loops there
+    std::uint8_t cells = 3;  // the side of its square in grid cells: 1 (pieces, nodes) or 3
+    bool summing = false;    // a summing or subtracting node (17..20): reductions cut loops there
+    // The subtracting nodes' subtracted ports: a wire reaching the node from below (18,
+    // 20) or from above (19, 20).
+    bool subtractsBelow = false;
+    bool subtractsAbove = false;
     bool source = false;        // a test input (33..37): no feeder, computed first, left out of W(s)
     std::uint8_t selector = 0;  // an additional-input selector's number 1..6 (54..59); 0: none
     bool oneFeeder = false;     // takes one feeder only: a second is a wiring fault
     bool reducible = false;     // permitted on the paths a reduction to W(s) walks
+    bool inverts = false;       // the inverter (32): a factor -1 on a reduction's path
     Contraction contraction = Contraction::None;
+    // What the Run menu's nonlinear studies (workbench/harmonic_commands.h) take the block
+    // for: a relay whose self-oscillation the harmonic linearisation finds (66..70), a
+    // nonlinearity whose harmonic balance it scans (45, 71, 72), a sector nonlinearity of
+    // the Popov criterion (67..70, 72).
+    bool selfOscillating = false;
+    bool balanceScanned = false;
+    bool popovSector = false;
     // Kept beside the scheme file rather than in it (the user function 144, whose
     // expression is text): numbered after every other element and given no record, so
     // that the scheme file reads the same where the block is a face without an element.
@@ -99,6 +111,8 @@ struct BlockInfo {
     bool isBlock() const { return cells == 3; }                 // 22..144
     bool isSelector() const { return selector != 0; }
     bool isRecorder() const { return family == Family::Recorder; }
+    bool isAnalysis() const { return family == Family::Analysis; }  // 60
+    bool isMultiplier() const { return isNode() && !summing; }      // 21
 };
 
 inline constexpr int kCodeCount = 145;  // codes 0..144
@@ -108,6 +122,10 @@ const BlockInfo& blockInfo(int code);
 
 // A code whose square is a 3 x 3 block.
 inline bool isBlockCode(int code) { return blockInfo(code).isBlock(); }
+// The analysis block, whose Solve operation reduces the scheme to W(s).
+inline bool isAnalysisBlock(int code) { return blockInfo(code).isAnalysis(); }
+// The inverter, whose output is its input negated.
+inline bool inverts(int code) { return blockInfo(code).inverts; }
 
 // The codes of one palette of the Bank of Blocks in the order of its cells: the one-cell
 // codes (cells 1, the small palette) or the blocks (cells 3, the big one) that have a

@@ -96,9 +96,8 @@ private:
             faults_.add(arrow);
             return;
         }
-        const std::uint8_t code = scheme_.element(target).Code;
-        const bool subtracted =
-            (d == Up && (code == 18 || code == 20)) || (d == Down && (code == 19 || code == 20));
+        const BlockInfo& node = blockInfo(scheme_.element(target).Code);
+        const bool subtracted = (d == Up && node.subtractsBelow) || (d == Down && node.subtractsAbove);
         links_[from_.Number][static_cast<std::size_t>(target)] = subtracted ? 2 : 1;
     }
 

@@ -10,13 +10,11 @@ namespace velmar {
 
 namespace {
 
-constexpr int kEsc = 27;
-
 // Esc in the key queue raises UserStop; other keys waiting are dropped.
 void PollStopKey(RunContext& ctx) {
     Host& host = ctx.ui();
     while (host.keyWaiting())
-        if (host.readKey() == kEsc) ctx.run.UserStop = true;
+        if (host.readKey() == kEscapeKey) ctx.run.UserStop = true;
 }
 
 }  // namespace

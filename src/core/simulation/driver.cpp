@@ -114,26 +114,28 @@ RunOutcome RunSimulation(RunContext& ctx, Scheme& scheme, std::unique_ptr<Compil
         return RunOutcome::Cancelled;
     }
     RunOutcome outcome = RunOutcome::Cancelled;
-    const CompiledScheme& c = *compiled;
-    try {
-        if (PrepareRun(ctx, c)) {
-            clearFloatingFaults();
-            if (!ctx.settings.VariableStep) {
-                outcome = RunConstantStep(ctx, c);
-            } else {
-                outcome = RunVariableStep(ctx, c);
-                // Back to the editor and into Run again: the scheme is compiled afresh.
-                if (outcome == RunOutcome::Failed) CompileScheme(scheme, compiled, ctx.ui());
+    bool integrationFailed = false;
+    {
+        // The compiled form the run works on; it must not outlive the recompilation below,
+        // which replaces it.
+        const CompiledScheme& c = *compiled;
+        try {
+            if (PrepareRun(ctx, c)) {
+                clearFloatingFaults();
+                outcome = ctx.settings.VariableStep ? RunVariableStep(ctx, c) : RunConstantStep(ctx, c);
+                integrationFailed = ctx.settings.VariableStep && outcome == RunOutcome::Failed;
             }
+        } catch (const MathError& fault) {
+            // A floating-point fault of an element abandons the run, never the program.
+            ReleaseAllResults(ctx, c);
+            FinishAll(ctx, c);
+            ctx.ui().progress({0, kProgressStripWidth, true, std::string(kRunRegimeName), {}});
+            ctx.ui().message(Box::Error, fault.what());
+            outcome = RunOutcome::Failed;
         }
-    } catch (const MathError& fault) {
-        // A floating-point fault of an element abandons the run, never the program.
-        ReleaseAllResults(ctx, c);
-        FinishAll(ctx, c);
-        ctx.ui().progress({0, kProgressStripWidth, true, std::string(kRunRegimeName), {}});
-        ctx.ui().message(Box::Error, fault.what());
-        outcome = RunOutcome::Failed;
     }
+    // Back to the editor and into Run again: the scheme is compiled afresh.
+    if (integrationFailed) CompileScheme(scheme, compiled, ctx.ui());
     if (ctx.run.OutOfMemory) {
         ctx.run.OutOfMemory = false;
         if (compiled) ReleaseAllResults(ctx, *compiled);

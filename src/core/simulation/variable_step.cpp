@@ -10,7 +10,6 @@ namespace velmar {
 
 namespace {
 
-constexpr int kEsc = 27;
 constexpr Extended kMinStepShare = 1.5e-5L;  // hmin = output interval x this
 
 // The scheme as the integrator sees it: the elements with states (those whose
@@ -47,7 +46,7 @@ public:
         for (std::size_t j = 0; j < calc_.size(); ++j)
             if (StateOffset[j] > 0) calc_[j]->Derivatives(StateOffset[j], y, dy, ctx_);
         Host& host = ctx_.ui();
-        return !(host.keyWaiting() && host.readKey() == kEsc);
+        return !(host.keyWaiting() && host.readKey() == kEscapeKey);
     }
 
     bool OutputPoint(Extended) override {

@@ -58,7 +58,7 @@ bool askSizes(Host& host, PlaneRanges& kept) {
 
 AnalysisBlock* lastAnalysisBlock(const Scheme& scheme) {
     for (int i = scheme.ElementCount(); i >= 1; --i)
-        if (scheme.element(i).TypeCode() == 60) return dynamic_cast<AnalysisBlock*>(&scheme.element(i));
+        if (isAnalysisBlock(scheme.element(i).TypeCode())) return dynamic_cast<AnalysisBlock*>(&scheme.element(i));
     return nullptr;
 }
 

@@ -19,11 +19,6 @@ namespace velmar {
 
 namespace {
 
-AnalysisBlock* analysisBlock(Workbench& wb, int number) {
-    if (number < 1 || number > wb.scheme.ElementCount()) return nullptr;
-    return dynamic_cast<AnalysisBlock*>(&wb.scheme.element(number));
-}
-
 // Asks "Entry"; false when cancelled.
 bool askEntry(Workbench& wb, AnalysisBlock& block) {
     const int count = wb.scheme.ElementCount();
@@ -40,28 +35,30 @@ bool askEntry(Workbench& wb, AnalysisBlock& block) {
     return true;
 }
 
-// First phase: W(s), the memos and the coefficient file; false when no method may
-// follow (a dialog cancelled or the reduction refused).
-bool prepare(Workbench& wb, AnalysisBlock& block) {
+// The block solved: W(s), the memos and the coefficient file. Unsolved when a dialog is
+// cancelled or the reduction refused (no method may follow then).
+SolveResult solveBlock(Workbench& wb, AnalysisBlock& block) {
     Host& host = wb.ui();
-    if (!askEntry(wb, block)) return false;
+    SolveResult result;
+    const auto refuse = [&](std::string text) {
+        host.message(Box::Error, text);
+        result.refusal = std::move(text);
+        return result;
+    };
+    if (!askEntry(wb, block)) return result;
     if (block.Entry == 0) {
-        if (!block.hand.edit(host)) return false;
+        if (!block.hand.edit(host)) return result;
         block.W = {block.hand.A, block.hand.B};
     } else {
-        if (!wb.compiled) {
-            host.message(Box::Error, kSolveInRunOnly);
-            return false;
-        }
+        if (!wb.compiled) return refuse(std::string(kSolveInRunOnly));
         ReductionResult r = ReduceScheme(*wb.compiled, block.Number, block.Entry);
-        if (r.status == ReductionStatus::Refused) {
-            host.message(Box::Error, r.message);
-            return false;
-        }
+        if (r.status == ReductionStatus::Refused) return refuse(std::move(r.message));
         if (r.status == ReductionStatus::Reduced) block.W = std::move(r.w);
     }
     PublishTransferFunction(wb, block.W);
-    return true;
+    result.solved = true;
+    result.w = block.W;
+    return result;
 }
 
 // Coefficients by roots: the polynomial taken into the hand entry makes the hand entry
@@ -73,6 +70,31 @@ void takeCoefficientsByRoots(Workbench& wb, AnalysisBlock& block) {
     PublishTransferFunction(wb, block.W);
 }
 
+// One method on the solved block. These need the scheme or the block itself, not only
+// W(s): the D-decomposition, the roots animation, the coefficients by roots.
+void runMethod(Workbench& wb, AnalysisBlock& block, MethodCode code) {
+    AnalysisState& state = wb.analysis;
+    if (code == MethodCode::Hodograph) state.nyquist = false;
+    if (code == MethodCode::DDecomposition) return DDecomposition(wb);
+    if (code == MethodCode::RootsAnimation) return RootsAnimation(wb, block);
+    if (code == MethodCode::CoefficientsByRoots) return takeCoefficientsByRoots(wb, block);
+    RunMethod(wb.ui(), state, block.W, code);
+}
+
+// A fault ends the method it stopped, never the Solve operation.
+MethodOutcome runGuarded(Workbench& wb, AnalysisBlock& block, MethodCode code) {
+    MethodOutcome outcome;
+    wb.analysis.running = code;
+    try {
+        runMethod(wb, block, code);
+    } catch (const std::runtime_error& e) {  // MathError, FileError
+        wb.ui().message(Box::Error, e.what());
+        outcome = {MethodOutcome::Status::Faulted, e.what()};
+    }
+    wb.analysis.running.reset();
+    return outcome;
+}
+
 }  // namespace
 
 void PublishTransferFunction(Workbench& wb, const TransferFunction& w) {
@@ -81,33 +103,23 @@ void PublishTransferFunction(Workbench& wb, const TransferFunction& w) {
     WriteCoefficientFile(host, wb.analysis.workingFolder, w);
 }
 
+SolveResult SolveOperation(Workbench& wb, AnalysisBlock& block, std::optional<MethodCode> code) {
+    wb.analysis.lastBlock = block.Number;
+    SolveResult result = solveBlock(wb, block);
+    if (!result.solved || !code) return result;
+    result.method = runGuarded(wb, block, *code);
+    result.w = block.W;
+    return result;
+}
+
 void SolveOperation(Workbench& wb, AnalysisBlock& block) {
-    AnalysisState& state = wb.analysis;
-    if (state.methodChosen) {
-        // These need the scheme or the block itself, not only W(s).
-        if (state.methodCode == kCodeDDecomposition) return DDecomposition(wb);
-        if (state.methodCode == kCodeRootsAnimation) return RootsAnimation(wb, block);
-        if (state.methodCode == kCodeCoefficientsByRoots) return takeCoefficientsByRoots(wb, block);
-        RunMethod(wb.ui(), state, block.W, state.methodCode);
-        return;
-    }
-    state.lastBlock = block.Number;
-    if (!prepare(wb, block)) return;
+    wb.analysis.lastBlock = block.Number;
+    if (!solveBlock(wb, block).solved) return;
     MethodList list;
-    while (ListForGroup(state.methodGroup, list)) {
-        const int code = wb.ui().chooseMethod(list);
-        if (code == kLeaveCode) break;
-        if (code == 51) state.nyquist = false;
-        AnalysisBlock* remembered = analysisBlock(wb, state.lastBlock);
-        if (!remembered) break;
-        state.methodCode = code;
-        state.methodChosen = true;
-        try {
-            remembered->EditParameters(wb);
-        } catch (const std::runtime_error& e) {  // MathError, FileError: this method only
-            wb.ui().message(Box::Error, e.what());
-        }
-        state.methodChosen = false;
+    while (ListForGroup(wb.analysis.methodGroup, list)) {
+        const MethodCode code = wb.ui().chooseMethod(list);
+        if (code == MethodCode::Leave) break;
+        runGuarded(wb, block, code);
     }
 }
 
@@ -126,7 +138,7 @@ bool GroupCommand(Workbench& wb, int command) {
     wb.analysis.methodGroup = group;
     for (int i = 1; i <= wb.scheme.ElementCount(); ++i) {
         Element& e = wb.scheme.element(i);
-        if (e.TypeCode() != 60) continue;
+        if (!isAnalysisBlock(e.TypeCode())) continue;
         wb.analysis.lastBlock = i;
         e.EditParameters(wb);
     }
@@ -137,7 +149,7 @@ void ChangeParameters(Workbench& wb, int col, int row, bool gridFilling) {
     if (gridFilling || !isBlockCode(wb.scheme.cell(col, row))) return;
     Element* e = wb.scheme.ElementAt(col, row);
     if (!e) return;
-    if (e->TypeCode() == 60) {
+    if (isAnalysisBlock(e->TypeCode())) {
         wb.analysis.methodGroup = MethodGroup::Character;
         wb.analysis.lastBlock = e->Number;
     }

@@ -2,11 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
+#include <functional>
 
 #include "core/analysis/harmonic.h"
 #include "core/analysis/popov.h"
 #include "core/analysis/reduction.h"
+#include "core/model/catalogue.h"
 #include "core/simulation/progress.h"
 #include "core/workbench/workbench.h"
 
@@ -14,23 +15,21 @@ namespace velmar {
 
 namespace {
 
-constexpr int kEsc = 27;
 const char* const kNoAnalysisBlockForPopov = "Popov: the scheme has no analysis block";
 
-// The last element of one of `codes` in element order; 0 when none.
-int lastOfTypes(const Workbench& wb, std::initializer_list<int> codes) {
+// The last element in element order whose catalogue row is `is`; 0 when none.
+int lastWhere(const Workbench& wb, const std::function<bool(const BlockInfo&)>& is) {
     int found = 0;
     for (int i = 1; i <= wb.scheme.ElementCount(); ++i)
-        for (const int code : codes)
-            if (wb.scheme.element(i).TypeCode() == code) found = i;
+        if (is(blockInfo(wb.scheme.element(i).TypeCode()))) found = i;
     return found;
 }
 
 int analysisBlock(const Workbench& wb) {
     const int last = wb.analysis.lastBlock;
-    if (last >= 1 && last <= wb.scheme.ElementCount() && wb.scheme.element(last).TypeCode() == 60)
+    if (last >= 1 && last <= wb.scheme.ElementCount() && isAnalysisBlock(wb.scheme.element(last).TypeCode()))
         return last;
-    return lastOfTypes(wb, {60});
+    return lastWhere(wb, [](const BlockInfo& b) { return b.isAnalysis(); });
 }
 
 // The linear part from the nonlinear block `entry` to the analysis block `output`;
@@ -63,7 +62,7 @@ SelfOscillation selfOscillation(Workbench& wb, int output, int relay, bool& redu
 bool escapePressed(Host& host) {
     bool escape = false;
     while (host.keyWaiting())
-        if (host.readKey() == kEsc) escape = true;
+        if (host.readKey() == kEscapeKey) escape = true;
     return escape;
 }
 
@@ -107,7 +106,7 @@ void sweep(Workbench& wb, int output, int relay, ParamRec& param) {
 
 void scan(Workbench& wb, int output) {
     Host& host = wb.ui();
-    const int nonlinear = lastOfTypes(wb, {71, 72, 45});
+    const int nonlinear = lastWhere(wb, [](const BlockInfo& b) { return b.balanceScanned; });
     if (!nonlinear) {
         host.message(Box::Error, kWhereIsNonlinear);
         return;
@@ -134,7 +133,7 @@ void HarmonicCommand(Workbench& wb) {
         host.message(Box::Error, kHarmonicImpossible);
         return;
     }
-    const int relay = lastOfTypes(wb, {66, 67, 68, 69, 70});
+    const int relay = lastWhere(wb, [](const BlockInfo& b) { return b.selfOscillating; });
     if (!relay) {
         scan(wb, output);
         return;
@@ -153,7 +152,7 @@ void HarmonicCommand(Workbench& wb) {
 
 void PopovCommand(Workbench& wb) {
     Host& host = wb.ui();
-    const int nonlinear = lastOfTypes(wb, {67, 68, 69, 70, 72});
+    const int nonlinear = lastWhere(wb, [](const BlockInfo& b) { return b.popovSector; });
     if (!nonlinear) {
         host.message(Box::Error, kWhereIsNonlinear);
         return;

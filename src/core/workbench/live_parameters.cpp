@@ -53,11 +53,19 @@ private:
     Host& inner_;
 };
 
-// The characteristic a method code shows: 51..56 themselves, the Nyquist criterion its
-// hodograph; 0 for the other methods.
-int frequencyCodeOf(int method) {
-    if (method >= kCodeHodograph && method <= kCodeImaginary) return method;
-    return method == kCodeNyquist ? kCodeHodograph : 0;
+// The characteristic a method shows: the characteristics list's items themselves, the
+// Nyquist criterion its hodograph; none for the other methods.
+std::optional<MethodCode> frequencyCodeOf(MethodCode method) {
+    switch (method) {
+        case MethodCode::Hodograph:
+        case MethodCode::Amplitude:
+        case MethodCode::LogAmplitude:
+        case MethodCode::Phase:
+        case MethodCode::Real:
+        case MethodCode::Imaginary: return method;
+        case MethodCode::Nyquist: return MethodCode::Hodograph;
+        default: return std::nullopt;
+    }
 }
 
 }  // namespace
@@ -159,8 +167,8 @@ int RecorderOnShow(const Scheme& scheme, const RunState& run, const Diagrams& sh
 
 std::optional<FrequencyOnShow> RecomputeFrequency(Workbench& wb, int viewerKind) {
     const AnalysisState& state = wb.analysis;
-    const int code = state.methodChosen ? frequencyCodeOf(state.methodCode) : 0;
-    if (code == 0 || FrequencyGraphKind(code) != viewerKind || !wb.compiled) return std::nullopt;
+    const std::optional<MethodCode> code = state.running ? frequencyCodeOf(*state.running) : std::nullopt;
+    if (!code || FrequencyGraphKind(*code) != viewerKind || !wb.compiled) return std::nullopt;
     if (state.lastBlock < 1 || state.lastBlock > wb.scheme.ElementCount()) return std::nullopt;
     auto* block = dynamic_cast<AnalysisBlock*>(&wb.scheme.element(state.lastBlock));
     if (!block || block->Entry == 0) return std::nullopt;
@@ -169,7 +177,7 @@ std::optional<FrequencyOnShow> RecomputeFrequency(Workbench& wb, int viewerKind)
     if (r.status == ReductionStatus::Reduced) block->W = std::move(r.w);
     PublishTransferFunction(wb, block->W);
     const FrequencyRange range{state.wBegin, state.wEnd, state.wStep};
-    return FrequencyOnShow{FrequencyCharacteristic(FrequencySplit(block->W), code, range), viewerKind};
+    return FrequencyOnShow{FrequencyCharacteristic(FrequencySplit(block->W), *code, range), viewerKind};
 }
 
 }  // namespace velmar

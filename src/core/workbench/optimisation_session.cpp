@@ -11,7 +11,6 @@ namespace velmar {
 
 namespace {
 
-constexpr int kEsc = 27;
 constexpr int kStepSource = 33;
 constexpr std::string_view kNoStepSource = "The criteria from the transfer function need a step source (33)";
 constexpr std::string_view kNotReached = "The step source does not reach the optimisation block";
@@ -52,7 +51,7 @@ private:
 bool escapePressed(Host& host) {
     bool escape = false;
     while (host.keyWaiting())
-        if (host.readKey() == kEsc) escape = true;
+        if (host.readKey() == kEscapeKey) escape = true;
     return escape;
 }
 

@@ -26,7 +26,6 @@ constexpr std::string_view kTooFewPoints = " Minimum points may be 2 ";
 constexpr std::string_view kTooManyParameters = " Too many variable parameters ";
 constexpr std::string_view kNoParameter = " Variable paramter not choised ";
 constexpr const char* kRootsFile = "tmpfile.txt";
-enum DisplayCode : int { kFullPage = 103, kOneByOne = 104, kOverlaying = 105 };
 
 struct Step {
     std::vector<Real48> re, im;
@@ -66,9 +65,9 @@ Diagram stepDiagram(const Step& s, std::size_t k) {
     return {s.re.data(), s.im.data(), static_cast<int>(s.re.size()), "Step N " + std::to_string(k + 1)};
 }
 
-void show(Host& host, const std::vector<Step>& steps, int code) {
+void show(Host& host, const std::vector<Step>& steps, MethodCode code) {
     const std::size_t count = steps.size();
-    if (code == kFullPage) {
+    if (code == MethodCode::RootsFullPage) {
         Diagrams slots;
         for (std::size_t k = 0; k < count; ++k) slots[k] = stepDiagram(steps[k], k);
         host.showGraph(slots, kRootsGraphKind);
@@ -76,7 +75,7 @@ void show(Host& host, const std::vector<Step>& steps, int code) {
     }
     for (std::size_t last = 0; last < count; ++last) {
         Diagrams slots;
-        for (std::size_t k = code == kOverlaying ? 0 : last; k <= last; ++k)
+        for (std::size_t k = code == MethodCode::RootsOverlaid ? 0 : last; k <= last; ++k)
             slots[k] = stepDiagram(steps[k], k);
         host.showGraph(slots, kRootsGraphKind);
     }
@@ -152,7 +151,7 @@ void RootsAnimation(Workbench& wb, AnalysisBlock& block) {
     try {
         writeSteps(wb.analysis.workingFolder, steps);
     } catch (const FileError& e) { host.message(Box::Error, std::string(e.what()) + ", try again."); }
-    for (int code; (code = host.chooseMethod(MethodList::RootsDisplay)) != kLeaveCode;)
+    for (MethodCode code; (code = host.chooseMethod(MethodList::RootsDisplay)) != MethodCode::Leave;)
         show(host, steps, code);
 }
 

@@ -8,20 +8,24 @@
 // parameter to begin + k (end - begin) / (S - 1) and reduces the scheme again. The
 // roots of every step are written to "tmpfile.txt" in the analysis working folder
 // ("step: K" and " Num: I RE IM" lines), the parameters get their values back, and the
-// roots display list is offered until it is left with 27: "Full page of roots" (103)
+// roots display list is offered until it is left: "Full page of roots" (103)
 // shows every step at once, "Roots \"one by one\"" (104) one step per viewer, "Roots with
 // overlaying" (105) steps 1..k together for every k; each step is a curve "Step N " + k
 // of the roots plot.
 #pragma once
+
+#include "core/host.h"
 
 namespace velmar {
 
 class AnalysisBlock;
 class Workbench;
 
-inline constexpr int kCodeRootsAnimation = 311;
-// The roots displays 103..105, reached through the animation's own list.
-inline bool IsRootsDisplay(int code) { return code >= 103 && code <= 105; }
+// The roots displays, reached through the animation's own list.
+inline bool IsRootsDisplay(MethodCode code) {
+    return code == MethodCode::RootsFullPage || code == MethodCode::RootsOneByOne ||
+           code == MethodCode::RootsOverlaid;
+}
 
 void RootsAnimation(Workbench& wb, AnalysisBlock& block);
 

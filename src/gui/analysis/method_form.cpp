@@ -122,7 +122,7 @@ QListWidget* TMethodForm::addList(MethodList which, const char* name) {
     l->setObjectName(name);
     for (const MethodItem& m : MethodItems(which)) {
         auto* item = new QListWidgetItem(QString::fromStdString(m.caption), l);
-        item->setData(Qt::UserRole, m.code);
+        item->setData(Qt::UserRole, static_cast<int>(m.code));
     }
     l->installEventFilter(this);
     l->viewport()->installEventFilter(this);
@@ -137,8 +137,8 @@ QListWidget* TMethodForm::visibleList() const {
     return nullptr;
 }
 
-int TMethodForm::choose(MethodList which) {
-    if (loop_) return kLeaveCode;  // one wait at a time
+MethodCode TMethodForm::choose(MethodList which) {
+    if (loop_) return MethodCode::Leave;  // one wait at a time
     for (const auto& [w, l] : lists_) l->setVisible(w == which);
     generalForms_->setVisible(which == MethodList::Synthesis);
     QListWidget* l = lists_.at(which);
@@ -148,13 +148,13 @@ int TMethodForm::choose(MethodList which) {
 
     QEventLoop loop;
     loop_ = &loop;
-    answer_ = kLeaveCode;
+    answer_ = MethodCode::Leave;
     loop.exec();
     loop_ = nullptr;  // also when the loop was ended from outside (the program quits)
     return answer_;
 }
 
-int TMethodForm::choose(MethodList which, const QStringList& captions) {
+MethodCode TMethodForm::choose(MethodList which, const QStringList& captions) {
     QListWidget* l = lists_.at(which);
     const int shown = std::min(l->count(), static_cast<int>(captions.size()));
     QStringList own;
@@ -162,16 +162,16 @@ int TMethodForm::choose(MethodList which, const QStringList& captions) {
         own << l->item(i)->text();
         l->item(i)->setText(captions[i]);
     }
-    const int code = choose(which);
+    const MethodCode code = choose(which);
     for (int i = 0; i < shown; ++i) l->item(i)->setText(own[i]);
     return code;
 }
 
 void TMethodForm::pick(const QListWidgetItem* item) {
-    if (item) finish(item->data(Qt::UserRole).toInt());
+    if (item) finish(MethodCode{item->data(Qt::UserRole).toInt()});
 }
 
-void TMethodForm::finish(int code) {
+void TMethodForm::finish(MethodCode code) {
     if (!loop_) return;
     answer_ = code;
     QEventLoop* loop = loop_;
@@ -244,7 +244,7 @@ void TMethodForm::keyPressEvent(QKeyEvent* event) {
 
 void TMethodForm::closeEvent(QCloseEvent* event) {
     clearMemos();
-    finish(kLeaveCode);
+    finish(MethodCode::Leave);
     event->accept();
 }
 
@@ -267,7 +267,7 @@ void TMethodForm::SelectBitBtnClick() {
         bringUp(integral_);
     } else if (waiting()) {
         // The two-regulator structure runs as the synthesis list's item does.
-        finish(kCodeTwoRegulators);
+        finish(MethodCode::TwoRegulators);
     } else {
         messages_.message(Box::Information,
                           "Regulators Main Calculating: while a method runs, finish it first");

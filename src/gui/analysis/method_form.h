@@ -9,7 +9,7 @@
 // the main window; beside the synthesis list it draws the general forms of the
 // characteristic polynomial and the minimised functional. `choose` waits in a local event loop until an item is picked with
 // Enter, a mouse release (or a double click) on it, or the window is left with Escape
-// or "&Close", which answers 27 and clears the memos.
+// or "&Close", which answers MethodCode::Leave and clears the memos.
 #pragma once
 
 #include <QEventLoop>
@@ -40,11 +40,11 @@ public:
     TMethodForm(Host& messages, QWidget* owner);
 
     // Shows the window with `list` visible and focused and waits for a pick: the
-    // item's method code, or 27 when the window is left.
-    int choose(MethodList list);
+    // item's method code, or MethodCode::Leave when the window is left.
+    MethodCode choose(MethodList list);
     // The same with the list's item captions replaced, in order, by `captions` while
     // it waits (the harmonic sweep's "W( K3 )"); the core's captions come back after.
-    int choose(MethodList list, const QStringList& captions);
+    MethodCode choose(MethodList list, const QStringList& captions);
     bool waiting() const { return loop_ != nullptr; }
 
     // The formula and the two coefficient memos, one line per coefficient.
@@ -83,7 +83,7 @@ private:
     QListWidget* addList(MethodList which, const char* name);
     void pick(const QListWidgetItem* item);
     // Ends the wait of `choose` with this answer.
-    void finish(int code);
+    void finish(MethodCode code);
     void clearMemos();
     void showBesideOwner();
 
@@ -103,7 +103,7 @@ private:
     GeneralForms* generalForms_;
 
     QEventLoop* loop_ = nullptr;  // set while `choose` waits
-    int answer_ = 0;
+    MethodCode answer_ = MethodCode::Leave;
     bool placed_ = false;  // put beside the main window once; then where the person left it
     // Mouse picking: the item pressed, and whether the click already picked (so that
     // the second half of a double click does not pick again).

@@ -70,14 +70,15 @@ void drawNode(QPainter& painter, int code) {
     painter.drawLine(0, kMidY, circle.left(), kMidY);
     painter.drawLine(circle.right() + 1, kMidY, kRight, kMidY);
     painter.setBrush(fill);
-    if (code == 21) {  // multiplication: a dot in the middle
+    const BlockInfo& node = blockInfo(code);
+    if (node.isMultiplier()) {  // a dot in the middle
         painter.drawEllipse(QPoint(kMidX, kMidY), 1, 1);
         return;
     }
     painter.drawLine(kMidX - 3, kMidY - 3, kMidX + 3, kMidY + 3);
     painter.drawLine(kMidX - 3, kMidY + 3, kMidX + 3, kMidY - 3);
-    if (code == 19 || code == 20) painter.drawPie(circle, 45 * 16, 90 * 16);   // from above
-    if (code == 18 || code == 20) painter.drawPie(circle, 225 * 16, 90 * 16);  // from below
+    if (node.subtractsAbove) painter.drawPie(circle, 45 * 16, 90 * 16);
+    if (node.subtractsBelow) painter.drawPie(circle, 225 * 16, 90 * 16);
 }
 
 }  // namespace

@@ -73,9 +73,9 @@ int WindowHost::readKey() {
     return form_.takeKey();
 }
 
-int WindowHost::chooseMethod(MethodList list) { return methods().choose(list); }
+MethodCode WindowHost::chooseMethod(MethodList list) { return methods().choose(list); }
 
-int WindowHost::chooseRelabelled(MethodList list, const std::vector<std::string>& captions) {
+MethodCode WindowHost::chooseRelabelled(MethodList list, const std::vector<std::string>& captions) {
     return methods().choose(list, qLines(captions));
 }
 

@@ -34,7 +34,7 @@ public:
     int showGraph(const Diagrams& diagrams, int kind) override;
     bool keyWaiting() override;
     int readKey() override;
-    int chooseMethod(MethodList list) override;
+    MethodCode chooseMethod(MethodList list) override;
     void showTransferFunction(const std::vector<std::string>& numeratorLines,
                               const std::vector<std::string>& denominatorLines) override;
     void statusMessage(std::string_view text) override;
@@ -47,7 +47,7 @@ public:
     void report(std::string_view line) override;
     int showGraphWithTexts(const Diagrams& diagrams, int kind,
                            const std::vector<std::string>& texts) override;
-    int chooseRelabelled(MethodList list, const std::vector<std::string>& captions) override;
+    MethodCode chooseRelabelled(MethodList list, const std::vector<std::string>& captions) override;
     void scanProgress(const ScanProgress& progress) override;
     void showDDecomposition(const DDecompositionMap& map) override;
     void openOptimisation(int block) override;

@@ -133,7 +133,7 @@ TEST(FrequencyAmplitudeScan, ReportsEveryBalanceOnTheGrids) {
 TEST(HarmonicSweep, ListCaptionsAndCurves) {
     EXPECT_EQ(SweepCaptions("K3"), (std::vector<std::string>{"W( K3 )", " A( K3 )"}));
     ScriptedHost host;
-    host.methodCodes = {42, 41};
+    host.methodCodes = {MethodCode::HarmonicAmplitude, MethodCode::HarmonicFrequency};
     OfferSweep(host, "K3", {{1, 2, 3}, {2, 0, 0}});
     ASSERT_EQ(host.graphs.size(), 2u);
     EXPECT_EQ(host.graphs[0].curves[0].name, "Amlitude");

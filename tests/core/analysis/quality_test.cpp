@@ -177,19 +177,19 @@ TEST(SquareFunctional, SynthesisItemsReportTheWeights) {
     const std::vector<std::string> expected = {"report: T[1]^2 = " + floatText(5),
                                                "report: T[2]^2 = " + floatText(4)};
     ScriptedHost current;
-    FunctionalMinimisationItem(current, w, 108);
+    FunctionalMinimisationItem(current, w, MethodCode::MinimiseByCurrent);
     EXPECT_EQ(weightLines(current), expected);
     ScriptedHost typed;
     for (const char* a : {"Polinom order=2", "c0=1", "c1=3", "c2=2"}) typed.addAnswer(a);
-    FunctionalMinimisationItem(typed, w, 106);
+    FunctionalMinimisationItem(typed, w, MethodCode::MinimiseByCoefficients);
     EXPECT_EQ(weightLines(typed), expected);
     ScriptedHost roots;
     for (const char* a : {"Roots number=2", "Re1=-0.5", "Im1=0", "Re2=-1", "Im2=0"}) roots.addAnswer(a);
-    FunctionalMinimisationItem(roots, w, 107);
+    FunctionalMinimisationItem(roots, w, MethodCode::MinimiseByRoots);
     ASSERT_EQ(weightLines(roots).size(), 2u);
     // The list offers the items until it is left.
     ScriptedHost list;
-    list.methodCodes = {108, 108};
+    list.methodCodes = {MethodCode::MinimiseByCurrent, MethodCode::MinimiseByCurrent};
     SquareIntegralEstimation(list, w);
     EXPECT_EQ(weightLines(list).size(), 4u);
 }

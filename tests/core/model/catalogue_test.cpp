@@ -68,6 +68,19 @@ TEST(Catalogue, ClassesAgreeWithEachOther) {
         if (info.source || info.isSelector() || info.reducible || info.contraction != Contraction::None)
             EXPECT_TRUE(info.hasElement());
         if (info.isRecorder() || info.isSelector() || info.source) EXPECT_TRUE(info.isBlock());
+        // A node subtracts the ports its binding takes as subtracted: one side when the
+        // subtracted feeder binds first, both when the added one does.
+        const int subtracted = int(info.subtractsBelow) + int(info.subtractsAbove);
+        EXPECT_EQ(subtracted, info.inputs == InputKind::SubtractMinusFirst  ? 1
+                              : info.inputs == InputKind::SubtractPlusFirst ? 2
+                                                                            : 0);
+        if (info.isMultiplier()) EXPECT_EQ(subtracted, 0);
+        // What a reduction walks through or the nonlinear studies look for has an element
+        // of the right family.
+        if (info.inverts) EXPECT_TRUE(info.reducible);
+        if (info.selfOscillating || info.balanceScanned || info.popovSector)
+            EXPECT_EQ(info.family, Family::Nonlinear);
+        EXPECT_EQ(isAnalysisBlock(code), info.family == Family::Analysis);
     }
 }
 

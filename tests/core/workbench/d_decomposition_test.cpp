@@ -57,7 +57,7 @@ protected:
     void run() {
         ASSERT_TRUE(CompileScheme(wb));
         host.addAnswer("Entry=1");
-        host.methodCodes = {kCodeDDecomposition};
+        host.methodCodes = {MethodCode::DDecomposition};
         GroupCommand(wb, kCommandStability);
     }
     // The method alone, on the block solved with entry 1 before.
@@ -185,7 +185,9 @@ TEST_F(DDecompositionTest, RangesAndSizesAreAskedAgainUntilValid) {
     } cases[] = {
         {"reversed X", {"K3(begin)=2", "K3(end)=1"}, "K3(begin)", "K3(end) must lie above K3(begin)"},
         {"empty Y", {"T4(begin)=1", "T4(end)=1"}, "K3(begin)", "T4(end) must lie above T4(begin)"},
-        {"equal as stored", {"T4(begin)=1", "T4(end)=1.0000000000001"}, "K3(begin)",
+        {"equal as stored",
+         {"T4(begin)=1", "T4(end)=1.0000000000001"},
+         "K3(begin)",
          "T4(end) must lie above T4(begin)"},
         {"no X cells", {"Num. of X=0"}, "Num. of X", "Num. of X and Num. of Y must be above 0"},
         {"a fraction", {"Num. of X=0.4"}, "Num. of X", "Num. of X must be a whole number, not 0.4"},

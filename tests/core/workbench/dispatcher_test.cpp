@@ -7,8 +7,10 @@
 
 #include "core/analysis/method_lists.h"
 #include "core/blocks/analysis_block.h"
+#include "core/errors.h"
 #include "core/model/compiled.h"
 #include "core/scripted_host.h"
+#include "core/workbench/analysis_names.h"
 #include "core/workbench/workbench.h"
 
 namespace velmar {
@@ -51,7 +53,7 @@ TEST_F(DispatcherTest, HandEntryShowsMemosWritesFileAndRunsPickedMethods) {
     host.setAnswer("w(begin)", "1");
     host.setAnswer("w(end)", "2");
     host.setAnswer("step", "0.5");
-    host.methodCodes = {52, kCodeRootsNumerator};
+    host.methodCodes = {MethodCode::Amplitude, MethodCode::RootsNumerator};
     ASSERT_TRUE(GroupCommand(wb, kCommandCharacteristics));
     EXPECT_EQ(linesStartingWith("tf: "),
               (std::vector<std::string>{"tf: a 0 =   2.00000", "tf: a 1 =   1.00000", "tf: b 0 =   1.00000",
@@ -62,14 +64,14 @@ TEST_F(DispatcherTest, HandEntryShowsMemosWritesFileAndRunsPickedMethods) {
     EXPECT_EQ(linesStartingWith("canvas: "), (std::vector<std::string>{"canvas: Re1 =-2", "canvas: Im1 =0"}));
     EXPECT_TRUE(host.messagesOf(Box::Error).empty());
     EXPECT_EQ(wb.analysis.lastBlock, block->Number);
-    EXPECT_FALSE(wb.analysis.methodChosen);
+    EXPECT_FALSE(wb.analysis.running);
     EXPECT_TRUE(std::filesystem::exists(folder / "CfFile.txt"));
     EXPECT_EQ(block->W.B, (Polynomial{1, 2, 1}));
 }
 
 TEST_F(DispatcherTest, StabilityListRunsCriteriaAndNyquistQuestion) {
     answerHandEntry();
-    host.methodCodes = {kCodeRouth, kCodeNyquist};
+    host.methodCodes = {MethodCode::Routh, MethodCode::Nyquist};
     host.reply = Reply::No;
     GroupCommand(wb, kCommandStability);
     EXPECT_EQ(host.messagesOf(Box::Information), std::vector<std::string>{"Sistem is stable"});
@@ -77,7 +79,7 @@ TEST_F(DispatcherTest, StabilityListRunsCriteriaAndNyquistQuestion) {
     EXPECT_EQ(wb.analysis.methodGroup, MethodGroup::Stability);
 
     host.reply = Reply::Yes;
-    host.methodCodes = {kCodeNyquist};
+    host.methodCodes = {MethodCode::Nyquist};
     host.setAnswer("w(begin)", "1");
     host.setAnswer("w(end)", "2");
     host.setAnswer("step", "0.5");
@@ -91,7 +93,7 @@ TEST_F(DispatcherTest, StabilityListRunsCriteriaAndNyquistQuestion) {
 // A code that names no method is refused on its own; the next code still runs.
 TEST_F(DispatcherTest, CodesWithoutAMethodAndFaultsAreReportedPerMethod) {
     answerHandEntry();
-    host.methodCodes = {999, kCodeRootsDenominator};
+    host.methodCodes = {MethodCode{999}, MethodCode::RootsDenominator};
     wb.analysis.methodGroup = MethodGroup::Quality;
     wb.analysis.lastBlock = block->Number;
     block->EditParameters(wb);
@@ -111,7 +113,7 @@ TEST_F(DispatcherTest, CodesWithoutAMethodAndFaultsAreReportedPerMethod) {
 TEST_F(DispatcherTest, CoefficientsByRootsBecomeTheHandEntry) {
     answerHandEntry();
     for (const char* a : {"Roots number=3", "Re1=-1", "Re2=-2", "Re3=-3"}) host.addAnswer(a);
-    host.methodCodes = {kCodeCoefficientsByRoots, kCodeRootsDenominator};
+    host.methodCodes = {MethodCode::CoefficientsByRoots, MethodCode::RootsDenominator};
     wb.analysis.methodGroup = MethodGroup::Quality;
     wb.analysis.lastBlock = block->Number;
     block->EditParameters(wb);
@@ -156,7 +158,7 @@ TEST_F(DispatcherTest, ReductionRefusalStopsBeforeTheChooser) {
     cs.LinkMatrix[relay][block->Number] = 1;
     wb.compiled = std::make_unique<CompiledScheme>(std::move(cs));
     host.addAnswer("Entry=" + std::to_string(wb.scheme.FindElementAt(2, 20)));
-    host.methodCodes = {52};
+    host.methodCodes = {MethodCode::Amplitude};
     GroupCommand(wb, kCommandCharacteristics);
     EXPECT_EQ(host.messagesOf(Box::Error),
               std::vector<std::string>{"Nedopustimyi block : " + std::to_string(relay)});
@@ -167,7 +169,7 @@ TEST_F(DispatcherTest, ReductionRefusalStopsBeforeTheChooser) {
 class RewritingHost : public ScriptedHost {
 public:
     std::filesystem::path file;
-    int chooseMethod(MethodList list) override {
+    MethodCode chooseMethod(MethodList list) override {
         std::ofstream(file) << "1\n1\n\n2\n-1\n1\n";  // B(s) = s - 1: unstable
         return ScriptedHost::chooseMethod(list);
     }
@@ -181,7 +183,7 @@ TEST_F(DispatcherTest, CriteriaTestTheSolvedFunctionNotTheFile) {
     ASSERT_TRUE(bench.scheme.PutCell(10, 10, 60));
     for (const char* a : {"Entry=0", "m=1", "n=2", "a0=2", "a1=1", "b0=1", "b1=2", "b2=1"})
         other.addAnswer(a);
-    other.methodCodes = {kCodeRouth, kCodeHurwitz};
+    other.methodCodes = {MethodCode::Routh, MethodCode::Hurwitz};
     GroupCommand(bench, kCommandStability);
     EXPECT_EQ(other.messagesOf(Box::Information),
               (std::vector<std::string>{"Sistem is stable", "System is stable"}));
@@ -193,7 +195,7 @@ TEST_F(DispatcherTest, SideFilesGoOnlyToAWorkingFolderAndNeverThroughALink) {
     std::ofstream(victim) << "keep me";
     std::filesystem::create_symlink(victim, folder / "CfFile.txt");
     answerHandEntry();
-    host.methodCodes = {kCodeRouth};
+    host.methodCodes = {MethodCode::Routh};
     GroupCommand(wb, kCommandStability);
     EXPECT_FALSE(std::filesystem::is_symlink(folder / "CfFile.txt"));
     std::ifstream kept(victim);
@@ -207,11 +209,84 @@ TEST_F(DispatcherTest, SideFilesGoOnlyToAWorkingFolderAndNeverThroughALink) {
     for (const std::filesystem::path& where : {std::filesystem::path(), victim / "below a file"}) {
         host.messages.clear();
         wb.analysis.workingFolder = where;
-        host.methodCodes = {kCodeRouth};
+        host.methodCodes = {MethodCode::Routh};
         GroupCommand(wb, kCommandStability);
         EXPECT_EQ(host.messagesOf(Box::Information), std::vector<std::string>{"Sistem is stable"});
         EXPECT_EQ(host.messagesOf(Box::Warning).size(), where.empty() ? 0u : 1u);
     }
+}
+
+// The direct call runs its one method on the solved W(s) and never offers the chooser;
+// without a method it only solves the block.
+TEST_F(DispatcherTest, ADirectSolveRunsTheNamedMethodAndSaysWhatItGave) {
+    answerHandEntry();
+    host.methodCodes = {MethodCode::Hurwitz};  // left untouched: no list is offered
+    wb.analysis.methodGroup = MethodGroup::Stability;
+    const SolveResult result = SolveOperation(wb, *block, MethodCode::Routh);
+    EXPECT_TRUE(result.solved);
+    EXPECT_EQ(result.w.A, (Polynomial{2, 1}));
+    EXPECT_EQ(result.w.B, (Polynomial{1, 2, 1}));
+    ASSERT_TRUE(result.method);
+    EXPECT_EQ(result.method->status, MethodOutcome::Status::Ran);
+    EXPECT_EQ(host.messagesOf(Box::Information), std::vector<std::string>{"Sistem is stable"});
+    EXPECT_EQ(host.methodCodes.size(), 1u);
+    EXPECT_EQ(wb.analysis.lastBlock, block->Number);
+    EXPECT_FALSE(wb.analysis.running);
+
+    answerHandEntry();
+    const SolveResult only = SolveOperation(wb, *block, std::nullopt);
+    EXPECT_TRUE(only.solved);
+    EXPECT_FALSE(only.method);
+    EXPECT_EQ(host.messagesOf(Box::Information).size(), 1u);
+}
+
+TEST_F(DispatcherTest, ADirectSolveThatIsRefusedRunsNoMethod) {
+    host.addAnswer("Entry=1");  // the block itself, but the scheme is not compiled
+    const SolveResult result = SolveOperation(wb, *block, MethodCode::Routh);
+    EXPECT_FALSE(result.solved);
+    EXPECT_EQ(result.refusal, "Solve in Run Regime only !");
+    EXPECT_FALSE(result.method);
+    EXPECT_TRUE(host.messagesOf(Box::Information).empty());
+
+    host.addAnswer("Entry=7");  // refused by the dialog's own check: cancelled
+    const SolveResult cancelled = SolveOperation(wb, *block, MethodCode::Routh);
+    EXPECT_FALSE(cancelled.solved);
+    EXPECT_TRUE(cancelled.refusal.empty());
+}
+
+// A fault of the method is its outcome, shown in the error box; the running method is
+// cleared all the same.
+TEST_F(DispatcherTest, AFaultStopsTheMethodAndIsItsOutcome) {
+    class FaultingViewer : public ScriptedHost {
+    public:
+        int showGraph(const Diagrams&, int) override { throw MathError("Floating point overflow"); }
+    } faulting;
+    Workbench bench(faulting);
+    ASSERT_TRUE(bench.scheme.PutCell(10, 10, 60));
+    auto& analysis = dynamic_cast<AnalysisBlock&>(*bench.scheme.ElementAt(10, 10));
+    for (const char* a : {"Entry=0", "m=0", "n=1", "a0=1", "b0=1", "b1=1", "w(end)=2", "step=0.5"})
+        faulting.addAnswer(a);
+    const SolveResult result = SolveOperation(bench, analysis, MethodCode::Amplitude);
+    ASSERT_TRUE(result.method);
+    EXPECT_EQ(result.method->status, MethodOutcome::Status::Faulted);
+    EXPECT_EQ(result.method->fault, "Floating point overflow");
+    EXPECT_EQ(faulting.messagesOf(Box::Error), std::vector<std::string>{"Floating point overflow"});
+    EXPECT_FALSE(bench.analysis.running);
+}
+
+TEST(AnalysisNames, NamesGiveMethodsOrMenuCommands) {
+    EXPECT_EQ(AnalysisByName("routh"), NamedAnalysis(MethodCode::Routh));
+    EXPECT_EQ(AnalysisByName("ddecomp"), NamedAnalysis(MethodCode::DDecomposition));
+    EXPECT_EQ(AnalysisByName("harmonic"), NamedAnalysis(kCommandHarmonic));
+    EXPECT_EQ(AnalysisByName("popov"), NamedAnalysis(kCommandPopov));
+    EXPECT_FALSE(AnalysisByName("Routh"));
+    EXPECT_FALSE(AnalysisByName("52"));
+    EXPECT_EQ(NameOfMethod(MethodCode::Nyquist), "nyquist");
+    EXPECT_TRUE(NameOfMethod(MethodCode::Amplitude).empty());
+    // A menu command is no method: its code names none.
+    EXPECT_TRUE(NameOfMethod(MethodCode{kCommandHarmonic}).empty());
+    for (const std::string_view name : AnalysisNames()) EXPECT_TRUE(AnalysisByName(name)) << name;
+    EXPECT_EQ(AnalysisNames().size(), 6u);
 }
 
 TEST(RunRegime, SolveOnlyInRun) {
@@ -224,16 +299,16 @@ TEST(RunRegime, SolveOnlyInRun) {
 TEST(MethodLists, CodesOfTheChooser) {
     const auto& stability = MethodItems(MethodList::Stability);
     ASSERT_EQ(stability.size(), 6u);
-    EXPECT_EQ(stability[1].code, 102);
-    EXPECT_EQ(stability[4].code, 60);
+    EXPECT_EQ(stability[1].code, MethodCode::Hurwitz);
+    EXPECT_EQ(stability[4].code, MethodCode::ModifiedPopov);
     const auto& regulators = MethodItems(MethodList::Regulators);
-    EXPECT_EQ(regulators[2].code, 1981);
+    EXPECT_EQ(regulators[2].code, MethodCode::PidRegulator);
     MethodList list;
     ASSERT_TRUE(ListForGroup(MethodGroup::Other, list));
     EXPECT_EQ(list, MethodList::Regulators);
     EXPECT_FALSE(ListForGroup(MethodGroup::OptMaxAw, list));
-    EXPECT_EQ(GroupForCode(43), MethodGroup::Root);
-    EXPECT_EQ(GroupForCode(kCodeMikhailov), MethodGroup::Stability);
+    EXPECT_EQ(GroupForCode(MethodCode::RootsFieldNumerator), MethodGroup::Root);
+    EXPECT_EQ(GroupForCode(MethodCode::Mikhailov), MethodGroup::Stability);
 }
 
 }  // namespace

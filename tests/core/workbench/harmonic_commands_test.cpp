@@ -61,7 +61,7 @@ TEST_F(HarmonicCommands, SweepOfAMarkedParameter) {
     host.setAnswer("a3(beg)", "1");
     host.setAnswer("a3(end)", "2");
     host.setAnswer("a3(step)", "0.5");
-    host.methodCodes = {42, 41};
+    host.methodCodes = {MethodCode::HarmonicAmplitude, MethodCode::HarmonicFrequency};
     run(kCommandHarmonic);
     EXPECT_EQ(saturation.param(0), 1);
     ASSERT_EQ(host.graphs.size(), 2u);
@@ -84,7 +84,7 @@ TEST_F(HarmonicCommands, EscapeEndsTheSweep) {
     host.setAnswer("a3(end)", "2");
     host.setAnswer("a3(step)", "0.5");
     host.keys = {27};
-    host.methodCodes = {41};
+    host.methodCodes = {MethodCode::HarmonicFrequency};
     run(kCommandHarmonic);
     ASSERT_EQ(host.graphs.size(), 1u);
     EXPECT_EQ(host.graphs[0].curves[0].x, std::vector<Extended>{1});

@@ -197,8 +197,7 @@ TEST_F(LiveDemoTest, TheCharacteristicOnShowFollowsTheScheme) {
     auto& block = dynamic_cast<AnalysisBlock&>(wb.scheme.element(7));
     block.Entry = 1;
     wb.analysis.lastBlock = 7;
-    wb.analysis.methodChosen = true;
-    wb.analysis.methodCode = kCodeAmplitude;
+    wb.analysis.running = MethodCode::Amplitude;
     wb.analysis.wBegin = 0.1L;
     wb.analysis.wEnd = 2.0L;
     wb.analysis.wStep = 0.1L;
@@ -206,11 +205,12 @@ TEST_F(LiveDemoTest, TheCharacteristicOnShowFollowsTheScheme) {
     fs::create_directories(wb.analysis.workingFolder);
 
     param(4, 0).Value = 3.0L;  // the lag's gain, after the Solve operation began
-    const auto shown = RecomputeFrequency(wb, FrequencyGraphKind(kCodeAmplitude));
+    const auto shown = RecomputeFrequency(wb, FrequencyGraphKind(MethodCode::Amplitude));
     ASSERT_TRUE(shown);
     const ReductionResult r = ReduceScheme(*wb.compiled, 7, 1);
     ASSERT_EQ(r.status, ReductionStatus::Reduced);
-    const Curve expected = FrequencyCharacteristic(FrequencySplit(r.w), kCodeAmplitude, {0.1L, 2.0L, 0.1L});
+    const Curve expected =
+        FrequencyCharacteristic(FrequencySplit(r.w), MethodCode::Amplitude, {0.1L, 2.0L, 0.1L});
     EXPECT_EQ(shown->curve.x, expected.x);
     EXPECT_EQ(shown->curve.y, expected.y);
     EXPECT_EQ(shown->kind, 5);
@@ -218,14 +218,14 @@ TEST_F(LiveDemoTest, TheCharacteristicOnShowFollowsTheScheme) {
     EXPECT_FALSE(host.lines.empty());                       // and the memos show it
 
     // Nothing to compute while no characteristic of the scheme is on show.
-    EXPECT_FALSE(RecomputeFrequency(wb, FrequencyGraphKind(kCodePhase)));
-    wb.analysis.methodCode = kCodeRouth;
+    EXPECT_FALSE(RecomputeFrequency(wb, FrequencyGraphKind(MethodCode::Phase)));
+    wb.analysis.running = MethodCode::Routh;
     EXPECT_FALSE(RecomputeFrequency(wb, 5));
-    wb.analysis.methodCode = kCodeAmplitude;
+    wb.analysis.running = MethodCode::Amplitude;
     block.Entry = 0;
     EXPECT_FALSE(RecomputeFrequency(wb, 5));
     block.Entry = 1;
-    wb.analysis.methodChosen = false;
+    wb.analysis.running.reset();
     EXPECT_FALSE(RecomputeFrequency(wb, 5));
     fs::remove_all(wb.analysis.workingFolder);
 }

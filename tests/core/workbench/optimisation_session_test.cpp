@@ -143,7 +143,8 @@ TEST_F(SessionTest, NoFiniteCriterionFailsAndTheEndIsNeverWorseThanTheStart) {
         EXPECT_EQ(session.optimise(), OptimisationSession::Outcome::Failed) << never;
         EXPECT_GT(session.evaluations(), 0) << never;
         EXPECT_EQ(wb.scheme.ElementAt(2, 2)->param(0), 1) << never;
-        EXPECT_EQ(host.messages.back(), (std::pair<Box, std::string>{Box::Error, std::string(kNoCriterionFound)}));
+        EXPECT_EQ(host.messages.back(),
+                  (std::pair<Box, std::string>{Box::Error, std::string(kNoCriterionFound)}));
     }
 
     // The start is the minimum: every probe of Hooke-Jeeves around it is worse.
@@ -196,7 +197,7 @@ protected:
 };
 
 TEST_F(RootsAnimationTest, StepsTheParameterAndShowsEachDisplay) {
-    host.methodCodes = {103, 104, 105};
+    host.methodCodes = {MethodCode::RootsFullPage, MethodCode::RootsOneByOne, MethodCode::RootsOverlaid};
     RootsAnimation(wb, *block);
     EXPECT_EQ(lag->param(1), 1);  // given back
     std::ifstream file(folder / "tmpfile.txt");

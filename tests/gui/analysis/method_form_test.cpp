@@ -137,7 +137,7 @@ private slots:
             QCOMPARE(c.visibleList()->currentRow(), 0);
             pickRow(c, row, PickBy(how));
         });
-        QCOMPARE(chooser->choose(list), code);
+        QCOMPARE(chooser->choose(list), MethodCode{code});
         QCOMPARE(driver.listsShown(), QStringList{objectName});
         QVERIFY(!chooser->waiting());
         QVERIFY(chooser->isVisible());  // a pick leaves the window open for the next method
@@ -156,7 +156,7 @@ private slots:
             chooser->report("By Gurvitz:");
             ChooserDriver driver(nullptr, chooser.get());
             driver.then(leave);
-            QCOMPARE(chooser->choose(MethodList::Stability), 27);
+            QCOMPARE(chooser->choose(MethodList::Stability), MethodCode::Leave);
             QVERIFY(!chooser->isVisible());
             QVERIFY(chooser->leftMemo()->toPlainText().isEmpty());
             QVERIFY(chooser->rightMemo()->toPlainText().isEmpty());
@@ -183,8 +183,8 @@ private slots:
             QVERIFY(c.waiting());
             pressEscape(c);
         });
-        QCOMPARE(chooser->choose(MethodList::Characteristics), 53);
-        QCOMPARE(chooser->choose(MethodList::Characteristics), 27);
+        QCOMPARE(chooser->choose(MethodList::Characteristics), MethodCode::LogAmplitude);
+        QCOMPARE(chooser->choose(MethodList::Characteristics), MethodCode::Leave);
     }
 
     void memosShowTheTransferFunctionAndTheReport() {

@@ -371,7 +371,7 @@ private slots:
             shownAfter = pointTexts(viewer->diagramSlots().slot(1).diagram);
             const ReductionResult r = ReduceScheme(*wb().compiled, 7, 1);
             const Curve c =
-                FrequencyCharacteristic(FrequencySplit(r.w), kCodeAmplitude,
+                FrequencyCharacteristic(FrequencySplit(r.w), MethodCode::Amplitude,
                                         {wb().analysis.wBegin, wb().analysis.wEnd, wb().analysis.wStep});
             expected = pointTexts(Diagram{c.x.data(), c.y.data(), static_cast<int>(c.x.size()), {}});
             viewer->close();

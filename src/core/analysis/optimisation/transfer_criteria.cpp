@@ -52,7 +52,7 @@ TransferCriterion IntegralCriterionWithDerivative(const TransferFunction& w, Ext
 }
 
 Extended MaxAmplitudeCriterion(const TransferFunction& w, const FrequencyRange& range) {
-    const Curve amplitude = FrequencyCharacteristic(FrequencySplit(w), kCodeAmplitude, range);
+    const Curve amplitude = FrequencyCharacteristic(FrequencySplit(w), MethodCode::Amplitude, range);
     if (amplitude.y.empty()) return PenaltyValue();
     return *std::max_element(amplitude.y.begin(), amplitude.y.end());
 }
