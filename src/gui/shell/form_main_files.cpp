@@ -101,10 +101,8 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// Undo and redo: the snapshot before every change known in advance, the record of every
-// other edit that changed the scheme, and the steps through them. Outside the mouse
-// editor a step goes through the regime "File" into "Edit", as Open does; in the mouse
-// editor it only redraws.
+// Undo and redo. Outside the mouse editor a step goes through the regime "File" into
+// "Edit", as Open does; in the mouse editor it only redraws.
 
 void TFormMain::takeSnapshot() {
     files_.tryFile([&] { history_.take(wb_.scheme, files_.fileName()); });

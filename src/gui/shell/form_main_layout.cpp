@@ -100,6 +100,10 @@ TFormMain::TFormMain(Host* dialogs, QWidget* parent, const ShellPlaces* places)
     newScheme();
 }
 
-TFormMain::~TFormMain() { delete discrip_; }
+// The input first: it filters the application's events and reads the members.
+TFormMain::~TFormMain() {
+    delete input_;
+    delete discrip_;
+}
 
 }  // namespace velmar::gui
