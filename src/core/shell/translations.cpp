@@ -62,8 +62,8 @@ constexpr TranslationRow kRows[] = {
     {"FormMain", "OptimMethods1", C, "Optim. Methods: Poisk 2", "Оптим. Мето&д: Поиск 2", "Metoda Optim.: Poisk 2"},
     {"FormMain", "Poisk21", C, "Poisk &2", "Поиск &2", "Poisk &2"},
     {"FormMain", "Poisk41", C, "Poisk &4", "Поиск &4", "Poisk &4"},
-    {"FormMain", "NelderMid1", C, "&Nelder-Mead", "&Нелдер-Мид", "&Nelder-Mead"},
-    {"FormMain", "HukJivs1", C, "&Hooke-Jeeves", "&Хук-Дживс", "&Hooke-Jeeves"},
+    {"FormMain", "NelderMid1", C, "&Nelder-Mid", "&Нелдер-Мид", "&Nelder-Mead"},
+    {"FormMain", "HukJivs1", C, "&Huk-Jivs", "&Хук-Дживс", "&Hooke-Jeeves"},
     {"FormMain", "Characteristics1", C, "C&haracteristics", "&Характеристики", "C&haracteristicile"},
     {"FormMain", "Stability1", C, "S&tability", "&Устойчивость", "S&tabilitatea"},
     {"FormMain", "Quality1", C, "&Quality", "&Качество", "&Calitatea"},
@@ -568,6 +568,13 @@ const char* TranslationRow::text(Language language) const {
 }
 
 std::span<const TranslationRow> translationTable() { return kRows; }
+
+const TranslationRow* translationRow(std::string_view window, std::string_view component,
+                                     TextProperty property) {
+    for (const TranslationRow& r : kRows)
+        if (r.window == window && r.component == component && r.property == property) return &r;
+    return nullptr;
+}
 
 NameSet blockNamesOf(Language language) {
     return language == Language::Romanian ? NameSet::Romanian : NameSet::Russian;

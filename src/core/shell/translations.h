@@ -54,6 +54,9 @@ struct TranslationRow {
 };
 
 std::span<const TranslationRow> translationTable();
+// The first row of a target, null when no set names it.
+const TranslationRow* translationRow(std::string_view window, std::string_view component,
+                                     TextProperty property);
 
 // The block names the language shows: the Russian set for English and Russian.
 NameSet blockNamesOf(Language language);

@@ -9,6 +9,7 @@
 #include "core/shell/configuration.h"
 #include "gui/graphs/show_graph.h"
 #include "gui/shell/form_main.h"
+#include "gui/shell/recovery_keeper.h"
 #include "gui/shell/shell_state.h"
 
 namespace velmar::gui {
@@ -54,7 +55,7 @@ int runWorkbench(QApplication& app) {
     for (const QString& a : app.arguments().mid(1)) parameters.push_back(a.toStdString());
     // A recovered scheme holds work that exists nowhere else: it comes before the file
     // named on the command line, which can be opened again.
-    if (!form.offerRecovery() && !parameters.empty())
+    if (!form.recovery().offer() && !parameters.empty())
         form.openAtStart(QString::fromStdString(commandLineFile(parameters)));
     // Without a window manager a maximised window keeps its default size: take the
     // screen first.

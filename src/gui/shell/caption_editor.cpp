@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "gui/shell/form_main.h"
+#include "gui/shell/window_options.h"
 
 namespace velmar::gui {
 
@@ -214,12 +215,12 @@ void TDiscrip::BitBtn1Click() {
 
 void TDiscrip::CheckBox1Click() {
     form_.action("N25")->setChecked(labels_->isChecked());
-    form_.N25Click();
+    form_.options().switchLabels();
 }
 
 void TDiscrip::CheckBox2Click() {
     form_.action("N24")->setChecked(names_->isChecked());
-    form_.N24Click();
+    form_.options().switchNames();
 }
 
 void TDiscrip::ComboBox1Change(int index) {

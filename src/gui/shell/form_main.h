@@ -5,9 +5,10 @@
 // decides the regime switches and the file session the file commands; the window
 // carries out what they ask for on its widgets.
 //
-// The handlers keep the names of the components and events they serve (`Run2Click`,
-// `ImageMainMouseDown`); every menu item and speed button is a QAction whose
-// objectName is its component name.
+// Every menu item and speed button is a QAction whose objectName is its component
+// name; the handlers say what they do and are connected from tables of member
+// functions (main_actions.cpp). The mouse editor's commands and the shell's (help,
+// block popup, calculator) are carried out by objects of their own.
 #pragma once
 
 #include <QAction>
@@ -31,19 +32,21 @@
 #include "gui/shell/window_host.h"
 
 class QDialog;
-class QTimer;
 
 namespace velmar::gui {
 
+class MouseEditorWindow;
+class RecoveryKeeper;
+class ShellCommands;
 class TDiscrip;
 class TGridForm;
-class THelpForm;
-class THintForm;
+class WindowInput;
+class WindowOptions;
 struct ShellState;
 
 using editor::FileDialogKind;
 
-class TFormMain : public QMainWindow, private editor::FileSessionView, private editor::MouseEditorView {
+class TFormMain : public QMainWindow, private editor::FileSessionView {
     Q_OBJECT
 public:
     // `dialogs` answers the value dialogs, message boxes and questions instead of real
@@ -62,6 +65,7 @@ public:
     TDiscrip& discrip() { return *discrip_; }
     StatusLine& statusLine() { return *status_; }
     QAction* action(const QString& name) const { return actions_.value(name); }
+    const QHash<QString, QAction*>& actions() const { return actions_; }
     QString regime() const {
         const std::string_view name = editor::regimeName(state_.regime);
         return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
@@ -71,8 +75,11 @@ public:
     QString fileName() const { return QString::fromStdString(files_.fileName()); }
     // True while the scheme equals what was last opened, saved or created.
     bool isSaved() const { return files_.isSaved(); }
+    editor::FileSession& files() { return files_; }
     editor::UndoHistory& history() { return history_; }
     editor::MouseEditor& mouseEditor() { return mouse_; }
+    MouseEditorWindow& mouseEditorWindow() { return *mouseWindow_; }
+    ShellCommands& shellCommands() { return *commands_; }
 
     // The file dialogs; tests replace this to choose files without a person. An empty
     // answer cancels; `suggested` is the proposed file in the folder the dialog opens.
@@ -86,20 +93,13 @@ public:
     const ShellState& shell() const { return *shell_; }
     // Puts a language's texts on the windows, as its menu item does, without writing it.
     void applyLanguage(Language language);
-    // The help topic F1 opens: from the cell under the cursor, or the bank highlight.
-    int helpContext() const;
-    THelpForm& helpForm();
-    THintForm& hintForm();
 
     // Opens a scheme at start-up (the command line).
     void openAtStart(const QString& path) { files_.openAtStart(path.toStdString()); }
     // A message in the interface language (the translation table's messages).
     std::string say(std::string_view text) const;
-    // At start-up: offers, newest first, the recovery copies of workbenches that ended
-    // without closing; true when one was reopened.
-    bool offerRecovery();
-    // How often an unsaved scheme is kept for recovery, 60 s by default.
-    void setRecoveryInterval(int milliseconds);
+    // The recovery copies of an unsaved scheme, and those of workbenches that did not close.
+    RecoveryKeeper& recovery() { return *recovery_; }
     // The status message: stays about two seconds.
     void statusMessage(const QString& text) { status_->message(text); }
     // The key queue polled by long computations.
@@ -113,110 +113,75 @@ public:
     // the live panel) becomes one undo step; `before` is the scheme as it was.
     void recordChange(const editor::UndoHistory::State& before);
 
-public slots:
-    // File
-    void New1Click();
-    void Open1Click();
-    void Save1Click();
-    void SaveAs1Click();
-    void Exit1Click();
-    void PrintPrew1Click();
-    void PrinterSetup1Click();
-    void Print1Click();
-    // Edit
-    void Edit2Click();
-    void Banck1Click();
-    void N20Click();
-    void N7Click();
-    void MarkBegin1Click();
-    void MarkEnd1Click();
-    void Cut1Click();
-    void Copy1Click();
-    void Paste1Click();
-    void Zoom1Click();
-    void ReadBlockFrom1Click();
-    void WriteBlockTo1Click();
-    void Delete1Click();
-    // Undo and redo
-    void UndoBtnClick();
-    void RedoBtnClick();
-    // The mouse editor's popup `PopupMenu2` (also CutBtn, CopyBtn, PasteBtn, DelBtn) and
-    // its drag popup `PopupMenu3`.
-    void G05Click();
-    void GClick();
-    void N10Click();
-    void G03Click();
-    void N16Click();
-    void N17Click();
-    void N19Click();
-    void N11Click();
-    void N12Click();
-    void N14Click();
-    // Run
-    void Run2Click();
-    void Solve1Click();
-    void ChangeParameters1Click();
-    // The analysis items of the Run menu hand their command code to the dispatcher.
-    void analysisItemClick(int code);
-    void Constant1Click();
-    void Var1Click();
-    // Poisk21, Poisk41, NelderMid1, HukJivs1: the method of the next optimisation.
-    void optimMethodClick(int method);
-    // Tools and options
-    void N23Click();
-    void N24Click();
-    void N25Click();
-    void N26Click();
-    void N27Click();
-    void Calcul1Click();
-    void CurrentTime1Click();
-    void TimeOfWork1Click();
-    void TimeOfProgress1Click();
-    void ShowSpeedBar1Click();
-    void ShowHints1Click();
-    void Path1Click();
-    void EnglishLangClick();
-    void RussianLangClick();
-    void RomanianLangClick();
-    // Help and the block popup
-    void Contents1Click();
-    void SearchforHelpOn1Click();
-    void HowtoUseHelp1Click();
-    void HelpContext1Click();
-    void About1Click();
-    void Help_blClick();
-    void TestsClick();
-    void Description1Click();
-    void Abouthelp1Click();
-    // Speed buttons
-    void EditBtnClick();
-    void BankBtnClick();
-    void RunBtnClick();
-    void SolveBtnClick();
-    void editorClick();
-    void SpeedButton1Click();
-    // Keys
-    void UpTmpClick(int key, bool shift);
-    void EditEnterClick();
-    void TabTmpClick();
-    // Mouse
-    void ImageMainMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint at);
-    void ImageMainMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, QPoint at);
-    void ImageMainMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint at);
-    void ImageMainDblClick(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint at);
-    void BankSmollImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint at);
-    void BankBigImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint at);
-    void BankBigImageMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers mods, QPoint at);
+    // The handlers of the menus, speed buttons and keys. File:
+    void newScheme();
+    void openScheme();
+    void saveScheme();
+    void saveSchemeAs();
+    void exitProgram() { close(); }
+    void previewPrint();
+    void setUpPrinter();
+    void printScheme();
+    // Edit: the regimes, the mouse editor, the marked block.
+    void editScheme();
+    void toggleBankPanel();
+    void pressBankButton();
+    void switchMouseEditorItem();
+    void switchMouseEditor();
+    void markBegin();
+    void markEnd();
+    void copyBlock();
+    void moveBlock();
+    void deleteBlock();
+    void zoom();
+    void readBlock();
+    void writeBlock();
+    void clearScreen();
+    void undo() { stepHistory(false); }
+    void redo() { stepHistory(true); }
+    // Run: the regime, the simulation, the parameters, the analyses and their settings.
+    void runScheme();
+    void solve();
+    // The speed button enters "Run" first when needed.
+    void solveFromButton();
+    void changeParameters();
+    void runAnalysis(int code);
+    void chooseConstantStep();
+    void chooseVariableStep();
+    void chooseOptimMethod(int method);
+    void openParameterGrid();
+    // Tools and options; the switches are the window options'.
+    void editCaptions();
+    void editPaths();
+    void chooseEnglish() { chooseLanguage(Language::English); }
+    void chooseRussian() { chooseLanguage(Language::Russian); }
+    void chooseRomanian() { chooseLanguage(Language::Romanian); }
+    // Keys: a key of the hidden key menu, with the shift flag of its row; Enter; Tab.
+    void typeKey(int key, bool shift);
+    void pressEnter();
+    void pressTab();
 
     // Redraws the canvas and, in "Edit" and "Run", the cursor on it.
     void redrawAll();
     // The parameter grid window, made on first use.
     TGridForm& gridForm();
+    // The undo snapshot before a change known in advance, and the Undo and Redo buttons.
+    void takeSnapshot() override;
+    void refreshUndoButtons();
+    // The mouse and the form's keys reach these through the window input.
+    void moveCursorTo(Cell cell);
+    // Takes a block from the bank: the cursor carries it.
+    void chooseHeld(std::uint8_t code);
+    // Runs a command, showing a floating-point fault in the error box.
+    void guarded(const std::function<void()>& command);
+    editor::EditProcessor& editProcessor() { return edit_; }
+    QScrollArea& scrollBox() { return *scrollBox_; }
+    WindowInput& input() { return *input_; }
+    WindowOptions& options() { return *options_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Regimes, in form_main_regimes.cpp.
@@ -224,16 +189,11 @@ private:
     void applyActions(editor::RegimeSwitch s);
     // The regime's name in the status line, in the interface language.
     void showRegime();
-    void toggleBank();
+    void flipBank();
     void highlightBank();
     void bankKey(int key);
-    void chooseHeld(std::uint8_t code);
     void handOver(int key);
     void editCommand(int code);
-    bool FormKeyDown(int key, Qt::KeyboardModifiers mods);
-    void sampleLocks(bool shift);
-    void moveCursorTo(Cell cell);
-    void showBlockPopup(int code, QPoint globalAt);
 
     // The window's part of the file commands, in form_main_files.cpp.
     std::string pickFile(FileDialogKind kind, const std::string& suggested) override;
@@ -241,50 +201,24 @@ private:
     void enterFile() override;
     void schemeReplaced() override;
     bool showBackground(const std::string& path) override;
-    void redraw() override;
-    void enterEdit() override { Edit2Click(); }
+    void redraw() override { canvas_->redraw(); }
+    void enterEdit() override { editScheme(); }
     void showTitle(const std::string& title) override { setWindowTitle(QString::fromStdString(title)); }
 
-    // Undo and redo, in form_main_history.cpp; takeSnapshot serves the file session, the
-    // mouse editor and the window's own changes.
-    void takeSnapshot() override;
+    // Undo and redo, in form_main_files.cpp.
     void stepHistory(bool forward);
-    void refreshUndoButtons();
-
-    // The mouse editor's part, in form_main_mouse.cpp.
-    void showFocus(const std::vector<editor::PixelRect>& rects) override;
-    void offerDragChoice(editor::PixelPoint at) override;
-    void offerCommands(editor::PixelPoint at, const editor::MouseCommands& enabled) override;
-    void buttonsChanged(const editor::MouseCommands& enabled) override;
-    bool mouseEditorKey(int key);
-    void mouseCommand(void (editor::MouseEditor::*command)());
-    void dragChoice(editor::DragChoice choice);
 
     // The shell, in form_main_shell.cpp.
     void startShell(const ShellPlaces* places);
     void chooseLanguage(Language language);
     void languageOnActivation();
-    void showHelp(int topic);
-    // The folder the scheme dialogs start in, made when missing.
-    QString schemesFolder() const;
-    // A block chosen in the bank while a test scheme is open, and a later put-down.
-    void testBlockChosen();
-    void testSchemeEdited();
-    void clearTestFlags();
     void cleanUpAtExit();
-
-    // Crash recovery, in form_main_recovery.cpp.
-    void startRecovery(const ShellPlaces& places);
-    // Keeps the scheme for recovery while it is unsaved, drops the copy once it is saved.
-    void keepRecovery();
 
     // Running, in form_main_run.cpp.
     void runCommand(int code);
     // The Step submenu and the optimisation method items show the workbench's settings,
     // which a command may have changed (the optimisation selects the constant step).
     void syncRunMenu();
-    // Runs a command, showing a floating-point fault in the error box.
-    void guarded(const std::function<void()>& command);
     // Runs a key's or a command's edit, guarded; a change it made becomes an undo step.
     void recordedEdit(const std::function<void()>& edit);
 
@@ -300,7 +234,12 @@ private:
     editor::FileSession files_;
     std::unique_ptr<editor::SnapshotFolder> snapshotFolder_;  // null when none could be made
     editor::UndoHistory history_;
+    MouseEditorWindow* mouseWindow_;
     editor::MouseEditor mouse_;
+    ShellCommands* commands_ = nullptr;
+    RecoveryKeeper* recovery_ = nullptr;
+    WindowInput* input_ = nullptr;
+    WindowOptions* options_ = nullptr;
 
     QScrollArea* scrollBox_ = nullptr;
     BankPanel* bank_ = nullptr;
@@ -308,19 +247,10 @@ private:
     TGridForm* gridForm_ = nullptr;  // the parameter grid, made when first opened
     QToolBar* speedBar_ = nullptr;
     StatusLine* status_ = nullptr;
-    QMenu* popupMenuHelp_ = nullptr;
-    QMenu* popupMenu2_ = nullptr;
-    QMenu* popupMenu3_ = nullptr;
     QHash<QString, QAction*> actions_;
-    QTimer* recoveryTimer_ = nullptr;
 
     int keyQueue_ = 0;
     bool busy_ = false;  // a run or an analysis is in progress
-
-    // Mouse drags on the canvas.
-    bool leftHeld_ = false;
-    Qt::MouseButton ctrlDrag_ = Qt::NoButton;
-    Cell ctrlFrom_{editor::kCursorMin, editor::kCursorMin};
 };
 
 }  // namespace velmar::gui

@@ -1,12 +1,15 @@
-// The file commands of the main window: the file session runs them; the window
-// supplies the file dialogs, the picture background and its regime switches.
+// The file commands of the main window and its undo and redo: the file session and the
+// undo history run them; the window supplies the file dialogs, the picture background
+// and its regime switches.
 #include <QCloseEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 
 #include "core/editor/marked_block.h"
 #include "gui/shell/caption_editor.h"
+#include "gui/grid/grid_form.h"
 #include "gui/shell/form_main.h"
+#include "gui/shell/shell_commands.h"
 #include "gui/shell/shell_state.h"
 
 namespace velmar::gui {
@@ -39,14 +42,14 @@ std::string TFormMain::pickFile(FileDialogKind kind, const std::string& suggeste
 void TFormMain::leaveAdvRed() {
     if (state_.regime == Regime::AdvRed) {
         action("editor")->setChecked(false);
-        editorClick();
+        switchMouseEditor();
     }
 }
 
 void TFormMain::enterFile() { switchRegime(RegimeEvent::File); }
 
 void TFormMain::schemeReplaced() {
-    clearTestFlags();
+    commands_->clearTestFlags();
     canvas_->clearThumbnails();
     canvas_->setBackground(QImage());
     discrip_->refresh();
@@ -60,36 +63,32 @@ bool TFormMain::showBackground(const std::string& path) {
     return true;
 }
 
-void TFormMain::redraw() { canvas_->redraw(); }
-
-void TFormMain::New1Click() {
+void TFormMain::newScheme() {
     if (!busy_) files_.newScheme();
 }
 
-void TFormMain::Open1Click() {
+void TFormMain::openScheme() {
     if (!busy_) files_.open();
 }
 
-void TFormMain::Save1Click() {
+void TFormMain::saveScheme() {
     if (!busy_) files_.save();
 }
 
-void TFormMain::SaveAs1Click() {
+void TFormMain::saveSchemeAs() {
     if (!busy_) files_.saveAs();
 }
 
-void TFormMain::ReadBlockFrom1Click() {
+void TFormMain::readBlock() {
     if (busy_ || state_.regime != Regime::Edit) return;
     canvas_->restorePatch();
     if (readBlockFile(files_, wb_, state_.cursor)) state_.held = 0;
     redrawAll();
 }
 
-void TFormMain::WriteBlockTo1Click() {
+void TFormMain::writeBlock() {
     if (!busy_ && state_.regime == Regime::Edit) writeBlockFile(files_, wb_);
 }
-
-void TFormMain::Exit1Click() { close(); }
 
 void TFormMain::closeEvent(QCloseEvent* event) {
     if (busy_ || !files_.mayClose()) {
@@ -101,6 +100,59 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     cleanUpAtExit();
     discrip_->close();
     event->accept();
+}
+
+// Undo and redo. Outside the mouse editor a step goes through the regime "File" into
+// "Edit", as Open does; in the mouse editor it only redraws.
+
+void TFormMain::takeSnapshot() {
+    files_.tryFile([&] { history_.take(wb_.scheme, files_.fileName()); });
+    refreshUndoButtons();
+}
+
+void TFormMain::recordedEdit(const std::function<void()>& edit) {
+    const UndoHistory::State before = UndoHistory::stateOf(wb_.scheme);
+    guarded(edit);
+    recordChange(before);
+}
+
+void TFormMain::recordChange(const UndoHistory::State& before) {
+    files_.tryFile([&] { history_.recordEdit(before, wb_.scheme, files_.fileName()); });
+    refreshUndoButtons();
+}
+
+void TFormMain::refreshUndoButtons() {
+    action("UndoBtn")->setEnabled(history_.canUndo(wb_.scheme));
+    action("RedoBtn")->setEnabled(history_.canRedo(wb_.scheme));
+}
+
+void TFormMain::stepHistory(bool forward) {
+    if (busy_) return;
+    Scheme restored;
+    std::optional<std::string> name;
+    files_.tryFile([&] {
+        name = forward ? history_.redo(wb_.scheme, restored)
+                       : history_.undo(wb_.scheme, files_.fileName(), restored);
+    });
+    if (name) {
+        const bool mouseEditor = state_.regime == Regime::AdvRed;
+        // The compiled form refers to the elements the step replaces.
+        if (!mouseEditor) enterFile();
+        wb_.scheme.swap(restored);
+        wb_.run.ResultsAllocated = false;
+        files_.restoreFileName(*name);
+        canvas_->clearThumbnails();
+        discrip_->refresh();
+        // An open parameter grid shows the values given back, not the ones undone.
+        if (gridForm_ != nullptr && gridForm_->isVisible()) gridForm_->RefreshGrid();
+        if (mouseEditor) {
+            mouse_.reset();
+            redrawAll();
+        } else {
+            editScheme();
+        }
+    }
+    refreshUndoButtons();
 }
 
 }  // namespace velmar::gui

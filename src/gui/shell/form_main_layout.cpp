@@ -2,8 +2,6 @@
 // scroll box with the canvas, the bank panel, and the first New.
 #include <QApplication>
 #include <QHBoxLayout>
-#include <QMenu>
-#include <QTimer>
 #include <filesystem>
 #include <system_error>
 
@@ -14,8 +12,13 @@
 #include "gui/shell/focus_return.h"
 #include "gui/shell/form_main.h"
 #include "gui/shell/main_actions.h"
+#include "gui/shell/mouse_editor_window.h"
 #include "gui/shell/parameter_panel.h"
+#include "gui/shell/recovery_keeper.h"
+#include "gui/shell/shell_commands.h"
 #include "gui/shell/shell_state.h"
+#include "gui/shell/window_input.h"
+#include "gui/shell/window_options.h"
 
 namespace velmar::gui {
 
@@ -47,7 +50,8 @@ TFormMain::TFormMain(Host* dialogs, QWidget* parent, const ShellPlaces* places)
       files_(wb_, state_, *this),
       snapshotFolder_(ownSnapshotFolder()),
       history_(snapshotFolder_ ? snapshotFolder_->path() : std::filesystem::path()),
-      mouse_(wb_, state_, files_, *this) {
+      mouseWindow_(new MouseEditorWindow(*this)),
+      mouse_(wb_, state_, files_, *mouseWindow_) {
     setObjectName("FormMain");
     setWindowTitle("VELMAR for Windows");
     // The analyses leave their side files (CfFile.txt, mcad/) in the folder the
@@ -58,10 +62,12 @@ TFormMain::TFormMain(Host* dialogs, QWidget* parent, const ShellPlaces* places)
     MainActions built = buildMainActions(*this);
     actions_ = built.byName;
     speedBar_ = built.speedBar;
-    popupMenuHelp_ = built.popupMenuHelp;
-    popupMenu2_ = built.popupMenu2;
-    popupMenu3_ = built.popupMenu3;
     status_ = new StatusLine(statusBar());
+    commands_ = new ShellCommands(*this, *shell_, host_);
+    commands_->connectActions(built.popupMenuHelp);
+    mouseWindow_->connectActions(built.popupMenu2, built.popupMenu3);
+    options_ = new WindowOptions(*this, *speedBar_);
+    recovery_ = new RecoveryKeeper(this, *shell_, files_, wb_.scheme, host_, *status_);
 
     auto* central = new QWidget(this);
     auto* layout = new QHBoxLayout(central);
@@ -83,34 +89,20 @@ TFormMain::TFormMain(Host* dialogs, QWidget* parent, const ShellPlaces* places)
     installParameterPanel(*this);
     new FocusReturn(*this, *canvas_->widget());
 
-    connect(canvas_->widget(), &ImageWidget::mouseDown, this, &TFormMain::ImageMainMouseDown);
-    connect(canvas_->widget(), &ImageWidget::mouseMove, this, &TFormMain::ImageMainMouseMove);
-    connect(canvas_->widget(), &ImageWidget::mouseUp, this, &TFormMain::ImageMainMouseUp);
-    connect(canvas_->widget(), &ImageWidget::doubleClick, this, &TFormMain::ImageMainDblClick);
-    connect(bank_->smallImage(), &ImageWidget::mouseDown, this, &TFormMain::BankSmollImageMouseDown);
-    connect(bank_->bigImage(), &ImageWidget::mouseDown, this, &TFormMain::BankBigImageMouseDown);
-    connect(bank_->bigImage(), &ImageWidget::mouseMove, this, &TFormMain::BankBigImageMouseMove);
-
     action("UndoBtn")->setEnabled(false);
     action("RedoBtn")->setEnabled(false);
-    // The drag popup closed without a choice cancels the drag; a choice is handled
-    // first, the popup hiding before its item triggers.
-    connect(popupMenu3_, &QMenu::aboutToHide, this, [this] {
-        QTimer::singleShot(0, this, [this] {
-            if (mouse_.dragChoicePending()) mouse_.dragChosen(editor::DragChoice::Cancel);
-        });
-    });
     action("SpeedButton1")->setEnabled(false);
-    qApp->installEventFilter(this);
+    input_ = new WindowInput(*this);
     startShell(places);
 
     // The first showing: a new scheme in "Edit".
     state_.regime = editor::Regime::File;
-    New1Click();
+    newScheme();
 }
 
+// The input first: it filters the application's events and reads the members.
 TFormMain::~TFormMain() {
-    qApp->removeEventFilter(this);
+    delete input_;
     delete discrip_;
 }
 

@@ -1,9 +1,5 @@
-// Regimes of the main window, the keys and the mouse.
-#include <QKeyEvent>
-#include <QMenu>
-#include <QScrollBar>
+// Regimes of the main window, the bank, the Edit commands and the keys.
 
-#include "core/editor/canvas_mouse.h"
 #include "core/editor/key_codes.h"
 #include "core/model/compile.h"
 #include "gui/editor/bank_palettes.h"
@@ -11,24 +7,11 @@
 #include "gui/shell/caption_editor.h"
 #include "gui/shell/form_main.h"
 #include "gui/shell/lock_keys.h"
+#include "gui/shell/mouse_editor_window.h"
 
 namespace velmar::gui {
 
 using namespace velmar::editor;
-
-namespace {
-
-Cell cellAt(QPoint at) { return cellAtPixel(at.x(), at.y()); }
-
-PixelPoint pixelOf(QPoint at) { return {at.x(), at.y()}; }
-
-MouseButton buttonOf(Qt::MouseButton button) {
-    return button == Qt::LeftButton    ? MouseButton::Left
-           : button == Qt::RightButton ? MouseButton::Right
-                                       : MouseButton::Other;
-}
-
-}  // namespace
 
 void TFormMain::applyActions(RegimeSwitch s) {
     const ActionSet& set = regimeActions(s);
@@ -60,7 +43,7 @@ void TFormMain::switchRegime(RegimeEvent event) {
                 bank_->hide();
                 action("BankBtn")->setChecked(false);
                 break;
-            case RegimeTask::ToggleBank: toggleBank(); break;
+            case RegimeTask::ToggleBank: flipBank(); break;
             case RegimeTask::Highlight: highlightBank(); break;
             case RegimeTask::Compile: {
                 bool compiled = false;
@@ -73,7 +56,7 @@ void TFormMain::switchRegime(RegimeEvent event) {
             case RegimeTask::RefreshGrid: gridForm().RefreshGrid(); break;
             case RegimeTask::RedrawCanvas: canvas_->redraw(); break;
             case RegimeTask::RedrawAll: redrawAll(); break;
-            case RegimeTask::GoToEdit: Edit2Click(); break;
+            case RegimeTask::GoToEdit: editScheme(); break;
         }
     }
 }
@@ -82,7 +65,7 @@ void TFormMain::showRegime() {
     status_->showCount(QString::fromStdString(say(regimeCaption(state_.regime))));
 }
 
-void TFormMain::Edit2Click() {
+void TFormMain::editScheme() {
     if (busy_) return;
     // Ctrl+E ends the mouse editor as its own button does, so that the button is up.
     leaveAdvRed();
@@ -90,35 +73,31 @@ void TFormMain::Edit2Click() {
     switchRegime(RegimeEvent::Edit);
 }
 
-void TFormMain::EditBtnClick() { Edit2Click(); }
-
-void TFormMain::Run2Click() {
+void TFormMain::runScheme() {
     if (busy_) return;
     action("RunBtn")->setChecked(true);
     switchRegime(RegimeEvent::Run);
 }
 
-void TFormMain::RunBtnClick() { Run2Click(); }
-
-void TFormMain::TabTmpClick() {
+void TFormMain::pressTab() {
     if (!busy_) switchRegime(RegimeEvent::Tab);
 }
 
-void TFormMain::BankBtnClick() {
+void TFormMain::pressBankButton() {
     if (busy_) return;
     switchRegime(RegimeEvent::BankButton);
     discrip_->bankShown(bank_->isVisible());
 }
 
-void TFormMain::toggleBank() {
+void TFormMain::flipBank() {
     bank_->setVisible(!bank_->isVisible());
     action("BankBtn")->setChecked(bank_->isVisible());
 }
 
-void TFormMain::Banck1Click() {
+void TFormMain::toggleBankPanel() {
     if (busy_) return;
     switchRegime(RegimeEvent::LeaveBank);
-    toggleBank();
+    flipBank();
     discrip_->bankShown(bank_->isVisible());
 }
 
@@ -151,24 +130,22 @@ void TFormMain::bankKey(int key) {
     highlightBank();
 }
 
-void TFormMain::N20Click() {
+void TFormMain::switchMouseEditorItem() {
     action("editor")->setChecked(action("N20")->isChecked());
-    editorClick();
+    switchMouseEditor();
 }
 
-void TFormMain::editorClick() {
+void TFormMain::switchMouseEditor() {
     const bool on = action("editor")->isChecked();
     action("N20")->setChecked(on);
     mouse_.reset();
     if (on) {
-        if (action("BankBtn")->isChecked()) BankBtnClick();
-        Edit2Click();
+        if (action("BankBtn")->isChecked()) pressBankButton();
+        editScheme();
     }
     switchRegime(on ? RegimeEvent::AdvRedOn : RegimeEvent::AdvRedOff);
-    if (on) buttonsChanged(mouse_.buttons());
+    if (on) mouseWindow_->buttonsChanged(mouse_.buttons());
 }
-
-void TFormMain::N7Click() { redrawAll(); }
 
 void TFormMain::redrawAll() {
     canvas_->redraw();
@@ -186,22 +163,16 @@ void TFormMain::editCommand(int code) {
     recordedEdit([&] { edit_.command(code); });
 }
 
-void TFormMain::MarkBegin1Click() { editCommand(kCmdMarkBegin); }
-void TFormMain::MarkEnd1Click() { editCommand(kCmdMarkEnd); }
-void TFormMain::Copy1Click() { editCommand(kCmdCopyBlock); }
-void TFormMain::Paste1Click() { editCommand(kCmdMoveBlock); }
-void TFormMain::Cut1Click() {
-    if (state_.regime == Regime::AdvRed) G03Click();
+void TFormMain::markBegin() { editCommand(kCmdMarkBegin); }
+void TFormMain::markEnd() { editCommand(kCmdMarkEnd); }
+void TFormMain::copyBlock() { editCommand(kCmdCopyBlock); }
+void TFormMain::moveBlock() { editCommand(kCmdMoveBlock); }
+void TFormMain::deleteBlock() {
+    if (state_.regime == Regime::AdvRed) mouseWindow_->remove();
     else editCommand(kCmdDeleteBlock);
 }
-void TFormMain::Zoom1Click() { editCommand(kCmdZoom); }
-void TFormMain::Delete1Click() { editCommand(kCmdClearScreen); }
-
-void TFormMain::sampleLocks(bool shift) {
-    state_.shift = shift;
-    state_.numLock = action("NumLock1")->isChecked() || lockKeyOn(LockKey::NumLock);
-    state_.scrollLock = action("ScrollLock1")->isChecked() || lockKeyOn(LockKey::ScrollLock);
-}
+void TFormMain::zoom() { editCommand(kCmdZoom); }
+void TFormMain::clearScreen() { editCommand(kCmdClearScreen); }
 
 int TFormMain::takeKey() {
     const int k = keyQueue_;
@@ -209,14 +180,16 @@ int TFormMain::takeKey() {
     return k;
 }
 
-void TFormMain::UpTmpClick(int key, bool shift) {
+void TFormMain::typeKey(int key, bool shift) {
     keyQueue_ = key;
     if (busy_) {
         if (key == kKeyEsc) wb_.run.UserStop = true;
         return;
     }
     keyQueue_ = 0;
-    sampleLocks(shift);
+    state_.shift = shift;
+    state_.numLock = action("NumLock1")->isChecked() || lockKeyOn(LockKey::NumLock);
+    state_.scrollLock = action("ScrollLock1")->isChecked() || lockKeyOn(LockKey::ScrollLock);
     handOver(key);
 }
 
@@ -230,159 +203,16 @@ void TFormMain::handOver(int key) {
     }
 }
 
-void TFormMain::EditEnterClick() {
+void TFormMain::pressEnter() {
     if (busy_) return;
     if (state_.regime == Regime::Edit) handOver(kKeyEnter);
-    else if (state_.regime == Regime::Run) ChangeParameters1Click();
+    else if (state_.regime == Regime::Run) changeParameters();
     else if (state_.regime == Regime::Bank) bankKey(kKeyEnter);
-}
-
-bool TFormMain::FormKeyDown(int key, Qt::KeyboardModifiers mods) {
-    const bool ctrl = mods & Qt::ControlModifier;
-    if (ctrl && key == Qt::Key_T) {
-        (status_->clockShowsWork() ? action("CurrentTime1") : action("TimeOfWork1"))->trigger();
-        return true;
-    }
-    if (key == Qt::Key_F5 && !ctrl) {
-        if (isMaximized()) showNormal();
-        else showMaximized();
-        return true;
-    }
-    if (ctrl && key == Qt::Key_Delete && !busy_) {
-        // Clearing the scheme would destroy elements the compiled form refers to.
-        if (state_.regime == Regime::Run) Edit2Click();
-        if (state_.regime == Regime::AdvRed) N19Click();
-        if (state_.regime == Regime::Edit) editCommand(kCmdClearScreen);
-        return true;
-    }
-    return ctrl && mouseEditorKey(key);
-}
-
-bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
-    if ((event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) &&
-        watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
-        auto* k = static_cast<QKeyEvent*>(event);
-        const bool ctrl = k->modifiers() & Qt::ControlModifier;
-        const bool mouseKey = state_.regime == Regime::AdvRed &&
-                              (k->key() == Qt::Key_X || k->key() == Qt::Key_C || k->key() == Qt::Key_V);
-        const bool ours = (ctrl && (k->key() == Qt::Key_T || k->key() == Qt::Key_Delete || mouseKey)) ||
-                          k->key() == Qt::Key_F5;
-        if (ours) {
-            if (event->type() == QEvent::KeyPress) FormKeyDown(k->key(), k->modifiers());
-            event->accept();
-            return event->type() == QEvent::KeyPress;
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }
 
 void TFormMain::moveCursorTo(Cell cell) {
     if (state_.regime == Regime::Edit) edit_.moveTo(cell);
     else if (state_.regime == Regime::Run) run_.moveTo(cell);
-}
-
-void TFormMain::ImageMainMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint at) {
-    if (busy_) return;
-    const MouseButton b = buttonOf(button);
-    if (state_.regime == Regime::AdvRed) {
-        mouse_.press(b, pixelOf(at));
-        return;
-    }
-    const Cell cell = cellAt(at);
-    const std::uint8_t code = wb_.scheme.cell(cell.col, cell.row);
-    const CanvasPress press =
-        canvasPress(state_.regime, b, mods & Qt::ControlModifier, mods & Qt::ShiftModifier, code);
-    if (press == CanvasPress::None) return;
-    if (press == CanvasPress::Follow) leftHeld_ = true;
-    moveCursorTo(cell);
-    switch (press) {
-        case CanvasPress::CtrlDrag:
-            ctrlDrag_ = button;
-            ctrlFrom_ = cell;
-            edit_.pickUp();
-            break;
-        case CanvasPress::PickUp:
-            if (state_.regime == Regime::Edit) edit_.pickUp();
-            break;
-        case CanvasPress::BlockPopup: showBlockPopup(code, canvas_->widget()->mapToGlobal(at)); break;
-        case CanvasPress::Follow:
-        case CanvasPress::None: break;
-    }
-}
-
-void TFormMain::ImageMainMouseMove(Qt::MouseButtons buttons, Qt::KeyboardModifiers, QPoint at) {
-    if (busy_) return;
-    if (state_.regime == Regime::AdvRed) {
-        mouse_.move(pixelOf(at));
-        return;
-    }
-    if (!leftHeld_ || !(buttons & Qt::LeftButton)) return;
-    const Cell cell = cellAt(at);
-    if (!(cell == state_.cursor)) moveCursorTo(cell);
-}
-
-void TFormMain::ImageMainMouseUp(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint at) {
-    if (button == Qt::LeftButton) leftHeld_ = false;
-    if (state_.regime == Regime::AdvRed && !busy_) {
-        mouse_.release(buttonOf(button), pixelOf(at));
-        return;
-    }
-    if (busy_ || ctrlDrag_ == Qt::NoButton || button != ctrlDrag_) return;
-    const Qt::MouseButton drag = ctrlDrag_;
-    ctrlDrag_ = Qt::NoButton;
-    if (state_.regime != Regime::Edit) return;
-    const Cell to = cellAt(at);
-    if (to == ctrlFrom_) return;
-    takeSnapshot();
-    guarded([&] { edit_.dropDragged(ctrlFrom_, to, drag == Qt::RightButton); });
-}
-
-void TFormMain::ImageMainDblClick(Qt::MouseButton button, Qt::KeyboardModifiers mods, QPoint at) {
-    if (busy_ || button != Qt::LeftButton || (mods & Qt::ControlModifier)) return;
-    if (state_.regime == Regime::Edit) takeSnapshot();
-    moveCursorTo(cellAt(at));
-    if (state_.regime == Regime::Edit) {
-        testSchemeEdited();
-        guarded([&] { edit_.putDown(); });
-    } else if (state_.regime == Regime::Run) {
-        ChangeParameters1Click();
-    }
-}
-
-void TFormMain::BankSmollImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint at) {
-    if (busy_ || button != Qt::LeftButton) return;
-    if (state_.regime != Regime::Edit && state_.regime != Regime::Bank) return;
-    const auto code = paletteCodeAt(Palette::Small, at);
-    if (!code) return;
-    state_.bank.small = smallPaletteCell(*code);
-    chooseHeld(static_cast<std::uint8_t>(*code));
-}
-
-void TFormMain::BankBigImageMouseDown(Qt::MouseButton button, Qt::KeyboardModifiers, QPoint at) {
-    if (busy_ || (state_.regime != Regime::Edit && state_.regime != Regime::Bank)) return;
-    const auto code = paletteCodeAt(Palette::Big, at);
-    if (!code) return;
-    if (button == Qt::RightButton) {
-        showBlockPopup(*code, bank_->bigImage()->mapToGlobal(at));
-        return;
-    }
-    if (button != Qt::LeftButton) return;
-    testBlockChosen();
-    state_.bank.big = bigPaletteCell(*code);
-    chooseHeld(static_cast<std::uint8_t>(*code));
-    if (state_.centreChosen) {
-        const int visible = scrollBox_->viewport()->width();
-        QScrollBar* h = scrollBox_->horizontalScrollBar();
-        if (canvas_->cursorScreenX() > visible)
-            h->setValue(
-                std::min(canvas_->cursorScreenX() + visible / 2 + h->value() - visible, h->maximum()));
-    }
-}
-
-void TFormMain::BankBigImageMouseMove(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint at) {
-    const auto code = paletteCodeAt(Palette::Big, at);
-    if (!code) return;
-    status_->blockName(QString::fromStdString(blockName(*code, wb_.names)));
 }
 
 }  // namespace velmar::gui

@@ -1,20 +1,21 @@
-// Running from the main window, the options and the clock.
+// Running from the main window, its settings, the parameter grid and printing.
 #include <QApplication>
 #include <QMenuBar>
 #include <QStatusTipEvent>
 #include <QToolBar>
-#include <QToolButton>
 
 #include "core/analysis/optimisation/method_choice.h"
 #include "core/editor/key_codes.h"
 #include "core/errors.h"
 #include "core/simulation/driver.h"
 #include "core/workbench/dispatcher.h"
+#include "gui/grid/grid_form.h"
 #include "gui/shell/caption_editor.h"
 #include "gui/shell/dialog_host.h"
 #include "gui/shell/form_main.h"
 #include "gui/shell/main_actions.h"
 #include "gui/shell/print_hooks.h"
+#include "gui/shell/recovery_keeper.h"
 
 namespace velmar::gui {
 
@@ -28,7 +29,7 @@ void TFormMain::guarded(const std::function<void()>& command) {
 
 void TFormMain::runCommand(int code) {
     if (busy_) return;
-    keepRecovery();
+    recovery_->keep();
     busy_ = true;
     menuBar()->setEnabled(false);
     speedBar_->setEnabled(false);
@@ -59,35 +60,35 @@ void TFormMain::runCommand(int code) {
     if (state_.regime == Regime::Run) run_.enter();
 }
 
-void TFormMain::Solve1Click() {
+void TFormMain::solve() {
     if (SolveAllowed(host_, state_.regime == Regime::Run)) runCommand(kCommandSolve);
 }
 
-void TFormMain::SolveBtnClick() {
+void TFormMain::solveFromButton() {
     if (busy_) return;
-    if (state_.regime != Regime::Run) Run2Click();
+    if (state_.regime != Regime::Run) runScheme();
     if (state_.regime == Regime::Run) runCommand(kCommandSolve);
 }
 
-void TFormMain::ChangeParameters1Click() {
+void TFormMain::changeParameters() {
     if (state_.regime == Regime::Run) recordedEdit([&] { runCommand(kCommandChangeParameters); });
 }
 
-void TFormMain::analysisItemClick(int code) {
+void TFormMain::runAnalysis(int code) {
     if (state_.regime == Regime::Run) runCommand(code);
 }
 
-void TFormMain::Constant1Click() {
+void TFormMain::chooseConstantStep() {
     wb_.settings.VariableStep = 0;
     syncRunMenu();
 }
 
-void TFormMain::Var1Click() {
+void TFormMain::chooseVariableStep() {
     wb_.settings.VariableStep = 1;
     syncRunMenu();
 }
 
-void TFormMain::optimMethodClick(int method) {
+void TFormMain::chooseOptimMethod(int method) {
     ChooseSearchMethod(wb_.optimisation, method);
     syncRunMenu();
 }
@@ -108,50 +109,34 @@ void TFormMain::syncRunMenu() {
     if (colon >= 0) methods->setText(caption.left(colon + 2) + name.remove('&'));
 }
 
-void TFormMain::N23Click() { state_.autoArrows = action("N23")->isChecked(); }
-
-void TFormMain::N24Click() {
-    state_.captions.showNames = action("N24")->isChecked();
-    discrip_->syncChecks();
-    redrawAll();
-}
-
-void TFormMain::N25Click() {
-    state_.captions.showLabels = action("N25")->isChecked();
-    discrip_->syncChecks();
-    redrawAll();
-}
-
-void TFormMain::N26Click() {
+void TFormMain::editCaptions() {
     if (busy_ || wb_.scheme.ElementCount() == 0) return;
-    if (state_.regime != Regime::Run) RunBtnClick();
+    if (state_.regime != Regime::Run) runScheme();
     discrip_->showBeside();
 }
 
-void TFormMain::N27Click() { state_.centreChosen = action("N27")->isChecked(); }
-
-void TFormMain::PrintPrew1Click() { printCommand(*this, PrintCommand::Preview); }
-void TFormMain::PrinterSetup1Click() { printCommand(*this, PrintCommand::Setup); }
-void TFormMain::Print1Click() {
+void TFormMain::previewPrint() { printCommand(*this, PrintCommand::Preview); }
+void TFormMain::setUpPrinter() { printCommand(*this, PrintCommand::Setup); }
+void TFormMain::printScheme() {
     leaveAdvRed();
     printCommand(*this, PrintCommand::Print);
 }
 
-void TFormMain::ShowSpeedBar1Click() { speedBar_->setVisible(action("ShowSpeedBar1")->isChecked()); }
-
-void TFormMain::ShowHints1Click() {
-    const bool on = action("ShowHints1")->isChecked();
-    for (QAction* a : speedBar_->actions())
-        if (QWidget* w = speedBar_->widgetForAction(a)) w->setToolTip(on ? a->toolTip() : QString());
+// The parameter grid: "Параметры" opens it; while it is being filled, Enter on a block in
+// "Run" opens no dialog.
+TGridForm& TFormMain::gridForm() {
+    if (gridForm_ == nullptr) {
+        gridForm_ = new TGridForm(wb_, this);
+        connect(gridForm_, &TGridForm::fillingChanged, this, [this](bool on) { gridFilling = on; });
+        gridForm_->asUndoStep = [this](const std::function<void()>& store) { recordedEdit(store); };
+    }
+    return *gridForm_;
 }
 
-void TFormMain::TimeOfProgress1Click() {
-    wb_.settings.TimeOfProgress = action("TimeOfProgress1")->isChecked();
+void TFormMain::openParameterGrid() {
+    gridForm().OpenFromSpeedButton();
+    if (state_.regime == Regime::Edit) action("SpeedButton1")->setEnabled(false);
 }
-
-void TFormMain::CurrentTime1Click() { status_->setClockShowsWork(false); }
-
-void TFormMain::TimeOfWork1Click() { status_->setClockShowsWork(true); }
 
 bool TFormMain::event(QEvent* event) {
     if (event->type() == QEvent::StatusTip) {

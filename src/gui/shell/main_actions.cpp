@@ -8,6 +8,8 @@
 #include <QToolBar>
 
 #include "core/editor/key_codes.h"
+#include "core/shell/own_texts.h"
+#include "gui/shell/action_handlers.h"
 #include "gui/shell/form_main.h"
 
 namespace velmar::gui {
@@ -23,99 +25,93 @@ enum : unsigned {
     kRadio = 32,  // one of the checked items of its submenu
 };
 
+// A menu item; its caption and hint are the window's own texts of its name.
 struct MenuItem {
     const char* name;
-    const char* caption;
     const char* key;
     const char* parent;
     unsigned flags;
-    const char* hint;
 };
 
 // clang-format off
 constexpr MenuItem kMenu[] = {
-    {"File1", "&File", "", "", kSubmenu, ""},
-    {"New1", "&New", "Ctrl+N", "File1", 0, "New scheme"},
-    {"Open1", "&Open...", "Ctrl+O", "File1", 0, "Open a scheme or a picture"},
-    {"Save1", "&Save", "Ctrl+S", "File1", 0, "Save the scheme"},
-    {"SaveAs1", "Save &As...", "", "File1", 0, "Save the scheme under a new name"},
-    {"PrintPrew1", "Print Preview...", "", "File1", kSeparator, "Preview the printed scheme"},
-    {"PrinterSetup1", "Printer Setup...", "", "File1", 0, "Choose and set up the printer"},
-    {"Print1", "&Print...", "Ctrl+P", "File1", 0, "Print the scheme"},
-    {"Exit1", "E&xit", "Alt+X", "File1", kSeparator, "Leave the program"},
+    {"File1", "", "", kSubmenu},
+    {"New1", "Ctrl+N", "File1", 0},
+    {"Open1", "Ctrl+O", "File1", 0},
+    {"Save1", "Ctrl+S", "File1", 0},
+    {"SaveAs1", "", "File1", 0},
+    {"PrintPrew1", "", "File1", kSeparator},
+    {"PrinterSetup1", "", "File1", 0},
+    {"Print1", "Ctrl+P", "File1", 0},
+    {"Exit1", "Alt+X", "File1", kSeparator},
 
-    {"Edit1", "&Edit", "", "", kSubmenu, ""},
-    {"Edit2", "&Edit", "Ctrl+E", "Edit1", 0, "Edit the scheme"},
-    {"Banck1", "&Banck of Blocks", "F2", "Edit1", 0, "Show or hide the Bank of Blocks"},
-    {"N20", "Редактор схем", "Ctrl+A", "Edit1", kCheck, "Mouse selection of the scheme"},
-    {"N7", "Обновить экран", "F3", "Edit1", kSeparator, "Redraw the scheme"},
-    {"MarkBegin1", "MarkBe&gin", "Ctrl+B", "Edit1", kSeparator, "Mark: its top-left corner at the cursor"},
-    {"MarkEnd1", "MarkEn&d", "Ctrl+K", "Edit1", 0, "Mark: its bottom-right corner at the cursor"},
-    {"Copy1", "&Copy", "Ctrl+Shift+C", "Edit1", 0, "Copy the marked block to the cursor"},
-    {"Paste1", "&Move", "Ctrl+Shift+V", "Edit1", 0, "Move the marked block to the cursor"},
-    {"Cut1", "Dele&te", "Del", "Edit1", 0, "Delete the marked block"},
-    {"ReadBlockFrom1", "&Read block from ...", "Ctrl+Shift+R", "Edit1", kSeparator,
-     "Read a block file in at the cursor"},
-    {"WriteBlockTo1", "&Write Block To...", "Ctrl+Shift+W", "Edit1", 0, "Write the marked block to a block file"},
-    {"Delete1", "Clear &screen", "Ctrl+Del", "Edit1", kSeparator, "Clear the scheme"},
-    {"Zoom1", "&Zoom", "Ctrl+M", "Edit1", kHidden, ""},
+    {"Edit1", "", "", kSubmenu},
+    {"Edit2", "Ctrl+E", "Edit1", 0},
+    {"Banck1", "F2", "Edit1", 0},
+    {"N20", "Ctrl+A", "Edit1", kCheck},
+    {"N7", "F3", "Edit1", kSeparator},
+    {"MarkBegin1", "Ctrl+B", "Edit1", kSeparator},
+    {"MarkEnd1", "Ctrl+K", "Edit1", 0},
+    {"Copy1", "Ctrl+Shift+C", "Edit1", 0},
+    {"Paste1", "Ctrl+Shift+V", "Edit1", 0},
+    {"Cut1", "Del", "Edit1", 0},
+    {"ReadBlockFrom1", "Ctrl+Shift+R", "Edit1", kSeparator},
+    {"WriteBlockTo1", "Ctrl+Shift+W", "Edit1", 0},
+    {"Delete1", "Ctrl+Del", "Edit1", kSeparator},
+    {"Zoom1", "Ctrl+M", "Edit1", kHidden},
 
-    {"Run1", "&Run", "", "", kSubmenu, ""},
-    {"Run2", "&Run", "Ctrl+R", "Run1", 0, "Check the scheme and enter the Run regime"},
-    {"Solve1", "&Solve", "F6", "Run1", 0, "Run the simulation"},
-    {"ChangeParameters1", "&Change Parameters", "", "Run1", kHidden, ""},
-    {"Step1", "Шаг: Постоянный", "", "Run1", kSubmenu, ""},
-    {"Constant1", "&Constant", "", "Step1", kCheck | kChecked | kRadio, "Constant step"},
-    {"Var1", "&Variable", "", "Step1", kCheck | kRadio, "Variable step with an accuracy bound"},
-    {"GarmonicLinearization1", "Garmonic &Linearization", "", "Run1", kSeparator, ""},
-    {"Popov1", "&Popov", "", "Run1", 0, ""},
-    {"OptimMethods1", "Optim. Methods: Poisk 2", "", "Run1", kHidden, ""},
-    {"Poisk21", "Poisk &2", "", "OptimMethods1", kHidden | kCheck | kChecked | kRadio, ""},
-    {"Poisk41", "Poisk &4", "", "OptimMethods1", kHidden | kCheck | kRadio, ""},
-    {"NelderMid1", "&Nelder-Mid", "", "OptimMethods1", kHidden | kCheck | kRadio, ""},
-    {"HukJivs1", "&Huk-Jivs", "", "OptimMethods1", kHidden | kCheck | kRadio, ""},
-    {"Characteristics1", "C&haracteristics", "F9", "Run1", 0, ""},
-    {"Stability1", "S&tability", "", "Run1", 0, ""},
-    {"Quality1", "&Quality", "", "Run1", kHidden, ""},
-    {"Roots1", "R&oots", "", "Run1", 0, ""},
-    {"OptimMaxAw1", "Optim &Max A(w)", "", "Run1", kHidden, ""},
-    {"Other1", "Oth&er", "", "Run1", 0, ""},
-    {"Sintez1", "S&ynthesis", "", "Run1", 0, ""},
+    {"Run1", "", "", kSubmenu},
+    {"Run2", "Ctrl+R", "Run1", 0},
+    {"Solve1", "F6", "Run1", 0},
+    {"ChangeParameters1", "", "Run1", kHidden},
+    {"Step1", "", "Run1", kSubmenu},
+    {"Constant1", "", "Step1", kCheck | kChecked | kRadio},
+    {"Var1", "", "Step1", kCheck | kRadio},
+    {"GarmonicLinearization1", "", "Run1", kSeparator},
+    {"Popov1", "", "Run1", 0},
+    {"OptimMethods1", "", "Run1", kHidden},
+    {"Poisk21", "", "OptimMethods1", kHidden | kCheck | kChecked | kRadio},
+    {"Poisk41", "", "OptimMethods1", kHidden | kCheck | kRadio},
+    {"NelderMid1", "", "OptimMethods1", kHidden | kCheck | kRadio},
+    {"HukJivs1", "", "OptimMethods1", kHidden | kCheck | kRadio},
+    {"Characteristics1", "F9", "Run1", 0},
+    {"Stability1", "", "Run1", 0},
+    {"Quality1", "", "Run1", kHidden},
+    {"Roots1", "", "Run1", 0},
+    {"OptimMaxAw1", "", "Run1", kHidden},
+    {"Other1", "", "Run1", 0},
+    {"Sintez1", "", "Run1", 0},
 
-    {"Tools1", "&Tools", "", "", kSubmenu, ""},
-    {"Calcul1", "&Calculator", "F8", "Tools1", 0, "Start the calculator"},
-    {"N23", "Автоматическое проставление стрелок", "", "Tools1", kSeparator | kCheck | kChecked, ""},
-    {"N24", "Подсказки к элементам", "", "Tools1", kHidden | kCheck | kChecked, ""},
-    {"N25", "Пояснение к элементам", "", "Tools1", kHidden | kCheck | kChecked, ""},
-    {"N26", "Надписи и текстовые комментарии", "F4", "Tools1", 0, ""},
-    {"N27", "Элемент в центре рабочей области ", "", "Tools1", kCheck,
-     "Если элемент не виден из-за Банка блоков, при выборе показывать его в центре рабочей области"},
-    {"NumLock1", "Num Lock: пересечение линий без соединения", "", "Tools1", kSeparator | kCheck,
-     "Линии, нарисованные поперек, пересекаются без соединения"},
-    {"ScrollLock1", "Scroll Lock: стирание линий", "", "Tools1", kCheck,
-     "Движение курсора с Shift стирает линии"},
+    {"Tools1", "", "", kSubmenu},
+    {"Calcul1", "F8", "Tools1", 0},
+    {"N23", "", "Tools1", kSeparator | kCheck | kChecked},
+    {"N24", "", "Tools1", kHidden | kCheck | kChecked},
+    {"N25", "", "Tools1", kHidden | kCheck | kChecked},
+    {"N26", "F4", "Tools1", 0},
+    {"N27", "", "Tools1", kCheck},
+    {"NumLock1", "", "Tools1", kSeparator | kCheck},
+    {"ScrollLock1", "", "Tools1", kCheck},
 
-    {"Options1", "&Options", "", "", kSubmenu, ""},
-    {"Time1", "&Time", "", "Options1", kSubmenu, ""},
-    {"CurrentTime1", "&Current Time", "", "Time1", kCheck | kChecked | kRadio, "The clock shows the current time"},
-    {"TimeOfWork1", "&Time of  Work", "", "Time1", kCheck | kRadio, "The clock shows the time of work"},
-    {"TimeOfProgress1", "Time of &Progress", "", "Time1", kSeparator | kCheck | kChecked,
-     "Show the time reached while a run goes on"},
-    {"Path1", "&Path...", "", "Options1", 0, "Working folders of schemes, point files and test schemes"},
-    {"SpeedBar1", "S&peed Bar", "", "Options1", kSubmenu, ""},
-    {"ShowSpeedBar1", "&Speed Bar", "", "SpeedBar1", kCheck | kChecked, "Show or hide the speed bar"},
-    {"ShowHints1", "&Hints", "", "SpeedBar1", kCheck | kChecked, "Show the hints of the speed buttons"},
-    {"Lang1", "&Language", "", "Options1", kSubmenu, ""},
-    {"EnglishLang", "&English", "", "Lang1", kCheck | kChecked | kRadio, ""},
-    {"RussianLang", "&Russian", "", "Lang1", kCheck | kRadio, ""},
-    {"RomanianLang", "R&omanian", "", "Lang1", kCheck | kRadio, ""},
+    {"Options1", "", "", kSubmenu},
+    {"Time1", "", "Options1", kSubmenu},
+    {"CurrentTime1", "", "Time1", kCheck | kChecked | kRadio},
+    {"TimeOfWork1", "", "Time1", kCheck | kRadio},
+    {"TimeOfProgress1", "", "Time1", kSeparator | kCheck | kChecked},
+    {"Path1", "", "Options1", 0},
+    {"SpeedBar1", "", "Options1", kSubmenu},
+    {"ShowSpeedBar1", "", "SpeedBar1", kCheck | kChecked},
+    {"ShowHints1", "", "SpeedBar1", kCheck | kChecked},
+    {"Lang1", "", "Options1", kSubmenu},
+    {"EnglishLang", "", "Lang1", kCheck | kChecked | kRadio},
+    {"RussianLang", "", "Lang1", kCheck | kRadio},
+    {"RomanianLang", "", "Lang1", kCheck | kRadio},
 
-    {"Help1", "&Help", "", "", kSubmenu, ""},
-    {"Contents1", "&Contents", "", "Help1", 0, "The contents of the help"},
-    {"SearchforHelpOn1", "&Search for Help On...", "", "Help1", 0, "The keyword index of the help"},
-    {"HowtoUseHelp1", "&How to Use Help", "", "Help1", 0, "How to use the help window"},
-    {"HelpContext1", "Help", "F1", "Help1", kHidden, ""},
-    {"About1", "&About...", "", "Help1", kSeparator, ""},
+    {"Help1", "", "", kSubmenu},
+    {"Contents1", "", "Help1", 0},
+    {"SearchforHelpOn1", "", "Help1", 0},
+    {"HowtoUseHelp1", "", "Help1", 0},
+    {"HelpContext1", "F1", "Help1", kHidden},
+    {"About1", "", "Help1", kSeparator},
 };
 // clang-format on
 
@@ -137,11 +133,9 @@ constexpr struct {
 } kOptimMethodItems[] = {{"Poisk21", 0}, {"Poisk41", 1}, {"NelderMid1", 2}, {"HukJivs1", 3}};
 // clang-format on
 
+// A speed button; its text and hint are the window's own texts of its name.
 struct SpeedButton {
     const char* name;
-    const char* text;
-    const char* hint;
-    const char* handler;
     int group;  // 0: a plain button; 1..3: a button that stays down
     int icon;   // a QStyle standard pixmap, or -1 for the text as the glyph
     bool separatorBefore;
@@ -149,22 +143,22 @@ struct SpeedButton {
 
 // clang-format off
 constexpr SpeedButton kSpeedButtons[] = {
-    {"NewBtn", "New", "New", "New1Click", 0, QStyle::SP_FileIcon, false},
-    {"OpenBtn", "Open", "Open", "Open1Click", 0, QStyle::SP_DirOpenIcon, false},
-    {"SaveBtn", "Save", "Save", "Save1Click", 0, QStyle::SP_DialogSaveButton, false},
-    {"EditBtn", "Edit", "Edit the scheme (Ctrl+E)", "EditBtnClick", 1, -1, true},
-    {"BankBtn", "Bank", "Bank of Blocks (Tab)", "BankBtnClick", 2, -1, false},
-    {"RunBtn", "Run", "Check the scheme and set parameters (Ctrl+R)", "RunBtnClick", 1, -1, false},
-    {"SolveBtn", "Solve", "Solve", "SolveBtnClick", 0, QStyle::SP_MediaPlay, false},
-    {"UndoBtn", "Undo", "Отменить действие", "UndoBtnClick", 0, QStyle::SP_ArrowBack, true},
-    {"RedoBtn", "Redo", "Вернуть действие", "RedoBtnClick", 0, QStyle::SP_ArrowForward, false},
-    {"CutBtn", "Cut", "Cut", "G05Click", 0, -1, true},
-    {"CopyBtn", "Copy", "Copy", "GClick", 0, -1, false},
-    {"PasteBtn", "Paste", "Paste", "N10Click", 0, -1, false},
-    {"DelBtn", "Del", "Delete the selection", "G03Click", 0, QStyle::SP_TrashIcon, false},
-    {"editor", "Editor", "Редактор Схем (Ctrl+A)", "editorClick", 3, -1, true},
-    {"SpeedButton1", "Параметры", "Parameters of every block", "SpeedButton1Click", 0, -1, false},
-    {"ExitBtn", "Exit", "Exit", "Exit1Click", 0, QStyle::SP_DialogCloseButton, true},
+    {"NewBtn", 0, QStyle::SP_FileIcon, false},
+    {"OpenBtn", 0, QStyle::SP_DirOpenIcon, false},
+    {"SaveBtn", 0, QStyle::SP_DialogSaveButton, false},
+    {"EditBtn", 1, -1, true},
+    {"BankBtn", 2, -1, false},
+    {"RunBtn", 1, -1, false},
+    {"SolveBtn", 0, QStyle::SP_MediaPlay, false},
+    {"UndoBtn", 0, QStyle::SP_ArrowBack, true},
+    {"RedoBtn", 0, QStyle::SP_ArrowForward, false},
+    {"CutBtn", 0, -1, true},
+    {"CopyBtn", 0, -1, false},
+    {"PasteBtn", 0, -1, false},
+    {"DelBtn", 0, QStyle::SP_TrashIcon, false},
+    {"editor", 3, -1, true},
+    {"SpeedButton1", 0, -1, false},
+    {"ExitBtn", 0, QStyle::SP_DialogCloseButton, true},
 };
 // clang-format on
 
@@ -203,29 +197,57 @@ const KeyItem kKeyItems[] = {
 };
 // clang-format on
 
+// A popup item; its caption is the window's own text of its name.
 struct PopupItem {
     const char* name;
-    const char* caption;
     const char* key;  // shown only: the window handles the key
-    const char* handler;
 };
 
 // clang-format off
 constexpr PopupItem kPopupMenu2[] = {
-    {"G05", "Вырезать", "Ctrl+X", "G05Click"},
-    {"G", "Копировать ", "Ctrl+C", "GClick"},
-    {"N10", "Вставить", "Ctrl+V", "N10Click"},
-    {"G03", "Удалить", "Del", "G03Click"},
-    {"N16", "Записать в файл...", "", "N16Click"},
-    {"N17", "Считать из файла...", "", "N17Click"},
-    {"N19", "Очистить экран", "Ctrl+Del", "N19Click"},
+    {"G05", "Ctrl+X"}, {"G", "Ctrl+C"}, {"N10", "Ctrl+V"}, {"G03", "Del"},
+    {"N16", ""}, {"N17", ""}, {"N19", "Ctrl+Del"},
 };
-constexpr PopupItem kPopupMenu3[] = {
-    {"N11", "Копировать", "", "N11Click"},
-    {"N12", "Переместить", "", "N12Click"},
-    {"N14", "Отменить", "", "N14Click"},
+constexpr PopupItem kPopupMenu3[] = {{"N11", ""}, {"N12", ""}, {"N14", ""}};
+// clang-format on
+
+// The window's own handlers of the menu items and speed buttons; the mouse editor's
+// and the shell's commands connect their own.
+// clang-format off
+constexpr ActionHandler<TFormMain> kHandlers[] = {
+    {"New1", &TFormMain::newScheme}, {"NewBtn", &TFormMain::newScheme},
+    {"Open1", &TFormMain::openScheme}, {"OpenBtn", &TFormMain::openScheme},
+    {"Save1", &TFormMain::saveScheme}, {"SaveBtn", &TFormMain::saveScheme},
+    {"SaveAs1", &TFormMain::saveSchemeAs},
+    {"PrintPrew1", &TFormMain::previewPrint}, {"PrinterSetup1", &TFormMain::setUpPrinter},
+    {"Print1", &TFormMain::printScheme},
+    {"Exit1", &TFormMain::exitProgram}, {"ExitBtn", &TFormMain::exitProgram},
+    {"Edit2", &TFormMain::editScheme}, {"EditBtn", &TFormMain::editScheme},
+    {"Banck1", &TFormMain::toggleBankPanel}, {"BankBtn", &TFormMain::pressBankButton},
+    {"N20", &TFormMain::switchMouseEditorItem}, {"editor", &TFormMain::switchMouseEditor},
+    {"N7", &TFormMain::redrawAll},
+    {"MarkBegin1", &TFormMain::markBegin}, {"MarkEnd1", &TFormMain::markEnd},
+    {"Copy1", &TFormMain::copyBlock}, {"Paste1", &TFormMain::moveBlock}, {"Cut1", &TFormMain::deleteBlock},
+    {"ReadBlockFrom1", &TFormMain::readBlock}, {"WriteBlockTo1", &TFormMain::writeBlock},
+    {"Delete1", &TFormMain::clearScreen}, {"Zoom1", &TFormMain::zoom},
+    {"UndoBtn", &TFormMain::undo}, {"RedoBtn", &TFormMain::redo},
+    {"Run2", &TFormMain::runScheme}, {"RunBtn", &TFormMain::runScheme},
+    {"Solve1", &TFormMain::solve}, {"SolveBtn", &TFormMain::solveFromButton},
+    {"ChangeParameters1", &TFormMain::changeParameters},
+    {"Constant1", &TFormMain::chooseConstantStep}, {"Var1", &TFormMain::chooseVariableStep},
+    {"N26", &TFormMain::editCaptions},
+    {"Path1", &TFormMain::editPaths},
+    {"EnglishLang", &TFormMain::chooseEnglish}, {"RussianLang", &TFormMain::chooseRussian},
+    {"RomanianLang", &TFormMain::chooseRomanian},
+    {"SpeedButton1", &TFormMain::openParameterGrid},
+    {"EditEnter", &TFormMain::pressEnter}, {"TabTmp", &TFormMain::pressTab},
 };
 // clang-format on
+
+QString ownText(const char* name, TextProperty property) {
+    const std::string_view text = mainWindowText(name, property);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // A speed-button glyph: the button's text in a small frame.
 QIcon glyphIcon(const QString& text) {
@@ -263,6 +285,7 @@ public:
         speedBar();
         keyMenu();
         popupMenus();
+        connectHandlers(out_.byName, form_, kHandlers);
         return out_;
     }
 
@@ -273,14 +296,6 @@ private:
         if (!key.isEmpty()) a->setShortcut(key);
         out_.byName.insert(name, a);
         return a;
-    }
-
-    void connectHandler(QAction* a, const char* handler) {
-        const QByteArray name(handler);
-        if (form_.metaObject()->indexOfSlot((name + "()").constData()) < 0) return;
-        TFormMain* form = &form_;
-        QObject::connect(a, &QAction::triggered, form,
-                         [form, name] { QMetaObject::invokeMethod(form, name.constData()); });
     }
 
     void menus();
@@ -298,7 +313,7 @@ void Builder::menus() {
     QHash<QString, QMenu*> menus;
     QHash<QString, QActionGroup*> radioGroups;
     for (const MenuItem& item : kMenu) {
-        const QString caption = QString::fromUtf8(item.caption);
+        const QString caption = ownText(item.name, TextProperty::Caption);
         const QString parent = QString::fromUtf8(item.parent);
         if (item.flags & kSubmenu) {
             QMenu* menu =
@@ -311,7 +326,7 @@ void Builder::menus() {
             continue;
         }
         QAction* a = make(item.name, caption, QKeySequence(QString::fromUtf8(item.key)));
-        a->setStatusTip(QString::fromUtf8(item.hint));
+        a->setStatusTip(ownText(item.name, TextProperty::Hint));
         a->setCheckable(item.flags & kCheck);
         a->setChecked(item.flags & kChecked);
         if (item.flags & kRadio) {
@@ -326,19 +341,18 @@ void Builder::menus() {
             if (item.flags & kSeparator) menu->addSeparator();
             menu->addAction(a);
         }
-        connectHandler(a, (QByteArray(item.name) + "Click").constData());
     }
     for (const auto& item : kAnalysisCommands) {
         const int code = item.code;
         TFormMain* form = &form_;
         QObject::connect(out_.byName.value(item.name), &QAction::triggered, form,
-                         [form, code] { form->analysisItemClick(code); });
+                         [form, code] { form->runAnalysis(code); });
     }
     for (const auto& item : kOptimMethodItems) {
         const int method = item.method;
         TFormMain* form = &form_;
         QObject::connect(out_.byName.value(item.name), &QAction::triggered, form,
-                         [form, method] { form->optimMethodClick(method); });
+                         [form, method] { form->chooseOptimMethod(method); });
     }
 }
 
@@ -351,11 +365,11 @@ void Builder::speedBar() {
     QActionGroup* editOrRun = nullptr;  // group 1: EditBtn and RunBtn
     for (const SpeedButton& b : kSpeedButtons) {
         if (b.separatorBefore) bar->addSeparator();
-        QAction* a = make(b.name, QString::fromUtf8(b.text));
+        QAction* a = make(b.name, ownText(b.name, TextProperty::Text));
         if (b.icon >= 0) a->setIcon(form_.style()->standardIcon(static_cast<QStyle::StandardPixmap>(b.icon)));
         else drawGlyphOf(a);
-        a->setToolTip(QString::fromUtf8(b.hint));
-        a->setStatusTip(QString::fromUtf8(b.hint));
+        a->setToolTip(ownText(b.name, TextProperty::Hint));
+        a->setStatusTip(a->toolTip());
         if (b.group > 0) {
             a->setCheckable(true);
             if (b.group == 1) {
@@ -364,7 +378,6 @@ void Builder::speedBar() {
             }
         }
         bar->addAction(a);
-        connectHandler(a, b.handler);
     }
     bar->widgetForAction(out_.byName.value("SpeedButton1"))->setObjectName("SpeedButton1");
 }
@@ -377,16 +390,13 @@ void Builder::keyMenu() {
         QAction* a = make(k.name, QString::fromUtf8(k.name), QKeySequence(k.key));
         const int code = k.code;
         const bool shift = k.shift;
-        QObject::connect(a, &QAction::triggered, form,
-                         [form, code, shift] { form->UpTmpClick(code, shift); });
+        QObject::connect(a, &QAction::triggered, form, [form, code, shift] { form->typeKey(code, shift); });
         form_.addAction(a);
     }
     QAction* enter = make("EditEnter", "EditEnter");
     enter->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-    QObject::connect(enter, &QAction::triggered, form, &TFormMain::EditEnterClick);
     form_.addAction(enter);
     QAction* tab = make("TabTmp", "TabTmp", QKeySequence(Qt::Key_Tab));
-    QObject::connect(tab, &QAction::triggered, form, &TFormMain::TabTmpClick);
     form_.addAction(tab);
 }
 
@@ -399,23 +409,15 @@ void Builder::popupMenus() {
     f.setBold(true);
     name->setFont(f);
     out_.byName.insert("Help_bl", name);
-    connectHandler(name, "Help_blClick");
     // Item 2 loads the block's test scheme, items 3 and 4 (the description and its
     // separator) are shown while a test scheme is open in Run.
     out_.popupMenuHelp->addSeparator();
-    const struct {
-        const char* name;
-        const char* caption;
-    } items[] = {{"Tests", "&Загрузить тестовую схему"},
-                 {"Description1", "&Описание"},
-                 {"DescriptionSeparator", nullptr},
-                 {"Abouthelp1", "&About Help"}};
-    for (const auto& item : items) {
-        QAction* a = item.caption ? out_.popupMenuHelp->addAction(QString::fromUtf8(item.caption))
-                                  : out_.popupMenuHelp->addSeparator();
-        a->setObjectName(item.name);
-        out_.byName.insert(item.name, a);
-        if (item.caption) connectHandler(a, (QByteArray(item.name) + "Click").constData());
+    for (const char* item : {"Tests", "Description1", "DescriptionSeparator", "Abouthelp1"}) {
+        const QString caption = ownText(item, TextProperty::Caption);
+        QAction* a =
+            caption.isEmpty() ? out_.popupMenuHelp->addSeparator() : out_.popupMenuHelp->addAction(caption);
+        a->setObjectName(item);
+        out_.byName.insert(item, a);
     }
     out_.popupMenu2 = popupMenu("PopupMenu2", kPopupMenu2);
     out_.popupMenu3 = popupMenu("PopupMenu3", kPopupMenu3);
@@ -426,13 +428,12 @@ QMenu* Builder::popupMenu(const char* name, const PopupItem (&items)[N]) {
     auto* menu = new QMenu(&form_);
     menu->setObjectName(name);
     for (const PopupItem& item : items) {
-        QAction* a =
-            make(item.name, QString::fromUtf8(item.caption), QKeySequence(QString::fromUtf8(item.key)));
+        QAction* a = make(item.name, ownText(item.name, TextProperty::Caption),
+                          QKeySequence(QString::fromUtf8(item.key)));
         // Active only while the popup itself has the keys.
         a->setShortcutContext(Qt::WidgetShortcut);
         a->setShortcutVisibleInContextMenu(true);
         menu->addAction(a);
-        connectHandler(a, item.handler);
     }
     return menu;
 }

@@ -1,9 +1,10 @@
-// The main window's menu bar, speed bar, hidden key menu and block popup, built from
-// tables. Every item is a QAction whose objectName is its component name. A menu item
-// calls the window's slot named after it ("Run2" calls `Run2Click`), a speed button the
-// handler its row names; the analysis items hand their command code to
-// `analysisItemClick`, the key items their key code to `UpTmpClick`, a popup item the
-// slot its row names.
+// The main window's menu bar, speed bar, hidden key menu and popups, built from tables.
+// Every item is a QAction whose objectName is its component name and whose texts are
+// the window's own (core/shell/own_texts.h). The window's handlers are connected from a
+// table of member functions; the analysis items hand their command code to
+// `runAnalysis`, the optimisation methods their index to `chooseOptimMethod`, the key
+// items their key code to `typeKey`. The mouse editor's popups and the shell's items
+// are connected by the objects that carry them out.
 #pragma once
 
 #include <QHash>

@@ -36,7 +36,7 @@ WindowHost::WindowHost(TFormMain& form, Host& dialogs, bool person)
 // window's own children go, it takes itself out of their list.
 WindowHost::~WindowHost() = default;
 
-void WindowHost::escape() { form_.UpTmpClick(editor::kKeyEsc, false); }
+void WindowHost::escape() { form_.typeKey(editor::kKeyEsc, false); }
 
 TMethodForm& WindowHost::methods() {
     if (!methods_) methods_ = std::make_unique<TMethodForm>(*this, &form_);

@@ -28,6 +28,7 @@
 #include "gui/print/preview_form.h"
 #include "gui/print/print_prompts.h"
 #include "gui/shell/form_main.h"
+#include "gui/shell/window_input.h"
 #include "gui/support/demo_viewer.h"
 
 using namespace velmar;
@@ -83,11 +84,11 @@ private slots:
         // The first run, its graph (slot 1 the setpoint, slot 2 the output): read the
         // output's points, magnify them, keep the output's curve.
         host.setAnswer("Time", "10");
-        form.Run2Click();
+        form.runScheme();
         QCOMPARE(form.regime(), QString("Run"));
-        form.Solve1Click();
+        form.solve();
         int magnified = 0;
-        form.ImageMainDblClick(Qt::LeftButton, {}, kRecorderPixel);
+        form.input().canvasDoubleClick(Qt::LeftButton, {}, kRecorderPixel);
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&viewer()));  // the keys go to the viewer now
         viewer().canvas()->setFocus();
         QCOMPARE(viewer().diagramSlots().slot(2).count(), 998);
@@ -122,8 +123,8 @@ private slots:
 
         // The second run, compared with the first.
         host.setAnswer("Time", "12");
-        form.Solve1Click();
-        form.ImageMainDblClick(Qt::LeftButton, {}, kRecorderPixel);
+        form.solve();
+        form.input().canvasDoubleClick(Qt::LeftButton, {}, kRecorderPixel);
         QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget*>(&viewer()));  // the keys go to the viewer now
         viewer().canvas()->setFocus();
         key(Qt::Key_Delete);                              // the setpoint's step is not needed

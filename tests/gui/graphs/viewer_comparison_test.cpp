@@ -27,6 +27,7 @@
 #include "gui/grid/grid_form.h"
 #include "gui/shell/dialog_host.h"
 #include "gui/shell/form_main.h"
+#include "gui/shell/window_input.h"
 #include "gui/support/demo_viewer.h"
 
 using namespace velmar;
@@ -86,11 +87,11 @@ private slots:
         QCOMPARE(note.varied, std::string("T4=0.2"));
 
         host.setAnswer("Time", "10");
-        form.Run2Click();
-        form.Solve1Click();
+        form.runScheme();
+        form.solve();
         QStringList shown, expected;
         QString heading;
-        form.ImageMainDblClick(Qt::LeftButton, {}, kRecorderPixel);
+        form.input().canvasDoubleClick(Qt::LeftButton, {}, kRecorderPixel);
         QVERIFY(QTest::qWaitForWindowActive(&viewer()));  // the keys go to the viewer now
         button("SpeedButton2")->click();
         action("Metrics1")->trigger();
@@ -123,10 +124,10 @@ private slots:
         form.gridForm().StringGrid1SetEditText(4, "0.6");
         form.gridForm().findChild<QAction*>("MainPage1")->trigger();
         host.setAnswer("Time", "12");  // the scripted host refuses a dialog answered twice alike
-        form.Solve1Click();
+        form.solve();
         std::vector<std::string> legends;
         Extended keptEnd = 0, freshAtOne = 0, keptAtOne = 0;
-        form.ImageMainDblClick(Qt::LeftButton, {}, kRecorderPixel);
+        form.input().canvasDoubleClick(Qt::LeftButton, {}, kRecorderPixel);
         QVERIFY(QTest::qWaitForWindowActive(&viewer()));  // the keys go to the viewer now
         button("SpeedButton2")->click();
         action("Difference1")->trigger();

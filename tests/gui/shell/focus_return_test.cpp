@@ -12,6 +12,7 @@
 #include "gui/graphs/show_graph.h"
 #include "gui/shell/dialog_host.h"
 #include "gui/shell/form_main.h"
+#include "gui/shell/window_input.h"
 #include "gui/support/demo_viewer.h"
 
 using namespace velmar;
@@ -115,7 +116,7 @@ private slots:
         form->openAtStart(VELMAR_DATA_DIR "/Schemes/demo.shm");
         form->action("Run2")->trigger();
         form->action("Solve1")->trigger();
-        form->ImageMainDblClick(Qt::LeftButton, {}, kRecorderPixel);
+        form->input().canvasDoubleClick(Qt::LeftButton, {}, kRecorderPixel);
         TFormGraphPg& viewer = recorderViewer(form.get(), kDemoRecorder);
         QVERIFY(viewer.isVisible());
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(viewer.canvas()));

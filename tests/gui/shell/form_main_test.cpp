@@ -339,7 +339,7 @@ private slots:
     }
 
     void solveOutsideRunOnlySaysSoButTheButtonEntersRun() {
-        form->Solve1Click();  // the menu item itself is enabled only in Run
+        form->solve();  // the menu item itself is enabled only in Run
         QCOMPARE(host->messagesOf(Box::Plain).size(), std::size_t(1));
         QCOMPARE(QString::fromStdString(host->messagesOf(Box::Plain).back()),
                  QString("Solve in Run Regime only !"));

@@ -216,7 +216,7 @@ private slots:
         for (const Language language : kLanguages) {
             form->applyLanguage(language);
             for (QWidget* w : std::initializer_list<QWidget*>{&points, &above, &below}) w->show();
-            form->Path1Click();
+            form->editPaths();
             QList<Shown> shown = shownBy(*form) + shownBy(grid) + shownBy(points) + shownBy(form->discrip()) +
                                  shownBy(above) + shownBy(below) + path;
             // The caption editor's titles of its rows, and its font sizes.
@@ -300,12 +300,12 @@ private slots:
             host->lines.clear();
             form->workbench().scheme.PutCell(10, 10, 22);  // unsaved
             host->reply = Reply::No;
-            form->New1Click();
+            form->newScheme();
             // A line drawn before its block: it has no arrow.
             form->workbench().scheme.PutCell(12, 20, 5);
             form->workbench().scheme.PutCell(13, 20, 22);
             form->workbench().scheme.PutCell(9, 20, 33);
-            form->Run2Click();
+            form->runScheme();
             // The texts said: the message boxes' texts (their titles are the recording
             // host's), the question with its title, the status texts.
             QList<Shown> said;

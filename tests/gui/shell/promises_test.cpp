@@ -39,7 +39,7 @@ class PromisesTest : public QObject {
                           QPoint(col * kCellWidth + 10, row * kCellHeight + 5));
     }
     void shiftMove(int key, int times = 1) {
-        for (int i = 0; i < times; ++i) form->UpTmpClick(key, true);
+        for (int i = 0; i < times; ++i) form->typeKey(key, true);
     }
 
 private slots:
@@ -89,12 +89,12 @@ private slots:
     void aLineWithoutItsArrowIsNamed() {
         form->editorState().held = 33;
         clickCell(5, 20);
-        form->EditEnterClick();
+        form->pressEnter();
         clickCell(8, 21);
         shiftMove(editor::kKeyRight, 3);
         form->editorState().held = 22;
         clickCell(11, 20);
-        form->EditEnterClick();
+        form->pressEnter();
         QCOMPARE(int(cell(10, 21)), 5);  // the line, with no arrow into the block
         action("Run2")->trigger();
         QCOMPARE(form->regime(), QString("Edit"));

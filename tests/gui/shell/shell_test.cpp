@@ -29,6 +29,7 @@
 #include "gui/shell/help_form.h"
 #include "gui/shell/hint_form.h"
 #include "gui/shell/path_form.h"
+#include "gui/shell/shell_commands.h"
 #include "gui/shell/shell_state.h"
 #include "gui/shell/value_dialog.h"
 
@@ -126,7 +127,7 @@ private slots:
             }();
             return int(QDialog::Accepted);
         };
-        form->Path1Click();
+        form->editPaths();
         QCOMPARE(QString::fromStdString(ini().readString("Path", "Schemes", "")), path("mine"));
         QCOMPARE(QString::fromStdString(ini().readString("Path", "Points", "")), path("bin/Points") + "/");
         QCOMPARE(QString::fromStdString(form->shell().folders.tests), QString("/elsewhere"));
@@ -136,13 +137,13 @@ private slots:
             dialog.findChild<QPushButton*>("DefaultBtn")->click();
             return int(QDialog::Rejected);  // "&Отмена" changes nothing
         };
-        form->Path1Click();
+        form->editPaths();
         QCOMPARE(QString::fromStdString(form->shell().folders.tests), QString("/elsewhere"));
         form->runModal = [&](QDialog& d) {
             static_cast<TPathForm&>(d).DefaultBtnClick();
             return int(QDialog::Accepted);
         };
-        form->Path1Click();
+        form->editPaths();
         QCOMPARE(QString::fromStdString(ini().readString("Path", "Tests", "")),
                  QString(VELMAR_DATA_DIR "/Tests"));
     }
@@ -202,8 +203,8 @@ private slots:
             QCOMPARE(dialog.findChild<QLabel*>("LabelMark")->text(), u8("Flag"));
         }
         // A later activation re-reads the file: the choice stays.
-        form->helpForm().showContents();
-        QVERIFY(QTest::qWaitForWindowActive(&form->helpForm()));
+        form->shellCommands().helpForm().showContents();
+        QVERIFY(QTest::qWaitForWindowActive(&form->shellCommands().helpForm()));
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QCOMPARE(text("Lang1"), u8("&Limba"));
@@ -216,18 +217,18 @@ private slots:
         form->workbench().scheme.PutCell(10, 10, 22);
         form->redrawAll();
         QTest::mouseClick(form->canvas().widget(), Qt::LeftButton, Qt::NoModifier, pixelOf(11, 11));
-        QCOMPARE(form->helpContext(), 22);
+        QCOMPARE(form->shellCommands().helpContext(), 22);
         QTest::keyClick(form.get(), Qt::Key_F1);
-        THelpForm& help = form->helpForm();
+        THelpForm& help = form->shellCommands().helpForm();
         QVERIFY(help.isVisible());
         QCOMPARE(help.shownTarget(), QString("blocks-linear.html#code-22"));
         QVERIFY(help.browser()->toPlainText().contains("Aperiodic link"));
 
         // An empty cell is the regime's topic: 6 in Edit, 13 in Run.
         QTest::mouseClick(form->canvas().widget(), Qt::LeftButton, Qt::NoModifier, pixelOf(40, 40));
-        QCOMPARE(form->helpContext(), 6);
+        QCOMPARE(form->shellCommands().helpContext(), 6);
         form->action("Run2")->trigger();
-        QCOMPARE(form->helpContext(), 13);
+        QCOMPARE(form->shellCommands().helpContext(), 13);
         form->action("Abouthelp1")->trigger();
         QCOMPARE(help.shownTarget(), QString("run.html"));
         form->action("Edit2")->trigger();
@@ -235,7 +236,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QTest::keyClick(form.get(), Qt::Key_Tab);  // the bank highlight decides
         QCOMPARE(form->regime(), QString("Bank"));
-        QCOMPARE(form->helpContext(), 4);
+        QCOMPARE(form->shellCommands().helpContext(), 4);
 
         form->action("Contents1")->trigger();
         QCOMPARE(help.shownTarget(), QString("index.html"));
@@ -295,7 +296,7 @@ private slots:
         QVERIFY(form->action("Description1")->isVisible());
         form->action("Description1")->trigger();
         closePopup();
-        THintForm& window = form->hintForm();
+        THintForm& window = form->shellCommands().hintForm();
         QVERIFY(window.isVisible());
         QCOMPARE(window.size(), QSize(600, 400));
         const IniFile descriptions = IniFile::load(VELMAR_DATA_DIR "/Tests/Descript.dts");
@@ -308,13 +309,13 @@ private slots:
 
         // Romanian: the other description file.
         form->action("RomanianLang")->trigger();
-        form->Description1Click();
+        form->shellCommands().describeTestScheme();
         const IniFile romanian = IniFile::load(VELMAR_DATA_DIR "/Tests/Descriere.dts");
         QVERIFY(window.label()->text().startsWith(
             QString::fromStdString(romanian.readString("aperiodic.sht", "TF1", "")) + "\n"));
 
         // A test scheme is saved only under another name (said in Romanian now).
-        form->Save1Click();
+        form->saveScheme();
         QVERIFY(host->messagesOf(Box::Warning).back().find("Aceasta este o schema de test") == 0);
     }
 
@@ -329,7 +330,7 @@ private slots:
         closePopup();
         QVERIFY(form->fileName().endsWith("Functia polizovatelea"));
         QVERIFY(said("status: Schema de test incarcata."));  // the Romanian of the start
-        form->Save1Click();                                  // never written over
+        form->saveScheme();                                  // never written over
         QVERIFY(host->messagesOf(Box::Warning).back().find("Aceasta este o schema de test") == 0);
     }
 
@@ -350,11 +351,11 @@ private slots:
             });
         };
         pressEsc();
-        real.New1Click();
+        real.newScheme();
         QVERIFY(buttons.contains("Cancel"));
         QCOMPARE(real.workbench().scheme.ElementCount(), 1);
         pressEsc();
-        real.Open1Click();
+        real.openScheme();
         QCOMPARE(real.workbench().scheme.ElementCount(), 1);
         QCOMPARE(real.regime(), QString("Edit"));
         real.workbench().scheme.NewScheme();  // nothing to ask about at close
@@ -364,7 +365,7 @@ private slots:
         open(places());
         const QByteArray saved = qgetenv("PATH");
         qputenv("PATH", path("bin").toUtf8());
-        form->Calcul1Click();
+        form->shellCommands().startCalculator();
         // Said in a box, in the language of the start (Romanian), with the programs looked for.
         const std::string box = host->messagesOf(Box::Warning).back();
         QVERIFY2(box.find("Calculatorul nu a fost gasit!") == 0 &&
@@ -458,10 +459,10 @@ int takeScreenshots(const QString& out) {
     }
     form.action("EnglishLang")->trigger();
     form.workbench().scheme.PutCell(40, 5, 67);
-    form.helpForm().showTopic(velmar::blockTopic(67));
-    form.helpForm().resize(960, 600);
+    form.shellCommands().helpForm().showTopic(velmar::blockTopic(67));
+    form.shellCommands().helpForm().resize(960, 600);
     QTest::qWait(100);
-    form.helpForm().grab().save(out + "/help_window.png");
+    form.shellCommands().helpForm().grab().save(out + "/help_window.png");
     return 0;
 }
 

@@ -16,6 +16,7 @@
 #include "core/model/scheme_file.h"
 #include "core/scripted_host.h"
 #include "gui/shell/form_main.h"
+#include "gui/shell/recovery_keeper.h"
 
 using namespace velmar;
 using namespace velmar::gui;
@@ -56,7 +57,7 @@ int runOtherWorkbench(const QString& root, const QString& action) {
     if (!QTest::qWaitForWindowActive(&form)) return 2;
     QTextStream out(stdout);
     if (action == "edit") {
-        form.setRecoveryInterval(20);
+        form.recovery().setInterval(20);
         for (int i = 0; i < 4; ++i) QTest::keyClick(&form, Qt::Key_Right, Qt::ShiftModifier);
         if (form.isSaved()) return 3;
         if (!QTest::qWaitFor([&] { return filesIn(recoveryFolder(root), ".run") == 1; }, 20000)) return 4;
@@ -129,7 +130,7 @@ private slots:
             ScriptedHost host;
             host.reply = Reply::Yes;
             TFormMain form(&host, nullptr, &places);
-            QVERIFY(form.offerRecovery());
+            QVERIFY(form.recovery().offer());
             QCOMPARE(hexOf(SchemeBytes(form.workbench().scheme)), edited);
             QVERIFY(!form.isSaved());
             QCOMPARE(form.fileName(), QString("NoName.shm"));
@@ -145,7 +146,7 @@ private slots:
         QCOMPARE(filesIn(recoveryFolder(root.path()), ".shm"), 0);
         ScriptedHost host;
         TFormMain form(&host, nullptr, &places);
-        QVERIFY(!form.offerRecovery());
+        QVERIFY(!form.recovery().offer());
         QVERIFY(questions(host).isEmpty());
         closeWithoutSaving(form, host);
     }
@@ -158,7 +159,7 @@ private slots:
             ScriptedHost host;
             host.reply = reply;
             TFormMain form(&host, nullptr, &places);
-            QVERIFY(!form.offerRecovery());
+            QVERIFY(!form.recovery().offer());
             QCOMPARE(questions(host).size(), 1);
             QCOMPARE(filesIn(recoveryFolder(root.path()), ".run"), reply == Reply::Cancel ? 1 : 0);
             closeWithoutSaving(form, host);

@@ -15,6 +15,7 @@
 
 #include "core/scripted_host.h"
 #include "gui/shell/form_main.h"
+#include "gui/shell/mouse_editor_window.h"
 #include "gui/shell/shell_state.h"
 
 using namespace velmar;
@@ -55,17 +56,17 @@ int main(int argc, char** argv) {
     const QPoint from(2 * 21 + 4, 3 * 11 + 4), to(17 * 21 + 4, 9 * 11 + 4);
     const std::vector<std::function<void()>> steps = {
         [&] { form.action("RussianLang")->trigger(); },
-        [&] { form.Open1Click(); },
+        [&] { form.openScheme(); },
         [&] { form.action("editor")->trigger(); },
         [&] { band(form, from, to); },
-        [&] { form.GClick(); },
+        [&] { form.mouseEditorWindow().copy(); },
         [&] { QTest::mouseClick(form.canvas().widget(), Qt::LeftButton, Qt::NoModifier, QPoint(30 * 21 + 4, 20 * 11 + 4)); },
-        [&] { form.N10Click(); },
+        [&] { form.mouseEditorWindow().paste(); },
         [&] { form.action("editor")->trigger(); },
         [&] { form.action("RomanianLang")->trigger(); },
-        [&] { form.SaveAs1Click(); },
+        [&] { form.saveSchemeAs(); },
         [&] { form.action("EnglishLang")->trigger(); },
-        [&] { form.New1Click(); },
+        [&] { form.newScheme(); },
     };
     std::size_t next = 0;
     QTimer drive;
