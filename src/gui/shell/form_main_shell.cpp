@@ -13,13 +13,13 @@
 #include "core/errors.h"
 #include "core/shell/help_topics.h"
 #include "core/shell/test_schemes.h"
-#include "gui/graphs/viewer_dialogs.h"
 #include "gui/shell/caption_editor.h"
 #include "gui/shell/form_main.h"
 #include "gui/shell/help_form.h"
 #include "gui/shell/hint_form.h"
 #include "gui/shell/path_form.h"
 #include "gui/shell/shell_state.h"
+#include "gui/viewer_dialogs.h"
 
 namespace velmar::gui {
 
