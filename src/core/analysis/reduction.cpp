@@ -6,6 +6,7 @@
 
 #include "core/model/catalogue.h"
 #include "core/model/compiled.h"
+#include "core/model/element.h"
 
 namespace velmar {
 

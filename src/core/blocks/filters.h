@@ -14,7 +14,7 @@
 
 #include <array>
 
-#include "core/blocks/linear.h"
+#include "core/blocks/transfer_link.h"
 
 namespace velmar {
 

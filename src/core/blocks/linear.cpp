@@ -11,26 +11,6 @@
 
 namespace velmar {
 
-// --- the canonical form shared by the links -----------------------------------------
-
-void TransferLink::InitRun(RunContext& ctx) {
-    Output = initialOutput();
-    clearWorkingFields(ctx);
-    if (ctx.settings.VariableStep && Denominator().order() > 0) form_.prepare(Numerator(), Denominator());
-}
-
-void TransferLink::LoadState(int k, const StateVector& y, RunContext&) {
-    Output = form_.output(k, y, Input() ? Input()->Output.get() : 0.0L);
-}
-
-void TransferLink::Derivatives(int k, const StateVector& y, StateVector& dy, RunContext&) {
-    if (Input()) {
-        form_.rates(k, y, Input()->Output, dy);
-        return;
-    }
-    for (int i = 0; i < form_.order(); ++i) dy[static_cast<size_t>(k + i)] = 0.0L;
-}
-
 // --- first-order links -----------------------------------------------------------------
 
 // One link: its W(s) by parameter position (catalogue rows), which is also the

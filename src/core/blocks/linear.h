@@ -11,28 +11,10 @@
 #pragma once
 
 #include "core/blocks/polynomial_entry.h"
-#include "core/blocks/state_form.h"
+#include "core/blocks/transfer_link.h"
 #include "core/model/element.h"
 
 namespace velmar {
-
-// The common part of the links integrated through their canonical form.
-class TransferLink : public Element {
-public:
-    using Element::Element;
-    // Output := the link's initial value, working fields cleared, and before a
-    // variable-step run the canonical form of Numerator / Denominator prepared.
-    void InitRun(RunContext& ctx) override;
-    void LoadState(int k, const StateVector& y, RunContext& ctx) override;
-    void Derivatives(int k, const StateVector& y, StateVector& dy, RunContext& ctx) override;
-
-protected:
-    virtual Extended initialOutput() const { return 0; }
-    virtual void clearWorkingFields(RunContext& ctx) = 0;
-
-private:
-    StateForm form_;
-};
 
 // The first-order links and the two static ones: aperiodic (22), real differentiating
 // (23), integro-differentiating (24), PI regulator (25), integrating (27), ideal

@@ -40,4 +40,21 @@ private:
     std::int32_t lastPoint_ = -1;
 };
 
+// The common part of the sources: each advances once per time point, also in a
+// variable-step run, so sources driven by their own counts (elapsed times, random draws,
+// triggers) step once per point there too.
+using Source = PointStepElement;
+
+// A source whose output is a function of time: computed at every call, so a
+// variable-step run sees it at the time of each evaluation. Where the constant-step rule
+// accumulates (the ramp, an own clock, the start of the current period), the
+// variable-step run computes the same signal from the time itself.
+class TimeSource : public Source {
+public:
+    using Source::Source;
+
+protected:
+    bool followsTime() const final { return true; }
+};
+
 }  // namespace velmar

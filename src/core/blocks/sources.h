@@ -4,8 +4,8 @@
 // the damped oscillation (40), the controlled harmonic generators (103, 104) and the
 // one-shot (119) read their input; without it they keep their output.
 //
-// The periodic and pulse generators are in waveforms.h, the functions of time in
-// time_functions.h.
+// Their bases, Source and TimeSource, are in point_step.h; the periodic and pulse
+// generators in waveforms.h, the functions of time in time_functions.h.
 #pragma once
 
 #include <random>
@@ -14,23 +14,6 @@
 #include "core/model/element.h"
 
 namespace velmar {
-
-// The common part of the sources: each advances once per time point, also in a
-// variable-step run, so sources driven by their own counts (elapsed times, random draws,
-// triggers) step once per point there too.
-using Source = PointStepElement;
-
-// A source whose output is a function of time: computed at every call, so a
-// variable-step run sees it at the time of each evaluation. Where the constant-step rule
-// accumulates (the ramp, an own clock, the start of the current period), the
-// variable-step run computes the same signal from the time itself.
-class TimeSource : public Source {
-public:
-    using Source::Source;
-
-protected:
-    bool followsTime() const final { return true; }
-};
 
 // Step input (33): y = C from the start.
 class StepInput : public Source {

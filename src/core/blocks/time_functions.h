@@ -9,7 +9,7 @@
 
 #include <memory>
 
-#include "core/blocks/sources.h"
+#include "core/blocks/point_step.h"
 
 namespace velmar {
 

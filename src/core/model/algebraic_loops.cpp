@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "core/model/catalogue.h"
+#include "core/model/element.h"
 
 namespace velmar {
 

@@ -40,7 +40,6 @@ class Host;
 class Scheme;
 struct CompiledScheme;
 
-inline constexpr int kMaxConnectErrors = 101;
 inline constexpr std::string_view kSchemeFaultText = " Внимание! Ошибка в схеме ";
 
 // Builds `compiled` from the scheme, dropping what it held first. Returns true when the

@@ -2,12 +2,13 @@
 // the editor regime is entered again. While it exists element numbers do not change.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
-#include "core/model/element.h"
-
 namespace velmar {
+
+class Element;
 
 struct CompiledScheme {
     int N = 0;                       // ElementCount at compilation
@@ -20,7 +21,7 @@ struct CompiledScheme {
     std::vector<Element*> CalcOrder;  // elements in computation order (0-based)
 
     std::uint8_t link(int from, int to) const {
-        return LinkMatrix[static_cast<size_t>(from)][static_cast<size_t>(to)];
+        return LinkMatrix[static_cast<std::size_t>(from)][static_cast<std::size_t>(to)];
     }
 };
 

@@ -36,6 +36,9 @@ struct RunSettings {
     bool TimeOfProgress = true;     // the "Time of &Progress" option: progress texts during a run
 };
 
+// An output or a state beyond it in magnitude makes a run unstable.
+inline constexpr double kUnstableOutput = 1e15;
+
 // The outcome of a variable-step run, with its message (RunStatusText, integrator.h).
 enum class RunStatus {
     Ok,

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "core/model/compile.h"
 #include "core/model/pieces.h"
 
 namespace velmar {

@@ -12,6 +12,8 @@ namespace velmar {
 
 using LinkTable = std::vector<std::vector<std::uint8_t>>;  // [from][to], 1-based
 
+inline constexpr int kMaxConnectErrors = 101;
+
 // Collects the fault cells of a compilation: each cell once (a block's top-left cell for
 // a cell inside a block), at most kMaxConnectErrors of them; and, once each, the reasons
 // a person cannot see on the canvas (a line that meets a block without an arrow, as one

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "core/model/compiled.h"
+#include "core/model/element.h"
 #include "core/model/run_context.h"
 #include "core/numtext.h"
 #include "core/simulation/driver.h"

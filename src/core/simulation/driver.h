@@ -32,7 +32,6 @@ inline constexpr std::string_view kNotEnoughMemory = " Not enough memory";
 inline constexpr std::string_view kSolveInRunOnly = "Solve in Run Regime only !";
 inline constexpr std::string_view kRunRegimeName = "Run";
 inline constexpr std::int32_t kVariableStepPoints = 214;
-inline constexpr double kUnstableOutput = 1e15;
 
 // The Solve command: prepares and runs the compiled scheme with the step mode of
 // ctx.settings.VariableStep. Without a compiled scheme it only says "Solve in Run Regime

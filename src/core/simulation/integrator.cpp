@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "core/simulation/driver.h"
-
 namespace velmar {
 
 std::string_view RunStatusText(RunStatus status) {

@@ -4,7 +4,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 
-#include "gui/graphs/viewer_dialogs.h"
+#include "gui/viewer_dialogs.h"
 
 namespace velmar::gui {
 

@@ -83,15 +83,6 @@ void drawNode(QPainter& painter, int code) {
 
 }  // namespace
 
-QFont canvasFont(int pixelSize) {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setBold(true);
-    font.setPixelSize(pixelSize);
-    font.setStyleStrategy(QFont::NoAntialias);
-    font.setHintingPreference(QFont::PreferFullHinting);  // even spacing at a few pixels
-    return font;
-}
-
 QSize cellPictureSize(int code) {
     return isBlockCode(code) ? QSize(kBlockPictureWidth, kBlockPictureHeight)
                              : QSize(kCellWidth, kCellHeight);

@@ -3,20 +3,16 @@
 // cursor, the bank palettes and the printed scheme.
 #pragma once
 
-#include <QFont>
 #include <QPoint>
 #include <QSize>
 
 #include "core/model/catalogue.h"
+#include "gui/editor/cell_metrics.h"
 
 class QPainter;
 
 namespace velmar::gui {
 
-inline constexpr int kCellWidth = 21;  // one grid cell, in pixels
-inline constexpr int kCellHeight = 11;
-inline constexpr int kBlockPictureWidth = 62;  // a block's 3 x 3 cells, less one pixel
-inline constexpr int kBlockPictureHeight = 32;
 inline const int kFirstBlockCode = bankCodes(3).front();  // codes from here on are 3 x 3 blocks
 
 // The size of a code's picture: 62 x 32 for a block (22 and above), 21 x 11 otherwise.
@@ -32,10 +28,5 @@ QSize cellPictureSize(int code);
 //
 // The painter's state (pen, brush, font, render hints) is saved and restored.
 void drawCellPicture(QPainter& painter, QPoint topLeft, int code, int backgroundIndex, int lineIndex);
-
-// The canvas font: a small bold sans at `pixelSize`, unsmoothed so that text, like the
-// pictures, uses nothing but its pen colour. The face texts use it, and so do the element
-// numbers, names and labels written on the canvas.
-QFont canvasFont(int pixelSize);
 
 }  // namespace velmar::gui

@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "core/model/catalogue.h"
-#include "gui/editor/cell_pictures.h"
+#include "gui/editor/cell_metrics.h"
 #include "gui/editor/face_layouts.h"
 
 namespace velmar::gui {

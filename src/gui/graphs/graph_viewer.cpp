@@ -19,7 +19,7 @@
 #include "gui/graphs/graph_painter.h"
 #include "gui/graphs/metrics_panel.h"
 #include "gui/graphs/point_grid.h"
-#include "gui/graphs/viewer_dialogs.h"
+#include "gui/viewer_dialogs.h"
 
 namespace velmar::gui {
 

@@ -11,8 +11,8 @@
 #include "gui/graphs/graph_canvas.h"
 #include "gui/graphs/graph_painter.h"
 #include "gui/graphs/graph_viewer.h"
-#include "gui/graphs/viewer_dialogs.h"
 #include "gui/print/print_compose.h"
+#include "gui/viewer_dialogs.h"
 
 #ifdef VELMAR_HAVE_SVG
 #include <QSvgGenerator>

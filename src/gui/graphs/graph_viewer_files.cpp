@@ -6,11 +6,11 @@
 #include "gui/comments/text_windows.h"
 #include "gui/graphs/graph_canvas.h"
 #include "gui/graphs/graph_viewer.h"
-#include "gui/graphs/viewer_dialogs.h"
 #include "gui/print/preview_form.h"
 #include "gui/print/print_compose.h"
 #include "gui/print/print_page.h"
 #include "gui/print/print_prompts.h"
+#include "gui/viewer_dialogs.h"
 
 namespace velmar::gui {
 

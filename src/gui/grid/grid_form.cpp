@@ -18,9 +18,9 @@
 #include "core/grid/parameter_grid.h"
 #include "core/model/value_dialog.h"
 #include "core/workbench/workbench.h"
-#include "gui/graphs/viewer_dialogs.h"
 #include "gui/print/print_page.h"
 #include "gui/print/print_prompts.h"
+#include "gui/viewer_dialogs.h"
 
 namespace velmar::gui {
 

@@ -17,10 +17,10 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "gui/graphs/viewer_dialogs.h"
 #include "gui/print/print_compose.h"
 #include "gui/print/print_page.h"
 #include "gui/print/print_prompts.h"
+#include "gui/viewer_dialogs.h"
 
 namespace velmar::gui {
 

@@ -4,13 +4,13 @@
 #include <filesystem>
 
 #include "core/errors.h"
-#include "gui/graphs/viewer_dialogs.h"
 #include "gui/shell/caption_editor.h"
 #include "gui/shell/form_main.h"
 #include "gui/shell/help_form.h"
 #include "gui/shell/path_form.h"
 #include "gui/shell/recovery_keeper.h"
 #include "gui/shell/shell_state.h"
+#include "gui/viewer_dialogs.h"
 
 namespace velmar::gui {
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/model/compiled.h"
+#include "core/model/element.h"
 
 namespace velmar {
 namespace {

@@ -18,7 +18,7 @@
 #include "gui/graphs/graph_viewer.h"
 #include "gui/graphs/metrics_panel.h"
 #include "gui/graphs/point_grid.h"
-#include "gui/graphs/viewer_dialogs.h"
+#include "gui/viewer_dialogs.h"
 
 using namespace velmar;
 using namespace velmar::gui;

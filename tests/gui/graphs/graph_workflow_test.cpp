@@ -23,13 +23,13 @@
 #include "gui/graphs/graph_canvas.h"
 #include "gui/graphs/graph_viewer.h"
 #include "gui/graphs/show_graph.h"
-#include "gui/graphs/viewer_dialogs.h"
 #include "gui/grid/grid_form.h"
 #include "gui/print/preview_form.h"
 #include "gui/print/print_prompts.h"
 #include "gui/shell/form_main.h"
 #include "gui/shell/window_input.h"
 #include "gui/support/demo_viewer.h"
+#include "gui/viewer_dialogs.h"
 
 using namespace velmar;
 using namespace velmar::gui;

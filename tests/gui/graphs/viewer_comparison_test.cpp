@@ -23,12 +23,12 @@
 #include "gui/graphs/graph_viewer.h"
 #include "gui/graphs/metrics_panel.h"
 #include "gui/graphs/show_graph.h"
-#include "gui/graphs/viewer_dialogs.h"
 #include "gui/grid/grid_form.h"
 #include "gui/shell/dialog_host.h"
 #include "gui/shell/form_main.h"
 #include "gui/shell/window_input.h"
 #include "gui/support/demo_viewer.h"
+#include "gui/viewer_dialogs.h"
 
 using namespace velmar;
 using namespace velmar::gui;

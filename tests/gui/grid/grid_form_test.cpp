@@ -9,8 +9,8 @@
 #include "core/scripted_host.h"
 #include "core/workbench/workbench.h"
 #include "gui/comments/text_windows.h"
-#include "gui/graphs/viewer_dialogs.h"
 #include "gui/grid/grid_form.h"
+#include "gui/viewer_dialogs.h"
 
 using namespace velmar;
 using namespace velmar::gui;

@@ -1,4 +1,4 @@
-#include "gui/graphs/viewer_dialogs.h"
+#include "gui/viewer_dialogs.h"
 
 #include <QDir>
 #include <QFileDialog>

@@ -1,0 +1,2 @@
+// Part of unit a, which b includes.
+#include "core/model/b.h"

@@ -1,0 +1,2 @@
+#include "core/model/b.h"
+#include "core/model/a.h"
