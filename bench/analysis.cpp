@@ -74,13 +74,13 @@ struct NestedLoops {
 
 void ReductionOfTwentyLinksInThreeLoops(benchmark::State& state) {
     const NestedLoops scheme;
-    const ReductionResult check = ReduceScheme(scheme.cs, scheme.output, scheme.entry);
+    const ReductionResult check = reduceScheme(scheme.cs, scheme.output, scheme.entry);
     if (check.status != ReductionStatus::Reduced || check.w.B.order() != 20) {
         state.SkipWithError("the scheme did not reduce to a 20th-order W(s)");
         return;
     }
     for (auto _ : state) {
-        ReductionResult r = ReduceScheme(scheme.cs, scheme.output, scheme.entry);
+        ReductionResult r = reduceScheme(scheme.cs, scheme.output, scheme.entry);
         benchmark::DoNotOptimize(r);
     }
 }
@@ -92,7 +92,7 @@ void AmplitudeOfTenthOrderOver100000Points(benchmark::State& state) {
     const FrequencySplit split(w);
     const FrequencyRange range{0.0L, shortMode ? 2.0L : 100.0L, 0.001L};
     for (auto _ : state) {
-        Curve c = FrequencyCharacteristic(split, MethodCode::Amplitude, range);
+        Curve c = frequencyCharacteristic(split, MethodCode::Amplitude, range);
         benchmark::DoNotOptimize(c);
         state.SetItemsProcessed(state.items_processed() + static_cast<int64_t>(c.x.size()));
     }

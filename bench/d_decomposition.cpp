@@ -44,8 +44,8 @@ struct TenElements {
         chain.push_back(block);
         for (size_t k = 1; k < chain.size(); ++k) draw.connect(*chain[k - 1], *chain[k]);
         draw.wire({{col, 11}, {col, 15}, {8, 15}, {8, 12}});
-        ParameterByLabel(*chain[2], "T").param->Varied = true;
-        ParameterByLabel(*chain[5], "K").param->Varied = true;
+        parameterByLabel(*chain[2], "T").param->Varied = true;
+        parameterByLabel(*chain[5], "K").param->Varied = true;
         if (!CompileScheme(wb)) throw std::logic_error("the benchmark scheme does not compile");
         block->Entry = 1;
         const std::string n = shortMode ? "10" : "100";

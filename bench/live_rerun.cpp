@@ -40,7 +40,7 @@ struct DemoWindow {
         form.findChild<QAction*>("LiveParameters1")->trigger();
         panel->sync();
         // The recorder's graph open in the viewer, as after Enter on the recorder.
-        const auto graph = RecordedGraphOf(form.workbench().scheme.element(6), form.workbench().run);
+        const auto graph = recordedGraphOf(form.workbench().scheme.element(6), form.workbench().run);
         TFormGraphPg& viewer = recorderViewer(&form, 6);
         viewer.openCopies(graph->diagrams, graph->kind);
         viewer.show();

@@ -33,7 +33,7 @@ void PopovBoundOfSixthOrder(benchmark::State& state) {
     const TransferFunction w = sixthOrder();
     PopovResult r;
     for (auto _ : state) {
-        r = PopovBound(w);
+        r = popovBound(w);
         benchmark::DoNotOptimize(r);
     }
     state.counters["Kkrit"] = static_cast<double>(r.kkrit);
@@ -42,10 +42,10 @@ void PopovBoundOfSixthOrder(benchmark::State& state) {
 BENCHMARK(PopovBoundOfSixthOrder)->Unit(benchmark::kMillisecond);
 
 void PTuningOfSixthOrder(benchmark::State& state) {
-    const Hodograph h = HodographOf(sixthOrder(), grid());
+    const Hodograph h = hodographOf(sixthOrder(), grid());
     MCircleTouch touch;
     for (auto _ : state) {
-        touch = TouchingMCircle(h.re, h.im, kDefaultM);
+        touch = touchingMCircle(h.re, h.im, kDefaultM);
         benchmark::DoNotOptimize(touch);
     }
     state.counters["points"] = static_cast<double>(h.re.size());
@@ -54,11 +54,11 @@ void PTuningOfSixthOrder(benchmark::State& state) {
 BENCHMARK(PTuningOfSixthOrder)->Unit(benchmark::kMillisecond);
 
 void PiSweepOfSixthOrderOverTenTi(benchmark::State& state) {
-    const Hodograph h = HodographOf(sixthOrder(), grid());
-    const std::vector<Extended> tis = TiRange(1, 10, 1);
+    const Hodograph h = hodographOf(sixthOrder(), grid());
+    const std::vector<Extended> tis = tiRange(1, 10, 1);
     TiSweep sweep;
     for (auto _ : state) {
-        sweep = TuneOverTi(h, kDefaultM, RegulatorType::PI, tis, 0, {});
+        sweep = tuneOverTi(h, kDefaultM, RegulatorType::PI, tis, 0, {});
         benchmark::DoNotOptimize(sweep);
     }
     if (sweep.optimum >= 0) {

@@ -85,7 +85,7 @@ public:
             throw std::runtime_error("the chain's run failed: " +
                                      (host.lines.empty() ? "" : host.lines.back()));
     }
-    void save(const std::string& file) const { SaveScheme(wb_.scheme, file, LabelsFileFor(file)); }
+    void save(const std::string& file) const { SaveScheme(wb_.scheme, file, labelsFileFor(file)); }
     std::int32_t points() const { return wb_.run.PointCount; }
     int elements() const { return wb_.compiled->N; }
     // The links' outputs after the last run, source side first.

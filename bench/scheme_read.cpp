@@ -1,7 +1,7 @@
 // Reading the largest scheme file there may be: 64 MiB of cell entries, the cells laid
 // and laid again over each other (blocks, line pieces, arrows), then the terminator.
 //
-//   read/bytes   ReadSchemeBytes on the file's bytes: cells laid, elements made, records
+//   read/bytes   readSchemeBytes on the file's bytes: cells laid, elements made, records
 //                read; reported with the bytes per second
 //
 // Full run: ./build/bench/scheme_read (64 MiB, should stay under 2 s). Short mode for
@@ -41,7 +41,7 @@ void ReadBytes(benchmark::State& state) {
         schemeBytes(shortMode ? std::size_t{1} << 20 : std::size_t{64} << 20);
     for (auto _ : state) {
         Scheme scheme;
-        ReadSchemeBytes(scheme, bytes);  // no records: every element keeps its defaults
+        readSchemeBytes(scheme, bytes);  // no records: every element keeps its defaults
         benchmark::DoNotOptimize(scheme.ElementCount());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(bytes.size()) * state.iterations());

@@ -65,13 +65,13 @@ struct SchemeImage {
     std::string labels, functions;
 };
 
-SchemeImage imageOf(const Scheme& from) { return {SchemeBytes(from), LabelsText(from), FunctionsText(from)}; }
+SchemeImage imageOf(const Scheme& from) { return {SchemeBytes(from), labelsText(from), functionsText(from)}; }
 
 std::unique_ptr<Session> copyOf(const SchemeImage& image, const Answers& answers) {
     auto s = std::make_unique<Session>();
-    ReadSchemeBytes(s->wb.scheme, image.bytes);
-    ReadLabelsText(s->wb.scheme, image.labels);
-    ReadFunctionsText(s->wb.scheme, image.functions);
+    readSchemeBytes(s->wb.scheme, image.bytes);
+    readLabelsText(s->wb.scheme, image.labels);
+    readFunctionsText(s->wb.scheme, image.functions);
     for (const auto& [label, value] : answers) s->host.setAnswer(label, value);
     return s;
 }
@@ -131,10 +131,10 @@ py::dict said(const ScriptedHost& host) {
         auto out = counts.mutable_unchecked<2>();
         py::array_t<double> xs(m.nx + 1), ys(m.ny + 1);
         for (int j = 0; j <= m.ny; ++j) {
-            ys.mutable_at(j) = static_cast<double>(Extended(Real48(GridY(m, j))));
+            ys.mutable_at(j) = static_cast<double>(Extended(Real48(gridY(m, j))));
             for (int i = 0; i <= m.nx; ++i) out(j, i) = m.count(i, j);
         }
-        for (int i = 0; i <= m.nx; ++i) xs.mutable_at(i) = static_cast<double>(Extended(Real48(GridX(m, i))));
+        for (int i = 0; i <= m.nx; ++i) xs.mutable_at(i) = static_cast<double>(Extended(Real48(gridX(m, i))));
         maps.append(py::dict(py::arg("x_name") = m.xName, py::arg("y_name") = m.yName, py::arg("x") = xs,
                              py::arg("y") = ys, py::arg("counts") = counts, py::arg("stopped") = m.stopped));
     }
@@ -204,7 +204,7 @@ public:
     static PyScheme load(const std::string& path) {
         PyScheme p;
         try {
-            const SchemeRead read = LoadScheme(p.scheme(), path, LabelsFileFor(path));
+            const SchemeRead read = LoadScheme(p.scheme(), path, labelsFileFor(path));
             p.loadWarning_ = read.warning();
         } catch (const FileError& e) { fail(e.what()); }
         return p;
@@ -213,11 +213,11 @@ public:
     static PyScheme fromBytes(const py::bytes& bytes, const std::string& labels, const std::string& functions) {
         PyScheme p;
         const std::string b = bytes;
-        const SchemeRead read = ReadSchemeBytes(
+        const SchemeRead read = readSchemeBytes(
             p.scheme(), std::span(reinterpret_cast<const std::uint8_t*>(b.data()), b.size()));
-        ReadLabelsText(p.scheme(), labels);
+        readLabelsText(p.scheme(), labels);
         try {
-            ReadFunctionsText(p.scheme(), functions);
+            readFunctionsText(p.scheme(), functions);
         } catch (const FileError& e) { fail(e.what()); }
         p.loadWarning_ = read.warning();
         return p;
@@ -225,7 +225,7 @@ public:
 
     void save(const std::string& path) const {
         try {
-            SaveScheme(scheme(), path, LabelsFileFor(path));
+            SaveScheme(scheme(), path, labelsFileFor(path));
         } catch (const FileError& e) { fail(e.what()); }
     }
 
@@ -233,8 +233,8 @@ public:
         const std::vector<std::uint8_t> b = SchemeBytes(scheme());
         return py::bytes(reinterpret_cast<const char*>(b.data()), b.size());
     }
-    std::string labels() const { return LabelsText(scheme()); }
-    std::string functions() const { return FunctionsText(scheme()); }
+    std::string labels() const { return labelsText(scheme()); }
+    std::string functions() const { return functionsText(scheme()); }
     const std::string& loadWarning() const { return loadWarning_; }
 
     std::string comment() const { return scheme().SchemeComment; }
@@ -280,14 +280,14 @@ public:
 
     // The value element `number`'s parameter labelled `label` holds.
     double get(int number, const std::string& label) const {
-        const ParameterRef ref = ParameterByLabel(const_cast<Element&>(element(number)), label);
+        const ParameterRef ref = parameterByLabel(const_cast<Element&>(element(number)), label);
         if (!ref.param) fail("element " + std::to_string(number) + " has no parameter \"" + label + "\"" + labelsOf(number));
         return static_cast<double>(Extended(ref.param->Value));
     }
 
     void mark(int number, const std::string& label, bool on) {
         if (number < 1 || number > scheme().ElementCount()) fail("the scheme has no element " + std::to_string(number));
-        const ParameterRef ref = ParameterByLabel(scheme().element(number), label);
+        const ParameterRef ref = parameterByLabel(scheme().element(number), label);
         if (!ref.param || !ref.markable) fail("element " + std::to_string(number) + " has no markable parameter \"" +
                                               label + "\"" + labelsOf(number));
         ref.param->Varied = on;
@@ -295,9 +295,9 @@ public:
 
     // The name the scan and the searches register a marked parameter under ("K3").
     std::string registeredName(int number, const std::string& label) const {
-        const ParameterRef ref = ParameterByLabel(const_cast<Element&>(element(number)), label);
+        const ParameterRef ref = parameterByLabel(const_cast<Element&>(element(number)), label);
         if (!ref.param) fail("element " + std::to_string(number) + " has no parameter \"" + label + "\"" + labelsOf(number));
-        return NumberedParameterName(ref.param->Name, number);
+        return numberedParameterName(ref.param->Name, number);
     }
 
     void setLabel(int number, const std::string& text) {
@@ -409,7 +409,7 @@ public:
         ReductionResult r;
         {
             py::gil_scoped_release free;
-            r = ReduceScheme(*s->wb.compiled, block, from);
+            r = reduceScheme(*s->wb.compiled, block, from);
         }
         if (r.status == ReductionStatus::Refused) fail(r.message);
         if (r.status == ReductionStatus::Unchanged) fail("element " + std::to_string(block) + " is not reached from element " + std::to_string(from));
@@ -422,7 +422,7 @@ public:
         auto s = copyOf(scheme(), answers);
         for (const auto& [number, label] : marks) {
             if (number < 1 || number > s->wb.scheme.ElementCount()) fail("the scheme has no element " + std::to_string(number));
-            const ParameterRef ref = ParameterByLabel(s->wb.scheme.element(number), label);
+            const ParameterRef ref = parameterByLabel(s->wb.scheme.element(number), label);
             if (!ref.param || !ref.markable) fail("element " + std::to_string(number) + " has no markable parameter \"" + label + "\"");
             ref.param->Varied = true;
         }
@@ -437,18 +437,18 @@ public:
         if (!menu && (block < 1 || block > s->wb.scheme.ElementCount() || !s->wb.scheme.element(block).info().hasElement() ||
                       !isAnalysisBlock(s->wb.scheme.element(block).TypeCode())))
             fail("element " + std::to_string(block) + " is not an analysis block");
-        s->wb.analysis.methodGroup = menu ? MethodGroup::Character : GroupForCode(*code);
+        s->wb.analysis.methodGroup = menu ? MethodGroup::Character : groupForCode(*code);
         if (menu) s->host.methodCodes = {MethodCode::HarmonicFrequency, MethodCode::HarmonicAmplitude};
-        if (code && IsRootsDisplay(*code)) {
+        if (code && isRootsDisplay(*code)) {
             s->host.methodCodes = {*code};
-            code = MethodCode::RootsAnimation;
+            code = MethodCode::rootsAnimation;
         }
         {
             py::gil_scoped_release free;
             try {
                 s->wb.analysis.lastBlock = block;
-                if (menu) AnalysisMenuCommand(s->wb, *menu);
-                else SolveOperation(s->wb, dynamic_cast<AnalysisBlock&>(s->wb.scheme.element(block)), code);
+                if (menu) analysisMenuCommand(s->wb, *menu);
+                else solveOperation(s->wb, dynamic_cast<AnalysisBlock&>(s->wb.scheme.element(block)), code);
             } catch (const std::runtime_error& e) { s->host.message(Box::Error, e.what()); }
         }
         py::dict d = said(s->host);
@@ -469,7 +469,7 @@ private:
                 r.error = setParameterByLabel(wb, number, label, Real48(static_cast<Extended>(value)));
             } catch (const MathError& e) { r.error = e.what(); }
             if (!r.error.empty()) return r;
-            const ParameterRef ref = ParameterByLabel(wb.scheme.element(number), label);
+            const ParameterRef ref = parameterByLabel(wb.scheme.element(number), label);
             r.stored.push_back(static_cast<double>(Extended(ref.param->Value)));
         }
         if (!CompileScheme(wb)) return r;
@@ -481,7 +481,7 @@ private:
         if (r.outcome != RunOutcome::Completed) return r;
         r.graphs.reserve(wb.scheme.ElementList().size());
         for (const auto& e : wb.scheme.ElementList()) {
-            auto graph = RecordedGraphOf(*e, wb.run);
+            auto graph = recordedGraphOf(*e, wb.run);
             if (!graph) continue;
             r.graphs.push_back(std::move(*graph));
             const RecordedGraph& g = r.graphs.back();

@@ -82,8 +82,8 @@ void printPlanes(const ScriptedHost& host) {
             for (int i = 0; i <= map.nx; ++i) {
                 const int count = map.count(i, j);
                 if (count == DDecompositionMap::kNotScanned) continue;
-                std::cout << "ddecomp: " << significantText(Real48(GridX(map, i))) << ' '
-                          << significantText(Real48(GridY(map, j))) << ' '
+                std::cout << "ddecomp: " << significantText(Real48(gridX(map, i))) << ' '
+                          << significantText(Real48(gridY(map, j))) << ' '
                           << (count == DDecompositionMap::kUndetermined ? "undetermined"
                                                                         : std::to_string(count))
                           << '\n';
@@ -118,20 +118,20 @@ int solve(const char* command, const Options& o, std::optional<NamedAnalysis> me
     const RunCommand* menuCommand = method ? std::get_if<RunCommand>(&*method) : nullptr;
     std::optional<MethodCode> code;
     if (method && !menuCommand) code = std::get<MethodCode>(*method);
-    wb.analysis.methodGroup = code ? GroupForCode(*code) : MethodGroup::Character;
+    wb.analysis.methodGroup = code ? groupForCode(*code) : MethodGroup::Character;
     // A harmonic sweep offers its list: both curves go to the viewer.
     if (menuCommand) host.methodCodes = {MethodCode::HarmonicFrequency, MethodCode::HarmonicAmplitude};
     // A display of the roots animation is reached through the animation, which offers
     // its displays.
-    if (code && IsRootsDisplay(*code)) {
+    if (code && isRootsDisplay(*code)) {
         host.methodCodes = {*code};
-        code = MethodCode::RootsAnimation;
+        code = MethodCode::rootsAnimation;
     }
     SolveResult result;
     try {
         wb.analysis.lastBlock = o.block;
-        if (menuCommand) AnalysisMenuCommand(wb, *menuCommand);
-        else result = SolveOperation(wb, dynamic_cast<AnalysisBlock&>(wb.scheme.element(o.block)), code);
+        if (menuCommand) analysisMenuCommand(wb, *menuCommand);
+        else result = solveOperation(wb, dynamic_cast<AnalysisBlock&>(wb.scheme.element(o.block)), code);
     } catch (const std::runtime_error& e) {  // MathError and FileError end the command
         host.message(Box::Error, e.what());
     }

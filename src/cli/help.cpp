@@ -40,7 +40,7 @@ constexpr std::string_view kSetOption =
 void analysisMethods(std::ostream& out) {
     std::map<int, std::string> captions;
     for (int list = 0; list <= static_cast<int>(MethodList::Harmonic); ++list)
-        for (const MethodItem& item : MethodItems(static_cast<MethodList>(list))) {
+        for (const MethodItem& item : methodItems(static_cast<MethodList>(list))) {
             const int code = static_cast<int>(item.code);
             if (methodOf(std::to_string(code))) captions.emplace(code, item.caption);
         }

@@ -25,7 +25,7 @@ std::string value(Extended x) { return significantText(x, 17); }
 std::string parameterText(const Element& e) {
     std::string text;
     auto add = [&text](const std::string& name, Extended x) { text += " | " + name + "=" + value(x); };
-    if (const PolynomialEntry* polynomials = LinkPolynomials(e)) {
+    if (const PolynomialEntry* polynomials = linkPolynomials(e)) {
         const PolynomialEntry& p = *polynomials;
         add("m", p.m());
         add("n", p.n());
@@ -62,7 +62,7 @@ int resave(const Args& args) {
     const std::optional<SchemeRead> read = loadScheme("resave", args[0], scheme, std::cerr);
     if (!read) return kWrongCall;
     try {
-        SaveScheme(scheme, args[1], LabelsFileFor(args[1]));
+        SaveScheme(scheme, args[1], labelsFileFor(args[1]));
     } catch (const FileError& e) {
         std::cerr << "velmar-cli resave: " << e.what() << "\n";
         return kWrongCall;

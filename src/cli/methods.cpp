@@ -8,7 +8,7 @@ namespace velmar::cli {
 std::optional<NamedAnalysis> methodOf(const std::string& text) {
     if (const auto named = AnalysisByName(text)) return named;
     const auto number = wholeNumber(text, 1, static_cast<int>(MethodCode::DDecomposition));
-    if (number && !CaptionOfCode(MethodCode{*number}).empty()) return MethodCode{*number};
+    if (number && !captionOfCode(MethodCode{*number}).empty()) return MethodCode{*number};
     return std::nullopt;
 }
 

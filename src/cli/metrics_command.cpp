@@ -70,7 +70,7 @@ int fail(const std::string& text) {
 const Element* recorderOf(const Workbench& wb, int element) {
     if (element > 0) return element <= wb.scheme.ElementCount() ? &wb.scheme.element(element) : nullptr;
     for (const auto& e : wb.scheme.ElementList())
-        if (RecordedGraphOf(*e, wb.run)) return e.get();
+        if (recordedGraphOf(*e, wb.run)) return e.get();
     return nullptr;
 }
 
@@ -96,7 +96,7 @@ int metrics(const Args& args) {
         return fail("the scheme has no element " + std::to_string(o->element));
 
     const Element* recorder = recorderOf(wb, o->element);
-    const auto graph = recorder ? RecordedGraphOf(*recorder, wb.run) : std::nullopt;
+    const auto graph = recorder ? recordedGraphOf(*recorder, wb.run) : std::nullopt;
     if (!graph)
         return fail(o->element > 0 ? "element " + std::to_string(o->element) + " is not a recorder"
                                    : std::string("the scheme has no recorder"));

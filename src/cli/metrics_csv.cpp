@@ -10,7 +10,7 @@ std::vector<CsvMetrics> recordedMetrics(const Workbench& wb, const std::string& 
     const Extended level = describeRun(wb.scheme).stepLevel.value_or(1);
     std::vector<CsvMetrics> rows;
     for (const auto& e : wb.scheme.ElementList())
-        if (const auto graph = RecordedGraphOf(*e, wb.run))
+        if (const auto graph = recordedGraphOf(*e, wb.run))
             for (std::size_t s = 0; s < graph->diagrams.size(); ++s)
                 if (graph->diagrams[s].present())
                     rows.push_back(

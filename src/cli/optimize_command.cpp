@@ -127,7 +127,7 @@ int optimize(const Args& args) {
     const int done = *read != kDone || !host.warnings.empty() ? kDoneWithWarning : kDone;
     if (o->save) {
         try {
-            SaveScheme(wb.scheme, *o->save, LabelsFileFor(*o->save));
+            SaveScheme(wb.scheme, *o->save, labelsFileFor(*o->save));
         } catch (const FileError& e) {
             std::cerr << "velmar-cli optimize: " << e.what() << "\n";
             return kWrongCall;

@@ -67,7 +67,7 @@ void writePointFiles(const Workbench& wb, const std::filesystem::path& folder) {
     std::filesystem::create_directories(folder, error);
     if (error) throw FileError("Cannot create " + folder.string());
     for (const auto& e : wb.scheme.ElementList()) {
-        const auto graph = RecordedGraphOf(*e, wb.run);
+        const auto graph = recordedGraphOf(*e, wb.run);
         if (!graph) continue;
         GraphHeading heading;
         heading.applyKind(graph->kind);
@@ -84,7 +84,7 @@ void writePointFiles(const Workbench& wb, const std::filesystem::path& folder) {
 std::vector<CsvCurve> recordedCurves(const Workbench& wb, const std::string& sweep) {
     std::vector<CsvCurve> curves;
     for (const auto& e : wb.scheme.ElementList())
-        if (const auto graph = RecordedGraphOf(*e, wb.run))
+        if (const auto graph = recordedGraphOf(*e, wb.run))
             for (std::size_t s = 0; s < graph->diagrams.size(); ++s)
                 if (graph->diagrams[s].present())
                     curves.push_back(csvCurve(e->Number, static_cast<int>(s) + 1, graph->diagrams[s], sweep));

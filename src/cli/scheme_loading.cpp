@@ -8,7 +8,7 @@ namespace velmar::cli {
 std::optional<SchemeRead> loadScheme(const std::string& verb, const std::string& file, Scheme& scheme,
                                      std::ostream& err) {
     try {
-        return LoadScheme(scheme, file, LabelsFileFor(file));
+        return LoadScheme(scheme, file, labelsFileFor(file));
     } catch (const FileError& e) {
         err << "velmar-cli " << verb << ": " << e.what() << "\n";
         return std::nullopt;

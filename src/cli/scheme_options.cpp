@@ -52,7 +52,7 @@ bool applyMarks(Scheme& scheme, const std::vector<std::string>& marks, std::stri
             error = "--mark " + option + ": " + error;
             return false;
         }
-        const ParameterRef ref = ParameterByLabel(*e, label);
+        const ParameterRef ref = parameterByLabel(*e, label);
         if (!ref.param || !ref.markable) {
             error = "--mark " + option + ": element " + std::to_string(e->Number) +
                     " has no markable parameter \"" + label + "\"";

@@ -49,7 +49,7 @@ ValueRow plainRow(const std::string& label, std::string text) {
 
 }  // namespace
 
-int ChoiceIndex(std::string_view answer, const std::vector<std::string>& items) {
+int choiceIndex(std::string_view answer, const std::vector<std::string>& items) {
     const std::string a = folded(answer);
     if (a.empty()) return -1;
     for (std::size_t i = 0; i < items.size(); ++i)
@@ -124,7 +124,7 @@ bool Host::askChoices(std::string_view caption, std::vector<ChoiceRow>& rows) {
             plainRow(c.label, c.items.empty() ? std::string() : c.items[static_cast<std::size_t>(c.index)]));
     const RowCheck check = [&rows](const std::vector<ValueRow>& answered) -> std::string {
         for (std::size_t i = 0; i < rows.size(); ++i)
-            if (ChoiceIndex(answered[i].text, rows[i].items) < 0) {
+            if (choiceIndex(answered[i].text, rows[i].items) < 0) {
                 std::string problem = rows[i].label + ":";
                 for (const std::string& item : rows[i].items) problem += " \"" + item + "\"";
                 return problem;
@@ -132,7 +132,7 @@ bool Host::askChoices(std::string_view caption, std::vector<ChoiceRow>& rows) {
         return {};
     };
     if (!askValues(caption, shown, check)) return false;
-    for (std::size_t i = 0; i < rows.size(); ++i) rows[i].index = ChoiceIndex(shown[i].text, rows[i].items);
+    for (std::size_t i = 0; i < rows.size(); ++i) rows[i].index = choiceIndex(shown[i].text, rows[i].items);
     return true;
 }
 

@@ -73,8 +73,8 @@ enum class MethodCode : int {
     Real = 55,               // "Re"
     Imaginary = 56,          // "Im"
     ModifiedPopov = 60,
-    CoefficientsByRoots = 82,
-    ErrorCoefficients = 101,
+    coefficientsByRoots = 82,
+    errorCoefficients = 101,
     Hurwitz = 102,
     RootsFullPage = 103,  // the roots animation's displays
     RootsOneByOne = 104,
@@ -82,8 +82,8 @@ enum class MethodCode : int {
     MinimiseByCoefficients = 106,  // the square functional's minimisations
     MinimiseByRoots = 107,
     MinimiseByCurrent = 108,
-    RootsAnimation = 311,
-    SquareIntegralEstimation = 331,
+    rootsAnimation = 311,
+    squareIntegralEstimation = 331,
     TwoRegulators = 341,
     PRegulator = 1979,
     PiRegulator = 1980,
@@ -295,6 +295,6 @@ public:
 };
 
 // The item a choice answer names (see askChoices), or -1.
-int ChoiceIndex(std::string_view answer, const std::vector<std::string>& items);
+int choiceIndex(std::string_view answer, const std::vector<std::string>& items);
 
 }  // namespace velmar

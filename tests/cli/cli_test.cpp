@@ -21,7 +21,7 @@ TEST_F(Cli, InfoListsElementsLabelsAndComment) {
     s.Labels[2] = "node";
     s.SchemeComment = "a comment";
     const fs::path shm = dir / "x.shm";
-    SaveScheme(s, shm, LabelsFileFor(shm));
+    SaveScheme(s, shm, labelsFileFor(shm));
 
     const Result r = cli({"info", shm.string()});
     EXPECT_EQ(r.code, 0) << r.out;
@@ -46,7 +46,7 @@ TEST_F(Cli, ResaveGivesTheSameBytesAndLabels) {
     const Result r = cli({"resave", kDemo.string(), out.string()});
     ASSERT_EQ(r.code, 0) << r.out;
     EXPECT_EQ(contents(out), contents(kDemo));
-    EXPECT_EQ(contents(dir / "copy.sdf"), contents(LabelsFileFor(kDemo)));
+    EXPECT_EQ(contents(dir / "copy.sdf"), contents(labelsFileFor(kDemo)));
 }
 
 TEST_F(Cli, FileAndUsageErrorsExitWith2) {

@@ -18,7 +18,7 @@ inline fs::path saveCommutatorScheme(const fs::path& dir, bool withArrow = true)
     s.element(1).Params[0].Value = 2.0L;
     s.element(1).Params[1].Value = 0.1L;
     const fs::path file = dir / "commutator.shm";
-    SaveScheme(s, file, LabelsFileFor(file));
+    SaveScheme(s, file, labelsFileFor(file));
     return file;
 }
 
@@ -38,7 +38,7 @@ inline fs::path saveLagScheme(const fs::path& dir, Extended timeConstant = 1) {
     putThreeInARow(s, 33, 22, 62);
     s.element(2).Params[1].Value = timeConstant;
     const fs::path file = dir / "lag.shm";
-    SaveScheme(s, file, LabelsFileFor(file));
+    SaveScheme(s, file, labelsFileFor(file));
     return file;
 }
 

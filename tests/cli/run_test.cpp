@@ -41,7 +41,7 @@ TEST_F(Cli, RunWarnsOfAnAlgebraicLoop) {
     SchemeDrawing d(s);
     drawUnityFeedback(d, 30);
     const fs::path file = dir / "loop.shm";
-    SaveScheme(s, file, LabelsFileFor(file));
+    SaveScheme(s, file, labelsFileFor(file));
     const Result r = cli({"run", file.string(), "--answer", "Time=0.05"});
     EXPECT_EQ(r.code, 1) << r.out;
     const std::vector<std::string> rows = lines(r.out);

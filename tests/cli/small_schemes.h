@@ -19,7 +19,7 @@ inline std::filesystem::path saveStepScheme(const std::filesystem::path& dir) {
     s.PutCell(7, 10, 1);
     s.PutCell(8, 9, 62);
     const std::filesystem::path file = dir / "step.shm";
-    SaveScheme(s, file, LabelsFileFor(file));
+    SaveScheme(s, file, labelsFileFor(file));
     return file;
 }
 

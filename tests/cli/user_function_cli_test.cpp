@@ -15,7 +15,7 @@ fs::path saveFunctionScheme(const fs::path& dir, const char* expression) {
     putThreeInARow(s, 37, 144, 62);
     s.element(3).ReadSideText(expression);
     const fs::path file = dir / "function.shm";
-    SaveScheme(s, file, LabelsFileFor(file));
+    SaveScheme(s, file, labelsFileFor(file));
     return file;
 }
 
@@ -30,7 +30,7 @@ std::vector<std::string> runArgs(const fs::path& scheme, std::vector<std::string
 
 TEST_F(Cli, TheUserFunctionRunsTheExpressionOfItsFileOrOfItsWindow) {
     const fs::path scheme = saveFunctionScheme(dir, "3*x");
-    EXPECT_EQ(contents(FunctionsFileFor(scheme)), "8 9 3*x\r\n");
+    EXPECT_EQ(contents(functionsFileFor(scheme)), "8 9 3*x\r\n");
     const Result kept = cli(runArgs(scheme, {}));
     ASSERT_EQ(kept.code, 0) << kept.out;
     EXPECT_EQ(kept.out, "element,diagram,index,x,y\n2,1,0,0,0\n2,1,1,0.5,1.5\n2,1,2,1,3\n");
@@ -38,7 +38,7 @@ TEST_F(Cli, TheUserFunctionRunsTheExpressionOfItsFileOrOfItsWindow) {
     const Result edited = cli(runArgs(scheme, {"--edit", "3", "--answer", "f (x)=x^2 + t"}));
     ASSERT_EQ(edited.code, 0) << edited.out;
     EXPECT_EQ(edited.out, "element,diagram,index,x,y\n2,1,0,0,0\n2,1,1,0.5,0.75\n2,1,2,1,2\n");
-    EXPECT_EQ(contents(FunctionsFileFor(scheme)), "8 9 3*x\r\n");  // for this call only
+    EXPECT_EQ(contents(functionsFileFor(scheme)), "8 9 3*x\r\n");  // for this call only
 }
 
 TEST_F(Cli, AnExpressionTheParserRefusesIsNamedAndNothingRuns) {

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     scheme.PutCell(70, 70, 144);
     const std::vector<std::uint8_t> before = SchemeBytes(scheme);
     try {
-        ReadBlockBytes(scheme, col, row, {data + 2, size - 2});
+        readBlockBytes(scheme, col, row, {data + 2, size - 2});
     } catch (const FileError&) {
         fuzz::require(SchemeBytes(scheme) == before, "a failed paste changed the scheme");
         return 0;

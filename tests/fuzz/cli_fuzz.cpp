@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     int block = 0;
     try {
         Scheme scheme;
-        LoadScheme(scheme, path, LabelsFileFor(path));
+        LoadScheme(scheme, path, labelsFileFor(path));
         for (const auto& e : scheme.ElementList())
             if (e->Code == 60 && block == 0) block = e->Number;
     } catch (const FileError&) { return 0; }  // the verbs refuse it as the reader does

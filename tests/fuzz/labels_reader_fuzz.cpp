@@ -10,10 +10,10 @@ using namespace velmar;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Scheme scheme;
-    ReadLabelsText(scheme, {reinterpret_cast<const char*>(data), size});
-    const std::string text = LabelsText(scheme);
+    readLabelsText(scheme, {reinterpret_cast<const char*>(data), size});
+    const std::string text = labelsText(scheme);
     Scheme again;
-    ReadLabelsText(again, text);
-    fuzz::require(LabelsText(again) == text, "written labels read back differently");
+    readLabelsText(again, text);
+    fuzz::require(labelsText(again) == text, "written labels read back differently");
     return 0;
 }

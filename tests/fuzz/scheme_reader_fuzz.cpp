@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     scheme.PutCell(40, 80, 22);
     const std::vector<std::uint8_t> before = SchemeBytes(scheme);
     try {
-        ReadSchemeBytes(scheme, {data, size});
+        readSchemeBytes(scheme, {data, size});
     } catch (const FileError&) {
         fuzz::require(SchemeBytes(scheme) == before, "a failed read changed the scheme");
         return 0;
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::requireConsistent(scheme);
     const std::vector<std::uint8_t> written = SchemeBytes(scheme);
     Scheme again;
-    ReadSchemeBytes(again, written);
+    readSchemeBytes(again, written);
     fuzz::require(SchemeBytes(again) == written, "a written scheme reads back differently");
     return 0;
 }

@@ -42,7 +42,7 @@ std::vector<ParameterRow> parameterRows(const Element& e) {
 // reading: every parameter must read back as drawn.
 void checkFileKeepsParameters(const Scheme& scheme) {
     Scheme read;
-    ReadSchemeBytes(read, SchemeBytes(scheme));
+    readSchemeBytes(read, SchemeBytes(scheme));
     for (int k = 1; k <= scheme.ElementCount(); ++k) {
         const std::vector<ParameterRow> set = parameterRows(scheme.element(k)),
                                         kept = parameterRows(read.element(k));
@@ -90,7 +90,7 @@ int main(int argc, char** argv) {
             const std::filesystem::path file = folder / std::string(test.file);
             Scheme scheme;
             draw(test, *it, scheme);
-            SaveScheme(scheme, file, LabelsFileFor(file));
+            SaveScheme(scheme, file, labelsFileFor(file));
         } catch (const std::exception& e) {
             std::cerr << "make-test-schemes: " << test.file << ": " << e.what() << "\n";
             return 1;

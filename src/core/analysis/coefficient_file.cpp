@@ -37,7 +37,7 @@ Polynomial readPolynomial(std::istream& in, const std::string& name) {
 
 }  // namespace
 
-std::string CoefficientFileText(const TransferFunction& w) {
+std::string coefficientFileText(const TransferFunction& w) {
     std::ostringstream out;
     writePolynomial(out, w.A);
     out << '\n';
@@ -45,11 +45,11 @@ std::string CoefficientFileText(const TransferFunction& w) {
     return out.str();
 }
 
-void WriteCoefficientFile(Host& host, const std::filesystem::path& folder, const TransferFunction& w) {
-    WriteSideFile(host, folder, kCoefficientFileName, CoefficientFileText(w));
+void writeCoefficientFile(Host& host, const std::filesystem::path& folder, const TransferFunction& w) {
+    writeSideFile(host, folder, kCoefficientFileName, coefficientFileText(w));
 }
 
-std::optional<TransferFunction> ReadCoefficientFile(const std::filesystem::path& folder) {
+std::optional<TransferFunction> readCoefficientFile(const std::filesystem::path& folder) {
     const std::filesystem::path path = folder / kCoefficientFileName;
     std::error_code ec;
     if (!std::filesystem::exists(path, ec)) return std::nullopt;

@@ -20,13 +20,13 @@ inline constexpr const char* kCoefficientFileName = "CfFile.txt";
 // A reader keeps 31 coefficients: the criteria accept at most this order.
 inline constexpr int kMaxCriterionOrder = 30;
 
-std::string CoefficientFileText(const TransferFunction& w);
+std::string coefficientFileText(const TransferFunction& w);
 
 // Writes the file into `folder` (nothing without one); a failure is a warning.
-void WriteCoefficientFile(Host& host, const std::filesystem::path& folder, const TransferFunction& w);
+void writeCoefficientFile(Host& host, const std::filesystem::path& folder, const TransferFunction& w);
 
 // Nothing when the file does not exist; FileError when it cannot be read or understood,
 // or a polynomial in it is of an order above kMaxCriterionOrder.
-std::optional<TransferFunction> ReadCoefficientFile(const std::filesystem::path& folder);
+std::optional<TransferFunction> readCoefficientFile(const std::filesystem::path& folder);
 
 }  // namespace velmar

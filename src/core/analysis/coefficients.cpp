@@ -8,13 +8,13 @@ Coefficients CoefficientsOf(const Polynomial& p) {
     return c;
 }
 
-Extended EvaluateAt(const Coefficients& c, Extended x) {
+Extended evaluateAt(const Coefficients& c, Extended x) {
     Extended v = 0;
     for (std::size_t i = c.size(); i-- > 0;) v = v * x + c[i];
     return v;
 }
 
-Coefficients DerivativeOf(const Coefficients& c) {
+Coefficients derivativeOf(const Coefficients& c) {
     Coefficients d;
     for (std::size_t i = 1; i < c.size(); ++i) d.push_back(static_cast<Extended>(i) * c[i]);
     return d;

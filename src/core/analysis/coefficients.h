@@ -11,7 +11,7 @@ namespace velmar {
 using Coefficients = std::vector<Extended>;
 
 Coefficients CoefficientsOf(const Polynomial& p);
-Extended EvaluateAt(const Coefficients& c, Extended x);  // Horner
-Coefficients DerivativeOf(const Coefficients& c);
+Extended evaluateAt(const Coefficients& c, Extended x);  // Horner
+Coefficients derivativeOf(const Coefficients& c);
 
 }  // namespace velmar

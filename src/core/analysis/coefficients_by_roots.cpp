@@ -15,9 +15,9 @@ constexpr int kLineHeight = 15;  // pixels between canvas lines
 
 }  // namespace
 
-bool CoefficientsByRoots(Host& host, PolynomialEntry& hand) {
+bool coefficientsByRoots(Host& host, PolynomialEntry& hand) {
     // As many roots as the root finders take back, so the result can be checked there.
-    const auto coefficients = AskPolynomialByRoots(host, kMaxRootOrder);
+    const auto coefficients = askPolynomialByRoots(host, kMaxRootOrder);
     if (!coefficients) return false;
     Polynomial p;
     p.Allocate(static_cast<int>(coefficients->size()) - 1);
@@ -25,10 +25,10 @@ bool CoefficientsByRoots(Host& host, PolynomialEntry& hand) {
 
     host.clearCanvas();
     int y = 0;
-    for (const std::string& line : CoefficientLines('c', p)) host.canvasText(10, y += kLineHeight, line);
+    for (const std::string& line : coefficientLines('c', p)) host.canvasText(10, y += kLineHeight, line);
 
     std::vector<ChoiceRow> role = {{"Take as", {"denominator B(s)", "numerator A(s)"}, 0}};
-    if (!host.askChoices(CaptionOfCode(MethodCode::CoefficientsByRoots), role)) return false;
+    if (!host.askChoices(captionOfCode(MethodCode::coefficientsByRoots), role)) return false;
     const bool numerator = role[0].index == 1;
     (numerator ? hand.A : hand.B) = p;
     (numerator ? hand.initialA : hand.initialB).assign(coefficients->size(), Real48());

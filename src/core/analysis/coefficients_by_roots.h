@@ -12,6 +12,6 @@ struct PolynomialEntry;
 // area as coefficient lines ("c 0 =   2.00000") and offered, "Take as", as the
 // denominator B(s) or the numerator A(s) of `hand` (its initial values then 0). True
 // when it was taken; a cancelled dialog or roots that are not in pairs change nothing.
-bool CoefficientsByRoots(Host& host, PolynomialEntry& hand);
+bool coefficientsByRoots(Host& host, PolynomialEntry& hand);
 
 }  // namespace velmar

@@ -41,10 +41,10 @@ void verdict(Host& host, const std::string& text) {
 
 }  // namespace
 
-void RouthCriterion(Host& host, const TransferFunction& w) {
+void routhCriterion(Host& host, const TransferFunction& w) {
     const auto d = characteristicPolynomial(host, w);
     if (!d) return;
-    const RouthResult routh = RouthTable(*d);
+    const RouthResult routh = routhTable(*d);
     host.clearReport();
     host.report("By Rauth:");
     host.report("Elements of the first column :");
@@ -58,10 +58,10 @@ void RouthCriterion(Host& host, const TransferFunction& w) {
                                           : "Sistem is unstable");
 }
 
-void HurwitzCriterion(Host& host, const TransferFunction& w) {
+void hurwitzCriterion(Host& host, const TransferFunction& w) {
     const auto d = characteristicPolynomial(host, w);
     if (!d) return;
-    const HurwitzResult hurwitz = HurwitzMinors(*d);
+    const HurwitzResult hurwitz = hurwitzMinors(*d);
     host.clearReport();
     host.report("By Gurvitz:");
     for (size_t k = 1; k <= hurwitz.minors.size(); ++k)
@@ -73,15 +73,15 @@ void HurwitzCriterion(Host& host, const TransferFunction& w) {
     }
 }
 
-void MikhailovCriterion(Host& host, const TransferFunction& w) {
+void mikhailovCriterion(Host& host, const TransferFunction& w) {
     const auto d = characteristicPolynomial(host, w);
     if (!d) return;
     host.clearReport();
     host.report("By Mikhailov:");
-    verdict(host, MikhailovStable(*d) ? " Sistem is stable" : " Sistem is unstable");
+    verdict(host, mikhailovStable(*d) ? " Sistem is stable" : " Sistem is unstable");
 
     FrequencyRange range{0.0L, 2.0L, 0.01L};
-    if (!AskFrequencyRange(host, range)) return;
+    if (!askFrequencyRange(host, range)) return;
     const MikhailovParts parts(*d);
     // X(w) and Y(w) as sums of coefficient * w^k with w^k = exp(k ln w).
     auto sum = [](const Polynomial& p, Extended lnOmega) {
@@ -91,7 +91,7 @@ void MikhailovCriterion(Host& host, const TransferFunction& w) {
     };
     std::vector<Real48> xs, ys;
     const Extended end = range.end, step = range.step;
-    for (Real48 omega = GridStart(range.begin); omega < end; omega = omega + step) {
+    for (Real48 omega = gridStart(range.begin); omega < end; omega = omega + step) {
         const Extended lnOmega = std::log(omega.get());
         xs.emplace_back(sum(parts.X, lnOmega));
         ys.emplace_back(sum(parts.Y, lnOmega));

@@ -11,11 +11,11 @@ namespace velmar {
 
 class Host;
 
-void RouthCriterion(Host& host, const TransferFunction& w);
-void HurwitzCriterion(Host& host, const TransferFunction& w);
+void routhCriterion(Host& host, const TransferFunction& w);
+void hurwitzCriterion(Host& host, const TransferFunction& w);
 // After the verdict, asks a frequency range (defaults 0, 2, 0.01) and hands the
 // hodograph X(w) against Y(w) to the graph viewer (kind 13, "Indicator").
-void MikhailovCriterion(Host& host, const TransferFunction& w);
+void mikhailovCriterion(Host& host, const TransferFunction& w);
 
 inline constexpr const char* kNoTransferFunction =
     "No transfer function to test: solve an analysis block first";

@@ -29,22 +29,22 @@ struct Scale {
 
 }  // namespace
 
-Extended GridX(const DDecompositionMap& map, int i) {
+Extended gridX(const DDecompositionMap& map, int i) {
     return map.xBegin + i * ((map.xEnd - map.xBegin) / map.nx);
 }
 
-Extended GridY(const DDecompositionMap& map, int j) {
+Extended gridY(const DDecompositionMap& map, int j) {
     return map.yBegin + j * ((map.yEnd - map.yBegin) / map.ny);
 }
 
-int GridPointCount(const DDecompositionMap& map) { return (map.nx + 1) * (map.ny + 1); }
+int gridPointCount(const DDecompositionMap& map) { return (map.nx + 1) * (map.ny + 1); }
 
-int RightRootCount(const Polynomial& d) {
-    const RouthResult routh = RouthTable(d);
+int rightRootCount(const Polynomial& d) {
+    const RouthResult routh = routhTable(d);
     return routh.determined ? routh.rightRoots : DDecompositionMap::kUndetermined;
 }
 
-Rgb LegendColour(int count) {
+Rgb legendColour(int count) {
     static constexpr Rgb kByCount[] = {{0, 128, 0}, {0, 0, 255}, {255, 255, 0}, {0, 255, 255}, {0, 255, 0}};
     if (count == DDecompositionMap::kUndetermined) return {255, 0, 0};
     if (count >= 5) return {255, 255, 255};
@@ -59,37 +59,37 @@ const DDecompositionTexts& DDecompositionTextsFor(bool russian) {
     return russian ? kRussian : kEnglish;
 }
 
-std::vector<LegendRow> LegendRows(bool russian) {
+std::vector<LegendRow> legendRows(bool russian) {
     const DDecompositionTexts& texts = DDecompositionTextsFor(russian);
     std::vector<LegendRow> rows;
-    for (int count = 0; count <= 4; ++count) rows.push_back({LegendColour(count), std::to_string(count)});
-    rows.push_back({LegendColour(5), texts.fiveAndMore});
-    rows.push_back({LegendColour(DDecompositionMap::kUndetermined), texts.cantDetermine});
+    for (int count = 0; count <= 4; ++count) rows.push_back({legendColour(count), std::to_string(count)});
+    rows.push_back({legendColour(5), texts.fiveAndMore});
+    rows.push_back({legendColour(DDecompositionMap::kUndetermined), texts.cantDetermine});
     return rows;
 }
 
-AxisLabels AxisLabelsOf(const DDecompositionMap& map) {
+AxisLabels axisLabelsOf(const DDecompositionMap& map) {
     // The ends as they were typed: a 6-byte real widened in full shows 3.1 as
     // 3.09999999999854.
     return {valueText(map.xBegin), valueText(map.xEnd), valueText(map.yBegin),
             valueText(map.yEnd),   map.xName,           map.yName};
 }
 
-std::vector<PaintedCell> PaintedCells(const DDecompositionMap& map, int width, int height) {
+std::vector<PaintedCell> paintedCells(const DDecompositionMap& map, int width, int height) {
     const Scale s(map, width, height);
     std::vector<PaintedCell> cells;
     for (int j = 0; j <= map.ny; ++j)
         for (int i = 0; i <= map.nx; ++i) {
             const int count = map.count(i, j);
             if (count == DDecompositionMap::kNotScanned) continue;
-            const int left = rnd(s.sx * (GridX(map, i) - map.xBegin) - s.cw / 2.0L);
-            const int bottom = rnd(s.sy * (map.yEnd - GridY(map, j)) + s.ch / 2.0L);
-            cells.push_back({left, bottom - s.ch, s.cw, s.ch, LegendColour(count), i, j});
+            const int left = rnd(s.sx * (gridX(map, i) - map.xBegin) - s.cw / 2.0L);
+            const int bottom = rnd(s.sy * (map.yEnd - gridY(map, j)) + s.ch / 2.0L);
+            cells.push_back({left, bottom - s.ch, s.cw, s.ch, legendColour(count), i, j});
         }
     return cells;
 }
 
-std::string ReadOutText(Extended value) {
+std::string readOutText(Extended value) {
     const Extended magnitude = std::fabs(value);
     if (magnitude >= 99999.5L) return generalText(value, 5, 1);
     const int integerDigits = magnitude < 1 ? 1 : static_cast<int>(std::floor(std::log10(magnitude))) + 1;
@@ -109,8 +109,8 @@ ReadOut ReadOutAt(const DDecompositionMap& map, int width, int height, int curso
     ReadOut r;
     r.x = map.xBegin + (cursorX + s.cw / 2.0L) / s.sx;
     r.y = map.yEnd - (cursorY - s.ch / 2.0L) / s.sy;
-    r.xText = ReadOutText(r.x);
-    r.yText = ReadOutText(r.y);
+    r.xText = readOutText(r.x);
+    r.yText = readOutText(r.y);
     return r;
 }
 

@@ -27,14 +27,14 @@
 
 namespace velmar {
 
-Extended GridX(const DDecompositionMap& map, int i);
-Extended GridY(const DDecompositionMap& map, int j);
+Extended gridX(const DDecompositionMap& map, int i);
+Extended gridY(const DDecompositionMap& map, int j);
 // (nx + 1) * (ny + 1).
-int GridPointCount(const DDecompositionMap& map);
+int gridPointCount(const DDecompositionMap& map);
 
 // The number of right roots of D(s) by the Routh table, or
 // DDecompositionMap::kUndetermined when the table stops.
-int RightRootCount(const Polynomial& d);
+int rightRootCount(const Polynomial& d);
 
 struct Rgb {
     std::uint8_t r = 0, g = 0, b = 0;
@@ -43,7 +43,7 @@ struct Rgb {
 
 // The legend colour of a count: 0 green (0, 128, 0), 1 blue, 2 yellow, 3 aqua, 4 lime,
 // 5 and more white, undetermined red.
-Rgb LegendColour(int count);
+Rgb legendColour(int count);
 
 // The window's texts in the interface language: English and Romanian share one set,
 // Russian has its own.
@@ -61,14 +61,14 @@ struct LegendRow {
     Rgb colour;
     std::string caption;
 };
-std::vector<LegendRow> LegendRows(bool russian);
+std::vector<LegendRow> legendRows(bool russian);
 
 // The axis labels: the range ends as a value dialog shows them, and the names.
 struct AxisLabels {
     std::string xBegin, xEnd, yBegin, yEnd;
     std::string xName, yName;
 };
-AxisLabels AxisLabelsOf(const DDecompositionMap& map);
+AxisLabels axisLabelsOf(const DDecompositionMap& map);
 
 // One filled rectangle of the picture: columns left .. left + width - 1, rows
 // top .. top + height - 1 (top is the lower edge minus the height); the grid point it
@@ -79,7 +79,7 @@ struct PaintedCell {
     int i = 0, j = 0;
     friend bool operator==(const PaintedCell&, const PaintedCell&) = default;
 };
-std::vector<PaintedCell> PaintedCells(const DDecompositionMap& map, int width, int height);
+std::vector<PaintedCell> paintedCells(const DDecompositionMap& map, int width, int height);
 
 // The parameter values under the cursor while the left button is held:
 // X = X(begin) + (cursor x + cw / 2) / sx, Y = Y(end) - (cursor y - ch / 2) / sy, and
@@ -89,6 +89,6 @@ struct ReadOut {
     std::string xText, yText;
 };
 ReadOut ReadOutAt(const DDecompositionMap& map, int width, int height, int cursorX, int cursorY);
-std::string ReadOutText(Extended value);
+std::string readOutText(Extended value);
 
 }  // namespace velmar

@@ -42,7 +42,7 @@ struct SchemeCopy {
 
     explicit SchemeCopy(const Scheme& original) {
         scheme.elementFactory = original.elementFactory;
-        ReadSchemeBytes(scheme, SchemeBytes(original));
+        readSchemeBytes(scheme, SchemeBytes(original));
         const auto& mine = scheme.ElementList();
         const auto& theirs = original.ElementList();
         bool same = mine.size() == theirs.size();
@@ -61,18 +61,18 @@ struct SchemeCopy {
 // The count at grid point p of a copy.
 int countAt(SchemeCopy& copy, const PlaneScan& scan, const DDecompositionMap& map, int p) {
     try {
-        copy.parameter(scan.x) = GridX(map, p % (map.nx + 1));
-        copy.parameter(scan.y) = GridY(map, p / (map.nx + 1));
-        if (scan.entry == 0) return RightRootCount(scan.fixed);
-        const ReductionResult r = ReduceScheme(*copy.compiled, scan.output, scan.entry);
-        return RightRootCount(r.status == ReductionStatus::Reduced ? r.w.B : scan.fixed);
+        copy.parameter(scan.x) = gridX(map, p % (map.nx + 1));
+        copy.parameter(scan.y) = gridY(map, p / (map.nx + 1));
+        if (scan.entry == 0) return rightRootCount(scan.fixed);
+        const ReductionResult r = reduceScheme(*copy.compiled, scan.output, scan.entry);
+        return rightRootCount(r.status == ReductionStatus::Reduced ? r.w.B : scan.fixed);
     } catch (const MathError&) { return DDecompositionMap::kUndetermined; }
 }
 
 class Scan {
 public:
     Scan(const PlaneScan& scan, DDecompositionMap& map)
-        : scan_(scan), map_(map), total_(GridPointCount(map)) {}
+        : scan_(scan), map_(map), total_(gridPointCount(map)) {}
 
     void run(Host& host) {
         map_.counts.assign(static_cast<std::size_t>(total_), DDecompositionMap::kNotScanned);
@@ -148,16 +148,16 @@ private:
 
 }  // namespace
 
-std::optional<std::string> ScanPlane(Host& host, const PlaneScan& scan, DDecompositionMap& map) {
+std::optional<std::string> scanPlane(Host& host, const PlaneScan& scan, DDecompositionMap& map) {
     if (scan.entry != 0) {
         // The structure does not change from point to point: a refusal holds for all.
         std::optional<std::string> refused;
         try {
-            const ReductionResult probe = ReduceScheme(*scan.compiled, scan.output, scan.entry);
+            const ReductionResult probe = reduceScheme(*scan.compiled, scan.output, scan.entry);
             if (probe.status == ReductionStatus::Refused) refused = probe.message;
         } catch (const MathError&) {}  // the present values may fail where the grid does not
         if (refused) {
-            map.counts.assign(static_cast<std::size_t>(GridPointCount(map)), DDecompositionMap::kNotScanned);
+            map.counts.assign(static_cast<std::size_t>(gridPointCount(map)), DDecompositionMap::kNotScanned);
             return refused;
         }
     }

@@ -46,6 +46,6 @@ struct PlaneScan {
 // Fills map.counts (the ranges and sizes set, both sizes > 0) and map.stopped. Returns
 // the refusal message of the reduction when the scheme cannot be reduced; the map is
 // then left unscanned.
-std::optional<std::string> ScanPlane(Host& host, const PlaneScan& scan, DDecompositionMap& map);
+std::optional<std::string> scanPlane(Host& host, const PlaneScan& scan, DDecompositionMap& map);
 
 }  // namespace velmar

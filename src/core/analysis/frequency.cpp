@@ -42,17 +42,17 @@ FrequencySplit::FrequencySplit(const TransferFunction& w) {
     Den.MultiplyAdd(QB, QB);
 }
 
-Extended GridStart(Extended wBegin) {
+Extended gridStart(Extended wBegin) {
     if (wBegin <= 0) return Real48(1e-6L);
     if (wBegin == 1) return Real48(1.000001L);
     return wBegin;
 }
 
-long GridPlaces(const FrequencyRange& range) {
-    return std::lround((range.end - GridStart(range.begin)) / range.step) + 1;
+long gridPlaces(const FrequencyRange& range) {
+    return std::lround((range.end - gridStart(range.begin)) / range.step) + 1;
 }
 
-bool AskFrequencyRange(Host& host, FrequencyRange& range) {
+bool askFrequencyRange(Host& host, FrequencyRange& range) {
     std::vector<DialogValue> rows = {
         {"w(begin)", range.begin, false, false, true, {}},
         {"w(end)", range.end, false, false, true, {}},
@@ -70,7 +70,7 @@ bool AskFrequencyRange(Host& host, FrequencyRange& range) {
             host.message(Box::Error, kStepNotPositive);
             continue;
         }
-        if ((typed.end - GridStart(typed.begin)) / typed.step > kMaxGridPoints) {
+        if ((typed.end - gridStart(typed.begin)) / typed.step > kMaxGridPoints) {
             host.message(Box::Error, kTooManyPoints);
             continue;
         }
@@ -79,22 +79,22 @@ bool AskFrequencyRange(Host& host, FrequencyRange& range) {
     }
 }
 
-bool AskKeptFrequencyRange(Host& host, AnalysisState& state, FrequencyRange& range) {
+bool askKeptFrequencyRange(Host& host, AnalysisState& state, FrequencyRange& range) {
     range = {state.wBegin, state.wEnd, state.wStep};
-    if (!AskFrequencyRange(host, range)) return false;
+    if (!askFrequencyRange(host, range)) return false;
     state.wBegin = range.begin;
     state.wEnd = range.end;
     state.wStep = range.step;
     return true;
 }
 
-Curve FrequencyCharacteristic(const FrequencySplit& w, MethodCode code, const FrequencyRange& range) {
+Curve frequencyCharacteristic(const FrequencySplit& w, MethodCode code, const FrequencyRange& range) {
     Curve curve;
-    const long places = GridPlaces(range);
+    const long places = gridPlaces(range);
     curve.x.reserve(static_cast<size_t>(places));
     curve.y.reserve(static_cast<size_t>(places));
     const Extended end = range.end, step = range.step;
-    for (Real48 omega = GridStart(range.begin); omega < end; omega = omega + step) {
+    for (Real48 omega = gridStart(range.begin); omega < end; omega = omega + step) {
         const Extended den = w.Den.Evaluate(omega);
         if (den == 0) continue;  // a pole on the imaginary axis
         const Extended reNum = w.ReNum.Evaluate(omega);
@@ -125,7 +125,7 @@ Curve FrequencyCharacteristic(const FrequencySplit& w, MethodCode code, const Fr
     return curve;
 }
 
-int FrequencyGraphKind(MethodCode code) {
+int frequencyGraphKind(MethodCode code) {
     switch (code) {
         case MethodCode::Hodograph: return 3;
         case MethodCode::Amplitude: return 5;
@@ -137,15 +137,15 @@ int FrequencyGraphKind(MethodCode code) {
     }
 }
 
-void ShowFrequencyCharacteristic(Host& host, AnalysisState& state, const TransferFunction& w,
+void showFrequencyCharacteristic(Host& host, AnalysisState& state, const TransferFunction& w,
                                  MethodCode code) {
     const FrequencySplit split(w);
     FrequencyRange range;
-    if (!AskKeptFrequencyRange(host, state, range)) return;
-    const Curve curve = FrequencyCharacteristic(split, code, range);
+    if (!askKeptFrequencyRange(host, state, range)) return;
+    const Curve curve = frequencyCharacteristic(split, code, range);
     Diagrams slots;
     slots[0] = {curve.x.data(), curve.y.data(), static_cast<int>(curve.x.size()), "Indicator"};
-    host.showGraph(slots, FrequencyGraphKind(code));
+    host.showGraph(slots, frequencyGraphKind(code));
 }
 
 }  // namespace velmar

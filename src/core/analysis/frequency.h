@@ -42,17 +42,17 @@ inline constexpr long kMaxGridPoints = 10'000'000;
 // (" w(begin) > w(end) " is shown first when strictly reversed), while the step is not
 // positive, or while the grid would exceed kMaxGridPoints. False when cancelled; the
 // range is then unchanged.
-bool AskFrequencyRange(Host& host, FrequencyRange& range);
+bool askFrequencyRange(Host& host, FrequencyRange& range);
 
 // The same dialog starting from the range kept in `state` (the values last entered),
 // which keeps the confirmed range for the next method.
-bool AskKeptFrequencyRange(Host& host, AnalysisState& state, FrequencyRange& range);
+bool askKeptFrequencyRange(Host& host, AnalysisState& state, FrequencyRange& range);
 
 // The first frequency of the grid for a typed w(begin).
-Extended GridStart(Extended wBegin);
+Extended gridStart(Extended wBegin);
 
 // The number of grid places, the nearest integer to (w(end) - start) / step, plus one.
-long GridPlaces(const FrequencyRange& range);
+long gridPlaces(const FrequencyRange& range);
 
 struct Curve {
     std::vector<Real48> x;
@@ -60,15 +60,15 @@ struct Curve {
 };
 
 // One characteristic (codes 51..56) over the grid.
-Curve FrequencyCharacteristic(const FrequencySplit& w, MethodCode code, const FrequencyRange& range);
+Curve frequencyCharacteristic(const FrequencySplit& w, MethodCode code, const FrequencyRange& range);
 
 // The graph kind the viewer shows a characteristic with: 3, 5, 6, 7, 8, 9.
-int FrequencyGraphKind(MethodCode code);
+int frequencyGraphKind(MethodCode code);
 
 // The characteristics item: asks the range (starting from the values last entered,
 // kept in `state`), computes the curve and hands it to the graph viewer as
 // "Indicator". Nothing is handed over when the dialog is cancelled.
-void ShowFrequencyCharacteristic(Host& host, AnalysisState& state, const TransferFunction& w,
+void showFrequencyCharacteristic(Host& host, AnalysisState& state, const TransferFunction& w,
                                  MethodCode code);
 
 }  // namespace velmar

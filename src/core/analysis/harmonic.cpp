@@ -65,7 +65,7 @@ Diagram diagramOf(const std::vector<Real48>& x, const std::vector<Real48>& y, co
 
 }  // namespace
 
-bool LinearPartStable(const Polynomial& B) {
+bool linearPartStable(const Polynomial& B) {
     Coefficients c = CoefficientsOf(B);
     while (!c.empty() && c.back() == 0) c.pop_back();
     std::size_t zeros = 0;
@@ -75,13 +75,13 @@ bool LinearPartStable(const Polynomial& B) {
     rest.Allocate(static_cast<int>(c.size() - zeros) - 1);
     for (std::size_t i = zeros; i < c.size(); ++i) rest.set(static_cast<int>(i - zeros), c[i]);
     if (rest.order() == 0) return true;
-    const RouthResult r = RouthTable(rest);
+    const RouthResult r = routhTable(rest);
     return r.determined && r.rightRoots == 0;
 }
 
-SelfOscillation FindSelfOscillation(const TransferFunction& w, const AmplitudeRule& amplitude) {
+SelfOscillation findSelfOscillation(const TransferFunction& w, const AmplitudeRule& amplitude) {
     SelfOscillation s;
-    if (!LinearPartStable(w.B)) {
+    if (!linearPartStable(w.B)) {
         s.status = OscillationStatus::Unstable;
         return s;
     }
@@ -89,7 +89,7 @@ SelfOscillation FindSelfOscillation(const TransferFunction& w, const AmplitudeRu
     w.A.SplitAtJw(PA, QA);
     w.B.SplitAtJw(PB, QB);
     const FrequencySplit split(w);
-    for (const Extended omega : PositiveRealRoots(split.ImNum)) {
+    for (const Extended omega : positiveRealRoots(split.ImNum)) {
         const Extended re[2] = {PA.Evaluate(omega), PB.Evaluate(omega)};
         const Extended im[2] = {QA.Evaluate(omega), QB.Evaluate(omega)};
         const bool real = std::fabs(re[0]) + std::fabs(re[1]) > std::fabs(im[0]) + std::fabs(im[1]);
@@ -108,7 +108,7 @@ SelfOscillation FindSelfOscillation(const TransferFunction& w, const AmplitudeRu
     return s;
 }
 
-void ShowSelfOscillation(Host& host, const SelfOscillation& s) {
+void showSelfOscillation(Host& host, const SelfOscillation& s) {
     switch (s.status) {
         case OscillationStatus::Unstable: host.message(Box::Error, kNotStabil); return;
         case OscillationStatus::NoCrossover: host.message(Box::Error, kCannotSolve); return;
@@ -123,7 +123,7 @@ void ShowSelfOscillation(Host& host, const SelfOscillation& s) {
 
 long SweepRange::steps() const { return static_cast<long>(std::trunc((end - begin) / step)); }
 
-bool AskSweepRange(Host& host, const std::string& name, SweepRange& range) {
+bool askSweepRange(Host& host, const std::string& name, SweepRange& range) {
     std::vector<DialogValue> rows = {
         {name + "(beg)", range.begin, false, false, true, {}},
         {name + "(end)", range.end, false, false, true, {}},
@@ -139,11 +139,11 @@ bool AskSweepRange(Host& host, const std::string& name, SweepRange& range) {
     return true;
 }
 
-std::vector<std::string> SweepCaptions(const std::string& parameter) {
+std::vector<std::string> sweepCaptions(const std::string& parameter) {
     return {"W( " + parameter + " )", " A( " + parameter + " )"};
 }
 
-void OfferSweep(Host& host, const std::string& parameter, const std::vector<SweepPoint>& points) {
+void offerSweep(Host& host, const std::string& parameter, const std::vector<SweepPoint>& points) {
     std::vector<Real48> value, frequency, amplitude;
     for (const SweepPoint& p : points) {
         value.emplace_back(p.value);
@@ -151,7 +151,7 @@ void OfferSweep(Host& host, const std::string& parameter, const std::vector<Swee
         amplitude.emplace_back(p.amplitude);
     }
     for (;;) {
-        const MethodCode code = host.chooseRelabelled(MethodList::Harmonic, SweepCaptions(parameter));
+        const MethodCode code = host.chooseRelabelled(MethodList::Harmonic, sweepCaptions(parameter));
         if (code != MethodCode::HarmonicFrequency && code != MethodCode::HarmonicAmplitude) return;
         Diagrams slots;
         slots[0] = code == MethodCode::HarmonicFrequency ? diagramOf(value, frequency, "Frecuency")
@@ -164,7 +164,7 @@ long ScanGrid::points() const {
     return static_cast<long>(std::floor((end - begin) / step * (1 + 1e-12L))) + 1;
 }
 
-bool AskScanGrids(Host& host, ScanGrid& omega, ScanGrid& amplitude) {
+bool askScanGrids(Host& host, ScanGrid& omega, ScanGrid& amplitude) {
     std::vector<DialogValue> rows = {
         {"w(beg)", omega.begin, false, false, true, {}},
         {"w(end)", omega.end, false, false, true, {}},
@@ -187,11 +187,11 @@ bool AskScanGrids(Host& host, ScanGrid& omega, ScanGrid& amplitude) {
     return true;
 }
 
-std::vector<BalancePoint> ScanBalance(const TransferFunction& w, const std::function<Extended(Extended)>& q,
+std::vector<BalancePoint> scanBalance(const TransferFunction& w, const std::function<Extended(Extended)>& q,
                                       const ScanGrid& omega, const ScanGrid& amplitude) {
     const FrequencySplit split(w);
     const Coefficients im = CoefficientsOf(split.ImNum);
-    const auto imW = [&im](Extended x) { return EvaluateAt(im, x); };
+    const auto imW = [&im](Extended x) { return evaluateAt(im, x); };
     const auto omegaAt = [&omega](long k) { return omega.begin + omega.step * k; };
     const auto amplitudeAt = [&amplitude](long k) { return amplitude.begin + amplitude.step * k; };
     std::vector<BalancePoint> points;
@@ -206,7 +206,7 @@ std::vector<BalancePoint> ScanBalance(const TransferFunction& w, const std::func
     return points;
 }
 
-void ShowBalance(Host& host, const std::vector<BalancePoint>& points) {
+void showBalance(Host& host, const std::vector<BalancePoint>& points) {
     if (points.empty()) {
         host.message(Box::Error, kCannotSolve);
         return;

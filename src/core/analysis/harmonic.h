@@ -34,7 +34,7 @@ inline constexpr const char* kWhereIsNonlinear = "Где нелинейный б
 // The linear part may oscillate with the nonlinearity only when it is stable by
 // itself: every root of B(s) other than s = 0 in the open left half-plane (the Routh
 // table of B with its factors s taken out). Integrators are accepted.
-bool LinearPartStable(const Polynomial& B);
+bool linearPartStable(const Polynomial& B);
 
 // x = Im A(jw), y = Im B(jw) (or the real parts) -> the amplitude; 0: no balance.
 using AmplitudeRule = std::function<Extended(Extended x, Extended y)>;
@@ -55,11 +55,11 @@ struct SelfOscillation {
     Extended amplitude = 0;
 };
 
-SelfOscillation FindSelfOscillation(const TransferFunction& w, const AmplitudeRule& amplitude);
+SelfOscillation findSelfOscillation(const TransferFunction& w, const AmplitudeRule& amplitude);
 
 // " System not stabil ", "I am can't solve this problem", or the information box
 // "W = " w ",A = " A (each in 11 characters) with the crossovers in the report.
-void ShowSelfOscillation(Host& host, const SelfOscillation& s);
+void showSelfOscillation(Host& host, const SelfOscillation& s);
 
 // --- the sweep over one marked parameter ---
 
@@ -70,7 +70,7 @@ struct SweepRange {
 
 // The dialog NAME(beg), NAME(end), NAME(step), asked again while the step is not
 // positive, end < begin or the sweep would take more than 100000 steps.
-bool AskSweepRange(Host& host, const std::string& name, SweepRange& range);
+bool askSweepRange(Host& host, const std::string& name, SweepRange& range);
 
 struct SweepPoint {
     Extended value = 0;
@@ -79,11 +79,11 @@ struct SweepPoint {
 };
 
 // The harmonic list's captions for parameter P: "W( P )" and " A( P )".
-std::vector<std::string> SweepCaptions(const std::string& parameter);
+std::vector<std::string> sweepCaptions(const std::string& parameter);
 
 // Offers the relabelled harmonic list until 27: 41 shows the frequency against the
 // parameter ("Frecuency"), 42 the amplitude ("Amlitude").
-void OfferSweep(Host& host, const std::string& parameter, const std::vector<SweepPoint>& points);
+void offerSweep(Host& host, const std::string& parameter, const std::vector<SweepPoint>& points);
 
 // --- the frequency-amplitude scan ---
 
@@ -95,18 +95,18 @@ struct ScanGrid {
 // "w(beg)", "w(end)", "w(step)", "A(beg)", "A(end)", "A(step)" in one dialog, asked
 // again while a grid is empty or reversed, its step not positive, an amplitude not
 // positive, or a grid longer than a million points.
-bool AskScanGrids(Host& host, ScanGrid& omega, ScanGrid& amplitude);
+bool askScanGrids(Host& host, ScanGrid& omega, ScanGrid& amplitude);
 
 struct BalancePoint {
     Extended omega = 0;
     Extended amplitude = 0;
 };
 
-std::vector<BalancePoint> ScanBalance(const TransferFunction& w, const std::function<Extended(Extended)>& q,
+std::vector<BalancePoint> scanBalance(const TransferFunction& w, const std::function<Extended(Extended)>& q,
                                       const ScanGrid& omega, const ScanGrid& amplitude);
 
 // The points as the curves "Frecuency" and "Amplitude" against their index, with the
 // points in the report; "I am can't solve this problem" when there are none.
-void ShowBalance(Host& host, const std::vector<BalancePoint>& points);
+void showBalance(Host& host, const std::vector<BalancePoint>& points);
 
 }  // namespace velmar

@@ -12,7 +12,7 @@ void trimZeros(std::vector<Extended>& c) {
 
 }  // namespace
 
-IntegralEstimate IntegralSquareEstimate(std::vector<Extended> numerator, std::vector<Extended> denominator) {
+IntegralEstimate integralSquareEstimate(std::vector<Extended> numerator, std::vector<Extended> denominator) {
     trimZeros(numerator);
     trimZeros(denominator);
     if (numerator.empty()) return {0.0L, EstimateStatus::Done};
@@ -50,8 +50,8 @@ IntegralEstimate IntegralSquareEstimate(std::vector<Extended> numerator, std::ve
     } catch (const MathError&) { return {0.0L, EstimateStatus::Unstable}; }
 }
 
-IntegralEstimate IntegralSquareEstimate(const Polynomial& numerator, const Polynomial& denominator) {
-    return IntegralSquareEstimate(CoefficientsOf(numerator), CoefficientsOf(denominator));
+IntegralEstimate integralSquareEstimate(const Polynomial& numerator, const Polynomial& denominator) {
+    return integralSquareEstimate(CoefficientsOf(numerator), CoefficientsOf(denominator));
 }
 
 }  // namespace velmar

@@ -30,7 +30,7 @@ struct IntegralEstimate {
 };
 
 // Coefficients in ascending powers, computed in extended precision.
-IntegralEstimate IntegralSquareEstimate(std::vector<Extended> numerator, std::vector<Extended> denominator);
-IntegralEstimate IntegralSquareEstimate(const Polynomial& numerator, const Polynomial& denominator);
+IntegralEstimate integralSquareEstimate(std::vector<Extended> numerator, std::vector<Extended> denominator);
+IntegralEstimate integralSquareEstimate(const Polynomial& numerator, const Polynomial& denominator);
 
 }  // namespace velmar

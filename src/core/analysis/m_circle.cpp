@@ -29,17 +29,17 @@ bool pointInterval(Extended x, Extended y, Extended M, Extended& d1, Extended& d
 
 }  // namespace
 
-std::string OscillationIndexProblem(Extended M) { return M < kLowestM ? kBadM : std::string(); }
+std::string oscillationIndexProblem(Extended M) { return M < kLowestM ? kBadM : std::string(); }
 
-bool AskOscillationIndex(Host& host, Extended& M) {
+bool askOscillationIndex(Host& host, Extended& M) {
     std::vector<DialogValue> rows = {{"Zadanii M", M, false, false, true, {}}};
-    const ValueCheck check = [](const std::vector<Extended>& v) { return OscillationIndexProblem(v[0]); };
+    const ValueCheck check = [](const std::vector<Extended>& v) { return oscillationIndexProblem(v[0]); };
     if (!AskValues(host, rows, {}, check)) return false;
     M = Real48(rows[0].value);  // kept as the 6-byte real it is typed into
     return true;
 }
 
-MCircleTouch TouchingMCircle(const std::vector<Real48>& x, const std::vector<Real48>& y, Extended M) {
+MCircleTouch touchingMCircle(const std::vector<Real48>& x, const std::vector<Real48>& y, Extended M) {
     // The branches inside the cone, each as the span of its points' intervals.
     std::vector<Interval> branches;
     bool inBranch = false;
@@ -78,7 +78,7 @@ MCircleTouch TouchingMCircle(const std::vector<Real48>& x, const std::vector<Rea
     return touch;
 }
 
-Curve CircleCurve(const MCircleTouch& touch) {
+Curve circleCurve(const MCircleTouch& touch) {
     Curve c;
     for (int k = 0; k < kCirclePoints; ++k) {
         const Extended t = 2 * kPi * k / (kCirclePoints - 1);
@@ -88,7 +88,7 @@ Curve CircleCurve(const MCircleTouch& touch) {
     return c;
 }
 
-Curve TangentCurve(const MCircleTouch& touch, Extended M) {
+Curve tangentCurve(const MCircleTouch& touch, Extended M) {
     const Extended height = touch.distance * std::sqrt(1 - 1 / (M * M)) / M;
     Curve c;
     c.x = {Real48(0.0L), Real48(-touch.foot), Real48(-touch.foot)};

@@ -30,11 +30,11 @@ inline constexpr const char* kBadM = "Error!!! Please insert M>1,01";
 inline constexpr int kCirclePoints = 151;
 
 // "" or "Error!!! Please insert M>1,01" for an M below 1.009.
-std::string OscillationIndexProblem(Extended M);
+std::string oscillationIndexProblem(Extended M);
 
 // "Zadanii M", starting from M; refused with the message and asked again while below
 // 1.009. False when cancelled.
-bool AskOscillationIndex(Host& host, Extended& M);
+bool askOscillationIndex(Host& host, Extended& M);
 
 struct MCircleTouch {
     bool found = false;     // false: no circle meets the hodograph (no limit on the gain)
@@ -46,13 +46,13 @@ struct MCircleTouch {
     bool below = true;      // the touching point lies on or below the real axis
 };
 
-MCircleTouch TouchingMCircle(const std::vector<Real48>& x, const std::vector<Real48>& y, Extended M);
+MCircleTouch touchingMCircle(const std::vector<Real48>& x, const std::vector<Real48>& y, Extended M);
 
 // The touching circle as a closed curve of 151 points.
-Curve CircleCurve(const MCircleTouch& touch);
+Curve circleCurve(const MCircleTouch& touch);
 // The tangent ray from the origin to its touching point with the circle, and down to
 // the real axis at -L.
-Curve TangentCurve(const MCircleTouch& touch, Extended M);
+Curve tangentCurve(const MCircleTouch& touch, Extended M);
 // "Radius=" and "L     =" with their values.
 std::vector<std::string> CircleTexts(const MCircleTouch& touch);
 

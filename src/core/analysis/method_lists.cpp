@@ -28,17 +28,17 @@ const std::vector<ListRow>& lists() {
           {"Mikhailov method", MethodCode::Mikhailov},
           {"Modif Godograf Popova", MethodCode::ModifiedPopov},
           {"D - Composition", MethodCode::DDecomposition}}},
-        {MethodList::Quality, MethodGroup::Quality, {{"Error coeficients", MethodCode::ErrorCoefficients}}},
+        {MethodList::Quality, MethodGroup::Quality, {{"Error coeficients", MethodCode::errorCoefficients}}},
         {MethodList::Regulators,
          MethodGroup::Other,
          {{"  P      -regulator", MethodCode::PRegulator},
           {"  PI     -regulator", MethodCode::PiRegulator},
           {"  PID  -regulator ", MethodCode::PidRegulator}}},
-        {MethodList::Other, MethodGroup::None, {{"Coefficients by roots", MethodCode::CoefficientsByRoots}}},
+        {MethodList::Other, MethodGroup::None, {{"Coefficients by roots", MethodCode::coefficientsByRoots}}},
         {MethodList::Synthesis,
          MethodGroup::Synthesis,
-         {{"Roots animation", MethodCode::RootsAnimation},
-          {"Square integral estimation", MethodCode::SquareIntegralEstimation},
+         {{"Roots animation", MethodCode::rootsAnimation},
+          {"Square integral estimation", MethodCode::squareIntegralEstimation},
           {"Sintez of the regulator", MethodCode::TwoRegulators}}},
         {MethodList::RootsDisplay,
          MethodGroup::None,
@@ -66,14 +66,14 @@ const std::vector<ListRow>& lists() {
 
 }  // namespace
 
-const std::vector<MethodItem>& MethodItems(MethodList list) {
+const std::vector<MethodItem>& methodItems(MethodList list) {
     for (const ListRow& row : lists())
         if (row.list == list) return row.items;
     static const std::vector<MethodItem> none;
     return none;
 }
 
-bool ListForGroup(MethodGroup group, MethodList& list) {
+bool listForGroup(MethodGroup group, MethodList& list) {
     for (const ListRow& row : lists())
         if (row.group != MethodGroup::None && row.group == group) {
             list = row.list;
@@ -82,7 +82,7 @@ bool ListForGroup(MethodGroup group, MethodList& list) {
     return false;
 }
 
-MethodGroup GroupForCode(MethodCode code) {
+MethodGroup groupForCode(MethodCode code) {
     for (const ListRow& row : lists())
         for (const MethodItem& item : row.items)
             if (item.code == code && row.group != MethodGroup::None) return row.group;
@@ -90,7 +90,7 @@ MethodGroup GroupForCode(MethodCode code) {
     return MethodGroup::Synthesis;
 }
 
-std::string CaptionOfCode(MethodCode code) {
+std::string captionOfCode(MethodCode code) {
     for (const ListRow& row : lists())
         for (const MethodItem& item : row.items)
             if (item.code == code) return item.caption;

@@ -17,15 +17,15 @@ struct MethodItem {
     MethodCode code;
 };
 
-const std::vector<MethodItem>& MethodItems(MethodList list);
+const std::vector<MethodItem>& methodItems(MethodList list);
 
 // The list a method group makes visible in the chooser; false for a group without one.
-bool ListForGroup(MethodGroup group, MethodList& list);
+bool listForGroup(MethodGroup group, MethodList& list);
 
 // The group whose list offers a code (for starting a method directly by its code).
-MethodGroup GroupForCode(MethodCode code);
+MethodGroup groupForCode(MethodCode code);
 
 // The caption of the item with this code in any list; empty when none.
-std::string CaptionOfCode(MethodCode code);
+std::string captionOfCode(MethodCode code);
 
 }  // namespace velmar

@@ -21,7 +21,7 @@ const char* const kNyquistQuestion = "Главная ОС должна быть 
 
 }  // namespace
 
-void MethodNotAvailable(Host& host, const std::string& what) {
+void methodNotAvailable(Host& host, const std::string& what) {
     host.message(Box::Error, what + ": this method is not available yet");
 }
 
@@ -32,40 +32,40 @@ void RunMethod(Host& host, AnalysisState& state, const TransferFunction& w, Meth
         case MethodCode::LogAmplitude:
         case MethodCode::Phase:
         case MethodCode::Real:
-        case MethodCode::Imaginary: ShowFrequencyCharacteristic(host, state, w, code); break;
-        case MethodCode::Routh: RouthCriterion(host, w); break;
-        case MethodCode::Hurwitz: HurwitzCriterion(host, w); break;
-        case MethodCode::Mikhailov: MikhailovCriterion(host, w); break;
+        case MethodCode::Imaginary: showFrequencyCharacteristic(host, state, w, code); break;
+        case MethodCode::Routh: routhCriterion(host, w); break;
+        case MethodCode::Hurwitz: hurwitzCriterion(host, w); break;
+        case MethodCode::Mikhailov: mikhailovCriterion(host, w); break;
         case MethodCode::Nyquist:
             if (host.ask("Confirm", kNyquistQuestion, false) != Reply::Yes) break;
             state.methodGroup = MethodGroup::Character;
             state.nyquist = true;
-            ShowFrequencyCharacteristic(host, state, w, MethodCode::Hodograph);
+            showFrequencyCharacteristic(host, state, w, MethodCode::Hodograph);
             break;
         case MethodCode::RootsNumerator:
         case MethodCode::RootsDenominator:
         case MethodCode::RootsFieldNumerator:
         case MethodCode::RootsFieldDenominator:
-        case MethodCode::RootsBoth: ShowRoots(host, w, code, state.workingFolder); break;
-        case MethodCode::ModifiedPopov: ShowModifiedPopov(host, state, w); break;
-        case MethodCode::PRegulator: TunePRegulator(host, state, w); break;
-        case MethodCode::PiRegulator: TunePiRegulator(host, state, w, RegulatorType::PI); break;
-        case MethodCode::PidRegulator: TunePiRegulator(host, state, w, RegulatorType::PID); break;
-        case MethodCode::TwoRegulators: TuneTwoRegulators(host, state); break;
-        case MethodCode::ErrorCoefficients: ShowErrorCoefficients(host, w); break;
-        case MethodCode::SquareIntegralEstimation: SquareIntegralEstimation(host, w); break;
+        case MethodCode::RootsBoth: showRoots(host, w, code, state.workingFolder); break;
+        case MethodCode::ModifiedPopov: showModifiedPopov(host, state, w); break;
+        case MethodCode::PRegulator: tunePRegulator(host, state, w); break;
+        case MethodCode::PiRegulator: tunePiRegulator(host, state, w, RegulatorType::PI); break;
+        case MethodCode::PidRegulator: tunePiRegulator(host, state, w, RegulatorType::PID); break;
+        case MethodCode::TwoRegulators: tuneTwoRegulators(host, state); break;
+        case MethodCode::errorCoefficients: showErrorCoefficients(host, w); break;
+        case MethodCode::squareIntegralEstimation: squareIntegralEstimation(host, w); break;
         case MethodCode::MinimiseByCoefficients:
         case MethodCode::MinimiseByRoots:
-        case MethodCode::MinimiseByCurrent: FunctionalMinimisationItem(host, w, code); break;
+        case MethodCode::MinimiseByCurrent: functionalMinimisationItem(host, w, code); break;
         default: {
-            const std::string caption = CaptionOfCode(code);
-            MethodNotAvailable(
+            const std::string caption = captionOfCode(code);
+            methodNotAvailable(
                 host, caption.empty() ? "Method " + std::to_string(static_cast<int>(code)) : caption);
         }
     }
 }
 
-std::vector<std::string> CoefficientLines(char letter, const Polynomial& p) {
+std::vector<std::string> coefficientLines(char letter, const Polynomial& p) {
     std::vector<std::string> lines;
     for (int i = 0; i <= p.order() && !p.empty(); ++i) {
         // Appended piece by piece into one string: joining the two temporaries with

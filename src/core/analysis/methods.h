@@ -20,10 +20,10 @@ void RunMethod(Host& host, AnalysisState& state, const TransferFunction& w, Meth
 
 // The error box of a method that is not available yet: "<what>: this method is not
 // available yet".
-void MethodNotAvailable(Host& host, const std::string& what);
+void methodNotAvailable(Host& host, const std::string& what);
 
 // The chooser's coefficient memo lines: letter, index in 2 characters, " =", value in
 // 10 characters with 5 decimals.
-std::vector<std::string> CoefficientLines(char letter, const Polynomial& p);
+std::vector<std::string> coefficientLines(char letter, const Polynomial& p);
 
 }  // namespace velmar

@@ -7,7 +7,7 @@
 
 namespace velmar {
 
-std::optional<std::vector<Extended>> PolynomialFromRoots(const std::vector<std::complex<Extended>>& roots) {
+std::optional<std::vector<Extended>> polynomialFromRoots(const std::vector<std::complex<Extended>>& roots) {
     std::vector<std::complex<Extended>> p{1};
     for (const auto& r : roots) {
         std::vector<std::complex<Extended>> next(p.size() + 1, 0);
@@ -43,7 +43,7 @@ std::optional<int> AskCount(Host& host, const std::string& label, int most) {
     return static_cast<int>(rows[0].value);
 }
 
-std::optional<std::vector<Extended>> AskPolynomialByRoots(Host& host, int most) {
+std::optional<std::vector<Extended>> askPolynomialByRoots(Host& host, int most) {
     const auto count = AskCount(host, "Roots number", most);
     if (!count) return std::nullopt;
     std::vector<std::complex<Extended>> roots;
@@ -53,7 +53,7 @@ std::optional<std::vector<Extended>> AskPolynomialByRoots(Host& host, int most) 
         if (!AskValues(host, rows)) return std::nullopt;
         roots.emplace_back(rows[0].value, rows[1].value);
     }
-    auto p = PolynomialFromRoots(roots);
+    auto p = polynomialFromRoots(roots);
     if (!p) host.message(Box::Error, kRootsNotConjugate);
     return p;
 }

@@ -18,7 +18,7 @@ inline constexpr const char* kRootsNotConjugate = "Complex roots must come in co
 
 // The product of (s - root) in ascending powers (the leading coefficient is 1); nothing
 // when a complex root comes without its conjugate (the product would not be real).
-std::optional<std::vector<Extended>> PolynomialFromRoots(const std::vector<std::complex<Extended>>& roots);
+std::optional<std::vector<Extended>> polynomialFromRoots(const std::vector<std::complex<Extended>>& roots);
 
 // A whole number from 1 to `most` asked under `label` (offered as 2); nothing when
 // cancelled.
@@ -27,6 +27,6 @@ std::optional<int> AskCount(Host& host, const std::string& label, int most);
 // "Roots number" (1 to `most`), then one dialog per root pairing "Re"k with "Im"k
 // (offered as -1 and 0), multiplied out. Nothing when a dialog is cancelled or, with
 // the error shown, when the complex roots do not come in conjugate pairs.
-std::optional<std::vector<Extended>> AskPolynomialByRoots(Host& host, int most);
+std::optional<std::vector<Extended>> askPolynomialByRoots(Host& host, int most);
 
 }  // namespace velmar

@@ -43,7 +43,7 @@ Coefficients times(const Coefficients& a, const Coefficients& b) {
 
 // (N/D)' numerator: N'·D - N·D'.
 Coefficients quotientDerivative(const Coefficients& n, const Coefficients& d) {
-    return minus(times(DerivativeOf(n), d), 1, times(n, DerivativeOf(d)));
+    return minus(times(derivativeOf(n), d), 1, times(n, derivativeOf(d)));
 }
 
 // The limit of N(w)/D(w) for w -> 0+ (atZero) or w -> infinity, w > 0.
@@ -78,16 +78,16 @@ struct Modified {
         dY = quotientDerivative(yNum, den);
         // The hodograph's size: its ends and its points of extreme X.
         std::vector<PopovPoint> marks = {end(true), end(false)};
-        for (const Extended omega : PositiveRealRoots(dX))
-            if (EvaluateAt(den, omega) != 0) marks.push_back(at(omega));
+        for (const Extended omega : positiveRealRoots(dX))
+            if (evaluateAt(den, omega) != 0) marks.push_back(at(omega));
         for (const PopovPoint& p : marks)
             for (const Extended v : {p.x, p.y})
                 if (std::isfinite(v)) scale = std::max(scale, std::fabs(v));
     }
     Extended scale = 0;
     PopovPoint at(Extended omega) const {
-        const Extended d = EvaluateAt(den, omega);
-        return {omega, EvaluateAt(reNum, omega) / d, EvaluateAt(yNum, omega) / d};
+        const Extended d = evaluateAt(den, omega);
+        return {omega, evaluateAt(reNum, omega) / d, evaluateAt(yNum, omega) / d};
     }
     PopovPoint end(bool atZero) const {
         return {atZero ? 0 : kInfinity, limit(reNum, den, atZero), limit(yNum, den, atZero)};
@@ -115,8 +115,8 @@ struct Lowest {
 
 Lowest lowest(const Modified& m, Extended q) {
     std::vector<PopovPoint> candidates = {m.end(true), m.end(false)};
-    for (const Extended omega : PositiveRealRoots(minus(m.dX, q, m.dY)))
-        if (EvaluateAt(m.den, omega) != 0) candidates.push_back(m.at(omega));
+    for (const Extended omega : positiveRealRoots(minus(m.dX, q, m.dY)))
+        if (evaluateAt(m.den, omega) != 0) candidates.push_back(m.at(omega));
     auto valueOf = [q](const PopovPoint& p) {
         // An end at infinity along Y with q = 0 leaves only X.
         return q == 0 ? p.x : p.x - q * p.y;
@@ -159,7 +159,7 @@ Extended optimalQ(const Modified& m) {
 
 }  // namespace
 
-PopovResult PopovBound(const TransferFunction& w) {
+PopovResult popovBound(const TransferFunction& w) {
     const Modified m(w);
     PopovResult r;
     r.q = optimalQ(m);
@@ -174,7 +174,7 @@ PopovResult PopovBound(const TransferFunction& w) {
     return r;
 }
 
-void ShowPopov(Host& host, const PopovResult& r) {
+void showPopov(Host& host, const PopovResult& r) {
     if (r.status == PopovStatus::Unbounded) {
         host.message(Box::Error, kCannotSolve);
         return;
@@ -186,10 +186,10 @@ void ShowPopov(Host& host, const PopovResult& r) {
     host.message(Box::Information, "Kkrit = " + scientificText(r.kkrit, 12));
 }
 
-Curve ModifiedHodograph(const FrequencySplit& split, const FrequencyRange& range) {
+Curve modifiedHodograph(const FrequencySplit& split, const FrequencyRange& range) {
     Curve curve;
     const Extended end = range.end, step = range.step;
-    for (Real48 omega = GridStart(range.begin); omega < end; omega = omega + step) {
+    for (Real48 omega = gridStart(range.begin); omega < end; omega = omega + step) {
         const Extended den = split.Den.Evaluate(omega);
         if (den == 0) continue;
         curve.x.emplace_back(split.ReNum.Evaluate(omega) / den);
@@ -198,16 +198,16 @@ Curve ModifiedHodograph(const FrequencySplit& split, const FrequencyRange& range
     return curve;
 }
 
-void ShowModifiedPopov(Host& host, AnalysisState& state, const TransferFunction& w) {
+void showModifiedPopov(Host& host, AnalysisState& state, const TransferFunction& w) {
     FrequencyRange range;
-    if (!AskKeptFrequencyRange(host, state, range)) return;
-    const Curve hodograph = ModifiedHodograph(FrequencySplit(w), range);
+    if (!askKeptFrequencyRange(host, state, range)) return;
+    const Curve hodograph = modifiedHodograph(FrequencySplit(w), range);
     if (hodograph.x.empty()) return;
     Diagrams slots;
     slots[0] = {hodograph.x.data(), hodograph.y.data(), static_cast<int>(hodograph.x.size()), "Godograf"};
     // The Popov line across the hodograph's extent in Y.
     Curve line;
-    const PopovResult popov = PopovBound(w);
+    const PopovResult popov = popovBound(w);
     if (popov.status == PopovStatus::Found && std::isfinite(popov.x0)) {
         const auto [low, high] = std::minmax_element(hodograph.y.begin(), hodograph.y.end());
         for (const Extended y : {low->get(), high->get()}) {
@@ -219,11 +219,11 @@ void ShowModifiedPopov(Host& host, AnalysisState& state, const TransferFunction&
     std::vector<std::string> texts;
     Curve circle, tangent;
     Extended M = kDefaultM;
-    if (AskOscillationIndex(host, M)) {
-        const MCircleTouch touch = TouchingMCircle(hodograph.x, hodograph.y, M);
+    if (askOscillationIndex(host, M)) {
+        const MCircleTouch touch = touchingMCircle(hodograph.x, hodograph.y, M);
         if (touch.found) {
-            circle = CircleCurve(touch);
-            tangent = TangentCurve(touch, M);
+            circle = circleCurve(touch);
+            tangent = tangentCurve(touch, M);
             slots[2] = {circle.x.data(), circle.y.data(), static_cast<int>(circle.x.size()), "Okrujnosti"};
             slots[3] = {tangent.x.data(), tangent.y.data(), static_cast<int>(tangent.x.size()), "Line m"};
             texts = CircleTexts(touch);

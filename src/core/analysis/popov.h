@@ -45,21 +45,21 @@ struct PopovResult {
 };
 
 // W as the forward part of a negative-feedback loop, of any order.
-PopovResult PopovBound(const TransferFunction& w);
+PopovResult popovBound(const TransferFunction& w);
 
 // The menu command's result: "Kkrit = " with the gain in 12 characters (information
 // box), the touching points and the line in the report; "I am can't solve this
 // problem" when unbounded.
-void ShowPopov(Host& host, const PopovResult& r);
+void showPopov(Host& host, const PopovResult& r);
 
 // The modified hodograph on the frequency grid: X = ReNum/Den, Y = w·ImNum/Den where
 // Den(w) != 0.
-Curve ModifiedHodograph(const FrequencySplit& split, const FrequencyRange& range);
+Curve modifiedHodograph(const FrequencySplit& split, const FrequencyRange& range);
 
 // Method 60 on the analysis block's W: the frequency grid, the modified hodograph
 // ("Godograf") with the Popov line ("Line"), then for "Zadanii M" the M-circle that
 // touches it ("Okrujnosti") with its tangent line ("Line m") and the texts "Radius="
 // and "L     =".
-void ShowModifiedPopov(Host& host, AnalysisState& state, const TransferFunction& w);
+void showModifiedPopov(Host& host, AnalysisState& state, const TransferFunction& w);
 
 }  // namespace velmar

@@ -18,7 +18,7 @@ Extended coefficientOrZero(const Polynomial& p, int i) { return i <= p.order() &
 
 }  // namespace
 
-std::optional<std::vector<Real48>> ErrorCoefficients(const TransferFunction& w, int k) {
+std::optional<std::vector<Real48>> errorCoefficients(const TransferFunction& w, int k) {
     const Extended b0 = coefficientOrZero(w.B, 0);
     if (b0 == 0) return std::nullopt;
     std::vector<Extended> d;
@@ -34,7 +34,7 @@ std::optional<std::vector<Real48>> ErrorCoefficients(const TransferFunction& w, 
     return c;
 }
 
-void ShowErrorCoefficients(Host& host, const TransferFunction& w) {
+void showErrorCoefficients(Host& host, const TransferFunction& w) {
     std::vector<DialogValue> rows = {{"Input quantity of koef:", 0, false, false, false},
                                      {" C[0],C[1],.... C[k]  ", 0, false, false, false},
                                      {"k", 2, false, false}};
@@ -44,7 +44,7 @@ void ShowErrorCoefficients(Host& host, const TransferFunction& w) {
         return {};
     };
     if (!AskValues(host, rows, {}, check)) return;
-    const auto c = ErrorCoefficients(w, static_cast<int>(rows[2].value));
+    const auto c = errorCoefficients(w, static_cast<int>(rows[2].value));
     if (!c) {
         host.message(Box::Error, "b0 = 0: W(s) has a pole at s = 0 and no error coefficients");
         return;

@@ -19,10 +19,10 @@ inline constexpr int kMaxErrorCoefficient = 30;
 
 // C0..Ck; nothing when b0 is 0 (W has a pole at s = 0 and the series has no terms).
 // A coefficient too large for a 6-byte real raises MathError.
-std::optional<std::vector<Real48>> ErrorCoefficients(const TransferFunction& w, int k);
+std::optional<std::vector<Real48>> errorCoefficients(const TransferFunction& w, int k);
 
 // Code 101: asks k ("Input quantity of koef:", " C[0],C[1],.... C[k]  ", "k"), clears
 // the drawing area and writes the heading and one line "C[i] = " per coefficient.
-void ShowErrorCoefficients(Host& host, const TransferFunction& w);
+void showErrorCoefficients(Host& host, const TransferFunction& w);
 
 }  // namespace velmar

@@ -19,7 +19,7 @@ Extended bisect(const Coefficients& c, Extended a, Extended b, int signA) {
     for (int i = 0; i < 400; ++i) {
         const Extended m = a + (b - a) / 2;
         if (m <= a || m >= b) break;
-        const int s = sign(EvaluateAt(c, m));
+        const int s = sign(evaluateAt(c, m));
         if (s == 0) return m;
         if (s == signA) a = m;
         else b = m;
@@ -29,7 +29,7 @@ Extended bisect(const Coefficients& c, Extended a, Extended b, int signA) {
 
 }  // namespace
 
-std::vector<Extended> RealRoots(Coefficients c) {
+std::vector<Extended> realRoots(Coefficients c) {
     trim(c);
     if (c.size() < 2) return {};
     if (c.size() == 2) return {-c[0] / c[1]};
@@ -37,7 +37,7 @@ std::vector<Extended> RealRoots(Coefficients c) {
     for (std::size_t i = 0; i + 1 < c.size(); ++i) bound = std::max(bound, std::fabs(c[i] / c.back()));
     bound += 1;
     std::vector<Extended> ends = {-bound};
-    for (const Extended x : RealRoots(DerivativeOf(c)))
+    for (const Extended x : realRoots(derivativeOf(c)))
         if (x > -bound && x < bound) ends.push_back(x);
     ends.push_back(bound);
     std::vector<Extended> roots;
@@ -46,7 +46,7 @@ std::vector<Extended> RealRoots(Coefficients c) {
     };
     for (std::size_t i = 0; i + 1 < ends.size(); ++i) {
         const Extended a = ends[i], b = ends[i + 1];
-        const int sa = sign(EvaluateAt(c, a)), sb = sign(EvaluateAt(c, b));
+        const int sa = sign(evaluateAt(c, a)), sb = sign(evaluateAt(c, b));
         if (sa == 0) add(a);
         if (sa != 0 && sb != 0 && sa != sb) add(bisect(c, a, b, sa));
         if (sb == 0 && i + 2 == ends.size()) add(b);
@@ -54,18 +54,18 @@ std::vector<Extended> RealRoots(Coefficients c) {
     return roots;
 }
 
-std::vector<Extended> PositiveRealRoots(Coefficients c) {
+std::vector<Extended> positiveRealRoots(Coefficients c) {
     trim(c);
     std::size_t lowest = 0;
     while (lowest < c.size() && c[lowest] == 0) ++lowest;
     Coefficients even;
     for (std::size_t i = lowest; i < c.size(); i += 2) even.push_back(c[i]);
     std::vector<Extended> roots;
-    for (const Extended u : RealRoots(even))
+    for (const Extended u : realRoots(even))
         if (u > 0) roots.push_back(std::sqrt(u));
     return roots;
 }
 
-std::vector<Extended> PositiveRealRoots(const Polynomial& p) { return PositiveRealRoots(CoefficientsOf(p)); }
+std::vector<Extended> positiveRealRoots(const Polynomial& p) { return positiveRealRoots(CoefficientsOf(p)); }
 
 }  // namespace velmar

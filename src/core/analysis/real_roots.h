@@ -17,13 +17,13 @@
 namespace velmar {
 
 // The real roots of c, ascending; a multiple root once.
-std::vector<Extended> RealRoots(Coefficients c);
+std::vector<Extended> realRoots(Coefficients c);
 
 // The positive real roots of a polynomial in w that holds only even powers once its
 // factors w are taken out: the constant term is stripped while it is 0 (dividing by
 // w), the even coefficients form a polynomial in w^2, and the square roots of its
 // positive real roots are the result, ascending.
-std::vector<Extended> PositiveRealRoots(Coefficients c);
-std::vector<Extended> PositiveRealRoots(const Polynomial& p);
+std::vector<Extended> positiveRealRoots(Coefficients c);
+std::vector<Extended> positiveRealRoots(const Polynomial& p);
 
 }  // namespace velmar

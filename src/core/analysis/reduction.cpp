@@ -10,7 +10,7 @@
 
 namespace velmar {
 
-Polynomial PathNumerator(const Element& e) {
+Polynomial pathNumerator(const Element& e) {
     if (inverts(e.Code)) return Polynomial{-1};
     return e.Numerator();
 }
@@ -86,7 +86,7 @@ public:
 
         const int k = static_cast<int>(remaining.size());
         std::vector<Polynomial> numerator(static_cast<size_t>(N_) + 1);
-        for (int e : remaining) numerator[e] = PathNumerator(element(e));
+        for (int e : remaining) numerator[e] = pathNumerator(element(e));
         PolynomialMatrix M(static_cast<size_t>(k), std::vector<Polynomial>(k));
         std::vector<Polynomial> rightHand(static_cast<size_t>(k));  // E's row, negated
         for (int c = 0; c < k; ++c) {
@@ -196,7 +196,7 @@ private:
 
 }  // namespace
 
-ReductionResult ReduceScheme(const CompiledScheme& compiled, int output, int entry) {
+ReductionResult reduceScheme(const CompiledScheme& compiled, int output, int entry) {
     // Numbers from the scheme as it is now may lie beyond the compiled form of an older
     // one: the link matrix knows nothing of them.
     if (output < 1 || output > compiled.N || entry < 0 || entry > compiled.N) {

@@ -43,7 +43,7 @@ struct ReductionResult {
 
 // An output outside 1..N or an entry outside 0..N of the compiled scheme (numbers of
 // a scheme changed since) is refused with kStaleCompilation.
-ReductionResult ReduceScheme(const CompiledScheme& compiled, int output, int entry);
+ReductionResult reduceScheme(const CompiledScheme& compiled, int output, int entry);
 inline constexpr const char* kStaleCompilation =
     "The scheme has changed since it was compiled: enter Run again";
 
@@ -56,6 +56,6 @@ Polynomial Determinant(const PolynomialMatrix& m);
 
 // The numerator an element contributes on a path: its own Numerator, except the
 // inverter (32), which has no polynomials of its own and contributes -1.
-Polynomial PathNumerator(const Element& e);
+Polynomial pathNumerator(const Element& e);
 
 }  // namespace velmar

@@ -236,7 +236,7 @@ bool bairstowFactor(const std::vector<Extended>& a, Extended& r, Extended& s,
 
 }  // namespace
 
-RootList BairstowRoots(const Polynomial& poly) {
+RootList bairstowRoots(const Polynomial& poly) {
     RootList roots;
     if (poly.order() > kMaxRootOrder) {
         roots.status = RootStatus::OrderTooHigh;

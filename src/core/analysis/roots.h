@@ -6,7 +6,7 @@
 // six times ends the search: the roots found so far stay valid (status Partial, or
 // NotFound when it ended with at most one). Roots are sorted by real part, largest first.
 //
-// BairstowRoots: quadratic factors s^2 + p s + q by Bairstow's iteration, converged
+// bairstowRoots: quadratic factors s^2 + p s + q by Bairstow's iteration, converged
 // when the length of the correction is at most 1e-4. It serves the Mikhailov criterion.
 //
 // Both accept orders up to kMaxRootOrder; a higher order is refused (OrderTooHigh)
@@ -38,7 +38,7 @@ RootList FindRoots(const Polynomial& p);
 
 // All roots of p by Bairstow's iteration; NotFound when a factor does not converge.
 // Zero roots are split off first, exactly.
-RootList BairstowRoots(const Polynomial& p);
+RootList bairstowRoots(const Polynomial& p);
 
 // The message shown when the roots list or the calculator finds no roots (NotFound).
 inline constexpr const char* kNotFoundRoots = "Not found roots";

@@ -36,7 +36,7 @@ bool listRoots(Host& host, const Polynomial& p, RootList& roots, int& y) {
 
 }  // namespace
 
-void ShowRoots(Host& host, const TransferFunction& w, MethodCode code, const std::filesystem::path& folder) {
+void showRoots(Host& host, const TransferFunction& w, MethodCode code, const std::filesystem::path& folder) {
     host.clearCanvas();
     int y = 0;
     RootList roots;
@@ -49,8 +49,8 @@ void ShowRoots(Host& host, const TransferFunction& w, MethodCode code, const std
     }
     const bool numerator = code == MethodCode::RootsNumerator || code == MethodCode::RootsFieldNumerator;
     if (!listRoots(host, numerator ? w.A : w.B, roots, y)) return;
-    WriteSideFile(host, folder, std::filesystem::path("mcad") / "root_u.prn", columnText(roots.re));
-    WriteSideFile(host, folder, std::filesystem::path("mcad") / "root_v.prn", columnText(roots.im));
+    writeSideFile(host, folder, std::filesystem::path("mcad") / "root_u.prn", columnText(roots.re));
+    writeSideFile(host, folder, std::filesystem::path("mcad") / "root_v.prn", columnText(roots.im));
     if (code == MethodCode::RootsFieldNumerator || code == MethodCode::RootsFieldDenominator) {
         Diagrams slots;
         slots[0] = {roots.re.data(), roots.im.data(), roots.count(), "Indicator"};
@@ -58,7 +58,7 @@ void ShowRoots(Host& host, const TransferFunction& w, MethodCode code, const std
     }
 }
 
-std::optional<int> RooterOrder(Host& host, std::string_view text) {
+std::optional<int> rooterOrder(Host& host, std::string_view text) {
     const auto value = parseNumber(text);
     if (!value || *value != static_cast<int>(*value) || *value < 1 || *value > kMaxRootOrder) {
         host.message(Box::Error, "Polinom order must be a whole number from 1 to 30");
@@ -67,19 +67,19 @@ std::optional<int> RooterOrder(Host& host, std::string_view text) {
     return static_cast<int>(*value);
 }
 
-std::vector<std::string> RooterCoefficientHeaders(int order) {
+std::vector<std::string> rooterCoefficientHeaders(int order) {
     std::vector<std::string> headers;
     for (int i = 0; i <= order; ++i) headers.push_back("C" + std::to_string(i));
     return headers;
 }
 
-std::vector<std::string> RooterRootHeaders(int order) {
+std::vector<std::string> rooterRootHeaders(int order) {
     std::vector<std::string> headers;
     for (int k = 1; k <= order; ++k) headers.push_back("X" + std::to_string(k));
     return headers;
 }
 
-std::optional<RooterRows> SolveRooter(Host& host, const std::vector<std::string>& coefficients) {
+std::optional<RooterRows> solveRooter(Host& host, const std::vector<std::string>& coefficients) {
     Polynomial p;
     p.Allocate(static_cast<int>(coefficients.size()) - 1);
     for (size_t i = 0; i < coefficients.size(); ++i) {

@@ -23,15 +23,15 @@ inline constexpr int kRootsGraphKind = 12;
 // 44 then also plot them (real against imaginary, "Indicator"); 45 finds both sets
 // and ends with an information message. A search that finds no roots (NotFound) shows
 // "Not found roots" in the error box; an order above 30 is refused.
-void ShowRoots(Host& host, const TransferFunction& w, MethodCode code, const std::filesystem::path& folder);
+void showRoots(Host& host, const TransferFunction& w, MethodCode code, const std::filesystem::path& folder);
 
 // The calculator: the order typed into "Polinom order" (1..30), or nothing with a
 // message shown.
-std::optional<int> RooterOrder(Host& host, std::string_view text);
+std::optional<int> rooterOrder(Host& host, std::string_view text);
 
 // Column headers of the coefficient grid ("C0".."Cn") and the result grid ("X1".."Xn").
-std::vector<std::string> RooterCoefficientHeaders(int order);
-std::vector<std::string> RooterRootHeaders(int order);
+std::vector<std::string> rooterCoefficientHeaders(int order);
+std::vector<std::string> rooterRootHeaders(int order);
 
 // "Solve": reads C0..Cn (Ci the coefficient of s^i) and gives the rows "Re" and "Im"
 // of the result grid in scientific notation. Nothing, with the conversion error shown,
@@ -41,6 +41,6 @@ struct RooterRows {
     std::vector<std::string> re;
     std::vector<std::string> im;
 };
-std::optional<RooterRows> SolveRooter(Host& host, const std::vector<std::string>& coefficients);
+std::optional<RooterRows> solveRooter(Host& host, const std::vector<std::string>& coefficients);
 
 }  // namespace velmar

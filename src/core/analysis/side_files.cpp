@@ -6,7 +6,7 @@
 
 namespace velmar {
 
-void WriteSideFile(Host& host, const std::filesystem::path& folder, const std::filesystem::path& name,
+void writeSideFile(Host& host, const std::filesystem::path& folder, const std::filesystem::path& name,
                    std::string_view text) {
     if (folder.empty()) return;
     try {

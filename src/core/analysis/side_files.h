@@ -19,7 +19,7 @@ class Host;
 
 // Writes `name` (relative, e.g. "mcad/root_u.prn") under `folder`, making the folders
 // it needs. Does nothing when `folder` is empty.
-void WriteSideFile(Host& host, const std::filesystem::path& folder, const std::filesystem::path& name,
+void writeSideFile(Host& host, const std::filesystem::path& folder, const std::filesystem::path& name,
                    std::string_view text);
 
 }  // namespace velmar

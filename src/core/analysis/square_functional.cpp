@@ -28,7 +28,7 @@ std::optional<std::vector<Extended>> typedCoefficients(Host& host) {
 
 void reportWeights(Host& host, MethodCode code, const std::vector<Extended>& d,
                    const FunctionalWeights& weights) {
-    host.report(CaptionOfCode(code));
+    host.report(captionOfCode(code));
     for (std::size_t i = 0; i < d.size(); ++i)
         host.report("c[" + std::to_string(i) + "] = " + floatText(d[i]));
     for (std::size_t k = 0; k < weights.gamma.size(); ++k)
@@ -37,7 +37,7 @@ void reportWeights(Host& host, MethodCode code, const std::vector<Extended>& d,
 
 }  // namespace
 
-std::string FunctionalProblem(FunctionalStatus status) {
+std::string functionalProblem(FunctionalStatus status) {
     switch (status) {
         case FunctionalStatus::OrderOutOfRange:
             return "The square functional is computed for polynomials of order 1 to 5";
@@ -48,7 +48,7 @@ std::string FunctionalProblem(FunctionalStatus status) {
     return {};
 }
 
-FunctionalWeights SquareFunctionalWeights(std::vector<Extended> c) {
+FunctionalWeights squareFunctionalWeights(std::vector<Extended> c) {
     while (!c.empty() && c.back() == 0) c.pop_back();
     const int n = static_cast<int>(c.size()) - 1;
     if (n < 1 || n > kMaxFunctionalOrder) return {FunctionalStatus::OrderOutOfRange, {}};
@@ -67,13 +67,13 @@ FunctionalWeights SquareFunctionalWeights(std::vector<Extended> c) {
     return w;
 }
 
-FunctionalWeights SquareFunctionalWeightsFromRoots(const std::vector<std::complex<Extended>>& roots) {
-    const auto d = PolynomialFromRoots(roots);
+FunctionalWeights squareFunctionalWeightsFromRoots(const std::vector<std::complex<Extended>>& roots) {
+    const auto d = polynomialFromRoots(roots);
     if (!d) return {FunctionalStatus::NotConjugate, {}};
-    return SquareFunctionalWeights(*d);
+    return squareFunctionalWeights(*d);
 }
 
-std::optional<int> SquareFunctionalOrder(Host& host, std::string_view text) {
+std::optional<int> squareFunctionalOrder(Host& host, std::string_view text) {
     const auto value = parseNumber(text);
     if (!value || *value != std::trunc(*value) || *value < 1 || *value > kMaxTypedCount) {
         host.message(Box::Error, "Roots number /  Polinom order must be a whole number from 1 to 30");
@@ -82,20 +82,20 @@ std::optional<int> SquareFunctionalOrder(Host& host, std::string_view text) {
     return static_cast<int>(*value);
 }
 
-std::vector<std::string> SquareFunctionalInputHeaders(bool byRoots, int count) {
+std::vector<std::string> squareFunctionalInputHeaders(bool byRoots, int count) {
     std::vector<std::string> headers;
     for (int i = byRoots ? 1 : 0; i <= count; ++i)
         headers.push_back((byRoots ? "X" : "C") + std::to_string(i));
     return headers;
 }
 
-std::vector<std::string> SquareFunctionalWeightHeaders(int order) {
+std::vector<std::string> squareFunctionalWeightHeaders(int order) {
     std::vector<std::string> headers;
     for (int k = 1; k <= order; ++k) headers.push_back("T" + std::to_string(k) + "^2");
     return headers;
 }
 
-std::optional<std::vector<std::string>> SolveSquareFunctional(Host& host, bool byRoots,
+std::optional<std::vector<std::string>> solveSquareFunctional(Host& host, bool byRoots,
                                                               const std::vector<std::string>& first,
                                                               const std::vector<std::string>& second) {
     auto read = [&host](const std::string& text) -> std::optional<Extended> {
@@ -113,7 +113,7 @@ std::optional<std::vector<std::string>> SolveSquareFunctional(Host& host, bool b
             if (!im) return std::nullopt;
             roots.emplace_back(*re, *im);
         }
-        weights = SquareFunctionalWeightsFromRoots(roots);
+        weights = squareFunctionalWeightsFromRoots(roots);
     } else {
         std::vector<Extended> c;
         for (const std::string& text : first) {
@@ -127,10 +127,10 @@ std::optional<std::vector<std::string>> SolveSquareFunctional(Host& host, bool b
             const Extended lead = c.back();
             for (Extended& v : c) v /= lead;
         }
-        weights = SquareFunctionalWeights(c);
+        weights = squareFunctionalWeights(c);
     }
     if (weights.status != FunctionalStatus::Done) {
-        host.message(Box::Error, FunctionalProblem(weights.status));
+        host.message(Box::Error, functionalProblem(weights.status));
         return std::nullopt;
     }
     std::vector<std::string> texts;
@@ -138,25 +138,25 @@ std::optional<std::vector<std::string>> SolveSquareFunctional(Host& host, bool b
     return texts;
 }
 
-void SquareIntegralEstimation(Host& host, const TransferFunction& w) {
+void squareIntegralEstimation(Host& host, const TransferFunction& w) {
     for (MethodCode code;
          (code = host.chooseMethod(MethodList::FunctionalMinimisation)) != MethodCode::Leave;)
-        FunctionalMinimisationItem(host, w, code);
+        functionalMinimisationItem(host, w, code);
 }
 
-void FunctionalMinimisationItem(Host& host, const TransferFunction& w, MethodCode code) {
+void functionalMinimisationItem(Host& host, const TransferFunction& w, MethodCode code) {
     std::optional<std::vector<Extended>> d;
     if (code == MethodCode::MinimiseByCoefficients) {
         d = typedCoefficients(host);
     } else if (code == MethodCode::MinimiseByRoots) {
-        d = AskPolynomialByRoots(host, kMaxFunctionalOrder);
+        d = askPolynomialByRoots(host, kMaxFunctionalOrder);
     } else if (code == MethodCode::MinimiseByCurrent) {
         d = CoefficientsOf(w.B);
     }
     if (!d) return;
-    const FunctionalWeights weights = SquareFunctionalWeights(*d);
+    const FunctionalWeights weights = squareFunctionalWeights(*d);
     if (weights.status != FunctionalStatus::Done) {
-        host.message(Box::Error, FunctionalProblem(weights.status));
+        host.message(Box::Error, functionalProblem(weights.status));
         return;
     }
     std::vector<Extended> normalised = *d;

@@ -33,41 +33,41 @@ struct FunctionalWeights {
 };
 
 // The message a failed computation shows.
-std::string FunctionalProblem(FunctionalStatus status);
+std::string functionalProblem(FunctionalStatus status);
 
 // From D's coefficients in ascending powers (the order is the count less one; exact-zero
 // leading coefficients are dropped).
-FunctionalWeights SquareFunctionalWeights(std::vector<Extended> coefficients);
+FunctionalWeights squareFunctionalWeights(std::vector<Extended> coefficients);
 
-FunctionalWeights SquareFunctionalWeightsFromRoots(const std::vector<std::complex<Extended>>& roots);
+FunctionalWeights squareFunctionalWeightsFromRoots(const std::vector<std::complex<Extended>>& roots);
 
 // --- the window "Square Functional Calculation" ---
 
 // The count typed into "Roots number /  Polinom order": a whole number from 1 to 30,
 // or nothing with a message shown.
-std::optional<int> SquareFunctionalOrder(Host& host, std::string_view text);
+std::optional<int> squareFunctionalOrder(Host& host, std::string_view text);
 
 // Column headers: the input grid ("C0".."Cn" for coefficients, "X1".."Xn" for roots,
 // whose two rows hold the real and the imaginary part) and the result grid ("T1^2"..).
-std::vector<std::string> SquareFunctionalInputHeaders(bool byRoots, int count);
-std::vector<std::string> SquareFunctionalWeightHeaders(int order);
+std::vector<std::string> squareFunctionalInputHeaders(bool byRoots, int count);
+std::vector<std::string> squareFunctionalWeightHeaders(int order);
 
 // "Solve": the weights in scientific notation (minimum width 3), one per column. For
 // coefficients `first` holds C0..Cn (divided by the leading one before use) and
 // `second` is unused; for roots `first` and `second` hold the real and imaginary parts.
 // Nothing, with the message shown, when a text is not a number or the weights cannot be
 // computed (an order above 5 leaves the grid empty).
-std::optional<std::vector<std::string>> SolveSquareFunctional(Host& host, bool byRoots,
+std::optional<std::vector<std::string>> solveSquareFunctional(Host& host, bool byRoots,
                                                               const std::vector<std::string>& first,
                                                               const std::vector<std::string>& second);
 
 // --- the synthesis list's "Square integral estimation" (331) ---
 
 // Offers the functional minimisation list until it is left, running each item.
-void SquareIntegralEstimation(Host& host, const TransferFunction& w);
+void squareIntegralEstimation(Host& host, const TransferFunction& w);
 
 // Items 106 (D by typed coefficients), 107 (by typed roots) and 108 (W(s)'s
 // denominator): the weights reported in the report memo.
-void FunctionalMinimisationItem(Host& host, const TransferFunction& w, MethodCode code);
+void functionalMinimisationItem(Host& host, const TransferFunction& w, MethodCode code);
 
 }  // namespace velmar

@@ -8,7 +8,7 @@
 
 namespace velmar {
 
-RouthResult RouthTable(const Polynomial& d) {
+RouthResult routhTable(const Polynomial& d) {
     const int n = d.order();
     const int c = n / 2 + 2;  // columns per row
     std::vector<std::vector<Real48>> T(static_cast<size_t>(n) + 1, std::vector<Real48>(c));
@@ -71,7 +71,7 @@ Extended pivotedDeterminant(std::vector<std::vector<Extended>> a) {
 
 }  // namespace
 
-HurwitzResult HurwitzMinors(const Polynomial& d) {
+HurwitzResult hurwitzMinors(const Polynomial& d) {
     const int n = d.order();
     // a0 = dn (the leading coefficient) .. an = d0; a(k) = 0 outside 0..n.
     auto a = [&](int k) -> Extended { return k < 0 || k > n || d.empty() ? 0.0L : d[n - k]; };
@@ -113,7 +113,7 @@ namespace {
 // The non-negative real roots of p, ascending; false when the finder fails or a root
 // with a non-negative real part lies off the real axis.
 bool nonNegativeRoots(const Polynomial& p, std::vector<Extended>& out) {
-    const RootList roots = BairstowRoots(p);
+    const RootList roots = bairstowRoots(p);
     if (roots.status != RootStatus::Found) return false;
     for (int i = 0; i < roots.count(); ++i) {
         if (roots.re[i] < 0) continue;
@@ -126,7 +126,7 @@ bool nonNegativeRoots(const Polynomial& p, std::vector<Extended>& out) {
 
 }  // namespace
 
-bool MikhailovStable(const Polynomial& d) {
+bool mikhailovStable(const Polynomial& d) {
     const int n = d.order();
     // The hodograph turns the right way only when the two leading coefficients agree
     // in sign (otherwise a first-order s - 1 would pass the interlacing test).

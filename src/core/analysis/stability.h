@@ -23,14 +23,14 @@ struct RouthResult {
     bool determined = true;           // false when the table stopped
     int rightRoots = 0;               // sign changes of the first column (when determined)
 };
-RouthResult RouthTable(const Polynomial& d);
+RouthResult routhTable(const Polynomial& d);
 
 enum class HurwitzVerdict { Stable, Border, Unstable };
 struct HurwitzResult {
     std::vector<Real48> minors;  // Delta_1 .. Delta_n, those within 1e-6 of 0 set to 0
     HurwitzVerdict verdict = HurwitzVerdict::Stable;
 };
-HurwitzResult HurwitzMinors(const Polynomial& d);
+HurwitzResult hurwitzMinors(const Polynomial& d);
 
 // The real and imaginary parts of D(jw) as full-length coefficient arrays in w:
 // X holds the even coefficients (negated when k mod 4 = 2), Y the odd ones (negated
@@ -43,6 +43,6 @@ struct MikhailovParts {
 
 // The verdict by interlacing of the non-negative roots of X and Y. A root finder that
 // fails, or a root with a non-negative real part off the real axis, means unstable.
-bool MikhailovStable(const Polynomial& d);
+bool mikhailovStable(const Polynomial& d);
 
 }  // namespace velmar

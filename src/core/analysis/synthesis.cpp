@@ -29,7 +29,7 @@ Diagram diagramOf(const std::vector<Real48>& x, const std::vector<Real48>& y, co
 // The hodograph with its touching circle and tangent, and the texts beside them.
 void showTouch(Host& host, const Hodograph& h, const MCircleTouch& touch, Extended M,
                std::vector<std::string> texts) {
-    const Curve circle = CircleCurve(touch), tangent = TangentCurve(touch, M);
+    const Curve circle = circleCurve(touch), tangent = tangentCurve(touch, M);
     Diagrams slots;
     slots[0] = diagramOf(h.re, h.im, "Godograf");
     slots[1] = diagramOf(circle.x, circle.y, "Okrujnosti");
@@ -43,7 +43,7 @@ void showTouch(Host& host, const Hodograph& h, const MCircleTouch& touch, Extend
 // asks for every Ti's hodograph). False when cancelled.
 }  // namespace
 
-bool AskTiValues(Host& host, std::string_view caption, RegulatorType type, std::vector<Extended>& tis,
+bool askTiValues(Host& host, std::string_view caption, RegulatorType type, std::vector<Extended>& tis,
                  Extended& alpha, bool& showEach) {
     std::vector<ChoiceRow> source = {{"Ti", {"range", "list"}, 0}};
     if (!host.askChoices(caption, source)) return false;
@@ -59,7 +59,7 @@ bool AskTiValues(Host& host, std::string_view caption, RegulatorType type, std::
             return {};
         };
         if (!AskValues(host, rows, caption, check)) return false;
-        tis = TiRange(rows[0].value, rows[1].value, rows[2].value);
+        tis = tiRange(rows[0].value, rows[1].value, rows[2].value);
         if (pid) alpha = rows[3].value;
         showEach = false;
         return true;
@@ -90,17 +90,17 @@ bool AskTiValues(Host& host, std::string_view caption, RegulatorType type, std::
     return true;
 }
 
-std::string NumberTextProblem(std::string_view text, bool editing) {
+std::string numberTextProblem(std::string_view text, bool editing) {
     if (parseValueText(text)) return {};
     return editing ? kBadNumberWhileEditing : kBadNumber;
 }
 
-const std::vector<std::string>& RegulatorTypeNames() {
+const std::vector<std::string>& regulatorTypeNames() {
     static const std::vector<std::string> names = {"P    regulator", "PI   regulator", "PID regulator"};
     return names;
 }
 
-TransferFunction RegulatorFunction(const Regulator& r) {
+TransferFunction regulatorFunction(const Regulator& r) {
     switch (r.type) {
         case RegulatorType::P: return {Polynomial{r.k}, Polynomial{1}};
         case RegulatorType::PI: return {Polynomial{r.k, r.k * r.ti}, Polynomial{0, r.ti}};
@@ -109,11 +109,11 @@ TransferFunction RegulatorFunction(const Regulator& r) {
     return {};
 }
 
-Hodograph HodographOf(const TransferFunction& w, const FrequencyRange& range) {
+Hodograph hodographOf(const TransferFunction& w, const FrequencyRange& range) {
     const FrequencySplit split(w);
     Hodograph h;
     const Extended end = range.end, step = range.step;
-    for (Real48 omega = GridStart(range.begin); omega < end; omega = omega + step) {
+    for (Real48 omega = gridStart(range.begin); omega < end; omega = omega + step) {
         const Extended den = split.Den.Evaluate(omega);
         if (den == 0) continue;
         h.omega.push_back(omega);
@@ -123,7 +123,7 @@ Hodograph HodographOf(const TransferFunction& w, const FrequencyRange& range) {
     return h;
 }
 
-Hodograph WithRegulator(const Hodograph& w, RegulatorType type, Extended ti, Extended td) {
+Hodograph withRegulator(const Hodograph& w, RegulatorType type, Extended ti, Extended td) {
     if (type == RegulatorType::P) return w;
     Hodograph h;
     h.omega = w.omega;
@@ -137,21 +137,21 @@ Hodograph WithRegulator(const Hodograph& w, RegulatorType type, Extended ti, Ext
     return h;
 }
 
-std::vector<Extended> TiRange(Extended begin, Extended end, Extended step) {
+std::vector<Extended> tiRange(Extended begin, Extended end, Extended step) {
     std::vector<Extended> tis;
     const long n = static_cast<long>(std::floor((end - begin) / step * (1 + 1e-12L)));
     for (long k = 0; k <= n; ++k) tis.push_back(begin + step * k);
     return tis;
 }
 
-TiSweep TuneOverTi(const Hodograph& w, Extended M, RegulatorType type, const std::vector<Extended>& tis,
+TiSweep tuneOverTi(const Hodograph& w, Extended M, RegulatorType type, const std::vector<Extended>& tis,
                    Extended alpha, const std::function<void(int)>& iteration,
                    const std::function<bool()>& stop) {
     TiSweep sweep;
     for (std::size_t i = 0; i < tis.size() && !sweep.stopped; ++i) {
         const Extended ti = tis[i];
-        const Hodograph h = WithRegulator(w, type, ti, type == RegulatorType::PID ? alpha * ti : 0);
-        sweep.rows.push_back({ti, TouchingMCircle(h.re, h.im, M)});
+        const Hodograph h = withRegulator(w, type, ti, type == RegulatorType::PID ? alpha * ti : 0);
+        sweep.rows.push_back({ti, touchingMCircle(h.re, h.im, M)});
         if (iteration) iteration(static_cast<int>(i) + 1);
         sweep.stopped = stop && i + 1 < tis.size() && stop();
     }
@@ -163,7 +163,7 @@ TiSweep TuneOverTi(const Hodograph& w, Extended M, RegulatorType type, const std
     return sweep;
 }
 
-std::function<bool()> EscapeStop(Host& host) {
+std::function<bool()> escapeStop(Host& host) {
     return [&host] {
         bool escape = false;
         while (host.keyWaiting())
@@ -172,17 +172,17 @@ std::function<bool()> EscapeStop(Host& host) {
     };
 }
 
-bool TuneRegulator(const Hodograph& w, Extended M, const std::vector<Extended>& tis, Extended alpha,
+bool tuneRegulator(const Hodograph& w, Extended M, const std::vector<Extended>& tis, Extended alpha,
                    Regulator& regulator, const std::function<void(int)>& iteration,
                    const std::function<bool()>& stop) {
     if (regulator.type == RegulatorType::P) {
-        const MCircleTouch touch = TouchingMCircle(w.re, w.im, M);
+        const MCircleTouch touch = touchingMCircle(w.re, w.im, M);
         if (iteration) iteration(1);
         if (!touch.found) return false;
         regulator = {RegulatorType::P, touch.gain, 0, 0};
         return true;
     }
-    const TiSweep sweep = TuneOverTi(w, M, regulator.type, tis, alpha, iteration, stop);
+    const TiSweep sweep = tuneOverTi(w, M, regulator.type, tis, alpha, iteration, stop);
     if (sweep.optimum < 0) return false;
     const TiRow& best = sweep.rows[static_cast<std::size_t>(sweep.optimum)];
     regulator.k = best.touch.gain;
@@ -191,13 +191,13 @@ bool TuneRegulator(const Hodograph& w, Extended M, const std::vector<Extended>& 
     return true;
 }
 
-std::function<void(int)> WaitCounter(Host& host) {
+std::function<void(int)> waitCounter(Host& host) {
     return [&host](int n) { host.showCounter(kWaitCaption, kWaitLabel, n); };
 }
 
-void CloseWaitCounter(Host& host) { host.showCounter(kWaitCaption, kWaitLabel, -1); }
+void closeWaitCounter(Host& host) { host.showCounter(kWaitCaption, kWaitLabel, -1); }
 
-ResultTable KrTable(const TiSweep& sweep) {
+ResultTable krTable(const TiSweep& sweep) {
     ResultTable t;
     t.caption = "Синтез регулятора";
     t.title = "Значения &Кр при различных &Ти";
@@ -208,7 +208,7 @@ ResultTable KrTable(const TiSweep& sweep) {
     return t;
 }
 
-std::vector<std::string> OptimumTexts(const TiSweep& sweep, RegulatorType type, Extended alpha) {
+std::vector<std::string> optimumTexts(const TiSweep& sweep, RegulatorType type, Extended alpha) {
     const TiRow& best = sweep.rows.at(static_cast<std::size_t>(sweep.optimum));
     std::vector<std::string> texts = {"Результат настройки ПИ-регулятора ",
                                       "Кр=" + floatText(best.touch.gain), "Ti=" + floatText(best.ti),
@@ -220,7 +220,7 @@ std::vector<std::string> OptimumTexts(const TiSweep& sweep, RegulatorType type, 
     return texts;
 }
 
-void KrCurves(const TiSweep& sweep, Curve& curve, Curve& tangent) {
+void krCurves(const TiSweep& sweep, Curve& curve, Curve& tangent) {
     curve = {};
     tangent = {};
     Extended lastTi = 0;
@@ -236,15 +236,15 @@ void KrCurves(const TiSweep& sweep, Curve& curve, Curve& tangent) {
     tangent.y = {Real48(0.0L), Real48(ki * lastTi)};
 }
 
-void TunePRegulator(Host& host, AnalysisState& state, const TransferFunction& w) {
+void tunePRegulator(Host& host, AnalysisState& state, const TransferFunction& w) {
     FrequencyRange range;
-    if (!AskKeptFrequencyRange(host, state, range)) return;
+    if (!askKeptFrequencyRange(host, state, range)) return;
     Extended M = kDefaultM;
-    if (!AskOscillationIndex(host, M)) return;
-    const Hodograph h = HodographOf(w, range);
-    const MCircleTouch touch = TouchingMCircle(h.re, h.im, M);
-    WaitCounter(host)(1);
-    CloseWaitCounter(host);
+    if (!askOscillationIndex(host, M)) return;
+    const Hodograph h = hodographOf(w, range);
+    const MCircleTouch touch = touchingMCircle(h.re, h.im, M);
+    waitCounter(host)(1);
+    closeWaitCounter(host);
     if (!touch.found) {
         host.message(Box::Error, kCannotSolve);
         return;
@@ -253,17 +253,17 @@ void TunePRegulator(Host& host, AnalysisState& state, const TransferFunction& w)
     showTouch(host, h, touch, M, {"Результат настройки п-регулятора", "Kr =" + floatText(touch.gain)});
 }
 
-void TunePiRegulator(Host& host, AnalysisState& state, const TransferFunction& w, RegulatorType type) {
+void tunePiRegulator(Host& host, AnalysisState& state, const TransferFunction& w, RegulatorType type) {
     FrequencyRange range;
-    if (!AskKeptFrequencyRange(host, state, range)) return;
+    if (!askKeptFrequencyRange(host, state, range)) return;
     Extended M = kDefaultM, alpha = 0.25L;
-    if (!AskOscillationIndex(host, M)) return;
+    if (!askOscillationIndex(host, M)) return;
     std::vector<Extended> tis;
     bool showEach = false;
-    if (!AskTiValues(host, "Ti", type, tis, alpha, showEach)) return;
-    const Hodograph h = HodographOf(w, range);
-    const TiSweep sweep = TuneOverTi(h, M, type, tis, alpha, WaitCounter(host), EscapeStop(host));
-    CloseWaitCounter(host);
+    if (!askTiValues(host, "Ti", type, tis, alpha, showEach)) return;
+    const Hodograph h = hodographOf(w, range);
+    const TiSweep sweep = tuneOverTi(h, M, type, tis, alpha, waitCounter(host), escapeStop(host));
+    closeWaitCounter(host);
     if (sweep.stopped)
         host.report("Escape: " + std::to_string(sweep.rows.size()) + " of " + std::to_string(tis.size()) +
                     " Ti tuned");
@@ -271,17 +271,17 @@ void TunePiRegulator(Host& host, AnalysisState& state, const TransferFunction& w
         host.message(Box::Error, kCannotSolve);
         return;
     }
-    if (!host.showTable(KrTable(sweep))) return;
+    if (!host.showTable(krTable(sweep))) return;
     Curve curve, tangent;
-    KrCurves(sweep, curve, tangent);
+    krCurves(sweep, curve, tangent);
     Diagrams slots;
     slots[0] = diagramOf(curve.x, curve.y, "Grafic Kr(Ti) ");
     slots[1] = diagramOf(tangent.x, tangent.y, "Kassatelinaia");
-    host.showGraphWithTexts(slots, kPlainGraph, OptimumTexts(sweep, type, alpha));
+    host.showGraphWithTexts(slots, kPlainGraph, optimumTexts(sweep, type, alpha));
     if (!showEach) return;
     for (const TiRow& r : sweep.rows) {
         if (!r.touch.found) continue;
-        const Hodograph each = WithRegulator(h, type, r.ti, type == RegulatorType::PID ? alpha * r.ti : 0);
+        const Hodograph each = withRegulator(h, type, r.ti, type == RegulatorType::PID ? alpha * r.ti : 0);
         showTouch(host, each, r.touch, M,
                   {"Визуализировать графики для каждого Ти", "ti     =" + floatText(r.ti),
                    "Kr =" + floatText(r.touch.gain)});

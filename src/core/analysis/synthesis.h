@@ -28,12 +28,12 @@ inline constexpr const char* kBadNumberWhileEditing = "-неправильный
 
 // The message for a typed number: "" when it reads as a number, otherwise the one shown
 // on confirming or, while the grid cell is still being edited, the other.
-std::string NumberTextProblem(std::string_view text, bool editing);
+std::string numberTextProblem(std::string_view text, bool editing);
 
 enum class RegulatorType { P, PI, PID };
 
 // "P    regulator", "PI   regulator", "PID regulator".
-const std::vector<std::string>& RegulatorTypeNames();
+const std::vector<std::string>& regulatorTypeNames();
 
 struct Regulator {
     RegulatorType type = RegulatorType::P;
@@ -43,17 +43,17 @@ struct Regulator {
 };
 
 // R(s)·k as a transfer function.
-TransferFunction RegulatorFunction(const Regulator& r);
+TransferFunction regulatorFunction(const Regulator& r);
 
 // The hodograph W(jw) on the frequency grid, the points with Den(w) = 0 left out.
 struct Hodograph {
     std::vector<Extended> omega;
     std::vector<Real48> re, im;
 };
-Hodograph HodographOf(const TransferFunction& w, const FrequencyRange& range);
+Hodograph hodographOf(const TransferFunction& w, const FrequencyRange& range);
 
 // The hodograph of R(jw)·W(jw) for a regulator without its gain.
-Hodograph WithRegulator(const Hodograph& w, RegulatorType type, Extended ti, Extended td);
+Hodograph withRegulator(const Hodograph& w, RegulatorType type, Extended ti, Extended td);
 
 struct TiRow {
     Extended ti = 0;
@@ -69,17 +69,17 @@ struct TiSweep {
 
 // Kr(Ti) for every Ti (PI with alpha 0, PID with Td = alpha·Ti). `iteration` is told
 // the number of every Ti tuned, from 1; `stop`, asked after each, ends the sweep early.
-TiSweep TuneOverTi(const Hodograph& w, Extended M, RegulatorType type, const std::vector<Extended>& tis,
+TiSweep tuneOverTi(const Hodograph& w, Extended M, RegulatorType type, const std::vector<Extended>& tis,
                    Extended alpha, const std::function<void(int)>& iteration,
                    const std::function<bool()>& stop = {});
 
 // Escape in the host's key queue (the other keys are dropped): the sweep's `stop`.
-std::function<bool()> EscapeStop(Host& host);
+std::function<bool()> escapeStop(Host& host);
 
 // The Kr of one regulator type on W by M: the touching circle of R·W for P, for PI and
 // PID the optimum of the sweep over `tis`. The regulator keeps its k, ti, td; found is
 // false when no gain is limited by M (and then the regulator is left as it was).
-bool TuneRegulator(const Hodograph& w, Extended M, const std::vector<Extended>& tis, Extended alpha,
+bool tuneRegulator(const Hodograph& w, Extended M, const std::vector<Extended>& tis, Extended alpha,
                    Regulator& regulator, const std::function<void(int)>& iteration,
                    const std::function<bool()>& stop = {});
 
@@ -87,36 +87,36 @@ inline constexpr const char* kTiValuesCaption = "Задайте кол-во и �
 
 // The Ti dialogs (the first two with `caption`): the choice of a range ("Ti beg", "Ti end", "Ti step") or the Ti
 // values window, and "alifa-dif" for PID. False when cancelled.
-bool AskTiValues(Host& host, std::string_view caption, RegulatorType type, std::vector<Extended>& tis,
+bool askTiValues(Host& host, std::string_view caption, RegulatorType type, std::vector<Extended>& tis,
                  Extended& alpha, bool& showEach);
 
 // The waiting window's iteration counter for a tuning.
-std::function<void(int)> WaitCounter(Host& host);
-void CloseWaitCounter(Host& host);
+std::function<void(int)> waitCounter(Host& host);
+void closeWaitCounter(Host& host);
 
 // The Ti of a range: begin, begin + step, ... up to end.
-std::vector<Extended> TiRange(Extended begin, Extended end, Extended step);
+std::vector<Extended> tiRange(Extended begin, Extended end, Extended step);
 
 // --- what the windows show ---
 
 // The result table "Синтез регулятора": Ti, Kr, Ki per row.
-ResultTable KrTable(const TiSweep& sweep);
+ResultTable krTable(const TiSweep& sweep);
 // The texts beside the Kr(Ti) graph: "Результат настройки ПИ-регулятора ", "Кр=",
 // "Ti=", "Ki=1/Ti=" and for PID the Td lines.
-std::vector<std::string> OptimumTexts(const TiSweep& sweep, RegulatorType type, Extended alpha);
+std::vector<std::string> optimumTexts(const TiSweep& sweep, RegulatorType type, Extended alpha);
 // The curve Kr(Ti) ("Grafic Kr(Ti) ") and the tangent from the origin through the
 // optimum ("Kassatelinaia").
-void KrCurves(const TiSweep& sweep, Curve& curve, Curve& tangent);
+void krCurves(const TiSweep& sweep, Curve& curve, Curve& tangent);
 
 // --- the methods ---
 
 // 1979: the frequency grid, "Zadanii M", the touching circle; the hodograph "Godograf",
 // the circle "Okrujnosti" and "Line m" with "Radius=", "L     =",
 // "Результат настройки п-регулятора" and "Kr =".
-void TunePRegulator(Host& host, AnalysisState& state, const TransferFunction& w);
+void tunePRegulator(Host& host, AnalysisState& state, const TransferFunction& w);
 // 1980 and 1981: the grid, M, the Ti range or list (and "alifa-dif"), the table and on
 // "Показать график" the Kr(Ti) graph; with the list's check box, every Ti's hodograph.
 // Escape during the sweep ends it: the table and graph show the Ti tuned so far.
-void TunePiRegulator(Host& host, AnalysisState& state, const TransferFunction& w, RegulatorType type);
+void tunePiRegulator(Host& host, AnalysisState& state, const TransferFunction& w, RegulatorType type);
 
 }  // namespace velmar

@@ -36,13 +36,13 @@ bool isZero(const Polynomial& p) {
 }
 
 std::string regulatorLine(const char* name, const Regulator& r) {
-    return std::string(name) + ": " + RegulatorTypeNames()[static_cast<std::size_t>(r.type)] +
+    return std::string(name) + ": " + regulatorTypeNames()[static_cast<std::size_t>(r.type)] +
            "  k=" + floatText(r.k) + "  ti=" + floatText(r.ti) + "  td=" + floatText(r.td);
 }
 
 }  // namespace
 
-bool AskTwoRegulatorPresets(Host& host, TwoRegulatorPresets& presets) {
+bool askTwoRegulatorPresets(Host& host, TwoRegulatorPresets& presets) {
     std::vector<DialogValue> orders = {
         {"Input W1-M(p) order", static_cast<Extended>(presets.w1Order), false, false, true, {}},
         {"Input W3-M(p) order", static_cast<Extended>(presets.w3Order), false, false, true, {}}};
@@ -54,7 +54,7 @@ bool AskTwoRegulatorPresets(Host& host, TwoRegulatorPresets& presets) {
     };
     if (!AskValues(host, orders, kPresetsCaption, wholeOrders)) return false;
     std::vector<ChoiceRow> type = {
-        {"Regulator RG1 type:", RegulatorTypeNames(), static_cast<int>(presets.first.type)}};
+        {"Regulator RG1 type:", regulatorTypeNames(), static_cast<int>(presets.first.type)}};
     if (!host.askChoices(kPresetsCaption, type)) return false;
     // Answered by k, ti and td: "LABEL=VALUE" cannot name a label that ends in "=".
     std::vector<DialogValue> values = {{"k=", presets.first.k, false, false, true, "k"},
@@ -73,13 +73,13 @@ bool AskTwoRegulatorPresets(Host& host, TwoRegulatorPresets& presets) {
     return true;
 }
 
-TransferFunction ClosedLoop(const TransferFunction& w3, const Regulator& r) {
-    const TransferFunction reg = RegulatorFunction(r);
+TransferFunction closedLoop(const TransferFunction& w3, const Regulator& r) {
+    const TransferFunction reg = regulatorFunction(r);
     const Polynomial open = reg.A * w3.A;
     return {open, reg.B * w3.B + open};
 }
 
-bool AskTwoPartPlant(Host& host, TwoPartPlant& plant, const TwoRegulatorPresets& presets) {
+bool askTwoPartPlant(Host& host, TwoPartPlant& plant, const TwoRegulatorPresets& presets) {
     std::vector<ValueList> pages;
     const int orders[] = {presets.w1Order, 2, presets.w3Order, 2};
     for (const char* name : kPartNames) {
@@ -110,38 +110,38 @@ bool AskTwoPartPlant(Host& host, TwoPartPlant& plant, const TwoRegulatorPresets&
     return false;
 }
 
-bool AskRegulatorTypes(Host& host, RegulatorType& first, RegulatorType& second) {
-    std::vector<ChoiceRow> rows = {{"Regulator 1", RegulatorTypeNames(), static_cast<int>(first)},
-                                   {"Regulator 2", RegulatorTypeNames(), static_cast<int>(second)}};
+bool askRegulatorTypes(Host& host, RegulatorType& first, RegulatorType& second) {
+    std::vector<ChoiceRow> rows = {{"Regulator 1", regulatorTypeNames(), static_cast<int>(first)},
+                                   {"Regulator 2", regulatorTypeNames(), static_cast<int>(second)}};
     if (!host.askChoices(kRegulatorsMain, rows)) return false;
     first = static_cast<RegulatorType>(rows[0].index);
     second = static_cast<RegulatorType>(rows[1].index);
     return true;
 }
 
-ResultTable RegulatorTable(const Regulator& first, const Regulator& second) {
+ResultTable regulatorTable(const Regulator& first, const Regulator& second) {
     ResultTable t;
     t.caption = kRegulatorsMain;
     t.columns = {"", "", "k=", "ti=", "td="};
     const std::pair<const char*, const Regulator*> rows[] = {{"Regulator 1", &first},
                                                              {"Regulator 2", &second}};
     for (const auto& [name, r] : rows)
-        t.rows.push_back({name, RegulatorTypeNames()[static_cast<std::size_t>(r->type)], floatText(r->k),
+        t.rows.push_back({name, regulatorTypeNames()[static_cast<std::size_t>(r->type)], floatText(r->k),
                           floatText(r->ti), floatText(r->td)});
     return t;
 }
 
-void TuneTwoRegulators(Host& host, AnalysisState& state) {
+void tuneTwoRegulators(Host& host, AnalysisState& state) {
     TwoRegulatorPresets presets;
-    if (!AskTwoRegulatorPresets(host, presets)) return;
+    if (!askTwoRegulatorPresets(host, presets)) return;
     TwoPartPlant plant;
-    if (!AskTwoPartPlant(host, plant, presets)) return;
+    if (!askTwoPartPlant(host, plant, presets)) return;
     Regulator first = presets.first, second{RegulatorType::P};
-    if (!AskRegulatorTypes(host, first.type, second.type)) return;
+    if (!askRegulatorTypes(host, first.type, second.type)) return;
     FrequencyRange range;
-    if (!AskKeptFrequencyRange(host, state, range)) return;
+    if (!askKeptFrequencyRange(host, state, range)) return;
     Extended M = kDefaultM;
-    if (!AskOscillationIndex(host, M)) return;
+    if (!askOscillationIndex(host, M)) return;
     // Regulator 2 on the inner plant part, then regulator 1 on the rest.
     const std::pair<Regulator*, const char*> order[] = {{&second, "Regulator 2"}, {&first, "Regulator 1"}};
     for (const auto& [r, name] : order) {
@@ -152,17 +152,17 @@ void TuneTwoRegulators(Host& host, AnalysisState& state) {
         if (fixedTi) {
             tis = {presets.first.ti};
             alpha = presets.first.td / presets.first.ti;
-        } else if (r->type != RegulatorType::P && !AskTiValues(host, name, r->type, tis, alpha, showEach)) {
+        } else if (r->type != RegulatorType::P && !askTiValues(host, name, r->type, tis, alpha, showEach)) {
             return;
         }
         TransferFunction w = plant.w3;
         if (r == &first) {
-            const TransferFunction inner = ClosedLoop(plant.w3, second);
+            const TransferFunction inner = closedLoop(plant.w3, second);
             w = {inner.A * plant.w1.A, inner.B * plant.w1.B};
         }
         bool tuned =
-            TuneRegulator(HodographOf(w, range), M, tis, alpha, *r, WaitCounter(host), EscapeStop(host));
-        CloseWaitCounter(host);
+            tuneRegulator(hodographOf(w, range), M, tis, alpha, *r, waitCounter(host), escapeStop(host));
+        closeWaitCounter(host);
         if (!tuned && r == &first && presets.first.k > 0 && (r->type == RegulatorType::P || fixedTi)) {
             // M limits no gain: regulator 1 keeps the values given for it.
             const bool pid = r->type == RegulatorType::PID;
@@ -176,7 +176,7 @@ void TuneTwoRegulators(Host& host, AnalysisState& state) {
     }
     host.report(regulatorLine("Regulator 1", first));
     host.report(regulatorLine("Regulator 2", second));
-    host.showTable(RegulatorTable(first, second));
+    host.showTable(regulatorTable(first, second));
 }
 
 }  // namespace velmar

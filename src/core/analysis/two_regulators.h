@@ -34,25 +34,25 @@ struct TwoRegulatorPresets {
     int w3Order = 2;
     Regulator first{RegulatorType::PI};
 };
-bool AskTwoRegulatorPresets(Host& host, TwoRegulatorPresets& presets);
+bool askTwoRegulatorPresets(Host& host, TwoRegulatorPresets& presets);
 
 // The closed inner loop R·W3 / (1 + R·W3).
-TransferFunction ClosedLoop(const TransferFunction& w3, const Regulator& r);
+TransferFunction closedLoop(const TransferFunction& w3, const Regulator& r);
 
 // "System Parameters": the orders "M1(s) order", "N1(s) order", "M3(s) order",
 // "N3(s) order" (default 2) and the coefficients ("M1 c0", ...; default 1). A malformed
 // number is refused with "Неправильный формат числа" (the page stays open); a
 // denominator that is 0 ends the method with a message. False when cancelled. The
 // pages of M1 and M3 start with the preset orders.
-bool AskTwoPartPlant(Host& host, TwoPartPlant& plant, const TwoRegulatorPresets& presets = {});
+bool askTwoPartPlant(Host& host, TwoPartPlant& plant, const TwoRegulatorPresets& presets = {});
 
 // "Regulators Main Calculating": the types of "Regulator 1" and "Regulator 2".
-bool AskRegulatorTypes(Host& host, RegulatorType& first, RegulatorType& second);
+bool askRegulatorTypes(Host& host, RegulatorType& first, RegulatorType& second);
 
 // The result table: each regulator's type with "k=", "ti=", "td=".
-ResultTable RegulatorTable(const Regulator& first, const Regulator& second);
+ResultTable regulatorTable(const Regulator& first, const Regulator& second);
 
 // 341.
-void TuneTwoRegulators(Host& host, AnalysisState& state);
+void tuneTwoRegulators(Host& host, AnalysisState& state);
 
 }  // namespace velmar

@@ -120,7 +120,7 @@ private:
 };
 
 // The hand-typed A(s), B(s) of a polynomial link (28, 46); null for any other element.
-const PolynomialEntry* LinkPolynomials(const Element& e);
+const PolynomialEntry* linkPolynomials(const Element& e);
 
 // Controlled integrators (50: holds while the control input is 0; 51: holds while it
 // is not 0). An input fed by an additional-input selector (54..59) is the control; every

@@ -20,7 +20,7 @@ std::vector<Extended> atRest(int count, Extended value) {
 
 }  // namespace
 
-const PolynomialEntry* LinkPolynomials(const Element& e) {
+const PolynomialEntry* linkPolynomials(const Element& e) {
     const auto* link = dynamic_cast<const PolynomialLink*>(&e);
     return link ? &link->entry : nullptr;
 }

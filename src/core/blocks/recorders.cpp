@@ -56,14 +56,14 @@ Diagram Recorder::diagram(int x, int y, std::string name) const {
 void Recorder::ShowResults(RunContext& ctx) {
     if (!ctx.run.ResultsAllocated || !hasResults()) return;
     const int points = std::min({thumbnailPoints(ctx.run.PointCount), samples_ + 1, written_ + 1});
-    ctx.ui().showThumbnail(MakeThumbnail(Col, Row, diagrams(), points));
+    ctx.ui().showThumbnail(makeThumbnail(Col, Row, diagrams(), points));
 }
 
 void Recorder::EditParameters(RunContext& ctx) {
-    if (const auto graph = RecordedGraphOf(*this, ctx.run)) ctx.ui().showGraph(graph->diagrams, graph->kind);
+    if (const auto graph = recordedGraphOf(*this, ctx.run)) ctx.ui().showGraph(graph->diagrams, graph->kind);
 }
 
-std::optional<RecordedGraph> RecordedGraphOf(const Element& e, const RunState& run) {
+std::optional<RecordedGraph> recordedGraphOf(const Element& e, const RunState& run) {
     const auto* recorder = dynamic_cast<const Recorder*>(&e);
     if (!recorder || !run.ResultsAllocated || !recorder->hasResults()) return std::nullopt;
     return RecordedGraph{recorder->diagrams(), recorder->graphKind()};

@@ -13,7 +13,7 @@
 //                      (feeders that are selectors 54)
 //   63 phase plane     Rate (backward difference) against Level        graph kind 2
 //
-// The graph a recorder hands over (RecordedGraphOf) is what the graph viewer shows when
+// The graph a recorder hands over (recordedGraphOf) is what the graph viewer shows when
 // the recorder is opened in Run and what the command-line tool writes out.
 #pragma once
 
@@ -65,7 +65,7 @@ struct RecordedGraph {
 };
 
 // The graph of `e` after a run: nothing when `e` is no recorder or holds no results.
-std::optional<RecordedGraph> RecordedGraphOf(const Element& e, const RunState& run);
+std::optional<RecordedGraph> recordedGraphOf(const Element& e, const RunState& run);
 
 // 62: channel c (0..2) keeps Values in array c and Times in array 3 + c.
 class TimeRecorder : public Recorder {

@@ -41,7 +41,7 @@ int pixel(Extended v) { return static_cast<int>(std::lround(v)); }
 
 }  // namespace
 
-Thumbnail MakeThumbnail(int col, int row, const Diagrams& curves, int points) {
+Thumbnail makeThumbnail(int col, int row, const Diagrams& curves, int points) {
     Thumbnail t;
     t.col = col;
     t.row = row;

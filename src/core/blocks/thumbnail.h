@@ -10,6 +10,6 @@ namespace velmar {
 // curves (a range of only zeros counts as 0 .. 0.0001), 58 / (|max| + |min|) pixels per
 // unit across and 30 / (|max| + |min|) up; the axes go where zero falls, at an edge when
 // the data do not change sign; consecutive samples are joined.
-Thumbnail MakeThumbnail(int col, int row, const Diagrams& curves, int points);
+Thumbnail makeThumbnail(int col, int row, const Diagrams& curves, int points);
 
 }  // namespace velmar

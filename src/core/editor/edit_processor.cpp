@@ -98,10 +98,10 @@ void EditProcessor::dropDragged(Cell from, Cell to, bool move) {
     // The block put down takes along what the one picked up carried.
     const Element* picked = wb_.scheme.ElementAt(from.col, from.row);
     const std::optional<ElementCarry> carry =
-        picked != nullptr && picked->Code == state_.held ? std::optional(CarryOf(wb_.scheme, *picked)) : std::nullopt;
+        picked != nullptr && picked->Code == state_.held ? std::optional(carryOf(wb_.scheme, *picked)) : std::nullopt;
     moveTo(to);
     putDown();
-    if (carry) LandCarry(wb_.scheme, to.col, to.row, *carry);
+    if (carry) landCarry(wb_.scheme, to.col, to.row, *carry);
     if (!move) return;
     const Element* source = wb_.scheme.ElementAt(from.col, from.row);
     if (source != nullptr && source == wb_.scheme.ElementAt(to.col, to.row)) return;

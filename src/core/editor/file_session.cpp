@@ -51,11 +51,11 @@ FileSession::FileSession(Workbench& wb, EditorState& state, FileSessionView& vie
 }
 
 bool FileSession::isSaved() const {
-    return saved_ && StoredForm(wb_.scheme) == *saved_;
+    return saved_ && storedForm(wb_.scheme) == *saved_;
 }
 
 void FileSession::markSaved() {
-    saved_ = StoredForm(wb_.scheme);
+    saved_ = storedForm(wb_.scheme);
 }
 
 void FileSession::setFileName(const std::string& name) {
@@ -75,7 +75,7 @@ bool FileSession::tryFile(const std::function<void()>& operation) {
 
 std::optional<SchemeRead> FileSession::readScheme(Scheme& fresh, const std::string& path) {
     std::optional<SchemeRead> read;
-    tryFile([&] { read = LoadScheme(fresh, pathOf(path), LabelsFileFor(pathOf(path))); });
+    tryFile([&] { read = LoadScheme(fresh, pathOf(path), labelsFileFor(pathOf(path))); });
     return read;
 }
 
@@ -91,7 +91,7 @@ bool FileSession::settleUnsaved(bool offerCancel) {
 }
 
 bool FileSession::saveTo(const std::string& path) {
-    if (!tryFile([&] { SaveScheme(wb_.scheme, pathOf(path), LabelsFileFor(pathOf(path))); })) return false;
+    if (!tryFile([&] { SaveScheme(wb_.scheme, pathOf(path), labelsFileFor(pathOf(path))); })) return false;
     markSaved();
     wb_.ui().statusMessage("Сохранен.");
     return true;

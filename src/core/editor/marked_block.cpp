@@ -65,14 +65,14 @@ void copyMarkedBlock(Scheme& scheme, Cell to, bool move) {
                 continue;
             std::optional<ElementCarry> carry;
             if (const Element* e = scheme.ElementAt(m.left + i, m.top + j))
-                if (e->Col == m.left + i && e->Row == m.top + j) carry = CarryOf(scheme, *e);
+                if (e->Col == m.left + i && e->Row == m.top + j) carry = carryOf(scheme, *e);
             placements.push_back({col, row, code, std::move(carry)});
         }
     }
     if (move) eraseMarkCells(scheme, m);
     for (const Placement& p : placements) scheme.PutCell(p.col, p.row, p.code);
     for (const Placement& p : placements)
-        if (p.carry) LandCarry(scheme, p.col, p.row, *p.carry);
+        if (p.carry) landCarry(scheme, p.col, p.row, *p.carry);
     scheme.mark.right = std::min(to.col + m.right - m.left, GridMax);
     scheme.mark.bottom = std::min(to.row + m.bottom - m.top, GridMax);
     scheme.mark.left = to.col;

@@ -47,13 +47,13 @@ void UndoHistory::write(int number, const State& s, const std::string& fileName)
     auto present = [](const std::string& text) {
         return text.empty() ? std::nullopt : std::optional<std::string_view>(text);
     };
-    replaceFiles({{file, bytes}, {LabelsFileFor(file), present(s.labels)}, {FunctionsFileFor(file), present(s.functions)}});
+    replaceFiles({{file, bytes}, {labelsFileFor(file), present(s.labels)}, {functionsFileFor(file), present(s.functions)}});
     fileNames_[static_cast<std::size_t>(number)] = fileName;
 }
 
 std::string UndoHistory::read(int number, Scheme& into) {
     const fs::path file = snapshotFile(number);
-    LoadScheme(into, file, LabelsFileFor(file));
+    LoadScheme(into, file, labelsFileFor(file));
     return fileNames_[static_cast<std::size_t>(number)];
 }
 
@@ -63,8 +63,8 @@ void UndoHistory::remove(int number) {
     const fs::path file = snapshotFile(number);
     std::error_code ec;
     fs::remove(file, ec);
-    fs::remove(LabelsFileFor(file), ec);
-    fs::remove(FunctionsFileFor(file), ec);
+    fs::remove(labelsFileFor(file), ec);
+    fs::remove(functionsFileFor(file), ec);
     fileNames_[static_cast<std::size_t>(number)].clear();
 }
 
@@ -73,8 +73,8 @@ void UndoHistory::rename(int from, int to) {
     const fs::path source = snapshotFile(from), target = snapshotFile(to);
     std::error_code ec;
     fs::rename(source, target, ec);
-    fs::rename(LabelsFileFor(source), LabelsFileFor(target), ec);  // absent without labels
-    fs::rename(FunctionsFileFor(source), FunctionsFileFor(target), ec);  // and without functions
+    fs::rename(labelsFileFor(source), labelsFileFor(target), ec);  // absent without labels
+    fs::rename(functionsFileFor(source), functionsFileFor(target), ec);  // and without functions
     fileNames_[static_cast<std::size_t>(to)] = fileNames_[static_cast<std::size_t>(from)];
     fileNames_[static_cast<std::size_t>(from)].clear();
 }
@@ -131,7 +131,7 @@ std::optional<std::string> UndoHistory::undo(const Scheme& present, const std::s
     if (target < 1 || !exists(target)) return std::nullopt;
     std::string name = read(target, into);
     shown_ = target;
-    shownState_ = StoredForm(into);
+    shownState_ = storedForm(into);
     return name;
 }
 
@@ -145,7 +145,7 @@ std::optional<std::string> UndoHistory::redo(const Scheme& present, Scheme& into
     if (!exists(target)) return std::nullopt;
     std::string name = read(target, into);
     shown_ = target;
-    shownState_ = StoredForm(into);
+    shownState_ = storedForm(into);
     return name;
 }
 

@@ -59,7 +59,7 @@ public:
 
     // What a step holds of a scheme: everything its files hold.
     using State = StoredScheme;
-    static State stateOf(const Scheme& s) { return StoredForm(s); }
+    static State stateOf(const Scheme& s) { return storedForm(s); }
 
     // Before an undoable change: `present`, whose file is `fileName`, becomes the newest
     // snapshot. Throws FileError when it cannot be written.
@@ -90,7 +90,7 @@ private:
     // Stepping ends: the snapshots after the one shown are dropped and the one shown
     // becomes the newest (from "~VelTmp0.tmp" when it is the state of the first Undo).
     void settle();
-    bool editedSinceShown(const Scheme& present) const { return !(StoredForm(present) == shownState_); }
+    bool editedSinceShown(const Scheme& present) const { return !(storedForm(present) == shownState_); }
 
     std::filesystem::path folder_;
     int newest_ = 0;         // the highest snapshot number in use, 0 for none

@@ -19,7 +19,7 @@ RunNote describeRun(const Scheme& scheme) {
         for (const ParamRec& p : e->Params) {
             if (!p.Varied) continue;
             if (!note.varied.empty()) note.varied += ", ";
-            note.varied += NumberedParameterName(p.Name, e->Number) + "=" + valueText(p.Value);
+            note.varied += numberedParameterName(p.Name, e->Number) + "=" + valueText(p.Value);
         }
         if (e->Code != kStepInput || e->Params.empty()) continue;
         const Extended level = e->Params[0].Value;

@@ -42,7 +42,7 @@ std::optional<GridTarget> locateGridEdit(const std::vector<std::string>& numberC
 }
 
 bool commitGridValue(Workbench& wb, GridTarget target, std::string_view text) {
-    const auto value = ReadValueText({}, text).value;
+    const auto value = readValueText({}, text).value;
     return value && writeParameter(wb, target, *value);
 }
 
@@ -59,7 +59,7 @@ std::string setParameterByLabel(Workbench& wb, int element, std::string_view lab
     if (element < 1 || element > wb.scheme.ElementCount())
         return "the scheme has no element " + std::to_string(element);
     Element& e = wb.scheme.element(element);
-    const ParameterRef ref = ParameterByLabel(e, label);
+    const ParameterRef ref = parameterByLabel(e, label);
     if (!ref.param)
         return "element " + std::to_string(element) + " has no parameter \"" + std::string(label) + "\"";
     writeParameter(wb, {element, ref.row}, value);

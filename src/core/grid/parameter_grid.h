@@ -42,7 +42,7 @@ inline constexpr const char* kGridPiText = "3.142";
 
 // Stores a typed value into the target parameter through the element's own
 // EditParameters, as the grid's transfer value. A cell reads what a value dialog reads
-// (ReadValueText: exponents, the "pi" suffix); a text it refuses changes nothing and
+// (readValueText: exponents, the "pi" suffix); a text it refuses changes nothing and
 // gives false, and the window shows the refusal when the edit ends.
 bool commitGridValue(Workbench& wb, GridTarget target, std::string_view text);
 

@@ -16,7 +16,7 @@ bool instantaneous(const CompiledScheme& c, int n) {
 
 }  // namespace
 
-std::vector<std::vector<int>> FindAlgebraicLoops(const CompiledScheme& c) {
+std::vector<std::vector<int>> findAlgebraicLoops(const CompiledScheme& c) {
     // Tarjan's strongly connected components over the instantaneous elements only.
     const auto size = static_cast<std::size_t>(c.N) + 1;
     std::vector<int> index(size, -1), low(size, 0);
@@ -59,7 +59,7 @@ std::vector<std::vector<int>> FindAlgebraicLoops(const CompiledScheme& c) {
     return loops;
 }
 
-std::string AlgebraicLoopWarning(const std::vector<int>& members) {
+std::string algebraicLoopWarning(const std::vector<int>& members) {
     std::string names;
     for (int n : members) names += (names.empty() ? "" : ", ") + std::to_string(n);
     return "Algebraic loop of elements " + names +

@@ -15,9 +15,9 @@ namespace velmar {
 // The element numbers of each algebraic loop (a strongly connected set of
 // instantaneous elements in the link matrix), each set ascending, the sets ordered by
 // their lowest number.
-std::vector<std::vector<int>> FindAlgebraicLoops(const CompiledScheme& compiled);
+std::vector<std::vector<int>> findAlgebraicLoops(const CompiledScheme& compiled);
 
 // The warning that names one loop's elements.
-std::string AlgebraicLoopWarning(const std::vector<int>& members);
+std::string algebraicLoopWarning(const std::vector<int>& members);
 
 }  // namespace velmar

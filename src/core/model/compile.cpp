@@ -27,7 +27,7 @@ int successorCount(const CompiledScheme& c, int n) {
 
 // The scheme checks, in numbering order. Sources are placed first in the order and their
 // outgoing links leave the working matrix.
-void CheckScheme(CompiledScheme& c, LinkTable& work, FaultCells& faults) {
+void checkScheme(CompiledScheme& c, LinkTable& work, FaultCells& faults) {
     for (int n = 1; n <= c.N; ++n) {
         const Element& e = *c.Elements[static_cast<std::size_t>(n)];
         const Cell corner{e.Col, e.Row};
@@ -42,7 +42,7 @@ void CheckScheme(CompiledScheme& c, LinkTable& work, FaultCells& faults) {
     }
 }
 
-void Unbind(Scheme& scheme) {
+void unbind(Scheme& scheme) {
     for (const auto& e : scheme.ElementList()) e->Inputs.fill(nullptr);
 }
 
@@ -62,13 +62,13 @@ bool CompileScheme(Scheme& scheme, std::unique_ptr<CompiledScheme>& compiled, Ho
 
     FaultCells faults(scheme);
     for (int n = 1; n <= c.N; ++n)
-        TraceOutputs(scheme, *c.Elements[static_cast<std::size_t>(n)], work, faults);
+        traceOutputs(scheme, *c.Elements[static_cast<std::size_t>(n)], work, faults);
     if (!faults.any()) {
         c.LinkMatrix = work;
-        CheckScheme(c, work, faults);
+        checkScheme(c, work, faults);
     }
     if (!faults.any())
-        for (int n : OrderElements(c, work, c.OrderList)) {
+        for (int n : orderElements(c, work, c.OrderList)) {
             const Element& e = *c.Elements[static_cast<std::size_t>(n)];
             faults.add({e.Col, e.Row});
         }
@@ -83,14 +83,14 @@ bool CompileScheme(Scheme& scheme, std::unique_ptr<CompiledScheme>& compiled, Ho
     for (int n = 1; n <= c.N; ++n) c.Elements[static_cast<std::size_t>(n)]->BindInputs(n, c);
     c.CalcOrder.reserve(c.OrderList.size());
     for (int n : c.OrderList) c.CalcOrder.push_back(c.Elements[static_cast<std::size_t>(n)]);
-    for (const std::vector<int>& loop : FindAlgebraicLoops(c)) host.warning(AlgebraicLoopWarning(loop));
+    for (const std::vector<int>& loop : findAlgebraicLoops(c)) host.warning(algebraicLoopWarning(loop));
     compiled = std::move(built);
     return true;
 }
 
 void ReleaseCompiled(Scheme& scheme, std::unique_ptr<CompiledScheme>& compiled) {
     compiled.reset();
-    Unbind(scheme);
+    unbind(scheme);
 }
 
 }  // namespace velmar

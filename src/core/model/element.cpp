@@ -95,7 +95,7 @@ std::string_view trimmed(std::string_view s) {
 
 }  // namespace
 
-ParameterRef ParameterByLabel(Element& e, std::string_view label) {
+ParameterRef parameterByLabel(Element& e, std::string_view label) {
     const std::vector<ParamInfo>& rows = e.info().params;
     int row = 0;
     for (std::size_t i = 0; i < rows.size() && i < e.Params.size(); ++i) {
@@ -118,7 +118,7 @@ Polynomial Element::Numerator() const { return Polynomial{1}; }
 Polynomial Element::Denominator() const { return Polynomial{1}; }
 void Element::InitRun(RunContext&) { Output = 0; }
 
-std::string NumberedParameterName(const std::string& name, int number) {
+std::string numberedParameterName(const std::string& name, int number) {
     std::string numbered;
     for (char ch : name)
         if (!std::isdigit(static_cast<unsigned char>(ch))) numbered += ch;
@@ -129,7 +129,7 @@ std::string NumberedParameterName(const std::string& name, int number) {
 
 void Element::RegisterParameters(TunedParameters& tuned) {
     for (ParamRec& p : Params)
-        if (p.Varied && tuned.add(p, *this)) p.Name = NumberedParameterName(p.Name, Number);
+        if (p.Varied && tuned.add(p, *this)) p.Name = numberedParameterName(p.Name, Number);
 }
 
 void Element::FinishRun(RunContext&) {}

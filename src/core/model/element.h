@@ -74,7 +74,7 @@ struct ParamRec {
 
 // A parameter's name in lists of tuned or marked parameters: its name without digits,
 // followed by the element's number ("K" of element 3 is "K3"), at most 254 characters.
-std::string NumberedParameterName(const std::string& name, int number);
+std::string numberedParameterName(const std::string& name, int number);
 
 class Element;
 
@@ -169,7 +169,7 @@ struct ParameterRef {
     bool markable = false;
     int row = 0;
 };
-ParameterRef ParameterByLabel(Element& e, std::string_view label);
+ParameterRef parameterByLabel(Element& e, std::string_view label);
 
 // Creates the element for a code 17..144 with its defaults; nothing for other codes.
 // Code 46 creates the type of 28, which reports 28 through TypeCode.

@@ -6,7 +6,7 @@
 
 namespace velmar {
 
-ElementCarry CarryOf(const Scheme& scheme, const Element& e) {
+ElementCarry carryOf(const Scheme& scheme, const Element& e) {
     ElementCarry carry;
     carry.code = e.Code;
     ByteWriter out;
@@ -17,7 +17,7 @@ ElementCarry CarryOf(const Scheme& scheme, const Element& e) {
     return carry;
 }
 
-void LandCarry(Scheme& scheme, int col, int row, const ElementCarry& carry) {
+void landCarry(Scheme& scheme, int col, int row, const ElementCarry& carry) {
     Element* e = scheme.ElementAt(col, row);
     if (e == nullptr || e->Col != col || e->Row != row || e->Code != carry.code) return;
     if (!carry.record.empty()) {  // an empty record keeps the defaults

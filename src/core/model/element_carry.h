@@ -19,11 +19,11 @@ struct ElementCarry {
     std::string label;
 };
 
-ElementCarry CarryOf(const Scheme& scheme, const Element& e);
+ElementCarry carryOf(const Scheme& scheme, const Element& e);
 
 // Gives the element of the carry's code whose top-left cell is (col, row) what was
 // carried (an empty record keeps its defaults); nothing when there is no such element (its placement was refused). A
 // record the element cannot read raises FileError or MathError, as a file would.
-void LandCarry(Scheme& scheme, int col, int row, const ElementCarry& carry);
+void landCarry(Scheme& scheme, int col, int row, const ElementCarry& carry);
 
 }  // namespace velmar

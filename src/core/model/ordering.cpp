@@ -124,7 +124,7 @@ private:
 
 }  // namespace
 
-std::vector<int> OrderElements(const CompiledScheme& compiled, LinkTable& work, std::vector<int>& order) {
+std::vector<int> orderElements(const CompiledScheme& compiled, LinkTable& work, std::vector<int>& order) {
     Orderer orderer(compiled, work, order);
     orderer.contractionPass(Contraction::Instantaneous);
     orderer.contractionPass(Contraction::Dynamic);

@@ -15,6 +15,6 @@ namespace velmar {
 // once all its feeders in compiled.LinkMatrix are placed. Returns the numbers of the
 // elements that lie on a loop without a breaker (nothing is placed after them); empty
 // when every element was placed.
-std::vector<int> OrderElements(const CompiledScheme& compiled, LinkTable& work, std::vector<int>& order);
+std::vector<int> orderElements(const CompiledScheme& compiled, LinkTable& work, std::vector<int>& order);
 
 }  // namespace velmar

@@ -39,7 +39,7 @@ struct RunSettings {
 // An output or a state beyond it in magnitude makes a run unstable.
 inline constexpr double kUnstableOutput = 1e15;
 
-// The outcome of a variable-step run, with its message (RunStatusText, integrator.h).
+// The outcome of a variable-step run, with its message (runStatusText, integrator.h).
 enum class RunStatus {
     Ok,
     BadParameters,   // tend 0, |hout| > |tend|, |hmin| > |h0|, no states, too many states

@@ -180,7 +180,7 @@ std::vector<std::uint8_t> SchemeBytes(const Scheme& scheme) {
     return std::move(out.bytes());
 }
 
-SchemeRead ReadSchemeBytes(Scheme& scheme, std::span<const std::uint8_t> bytes) {
+SchemeRead readSchemeBytes(Scheme& scheme, std::span<const std::uint8_t> bytes) {
     if (bytes.empty()) throw FileError("The file is damaged: it is empty");
     Scheme read;
     read.elementFactory = scheme.elementFactory;  // the elements are the scheme's kind
@@ -233,11 +233,11 @@ std::string SchemeRead::warning() const {
            (defaulted.size() > 1 ? "they keep their defaults" : "it keeps its defaults");
 }
 
-std::string LabelsText(const Scheme& scheme) { return labelsFileText(scheme.Labels); }
+std::string labelsText(const Scheme& scheme) { return labelsFileText(scheme.Labels); }
 
-void ReadLabelsText(Scheme& scheme, std::string_view text) { readLabelLines(scheme.Labels, text); }
+void readLabelsText(Scheme& scheme, std::string_view text) { readLabelLines(scheme.Labels, text); }
 
-std::string FunctionsText(const Scheme& scheme) {
+std::string functionsText(const Scheme& scheme) {
     std::string text;
     for (const auto& e : scheme.ElementList())
         if (e->info().keptBeside && storedInScheme(scheme, e->Col, e->Row))
@@ -245,11 +245,11 @@ std::string FunctionsText(const Scheme& scheme) {
     return text;
 }
 
-StoredScheme StoredForm(const Scheme& scheme) {
-    return {SchemeBytes(scheme), LabelsText(scheme), FunctionsText(scheme)};
+StoredScheme storedForm(const Scheme& scheme) {
+    return {SchemeBytes(scheme), labelsText(scheme), functionsText(scheme)};
 }
 
-void ReadFunctionsText(Scheme& scheme, std::string_view text) {
+void readFunctionsText(Scheme& scheme, std::string_view text) {
     struct Line {
         Element* element;
         std::string_view text;
@@ -270,7 +270,7 @@ void ReadFunctionsText(Scheme& scheme, std::string_view text) {
     for (const Line& l : lines) l.element->ReadSideText(l.text);
 }
 
-std::vector<std::uint8_t> BlockBytes(const Scheme& scheme, int c1, int r1, int c2, int r2) {
+std::vector<std::uint8_t> blockBytes(const Scheme& scheme, int c1, int r1, int c2, int r2) {
     ByteWriter out;
     for (int c = c1; c <= c2; ++c)
         for (int r = r1; r <= r2; ++r) {
@@ -288,14 +288,14 @@ std::vector<std::uint8_t> BlockBytes(const Scheme& scheme, int c1, int r1, int c
     return std::move(out.bytes());
 }
 
-std::string BlockLabelsText(const Scheme& scheme, int c1, int r1, int c2, int r2) {
+std::string blockLabelsText(const Scheme& scheme, int c1, int r1, int c2, int r2) {
     LabelArray labels;
     std::size_t k = 0;
     for (const Element* e : blockElements(scheme, c1, r1, c2, r2)) labels[++k] = scheme.Labels[e->Number];
     return labelsFileText(labels);
 }
 
-void ReadBlockBytes(Scheme& scheme, int col, int row, std::span<const std::uint8_t> bytes,
+void readBlockBytes(Scheme& scheme, int col, int row, std::span<const std::uint8_t> bytes,
                     std::span<const std::string> labels) {
     // Positions 1 .. kBlockSpan; anything else cannot come from a rectangle of the grid.
     std::vector<std::array<std::uint8_t, kBlockSpan + 1>> scratch(kBlockSpan + 1);
@@ -347,24 +347,24 @@ void ReadBlockBytes(Scheme& scheme, int col, int row, std::span<const std::uint8
             if (const std::uint8_t code = scratch[static_cast<size_t>(i)][static_cast<size_t>(j)]; code != 0)
                 scheme.PutCell(col + i - 1, row + j - 1, code);
     // A file without the blocks' records leaves their defaults; their labels still land.
-    for (const Landing& l : landings) LandCarry(scheme, l.col, l.row, l.carry);
+    for (const Landing& l : landings) landCarry(scheme, l.col, l.row, l.carry);
     scheme.mark = Mark{col, row, std::min(col + w - 1, kGridSize - 1), std::min(row + h - 1, kGridSize - 1)};
 }
 
-fs::path LabelsFileFor(const fs::path& schemeFile) {
+fs::path labelsFileFor(const fs::path& schemeFile) {
     fs::path labels = schemeFile;
     labels.replace_extension(".sdf");
     return labels;
 }
 
-fs::path FunctionsFileFor(const fs::path& schemeFile) {
+fs::path functionsFileFor(const fs::path& schemeFile) {
     fs::path functions = schemeFile;
     functions.replace_extension(".fx");
     return functions;
 }
 
 void SaveScheme(const Scheme& scheme, const fs::path& schemeFile, const fs::path& labelsFile) {
-    const fs::path functionsFile = FunctionsFileFor(schemeFile);
+    const fs::path functionsFile = functionsFileFor(schemeFile);
     if (sameFile(schemeFile, labelsFile))
         throw FileError(
             describeFile(schemeFile, "The labels file of this name would be the scheme file itself"));
@@ -374,8 +374,8 @@ void SaveScheme(const Scheme& scheme, const fs::path& schemeFile, const fs::path
     if (sameFile(labelsFile, functionsFile))
         throw FileError(describeFile(labelsFile, "The labels file would be the functions file"));
     const std::vector<std::uint8_t> bytes = SchemeBytes(scheme);
-    const std::string labels = LabelsText(scheme);
-    const std::string functions = FunctionsText(scheme);
+    const std::string labels = labelsText(scheme);
+    const std::string functions = functionsText(scheme);
     auto present = [](const std::string& text) {
         return text.empty() ? std::nullopt : std::optional<std::string_view>(text);
     };
@@ -393,14 +393,14 @@ SchemeRead LoadScheme(Scheme& scheme, const fs::path& schemeFile, const fs::path
     read.Labels = scheme.Labels;
     SchemeRead result;
     try {
-        result = ReadSchemeBytes(read, bytes);
+        result = readSchemeBytes(read, bytes);
     } catch (const FileError& e) { throw FileError(describeFile(schemeFile, std::string(e.what()) + ":")); }
-    if (hasLabels) ReadLabelsText(read, asText(labels));
-    const fs::path functionsFile = FunctionsFileFor(schemeFile);
+    if (hasLabels) readLabelsText(read, asText(labels));
+    const fs::path functionsFile = functionsFileFor(schemeFile);
     if (fs::exists(functionsFile, ec)) {
         const std::vector<std::uint8_t> functions = readFile(functionsFile, "functions file");
         try {
-            ReadFunctionsText(read, asText(functions));
+            readFunctionsText(read, asText(functions));
         } catch (const FileError& e) {
             throw FileError(describeFile(functionsFile, std::string(e.what()) + ":"));
         }
@@ -415,19 +415,19 @@ bool WriteBlock(const Scheme& scheme, int c1, int r1, int c2, int r2, const fs::
     c2 = std::min(c2, kGridSize - 1);
     r2 = std::min(r2, kGridSize - 1);
     if (c2 < c1 || r2 < r1) return false;
-    replaceWithLabels("block file", file, LabelsFileFor(file), BlockBytes(scheme, c1, r1, c2, r2),
-                      BlockLabelsText(scheme, c1, r1, c2, r2));
+    replaceWithLabels("block file", file, labelsFileFor(file), blockBytes(scheme, c1, r1, c2, r2),
+                      blockLabelsText(scheme, c1, r1, c2, r2));
     return true;
 }
 
 void ReadBlock(Scheme& scheme, int col, int row, const fs::path& file) {
     const std::vector<std::uint8_t> bytes = readFile(file, "block file");
-    const fs::path labelsFile = LabelsFileFor(file);
+    const fs::path labelsFile = labelsFileFor(file);
     std::error_code ec;
     LabelArray labels;
     if (fs::exists(labelsFile, ec)) readLabelLines(labels, asText(readFile(labelsFile, "labels file")));
     try {
-        ReadBlockBytes(scheme, col, row, bytes, std::span<const std::string>(labels).subspan(1));
+        readBlockBytes(scheme, col, row, bytes, std::span<const std::string>(labels).subspan(1));
     } catch (const FileError& e) { throw FileError(describeFile(file, std::string(e.what()) + ":")); }
 }
 

@@ -87,9 +87,9 @@ SchemeRead LoadScheme(Scheme& scheme, const std::filesystem::path& schemeFile,
                       const std::filesystem::path& labelsFile);
 
 // The labels file beside a scheme file: the same name with the extension ".sdf".
-std::filesystem::path LabelsFileFor(const std::filesystem::path& schemeFile);
+std::filesystem::path labelsFileFor(const std::filesystem::path& schemeFile);
 // The functions file beside a scheme file: the same name with the extension ".fx".
-std::filesystem::path FunctionsFileFor(const std::filesystem::path& schemeFile);
+std::filesystem::path functionsFileFor(const std::filesystem::path& schemeFile);
 
 // Writes the rectangle (c1, r1)..(c2, r2), clipped to the grid, as a block file.
 // Its labels file is replaced with it (or deleted when its blocks have no label).
@@ -107,15 +107,15 @@ void ReadBlock(Scheme& scheme, int col, int row, const std::filesystem::path& fi
 std::vector<std::uint8_t> SchemeBytes(const Scheme& scheme);
 // Replaces the scheme's grid, elements and comment with those of the bytes; labels
 // stay. Clears the mark and the fault cells.
-SchemeRead ReadSchemeBytes(Scheme& scheme, std::span<const std::uint8_t> bytes);
+SchemeRead readSchemeBytes(Scheme& scheme, std::span<const std::uint8_t> bytes);
 
 // The labels file's text; empty when no label is set.
-std::string LabelsText(const Scheme& scheme);
+std::string labelsText(const Scheme& scheme);
 // Sets Labels[1..255] from a labels file's text (CR LF or LF line ends).
-void ReadLabelsText(Scheme& scheme, std::string_view text);
+void readLabelsText(Scheme& scheme, std::string_view text);
 
 // The functions file's text; empty when the scheme holds no user function.
-std::string FunctionsText(const Scheme& scheme);
+std::string functionsText(const Scheme& scheme);
 // Everything the files of a scheme hold, in memory: two schemes alike in it are saved
 // alike, which is how an edit or an unsaved change is told.
 struct StoredScheme {
@@ -124,17 +124,17 @@ struct StoredScheme {
     std::string functions;
     bool operator==(const StoredScheme&) const = default;
 };
-StoredScheme StoredForm(const Scheme& scheme);
+StoredScheme storedForm(const Scheme& scheme);
 
 // Gives the user functions the expressions of a functions file's text (CR LF or LF line
 // ends). Throws FileError, changing nothing, for a line that is not "COLUMN ROW TEXT".
-void ReadFunctionsText(Scheme& scheme, std::string_view text);
+void readFunctionsText(Scheme& scheme, std::string_view text);
 
-std::vector<std::uint8_t> BlockBytes(const Scheme& scheme, int c1, int r1, int c2, int r2);
+std::vector<std::uint8_t> blockBytes(const Scheme& scheme, int c1, int r1, int c2, int r2);
 // The block's labels file text, line k for its k-th element; empty when none is set.
-std::string BlockLabelsText(const Scheme& scheme, int c1, int r1, int c2, int r2);
+std::string blockLabelsText(const Scheme& scheme, int c1, int r1, int c2, int r2);
 // `labels`[k - 1] is the label of the block's k-th element.
-void ReadBlockBytes(Scheme& scheme, int col, int row, std::span<const std::uint8_t> bytes,
+void readBlockBytes(Scheme& scheme, int col, int row, std::span<const std::uint8_t> bytes,
                     std::span<const std::string> labels = {});
 
 }  // namespace velmar

@@ -28,7 +28,7 @@ std::string_view withoutBlanks(std::string_view text) {
 
 }  // namespace
 
-ValueReading ReadValueText(std::string_view label, std::string_view text) {
+ValueReading readValueText(std::string_view label, std::string_view text) {
     const auto value = parseValueText(text);
     if (!value) return {std::nullopt, notANumberMessage(label, text)};
     try {
@@ -65,7 +65,7 @@ bool AskValues(Host& host, std::vector<DialogValue>& rows, std::string_view capt
                 values.push_back(0);
                 continue;
             }
-            const ValueReading reading = ReadValueText(r.name(), r.text);
+            const ValueReading reading = readValueText(r.name(), r.text);
             if (!reading.value) return reading.problem;
             if (rows[i].whole && *reading.value != std::trunc(*reading.value))
                 return wholeNumberMessage(r.name(), r.text);

@@ -47,7 +47,7 @@ struct ValueReading {
     std::optional<Extended> value;
     std::string problem;
 };
-ValueReading ReadValueText(std::string_view label, std::string_view text);
+ValueReading readValueText(std::string_view label, std::string_view text);
 
 // The message for a degree that is not a whole number from 0 to 255.
 std::string degreeProblem(Extended value);

@@ -120,7 +120,7 @@ void FaultCells::explain(const std::string& reason) {
     if (std::find(reasons_.begin(), reasons_.end(), reason) == reasons_.end()) reasons_.push_back(reason);
 }
 
-void TraceOutputs(const Scheme& scheme, const Element& from, LinkTable& links, FaultCells& faults) {
+void traceOutputs(const Scheme& scheme, const Element& from, LinkTable& links, FaultCells& faults) {
     Tracer tracer(scheme, from, links, faults);
     const int c = from.Col, r = from.Row;
     if (from.info().isNode()) {

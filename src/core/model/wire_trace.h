@@ -35,6 +35,6 @@ private:
 
 // Traces every wire leaving `from` (element number `n`) and sets links[n][target] for
 // each element it reaches.
-void TraceOutputs(const Scheme& scheme, const Element& from, LinkTable& links, FaultCells& faults);
+void traceOutputs(const Scheme& scheme, const Element& from, LinkTable& links, FaultCells& faults);
 
 }  // namespace velmar

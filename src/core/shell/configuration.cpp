@@ -130,7 +130,7 @@ std::vector<fs::path> temporaryFilesAtExit(const fs::path& temporaryFolder, bool
     // Each is written as a scheme or block file, with its labels file beside it.
     const auto add = [&](const std::string& name) {
         files.push_back(temporaryFolder / name);
-        files.push_back(LabelsFileFor(files.back()));
+        files.push_back(labelsFileFor(files.back()));
     };
     if (configExists)
         for (char digit = '0'; digit <= '9'; ++digit) add(std::string("~VelTmp") + digit + ".tmp");

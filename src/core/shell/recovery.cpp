@@ -78,13 +78,13 @@ fs::path RecoveryStore::schemeFile() const { return folder_ / (keyOf(process_) +
 void RecoveryStore::keep(const Scheme& scheme, const std::string& fileName) {
     if (process_.id.empty()) throw FileError("This process cannot name itself (no /proc)");
     std::vector<std::uint8_t> bytes = SchemeBytes(scheme);
-    std::string labels = LabelsText(scheme);
+    std::string labels = labelsText(scheme);
     if (kept_ && bytes == keptBytes_ && labels == keptLabels_ && fileName == keptName_) return;
     std::error_code ec;
     fs::create_directories(folder_, ec);
     if (ec) throw FileError(describeFile(folder_, "Cannot create the folder (" + ec.message() + ")"));
     // The scheme first: an info file is only ever beside a whole copy.
-    SaveScheme(scheme, schemeFile(), LabelsFileFor(schemeFile()));
+    SaveScheme(scheme, schemeFile(), labelsFileFor(schemeFile()));
     replaceFile(infoFileFor(schemeFile()), infoText(process_, now(), fileName));
     kept_ = true;
     keptBytes_ = std::move(bytes);
@@ -98,7 +98,7 @@ void RecoveryStore::drop() {
     // The info file first: a copy without it is never offered.
     fs::remove(infoFileFor(schemeFile()), ec);
     fs::remove(schemeFile(), ec);
-    fs::remove(LabelsFileFor(schemeFile()), ec);
+    fs::remove(labelsFileFor(schemeFile()), ec);
     kept_ = false;
 }
 
@@ -124,14 +124,14 @@ std::vector<RecoveredScheme> RecoveryStore::orphans() const {
 }
 
 void RecoveryStore::reopen(const RecoveredScheme& orphan, Scheme& into) {
-    LoadScheme(into, orphan.copy, LabelsFileFor(orphan.copy));
+    LoadScheme(into, orphan.copy, labelsFileFor(orphan.copy));
 }
 
 void RecoveryStore::discard(const RecoveredScheme& orphan) {
     std::error_code ec;
     fs::remove(infoFileFor(orphan.copy), ec);
     fs::remove(orphan.copy, ec);
-    fs::remove(LabelsFileFor(orphan.copy), ec);
+    fs::remove(labelsFileFor(orphan.copy), ec);
 }
 
 }  // namespace velmar

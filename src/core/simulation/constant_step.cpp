@@ -12,7 +12,7 @@ namespace velmar {
 namespace {
 
 // Esc in the key queue raises UserStop; other keys waiting are dropped.
-void PollStopKey(RunContext& ctx) {
+void pollStopKey(RunContext& ctx) {
     Host& host = ctx.ui();
     while (host.keyWaiting())
         if (host.readKey() == kEscapeKey) ctx.run.UserStop = true;
@@ -40,21 +40,21 @@ RunOutcome RunConstantStep(RunContext& ctx, const CompiledScheme& compiled) {
             }
         }
         if (!stable) break;
-        if (progress.Show()) PollStopKey(ctx);
+        if (progress.Show()) pollStopKey(ctx);
         if (run.UserStop) break;
     }
     run.UserStop = false;
 
     if (!stable) {
-        ReleaseAllResults(ctx, compiled);
-        FinishAll(ctx, compiled);
+        releaseAllResults(ctx, compiled);
+        finishAll(ctx, compiled);
         progress.Finish(fixedText(run.CurrentTime, 8, 4));
         ctx.ui().message(Box::Error, kNotStable);
         return RunOutcome::Failed;
     }
     progress.Finish(std::string(kRunRegimeName));
-    FinishAll(ctx, compiled);
-    ShowAllResults(ctx, compiled);
+    finishAll(ctx, compiled);
+    showAllResults(ctx, compiled);
     return RunOutcome::Completed;
 }
 

@@ -18,7 +18,7 @@ namespace {
 
 // The system's message, and on a second line which value was wrong.
 std::string badValues(const std::string& which) {
-    return std::string(RunStatusText(RunStatus::BadParameters)) + "\n" + which;
+    return std::string(runStatusText(RunStatus::BadParameters)) + "\n" + which;
 }
 
 // A constant-step run needs at least two time points (the graphs show PointCount - 1 of
@@ -50,7 +50,7 @@ std::string variableStepProblem(const std::vector<Extended>& v) {
 
 }  // namespace
 
-bool AskRunValues(RunContext& ctx) {
+bool askRunValues(RunContext& ctx) {
     RunSettings& s = ctx.settings;
     if (s.VariableStep) {
         std::vector<DialogValue> rows = {{"Time", s.Time, false, false}, {"Eps", s.Eps, false, false}};
@@ -70,12 +70,12 @@ bool AskRunValues(RunContext& ctx) {
     return true;
 }
 
-bool AllocateRunResults(RunContext& ctx, const CompiledScheme& c) {
+bool allocateRunResults(RunContext& ctx, const CompiledScheme& c) {
     ctx.run.OutOfMemory = false;
     for (int n = 1; n <= c.N; ++n) {
         c.Elements[static_cast<std::size_t>(n)]->AllocateResults(ctx);
         if (ctx.run.OutOfMemory) {
-            ReleaseAllResults(ctx, c);
+            releaseAllResults(ctx, c);
             ctx.run.OutOfMemory = false;
             return false;
         }
@@ -84,26 +84,26 @@ bool AllocateRunResults(RunContext& ctx, const CompiledScheme& c) {
     return true;
 }
 
-void ReleaseAllResults(RunContext& ctx, const CompiledScheme& c) {
+void releaseAllResults(RunContext& ctx, const CompiledScheme& c) {
     for (int n = 1; n <= c.N; ++n) c.Elements[static_cast<std::size_t>(n)]->ReleaseResults();
     ctx.run.ResultsAllocated = false;
 }
 
-void FinishAll(RunContext& ctx, const CompiledScheme& c) {
+void finishAll(RunContext& ctx, const CompiledScheme& c) {
     for (Element* e : c.CalcOrder) e->FinishRun(ctx);
 }
 
-void ShowAllResults(RunContext& ctx, const CompiledScheme& c) {
+void showAllResults(RunContext& ctx, const CompiledScheme& c) {
     for (int n = 1; n <= c.N; ++n) c.Elements[static_cast<std::size_t>(n)]->ShowResults(ctx);
 }
 
 bool PrepareRun(RunContext& ctx, const CompiledScheme& c) {
     RunState& run = ctx.run;
     run.CurrentTime = ctx.settings.Step;
-    if (run.ResultsAllocated) ReleaseAllResults(ctx, c);
+    if (run.ResultsAllocated) releaseAllResults(ctx, c);
     for (;;) {
-        if (!AskRunValues(ctx)) return false;
-        if (AllocateRunResults(ctx, c)) return true;
+        if (!askRunValues(ctx)) return false;
+        if (allocateRunResults(ctx, c)) return true;
         ctx.ui().message(Box::Error, kNotEnoughMemory);
     }
 }
@@ -127,8 +127,8 @@ RunOutcome RunSimulation(RunContext& ctx, Scheme& scheme, std::unique_ptr<Compil
             }
         } catch (const MathError& fault) {
             // A floating-point fault of an element abandons the run, never the program.
-            ReleaseAllResults(ctx, c);
-            FinishAll(ctx, c);
+            releaseAllResults(ctx, c);
+            finishAll(ctx, c);
             ctx.ui().progress({0, kProgressStripWidth, true, std::string(kRunRegimeName), {}});
             ctx.ui().message(Box::Error, fault.what());
             outcome = RunOutcome::Failed;
@@ -138,7 +138,7 @@ RunOutcome RunSimulation(RunContext& ctx, Scheme& scheme, std::unique_ptr<Compil
     if (integrationFailed) CompileScheme(scheme, compiled, ctx.ui());
     if (ctx.run.OutOfMemory) {
         ctx.run.OutOfMemory = false;
-        if (compiled) ReleaseAllResults(ctx, *compiled);
+        if (compiled) releaseAllResults(ctx, *compiled);
     }
     return outcome;
 }

@@ -48,8 +48,8 @@ bool PrepareRun(RunContext& ctx, const CompiledScheme& compiled);
 // optimisation): the run dialog, false when cancelled (PointCount is set otherwise);
 // and every element's result storage, false (with the storage released) as soon as one
 // element runs out of memory.
-bool AskRunValues(RunContext& ctx);
-bool AllocateRunResults(RunContext& ctx, const CompiledScheme& compiled);
+bool askRunValues(RunContext& ctx);
+bool allocateRunResults(RunContext& ctx, const CompiledScheme& compiled);
 
 // The two time loops; both need a prepared run. A floating-point fault of an element
 // propagates as MathError (RunSimulation reports it).
@@ -57,9 +57,9 @@ RunOutcome RunConstantStep(RunContext& ctx, const CompiledScheme& compiled);
 RunOutcome RunVariableStep(RunContext& ctx, const CompiledScheme& compiled);
 
 // Element operations over the whole compiled scheme.
-void ReleaseAllResults(RunContext& ctx,
+void releaseAllResults(RunContext& ctx,
                        const CompiledScheme& compiled);           // numbering order; clears ResultsAllocated
-void FinishAll(RunContext& ctx, const CompiledScheme& compiled);  // CalcOrder
-void ShowAllResults(RunContext& ctx, const CompiledScheme& compiled);  // numbering order
+void finishAll(RunContext& ctx, const CompiledScheme& compiled);  // CalcOrder
+void showAllResults(RunContext& ctx, const CompiledScheme& compiled);  // numbering order
 
 }  // namespace velmar

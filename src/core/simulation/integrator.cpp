@@ -4,7 +4,7 @@
 
 namespace velmar {
 
-std::string_view RunStatusText(RunStatus status) {
+std::string_view runStatusText(RunStatus status) {
     switch (status) {
         case RunStatus::BadParameters: return "Неверные входные параметры ";
         case RunStatus::Unstable: return "Процесс нестабильный ";
@@ -22,7 +22,7 @@ enum class Phase { FirstOutput, Stepping, OutputReached, Finished };
 
 // One Ralston step of size h from (t, y) with the slope k1 already known there:
 // y* = y + 2/3·h·k1, k2 = f(t + 2/3·h, y*), out = y + h·(k1/4 + 3/4·k2).
-bool RalstonStep(RightHandSide& f, Extended t, const StateVector& y, const StateVector& k1, Extended h,
+bool ralstonStep(RightHandSide& f, Extended t, const StateVector& y, const StateVector& k1, Extended h,
                  StateVector& trial, StateVector& k2, StateVector& out) {
     const std::size_t n = y.size();
     for (std::size_t i = 1; i < n; ++i) trial[i] = y[i] + 2.0L / 3.0L * h * k1[i];
@@ -72,14 +72,14 @@ RunStatus Integrate(StateVector& y, const IntegratorSettings& s, RightHandSide& 
             if (std::fabs(nextOutput - tend) < std::fabs(left) / 2) phase = Phase::Finished;
         }
 
-        if (!RalstonStep(f, t, y, k1, h, trial, k2, full)) return RunStatus::UserAbort;
+        if (!ralstonStep(f, t, y, k1, h, trial, k2, full)) return RunStatus::UserAbort;
         Extended r = 0;
         for (;;) {
             // Two half steps from y, the first reusing k1.
             const Extended g = h / 2;
-            if (!RalstonStep(f, t, y, k1, g, trial, k2, half)) return RunStatus::UserAbort;
+            if (!ralstonStep(f, t, y, k1, g, trial, k2, half)) return RunStatus::UserAbort;
             if (!f.Rates(t + g, half, k1Half)) return RunStatus::UserAbort;
-            if (!RalstonStep(f, t + g, half, k1Half, g, trial, k2, twoHalves)) return RunStatus::UserAbort;
+            if (!ralstonStep(f, t + g, half, k1Half, g, trial, k2, twoHalves)) return RunStatus::UserAbort;
             r = 0;
             for (int i = 1; i <= n; ++i)
                 r += std::fabs(full[i] - twoHalves[i]) /

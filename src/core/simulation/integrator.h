@@ -20,7 +20,7 @@ namespace velmar {
 
 inline constexpr int kMaxStates = 50;
 
-std::string_view RunStatusText(RunStatus status);
+std::string_view runStatusText(RunStatus status);
 
 struct IntegratorSettings {
     Extended eps = 0;   // the accuracy asked

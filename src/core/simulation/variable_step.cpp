@@ -109,14 +109,14 @@ RunOutcome RunVariableStep(RunContext& ctx, const CompiledScheme& compiled) {
                                  rates);
     } catch (const std::bad_alloc&) { run.RunError = RunStatus::NoResultMemory; }
 
-    FinishAll(ctx, compiled);
+    finishAll(ctx, compiled);
     progress.Finish(std::string(kRunRegimeName));
     if (run.RunError == RunStatus::Ok) {
-        ShowAllResults(ctx, compiled);
+        showAllResults(ctx, compiled);
         return RunOutcome::Completed;
     }
-    ReleaseAllResults(ctx, compiled);
-    std::string text(RunStatusText(run.RunError));
+    releaseAllResults(ctx, compiled);
+    std::string text(runStatusText(run.RunError));
     // The one bad input the dialog cannot see: the states the scheme has.
     if (run.RunError == RunStatus::BadParameters)
         text += states == 0 ? "\nthe scheme has no element with states to integrate"

@@ -98,7 +98,7 @@ void DDecomposition(Workbench& wb, int threads) {
                          addressOf(tuned.list[0]),
                          addressOf(tuned.list[1]),
                          threads};
-    if (const auto refused = ScanPlane(host, scan, map)) {
+    if (const auto refused = scanPlane(host, scan, map)) {
         host.message(Box::Error, *refused);
         return;
     }

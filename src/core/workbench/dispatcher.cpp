@@ -51,11 +51,11 @@ SolveResult solveBlock(Workbench& wb, AnalysisBlock& block) {
         block.W = {block.hand.A, block.hand.B};
     } else {
         if (!wb.compiled) return refuse(std::string(kSolveInRunOnly));
-        ReductionResult r = ReduceScheme(*wb.compiled, block.Number, block.Entry);
+        ReductionResult r = reduceScheme(*wb.compiled, block.Number, block.Entry);
         if (r.status == ReductionStatus::Refused) return refuse(std::move(r.message));
         if (r.status == ReductionStatus::Reduced) block.W = std::move(r.w);
     }
-    PublishTransferFunction(wb, block.W);
+    publishTransferFunction(wb, block.W);
     result.solved = true;
     result.w = block.W;
     return result;
@@ -64,10 +64,10 @@ SolveResult solveBlock(Workbench& wb, AnalysisBlock& block) {
 // Coefficients by roots: the polynomial taken into the hand entry makes the hand entry
 // W(s), as Entry 0 does, so that the next methods work on it.
 void takeCoefficientsByRoots(Workbench& wb, AnalysisBlock& block) {
-    if (!CoefficientsByRoots(wb.ui(), block.hand)) return;
+    if (!coefficientsByRoots(wb.ui(), block.hand)) return;
     block.Entry = 0;
     block.W = {block.hand.A, block.hand.B};
-    PublishTransferFunction(wb, block.W);
+    publishTransferFunction(wb, block.W);
 }
 
 // One method on the solved block. These need the scheme or the block itself, not only
@@ -76,8 +76,8 @@ void runMethod(Workbench& wb, AnalysisBlock& block, MethodCode code) {
     AnalysisState& state = wb.analysis;
     if (code == MethodCode::Hodograph) state.nyquist = false;
     if (code == MethodCode::DDecomposition) return DDecomposition(wb);
-    if (code == MethodCode::RootsAnimation) return RootsAnimation(wb, block);
-    if (code == MethodCode::CoefficientsByRoots) return takeCoefficientsByRoots(wb, block);
+    if (code == MethodCode::rootsAnimation) return rootsAnimation(wb, block);
+    if (code == MethodCode::coefficientsByRoots) return takeCoefficientsByRoots(wb, block);
     RunMethod(wb.ui(), state, block.W, code);
 }
 
@@ -97,13 +97,13 @@ MethodOutcome runGuarded(Workbench& wb, AnalysisBlock& block, MethodCode code) {
 
 }  // namespace
 
-void PublishTransferFunction(Workbench& wb, const TransferFunction& w) {
+void publishTransferFunction(Workbench& wb, const TransferFunction& w) {
     Host& host = wb.ui();
-    host.showTransferFunction(CoefficientLines('a', w.A), CoefficientLines('b', w.B));
-    WriteCoefficientFile(host, wb.analysis.workingFolder, w);
+    host.showTransferFunction(coefficientLines('a', w.A), coefficientLines('b', w.B));
+    writeCoefficientFile(host, wb.analysis.workingFolder, w);
 }
 
-SolveResult SolveOperation(Workbench& wb, AnalysisBlock& block, std::optional<MethodCode> code) {
+SolveResult solveOperation(Workbench& wb, AnalysisBlock& block, std::optional<MethodCode> code) {
     wb.analysis.lastBlock = block.Number;
     SolveResult result = solveBlock(wb, block);
     if (!result.solved || !code) return result;
@@ -112,18 +112,18 @@ SolveResult SolveOperation(Workbench& wb, AnalysisBlock& block, std::optional<Me
     return result;
 }
 
-void SolveOperation(Workbench& wb, AnalysisBlock& block) {
+void solveOperation(Workbench& wb, AnalysisBlock& block) {
     wb.analysis.lastBlock = block.Number;
     if (!solveBlock(wb, block).solved) return;
     MethodList list;
-    while (ListForGroup(wb.analysis.methodGroup, list)) {
+    while (listForGroup(wb.analysis.methodGroup, list)) {
         const MethodCode code = wb.ui().chooseMethod(list);
         if (code == MethodCode::Leave) break;
         runGuarded(wb, block, code);
     }
 }
 
-bool GroupCommand(Workbench& wb, int command) {
+bool groupCommand(Workbench& wb, int command) {
     static constexpr std::pair<int, MethodGroup> kGroups[] = {
         {kCommandCharacteristics, MethodGroup::Character}, {kCommandStability, MethodGroup::Stability},
         {kCommandQuality, MethodGroup::Quality},           {kCommandRoots, MethodGroup::Root},
@@ -156,19 +156,19 @@ void ChangeParameters(Workbench& wb, int col, int row, bool gridFilling) {
     e->EditParameters(wb);
 }
 
-void AnalysisMenuCommand(Workbench& wb, int command) {
-    if (command == kCommandHarmonic) HarmonicCommand(wb);
-    if (command == kCommandPopov) PopovCommand(wb);
+void analysisMenuCommand(Workbench& wb, int command) {
+    if (command == kCommandHarmonic) harmonicCommand(wb);
+    if (command == kCommandPopov) popovCommand(wb);
 }
 
-bool SolveAllowed(Host& host, bool inRun) {
+bool solveAllowed(Host& host, bool inRun) {
     if (inRun) return true;
     host.message(Box::Plain, kSolveInRunOnly);
     return false;
 }
 
 void Workbench::SolveAnalysis(Element& block) {
-    if (auto* analysis = dynamic_cast<AnalysisBlock*>(&block)) SolveOperation(*this, *analysis);
+    if (auto* analysis = dynamic_cast<AnalysisBlock*>(&block)) solveOperation(*this, *analysis);
 }
 
 }  // namespace velmar

@@ -61,19 +61,19 @@ struct SolveResult {
 
 // The Solve operation of `block` for a chosen method, without the chooser: the block
 // solved, then `code` run on its W(s); without a code only the block solved.
-SolveResult SolveOperation(Workbench& wb, AnalysisBlock& block, std::optional<MethodCode> code);
+SolveResult solveOperation(Workbench& wb, AnalysisBlock& block, std::optional<MethodCode> code);
 
 // The Solve operation as the Run regime calls it (the analysis block's EditParameters,
 // the workbench's SolveAnalysis): the block solved, then the group's list offered, each
 // code picked run as above, until the list is left.
-void SolveOperation(Workbench& wb, AnalysisBlock& block);
+void solveOperation(Workbench& wb, AnalysisBlock& block);
 
 // W(s) as the first phase hands it over: shown in the chooser's memos and written to
 // the coefficient file (a file that cannot be written is reported; the work goes on).
-void PublishTransferFunction(Workbench& wb, const TransferFunction& w);
+void publishTransferFunction(Workbench& wb, const TransferFunction& w);
 
 // A group command 71..77 (77 first raises the synthesis flag). False for other codes.
-bool GroupCommand(Workbench& wb, int command);
+bool groupCommand(Workbench& wb, int command);
 
 // Enter and command 63 at a cell: ignored while the parameter grid is being filled;
 // an element of code 22 or more under the cell becomes the remembered block and has
@@ -81,10 +81,10 @@ bool GroupCommand(Workbench& wb, int command);
 void ChangeParameters(Workbench& wb, int col, int row, bool gridFilling);
 
 // The menu items without a method list: harmonic linearisation (64) and Popov (69).
-void AnalysisMenuCommand(Workbench& wb, int command);
+void analysisMenuCommand(Workbench& wb, int command);
 
 // Solve is accepted only in the Run regime; otherwise "Solve in Run Regime only !" is
 // shown and false returned.
-bool SolveAllowed(Host& host, bool inRun);
+bool solveAllowed(Host& host, bool inRun);
 
 }  // namespace velmar

@@ -39,7 +39,7 @@ bool linearPart(Workbench& wb, int output, int entry, TransferFunction& w, const
         wb.ui().message(Box::Plain, kSolveInRunOnly);
         return false;
     }
-    ReductionResult r = ReduceScheme(*wb.compiled, output, entry);
+    ReductionResult r = reduceScheme(*wb.compiled, output, entry);
     if (r.status == ReductionStatus::Reduced) {
         w = std::move(r.w);
         return true;
@@ -54,7 +54,7 @@ SelfOscillation selfOscillation(Workbench& wb, int output, int relay, bool& redu
     if (!reduced) return {};
     const Element& block = wb.scheme.element(relay);
     Host& host = wb.ui();
-    return FindSelfOscillation(
+    return findSelfOscillation(
         w, [&block, &host](Extended x, Extended y) { return block.OscillationAmplitude(x, y, host); });
 }
 
@@ -80,7 +80,7 @@ void sweep(Workbench& wb, int output, int relay, ParamRec& param) {
     const Extended v = param.Value;
     const Extended span = std::max<Extended>(std::fabs(v), 1);
     SweepRange range{v, v + span, span / 10};
-    if (!AskSweepRange(host, name, range)) return;
+    if (!askSweepRange(host, name, range)) return;
     const long steps = range.steps();
     std::vector<SweepPoint> points;
     for (long h = 0; h <= steps; ++h) {
@@ -94,14 +94,14 @@ void sweep(Workbench& wb, int output, int relay, ParamRec& param) {
         const SelfOscillation s = selfOscillation(wb, output, relay, reduced);
         if (!reduced) break;
         if (s.status != OscillationStatus::Found) {
-            ShowSelfOscillation(host, s);
+            showSelfOscillation(host, s);
             break;
         }
         points.push_back({param.Value, s.frequency, s.amplitude});
         if (escapePressed(host)) break;
     }
     host.progress({0, kProgressStripWidth, false, {}, {}});
-    if (!points.empty()) OfferSweep(host, name, points);
+    if (!points.empty()) offerSweep(host, name, points);
 }
 
 void scan(Workbench& wb, int output) {
@@ -113,20 +113,20 @@ void scan(Workbench& wb, int output) {
     }
     TransferFunction w;
     if (!linearPart(wb, output, nonlinear, w, kHarmonicImpossible)) return;
-    if (!LinearPartStable(w.B)) {
+    if (!linearPartStable(w.B)) {
         host.message(Box::Error, kNotStabil);
         return;
     }
     ScanGrid omega{0.1L, 10, 0.01L}, amplitude{0.1L, 10, 0.01L};
-    if (!AskScanGrids(host, omega, amplitude)) return;
+    if (!askScanGrids(host, omega, amplitude)) return;
     const Element& block = wb.scheme.element(nonlinear);
-    ShowBalance(host, ScanBalance(
+    showBalance(host, scanBalance(
                           w, [&block](Extended A) { return block.DescribingGain(A); }, omega, amplitude));
 }
 
 }  // namespace
 
-void HarmonicCommand(Workbench& wb) {
+void harmonicCommand(Workbench& wb) {
     Host& host = wb.ui();
     const int output = analysisBlock(wb);
     if (!output) {
@@ -147,10 +147,10 @@ void HarmonicCommand(Workbench& wb) {
     }
     bool reduced = false;
     const SelfOscillation s = selfOscillation(wb, output, relay, reduced);
-    if (reduced) ShowSelfOscillation(host, s);
+    if (reduced) showSelfOscillation(host, s);
 }
 
-void PopovCommand(Workbench& wb) {
+void popovCommand(Workbench& wb) {
     Host& host = wb.ui();
     const int nonlinear = lastWhere(wb, [](const BlockInfo& b) { return b.popovSector; });
     if (!nonlinear) {
@@ -169,11 +169,11 @@ void PopovCommand(Workbench& wb) {
         host.message(Box::Error, kOnlyAboveSecondOrder);
         return;
     }
-    if (!LinearPartStable(w.B)) {
+    if (!linearPartStable(w.B)) {
         host.message(Box::Error, kNotStabil);
         return;
     }
-    ShowPopov(host, PopovBound(w));
+    showPopov(host, popovBound(w));
 }
 
 }  // namespace velmar

@@ -19,7 +19,7 @@ namespace velmar {
 
 class Workbench;
 
-void HarmonicCommand(Workbench& wb);
-void PopovCommand(Workbench& wb);
+void harmonicCommand(Workbench& wb);
+void popovCommand(Workbench& wb);
 
 }  // namespace velmar

@@ -70,7 +70,7 @@ std::optional<MethodCode> frequencyCodeOf(MethodCode method) {
 
 }  // namespace
 
-std::vector<LiveParameter> MarkedParameters(const Scheme& scheme, NameSet names) {
+std::vector<LiveParameter> markedParameters(const Scheme& scheme, NameSet names) {
     std::vector<LiveParameter> list;
     for (const auto& e : scheme.ElementList()) {
         const std::vector<ParamInfo>& rows = e->info().params;
@@ -86,28 +86,28 @@ std::vector<LiveParameter> MarkedParameters(const Scheme& scheme, NameSet names)
     return list;
 }
 
-LiveRange RangeAround(Extended value) {
+LiveRange rangeAround(Extended value) {
     if (value == 0) return {-1, 1};
     return value > 0 ? LiveRange{0, 2 * value} : LiveRange{2 * value, 0};
 }
 
-std::optional<LiveRange> EditedRange(Extended low, Extended high, Extended value) {
+std::optional<LiveRange> editedRange(Extended low, Extended high, Extended value) {
     if (!std::isfinite(low) || !std::isfinite(high) || !(low < high)) return std::nullopt;
     const LiveRange range{low, high};
     if (!range.holds(value)) return std::nullopt;
     return range;
 }
 
-LiveRange RangeFor(const LiveRange& range, Extended value) {
-    return range.holds(value) ? range : RangeAround(value);
+LiveRange rangeFor(const LiveRange& range, Extended value) {
+    return range.holds(value) ? range : rangeAround(value);
 }
 
-int SliderPosition(const LiveRange& range, Extended value) {
+int sliderPosition(const LiveRange& range, Extended value) {
     const Extended share = (value - range.low) / (range.high - range.low);
     return static_cast<int>(std::clamp<Extended>(std::round(share * kSliderSteps), 0, kSliderSteps));
 }
 
-Real48 SliderValue(const LiveRange& range, int position) {
+Real48 sliderValue(const LiveRange& range, int position) {
     const int p = std::clamp(position, 0, kSliderSteps);
     // The ends are the range's own values, not a sum that misses them by a rounding.
     if (p == kSliderSteps) return range.high;
@@ -135,12 +135,12 @@ bool LiveChanges::waitingFor(int element, int row) const {
                        [&](const LiveChange& c) { return c.element == element && c.row == row; });
 }
 
-bool LiveRunAllowed(bool windowBusy, int viewerDepth) {
+bool liveRunAllowed(bool windowBusy, int viewerDepth) {
     if (viewerDepth > 1) return false;
     return !windowBusy || viewerDepth == 1;
 }
 
-LiveRunResult RunWithoutDialogs(Workbench& wb) {
+LiveRunResult runWithoutDialogs(Workbench& wb) {
     QuietRunHost quiet(wb.ui());
     struct Swap {
         Workbench& wb;
@@ -154,9 +154,9 @@ LiveRunResult RunWithoutDialogs(Workbench& wb) {
     return result;
 }
 
-int RecorderOnShow(const Scheme& scheme, const RunState& run, const Diagrams& shown) {
+int recorderOnShow(const Scheme& scheme, const RunState& run, const Diagrams& shown) {
     for (const auto& e : scheme.ElementList()) {
-        const auto graph = RecordedGraphOf(*e, run);
+        const auto graph = recordedGraphOf(*e, run);
         if (!graph) continue;
         for (const Diagram& own : graph->diagrams)
             for (const Diagram& d : shown)
@@ -165,19 +165,19 @@ int RecorderOnShow(const Scheme& scheme, const RunState& run, const Diagrams& sh
     return 0;
 }
 
-std::optional<FrequencyOnShow> RecomputeFrequency(Workbench& wb, int viewerKind) {
+std::optional<FrequencyOnShow> recomputeFrequency(Workbench& wb, int viewerKind) {
     const AnalysisState& state = wb.analysis;
     const std::optional<MethodCode> code = state.running ? frequencyCodeOf(*state.running) : std::nullopt;
-    if (!code || FrequencyGraphKind(*code) != viewerKind || !wb.compiled) return std::nullopt;
+    if (!code || frequencyGraphKind(*code) != viewerKind || !wb.compiled) return std::nullopt;
     if (state.lastBlock < 1 || state.lastBlock > wb.scheme.ElementCount()) return std::nullopt;
     auto* block = dynamic_cast<AnalysisBlock*>(&wb.scheme.element(state.lastBlock));
     if (!block || block->Entry == 0) return std::nullopt;
-    ReductionResult r = ReduceScheme(*wb.compiled, block->Number, block->Entry);
+    ReductionResult r = reduceScheme(*wb.compiled, block->Number, block->Entry);
     if (r.status == ReductionStatus::Refused) return std::nullopt;
     if (r.status == ReductionStatus::Reduced) block->W = std::move(r.w);
-    PublishTransferFunction(wb, block->W);
+    publishTransferFunction(wb, block->W);
     const FrequencyRange range{state.wBegin, state.wEnd, state.wStep};
-    return FrequencyOnShow{FrequencyCharacteristic(FrequencySplit(block->W), *code, range), viewerKind};
+    return FrequencyOnShow{frequencyCharacteristic(FrequencySplit(block->W), *code, range), viewerKind};
 }
 
 }  // namespace velmar

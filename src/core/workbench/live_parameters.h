@@ -41,7 +41,7 @@ struct LiveParameter {
 
 // Every marked parameter that has a row in its block's dialog, in element order and
 // then row order.
-std::vector<LiveParameter> MarkedParameters(const Scheme& scheme, NameSet names);
+std::vector<LiveParameter> markedParameters(const Scheme& scheme, NameSet names);
 
 // The slider's range. `low` is below `high`.
 struct LiveRange {
@@ -52,19 +52,19 @@ struct LiveRange {
 
 // The range a parameter starts with: from 0 to twice its value, so that the value sits
 // in the middle and the sign is kept; [-1, 1] for 0.
-LiveRange RangeAround(Extended value);
+LiveRange rangeAround(Extended value);
 // A range typed by hand: nothing unless both ends are finite, low < high and the range
 // holds the parameter's value (a range edit never changes the value by itself).
-std::optional<LiveRange> EditedRange(Extended low, Extended high, Extended value);
+std::optional<LiveRange> editedRange(Extended low, Extended high, Extended value);
 // The range kept for a value set otherwise (typed, or changed in a dialog): `range`
 // when it holds the value, else the range around the value.
-LiveRange RangeFor(const LiveRange& range, Extended value);
+LiveRange rangeFor(const LiveRange& range, Extended value);
 
 inline constexpr int kSliderSteps = 1000;
 // The slider position nearest to a value, within 0..kSliderSteps.
-int SliderPosition(const LiveRange& range, Extended value);
+int sliderPosition(const LiveRange& range, Extended value);
 // The value at a slider position, as the parameter stores it.
-Real48 SliderValue(const LiveRange& range, int position);
+Real48 sliderValue(const LiveRange& range, int position);
 
 // Changes waiting for the next run: the newest value per parameter. A change offered
 // while a run goes on supersedes that run.
@@ -102,7 +102,7 @@ private:
 // that is only waiting in the viewer (a characteristic) is no obstacle; the magnifier
 // (a second ShowGraph) keeps the outer curves' arrays, which a run would release, so it
 // waits.
-bool LiveRunAllowed(bool windowBusy, int viewerDepth);
+bool liveRunAllowed(bool windowBusy, int viewerDepth);
 
 // The outcome of a re-run and the text of the message it gave, if any (the run's
 // message boxes are not shown: the panel says what happened).
@@ -116,11 +116,11 @@ struct LiveRunResult {
 // (not its texts) go to the workbench's host as in any run; message boxes are kept in
 // the result instead. A run
 // of the constant step stops at Esc or when RunState::UserStop is raised meanwhile.
-LiveRunResult RunWithoutDialogs(Workbench& wb);
+LiveRunResult runWithoutDialogs(Workbench& wb);
 
 // The recorder whose curves a viewer shows: the element one of whose recorded arrays
 // is in one of the slots. 0 when none is.
-int RecorderOnShow(const Scheme& scheme, const RunState& run, const Diagrams& shown);
+int recorderOnShow(const Scheme& scheme, const RunState& run, const Diagrams& shown);
 
 // The frequency characteristic the Solve operation is showing, computed again from the
 // scheme as it is now: the remembered analysis block's W(s) is reduced afresh (and
@@ -132,6 +132,6 @@ struct FrequencyOnShow {
     Curve curve;
     int kind = 0;
 };
-std::optional<FrequencyOnShow> RecomputeFrequency(Workbench& wb, int viewerKind);
+std::optional<FrequencyOnShow> recomputeFrequency(Workbench& wb, int viewerKind);
 
 }  // namespace velmar

@@ -81,17 +81,17 @@ int OptimisationSession::criterion() const { return wb_.optimisation.criterion; 
 void OptimisationSession::setCriterion(int index) {
     OptimisationSettings& s = wb_.optimisation;
     if (index < 0 || index >= static_cast<int>(kCriterionCaptions.size())) return;
-    if (!IsRunCriterion(index) && s.method) {
+    if (!isRunCriterion(index) && s.method) {
         s.rememberedMethod = *s.method;
         s.method.reset();
-    } else if (IsRunCriterion(index) && !s.method) {
+    } else if (isRunCriterion(index) && !s.method) {
         s.method = s.rememberedMethod;
     }
     s.criterion = index;
     wb_.criterion = static_cast<Criterion>(index);  // what block 47 accumulates in a run
 }
 
-bool OptimisationSession::methodsEnabled() const { return IsRunCriterion(criterion()); }
+bool OptimisationSession::methodsEnabled() const { return isRunCriterion(criterion()); }
 bool OptimisationSession::userPageVisible() const { return criterion() == kCriterionUser; }
 
 std::optional<int> OptimisationSession::method() const { return wb_.optimisation.method; }
@@ -105,13 +105,13 @@ const std::string& OptimisationSession::expression() const { return wb_.optimisa
 const std::string& OptimisationSession::setExpression(const std::string& text) {
     wb_.optimisation.expression = text;
     UserCriterion parser;
-    expressionError_ = parser.compile(text, CriterionLetters(static_cast<int>(variables().size())));
+    expressionError_ = parser.compile(text, criterionLetters(static_cast<int>(variables().size())));
     return expressionError_;
 }
 
 std::vector<OptimisationSession::Variable> OptimisationSession::variables() {
     collect();
-    const std::vector<std::string> letters = CriterionLetters(static_cast<int>(tuned_.list.size()));
+    const std::vector<std::string> letters = criterionLetters(static_cast<int>(tuned_.list.size()));
     std::vector<Variable> rows;
     for (std::size_t i = 0; i < tuned_.list.size(); ++i)
         rows.push_back({letters[i], tuned_.list[i].param->Name});
@@ -136,9 +136,9 @@ SearchMethod OptimisationSession::searchMethod() const {
 std::optional<OptimisationSession::Outcome> OptimisationSession::prepareRuns() {
     if (!askOne(wb_.ui(), "Limitation", wb_.optimisation.limitation)) return Outcome::Cancelled;
     wb_.settings.VariableStep = 0;
-    if (wb_.run.ResultsAllocated) ReleaseAllResults(wb_, *wb_.compiled);
-    if (!AskRunValues(wb_)) return Outcome::Cancelled;
-    if (AllocateRunResults(wb_, *wb_.compiled)) return std::nullopt;
+    if (wb_.run.ResultsAllocated) releaseAllResults(wb_, *wb_.compiled);
+    if (!askRunValues(wb_)) return Outcome::Cancelled;
+    if (allocateRunResults(wb_, *wb_.compiled)) return std::nullopt;
     wb_.ui().message(Box::Error, kOptimisationNoMemory);
     return Outcome::Refused;
 }
@@ -157,10 +157,10 @@ OptimisationSession::Outcome OptimisationSession::optimise() {
         return Outcome::Refused;
     }
     const int criterion = s.criterion;
-    const bool byRuns = IsRunCriterion(criterion);
+    const bool byRuns = isRunCriterion(criterion);
     UserCriterion user;
     if (criterion == kCriterionUser) {
-        expressionError_ = user.compile(s.expression, CriterionLetters(static_cast<int>(tuned_.list.size())));
+        expressionError_ = user.compile(s.expression, criterionLetters(static_cast<int>(tuned_.list.size())));
         if (!user.compiled()) {
             host.message(Box::Error, expressionError_);
             return Outcome::Refused;
@@ -180,7 +180,7 @@ OptimisationSession::Outcome OptimisationSession::optimise() {
     std::vector<Real48> x;
     for (const TunedParameter& t : tuned_.list) x.push_back(t.param->Value);
     const std::vector<Real48> x0 = x;
-    const std::vector<Real48> h = StartSteps(x);
+    const std::vector<Real48> h = startSteps(x);
     const Element& output = wb_.scheme.element(block_);
     bool refused = false;
     CriterionEvaluation* evaluation = nullptr;
@@ -188,19 +188,19 @@ OptimisationSession::Outcome OptimisationSession::optimise() {
         host.message(Box::Error, message);
         refused = true;
         evaluation->abort();
-        return PenaltyValue();
+        return penaltyValue();
     };
 
     auto fromTransferFunction = [&]() -> Extended {
-        const ReductionResult r = ReduceScheme(*wb_.compiled, block_, entry);
+        const ReductionResult r = reduceScheme(*wb_.compiled, block_, entry);
         if (r.status == ReductionStatus::Refused) return stop(r.message);
         if (r.status == ReductionStatus::Unchanged) return stop(kNotReached);
         if (maxAmplitude_) {
             const AnalysisState& a = wb_.analysis;
-            return MaxAmplitudeCriterion(r.w, {a.wBegin, a.wEnd, a.wStep});
+            return maxAmplitudeCriterion(r.w, {a.wBegin, a.wEnd, a.wStep});
         }
         const TransferCriterion j =
-            withTau ? IntegralCriterionWithDerivative(r.w, s.tau) : IntegralCriterion(r.w);
+            withTau ? integralCriterionWithDerivative(r.w, s.tau) : integralCriterion(r.w);
         if (j.status == TransferCriterionStatus::NotTendingToZero) return stop(kErrorNotTendingToZero);
         if (j.status == TransferCriterionStatus::NotAstatic2) return stop(kOnlyForAstatism2);
         return j.value;
@@ -208,7 +208,7 @@ OptimisationSession::Outcome OptimisationSession::optimise() {
 
     auto byRun = [&](const std::vector<Real48>& values) -> Extended {
         const CompiledScheme& c = *wb_.compiled;
-        if (!wb_.run.ResultsAllocated && !AllocateRunResults(wb_, c)) return stop(kOptimisationNoMemory);
+        if (!wb_.run.ResultsAllocated && !allocateRunResults(wb_, c)) return stop(kOptimisationNoMemory);
         RunOutcome outcome = RunOutcome::Failed;
         {
             QuietRunHost quiet(host);
@@ -217,16 +217,16 @@ OptimisationSession::Outcome OptimisationSession::optimise() {
                 clearFloatingFaults();
                 outcome = RunConstantStep(wb_, c);
             } catch (const MathError&) {
-                ReleaseAllResults(wb_, c);
-                FinishAll(wb_, c);
+                releaseAllResults(wb_, c);
+                finishAll(wb_, c);
             }
         }
-        if (outcome != RunOutcome::Completed) return PenaltyValue();
+        if (outcome != RunOutcome::Completed) return penaltyValue();
         if (criterion != kCriterionUser) return output.Output;
         std::vector<Extended> v(values.begin(), values.end());
         try {
             return user.evaluate(v);
-        } catch (const MathError&) { return PenaltyValue(); }
+        } catch (const MathError&) { return penaltyValue(); }
     };
 
     CriterionEvaluation::Hooks hooks;
@@ -240,7 +240,7 @@ OptimisationSession::Outcome OptimisationSession::optimise() {
     evaluation = &f;
 
     try {
-        RunSearch(searchMethod(), f, x, h, s.accuracy);
+        runSearch(searchMethod(), f, x, h, s.accuracy);
     } catch (const MathError& e) {
         evaluations_ = f.count();
         lastValue_ = f.last();
@@ -255,7 +255,7 @@ OptimisationSession::Outcome OptimisationSession::optimise() {
         host.message(Box::Error, kNoCriterionFound);
         return Outcome::Failed;
     }
-    if (f.foundValue() && (f.last() == PenaltyValue() || f.last() > f.startValue())) {
+    if (f.foundValue() && (f.last() == penaltyValue() || f.last() > f.startValue())) {
         writeValues(f.bestPoint());
         lastValue_ = f.bestValue();
     }

@@ -83,7 +83,7 @@ void show(Host& host, const std::vector<Step>& steps, MethodCode code) {
 
 }  // namespace
 
-void RootsAnimation(Workbench& wb, AnalysisBlock& block) {
+void rootsAnimation(Workbench& wb, AnalysisBlock& block) {
     Host& host = wb.ui();
     const auto order =
         askCount(host, "Polinom order:", std::min(std::max(block.W.B.order(), 1), kMostPoints));
@@ -131,7 +131,7 @@ void RootsAnimation(Workbench& wb, AnalysisBlock& block) {
         }
         TransferFunction w = block.W;
         if (block.Entry != 0) {
-            ReductionResult r = ReduceScheme(*wb.compiled, block.Number, block.Entry);
+            ReductionResult r = reduceScheme(*wb.compiled, block.Number, block.Entry);
             if (r.status == ReductionStatus::Refused) refusal = r.message;
             if (r.status == ReductionStatus::Reduced) w = std::move(r.w);
         }

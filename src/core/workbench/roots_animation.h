@@ -22,11 +22,11 @@ class AnalysisBlock;
 class Workbench;
 
 // The roots displays, reached through the animation's own list.
-inline bool IsRootsDisplay(MethodCode code) {
+inline bool isRootsDisplay(MethodCode code) {
     return code == MethodCode::RootsFullPage || code == MethodCode::RootsOneByOne ||
            code == MethodCode::RootsOverlaid;
 }
 
-void RootsAnimation(Workbench& wb, AnalysisBlock& block);
+void rootsAnimation(Workbench& wb, AnalysisBlock& block);
 
 }  // namespace velmar

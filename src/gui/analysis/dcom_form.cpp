@@ -22,7 +22,7 @@ QColor qColour(Rgb c) { return QColor(c.r, c.g, c.b); }
 TDComForm::TDComForm(const DDecompositionMap& map, bool russian, QWidget* owner)
     : QDialog(owner), map_(map), picture_(kPictureWidth, kPictureHeight, QImage::Format_RGB32) {
     const DDecompositionTexts& texts = DDecompositionTextsFor(russian);
-    const AxisLabels axes = AxisLabelsOf(map);
+    const AxisLabels axes = axisLabelsOf(map);
     setObjectName("DComForm");
     setWindowTitle(qs(texts.caption));
 
@@ -59,7 +59,7 @@ TDComForm::TDComForm(const DDecompositionMap& map, bool russian, QWidget* owner)
     rows->addWidget(namedLabel(legend, "RightRootsLabel", qs(texts.rightRoots)), 0, 0, 1, 2);
     int row = 1;
     // The rows are named by their place, for the interface language's texts.
-    for (const LegendRow& r : LegendRows(russian)) {
+    for (const LegendRow& r : legendRows(russian)) {
         auto* swatch = new QLabel(legend);
         swatch->setFixedSize(28, 14);
         swatch->setStyleSheet(
@@ -78,7 +78,7 @@ void TDComForm::paintMap() {
     picture_.fill(Qt::lightGray);
     QPainter p(&picture_);
     p.setPen(Qt::NoPen);
-    for (const PaintedCell& c : PaintedCells(map_, kPictureWidth, kPictureHeight))
+    for (const PaintedCell& c : paintedCells(map_, kPictureWidth, kPictureHeight))
         p.fillRect(c.left, c.top, c.width, c.height, qColour(c.colour));
     p.end();
     image_->setPixmap(QPixmap::fromImage(picture_));

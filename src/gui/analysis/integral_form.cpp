@@ -82,9 +82,9 @@ void TFormIntegral::setEntering(bool values) {
 }
 
 void TFormIntegral::OkBtnClick() {
-    const auto count = SquareFunctionalOrder(messages_, count_->text().toStdString());
+    const auto count = squareFunctionalOrder(messages_, count_->text().toStdString());
     if (!count) return;
-    const auto headers = SquareFunctionalInputHeaders(byRoots(), *count);
+    const auto headers = squareFunctionalInputHeaders(byRoots(), *count);
     const int columns = static_cast<int>(headers.size());
     polynomial_->clear();
     polynomial_->setRowCount(byRoots() ? 2 : 1);
@@ -104,12 +104,12 @@ void TFormIntegral::OkBtnClick() {
 void TFormIntegral::SolveBtnClick() {
     const std::vector<std::string> second =
         byRoots() ? rowTexts(*polynomial_, 1) : std::vector<std::string>{};
-    const auto weights = SolveSquareFunctional(messages_, byRoots(), rowTexts(*polynomial_, 0), second);
+    const auto weights = solveSquareFunctional(messages_, byRoots(), rowTexts(*polynomial_, 0), second);
     if (!weights) return;
     const int columns = static_cast<int>(weights->size());
     weights_->clear();
     weights_->setColumnCount(columns);
-    weights_->setHorizontalHeaderLabels(headerTexts(SquareFunctionalWeightHeaders(columns)));
+    weights_->setHorizontalHeaderLabels(headerTexts(squareFunctionalWeightHeaders(columns)));
     for (int i = 0; i < columns; ++i)
         weights_->setItem(
             0, i, new QTableWidgetItem(QString::fromStdString((*weights)[static_cast<std::size_t>(i)])));

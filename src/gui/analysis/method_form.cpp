@@ -120,7 +120,7 @@ TMethodForm::TMethodForm(Host& messages, QWidget* owner) : QWidget(owner, Qt::Wi
 QListWidget* TMethodForm::addList(MethodList which, const char* name) {
     auto* l = new QListWidget(this);
     l->setObjectName(name);
-    for (const MethodItem& m : MethodItems(which)) {
+    for (const MethodItem& m : methodItems(which)) {
         auto* item = new QListWidgetItem(QString::fromStdString(m.caption), l);
         item->setData(Qt::UserRole, static_cast<int>(m.code));
     }

@@ -60,21 +60,21 @@ void TFormRooter::setEntering(bool coefficients) {
 }
 
 void TFormRooter::OkBtnClick() {
-    const auto order = RooterOrder(messages_, order_->text().toStdString());
+    const auto order = rooterOrder(messages_, order_->text().toStdString());
     if (!order) return;
     coefficients_->setColumnCount(*order + 1);
-    coefficients_->setHorizontalHeaderLabels(headerTexts(RooterCoefficientHeaders(*order)));
+    coefficients_->setHorizontalHeaderLabels(headerTexts(rooterCoefficientHeaders(*order)));
     for (int i = 0; i <= *order; ++i) coefficients_->setItem(0, i, new QTableWidgetItem("1"));
     roots_->clearContents();
     roots_->setColumnCount(*order);
-    roots_->setHorizontalHeaderLabels(headerTexts(RooterRootHeaders(*order)));
+    roots_->setHorizontalHeaderLabels(headerTexts(rooterRootHeaders(*order)));
     setEntering(true);
     coefficients_->setCurrentCell(0, 0);
     coefficients_->setFocus();
 }
 
 void TFormRooter::SolveBtnClick() {
-    const auto rows = SolveRooter(messages_, rowTexts(*coefficients_, 0));
+    const auto rows = solveRooter(messages_, rowTexts(*coefficients_, 0));
     if (!rows) return;
     roots_->clearContents();
     for (std::size_t k = 0; k < rows->re.size(); ++k) {

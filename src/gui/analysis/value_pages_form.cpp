@@ -83,7 +83,7 @@ void ValueListPage::fillGrid() {
 }
 
 void ValueListPage::showProblem(const QString& text, bool editing) {
-    problem_->setText(qText(NumberTextProblem(text.trimmed().toStdString(), editing)));
+    problem_->setText(qText(numberTextProblem(text.trimmed().toStdString(), editing)));
 }
 
 void ValueListPage::applyCount() {

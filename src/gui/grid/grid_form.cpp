@@ -52,7 +52,7 @@ public:
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override {
         const QString text = static_cast<QLineEdit*>(editor)->text();
         const QString parameter = model->index(index.row(), 2).data().toString();
-        const velmar::ValueReading reading = velmar::ReadValueText(parameter.toStdString(), text.toStdString());
+        const velmar::ValueReading reading = velmar::readValueText(parameter.toStdString(), text.toStdString());
         if (reading.value) {
             form_.StringGrid1SetEditText(index.row(), text);
             QStyledItemDelegate::setModelData(editor, model, index);

@@ -48,8 +48,8 @@ void TFormMain::runCommand(int code) {
                 ChangeParameters(wb_, state_.cursor.col, state_.cursor.row, gridFilling);
                 break;
             case kCommandHarmonic:
-            case kCommandPopov: AnalysisMenuCommand(wb_, code); break;
-            default: GroupCommand(wb_, code); break;
+            case kCommandPopov: analysisMenuCommand(wb_, code); break;
+            default: groupCommand(wb_, code); break;
         }
     });
     busy_ = false;
@@ -61,7 +61,7 @@ void TFormMain::runCommand(int code) {
 }
 
 void TFormMain::solve() {
-    if (SolveAllowed(host_, state_.regime == Regime::Run)) runCommand(kCommandSolve);
+    if (solveAllowed(host_, state_.regime == Regime::Run)) runCommand(kCommandSolve);
 }
 
 void TFormMain::solveFromButton() {
@@ -89,7 +89,7 @@ void TFormMain::chooseVariableStep() {
 }
 
 void TFormMain::chooseOptimMethod(int method) {
-    ChooseSearchMethod(wb_.optimisation, method);
+    chooseSearchMethod(wb_.optimisation, method);
     syncRunMenu();
 }
 
@@ -97,7 +97,7 @@ void TFormMain::syncRunMenu() {
     const bool variable = wb_.settings.VariableStep != 0;
     action(variable ? "Var1" : "Constant1")->setChecked(true);
     action("Step1")->setText(QString::fromStdString(say(variable ? "Шаг: Переменный" : "Шаг: Постоянный")));
-    const int method = ChosenSearchMethod(wb_.optimisation);
+    const int method = chosenSearchMethod(wb_.optimisation);
     const char* item = optimMethodItem(method);
     if (item) action(item)->setChecked(true);
     // The method as its item names it in the interface language.

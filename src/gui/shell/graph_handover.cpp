@@ -27,7 +27,7 @@ int showGraphWindow(QWidget* owner, const Diagrams& diagrams, int kind,
     auto* form = qobject_cast<TFormMain*>(owner);
     if (form == nullptr) return ShowGraph(diagrams, kind, owner, false, {}, texts);
     const Workbench& wb = form->workbench();
-    if (const int recorder = RecorderOnShow(wb.scheme, wb.run, diagrams)) {
+    if (const int recorder = recorderOnShow(wb.scheme, wb.run, diagrams)) {
         TFormGraphPg& viewer = recorderViewer(owner, recorder);
         describeFor(viewer, wb);
         viewer.openCopies(diagrams, kind);
@@ -44,7 +44,7 @@ void followRecorders(TFormMain& form) {
     for (TFormGraphPg* viewer : openRecorderViewers(&form)) {
         // A magnifier open over the curves keeps the ones it was given.
         if (viewer->showDepth() > 0 || viewer->recorder() > wb.scheme.ElementCount()) continue;
-        if (const auto graph = RecordedGraphOf(wb.scheme.element(viewer->recorder()), wb.run)) {
+        if (const auto graph = recordedGraphOf(wb.scheme.element(viewer->recorder()), wb.run)) {
             describeFor(*viewer, wb);
             viewer->openCopies(graph->diagrams, graph->kind);
         }

@@ -101,7 +101,7 @@ void TParameterPanel::sync() {
     // Values offered but not yet run are the panel's, not the scheme's.
     if (!idle()) return;
     const Workbench& wb = form_.workbench();
-    const std::vector<LiveParameter> list = MarkedParameters(wb.scheme, wb.names);
+    const std::vector<LiveParameter> list = markedParameters(wb.scheme, wb.names);
     const bool same = list.size() == rows_.size() &&
                       std::equal(list.begin(), list.end(), rows_.begin(),
                                  [](const LiveParameter& p, const Row& r) { return p.sameTarget(r.param); });
@@ -113,7 +113,7 @@ void TParameterPanel::sync() {
             const bool changed = !(row.param.value == list[i].value) || row.param.block != list[i].block;
             if (!changed || row.value->hasFocus()) continue;
             row.param = list[i];
-            row.range = RangeFor(row.range, row.param.value);
+            row.range = rangeFor(row.range, row.param.value);
             showRow(row);
         }
     }
@@ -137,7 +137,7 @@ void TParameterPanel::rebuild(const std::vector<LiveParameter>& list) {
     dragging_ = false;
     for (const LiveParameter& p : list) {
         const std::size_t i = rows_.size();
-        Row row{p, RangeAround(p.value)};
+        Row row{p, rangeAround(p.value)};
         row.name = new QLabel(rowsBox_);
         row.slider = new QSlider(Qt::Horizontal, rowsBox_);
         row.slider->setRange(0, kSliderSteps);
@@ -183,14 +183,14 @@ void TParameterPanel::showRow(Row& row) {
         QString("<b>%1</b>&nbsp;&nbsp;%2")
             .arg(qText(row.param.name()).toHtmlEscaped(), qText(row.param.block).toHtmlEscaped()));
     const QSignalBlocker quiet(row.slider);
-    row.slider->setValue(SliderPosition(row.range, row.param.value));
+    row.slider->setValue(sliderPosition(row.range, row.param.value));
     row.value->setText(qText(valueText(row.param.value)));
     row.low->setText(shownValue(row.range.low));
     row.high->setText(shownValue(row.range.high));
 }
 
 void TParameterPanel::sliderMoved(std::size_t row, int position) {
-    const Real48 value = SliderValue(rows_[row].range, position);
+    const Real48 value = sliderValue(rows_[row].range, position);
     rows_[row].value->setText(qText(valueText(value)));
     offer(row, value);
 }
@@ -209,7 +209,7 @@ void TParameterPanel::valueTyped(std::size_t row) {
         r.value->setText(qText(valueText(r.param.value)));
         return;
     }
-    r.range = RangeFor(r.range, *value);
+    r.range = rangeFor(r.range, *value);
     r.param.value = *value;
     showRow(r);
     offer(row, *value);
@@ -219,7 +219,7 @@ void TParameterPanel::rangeTyped(std::size_t row) {
     Row& r = rows_[row];
     const auto low = parseValueText(r.low->text().toStdString());
     const auto high = parseValueText(r.high->text().toStdString());
-    const auto range = low && high ? EditedRange(*low, *high, r.param.value) : std::nullopt;
+    const auto range = low && high ? editedRange(*low, *high, r.param.value) : std::nullopt;
     if (range) r.range = *range;
     else
         setStatus("A range runs from a lower to a higher number and holds the value " +
@@ -252,7 +252,7 @@ std::string TParameterPanel::write(const LiveChange& change) {
     } catch (const MathError& e) { return e.what(); }
     // A block with a dialog of its own may number its rows otherwise: say so rather than
     // run with a value that did not arrive.
-    const ParameterRef kept = ParameterByLabel(wb.scheme.element(change.element), row->param.label);
+    const ParameterRef kept = parameterByLabel(wb.scheme.element(change.element), row->param.label);
     if (!kept.param || !(kept.param->Value == change.value))
         return "Element " + row->param.name() + " does not take a value from the panel.";
     return {};
@@ -261,7 +261,7 @@ std::string TParameterPanel::write(const LiveChange& change) {
 void TParameterPanel::runWaiting() {
     if (changes_.running() || !changes_.waiting()) return;
     const TFormGraphPg* viewer = analysisViewer();
-    if (!LiveRunAllowed(form_.busy(), viewer ? viewer->showDepth() : 0)) {
+    if (!liveRunAllowed(form_.busy(), viewer ? viewer->showDepth() : 0)) {
         setStatus("Waiting until the window's command ends...");
         retry_.start();
         return;
@@ -286,7 +286,7 @@ void TParameterPanel::runWaiting() {
         for (const LiveChange& change : batch)
             if (std::string p = write(change); !p.empty()) problem = std::move(p);
         wb.run.UserStop = false;
-        const LiveRunResult result = RunWithoutDialogs(wb);
+        const LiveRunResult result = runWithoutDialogs(wb);
         ++runs_;
         // A run that ended without results has nothing to draw in the recorders.
         if (result.outcome != RunOutcome::Completed) {
@@ -318,7 +318,7 @@ void TParameterPanel::refreshViewers() {
     followRecorders(form_);
     TFormGraphPg* viewer = analysisViewer();
     if (viewer == nullptr) return;
-    if (auto shown = RecomputeFrequency(form_.workbench(), viewer->diagramSlots().kind())) {
+    if (auto shown = recomputeFrequency(form_.workbench(), viewer->diagramSlots().kind())) {
         Diagrams diagrams;
         diagrams[0] = {shown->curve.x.data(), shown->curve.y.data(), static_cast<int>(shown->curve.x.size()),
                        "Indicator"};

@@ -87,7 +87,7 @@ TEST(CoefficientsByRoots, MultipliesOutAsNumpysPoly) {
         answerRoots(host, roots);
         PolynomialEntry hand;
         hand.reset(1);
-        ASSERT_TRUE(CoefficientsByRoots(host, hand));
+        ASSERT_TRUE(coefficientsByRoots(host, hand));
         const int n = static_cast<int>(roots.size());
         ASSERT_EQ(hand.n(), n);
         long double scale = 0;
@@ -105,7 +105,7 @@ TEST(CoefficientsByRoots, ShowsThePolynomialAndTakesTheChosenRole) {
     PolynomialEntry hand;
     hand.reset(1);
     hand.setDegrees(0, 1);
-    ASSERT_TRUE(CoefficientsByRoots(host, hand));
+    ASSERT_TRUE(coefficientsByRoots(host, hand));
     EXPECT_EQ(host.lines, (std::vector<std::string>{"canvas: c 0 =   2.00000", "canvas: c 1 =   3.00000",
                                                      "canvas: c 2 =   1.00000"}));
     EXPECT_EQ(hand.A, (Polynomial{2, 3, 1}));
@@ -118,7 +118,7 @@ TEST(CoefficientsByRoots, UnpairedComplexRootsChangeNothing) {
     answerRoots(host, {C(-1, 1), -2});
     PolynomialEntry hand;
     hand.reset(1);
-    EXPECT_FALSE(CoefficientsByRoots(host, hand));
+    EXPECT_FALSE(coefficientsByRoots(host, hand));
     EXPECT_EQ(host.messagesOf(Box::Error), std::vector<std::string>{kRootsNotConjugate});
     EXPECT_EQ(hand.B, Polynomial{1});
     EXPECT_EQ(hand.initialB.size(), 1u);

@@ -22,7 +22,7 @@ TEST(DDecompositionPicture, OneCellPerAxisCentresFourCellsOnTheCorners) {
     DDecompositionMap m = mapOf(0, 2, 10, 20, 1, 1);
     m.counts = {0, 1, DDecompositionMap::kUndetermined, 7};
     const Rgb green{0, 128, 0}, blue{0, 0, 255}, red{255, 0, 0}, white{255, 255, 255};
-    EXPECT_EQ(PaintedCells(m, 200, 100), (std::vector<PaintedCell>{
+    EXPECT_EQ(paintedCells(m, 200, 100), (std::vector<PaintedCell>{
                                              {-100, 49, 201, 101, green, 0, 0},
                                              {100, 49, 201, 101, blue, 1, 0},
                                              {-100, -51, 201, 101, red, 0, 1},
@@ -40,12 +40,12 @@ TEST(DDecompositionPicture, CellsCoverThePictureWithoutGaps) {
                  {0, 1, 0, 1, 100, 100, 250, 250}};
     for (const Case& c : cases) {
         const DDecompositionMap m = mapOf(c.x0, c.x1, c.y0, c.y1, c.nx, c.ny);
-        const std::vector<PaintedCell> cells = PaintedCells(m, c.width, c.height);
+        const std::vector<PaintedCell> cells = paintedCells(m, c.width, c.height);
         ASSERT_EQ(cells.size(), static_cast<size_t>((c.nx + 1) * (c.ny + 1)));
         std::vector<char> covered(static_cast<size_t>(c.width * c.height), 0);
         for (const PaintedCell& cell : cells) {
-            const Extended cx = (GridX(m, cell.i) - c.x0) * c.width / (c.x1 - c.x0);
-            const Extended cy = (c.y1 - GridY(m, cell.j)) * c.height / (c.y1 - c.y0);
+            const Extended cx = (gridX(m, cell.i) - c.x0) * c.width / (c.x1 - c.x0);
+            const Extended cy = (c.y1 - gridY(m, cell.j)) * c.height / (c.y1 - c.y0);
             EXPECT_LE(std::fabs(cell.left + cell.width / 2.0L - cx), 1) << cell.i;
             EXPECT_LE(std::fabs(cell.top + cell.height / 2.0L - cy), 1) << cell.j;
             for (int y = std::max(cell.top, 0); y < std::min(cell.top + cell.height, c.height); ++y)
@@ -59,7 +59,7 @@ TEST(DDecompositionPicture, CellsCoverThePictureWithoutGaps) {
 TEST(DDecompositionPicture, PointsNotScannedAreNotPainted) {
     DDecompositionMap m = mapOf(0, 1, 0, 1, 2, 1, 3);
     m.counts[1] = m.counts[4] = DDecompositionMap::kNotScanned;
-    const auto cells = PaintedCells(m, 90, 60);
+    const auto cells = paintedCells(m, 90, 60);
     ASSERT_EQ(cells.size(), 4u);
     for (const PaintedCell& c : cells) EXPECT_NE(c.i, 1);
     EXPECT_EQ(cells[0].colour, (Rgb{0, 255, 255}));
@@ -69,10 +69,10 @@ TEST(DDecompositionPicture, PointsNotScannedAreNotPainted) {
 TEST(DDecompositionPicture, ReadOutAtACellsLowerLeftCornerIsItsPoint) {
     const DDecompositionMap m = mapOf(-1, 3, 0.5L, 1.5L, 8, 4);
     const int width = 400, height = 400;  // cw = 51, ch = 101
-    for (const PaintedCell& c : PaintedCells(m, width, height)) {
+    for (const PaintedCell& c : paintedCells(m, width, height)) {
         const ReadOut r = ReadOutAt(m, width, height, c.left, c.top + c.height);
-        EXPECT_NEAR(r.x, GridX(m, c.i), 4.0L / width);
-        EXPECT_NEAR(r.y, GridY(m, c.j), 1.0L / height);
+        EXPECT_NEAR(r.x, gridX(m, c.i), 4.0L / width);
+        EXPECT_NEAR(r.y, gridY(m, c.j), 1.0L / height);
     }
     const ReadOut r = ReadOutAt(m, width, height, 7, 0);
     EXPECT_NEAR(r.x, -1 + 32.5L / 100, 1e-15L);
@@ -84,7 +84,7 @@ TEST(DDecompositionPicture, ReadOutAtACellsLowerLeftCornerIsItsPoint) {
 // The axes name the ranges as they were typed, not the 6-byte reals widened in full.
 TEST(DDecompositionPicture, AxisLabelsShowTheEndsAsTyped) {
     const DDecompositionMap m = mapOf(Real48(0.1L), Real48(3.1L), Real48(-12.2L), Real48(1e-3L), 4, 4);
-    const AxisLabels a = AxisLabelsOf(m);
+    const AxisLabels a = axisLabelsOf(m);
     EXPECT_EQ(a.xBegin, "0.1");
     EXPECT_EQ(a.xEnd, "3.1");
     EXPECT_EQ(a.yBegin, "-12.2");
@@ -103,7 +103,7 @@ TEST(DDecompositionPicture, ReadOutTextKeepsFiveDigitsAndThreeDecimals) {
         {2, "2"},
         {-0.0004L, "0"},
     };
-    for (const auto& [value, text] : cases) EXPECT_EQ(ReadOutText(value), text) << value;
+    for (const auto& [value, text] : cases) EXPECT_EQ(readOutText(value), text) << value;
 }
 
 }  // namespace

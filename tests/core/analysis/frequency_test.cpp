@@ -41,26 +41,26 @@ TEST(FrequencySplit, MatchesComplexEvaluation) {
 }
 
 TEST(FrequencyGrid, StartReplacementsAndPointCount) {
-    EXPECT_EQ(GridStart(0), static_cast<Extended>(Real48(1e-6L)));
-    EXPECT_EQ(GridStart(-3), static_cast<Extended>(Real48(1e-6L)));
-    EXPECT_EQ(GridStart(1), static_cast<Extended>(Real48(1.000001L)));
-    EXPECT_EQ(GridStart(0.5L), 0.5L);
+    EXPECT_EQ(gridStart(0), static_cast<Extended>(Real48(1e-6L)));
+    EXPECT_EQ(gridStart(-3), static_cast<Extended>(Real48(1e-6L)));
+    EXPECT_EQ(gridStart(1), static_cast<Extended>(Real48(1.000001L)));
+    EXPECT_EQ(gridStart(0.5L), 0.5L);
 
     const FrequencySplit split(kLag);
-    const Curve one = FrequencyCharacteristic(split, MethodCode::Amplitude, {0.0L, 1.0L, 5.0L});
+    const Curve one = frequencyCharacteristic(split, MethodCode::Amplitude, {0.0L, 1.0L, 5.0L});
     EXPECT_EQ(one.x.size(), 1u);  // a step larger than the range gives one point
     const FrequencyRange range{0.0L, 5.0L, 0.01L};
-    const Curve a = FrequencyCharacteristic(split, MethodCode::Amplitude, range);
+    const Curve a = frequencyCharacteristic(split, MethodCode::Amplitude, range);
     EXPECT_EQ(a.x.size(), 500u);  // 1e-6, 0.010001, ..., 4.990001
-    EXPECT_EQ(GridPlaces(range), 501);
+    EXPECT_EQ(gridPlaces(range), 501);
 }
 
 TEST(FrequencyCharacteristics, LagAmplitudeAndPhase) {
     const FrequencySplit split(kLag);
     const FrequencyRange range{0.0L, 5.0L, 0.01L};
-    const Curve a = FrequencyCharacteristic(split, MethodCode::Amplitude, range);
-    const Curve phi = FrequencyCharacteristic(split, MethodCode::Phase, range);
-    const Curve lg = FrequencyCharacteristic(split, MethodCode::LogAmplitude, range);
+    const Curve a = frequencyCharacteristic(split, MethodCode::Amplitude, range);
+    const Curve phi = frequencyCharacteristic(split, MethodCode::Phase, range);
+    const Curve lg = frequencyCharacteristic(split, MethodCode::LogAmplitude, range);
     ASSERT_EQ(a.x.size(), phi.x.size());
     for (size_t i = 0; i < a.x.size(); i += 50) {
         const Extended w = a.x[i];
@@ -78,20 +78,20 @@ TEST(FrequencyCharacteristics, LagAmplitudeAndPhase) {
 TEST(FrequencyCharacteristics, PhaseQuadrantsAndImaginaryAxis) {
     // 1/s^2 has phase -pi (ReNum < 0, ImNum = 0 gives +pi); -1/s has ReNum = 0: +pi/2;
     // 1/(s+1)^3 passes the negative real axis near w = 1.73 and jumps to +pi.
-    const Curve doubleIntegrator = FrequencyCharacteristic(
+    const Curve doubleIntegrator = frequencyCharacteristic(
         FrequencySplit({Polynomial{1}, Polynomial{0, 0, 1}}), MethodCode::Phase, {1.0L, 2.0L, 0.5L});
     EXPECT_NEAR(doubleIntegrator.y[0], kPi, kCurveTolerance);
-    const Curve negativeIntegrator = FrequencyCharacteristic(
+    const Curve negativeIntegrator = frequencyCharacteristic(
         FrequencySplit({Polynomial{-1}, Polynomial{0, 1}}), MethodCode::Phase, {1.0L, 2.0L, 0.5L});
     EXPECT_NEAR(negativeIntegrator.y[0], kPi / 2, kCurveTolerance);
-    const Curve cube = FrequencyCharacteristic(FrequencySplit({Polynomial{1}, Polynomial{1, 3, 3, 1}}),
+    const Curve cube = frequencyCharacteristic(FrequencySplit({Polynomial{1}, Polynomial{1, 3, 3, 1}}),
                                                MethodCode::Phase, {1.7L, 1.8L, 0.01L});
     EXPECT_LT(cube.y.front(), -kPi + 0.1);
     EXPECT_GT(cube.y.back(), kPi - 0.1);
 }
 
 TEST(FrequencyCharacteristics, IntegratorHodographAndPolesOnTheAxis) {
-    const Curve w = FrequencyCharacteristic(FrequencySplit({Polynomial{1}, Polynomial{0, 1}}),
+    const Curve w = frequencyCharacteristic(FrequencySplit({Polynomial{1}, Polynomial{0, 1}}),
                                             MethodCode::Hodograph, {0.5L, 3.0L, 0.5L});
     ASSERT_EQ(w.x.size(), 5u);
     for (size_t i = 0; i < w.x.size(); ++i) {
@@ -101,7 +101,7 @@ TEST(FrequencyCharacteristics, IntegratorHodographAndPolesOnTheAxis) {
     // 1/(s^2 + 1): the grid 0.5, 1, 1.5 meets the pole at w = 1; that point is skipped.
     for (MethodCode code : {MethodCode::Hodograph, MethodCode::Amplitude, MethodCode::LogAmplitude,
                             MethodCode::Phase, MethodCode::Real, MethodCode::Imaginary}) {
-        const Curve c = FrequencyCharacteristic(FrequencySplit({Polynomial{1}, Polynomial{1, 0, 1}}), code,
+        const Curve c = frequencyCharacteristic(FrequencySplit({Polynomial{1}, Polynomial{1, 0, 1}}), code,
                                                 {0.5L, 2.0L, 0.5L});
         EXPECT_EQ(c.x.size(), 2u) << static_cast<int>(code);
         EXPECT_EQ(c.x.size(), c.y.size());
@@ -113,7 +113,7 @@ TEST(FrequencyCharacteristics, DialogRepeatsAndHandsOverWithKind) {
     AnalysisState state;
     host.setAnswer("w(begin)", "3");
     host.setAnswer("w(end)", "1");
-    ShowFrequencyCharacteristic(host, state, kLag, MethodCode::Real);  // reversed, then repeated: cancelled
+    showFrequencyCharacteristic(host, state, kLag, MethodCode::Real);  // reversed, then repeated: cancelled
     EXPECT_EQ(host.messagesOf(Box::Error), std::vector<std::string>{" w(begin) > w(end) "});
     EXPECT_TRUE(host.graphs.empty());
     EXPECT_EQ(state.wBegin.get(), 0);  // the range is kept only when confirmed
@@ -124,15 +124,15 @@ TEST(FrequencyCharacteristics, DialogRepeatsAndHandsOverWithKind) {
         h.setAnswer("w(begin)", "1");
         h.setAnswer("w(end)", "2");
         h.setAnswer("step", "0.5");
-        ShowFrequencyCharacteristic(h, state, kLag, code);
+        showFrequencyCharacteristic(h, state, kLag, code);
         ASSERT_EQ(h.graphs.size(), 1u);
-        EXPECT_EQ(h.graphs[0].kind, FrequencyGraphKind(code));
+        EXPECT_EQ(h.graphs[0].kind, frequencyGraphKind(code));
         EXPECT_EQ(h.graphs[0].curves[0].name, "Indicator");
         EXPECT_EQ(h.graphs[0].curves[0].x.size(), 2u);
     }
     EXPECT_EQ(state.wEnd.get(), 2);
-    EXPECT_EQ(FrequencyGraphKind(MethodCode::Hodograph), 3);
-    EXPECT_EQ(FrequencyGraphKind(MethodCode::Imaginary), 9);
+    EXPECT_EQ(frequencyGraphKind(MethodCode::Hodograph), 3);
+    EXPECT_EQ(frequencyGraphKind(MethodCode::Imaginary), 9);
 }
 
 }  // namespace

@@ -54,13 +54,13 @@ TEST(RealRoots, FindsEveryCrossingOfTheAxis) {
         {{5}, {}},
     };
     for (const Case& c : cases) {
-        const std::vector<Extended> found = RealRoots(c.c);
+        const std::vector<Extended> found = realRoots(c.c);
         ASSERT_EQ(found.size(), c.roots.size());
         for (std::size_t i = 0; i < found.size(); ++i)
             EXPECT_NEAR(found[i], c.roots[i], 1e-5L * std::max<Extended>(1, std::fabs(c.roots[i])));
     }
     // Simple roots come to full precision.
-    const std::vector<Extended> simple = RealRoots(fromRoots({-3, -1, 0.5L, 2}));
+    const std::vector<Extended> simple = realRoots(fromRoots({-3, -1, 0.5L, 2}));
     EXPECT_NEAR(simple[2], 0.5L, kRootTolerance);
 }
 
@@ -70,7 +70,7 @@ TEST(RealRoots, PositiveRootsOfAnEvenPolynomialTimesAPowerOfW) {
     const Coefficients u = fromRoots({4, 9, -1});  // in u = w^2
     Coefficients c(2 * u.size() + 2, 0);
     for (std::size_t i = 0; i < u.size(); ++i) c[2 * i + 3] = u[i];
-    const std::vector<Extended> w = PositiveRealRoots(c);
+    const std::vector<Extended> w = positiveRealRoots(c);
     ASSERT_EQ(w.size(), 2u);
     EXPECT_NEAR(w[0], 2, kRootTolerance);
     EXPECT_NEAR(w[1], 3, kRootTolerance);
@@ -84,14 +84,14 @@ TEST(SelfOscillation, IdealRelayBalancesTheLoop) {
     const auto rule = [b](Extended x, Extended y) { return describing::idealRelayAmplitude(b, x, y); };
     const Polynomial cube{1, 3, 3, 1};
     const TransferFunction constant{Polynomial{-2}, cube};
-    SelfOscillation s = FindSelfOscillation(constant, rule);
+    SelfOscillation s = findSelfOscillation(constant, rule);
     ASSERT_EQ(s.status, OscillationStatus::Found);
     EXPECT_NEAR(s.frequency, std::sqrt(3.0L), kRootTolerance);
     EXPECT_NEAR(s.amplitude, 4 * b * 0.25L / describing::kPi, kRootTolerance);
 
     // With a zero: the balance q(A) W(jw) = 1 at the reported point.
     const TransferFunction zero{Polynomial{-2, -0.5L}, Polynomial{1, 3, 3, 1, 0.2L}};
-    s = FindSelfOscillation(zero, rule);
+    s = findSelfOscillation(zero, rule);
     ASSERT_EQ(s.status, OscillationStatus::Found);
     const C W = at(zero.A, s.frequency) / at(zero.B, s.frequency);
     EXPECT_NEAR(std::abs(W.imag()), 0, kBalanceTolerance);
@@ -100,16 +100,16 @@ TEST(SelfOscillation, IdealRelayBalancesTheLoop) {
 
 TEST(SelfOscillation, RefusesAnUnstablePartAndReportsNoCrossover) {
     const auto rule = [](Extended x, Extended y) { return x / y; };
-    EXPECT_EQ(FindSelfOscillation({Polynomial{1}, Polynomial{-1, 1, 1, 1}}, rule).status,
+    EXPECT_EQ(findSelfOscillation({Polynomial{1}, Polynomial{-1, 1, 1, 1}}, rule).status,
               OscillationStatus::Unstable);
     // An integrator is not a right root.
-    EXPECT_EQ(FindSelfOscillation({Polynomial{-1}, Polynomial{0, 1, 1.5L, 0.5L}}, rule).status,
+    EXPECT_EQ(findSelfOscillation({Polynomial{-1}, Polynomial{0, 1, 1.5L, 0.5L}}, rule).status,
               OscillationStatus::Found);
     // A first-order lag never crosses the real axis.
-    const SelfOscillation none = FindSelfOscillation({Polynomial{1}, Polynomial{1, 1}}, rule);
+    const SelfOscillation none = findSelfOscillation({Polynomial{1}, Polynomial{1, 1}}, rule);
     EXPECT_EQ(none.status, OscillationStatus::NoCrossover);
     ScriptedHost host;
-    ShowSelfOscillation(host, none);
+    showSelfOscillation(host, none);
     EXPECT_EQ(host.messagesOf(Box::Error), std::vector<std::string>{kCannotSolve});
 }
 
@@ -118,7 +118,7 @@ TEST(SelfOscillation, RefusesAnUnstablePartAndReportsNoCrossover) {
 TEST(FrequencyAmplitudeScan, ReportsEveryBalanceOnTheGrids) {
     const TransferFunction w{Polynomial{-10}, Polynomial{1, 3, 3, 1}};
     const auto q = [](Extended A) { return describing::relayWithHysteresis(1, 0.5L, A); };
-    const std::vector<BalancePoint> points = ScanBalance(w, q, {0.1L, 5, 0.01L}, {0.1L, 5, 0.01L});
+    const std::vector<BalancePoint> points = scanBalance(w, q, {0.1L, 5, 0.01L}, {0.1L, 5, 0.01L});
     ASSERT_EQ(points.size(), 2u);
     for (const BalancePoint& p : points) {
         const C W = at(w.A, p.omega) / at(w.B, p.omega);
@@ -127,14 +127,14 @@ TEST(FrequencyAmplitudeScan, ReportsEveryBalanceOnTheGrids) {
     }
     EXPECT_LT(points[0].amplitude, points[1].amplitude);
     // Grids that miss the crossover find nothing.
-    EXPECT_TRUE(ScanBalance(w, q, {0.1L, 1.5L, 0.01L}, {0.1L, 5, 0.01L}).empty());
+    EXPECT_TRUE(scanBalance(w, q, {0.1L, 1.5L, 0.01L}, {0.1L, 5, 0.01L}).empty());
 }
 
 TEST(HarmonicSweep, ListCaptionsAndCurves) {
-    EXPECT_EQ(SweepCaptions("K3"), (std::vector<std::string>{"W( K3 )", " A( K3 )"}));
+    EXPECT_EQ(sweepCaptions("K3"), (std::vector<std::string>{"W( K3 )", " A( K3 )"}));
     ScriptedHost host;
     host.methodCodes = {MethodCode::HarmonicAmplitude, MethodCode::HarmonicFrequency};
-    OfferSweep(host, "K3", {{1, 2, 3}, {2, 0, 0}});
+    offerSweep(host, "K3", {{1, 2, 3}, {2, 0, 0}});
     ASSERT_EQ(host.graphs.size(), 2u);
     EXPECT_EQ(host.graphs[0].curves[0].name, "Amlitude");
     EXPECT_EQ(host.graphs[0].curves[0].y, (std::vector<Extended>{3, 0}));

@@ -37,7 +37,7 @@ void PrintTo(const PopovCase& c, std::ostream* os) { *os << c.name; }
 class PopovBoundTest : public ::testing::TestWithParam<PopovCase> {};
 
 TEST_P(PopovBoundTest, AgreesWithTheBruteForceWithinOnePercent) {
-    const PopovResult r = PopovBound(GetParam().w);
+    const PopovResult r = popovBound(GetParam().w);
     ASSERT_EQ(r.status, PopovStatus::Found);
     const long double expected = bruteForceBound(GetParam().w);
     EXPECT_NEAR(r.kkrit, expected, 0.01L * expected) << GetParam().name;
@@ -63,15 +63,15 @@ INSTANTIATE_TEST_SUITE_P(
 
 // 10/(1 + s)^3: the line through -1/0.8 is vertical, touching at the crossover sqrt(3).
 TEST(PopovBound, KnownCaseAndAnUnboundedOne) {
-    const PopovResult r = PopovBound({Polynomial{10}, Polynomial{1, 3, 3, 1}});
+    const PopovResult r = popovBound({Polynomial{10}, Polynomial{1, 3, 3, 1}});
     EXPECT_NEAR(r.kkrit, 0.8L, 1e-9L);
     ASSERT_EQ(r.touching.size(), 1u);
     EXPECT_NEAR(r.touching[0].omega, std::sqrt(3.0L), 1e-9L);
     // (s + 2)/(s + 1)^3 never reaches the left of the origin's line: any sector.
-    const PopovResult any = PopovBound({Polynomial{2, 1}, Polynomial{1, 3, 3, 1}});
+    const PopovResult any = popovBound({Polynomial{2, 1}, Polynomial{1, 3, 3, 1}});
     EXPECT_EQ(any.status, PopovStatus::Unbounded);
     ScriptedHost host;
-    ShowPopov(host, r);
+    showPopov(host, r);
     EXPECT_EQ(host.messagesOf(Box::Information), std::vector<std::string>{"Kkrit =  8.000E-0001"});
 }
 
@@ -82,7 +82,7 @@ TEST(ModifiedPopovHodograph, HandsTheFourCurvesAndTheTexts) {
     host.setAnswer("step", "0.5");
     AnalysisState state;
     const TransferFunction w{Polynomial{10}, Polynomial{1, 3, 3, 1}};
-    ShowModifiedPopov(host, state, w);
+    showModifiedPopov(host, state, w);
     ASSERT_EQ(host.graphs.size(), 1u);
     const auto& curves = host.graphs[0].curves;
     ASSERT_EQ(curves.size(), 4u);

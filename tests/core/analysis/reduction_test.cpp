@@ -65,7 +65,7 @@ TEST(Reduction, SingleLinkBetweenEntryAndOutput) {
         const int o = s.add(kAnalysis);
         s.link(e, l, value);
         s.link(l, o);
-        const ReductionResult r = ReduceScheme(s.compile(), o, e);
+        const ReductionResult r = reduceScheme(s.compile(), o, e);
         ASSERT_EQ(r.status, ReductionStatus::Reduced);
         EXPECT_EQ(r.w.B, (Polynomial{1, 3}));
         EXPECT_EQ(r.w.A, (Polynomial{value == 1 ? 2.0L : -2.0L}));  // link value 2 subtracts
@@ -81,7 +81,7 @@ TEST(Reduction, ChainMultiplies) {
     s.link(e, l1);
     s.link(l1, l2);
     s.link(l2, o);
-    const ReductionResult r = ReduceScheme(s.compile(), o, e);
+    const ReductionResult r = reduceScheme(s.compile(), o, e);
     ASSERT_EQ(r.status, ReductionStatus::Reduced);
     EXPECT_EQ(r.w.A, (Polynomial{2} * Polynomial{1, 1}));
     EXPECT_EQ(r.w.B, (Polynomial{1, 3} * Polynomial{0, 1, 4}));
@@ -103,7 +103,7 @@ TEST(Reduction, FeedbackLoopIsCutAtTheNode) {
         s.link(w1, w2);
         s.link(w2, node, 2);
         s.link(tapAfterW2 ? w2 : w1, o);
-        const ReductionResult r = ReduceScheme(s.compile(), o, e);
+        const ReductionResult r = reduceScheme(s.compile(), o, e);
         ASSERT_EQ(r.status, ReductionStatus::Reduced);
         const Polynomial closed = d1 * d2 + n1 * n2;
         expectRatio(r.w, tapAfterW2 ? n1 * n2 : n1 * d2, closed);
@@ -126,7 +126,7 @@ TEST(Reduction, SourcesRemovedAndInverterNegates) {
     s.link(w, inv);
     s.link(inv, node);
     s.link(w, o);
-    const ReductionResult r = ReduceScheme(s.compile(), o, e);
+    const ReductionResult r = reduceScheme(s.compile(), o, e);
     ASSERT_EQ(r.status, ReductionStatus::Reduced);
     expectRatio(r.w, Polynomial{3}, Polynomial{4, 1});  // 3 / (s + 4)
 }
@@ -139,7 +139,7 @@ TEST(Reduction, RefusalsAndNothingToDo) {
         const int o = s.add(kAnalysis);
         s.link(e, relay);
         s.link(relay, o);
-        const ReductionResult r = ReduceScheme(s.compile(), o, e);
+        const ReductionResult r = reduceScheme(s.compile(), o, e);
         EXPECT_EQ(r.status, ReductionStatus::Refused);
         EXPECT_EQ(r.message, "Nedopustimyi block : 2");
     }
@@ -153,7 +153,7 @@ TEST(Reduction, RefusalsAndNothingToDo) {
         s.link(a1, a2);
         s.link(a2, a1);
         s.link(a2, o);
-        const ReductionResult r = ReduceScheme(s.compile(), o, e);
+        const ReductionResult r = reduceScheme(s.compile(), o, e);
         EXPECT_EQ(r.status, ReductionStatus::Refused);
         EXPECT_TRUE(r.message == "Loop without a summing or subtracting block : 2" ||
                     r.message == "Loop without a summing or subtracting block : 3")
@@ -167,7 +167,7 @@ TEST(Reduction, RefusalsAndNothingToDo) {
         const int o = s.add(kAnalysis);
         s.link(other, l);
         s.link(l, o);
-        EXPECT_EQ(ReduceScheme(s.compile(), o, e).status, ReductionStatus::Unchanged);
+        EXPECT_EQ(reduceScheme(s.compile(), o, e).status, ReductionStatus::Unchanged);
     }
 }
 
@@ -179,7 +179,7 @@ TEST(Reduction, ElementNumbersBeyondTheCompiledSchemeAreRefused) {
     const CompiledScheme cs = s.compile();
     for (const auto& [output, entry] :
          {std::pair{3, e}, std::pair{o, 3}, std::pair{0, e}, std::pair{o, -1}}) {
-        const ReductionResult r = ReduceScheme(cs, output, entry);
+        const ReductionResult r = reduceScheme(cs, output, entry);
         EXPECT_EQ(r.status, ReductionStatus::Refused) << output << " " << entry;
         EXPECT_EQ(r.message, "The scheme has changed since it was compiled: enter Run again");
     }

@@ -99,7 +99,7 @@ TEST(FindRoots, ResidualsOfPolynomialsBuiltFromKnownRoots) {
     };
     for (const auto& known : sets) {
         const Polynomial p = fromRoots(known);
-        for (const RootList& r : {FindRoots(p), BairstowRoots(p)}) {
+        for (const RootList& r : {FindRoots(p), bairstowRoots(p)}) {
             ASSERT_EQ(r.status, RootStatus::Found);
             ASSERT_EQ(r.count(), p.order());
             for (int i = 0; i < r.count(); ++i) {
@@ -122,11 +122,11 @@ TEST(RootFinders, RefuseOrdersAbove30) {
     p.set(31, 1);
     p.set(0, 1);
     EXPECT_EQ(FindRoots(p).status, RootStatus::OrderTooHigh);
-    EXPECT_EQ(BairstowRoots(p).status, RootStatus::OrderTooHigh);
+    EXPECT_EQ(bairstowRoots(p).status, RootStatus::OrderTooHigh);
 }
 
 TEST(BairstowRoots, SplitsZeroRootsAndKeepsPairs) {
-    const RootList r = BairstowRoots(Polynomial{0, 0, 4, 0, 1});  // s^2 (s^2 + 4)
+    const RootList r = bairstowRoots(Polynomial{0, 0, 4, 0, 1});  // s^2 (s^2 + 4)
     ASSERT_EQ(r.status, RootStatus::Found);
     ASSERT_EQ(r.count(), 4);
     EXPECT_EQ(r.re[0].get(), 0);
@@ -143,22 +143,22 @@ namespace {
 
 TEST(RootsCalculator, OrderGridAndSolve) {
     ScriptedHost host;
-    EXPECT_EQ(RooterOrder(host, "2"), 2);
-    EXPECT_FALSE(RooterOrder(host, "31"));
-    EXPECT_FALSE(RooterOrder(host, "1.5"));
-    EXPECT_EQ(RooterCoefficientHeaders(2), (std::vector<std::string>{"C0", "C1", "C2"}));
-    EXPECT_EQ(RooterRootHeaders(2), (std::vector<std::string>{"X1", "X2"}));
+    EXPECT_EQ(rooterOrder(host, "2"), 2);
+    EXPECT_FALSE(rooterOrder(host, "31"));
+    EXPECT_FALSE(rooterOrder(host, "1.5"));
+    EXPECT_EQ(rooterCoefficientHeaders(2), (std::vector<std::string>{"C0", "C1", "C2"}));
+    EXPECT_EQ(rooterRootHeaders(2), (std::vector<std::string>{"X1", "X2"}));
 
-    const auto rows = SolveRooter(host, {"2", "3", "1"});  // (s + 1)(s + 2)
+    const auto rows = solveRooter(host, {"2", "3", "1"});  // (s + 1)(s + 2)
     ASSERT_TRUE(rows);
     EXPECT_EQ(rows->re, (std::vector<std::string>{"-1.0E+0000", "-2.0E+0000"}));
     EXPECT_EQ(rows->im, (std::vector<std::string>{" 0.0E+0000", " 0.0E+0000"}));
-    EXPECT_FALSE(SolveRooter(host, {"1", "x"}));
-    const auto single = SolveRooter(host, {"4", "2"});  // a first-degree polynomial has its one root
+    EXPECT_FALSE(solveRooter(host, {"1", "x"}));
+    const auto single = solveRooter(host, {"4", "2"});  // a first-degree polynomial has its one root
     ASSERT_TRUE(single);
     EXPECT_EQ(single->re, std::vector<std::string>{"-2.0E+0000"});
     EXPECT_TRUE(host.messagesOf(Box::Information).empty());
-    EXPECT_TRUE(SolveRooter(host, {"4", "0"}));  // a constant has none
+    EXPECT_TRUE(solveRooter(host, {"4", "0"}));  // a constant has none
     EXPECT_EQ(host.messagesOf(Box::Information), std::vector<std::string>{"Not found roots"});
     EXPECT_EQ(host.messagesOf(Box::Error).size(), 3u);
 }

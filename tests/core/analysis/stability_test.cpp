@@ -36,12 +36,12 @@ TEST(Routh, CountsSignChangesOrStops) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const RouthResult r = RouthTable(c.d);
+        const RouthResult r = routhTable(c.d);
         EXPECT_EQ(r.determined, c.determined);
         if (c.determined) EXPECT_EQ(r.rightRoots, c.rightRoots);
         EXPECT_EQ(static_cast<int>(r.firstColumn.size()), c.d.order() + 1);
     }
-    const RouthResult r = RouthTable(Polynomial{1, 2, 1});
+    const RouthResult r = routhTable(Polynomial{1, 2, 1});
     EXPECT_NEAR(r.firstColumn[0], 1, kTableTolerance);
     EXPECT_NEAR(r.firstColumn[1], 2, kTableTolerance);
     EXPECT_NEAR(r.firstColumn[2], 1, kTableTolerance);
@@ -52,30 +52,30 @@ TEST(Routh, HandlesHighOrders) {
     Polynomial stable{1}, unstable{-1, 1};
     for (int i = 0; i < 20; ++i) stable.Multiply(Polynomial{1, 1});
     for (int i = 0; i < 19; ++i) unstable.Multiply(Polynomial{1, 1});
-    const RouthResult s = RouthTable(stable);
+    const RouthResult s = routhTable(stable);
     ASSERT_TRUE(s.determined);
     EXPECT_EQ(s.rightRoots, 0);
-    const RouthResult u = RouthTable(unstable);
+    const RouthResult u = routhTable(unstable);
     ASSERT_TRUE(u.determined);
     EXPECT_EQ(u.rightRoots, 1);
 }
 
 TEST(Hurwitz, MinorsAndVerdicts) {
-    const HurwitzResult stable = HurwitzMinors(Polynomial{1, 2, 1});
+    const HurwitzResult stable = hurwitzMinors(Polynomial{1, 2, 1});
     ASSERT_EQ(stable.minors.size(), 2u);
     EXPECT_NEAR(stable.minors[0], 2, kTableTolerance);
     EXPECT_NEAR(stable.minors[1], 2, kTableTolerance);
     EXPECT_EQ(stable.verdict, HurwitzVerdict::Stable);
 
-    const HurwitzResult border = HurwitzMinors(Polynomial{1, 1, 1, 1});
+    const HurwitzResult border = hurwitzMinors(Polynomial{1, 1, 1, 1});
     EXPECT_EQ(border.minors[1].get(), 0);
     EXPECT_EQ(border.verdict, HurwitzVerdict::Border);
 
-    EXPECT_EQ(HurwitzMinors(Polynomial{-1, 0, 1}).verdict, HurwitzVerdict::Border);  // a1 = 0
-    EXPECT_EQ(HurwitzMinors(Polynomial{8, -10, 1, 1}).verdict, HurwitzVerdict::Unstable);
+    EXPECT_EQ(hurwitzMinors(Polynomial{-1, 0, 1}).verdict, HurwitzVerdict::Border);  // a1 = 0
+    EXPECT_EQ(hurwitzMinors(Polynomial{8, -10, 1, 1}).verdict, HurwitzVerdict::Unstable);
 
     // s^4: the Hurwitz matrix is all zero: every minor is 0, no division by zero.
-    const HurwitzResult zero = HurwitzMinors(Polynomial{0, 0, 0, 0, 1});
+    const HurwitzResult zero = hurwitzMinors(Polynomial{0, 0, 0, 0, 1});
     for (const Real48& m : zero.minors) EXPECT_EQ(m.get(), 0);
     EXPECT_EQ(zero.verdict, HurwitzVerdict::Border);
 }
@@ -84,7 +84,7 @@ TEST(Hurwitz, MinorsAndVerdicts) {
 TEST(Hurwitz, PivotingAgreesWithCofactorExpansion) {
     const Polynomial d{2, 7, 9, 5, 1.5L};  // a0 = 1.5 .. a4 = 2
     const Extended a0 = 1.5L, a1 = 5, a2 = 9, a3 = 7, a4 = 2;
-    const HurwitzResult h = HurwitzMinors(d);
+    const HurwitzResult h = hurwitzMinors(d);
     const Extended d2 = a1 * a2 - a0 * a3;
     const Extended d3 = a3 * d2 - a1 * a1 * a4;
     EXPECT_NEAR(h.minors[0], a1, kTableTolerance);
@@ -109,7 +109,7 @@ TEST(Mikhailov, InterlacingVerdicts) {
         {"(s+1)(s+2)(s+3)(s+4)", Polynomial{24, 50, 35, 10, 1}, true},
         {"(s+2)(s^2 - s + 4)", Polynomial{8, 2, 1, 1}, false},
     };
-    for (const auto& c : cases) EXPECT_EQ(MikhailovStable(c.d), c.stable) << c.name;
+    for (const auto& c : cases) EXPECT_EQ(mikhailovStable(c.d), c.stable) << c.name;
 }
 
 class CriteriaTest : public ::testing::Test {
@@ -127,28 +127,28 @@ protected:
 
 TEST_F(CriteriaTest, CoefficientFileRoundTripsAndRefusesWhatItCannotRead) {
     const TransferFunction w{Polynomial{0.01L, 2}, Polynomial{1, -3.5L, 1e-7L, 1}};
-    WriteCoefficientFile(host, folder, w);
+    writeCoefficientFile(host, folder, w);
     std::ifstream in(folder / "CfFile.txt");
     std::string first;
     std::getline(in, first);
     EXPECT_EQ(first, "2");
-    const auto back = ReadCoefficientFile(folder);
+    const auto back = readCoefficientFile(folder);
     ASSERT_TRUE(back);
     EXPECT_EQ(back->A, w.A);
     EXPECT_EQ(back->B, w.B);
 
     std::ofstream(folder / "CfFile.txt") << "1\n1\n\n32\n1\n";
-    EXPECT_THROW(ReadCoefficientFile(folder), FileError);
+    EXPECT_THROW(readCoefficientFile(folder), FileError);
     std::ofstream(folder / "CfFile.txt") << "1\n1\n\n2\n1 x\n";
-    EXPECT_THROW(ReadCoefficientFile(folder), FileError);
+    EXPECT_THROW(readCoefficientFile(folder), FileError);
     std::filesystem::remove(folder / "CfFile.txt");
-    EXPECT_FALSE(ReadCoefficientFile(folder));
+    EXPECT_FALSE(readCoefficientFile(folder));
 }
 
 TEST_F(CriteriaTest, ReportsAndVerdicts) {
     const TransferFunction stable{Polynomial{1}, Polynomial{1, 2, 1}};
-    RouthCriterion(host, stable);
-    HurwitzCriterion(host, stable);
+    routhCriterion(host, stable);
+    hurwitzCriterion(host, stable);
     const std::vector<std::string> expected = {
         "report: By Rauth:",
         "report: Elements of the first column :",
@@ -167,7 +167,7 @@ TEST_F(CriteriaTest, ReportsAndVerdicts) {
     EXPECT_EQ(host.lines, expected);
 
     host.lines.clear();
-    RouthCriterion(host, {Polynomial{1}, Polynomial{-1, 0, 1}});
+    routhCriterion(host, {Polynomial{1}, Polynomial{-1, 0, 1}});
     EXPECT_EQ(host.lines.back(), "Сообщение: It is impossible to determine stability");
     EXPECT_EQ(host.lines[host.lines.size() - 3], "report: Number of right roots: undetermined");
 }
@@ -176,7 +176,7 @@ TEST_F(CriteriaTest, MikhailovVerdictThenHodograph) {
     host.setAnswer("w(begin)", "0");
     host.setAnswer("w(end)", "1");
     host.setAnswer("step", "0.25");
-    MikhailovCriterion(host, {Polynomial{1}, Polynomial{1, 3, 3, 1}});
+    mikhailovCriterion(host, {Polynomial{1}, Polynomial{1, 3, 3, 1}});
     EXPECT_EQ(host.messagesOf(Box::Information), std::vector<std::string>{" Sistem is stable"});
     ASSERT_EQ(host.graphs.size(), 1u);
     EXPECT_EQ(host.graphs[0].kind, 13);
@@ -193,9 +193,9 @@ TEST_F(CriteriaTest, NoTransferFunctionOrOneTooLongIsReportedNotTested) {
     order31.Allocate(31);
     order31.set(31, 1);
     for (const TransferFunction& w : {TransferFunction{}, TransferFunction{Polynomial{1}, order31}}) {
-        RouthCriterion(host, w);
-        HurwitzCriterion(host, w);
-        MikhailovCriterion(host, w);
+        routhCriterion(host, w);
+        hurwitzCriterion(host, w);
+        mikhailovCriterion(host, w);
     }
     EXPECT_EQ(host.messagesOf(Box::Error).size(), 6u);
     EXPECT_TRUE(host.messagesOf(Box::Information).empty());

@@ -60,8 +60,8 @@ class MCircleGain : public ::testing::TestWithParam<TuningCase> {};
 TEST_P(MCircleGain, IsTheLargestGainKeepingThePeakWithinM) {
     const TuningCase& c = GetParam();
     for (const Extended M : {1.1L, 1.41L, 2.0L}) {
-        const Hodograph h = WithRegulator(HodographOf(c.w, kGrid), c.type, c.ti, 0);
-        const MCircleTouch touch = TouchingMCircle(h.re, h.im, M);
+        const Hodograph h = withRegulator(hodographOf(c.w, kGrid), c.type, c.ti, 0);
+        const MCircleTouch touch = touchingMCircle(h.re, h.im, M);
         ASSERT_TRUE(touch.found) << c.name;
         const long double expected = bruteForceGain(h, M);
         EXPECT_NEAR(touch.gain, expected, 0.01L * expected) << c.name << " M = " << static_cast<double>(M);
@@ -87,43 +87,43 @@ INSTANTIATE_TEST_SUITE_P(
     });
 
 TEST(MCircle, NoLimitForAFirstOrderLag) {
-    const Hodograph h = HodographOf({Polynomial{1}, Polynomial{1, 1}}, kGrid);
-    EXPECT_FALSE(TouchingMCircle(h.re, h.im, 1.41L).found);
+    const Hodograph h = hodographOf({Polynomial{1}, Polynomial{1, 1}}, kGrid);
+    EXPECT_FALSE(touchingMCircle(h.re, h.im, 1.41L).found);
 }
 
 TEST(OscillationIndex, RefusesBelow1009AndTakes141) {
-    EXPECT_EQ(OscillationIndexProblem(1), kBadM);
-    EXPECT_EQ(OscillationIndexProblem(1.0089L), kBadM);
-    EXPECT_EQ(OscillationIndexProblem(1.01L), "");
+    EXPECT_EQ(oscillationIndexProblem(1), kBadM);
+    EXPECT_EQ(oscillationIndexProblem(1.0089L), kBadM);
+    EXPECT_EQ(oscillationIndexProblem(1.01L), "");
     ScriptedHost host;
     Extended M = kDefaultM;
-    ASSERT_TRUE(AskOscillationIndex(host, M));  // the default, 1.41
+    ASSERT_TRUE(askOscillationIndex(host, M));  // the default, 1.41
     EXPECT_EQ(M, Real48(1.41L).get());
     host.setAnswer("Zadanii M", "1");
-    EXPECT_FALSE(AskOscillationIndex(host, M));
+    EXPECT_FALSE(askOscillationIndex(host, M));
     EXPECT_EQ(host.messagesOf(Box::Error), std::vector<std::string>{kBadM});
 }
 
 // Kr grows with Ti while Ki = Kr/Ti has one largest value: the optimum.
 TEST(PiTuning, OptimumIsTheLargestIntegralGain) {
-    const Hodograph h = HodographOf({Polynomial{1}, Polynomial{1, 3, 3, 1}}, kGrid);
+    const Hodograph h = hodographOf({Polynomial{1}, Polynomial{1, 3, 3, 1}}, kGrid);
     int counted = 0;
-    const TiSweep sweep = TuneOverTi(h, 1.41L, RegulatorType::PI, TiRange(0.5L, 5, 0.5L), 0,
+    const TiSweep sweep = tuneOverTi(h, 1.41L, RegulatorType::PI, tiRange(0.5L, 5, 0.5L), 0,
                                      [&counted](int n) { counted = n; });
     ASSERT_EQ(sweep.rows.size(), 10u);
     EXPECT_EQ(counted, 10);
     ASSERT_GE(sweep.optimum, 0);
     for (const TiRow& r : sweep.rows) EXPECT_LE(r.ki(), sweep.rows[static_cast<size_t>(sweep.optimum)].ki());
     Curve curve, tangent;
-    KrCurves(sweep, curve, tangent);
+    krCurves(sweep, curve, tangent);
     EXPECT_EQ(curve.x.size(), 10u);
     // The tangent from the origin passes through the optimum.
     const TiRow& best = sweep.rows[static_cast<size_t>(sweep.optimum)];
     EXPECT_NEAR(tangent.y[1] / tangent.x[1], best.touch.gain / best.ti, 1e-9L);
-    const ResultTable table = KrTable(sweep);
+    const ResultTable table = krTable(sweep);
     EXPECT_EQ(table.caption, "Синтез регулятора");
     EXPECT_EQ(table.rows.size(), 10u);
-    EXPECT_EQ(OptimumTexts(sweep, RegulatorType::PID, 0.25L).size(), 6u);
+    EXPECT_EQ(optimumTexts(sweep, RegulatorType::PID, 0.25L).size(), 6u);
 }
 
 // The Ti values window through the value dialog: count, values, check box.
@@ -136,23 +136,23 @@ TEST(PiTuning, TiValuesWindowFallsBackToTheValueDialog) {
     std::vector<Extended> tis;
     Extended alpha = 0.25L;
     bool each = false;
-    ASSERT_TRUE(AskTiValues(host, "Ti", RegulatorType::PI, tis, alpha, each));
+    ASSERT_TRUE(askTiValues(host, "Ti", RegulatorType::PI, tis, alpha, each));
     EXPECT_EQ(tis, (std::vector<Extended>{1, 0.75L}));
     EXPECT_TRUE(each);
     host.setAnswer("Ti1", "x1");
-    EXPECT_FALSE(AskTiValues(host, "Ti", RegulatorType::PI, tis, alpha, each));
+    EXPECT_FALSE(askTiValues(host, "Ti", RegulatorType::PI, tis, alpha, each));
     EXPECT_EQ(host.messagesOf(Box::Error).back(), kBadNumber);
-    EXPECT_EQ(NumberTextProblem("1,5", true), kBadNumberWhileEditing);
-    EXPECT_EQ(NumberTextProblem("2pi", false), "");
+    EXPECT_EQ(numberTextProblem("1,5", true), kBadNumberWhileEditing);
+    EXPECT_EQ(numberTextProblem("2pi", false), "");
 }
 
 TEST(Choices, AnswerByTextFirstWordOrNumber) {
-    const std::vector<std::string>& names = RegulatorTypeNames();
-    EXPECT_EQ(ChoiceIndex("PI", names), 1);
-    EXPECT_EQ(ChoiceIndex("pid  regulator", names), 2);
-    EXPECT_EQ(ChoiceIndex("1", names), 0);
-    EXPECT_EQ(ChoiceIndex("PD", names), -1);
-    EXPECT_EQ(ChoiceIndex("4", names), -1);
+    const std::vector<std::string>& names = regulatorTypeNames();
+    EXPECT_EQ(choiceIndex("PI", names), 1);
+    EXPECT_EQ(choiceIndex("pid  regulator", names), 2);
+    EXPECT_EQ(choiceIndex("1", names), 0);
+    EXPECT_EQ(choiceIndex("PD", names), -1);
+    EXPECT_EQ(choiceIndex("4", names), -1);
 }
 
 // Regulator 2 tuned alone on W3; regulator 1 on W1 after the closed inner loop.
@@ -174,29 +174,29 @@ TEST(TwoRegulators, TunesTheInnerLoopFirst) {
                                                                                        {"step", "0.005"}})
         host.setAnswer(label, value);
     AnalysisState state;
-    TuneTwoRegulators(host, state);
+    tuneTwoRegulators(host, state);
     ASSERT_EQ(host.tables.size(), 1u) << (host.lines.empty() ? "" : host.lines.back());
     const TransferFunction w3{Polynomial{3}, Polynomial{1, 1.2L, 0.3L}};
-    const Hodograph inner = HodographOf(w3, kGrid);
+    const Hodograph inner = hodographOf(w3, kGrid);
     const long double k2 = bruteForceGain(inner, 1.41L);
     const long double k2Found = std::stold(host.tables[0].rows[1][2]);
     EXPECT_NEAR(k2Found, k2, 0.01L * k2);
-    const TransferFunction closed = ClosedLoop(w3, {RegulatorType::P, k2Found, 0, 0});
+    const TransferFunction closed = closedLoop(w3, {RegulatorType::P, k2Found, 0, 0});
     const TransferFunction outer{closed.A, closed.B * Polynomial{1, 2}};
-    const long double k1 = bruteForceGain(HodographOf(outer, kGrid), 1.41L);
+    const long double k1 = bruteForceGain(hodographOf(outer, kGrid), 1.41L);
     EXPECT_NEAR(std::stold(host.tables[0].rows[0][2]), k1, 0.01L * k1);
 }
 
 // Escape in the key queue ends the sweep after the Ti being tuned; other keys are
 // dropped. The PI tuning then shows the table of what was tuned and says so.
 TEST(PiTuning, EscapeEndsTheSweepWithTheTiDone) {
-    const Hodograph h = HodographOf({Polynomial{1}, Polynomial{1, 3, 3, 1}}, kGrid);
-    const std::vector<Extended> tis = TiRange(0.5L, 5, 0.5L);
+    const Hodograph h = hodographOf({Polynomial{1}, Polynomial{1, 3, 3, 1}}, kGrid);
+    const std::vector<Extended> tis = tiRange(0.5L, 5, 0.5L);
     for (const auto& [keys, rows] :
          std::vector<std::pair<std::vector<int>, std::size_t>>{{{27}, 1}, {{32, 13}, 10}, {{}, 10}}) {
         ScriptedHost host;
         host.keys = keys;
-        const TiSweep sweep = TuneOverTi(h, 1.41L, RegulatorType::PI, tis, 0, {}, EscapeStop(host));
+        const TiSweep sweep = tuneOverTi(h, 1.41L, RegulatorType::PI, tis, 0, {}, escapeStop(host));
         EXPECT_EQ(sweep.rows.size(), rows);
         EXPECT_EQ(sweep.stopped, rows < tis.size());
         EXPECT_TRUE(host.keys.empty());
@@ -207,7 +207,7 @@ TEST(PiTuning, EscapeEndsTheSweepWithTheTiDone) {
         host.setAnswer(label, value);
     host.keys = {27};
     AnalysisState state;
-    TunePiRegulator(host, state, {Polynomial{1}, Polynomial{1, 3, 3, 1}}, RegulatorType::PI);
+    tunePiRegulator(host, state, {Polynomial{1}, Polynomial{1, 3, 3, 1}}, RegulatorType::PI);
     ASSERT_EQ(host.tables.size(), 1u);
     EXPECT_EQ(host.tables[0].rows.size(), 1u);
     EXPECT_NE(std::find(host.lines.begin(), host.lines.end(), "report: Escape: 1 of 10 Ti tuned"),
@@ -228,7 +228,7 @@ TEST(TwoRegulators, PresetsShapeTheTuningOfRegulatorOne) {
         for (const auto& [label, value] : plant) host->setAnswer(label, value);
         for (const auto& [label, value] : presets) host->setAnswer(label, value);
         AnalysisState state;
-        TuneTwoRegulators(*host, state);
+        tuneTwoRegulators(*host, state);
         return host;
     };
     const auto asked = [](const ScriptedHost& h, const std::string& label) {
@@ -241,21 +241,21 @@ TEST(TwoRegulators, PresetsShapeTheTuningOfRegulatorOne) {
         ASSERT_EQ(host->tables.size(), 1u) << host->lines.back();
         EXPECT_TRUE(asked(*host, "M1 c0") && asked(*host, "M3 c0"));
         EXPECT_FALSE(asked(*host, "M1 c1") || asked(*host, "M3 c1"));
-        EXPECT_EQ(host->tables[0].rows[0][1], RegulatorTypeNames()[0]);
+        EXPECT_EQ(host->tables[0].rows[0][1], regulatorTypeNames()[0]);
         EXPECT_TRUE(host->unusedAnswers().empty());
     }
     {  // PI with ti = 2: the gain is tuned at that Ti alone, no Ti values asked.
         const auto host = run({{"Input W1-M(p) order", "0"}, {"Input W3-M(p) order", "0"}, {"ti", "2"}});
         ASSERT_EQ(host->tables.size(), 1u) << host->lines.back();
         const auto& first = host->tables[0].rows[0];
-        EXPECT_EQ(first[1], RegulatorTypeNames()[1]);
+        EXPECT_EQ(first[1], regulatorTypeNames()[1]);
         EXPECT_EQ(first[3], "2");
         EXPECT_FALSE(asked(*host, "Ti beg"));
         const TransferFunction w3{Polynomial{3}, Polynomial{1, 1.2L, 0.3L}};
         const TransferFunction closed =
-            ClosedLoop(w3, {RegulatorType::P, std::stold(host->tables[0].rows[1][2]), 0, 0});
+            closedLoop(w3, {RegulatorType::P, std::stold(host->tables[0].rows[1][2]), 0, 0});
         const TransferFunction outer{closed.A, closed.B * Polynomial{1, 2}};
-        const Hodograph withPi = WithRegulator(HodographOf(outer, kGrid), RegulatorType::PI, 2, 0);
+        const Hodograph withPi = withRegulator(hodographOf(outer, kGrid), RegulatorType::PI, 2, 0);
         const long double k1 = bruteForceGain(withPi, 1.41L);
         EXPECT_NEAR(std::stold(first[2]), k1, 0.01L * k1);
     }

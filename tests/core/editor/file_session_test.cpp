@@ -178,7 +178,7 @@ TEST_F(FileSessionTest, APictureBecomesTheBackgroundAndIsNeverSavedOver) {
 TEST_F(FileSessionTest, TestSchemesAndNamesThatAreNoSchemesAreNotWritten) {
     edit();
     window.chosen = file("test.sht");
-    SaveScheme(wb.scheme, window.chosen, LabelsFileFor(window.chosen));
+    SaveScheme(wb.scheme, window.chosen, labelsFileFor(window.chosen));
     host.reply = Reply::No;
     files.open();
     files.save();
@@ -222,7 +222,7 @@ TEST_F(FileSessionTest, ATestSchemeLoadsWhateverItsNameAndIsNeverWrittenOver) {
     Scheme shipped;
     shipped.PutCell(5, 5, 30);
     shipped.Labels[1] = "Gain";
-    SaveScheme(shipped, test, LabelsFileFor(test));
+    SaveScheme(shipped, test, labelsFileFor(test));
 
     edit();
     host.reply = Reply::No;  // the warning declined: nothing changes
@@ -247,7 +247,7 @@ TEST_F(FileSessionTest, ATestSchemeLoadsWhateverItsNameAndIsNeverWrittenOver) {
     files.save();
     EXPECT_EQ(host.messagesOf(Box::Warning).size(), 1u);
     Scheme onDisk;
-    LoadScheme(onDisk, test, LabelsFileFor(test));
+    LoadScheme(onDisk, test, labelsFileFor(test));
     EXPECT_EQ(onDisk.ElementCount(), 1);
 
     // A file that is no scheme is never reported as loaded.

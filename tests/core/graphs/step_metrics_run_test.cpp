@@ -23,7 +23,7 @@ public:
         for (Extended p : params) set(*elements[1], i++, p);
     }
     StepMetrics metrics() const {
-        const auto graph = RecordedGraphOf(*elements[2], wb.run);
+        const auto graph = recordedGraphOf(*elements[2], wb.run);
         EXPECT_TRUE(graph);
         return stepMetrics(graph->diagrams[0], describeRun(wb.scheme).stepLevel.value_or(1));
     }

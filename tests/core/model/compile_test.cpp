@@ -148,8 +148,8 @@ TEST_F(Compile, AnAlgebraicLoopIsAcceptedAndNamed) {
             continue;
         }
         const std::vector<int> members{std::min(node.Number, gain.Number), std::max(node.Number, gain.Number)};
-        EXPECT_EQ(FindAlgebraicLoops(*loop.compiled), (std::vector<std::vector<int>>{members}));
-        EXPECT_EQ(quiet.warnings, (std::vector<std::string>{AlgebraicLoopWarning(members)}));
+        EXPECT_EQ(findAlgebraicLoops(*loop.compiled), (std::vector<std::vector<int>>{members}));
+        EXPECT_EQ(quiet.warnings, (std::vector<std::string>{algebraicLoopWarning(members)}));
         EXPECT_NE(quiet.warnings[0].find(std::to_string(members[0]) + ", " + std::to_string(members[1])),
                   std::string::npos);
     }

@@ -271,11 +271,11 @@ TEST(ElementBase, RegisteringRenamesToTheElementNumber) {
 
 TEST(ElementBase, ParametersAreFoundByTheirDialogLabel) {
     auto pi = CreateElement(25);  // "T", "H y"
-    EXPECT_EQ(ParameterByLabel(*pi, "H y").param, &pi->Params[1]);
-    EXPECT_EQ(ParameterByLabel(*pi, " T ").param, &pi->Params[0]);
-    EXPECT_TRUE(ParameterByLabel(*pi, "T").markable);
-    EXPECT_EQ(ParameterByLabel(*pi, "Nu").param, nullptr);  // the stored name is not a row label
+    EXPECT_EQ(parameterByLabel(*pi, "H y").param, &pi->Params[1]);
+    EXPECT_EQ(parameterByLabel(*pi, " T ").param, &pi->Params[0]);
+    EXPECT_TRUE(parameterByLabel(*pi, "T").markable);
+    EXPECT_EQ(parameterByLabel(*pi, "Nu").param, nullptr);  // the stored name is not a row label
     auto random = CreateElement(35);  // "R" cannot be marked; "Scale" is hidden
-    EXPECT_FALSE(ParameterByLabel(*random, "R").markable);
-    EXPECT_EQ(ParameterByLabel(*random, "Scale").param, nullptr);
+    EXPECT_FALSE(parameterByLabel(*random, "R").markable);
+    EXPECT_EQ(parameterByLabel(*random, "Scale").param, nullptr);
 }

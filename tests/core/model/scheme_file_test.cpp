@@ -113,7 +113,7 @@ TEST(SchemeFile, ByteExamples) {
     EXPECT_EQ(want[4], 129);  // 1.0 is 129, 0, 0, 0, 0, 0
 
     Scheme back;
-    ReadSchemeBytes(back, want);
+    readSchemeBytes(back, want);
     ASSERT_EQ(back.ElementCount(), 1);
     EXPECT_EQ(back.element(1).Col, 4);
     for (int c = 4; c < 7; ++c)
@@ -122,11 +122,11 @@ TEST(SchemeFile, ByteExamples) {
     s.SchemeComment = "abc";
     const Bytes withComment = SchemeBytes(s);
     EXPECT_EQ(Bytes(withComment.end() - 5, withComment.end()), (Bytes{'a', 'b', 'c', 3, 42}));
-    ReadSchemeBytes(back, withComment);
+    readSchemeBytes(back, withComment);
     EXPECT_EQ(back.SchemeComment, "abc");
 
     // Without the final 42 there is no comment (and bytes after the records are ignored).
-    ReadSchemeBytes(back, Bytes(withComment.begin(), withComment.end() - 1));
+    readSchemeBytes(back, Bytes(withComment.begin(), withComment.end() - 1));
     EXPECT_EQ(back.SchemeComment, "");
     EXPECT_EQ(back.ElementCount(), 1);
 }
@@ -134,7 +134,7 @@ TEST(SchemeFile, ByteExamples) {
 TEST(SchemeFile, HandLaidFileOfEveryCodeReadsAndWritesBackIdentically) {
     const HandMade file;
     Scheme s;
-    ReadSchemeBytes(s, file.bytes);
+    readSchemeBytes(s, file.bytes);
     ASSERT_EQ(modelProblem(s), "");
     ASSERT_EQ(s.ElementCount(), 128);
     EXPECT_EQ(s.SchemeComment, "hand-made");
@@ -176,7 +176,7 @@ TEST(SchemeFile, RecordsEndingAtARecordBoundaryLeaveDefaults) {
     append(b, {0, 42});
     for (const Bytes& file : {b, noTrailer}) {
         Scheme s;
-        ReadSchemeBytes(s, file);
+        readSchemeBytes(s, file);
         ASSERT_EQ(s.ElementCount(), 2);
         EXPECT_EQ(s.element(1).param(0), 2);
         EXPECT_EQ(s.element(2).param(0), 1);
@@ -201,7 +201,7 @@ TEST(SchemeFile, DamagedFilesRaiseFileErrorAndLeaveTheSchemeAsItWas) {
         ASSERT_TRUE(s.PutCell(30, 30, 26));
         s.SchemeComment = "kept";
         const Bytes before = SchemeBytes(s);
-        EXPECT_THROW(ReadSchemeBytes(s, file), FileError) << file.size();
+        EXPECT_THROW(readSchemeBytes(s, file), FileError) << file.size();
         EXPECT_EQ(SchemeBytes(s), before);
     }
 }
@@ -211,7 +211,7 @@ TEST(SchemeFile, AnEmptyFileOrCellsWithoutTheirEndAreDamaged) {
         Scheme s;
         ASSERT_TRUE(s.PutCell(30, 30, 26));
         try {
-            ReadSchemeBytes(s, file);
+            readSchemeBytes(s, file);
             ADD_FAILURE() << "a file of " << file.size() << " bytes loaded";
         } catch (const FileError& e) { EXPECT_NE(std::string(e.what()).find("damaged"), std::string::npos); }
         EXPECT_EQ(s.ElementCount(), 1);
@@ -224,11 +224,11 @@ TEST(SchemeFile, RecordsEndingEarlyNameTheElementsLeftAtTheirDefaults) {
     for (Extended v : {2, 3, 4}) appendReal(b, v);
     append(b, {0, 42});
     Scheme s;
-    const SchemeRead read = ReadSchemeBytes(s, b);
+    const SchemeRead read = readSchemeBytes(s, b);
     EXPECT_EQ(read.defaulted, (std::vector<int>{3, 4}));
     EXPECT_EQ(read.warning(),
               "The file ends before the parameters of elements 3, 4: they keep their defaults");
-    EXPECT_TRUE(ReadSchemeBytes(s, SchemeBytes(s)).whole());
+    EXPECT_TRUE(readSchemeBytes(s, SchemeBytes(s)).whole());
 }
 
 TEST(SchemeFile, ReadingTakesTimeInProportionToTheCells) {
@@ -260,7 +260,7 @@ TEST(SchemeFile, WhatCannotBePlacedIsSkipped) {
     };
     append(b, {0, 42});
     Scheme s;
-    ReadSchemeBytes(s, b);
+    readSchemeBytes(s, b);
     EXPECT_EQ(modelProblem(s), "");
     ASSERT_EQ(s.ElementCount(), 1);
     EXPECT_EQ(s.element(1).Code, 30);
@@ -271,7 +271,7 @@ TEST(SchemeFile, WhatCannotBePlacedIsSkipped) {
     for (int c = 1; c < 89; c += 2)
         for (int r = 1; r < 13; r += 2) append(many, {c, r, 17});
     append(many, {0, 0, 42});
-    ReadSchemeBytes(s, many);
+    readSchemeBytes(s, many);
     EXPECT_EQ(s.ElementCount(), 255);
     EXPECT_EQ(modelProblem(s), "");
 }
@@ -283,7 +283,7 @@ TEST(SchemeFile, ColumnZeroCannotBeStoredAndIsLeftOut) {
     ASSERT_TRUE(s.PutCell(10, 10, 30));
     s.element(2).Params[0].Value = 7;
     Scheme back;
-    ReadSchemeBytes(back, SchemeBytes(s));
+    readSchemeBytes(back, SchemeBytes(s));
     ASSERT_EQ(back.ElementCount(), 1);
     EXPECT_EQ(back.element(1).param(0), 7);
     EXPECT_EQ(back.cell(0, 20), 0);
@@ -311,7 +311,7 @@ TEST(SchemeFile, HostileInputNeverBreaksTheModel) {
         ASSERT_TRUE(s.PutCell(40, 80, 22));
         const Bytes before = SchemeBytes(s);
         try {
-            ReadSchemeBytes(s, b);
+            readSchemeBytes(s, b);
         } catch (const FileError&) {
             ASSERT_EQ(SchemeBytes(s), before) << "round " << round;
             continue;
@@ -320,19 +320,19 @@ TEST(SchemeFile, HostileInputNeverBreaksTheModel) {
         // Whatever was read, this system writes it so that it reads back the same.
         const Bytes written = SchemeBytes(s);
         Scheme again;
-        ReadSchemeBytes(again, written);
+        readSchemeBytes(again, written);
         ASSERT_EQ(SchemeBytes(again), written) << "round " << round;
 
         Scheme pasted;
         ASSERT_TRUE(pasted.PutCell(3, 3, 25));
-        ReadBlockBytes(pasted, int(below(91)), int(below(91)), b);
+        readBlockBytes(pasted, int(below(91)), int(below(91)), b);
         ASSERT_EQ(modelProblem(pasted), "") << "block round " << round;
     }
 }
 
 TEST(SchemeFile, LabelsFileHas255LinesAndOnlyExistsWithLabels) {
     TempDir dir;
-    const fs::path shm = dir.path / "a.shm", sdf = LabelsFileFor(shm);
+    const fs::path shm = dir.path / "a.shm", sdf = labelsFileFor(shm);
     EXPECT_EQ(sdf.filename(), "a.sdf");
     Scheme s;
     s.Labels[2] = "two";
@@ -370,7 +370,7 @@ TEST(SchemeFile, LabelsFileHas255LinesAndOnlyExistsWithLabels) {
 // expressions go to the functions file beside it, keyed by their top-left cells.
 TEST(SchemeFile, UserFunctionsAreKeptInTheFunctionsFileBesideTheScheme) {
     TempDir dir;
-    const fs::path shm = dir.path / "f.shm", sdf = LabelsFileFor(shm), fx = FunctionsFileFor(shm);
+    const fs::path shm = dir.path / "f.shm", sdf = labelsFileFor(shm), fx = functionsFileFor(shm);
     EXPECT_EQ(fx.filename(), "f.fx");
     Scheme s;
     ASSERT_TRUE(s.PutCell(4, 5, 144));
@@ -401,7 +401,7 @@ TEST(SchemeFile, UserFunctionsAreKeptInTheFunctionsFileBesideTheScheme) {
     EXPECT_EQ(back.element(2).SideText(), "x^2");
     EXPECT_EQ(back.element(3).SideText(), "sin(t)*x");
     EXPECT_EQ(back.Labels[1], "lag");
-    EXPECT_EQ(StoredForm(back), StoredForm(s));
+    EXPECT_EQ(storedForm(back), storedForm(s));
 
     // A line for a cell without a user function belongs to no block; a user function
     // without a line keeps its default; a line that is no "COLUMN ROW TEXT" is refused
@@ -464,7 +464,7 @@ TEST(SchemeFile, ASideFileThatWouldBeTheSchemeItselfIsRefused) {
         Scheme s;
         s.Labels[1] = "one";
         ASSERT_TRUE(s.PutCell(4, 5, 144));
-        EXPECT_THROW(SaveScheme(s, out, LabelsFileFor(out)), FileError) << name;
+        EXPECT_THROW(SaveScheme(s, out, labelsFileFor(out)), FileError) << name;
         const Bytes kept = read(out);
         EXPECT_EQ(std::string(kept.begin(), kept.end()), "side file");
     }
@@ -513,7 +513,7 @@ TEST(SchemeFile, ReadersMakeElementsWithTheSchemesFactory) {
     velmar::testing::UseTestElements(loaded);
     velmar::testing::UseTestElements(copied);
     LoadScheme(loaded, dir.path / "t.shm", dir.path / "t.sdf");
-    ReadSchemeBytes(copied, SchemeBytes(drawn));
+    readSchemeBytes(copied, SchemeBytes(drawn));
     EXPECT_EQ(typeid(loaded.element(1)), testType);
     EXPECT_EQ(typeid(copied.element(1)), testType);
 }
@@ -605,19 +605,19 @@ TEST(SchemeFile, BlockFilesBringBackTheParametersAndLabelsOfTheirBlocks) {
     // Without labels the labels file goes.
     s.ClearLabels();
     ASSERT_TRUE(WriteBlock(s, 18, 8, 26, 24, blk));
-    EXPECT_FALSE(fs::exists(LabelsFileFor(blk)));
+    EXPECT_FALSE(fs::exists(labelsFileFor(blk)));
 }
 
 TEST(SchemeFile, BlockFilesWithoutTheirBlocksRecordsGiveDefaultsAndDamagedOnesChangeNothing) {
     Scheme s;
     velmar::testing::SchemeBuilder b(s);
     b.block(22, 10, 10).Params[0].Value = 3;
-    const Bytes whole = BlockBytes(s, 10, 10, 12, 12);
+    const Bytes whole = blockBytes(s, 10, 10, 12, 12);
     const std::size_t oldLayout = 9 * 3 + 1 + 18;  // cells, terminator, every element's record
     ASSERT_EQ(whole.size(), oldLayout + 18 + 12);
 
     Scheme older;
-    ReadBlockBytes(older, 5, 5, Bytes(whole.begin(), whole.begin() + long(oldLayout)), std::vector<std::string>{"lag"});
+    readBlockBytes(older, 5, 5, Bytes(whole.begin(), whole.begin() + long(oldLayout)), std::vector<std::string>{"lag"});
     ASSERT_EQ(older.ElementCount(), 1);
     EXPECT_EQ(older.element(1).param(0), 1);
     EXPECT_EQ(older.Labels[1], "lag");
@@ -629,7 +629,7 @@ TEST(SchemeFile, BlockFilesWithoutTheirBlocksRecordsGiveDefaultsAndDamagedOnesCh
         Scheme target;
         ASSERT_TRUE(target.PutCell(40, 40, 30));
         const Bytes before = SchemeBytes(target);
-        EXPECT_THROW(ReadBlockBytes(target, 5, 5, damaged), FileError);
+        EXPECT_THROW(readBlockBytes(target, 5, 5, damaged), FileError);
         EXPECT_EQ(SchemeBytes(target), before);
     }
 }
@@ -637,7 +637,7 @@ TEST(SchemeFile, BlockFilesWithoutTheirBlocksRecordsGiveDefaultsAndDamagedOnesCh
 TEST(DemoScheme, IsAClosedLoopWithRecorderAndAnalysisBlock) {
     Scheme s;
     const fs::path shm = fs::path(VELMAR_DATA_DIR) / "Schemes" / "demo.shm";
-    LoadScheme(s, shm, LabelsFileFor(shm));
+    LoadScheme(s, shm, labelsFileFor(shm));
     EXPECT_EQ(modelProblem(s), "");
     std::vector<int> codes;
     for (const auto& e : s.ElementList()) codes.push_back(e->Code);

@@ -65,8 +65,8 @@ TEST(TestSchemes, ShippedFilesAreTheTableAndAreDescribed) {
     std::set<std::string> expected = {"Descript.dts", "Descriere.dts"};
     for (const TestScheme& t : testSchemes()) {
         expected.insert(std::string(t.file));
-        expected.insert(LabelsFileFor(t.file).string());
-        if (t.types == std::vector<std::uint8_t>{144}) expected.insert(FunctionsFileFor(t.file).string());
+        expected.insert(labelsFileFor(t.file).string());
+        if (t.types == std::vector<std::uint8_t>{144}) expected.insert(functionsFileFor(t.file).string());
     }
     std::set<std::string> shipped;
     for (const auto& entry : std::filesystem::directory_iterator(kTests))
@@ -97,7 +97,7 @@ TEST_P(ShippedScheme, CompilesAndRunsShowingItsBlocks) {
     ScriptedHost host;
     Workbench wb(host);
     const std::filesystem::path file = kTests / std::string(test.file);
-    ASSERT_NO_THROW(LoadScheme(wb.scheme, file, LabelsFileFor(file)));
+    ASSERT_NO_THROW(LoadScheme(wb.scheme, file, labelsFileFor(file)));
     EXPECT_FALSE(wb.scheme.SchemeComment.empty());
 
     for (const int code : test.types) {

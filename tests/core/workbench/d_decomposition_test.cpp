@@ -49,7 +49,7 @@ protected:
         draw.connect(*integrator, *block);
         draw.wire({{26, 11}, {26, 15}, {8, 15}, {8, 12}});
     }
-    static void mark(Element& e, const char* label) { ParameterByLabel(e, label).param->Varied = true; }
+    static void mark(Element& e, const char* label) { parameterByLabel(e, label).param->Varied = true; }
     void answer(std::initializer_list<const char*> answers) {
         for (const char* a : answers) host.addAnswer(a);
     }
@@ -58,7 +58,7 @@ protected:
         ASSERT_TRUE(CompileScheme(wb));
         host.addAnswer("Entry=1");
         host.methodCodes = {MethodCode::DDecomposition};
-        GroupCommand(wb, kCommandStability);
+        groupCommand(wb, kCommandStability);
     }
     // The method alone, on the block solved with entry 1 before.
     void scan(int threads = 0) {

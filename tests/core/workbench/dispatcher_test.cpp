@@ -54,7 +54,7 @@ TEST_F(DispatcherTest, HandEntryShowsMemosWritesFileAndRunsPickedMethods) {
     host.setAnswer("w(end)", "2");
     host.setAnswer("step", "0.5");
     host.methodCodes = {MethodCode::Amplitude, MethodCode::RootsNumerator};
-    ASSERT_TRUE(GroupCommand(wb, kCommandCharacteristics));
+    ASSERT_TRUE(groupCommand(wb, kCommandCharacteristics));
     EXPECT_EQ(linesStartingWith("tf: "),
               (std::vector<std::string>{"tf: a 0 =   2.00000", "tf: a 1 =   1.00000", "tf: b 0 =   1.00000",
                                         "tf: b 1 =   2.00000", "tf: b 2 =   1.00000"}));
@@ -73,7 +73,7 @@ TEST_F(DispatcherTest, StabilityListRunsCriteriaAndNyquistQuestion) {
     answerHandEntry();
     host.methodCodes = {MethodCode::Routh, MethodCode::Nyquist};
     host.reply = Reply::No;
-    GroupCommand(wb, kCommandStability);
+    groupCommand(wb, kCommandStability);
     EXPECT_EQ(host.messagesOf(Box::Information), std::vector<std::string>{"Sistem is stable"});
     EXPECT_TRUE(host.graphs.empty());  // Nyquist refused
     EXPECT_EQ(wb.analysis.methodGroup, MethodGroup::Stability);
@@ -83,7 +83,7 @@ TEST_F(DispatcherTest, StabilityListRunsCriteriaAndNyquistQuestion) {
     host.setAnswer("w(begin)", "1");
     host.setAnswer("w(end)", "2");
     host.setAnswer("step", "0.5");
-    GroupCommand(wb, kCommandStability);
+    groupCommand(wb, kCommandStability);
     ASSERT_EQ(host.graphs.size(), 1u);
     EXPECT_EQ(host.graphs[0].kind, 3);
     EXPECT_TRUE(wb.analysis.nyquist);
@@ -113,7 +113,7 @@ TEST_F(DispatcherTest, CodesWithoutAMethodAndFaultsAreReportedPerMethod) {
 TEST_F(DispatcherTest, CoefficientsByRootsBecomeTheHandEntry) {
     answerHandEntry();
     for (const char* a : {"Roots number=3", "Re1=-1", "Re2=-2", "Re3=-3"}) host.addAnswer(a);
-    host.methodCodes = {MethodCode::CoefficientsByRoots, MethodCode::RootsDenominator};
+    host.methodCodes = {MethodCode::coefficientsByRoots, MethodCode::RootsDenominator};
     wb.analysis.methodGroup = MethodGroup::Quality;
     wb.analysis.lastBlock = block->Number;
     block->EditParameters(wb);
@@ -130,7 +130,7 @@ TEST_F(DispatcherTest, CoefficientsByRootsBecomeTheHandEntry) {
 
 TEST_F(DispatcherTest, EntryMustNameAnElement) {
     host.addAnswer("Entry=7");
-    GroupCommand(wb, kCommandCharacteristics);
+    groupCommand(wb, kCommandCharacteristics);
     EXPECT_EQ(host.messagesOf(Box::Error),
               std::vector<std::string>{"Entry must be 0 or an element number from 1 to 1"});
     EXPECT_TRUE(linesStartingWith("tf: ").empty());
@@ -159,7 +159,7 @@ TEST_F(DispatcherTest, ReductionRefusalStopsBeforeTheChooser) {
     wb.compiled = std::make_unique<CompiledScheme>(std::move(cs));
     host.addAnswer("Entry=" + std::to_string(wb.scheme.FindElementAt(2, 20)));
     host.methodCodes = {MethodCode::Amplitude};
-    GroupCommand(wb, kCommandCharacteristics);
+    groupCommand(wb, kCommandCharacteristics);
     EXPECT_EQ(host.messagesOf(Box::Error),
               std::vector<std::string>{"Nedopustimyi block : " + std::to_string(relay)});
     EXPECT_EQ(host.methodCodes.size(), 1u);  // the chooser was never offered
@@ -184,7 +184,7 @@ TEST_F(DispatcherTest, CriteriaTestTheSolvedFunctionNotTheFile) {
     for (const char* a : {"Entry=0", "m=1", "n=2", "a0=2", "a1=1", "b0=1", "b1=2", "b2=1"})
         other.addAnswer(a);
     other.methodCodes = {MethodCode::Routh, MethodCode::Hurwitz};
-    GroupCommand(bench, kCommandStability);
+    groupCommand(bench, kCommandStability);
     EXPECT_EQ(other.messagesOf(Box::Information),
               (std::vector<std::string>{"Sistem is stable", "System is stable"}));
 }
@@ -196,7 +196,7 @@ TEST_F(DispatcherTest, SideFilesGoOnlyToAWorkingFolderAndNeverThroughALink) {
     std::filesystem::create_symlink(victim, folder / "CfFile.txt");
     answerHandEntry();
     host.methodCodes = {MethodCode::Routh};
-    GroupCommand(wb, kCommandStability);
+    groupCommand(wb, kCommandStability);
     EXPECT_FALSE(std::filesystem::is_symlink(folder / "CfFile.txt"));
     std::ifstream kept(victim);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "keep me");
@@ -210,7 +210,7 @@ TEST_F(DispatcherTest, SideFilesGoOnlyToAWorkingFolderAndNeverThroughALink) {
         host.messages.clear();
         wb.analysis.workingFolder = where;
         host.methodCodes = {MethodCode::Routh};
-        GroupCommand(wb, kCommandStability);
+        groupCommand(wb, kCommandStability);
         EXPECT_EQ(host.messagesOf(Box::Information), std::vector<std::string>{"Sistem is stable"});
         EXPECT_EQ(host.messagesOf(Box::Warning).size(), where.empty() ? 0u : 1u);
     }
@@ -222,7 +222,7 @@ TEST_F(DispatcherTest, ADirectSolveRunsTheNamedMethodAndSaysWhatItGave) {
     answerHandEntry();
     host.methodCodes = {MethodCode::Hurwitz};  // left untouched: no list is offered
     wb.analysis.methodGroup = MethodGroup::Stability;
-    const SolveResult result = SolveOperation(wb, *block, MethodCode::Routh);
+    const SolveResult result = solveOperation(wb, *block, MethodCode::Routh);
     EXPECT_TRUE(result.solved);
     EXPECT_EQ(result.w.A, (Polynomial{2, 1}));
     EXPECT_EQ(result.w.B, (Polynomial{1, 2, 1}));
@@ -234,7 +234,7 @@ TEST_F(DispatcherTest, ADirectSolveRunsTheNamedMethodAndSaysWhatItGave) {
     EXPECT_FALSE(wb.analysis.running);
 
     answerHandEntry();
-    const SolveResult only = SolveOperation(wb, *block, std::nullopt);
+    const SolveResult only = solveOperation(wb, *block, std::nullopt);
     EXPECT_TRUE(only.solved);
     EXPECT_FALSE(only.method);
     EXPECT_EQ(host.messagesOf(Box::Information).size(), 1u);
@@ -242,14 +242,14 @@ TEST_F(DispatcherTest, ADirectSolveRunsTheNamedMethodAndSaysWhatItGave) {
 
 TEST_F(DispatcherTest, ADirectSolveThatIsRefusedRunsNoMethod) {
     host.addAnswer("Entry=1");  // the block itself, but the scheme is not compiled
-    const SolveResult result = SolveOperation(wb, *block, MethodCode::Routh);
+    const SolveResult result = solveOperation(wb, *block, MethodCode::Routh);
     EXPECT_FALSE(result.solved);
     EXPECT_EQ(result.refusal, "Solve in Run Regime only !");
     EXPECT_FALSE(result.method);
     EXPECT_TRUE(host.messagesOf(Box::Information).empty());
 
     host.addAnswer("Entry=7");  // refused by the dialog's own check: cancelled
-    const SolveResult cancelled = SolveOperation(wb, *block, MethodCode::Routh);
+    const SolveResult cancelled = solveOperation(wb, *block, MethodCode::Routh);
     EXPECT_FALSE(cancelled.solved);
     EXPECT_TRUE(cancelled.refusal.empty());
 }
@@ -266,7 +266,7 @@ TEST_F(DispatcherTest, AFaultStopsTheMethodAndIsItsOutcome) {
     auto& analysis = dynamic_cast<AnalysisBlock&>(*bench.scheme.ElementAt(10, 10));
     for (const char* a : {"Entry=0", "m=0", "n=1", "a0=1", "b0=1", "b1=1", "w(end)=2", "step=0.5"})
         faulting.addAnswer(a);
-    const SolveResult result = SolveOperation(bench, analysis, MethodCode::Amplitude);
+    const SolveResult result = solveOperation(bench, analysis, MethodCode::Amplitude);
     ASSERT_TRUE(result.method);
     EXPECT_EQ(result.method->status, MethodOutcome::Status::Faulted);
     EXPECT_EQ(result.method->fault, "Floating point overflow");
@@ -291,24 +291,24 @@ TEST(AnalysisNames, NamesGiveMethodsOrMenuCommands) {
 
 TEST(RunRegime, SolveOnlyInRun) {
     ScriptedHost host;
-    EXPECT_TRUE(SolveAllowed(host, true));
-    EXPECT_FALSE(SolveAllowed(host, false));
+    EXPECT_TRUE(solveAllowed(host, true));
+    EXPECT_FALSE(solveAllowed(host, false));
     EXPECT_EQ(host.lines, std::vector<std::string>{"message: Solve in Run Regime only !"});
 }
 
 TEST(MethodLists, CodesOfTheChooser) {
-    const auto& stability = MethodItems(MethodList::Stability);
+    const auto& stability = methodItems(MethodList::Stability);
     ASSERT_EQ(stability.size(), 6u);
     EXPECT_EQ(stability[1].code, MethodCode::Hurwitz);
     EXPECT_EQ(stability[4].code, MethodCode::ModifiedPopov);
-    const auto& regulators = MethodItems(MethodList::Regulators);
+    const auto& regulators = methodItems(MethodList::Regulators);
     EXPECT_EQ(regulators[2].code, MethodCode::PidRegulator);
     MethodList list;
-    ASSERT_TRUE(ListForGroup(MethodGroup::Other, list));
+    ASSERT_TRUE(listForGroup(MethodGroup::Other, list));
     EXPECT_EQ(list, MethodList::Regulators);
-    EXPECT_FALSE(ListForGroup(MethodGroup::OptMaxAw, list));
-    EXPECT_EQ(GroupForCode(MethodCode::RootsFieldNumerator), MethodGroup::Root);
-    EXPECT_EQ(GroupForCode(MethodCode::Mikhailov), MethodGroup::Stability);
+    EXPECT_FALSE(listForGroup(MethodGroup::OptMaxAw, list));
+    EXPECT_EQ(groupForCode(MethodCode::RootsFieldNumerator), MethodGroup::Root);
+    EXPECT_EQ(groupForCode(MethodCode::Mikhailov), MethodGroup::Stability);
 }
 
 }  // namespace

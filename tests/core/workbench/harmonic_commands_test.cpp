@@ -38,7 +38,7 @@ protected:
     }
     void run(int command) {
         ASSERT_TRUE(CompileScheme(wb));
-        AnalysisMenuCommand(wb, command);
+        analysisMenuCommand(wb, command);
     }
 
     ScriptedHost host;
@@ -108,7 +108,7 @@ TEST_F(HarmonicCommands, SchemesWithoutTheirBlocksSaySo) {
     Workbench bare{other};
     testing::SchemeBuilder(bare.scheme).block(66, 10, 10);
     ASSERT_TRUE(CompileScheme(bare));
-    AnalysisMenuCommand(bare, kCommandHarmonic);
+    analysisMenuCommand(bare, kCommandHarmonic);
     EXPECT_EQ(other.messagesOf(Box::Error), std::vector<std::string>{kHarmonicImpossible});
 }
 

@@ -25,14 +25,14 @@ class LiveDemoTest : public ::testing::Test {
 protected:
     void SetUp() override {
         const fs::path shm = fs::path(VELMAR_DATA_DIR) / "Schemes" / "demo.shm";
-        LoadScheme(wb.scheme, shm.string(), LabelsFileFor(shm.string()));
+        LoadScheme(wb.scheme, shm.string(), labelsFileFor(shm.string()));
         ASSERT_TRUE(CompileScheme(wb));
     }
     ParamRec& param(int element, int index) {
         return wb.scheme.element(element).Params[static_cast<std::size_t>(index)];
     }
     std::vector<Real48> recordedY() const {
-        const auto graph = RecordedGraphOf(wb.scheme.element(6), wb.run);
+        const auto graph = recordedGraphOf(wb.scheme.element(6), wb.run);
         if (!graph) return {};
         const Diagram& d = graph->diagrams[0];
         return {d.y, d.y + d.count};
@@ -46,7 +46,7 @@ TEST_F(LiveDemoTest, MarkedParametersAreListedByDialogRowAndWrittenThroughTheGri
     param(4, 1).Varied = true;  // the lag's T
     param(3, 0).Varied = true;  // the regulator's T
     param(4, 2).Varied = true;  // the lag's "H y"
-    const std::vector<LiveParameter> list = MarkedParameters(wb.scheme, NameSet::Russian);
+    const std::vector<LiveParameter> list = markedParameters(wb.scheme, NameSet::Russian);
     ASSERT_EQ(list.size(), 3u);
     EXPECT_EQ(list[0].name(), "3:T");
     EXPECT_EQ(list[0].block, "ПИ-регулятор");
@@ -70,35 +70,35 @@ TEST(LiveRange, StartsAroundTheValueAndMapsSliderPositions) {
         Extended value, low, high;
     };
     for (const Case& c : {Case{2, 0, 4}, Case{-3, -6, 0}, Case{0, -1, 1}, Case{0.25L, 0, 0.5L}}) {
-        const LiveRange r = RangeAround(c.value);
+        const LiveRange r = rangeAround(c.value);
         EXPECT_EQ(r.low, c.low) << c.value;
         EXPECT_EQ(r.high, c.high) << c.value;
-        EXPECT_EQ(SliderPosition(r, c.value), kSliderSteps / 2) << c.value;
+        EXPECT_EQ(sliderPosition(r, c.value), kSliderSteps / 2) << c.value;
         // The ends are met exactly, not by a sum that misses them.
-        EXPECT_TRUE(SliderValue(r, 0) == Real48(r.low)) << c.value;
-        EXPECT_TRUE(SliderValue(r, kSliderSteps) == Real48(r.high)) << c.value;
+        EXPECT_TRUE(sliderValue(r, 0) == Real48(r.low)) << c.value;
+        EXPECT_TRUE(sliderValue(r, kSliderSteps) == Real48(r.high)) << c.value;
     }
     const LiveRange r{0, 4};
-    EXPECT_EQ(SliderPosition(r, 5), kSliderSteps);  // outside: clamped
-    EXPECT_EQ(SliderPosition(r, -1), 0);
-    EXPECT_TRUE(SliderValue(r, kSliderSteps + 7) == Real48(4.0L));
-    EXPECT_TRUE(SliderValue(r, 250) == Real48(1.0L));
-    for (int p : {1, 333, 999}) EXPECT_EQ(SliderPosition(r, SliderValue(r, p)), p);
+    EXPECT_EQ(sliderPosition(r, 5), kSliderSteps);  // outside: clamped
+    EXPECT_EQ(sliderPosition(r, -1), 0);
+    EXPECT_TRUE(sliderValue(r, kSliderSteps + 7) == Real48(4.0L));
+    EXPECT_TRUE(sliderValue(r, 250) == Real48(1.0L));
+    for (int p : {1, 333, 999}) EXPECT_EQ(sliderPosition(r, sliderValue(r, p)), p);
 }
 
 TEST(LiveRange, EditedRangesMustBeOrderedFiniteAndHoldTheValue) {
-    EXPECT_TRUE(EditedRange(0, 10, 3).has_value());
-    EXPECT_TRUE(EditedRange(3, 10, 3).has_value());  // the value may sit at an end
-    EXPECT_FALSE(EditedRange(5, 5, 5).has_value());
-    EXPECT_FALSE(EditedRange(10, 0, 3).has_value());
-    EXPECT_FALSE(EditedRange(4, 10, 3).has_value());
-    EXPECT_FALSE(EditedRange(0, INFINITY, 3).has_value());
-    EXPECT_FALSE(EditedRange(NAN, 10, 3).has_value());
+    EXPECT_TRUE(editedRange(0, 10, 3).has_value());
+    EXPECT_TRUE(editedRange(3, 10, 3).has_value());  // the value may sit at an end
+    EXPECT_FALSE(editedRange(5, 5, 5).has_value());
+    EXPECT_FALSE(editedRange(10, 0, 3).has_value());
+    EXPECT_FALSE(editedRange(4, 10, 3).has_value());
+    EXPECT_FALSE(editedRange(0, INFINITY, 3).has_value());
+    EXPECT_FALSE(editedRange(NAN, 10, 3).has_value());
 
     // A value set elsewhere keeps a range that holds it, and moves one that does not.
-    const LiveRange kept = RangeFor({0, 10}, 7);
+    const LiveRange kept = rangeFor({0, 10}, 7);
     EXPECT_EQ(kept.high, 10);
-    const LiveRange moved = RangeFor({0, 10}, 30);
+    const LiveRange moved = rangeFor({0, 10}, 30);
     EXPECT_EQ(moved.low, 0);
     EXPECT_EQ(moved.high, 60);
 }
@@ -144,7 +144,7 @@ TEST(LiveChanges, RunsWaitForTheWindowUnlessItOnlyWaitsInTheViewer) {
     };
     for (const Case& c : {Case{false, 0, true}, Case{false, 1, true}, Case{true, 0, false},
                           Case{true, 1, true}, Case{true, 2, false}, Case{false, 2, false}})
-        EXPECT_EQ(LiveRunAllowed(c.busy, c.depth), c.allowed) << c.busy << " " << c.depth;
+        EXPECT_EQ(liveRunAllowed(c.busy, c.depth), c.allowed) << c.busy << " " << c.depth;
 }
 
 TEST_F(LiveDemoTest, ReRunAsksNothingAndGivesWhatAConfirmedRunGives) {
@@ -153,7 +153,7 @@ TEST_F(LiveDemoTest, ReRunAsksNothingAndGivesWhatAConfirmedRunGives) {
     const std::vector<Real48> first = recordedY();
     ASSERT_FALSE(first.empty());
 
-    LiveRunResult again = RunWithoutDialogs(wb);
+    LiveRunResult again = runWithoutDialogs(wb);
     EXPECT_EQ(again.outcome, RunOutcome::Completed);
     EXPECT_EQ(host.dialogs.size(), asked);
     EXPECT_EQ(recordedY(), first);
@@ -161,19 +161,19 @@ TEST_F(LiveDemoTest, ReRunAsksNothingAndGivesWhatAConfirmedRunGives) {
 
     // The values last confirmed are the ones used: half the time, half the points.
     wb.settings.Time = 5.0L;
-    EXPECT_EQ(RunWithoutDialogs(wb).outcome, RunOutcome::Completed);
+    EXPECT_EQ(runWithoutDialogs(wb).outcome, RunOutcome::Completed);
     EXPECT_EQ(wb.run.PointCount, 499);
     EXPECT_GT(host.thumbnails.size(), 0u);  // thumbnails still reach the window
 
     // Values the run cannot use and failures are reported in the result, not in a box.
     const std::size_t boxes = host.messages.size();
     wb.settings.Step = 6.0L;
-    again = RunWithoutDialogs(wb);
+    again = runWithoutDialogs(wb);
     EXPECT_EQ(again.outcome, RunOutcome::Cancelled);
     EXPECT_FALSE(again.problem.empty());
     wb.settings.Step = 0.01L;
     param(1, 0).Value = 1e16L;  // the step's level: beyond what a stable run reaches
-    again = RunWithoutDialogs(wb);
+    again = runWithoutDialogs(wb);
     EXPECT_EQ(again.outcome, RunOutcome::Failed);
     EXPECT_EQ(again.problem, kNotStable);
     EXPECT_EQ(host.messages.size(), boxes);
@@ -182,15 +182,15 @@ TEST_F(LiveDemoTest, ReRunAsksNothingAndGivesWhatAConfirmedRunGives) {
 
 TEST_F(LiveDemoTest, TheRecorderOnShowIsFoundByItsArrays) {
     ASSERT_EQ(RunSimulation(wb), RunOutcome::Completed);
-    const auto graph = RecordedGraphOf(wb.scheme.element(6), wb.run);
+    const auto graph = recordedGraphOf(wb.scheme.element(6), wb.run);
     ASSERT_TRUE(graph);
     Diagrams shown;
-    EXPECT_EQ(RecorderOnShow(wb.scheme, wb.run, shown), 0);
+    EXPECT_EQ(recorderOnShow(wb.scheme, wb.run, shown), 0);
     shown[3] = graph->diagrams[0];  // the viewer's fourth slot, say
-    EXPECT_EQ(RecorderOnShow(wb.scheme, wb.run, shown), 6);
+    EXPECT_EQ(recorderOnShow(wb.scheme, wb.run, shown), 6);
     const std::vector<Real48> x(graph->diagrams[0].x, graph->diagrams[0].x + graph->diagrams[0].count);
     shown[3] = {x.data(), x.data(), static_cast<int>(x.size()), "copy"};
-    EXPECT_EQ(RecorderOnShow(wb.scheme, wb.run, shown), 0);
+    EXPECT_EQ(recorderOnShow(wb.scheme, wb.run, shown), 0);
 }
 
 TEST_F(LiveDemoTest, TheCharacteristicOnShowFollowsTheScheme) {
@@ -205,12 +205,12 @@ TEST_F(LiveDemoTest, TheCharacteristicOnShowFollowsTheScheme) {
     fs::create_directories(wb.analysis.workingFolder);
 
     param(4, 0).Value = 3.0L;  // the lag's gain, after the Solve operation began
-    const auto shown = RecomputeFrequency(wb, FrequencyGraphKind(MethodCode::Amplitude));
+    const auto shown = recomputeFrequency(wb, frequencyGraphKind(MethodCode::Amplitude));
     ASSERT_TRUE(shown);
-    const ReductionResult r = ReduceScheme(*wb.compiled, 7, 1);
+    const ReductionResult r = reduceScheme(*wb.compiled, 7, 1);
     ASSERT_EQ(r.status, ReductionStatus::Reduced);
     const Curve expected =
-        FrequencyCharacteristic(FrequencySplit(r.w), MethodCode::Amplitude, {0.1L, 2.0L, 0.1L});
+        frequencyCharacteristic(FrequencySplit(r.w), MethodCode::Amplitude, {0.1L, 2.0L, 0.1L});
     EXPECT_EQ(shown->curve.x, expected.x);
     EXPECT_EQ(shown->curve.y, expected.y);
     EXPECT_EQ(shown->kind, 5);
@@ -218,15 +218,15 @@ TEST_F(LiveDemoTest, TheCharacteristicOnShowFollowsTheScheme) {
     EXPECT_FALSE(host.lines.empty());                       // and the memos show it
 
     // Nothing to compute while no characteristic of the scheme is on show.
-    EXPECT_FALSE(RecomputeFrequency(wb, FrequencyGraphKind(MethodCode::Phase)));
+    EXPECT_FALSE(recomputeFrequency(wb, frequencyGraphKind(MethodCode::Phase)));
     wb.analysis.running = MethodCode::Routh;
-    EXPECT_FALSE(RecomputeFrequency(wb, 5));
+    EXPECT_FALSE(recomputeFrequency(wb, 5));
     wb.analysis.running = MethodCode::Amplitude;
     block.Entry = 0;
-    EXPECT_FALSE(RecomputeFrequency(wb, 5));
+    EXPECT_FALSE(recomputeFrequency(wb, 5));
     block.Entry = 1;
     wb.analysis.running.reset();
-    EXPECT_FALSE(RecomputeFrequency(wb, 5));
+    EXPECT_FALSE(recomputeFrequency(wb, 5));
     fs::remove_all(wb.analysis.workingFolder);
 }
 

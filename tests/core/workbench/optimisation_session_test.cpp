@@ -72,7 +72,7 @@ TEST_F(SessionTest, CriteriaFromTheTransferFunctionDisableTheMethods) {
     const int block = amplifiers(6);
     compile();
     OptimisationSession session(wb, block);
-    EXPECT_EQ(CriterionLetters(6), (std::vector<std::string>{"a", "b", "c", "d", "f", "g"}));
+    EXPECT_EQ(criterionLetters(6), (std::vector<std::string>{"a", "b", "c", "d", "f", "g"}));
     session.setCriterion(4);
     session.setMethod(3);
     session.setCriterion(1);
@@ -125,7 +125,7 @@ TEST_F(SessionTest, RefusalsEscapeAndTheNegativeGuard) {
     EXPECT_GE(wb.scheme.ElementAt(2, 2)->param(0), 0);
     EXPECT_LT(wb.scheme.ElementAt(2, 2)->param(0), 0.01);
     EXPECT_TRUE(std::any_of(host.optimisationSteps.begin(), host.optimisationSteps.end(),
-                            [](const auto& s) { return s.second == PenaltyValue(); }));
+                            [](const auto& s) { return s.second == penaltyValue(); }));
 }
 
 // A criterion that is never finite is a failure, not a finished optimisation, and the
@@ -198,7 +198,7 @@ protected:
 
 TEST_F(RootsAnimationTest, StepsTheParameterAndShowsEachDisplay) {
     host.methodCodes = {MethodCode::RootsFullPage, MethodCode::RootsOneByOne, MethodCode::RootsOverlaid};
-    RootsAnimation(wb, *block);
+    rootsAnimation(wb, *block);
     EXPECT_EQ(lag->param(1), 1);  // given back
     std::ifstream file(folder / "tmpfile.txt");
     std::vector<Extended> roots;
@@ -232,19 +232,19 @@ TEST_F(RootsAnimationTest, LimitsAndTheirMessages) {
         wb.host = &h;
         for (const char* a : {"T2(begin)=1", "T2(end)=2", "Steps count=3"}) h.addAnswer(a);
         h.setAnswer(c.label, c.value);
-        RootsAnimation(wb, *block);
+        rootsAnimation(wb, *block);
         EXPECT_EQ(h.lines.back(), c.message) << c.label << "=" << c.value;
         EXPECT_TRUE(h.graphs.empty());
     }
     lag->Params[0].Varied = lag->Params[2].Varied = true;
     ScriptedHost many;
     wb.host = &many;
-    RootsAnimation(wb, *block);
+    rootsAnimation(wb, *block);
     EXPECT_EQ(many.lines.back(), "Сообщение:  Too many variable parameters ");
     lag->Params[0].Varied = lag->Params[1].Varied = lag->Params[2].Varied = false;
     ScriptedHost none;
     wb.host = &none;
-    RootsAnimation(wb, *block);
+    rootsAnimation(wb, *block);
     EXPECT_EQ(none.lines.back(), "Сообщение:  Variable paramter not choised ");
     wb.host = &host;
 }

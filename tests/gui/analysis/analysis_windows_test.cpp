@@ -312,7 +312,7 @@ private slots:
             distinct.insert(count);
             const int px = static_cast<int>(std::lround(sx * 0.8 * i));
             const int py = static_cast<int>(std::lround(sy * (3.0 - 0.25 * j)));
-            const Rgb c = LegendColour(count);
+            const Rgb c = legendColour(count);
             QCOMPARE(picture.pixelColor(px, py), QColor(c.r, c.g, c.b));
         }
         QVERIFY(distinct.size() >= 2);
@@ -508,10 +508,10 @@ private slots:
     void harmonicAndPopovRefusalsAreBoxes() {
         // The plant made unstable: 10 / (s^3 + 3 s^2 + 3 s - 1).
         Scheme unstable;
-        LoadScheme(unstable, kOscillation.toStdString(), LabelsFileFor(kOscillation.toStdString()));
+        LoadScheme(unstable, kOscillation.toStdString(), labelsFileFor(kOscillation.toStdString()));
         dynamic_cast<PolynomialLink&>(unstable.element(kPlant)).entry.B.set(0, -1);
         const QString unstableFile = dir.filePath("unstable.shm");
-        SaveScheme(unstable, unstableFile.toStdString(), LabelsFileFor(unstableFile.toStdString()));
+        SaveScheme(unstable, unstableFile.toStdString(), labelsFileFor(unstableFile.toStdString()));
         const struct {
             QString scheme;
             const char* command;

@@ -145,7 +145,7 @@ private slots:
         other.PutCell(30, 30, 22);
         other.PutCell(40, 30, 26);
         const QString second = dir.filePath("second.shm");
-        SaveScheme(other, second.toStdString(), LabelsFileFor(second.toStdString()));
+        SaveScheme(other, second.toStdString(), labelsFileFor(second.toStdString()));
         chosen = second;
         trigger("Open1");
         QCOMPARE(scheme().ElementCount(), 2);
@@ -162,7 +162,7 @@ private slots:
         Scheme start;
         start.PutCell(30, 30, 22);
         const QString first = dir.filePath("start.shm");
-        SaveScheme(start, first.toStdString(), LabelsFileFor(first.toStdString()));
+        SaveScheme(start, first.toStdString(), labelsFileFor(first.toStdString()));
         form->openAtStart(first);
         QCOMPARE(scheme().ElementCount(), 1);
         const auto putByEnter = [&](std::uint8_t code, int col, int row) {
@@ -190,7 +190,7 @@ private slots:
         Scheme other;
         other.PutCell(50, 50, 26);
         const QString second = dir.filePath("other.shm");
-        SaveScheme(other, second.toStdString(), LabelsFileFor(second.toStdString()));
+        SaveScheme(other, second.toStdString(), labelsFileFor(second.toStdString()));
         host->reply = Reply::No;  // the changed scheme is not saved
         chosen = second;
         trigger("Open1");
@@ -225,7 +225,7 @@ private slots:
         chosen = dir.filePath("labelled.shm");
         trigger("SaveAs1");
         Scheme saved;
-        LoadScheme(saved, chosen.toStdString(), LabelsFileFor(chosen.toStdString()));
+        LoadScheme(saved, chosen.toStdString(), labelsFileFor(chosen.toStdString()));
         QCOMPARE(QString::fromStdString(saved.Labels[static_cast<std::size_t>(saved.FindElementAt(20, 10))]),
                  QString("Lag"));
         trigger("UndoBtn");

@@ -80,10 +80,10 @@ QStringList coreRun(const QString& value, const char* time = "10") {
     ScriptedHost host;
     host.setAnswer("Time", time);
     Workbench wb(host);
-    LoadScheme(wb.scheme, kDemo.toStdString(), LabelsFileFor(kDemo.toStdString()));
+    LoadScheme(wb.scheme, kDemo.toStdString(), labelsFileFor(kDemo.toStdString()));
     if (!commitGridValue(wb, {kLag, 1}, value.toStdString()) || !CompileScheme(wb)) return {};
     if (RunSimulation(wb) != RunOutcome::Completed) return {};
-    const auto graph = RecordedGraphOf(wb.scheme.element(kRecorder), wb.run);
+    const auto graph = recordedGraphOf(wb.scheme.element(kRecorder), wb.run);
     return graph ? pointTexts(graph->diagrams) : QStringList{};
 }
 
@@ -99,7 +99,7 @@ private:
 
     Workbench& wb() { return form->workbench(); }
     QStringList recorded() {
-        const auto graph = RecordedGraphOf(wb().scheme.element(kRecorder), wb().run);
+        const auto graph = recordedGraphOf(wb().scheme.element(kRecorder), wb().run);
         return graph ? pointTexts(graph->diagrams) : QStringList{};
     }
     // Enter on an element in Run.
@@ -237,7 +237,7 @@ private slots:
         waitIdle();
         QCOMPARE(pointTexts(shownBy(viewer)), coreRun("0.5"));
         // The viewer holds copies: the next run releases the recorder's arrays safely.
-        const auto after = RecordedGraphOf(wb().scheme.element(kRecorder), wb().run);
+        const auto after = recordedGraphOf(wb().scheme.element(kRecorder), wb().run);
         QVERIFY(viewer.diagramSlots().slot(2).diagram.y != after->diagrams[1].y);
         panel->slider(0)->setValue(750);
         waitIdle();
@@ -369,9 +369,9 @@ private slots:
             if (!panel->idle()) return;
             done = true;
             shownAfter = pointTexts(viewer->diagramSlots().slot(1).diagram);
-            const ReductionResult r = ReduceScheme(*wb().compiled, 7, 1);
+            const ReductionResult r = reduceScheme(*wb().compiled, 7, 1);
             const Curve c =
-                FrequencyCharacteristic(FrequencySplit(r.w), MethodCode::Amplitude,
+                frequencyCharacteristic(FrequencySplit(r.w), MethodCode::Amplitude,
                                         {wb().analysis.wBegin, wb().analysis.wEnd, wb().analysis.wStep});
             expected = pointTexts(Diagram{c.x.data(), c.y.data(), static_cast<int>(c.x.size()), {}});
             viewer->close();

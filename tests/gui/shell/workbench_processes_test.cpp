@@ -180,7 +180,7 @@ private slots:
             scheme.NewScheme();
             closeWithoutSaving(form, host);
         };
-        const QString labels = QString::fromStdString(LabelsFileFor(editor::clipboardFile()).string());
+        const QString labels = QString::fromStdString(labelsFileFor(editor::clipboardFile()).string());
         copyAndClose();
         QVERIFY(editor::clipboardHolds());
         QVERIFY(QFile::exists(labels));

@@ -8,13 +8,13 @@ namespace velmar {
 
 // Taken at once while the method group is enabled (a criterion by runs), otherwise
 // kept for when it is enabled again.
-inline void ChooseSearchMethod(OptimisationSettings& s, int index) {
+inline void chooseSearchMethod(OptimisationSettings& s, int index) {
     if (index < 0 || index >= kSearchMethods) return;
     if (s.method) s.method = index;
     else s.rememberedMethod = index;
 }
 
 // The method the group shows, or will show again once enabled.
-inline int ChosenSearchMethod(const OptimisationSettings& s) { return s.method.value_or(s.rememberedMethod); }
+inline int chosenSearchMethod(const OptimisationSettings& s) { return s.method.value_or(s.rememberedMethod); }
 
 }  // namespace velmar

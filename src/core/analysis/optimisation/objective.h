@@ -22,7 +22,7 @@
 namespace velmar {
 
 // The penalty 1e30, as the 6-byte real 9.999999999995347e+29 it is stored as.
-Extended PenaltyValue();
+Extended penaltyValue();
 
 class Objective {
 public:
@@ -75,7 +75,7 @@ private:
     bool aborted_ = false;
     int count_ = 0;
     Extended last_ = 0;
-    Extended start_ = PenaltyValue();
+    Extended start_ = penaltyValue();
     Extended bestValue_ = 0;
     std::vector<Real48> best_;
 };

@@ -2,13 +2,13 @@
 
 namespace velmar {
 
-std::vector<Real48> StartSteps(const std::vector<Real48>& x) {
+std::vector<Real48> startSteps(const std::vector<Real48>& x) {
     std::vector<Real48> h;
     for (const Real48& v : x) h.emplace_back(v * 0.33333333333333333334L);
     return h;
 }
 
-void RunSearch(SearchMethod method, Objective& f, std::vector<Real48>& x, const std::vector<Real48>& h,
+void runSearch(SearchMethod method, Objective& f, std::vector<Real48>& x, const std::vector<Real48>& h,
                Extended accuracy) {
     switch (method) {
         case SearchMethod::Poisk2: Poisk(f, x, h, 16, 0.5L, accuracy); break;

@@ -33,10 +33,10 @@ enum class SearchMethod { Poisk2, Poisk4, NelderMead, HookeJeeves, Gradient, Coo
 inline constexpr int kSearchMethods = 6;
 
 // The start steps: each start value times 0.33333333333333333334.
-std::vector<Real48> StartSteps(const std::vector<Real48>& x);
+std::vector<Real48> startSteps(const std::vector<Real48>& x);
 
 // `accuracy` is the relative step at which Poisk 2 and Poisk 4 stop.
-void RunSearch(SearchMethod method, Objective& f, std::vector<Real48>& x, const std::vector<Real48>& h,
+void runSearch(SearchMethod method, Objective& f, std::vector<Real48>& x, const std::vector<Real48>& h,
                Extended accuracy);
 
 void HookeJeeves(Objective& f, std::vector<Real48>& x, std::vector<Real48> h);

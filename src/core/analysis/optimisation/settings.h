@@ -29,7 +29,7 @@ inline constexpr std::array<const char*, kSearchMethods> kMethodCaptions = {
 // The search of the transfer-function criteria, whose method group is disabled.
 inline constexpr SearchMethod kTransferFunctionSearch = SearchMethod::NelderMead;
 
-inline bool IsRunCriterion(int criterion) { return criterion >= kFirstRunCriterion; }
+inline bool isRunCriterion(int criterion) { return criterion >= kFirstRunCriterion; }
 
 struct OptimisationSettings {
     int criterion = kCriterionIntegralE2;

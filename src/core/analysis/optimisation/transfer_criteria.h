@@ -27,10 +27,10 @@ struct TransferCriterion {
     Extended value = 0;
 };
 
-TransferCriterion IntegralCriterion(const TransferFunction& w);
-TransferCriterion IntegralCriterionWithDerivative(const TransferFunction& w, Extended tau);
+TransferCriterion integralCriterion(const TransferFunction& w);
+TransferCriterion integralCriterionWithDerivative(const TransferFunction& w, Extended tau);
 
 // The largest amplitude on the grid; the penalty when the grid gives no point.
-Extended MaxAmplitudeCriterion(const TransferFunction& w, const FrequencyRange& range);
+Extended maxAmplitudeCriterion(const TransferFunction& w, const FrequencyRange& range);
 
 }  // namespace velmar

@@ -4,7 +4,7 @@
 
 namespace velmar {
 
-std::vector<std::string> CriterionLetters(int count) {
+std::vector<std::string> criterionLetters(int count) {
     std::vector<std::string> letters;
     for (char c = 'a'; static_cast<int>(letters.size()) < count && c <= 'z'; ++c)
         if (c != 'e') letters.emplace_back(1, c);

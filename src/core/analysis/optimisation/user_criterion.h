@@ -14,7 +14,7 @@ inline constexpr const char* kNoError = "No Error";
 inline constexpr const char* kDefaultUserExpression = "a^2";
 
 // The letters of the first `count` varied parameters.
-std::vector<std::string> CriterionLetters(int count);
+std::vector<std::string> criterionLetters(int count);
 
 class UserCriterion {
 public:
