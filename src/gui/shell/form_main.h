@@ -28,6 +28,7 @@
 #include "core/workbench/workbench.h"
 #include "gui/editor/bank_panel.h"
 #include "gui/editor/scheme_canvas.h"
+#include "gui/shell/scheme_file_dialog.h"
 #include "gui/shell/status_line.h"
 #include "gui/shell/window_host.h"
 
@@ -81,9 +82,8 @@ public:
     MouseEditorWindow& mouseEditorWindow() { return *mouseWindow_; }
     ShellCommands& shellCommands() { return *commands_; }
 
-    // The file dialogs; tests replace this to choose files without a person. An empty
-    // answer cancels; `suggested` is the proposed file in the folder the dialog opens.
-    std::function<QString(FileDialogKind, const QString& suggested)> chooseFile;
+    // The file dialogs; tests replace this to choose files without a person.
+    FileChooser chooseFile;
     // Set while the parameter grid is being filled: Enter then opens no parameter dialog.
     bool gridFilling = false;
     // Runs a modal dialog of the shell (the Path dialog); tests replace it.

@@ -2,13 +2,12 @@
 // undo history run them; the window supplies the file dialogs, the picture background
 // and its regime switches.
 #include <QCloseEvent>
-#include <QFileDialog>
-#include <QFileInfo>
 
 #include "core/editor/marked_block.h"
-#include "gui/shell/caption_editor.h"
 #include "gui/grid/grid_form.h"
+#include "gui/shell/caption_editor.h"
 #include "gui/shell/form_main.h"
+#include "gui/shell/scheme_file_dialog.h"
 #include "gui/shell/shell_commands.h"
 #include "gui/shell/shell_state.h"
 
@@ -17,26 +16,9 @@ namespace velmar::gui {
 using namespace velmar::editor;
 
 std::string TFormMain::pickFile(FileDialogKind kind, const std::string& suggested) {
-    const QString proposal = QString::fromStdString(suggested);
     QString& folder = shell_->schemeDialogFolder;
     if (folder.isEmpty()) folder = QString::fromStdString(shell_->folders.schemes);
-    QString name;
-    if (chooseFile) {
-        name = chooseFile(kind, QDir(folder).filePath(proposal));
-    } else {
-        QDir().mkpath(folder);  // made when a dialog first opens in it
-        if (kind == FileDialogKind::OpenScheme) {
-            name = QFileDialog::getOpenFileName(
-                this, "Open", folder,
-                "scheme (*.shm);;test scheme (*.sht);;picture (*.bmp *.ico *.wmf);;all files (*)");
-        } else {
-            name = QFileDialog::getSaveFileName(this, "Save As", QDir(folder).filePath(proposal),
-                                                "scheme (*.shm);;all files (*)");
-            if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty()) name += ".shm";
-        }
-    }
-    if (!name.isEmpty()) folder = QFileInfo(name).absolutePath();
-    return name.toStdString();
+    return askSchemeFile(this, kind, folder, QString::fromStdString(suggested), chooseFile).toStdString();
 }
 
 void TFormMain::leaveAdvRed() {
