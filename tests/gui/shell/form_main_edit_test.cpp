@@ -25,17 +25,15 @@
 #include "gui/shell/caption_editor.h"
 #include "gui/shell/dialog_host.h"
 #include "gui/shell/form_main.h"
+#include "gui/support/main_window_fixture.h"
 #include "gui/shell/value_dialog.h"
 
 using namespace velmar;
 using namespace velmar::gui;
 
-class FormMainEditTest : public QObject {
+class FormMainEditTest : public QObject, private MainWindowFixture {
     Q_OBJECT
 
-    QTemporaryDir dir;  // also the system temporary folder: the clipboard file lives here
-    std::unique_ptr<ScriptedHost> host;
-    std::unique_ptr<TFormMain> form;
     QString chosen;  // the file the file dialogs answer with
 
     void trigger(const char* name) { form->action(name)->trigger(); }
@@ -67,11 +65,7 @@ class FormMainEditTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(dir.isValid());
-        qputenv("TMPDIR", QFile::encodeName(dir.path()));
-        QVERIFY(QDir::setCurrent(dir.path()));
-    }
+    void initTestCase() { QVERIFY(enterFolder()); }
     void init() {
         QFile::remove(dir.filePath("~VelTmpC.tmp"));
         host = std::make_unique<ScriptedHost>();

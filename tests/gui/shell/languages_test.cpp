@@ -34,6 +34,7 @@
 #include "gui/grid/grid_form.h"
 #include "gui/shell/caption_editor.h"
 #include "gui/shell/form_main.h"
+#include "gui/support/main_window_fixture.h"
 #include "gui/shell/path_form.h"
 
 using namespace velmar;
@@ -152,12 +153,9 @@ QList<Shown> shownBy(QWidget& window, bool hiddenToo = false) {
 
 }  // namespace
 
-class LanguagesTest : public QObject {
+class LanguagesTest : public QObject, private MainWindowFixture {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    std::unique_ptr<ScriptedHost> host;
-    std::unique_ptr<TFormMain> form;
 
     // Every text of `shown` that does not belong to the language, with where it is.
     static QStringList strays(const QList<Shown>& shown, Language language) {
@@ -170,23 +168,9 @@ class LanguagesTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(dir.isValid());
-        qputenv("TMPDIR", QFile::encodeName(dir.path()));
-        QVERIFY(QDir::setCurrent(dir.path()));
-    }
-    void init() {
-        host = std::make_unique<ScriptedHost>();
-        form = std::make_unique<TFormMain>(host.get());
-        form->chooseFile = [](FileDialogKind, const QString&) { return QString(); };
-        form->resize(1400, 800);
-        form->show();
-    }
-    void cleanup() {
-        host->reply = Reply::No;
-        form->close();
-        form.reset();
-    }
+    void initTestCase() { QVERIFY(enterFolder()); }
+    void init() { openWindow({1400, 800}); }
+    void cleanup() { closeWindow(); }
 
     // The check itself: it knows the languages apart.
     void aTextOfAnotherLanguageIsFound() {

@@ -20,17 +20,15 @@
 #include "gui/graphs/graph_canvas.h"
 #include "gui/graphs/graph_viewer.h"
 #include "gui/shell/form_main.h"
+#include "gui/support/main_window_fixture.h"
 #include "gui/shell/path_form.h"
 
 using namespace velmar;
 using namespace velmar::gui;
 
-class PromisesTest : public QObject {
+class PromisesTest : public QObject, private MainWindowFixture {
     Q_OBJECT
 
-    QTemporaryDir dir;
-    std::unique_ptr<ScriptedHost> host;
-    std::unique_ptr<TFormMain> form;
 
     QAction* action(const char* name) const { return form->action(name); }
     std::uint8_t cell(int col, int row) const { return form->workbench().scheme.cell(col, row); }
@@ -43,23 +41,9 @@ class PromisesTest : public QObject {
     }
 
 private slots:
-    void initTestCase() {
-        QVERIFY(dir.isValid());
-        qputenv("TMPDIR", QFile::encodeName(dir.path()));
-        QVERIFY(QDir::setCurrent(dir.path()));
-    }
-    void init() {
-        host = std::make_unique<ScriptedHost>();
-        form = std::make_unique<TFormMain>(host.get());
-        form->chooseFile = [](FileDialogKind, const QString&) { return QString(); };
-        form->resize(1200, 800);
-        form->show();
-    }
-    void cleanup() {
-        host->reply = Reply::No;
-        form->close();
-        form.reset();
-    }
+    void initTestCase() { QVERIFY(enterFolder()); }
+    void init() { openWindow({1200, 800}); }
+    void cleanup() { closeWindow(); }
 
     // Ctrl+A then Ctrl+E: the mouse editor ends, its button and tick with it.
     void theRegimeButtonsFollowTheRegime() {
